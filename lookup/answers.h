@@ -1,0 +1,23 @@
+#pragma once
+
+#include "lookup/expected.h"
+#include "lookup/lookups.h"
+#include "lookup/text.h"
+
+#include <filesystem>
+
+namespace icao {
+
+enum class KeyEntry { Typed, Pasted };
+
+// A lookup's answer as a window shows it after one SEARCH from empty boxes: the text of the
+// box that receives the result (the output box, or the input box for a name-to-code miss).
+struct Answer {
+    Outcome outcome;
+    Text shown;
+};
+
+Expected<Answer> answerCode(const Text& key, KeyEntry entry, const std::filesystem::path& dataFile);
+Expected<Answer> answerName(const Text& key, KeyEntry entry, const std::filesystem::path& dataFile);
+
+} // namespace icao

@@ -1,0 +1,232 @@
+#include "lookup/data_file.h"
+
+#include "lookup/item_end.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace icao {
+namespace {
+
+constexpr std::size_t kReadBlock = 256 * 1024;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string systemReason(const char* what, int error) {
+    return std::string(what) + " (" + std::strerror(error) + ")";
+}
+
+// The length of the longest prefix of bytes that does not end inside a UTF-8 sequence, so a
+// cut item that was valid UTF-8 stays valid.
+std::size_t withoutSplitSequence(const char* bytes, std::size_t length) {
+    for (std::size_t back = 1; back <= 4 && back <= length; ++back) {
+        const auto byte = static_cast<unsigned char>(bytes[length - back]);
+        if ((byte & 0xC0) == 0x80) {
+            continue;
+        }
+        const std::size_t sequence = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return sequence > back ? length - back : length;
+    }
+    return length;
+}
+
+} // namespace
+
+std::filesystem::path dataFilePath(const std::filesystem::path& folder) {
+    return folder / kDataFileName;
+}
+
+bool dataFileCheck(const std::filesystem::path& folder) {
+    std::error_code ignored;
+    return std::filesystem::is_regular_file(dataFilePath(folder), ignored);
+}
+
+Expected<DataFile> DataFile::open(const std::filesystem::path& path) {
+    // O_NONBLOCK keeps a named pipe put at the path from blocking the open; it is refused below.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        return FileError{path, systemReason("cannot be opened", errno)};
+    }
+    DataFile file(path, descriptor);
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0) {
+        return FileError{path, systemReason("cannot be opened", errno)};
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return FileError{path, "is not an ordinary file"};
+    }
+    while (file.end_ < kByteOrderMark.size() && !file.atEndOfFile_) {
+        if (auto error = file.refill()) {
+            return *error;
+        }
+    }
+    if (std::string_view(file.buffer_.data(), file.end_).starts_with(kByteOrderMark)) {
+        file.begin_ = kByteOrderMark.size();
+    }
+    return file;
+}
+
+DataFile::DataFile(std::filesystem::path path, int descriptor)
+    : path_(std::move(path)), descriptor_(descriptor), buffer_(kMaxItemBytes + kReadBlock) {}
+
+DataFile::DataFile(DataFile&& other) noexcept
+    : path_(std::move(other.path_)), descriptor_(std::exchange(other.descriptor_, -1)),
+      buffer_(std::move(other.buffer_)), begin_(other.begin_), end_(other.end_),
+      atEndOfFile_(other.atEndOfFile_), itemAfterComma_(other.itemAfterComma_),
+      skipLineFeed_(other.skipLineFeed_), dropToDelimiter_(other.dropToDelimiter_) {}
+
+DataFile& DataFile::operator=(DataFile&& other) noexcept {
+    if (this != &other) {
+        close();
+        path_ = std::move(other.path_);
+        descriptor_ = std::exchange(other.descriptor_, -1);
+        buffer_ = std::move(other.buffer_);
+        begin_ = other.begin_;
+        end_ = other.end_;
+        atEndOfFile_ = other.atEndOfFile_;
+        itemAfterComma_ = other.itemAfterComma_;
+        skipLineFeed_ = other.skipLineFeed_;
+        dropToDelimiter_ = other.dropToDelimiter_;
+    }
+    return *this;
+}
+
+DataFile::~DataFile() {
+    close();
+}
+
+void DataFile::close() noexcept {
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);
+        descriptor_ = -1;
+    }
+}
+
+std::optional<FileError> DataFile::refill() {
+    if (begin_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+    }
+    for (;;) {
+        const ssize_t count = ::read(descriptor_, buffer_.data() + end_, buffer_.size() - end_);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            return FileError{path_, systemReason("cannot be read", errno)};
+        }
+        if (count == 0) {
+            atEndOfFile_ = true;
+        }
+        end_ += static_cast<std::size_t>(count);
+        return std::nullopt;
+    }
+}
+
+// Finds the byte that ends the item starting at begin_ (a closing quote when quoted, else a
+// comma or line end), reading on as needed, and yields its index, or end_ at the end of the
+// file. Of the item's bytes only the first kMaxItemBytes are kept, none when keep is false.
+Expected<std::size_t> DataFile::scanTo(std::size_t scanned, bool quoted, bool keep) {
+    for (;;) {
+        const char* base = buffer_.data();
+        const char* from = base + begin_ + scanned;
+        const char* to = base + end_;
+        const char* hit =
+            quoted ? detail::findClosingQuote(from, to) : detail::findItemEnd(from, to);
+        if (hit != to || atEndOfFile_) {
+            return static_cast<std::size_t>(hit - base);
+        }
+        scanned = end_ - begin_;
+        const std::size_t kept = keep ? kMaxItemBytes : 0;
+        if (scanned > kept) {
+            end_ = begin_ + kept;
+            scanned = kept;
+        }
+        if (auto error = refill()) {
+            return *error;
+        }
+    }
+}
+
+void DataFile::consumeDelimiter(std::size_t at) {
+    if (at >= end_) {
+        begin_ = end_;
+        return;
+    }
+    const char delimiter = buffer_[at];
+    begin_ = at + 1;
+    itemAfterComma_ = delimiter == ',';
+    skipLineFeed_ = delimiter == '\r';
+}
+
+// Finishes what the previous item left: text after a closing quote, the LF of a CRLF.
+std::optional<FileError> DataFile::settlePending() {
+    const auto ensureData = [this]() -> std::optional<FileError> {
+        while (begin_ == end_ && !atEndOfFile_) {
+            if (auto error = refill()) {
+                return error;
+            }
+        }
+        return std::nullopt;
+    };
+    if (dropToDelimiter_) {
+        auto at = scanTo(0, false, false);
+        if (!at) {
+            return at.error();
+        }
+        dropToDelimiter_ = false;
+        consumeDelimiter(*at);
+    }
+    if (skipLineFeed_) {
+        if (auto error = ensureData()) {
+            return error;
+        }
+        skipLineFeed_ = false;
+        if (begin_ < end_ && buffer_[begin_] == '\n') {
+            ++begin_;
+        }
+    }
+    return ensureData();
+}
+
+Expected<std::optional<std::string_view>> DataFile::nextItem() {
+    using Item = std::optional<std::string_view>;
+    if (auto error = settlePending()) {
+        return *error;
+    }
+    if (begin_ == end_) {
+        // A comma at the very end still ends an item, so an empty one follows it.
+        return std::exchange(itemAfterComma_, false) ? Item(std::string_view()) : Item();
+    }
+    itemAfterComma_ = false;
+    const bool quoted = buffer_[begin_] == '"';
+    if (quoted) {
+        ++begin_;
+    }
+    auto at = scanTo(0, quoted, true);
+    if (!at) {
+        return at.error();
+    }
+    std::size_t length = *at - begin_;
+    if (length > kMaxItemBytes) {
+        length = withoutSplitSequence(buffer_.data() + begin_, kMaxItemBytes);
+    }
+    const std::string_view item(buffer_.data() + begin_, length);
+    if (!quoted) {
+        consumeDelimiter(*at);
+    } else if (*at >= end_) {
+        begin_ = end_;
+    } else {
+        begin_ = *at + 1;
+        dropToDelimiter_ = true;
+    }
+    return Item(item);
+}
+
+} // namespace icao

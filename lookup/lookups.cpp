@@ -1,0 +1,82 @@
+#include "lookup/lookups.h"
+
+#include "lookup/data_file.h"
+#include "lookup/record_layout.h"
+#include "lookup/record_match.h"
+#include "lookup/text_views.h"
+
+#include <optional>
+#include <string_view>
+
+namespace icao {
+namespace {
+
+// The record fields that SEARCH writes into the code-to-name output box, in order: the code,
+// then the name, so the box ends showing the name.
+constexpr std::size_t kFirstShownField = 1;
+constexpr std::size_t kLastShownField = 2;
+
+// Opens the data file, then locks both boxes; a failed open leaves the boxes as they were.
+Expected<DataFile> openAndLock(const std::filesystem::path& path, Box& input, Box& output) {
+    auto file = DataFile::open(path);
+    if (file) {
+        input.lock();
+        output.lock();
+    }
+    return file;
+}
+
+// The first item from the file's current position that the matcher accepts, or std::nullopt
+// at the end of the file. The view is valid while the file is open and not read further.
+template <class Matcher>
+Expected<std::optional<std::string_view>> firstMatch(DataFile& file, const Matcher& matcher) {
+    for (;;) {
+        auto item = file.nextItem();
+        if (!item || !item->has_value() || matcher.matches(**item)) {
+            return item;
+        }
+    }
+}
+
+} // namespace
+
+Expected<Outcome> codeToName(Box& input, Box& output, const std::filesystem::path& dataFile) {
+    const CodeMatcher matcher(trimSpaces(input.readText()));
+    auto file = openAndLock(dataFile, input, output);
+    if (!file) {
+        return file.error();
+    }
+    const auto match = firstMatch(*file, matcher);
+    if (!match) {
+        return match.error();
+    }
+    if (!match->has_value()) {
+        output.writeText(kCodeNotFound);
+        return Outcome::NotFound;
+    }
+    const std::vector<Text> fields = splitFields(decodeText(**match));
+    for (std::size_t i = kFirstShownField; i < fields.size() && i <= kLastShownField; ++i) {
+        output.writeText(fields[i]);
+    }
+    return Outcome::Found;
+}
+
+Expected<Outcome> nameToCode(Box& input, Box& output, const std::filesystem::path& dataFile) {
+    const NameMatcher matcher(trimSpaces(input.readText()));
+    auto file = openAndLock(dataFile, input, output);
+    if (!file) {
+        return file.error();
+    }
+    const auto match = firstMatch(*file, matcher);
+    if (!match) {
+        return match.error();
+    }
+    if (!match->has_value()) {
+        input.writeText(kNameNotFound);
+        return Outcome::NotFound;
+    }
+    output.writeText(upperCase(substringByPosition(decodeText(**match), kCodeStart, kCodeLength)));
+    return Outcome::Found;
+}
+
+} // namespace icao

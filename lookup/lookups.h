@@ -1,0 +1,25 @@
+#pragma once
+
+#include "lookup/box.h"
+#include "lookup/expected.h"
+
+#include <filesystem>
+
+namespace icao {
+
+enum class Outcome { Found, NotFound };
+
+inline constexpr char32_t kCodeNotFound[] = U"ICAO CODE NOT FOUND";
+inline constexpr char32_t kNameNotFound[] = U"AIRPORT NAME NOT FOUND";
+
+// SEARCH of the code-to-name window: finds the first record whose code (positions 3 to 6)
+// equals the trimmed input and writes its name into the output box, or kCodeNotFound. Both
+// boxes are locked once the file is open; a file that cannot be opened changes no box.
+Expected<Outcome> codeToName(Box& input, Box& output, const std::filesystem::path& dataFile);
+
+// SEARCH of the name-to-code window: finds the first record whose whole name, upper-cased,
+// equals the trimmed input and writes its code, upper-cased, into the output box; when none
+// does, writes kNameNotFound into the input box.
+Expected<Outcome> nameToCode(Box& input, Box& output, const std::filesystem::path& dataFile);
+
+} // namespace icao

@@ -1,0 +1,71 @@
+#include "lookup/record_match.h"
+
+#include "lookup/record_layout.h"
+#include "lookup/text_views.h"
+
+#include <algorithm>
+
+namespace icao {
+namespace {
+
+bool isAscii(char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+}
+
+char32_t asciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char32_t>(c - 'a' + 'A') : static_cast<char32_t>(c);
+}
+
+} // namespace
+
+bool CodeMatcher::matches(std::string_view item) const {
+    const std::string_view head = item.substr(0, kCodeStart - 1 + kCodeLength);
+    if (!std::all_of(head.begin(), head.end(), isAscii)) {
+        return substringByPosition(decodeText(item), kCodeStart, kCodeLength) == key_;
+    }
+    const std::string_view code = head.substr(std::min(head.size(), kCodeStart - 1));
+    return std::equal(code.begin(), code.end(), key_.begin(), key_.end(),
+                      [](char byte, char32_t key) { return static_cast<char32_t>(byte) == key; });
+}
+
+NameMatcher::Verdict NameMatcher::matchesAscii(std::string_view item) const {
+    const std::size_t separatorIndex = kNameStart - 1 + key_.size();
+    // No encoding has more characters than bytes, so a short item cannot reach the "|".
+    if (item.size() <= separatorIndex) {
+        return Verdict::Mismatch;
+    }
+    for (std::size_t i = 0; i < kNameStart - 1; ++i) {
+        if (!isAscii(item[i])) {
+            return Verdict::NeedsDecoding;
+        }
+    }
+    for (std::size_t i = 0; i < key_.size(); ++i) {
+        const char byte = item[kNameStart - 1 + i];
+        if (!isAscii(byte)) {
+            return Verdict::NeedsDecoding;
+        }
+        if (asciiUpper(byte) != key_[i]) {
+            return Verdict::Mismatch;
+        }
+    }
+    if (!isAscii(item[separatorIndex])) {
+        return Verdict::NeedsDecoding;
+    }
+    return item[separatorIndex] == '|' ? Verdict::Match : Verdict::Mismatch;
+}
+
+bool NameMatcher::matches(std::string_view item) const {
+    switch (matchesAscii(item)) {
+    case Verdict::Match:
+        return true;
+    case Verdict::Mismatch:
+        return false;
+    case Verdict::NeedsDecoding:
+        break;
+    }
+    const Text text = decodeText(item);
+    return upperCase(substringByPosition(text, kNameStart, key_.size())) == key_ &&
+           substringByPosition(text, kNameStart + key_.size(), 1) == Text(1, kSeparator);
+}
+
+} // namespace icao

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace icao {
+
+// Text as the lookups see it: one element per character, so positions count characters.
+using Text = std::u32string;
+
+// An item keeps at most this many characters; the rest of a longer item is skipped.
+inline constexpr std::size_t kMaxItemCharacters = 64 * 1024;
+
+// Decodes bytes as UTF-8 when they are valid UTF-8, otherwise as Windows-1252, the 8-bit code
+// page such files are usually written in. Keeps at most kMaxItemCharacters characters.
+Text decodeText(std::string_view bytes);
+
+std::string toUtf8(const Text& text);
+
+} // namespace icao
