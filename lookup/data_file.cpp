@@ -60,14 +60,6 @@ Expected<DataFile> DataFile::open(const std::filesystem::path& path) {
     if (!S_ISREG(status.st_mode)) {
         return FileError{path, "is not an ordinary file"};
     }
-    while (file.end_ < kByteOrderMark.size() && !file.atEndOfFile_) {
-        if (auto error = file.refill()) {
-            return *error;
-        }
-    }
-    if (std::string_view(file.buffer_.data(), file.end_).starts_with(kByteOrderMark)) {
-        file.begin_ = kByteOrderMark.size();
-    }
     return file;
 }
 
@@ -77,7 +69,7 @@ DataFile::DataFile(std::filesystem::path path, int descriptor)
 DataFile::DataFile(DataFile&& other) noexcept
     : path_(std::move(other.path_)), descriptor_(std::exchange(other.descriptor_, -1)),
       buffer_(std::move(other.buffer_)), begin_(other.begin_), end_(other.end_),
-      atEndOfFile_(other.atEndOfFile_), itemAfterComma_(other.itemAfterComma_),
+      atEndOfFile_(other.atEndOfFile_), started_(other.started_), itemAfterComma_(other.itemAfterComma_),
       skipLineFeed_(other.skipLineFeed_), dropToDelimiter_(other.dropToDelimiter_) {}
 
 DataFile& DataFile::operator=(DataFile&& other) noexcept {
@@ -89,6 +81,7 @@ DataFile& DataFile::operator=(DataFile&& other) noexcept {
         begin_ = other.begin_;
         end_ = other.end_;
         atEndOfFile_ = other.atEndOfFile_;
+        started_ = other.started_;
         itemAfterComma_ = other.itemAfterComma_;
         skipLineFeed_ = other.skipLineFeed_;
         dropToDelimiter_ = other.dropToDelimiter_;
@@ -143,7 +136,8 @@ Expected<std::size_t> DataFile::scanTo(std::size_t scanned, bool quoted, bool ke
             return static_cast<std::size_t>(hit - base);
         }
         scanned = end_ - begin_;
-        const std::size_t kept = keep ? kMaxItemBytes : 0;
+        // One byte past the limit stays, so the caller still sees that the item was cut.
+        const std::size_t kept = keep ? kMaxItemBytes + 1 : 0;
         if (scanned > kept) {
             end_ = begin_ + kept;
             scanned = kept;
@@ -165,7 +159,8 @@ void DataFile::consumeDelimiter(std::size_t at) {
     skipLineFeed_ = delimiter == '\r';
 }
 
-// Finishes what the previous item left: text after a closing quote, the LF of a CRLF.
+// Before the first item skips a byte-order mark; before any other finishes what the previous
+// item left: text after a closing quote, the LF of a CRLF.
 std::optional<FileError> DataFile::settlePending() {
     const auto ensureData = [this]() -> std::optional<FileError> {
         while (begin_ == end_ && !atEndOfFile_) {
@@ -175,6 +170,17 @@ std::optional<FileError> DataFile::settlePending() {
         }
         return std::nullopt;
     };
+    if (!started_) {
+        started_ = true;
+        while (end_ < kByteOrderMark.size() && !atEndOfFile_) {
+            if (auto error = refill()) {
+                return error;
+            }
+        }
+        if (std::string_view(buffer_.data(), end_).starts_with(kByteOrderMark)) {
+            begin_ = kByteOrderMark.size();
+        }
+    }
     if (dropToDelimiter_) {
         auto at = scanTo(0, false, false);
         if (!at) {

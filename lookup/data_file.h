@@ -58,6 +58,7 @@ class DataFile {
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     bool atEndOfFile_ = false;
+    bool started_ = false;
     bool itemAfterComma_ = false;
     bool skipLineFeed_ = false;
     bool dropToDelimiter_ = false;

@@ -1,0 +1,160 @@
+#include "lookup/data_file.h"
+#include "support/fixtures.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+
+using icao::DataFile;
+
+class DataFileTest : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir* dir_ = nullptr;
+
+    QByteArrayList readAll(const std::filesystem::path& path) {
+        auto file = DataFile::open(path);
+        if (!file) {
+            qFatal("open failed: %s", file.error().describe().c_str());
+        }
+        QByteArrayList items;
+        for (;;) {
+            auto item = file->nextItem();
+            if (!item) {
+                qFatal("read failed: %s", item.error().describe().c_str());
+            }
+            if (!item->has_value()) {
+                return items;
+            }
+            items.append(QByteArray((*item)->data(), static_cast<qsizetype>((*item)->size())));
+        }
+    }
+
+  private slots:
+    void init() { dir_ = new QTemporaryDir; }
+    void cleanup() { delete dir_; }
+
+    void itemsFollowFreeFormInput_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArrayList>("items");
+        const QByteArray record = "A|EGLL|NAME|";
+        QTest::newRow("empty file") << QByteArray() << QByteArrayList{};
+        QTest::newRow("one line with line end") << QByteArray(record + "\n") << QByteArrayList{record};
+        QTest::newRow("last line without line end")
+            << QByteArray(record + "\nB|LSZH|ZURICH|") << QByteArrayList{record, "B|LSZH|ZURICH|"};
+        QTest::newRow("blank line inside") << QByteArray("a\n\nb\n") << QByteArrayList{"a", "", "b"};
+        QTest::newRow("only a line end") << QByteArray("\n") << QByteArrayList{""};
+        QTest::newRow("two final line ends") << QByteArray("a\n\n") << QByteArrayList{"a", ""};
+        QTest::newRow("comma splits a line") << QByteArray("A|X|London, City|\nb")
+                                             << QByteArrayList{"A|X|London", " City|", "b"};
+        QTest::newRow("comma before line end") << QByteArray("a,\nb") << QByteArrayList{"a", "", "b"};
+        QTest::newRow("comma at end of file") << QByteArray("a,") << QByteArrayList{"a", ""};
+        QTest::newRow("CRLF line ends") << QByteArray("a\r\nb\r\n\r\nc\r\n")
+                                        << QByteArrayList{"a", "b", "", "c"};
+        QTest::newRow("lone CR ends a line") << QByteArray("a\rb") << QByteArrayList{"a", "b"};
+        QTest::newRow("quoted item keeps commas") << QByteArray("\"a,b\"\nc")
+                                                  << QByteArrayList{"a,b", "c"};
+        QTest::newRow("text after closing quote is dropped")
+            << QByteArray("\"a\"xyz,b\n") << QByteArrayList{"a", "b"};
+        QTest::newRow("quoted item spans a line end") << QByteArray("\"a\nb\"\nc")
+                                                      << QByteArrayList{"a\nb", "c"};
+        QTest::newRow("unclosed quote runs to end of file")
+            << QByteArray("x\n\"abc,def\n") << QByteArrayList{"x", "abc,def\n"};
+        QTest::newRow("quote inside an item is kept") << QByteArray("a\"b\"\n")
+                                                      << QByteArrayList{"a\"b\""};
+        QTest::newRow("byte-order mark skipped") << QByteArray("\xEF\xBB\xBF" "A|EGLL|\n")
+                                                 << QByteArrayList{"A|EGLL|"};
+        QTest::newRow("byte-order mark alone") << QByteArray("\xEF\xBB\xBF") << QByteArrayList{};
+        QTest::newRow("NUL bytes are characters") << QByteArray("a\0b\n", 4)
+                                                  << QByteArrayList{QByteArray("a\0b", 3)};
+    }
+    void itemsFollowFreeFormInput() {
+        QFETCH(QByteArray, content);
+        QFETCH(QByteArrayList, items);
+        QCOMPARE(readAll(fixtures::writeDataFile(*dir_, content)), items);
+    }
+
+    void itemsCrossReadBlocks() {
+        QByteArray content;
+        QByteArrayList expected;
+        for (int i = 0; i < 50000; ++i) {
+            const QByteArray item = "M|K" + QByteArray::number(i).rightJustified(3, '0') +
+                                    "|Airport number " + QByteArray::number(i) + "|";
+            content += item + (i % 7 == 0 ? "\r\n" : "\n");
+            expected.append(item);
+        }
+        QCOMPARE(readAll(fixtures::writeDataFile(*dir_, content)), expected);
+    }
+
+    void longItemIsCutAndSkipped_data() {
+        QTest::addColumn<QByteArray>("quote");
+        QTest::newRow("plain") << QByteArray();
+        QTest::newRow("quoted") << QByteArray("\"");
+    }
+    void longItemIsCutAndSkipped() {
+        QFETCH(QByteArray, quote);
+        const QByteArray longItem(DataFile::kMaxItemBytes * 3 + 17, 'x');
+        const auto items = readAll(
+            fixtures::writeDataFile(*dir_, "first\n" + quote + longItem + quote + "\nlast\n"));
+        QCOMPARE(items.size(), 3);
+        QCOMPARE(items[0], QByteArray("first"));
+        QCOMPARE(items[1], longItem.left(DataFile::kMaxItemBytes));
+        QCOMPARE(items[2], QByteArray("last"));
+    }
+
+    void cutItemKeepsWholeCharacters() {
+        // A two-byte character straddles the cut, so the kept bytes stay valid UTF-8.
+        const QByteArray longItem = QByteArray(DataFile::kMaxItemBytes - 1, 'x') + "\xC3\xA9tail";
+        const auto items = readAll(fixtures::writeDataFile(*dir_, longItem));
+        QCOMPARE(items, QByteArrayList{QByteArray(DataFile::kMaxItemBytes - 1, 'x')});
+    }
+
+    void dataFileCheckWantsAnOrdinaryFile() {
+        const auto folder = fixtures::folderOf(*dir_);
+        QVERIFY(!icao::dataFileCheck(folder));
+        fixtures::writeDataFile(*dir_, {});
+        QVERIFY(icao::dataFileCheck(folder));
+
+        QTemporaryDir other;
+        std::filesystem::create_directory(icao::dataFilePath(fixtures::folderOf(other)));
+        QVERIFY(!icao::dataFileCheck(fixtures::folderOf(other)));
+    }
+
+    void openRefusesWhatIsNoOrdinaryFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing" << "cannot be opened (No such file or directory)";
+        QTest::newRow("folder") << "folder" << "is not an ordinary file";
+        QTest::newRow("named pipe") << "pipe" << "is not an ordinary file";
+    }
+    void openRefusesWhatIsNoOrdinaryFile() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const auto path = icao::dataFilePath(fixtures::folderOf(*dir_));
+        if (kind == "folder") {
+            std::filesystem::create_directory(path);
+        } else if (kind == "pipe") {
+            QCOMPARE(::mkfifo(path.c_str(), 0600), 0);
+        }
+        const auto file = DataFile::open(path);
+        QVERIFY(!file);
+        QCOMPARE(file.error().path, path);
+        QCOMPARE(QString::fromStdString(file.error().reason), reason);
+    }
+
+    void failedReadIsReported() {
+        // Reading this file at its start fails with an I/O error, as a failing disk would.
+        const auto path = icao::dataFilePath(fixtures::folderOf(*dir_));
+        std::filesystem::create_symlink("/proc/self/mem", path);
+        auto file = DataFile::open(path);
+        QVERIFY(file);
+        const auto item = file->nextItem();
+        QVERIFY(!item);
+        QCOMPARE(QString::fromStdString(item.error().describe()),
+                 QString::fromStdString(path.string()) + ": cannot be read (Input/output error)");
+    }
+};
+
+QTEST_GUILESS_MAIN(DataFileTest)
+#include "tst_data_file.moc"

@@ -1,0 +1,127 @@
+#include "lookup/key_filter.h"
+#include "lookup/text.h"
+#include "lookup/text_views.h"
+#include "support/fixtures.h"
+
+#include <QTest>
+
+using fixtures::qstring;
+using fixtures::text;
+
+class TextTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void substringByPosition_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("code") << "A|EGLL|NAME|" << 3 << 4 << "EGLL";
+        QTest::newRow("name") << "A|EGLL|NAME|" << 8 << 4 << "NAME";
+        QTest::newRow("start beyond end") << "A|EGLL|NAME|" << 20 << 4 << "";
+        QTest::newRow("start just past end") << "abc" << 4 << 1 << "";
+        QTest::newRow("runs past end") << "A|EG" << 3 << 4 << "EG";
+        QTest::newRow("length zero") << "abc" << 2 << 0 << "";
+        QTest::newRow("counts characters, not bytes") << "Ä|ZÜRI|X" << 3 << 4 << "ZÜRI";
+        QTest::newRow("character outside the BMP") << "𝔸|EGLL|" << 3 << 4 << "EGLL";
+    }
+    void substringByPosition() {
+        QFETCH(QString, source);
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(QString, expected);
+        QCOMPARE(qstring(icao::substringByPosition(text(source), start, length)), expected);
+    }
+
+    void splitFields_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QStringList>("fields");
+        QTest::newRow("record") << "A|EGLL|NAME|" << QStringList{"A", "EGLL", "NAME", ""};
+        QTest::newRow("two fields") << "A|EGLL" << QStringList{"A", "EGLL"};
+        QTest::newRow("empty field inside") << "a||b" << QStringList{"a", "", "b"};
+        QTest::newRow("trailing separator") << "a|" << QStringList{"a", ""};
+        QTest::newRow("no separator") << "abc" << QStringList{"abc"};
+        QTest::newRow("only a separator") << "|" << QStringList{"", ""};
+        QTest::newRow("empty text has no field") << "" << QStringList{};
+    }
+    void splitFields() {
+        QFETCH(QString, source);
+        QFETCH(QStringList, fields);
+        QStringList actual;
+        for (const auto& field : icao::splitFields(text(source))) {
+            actual.append(qstring(field));
+        }
+        QCOMPARE(actual, fields);
+    }
+
+    void trimSpacesRemovesOnlySpaces_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("both ends") << "  EGLL " << "EGLL";
+        QTest::newRow("inner spaces stay") << " NAME  ONE " << "NAME  ONE";
+        QTest::newRow("tabs stay") << "\tEGLL \t" << "\tEGLL \t";
+        QTest::newRow("only spaces") << "   " << "";
+    }
+    void trimSpacesRemovesOnlySpaces() {
+        QFETCH(QString, source);
+        QFETCH(QString, expected);
+        QCOMPARE(qstring(icao::trimSpaces(text(source))), expected);
+    }
+
+    void upperCaseMapsEachCharacter_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ascii") << "Name One 12|x" << "NAME ONE 12|X";
+        QTest::newRow("accented") << "zürich åre çà" << "ZÜRICH ÅRE ÇÀ";
+        QTest::newRow("greek and cyrillic") << "αθήνα москва" << "ΑΘΉΝΑ МОСКВА";
+        // Simple mapping keeps the length: sharp s has no one-character capital.
+        QTest::newRow("sharp s stays") << "straße" << "STRAßE";
+        QTest::newRow("dotless i") << "ı" << "I";
+    }
+    void upperCaseMapsEachCharacter() {
+        QFETCH(QString, source);
+        QFETCH(QString, expected);
+        QCOMPARE(qstring(icao::upperCase(text(source))), expected);
+    }
+
+    void decodeTextPicksUtf8OrWindows1252_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ascii") << QByteArray("A|EGLL|") << "A|EGLL|";
+        QTest::newRow("utf-8") << QByteArray("Z\xC3\xBCrich \xE2\x82\xAC \xF0\x9D\x94\xB8")
+                               << "Zürich € 𝔸";
+        QTest::newRow("windows-1252") << QByteArray("Z\xFCrich \x80 \x9C") << "Zürich € œ";
+        QTest::newRow("undefined 1252 bytes keep their value")
+            << QByteArray("\x81\x8D") << QString(QChar(0x81)) + QChar(0x8D);
+        QTest::newRow("truncated sequence") << QByteArray("caf\xC3") << "cafÃ";
+        QTest::newRow("overlong encoding") << QByteArray("\xC0\xAF") << "À¯";
+        QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80") << "í\u00A0€";
+        QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << "ô\u0090€€";
+    }
+    void decodeTextPicksUtf8OrWindows1252() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        QCOMPARE(qstring(icao::decodeText(bytes.toStdString())), expected);
+    }
+
+    void decodeTextKeepsAtMostTheItemLimit() {
+        const std::string bytes(icao::kMaxItemCharacters + 10, 'a');
+        QCOMPARE(icao::decodeText(bytes).size(), icao::kMaxItemCharacters);
+        const std::string latin(icao::kMaxItemCharacters + 10, '\xE9');
+        QCOMPARE(icao::decodeText(latin).size(), icao::kMaxItemCharacters);
+    }
+
+    void toUtf8RoundTrips() {
+        const QString sample = "Zürich € 𝔸 москва";
+        QCOMPARE(QString::fromStdString(icao::toUtf8(text(sample))), sample);
+    }
+
+    void keyFilterRaisesOnlyAtoZ() {
+        QCOMPARE(qstring(icao::filterTypedText(text("egll zürich 12,ß`{"))),
+                 QString("EGLL ZüRICH 12,ß`{"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TextTest)
+#include "tst_text.moc"
