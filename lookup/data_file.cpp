@@ -14,7 +14,8 @@
 namespace icao {
 namespace {
 
-constexpr std::size_t kReadBlock = 256 * 1024;
+// Small enough that a block read stays in the processor's cache until it is scanned.
+constexpr std::size_t kReadBlock = 64 * 1024;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string systemReason(const char* what, int error) {
@@ -66,37 +67,9 @@ Expected<DataFile> DataFile::open(const std::filesystem::path& path) {
 DataFile::DataFile(std::filesystem::path path, int descriptor)
     : path_(std::move(path)), descriptor_(descriptor), buffer_(kMaxItemBytes + kReadBlock) {}
 
-DataFile::DataFile(DataFile&& other) noexcept
-    : path_(std::move(other.path_)), descriptor_(std::exchange(other.descriptor_, -1)),
-      buffer_(std::move(other.buffer_)), begin_(other.begin_), end_(other.end_),
-      atEndOfFile_(other.atEndOfFile_), started_(other.started_), itemAfterComma_(other.itemAfterComma_),
-      skipLineFeed_(other.skipLineFeed_), dropToDelimiter_(other.dropToDelimiter_) {}
-
-DataFile& DataFile::operator=(DataFile&& other) noexcept {
-    if (this != &other) {
-        close();
-        path_ = std::move(other.path_);
-        descriptor_ = std::exchange(other.descriptor_, -1);
-        buffer_ = std::move(other.buffer_);
-        begin_ = other.begin_;
-        end_ = other.end_;
-        atEndOfFile_ = other.atEndOfFile_;
-        started_ = other.started_;
-        itemAfterComma_ = other.itemAfterComma_;
-        skipLineFeed_ = other.skipLineFeed_;
-        dropToDelimiter_ = other.dropToDelimiter_;
-    }
-    return *this;
-}
-
-DataFile::~DataFile() {
-    close();
-}
-
-void DataFile::close() noexcept {
-    if (descriptor_ >= 0) {
-        ::close(descriptor_);
-        descriptor_ = -1;
+DataFile::Descriptor::~Descriptor() {
+    if (value_ >= 0) {
+        ::close(value_);
     }
 }
 
@@ -107,7 +80,8 @@ std::optional<FileError> DataFile::refill() {
         begin_ = 0;
     }
     for (;;) {
-        const ssize_t count = ::read(descriptor_, buffer_.data() + end_, buffer_.size() - end_);
+        const ssize_t count = ::read(descriptor_.get(), buffer_.data() + end_,
+                                     std::min(kReadBlock, buffer_.size() - end_));
         if (count < 0 && errno == EINTR) {
             continue;
         }
@@ -146,17 +120,6 @@ Expected<std::size_t> DataFile::scanTo(std::size_t scanned, bool quoted, bool ke
             return *error;
         }
     }
-}
-
-void DataFile::consumeDelimiter(std::size_t at) {
-    if (at >= end_) {
-        begin_ = end_;
-        return;
-    }
-    const char delimiter = buffer_[at];
-    begin_ = at + 1;
-    itemAfterComma_ = delimiter == ',';
-    skipLineFeed_ = delimiter == '\r';
 }
 
 // Before the first item skips a byte-order mark; before any other finishes what the previous
@@ -198,17 +161,24 @@ std::optional<FileError> DataFile::settlePending() {
             ++begin_;
         }
     }
+    updateReady();
     return ensureData();
 }
 
-Expected<std::optional<std::string_view>> DataFile::nextItem() {
-    using Item = std::optional<std::string_view>;
+std::optional<std::string_view> DataFile::nextItemSlowly() {
+    if (error_) {
+        return std::nullopt;
+    }
     if (auto error = settlePending()) {
-        return *error;
+        error_ = std::move(error);
+        return std::nullopt;
     }
     if (begin_ == end_) {
         // A comma at the very end still ends an item, so an empty one follows it.
-        return std::exchange(itemAfterComma_, false) ? Item(std::string_view()) : Item();
+        if (std::exchange(itemAfterComma_, false)) {
+            return std::string_view();
+        }
+        return std::nullopt;
     }
     itemAfterComma_ = false;
     const bool quoted = buffer_[begin_] == '"';
@@ -217,7 +187,8 @@ Expected<std::optional<std::string_view>> DataFile::nextItem() {
     }
     auto at = scanTo(0, quoted, true);
     if (!at) {
-        return at.error();
+        error_ = at.error();
+        return std::nullopt;
     }
     std::size_t length = *at - begin_;
     if (length > kMaxItemBytes) {
@@ -231,8 +202,9 @@ Expected<std::optional<std::string_view>> DataFile::nextItem() {
     } else {
         begin_ = *at + 1;
         dropToDelimiter_ = true;
+        updateReady();
     }
-    return Item(item);
+    return item;
 }
 
 } // namespace icao

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "lookup/expected.h"
+#include "lookup/item_end.h"
 
 #include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace icao {
@@ -32,28 +34,71 @@ class DataFile {
     // Fails without blocking when the path is missing, unreadable or not an ordinary file.
     static Expected<DataFile> open(const std::filesystem::path& path);
 
-    DataFile(DataFile&& other) noexcept;
-    DataFile& operator=(DataFile&& other) noexcept;
-    DataFile(const DataFile&) = delete;
-    DataFile& operator=(const DataFile&) = delete;
-    ~DataFile();
+    // The next item's bytes, valid until the next call; std::nullopt once every item was read
+    // or when reading failed, which error() then tells.
+    std::optional<std::string_view> nextItem() {
+        // The common case, an unquoted item wholly in the buffer, is the scan's inner loop.
+        if (ready_ && begin_ < end_ && buffer_[begin_] != '"') {
+            const char* from = buffer_.data() + begin_;
+            const char* to = buffer_.data() + end_;
+            const char* hit = detail::findItemEnd(from, to);
+            if (hit != to && static_cast<std::size_t>(hit - from) <= kMaxItemBytes) {
+                consumeDelimiter(static_cast<std::size_t>(hit - buffer_.data()));
+                return std::string_view(from, static_cast<std::size_t>(hit - from));
+            }
+        }
+        return nextItemSlowly();
+    }
 
-    // The next item's bytes, valid until the next call; std::nullopt once every item was read.
-    Expected<std::optional<std::string_view>> nextItem();
+    // Why reading stopped early, if it did.
+    const std::optional<FileError>& error() const { return error_; }
 
     const std::filesystem::path& path() const { return path_; }
 
   private:
     DataFile(std::filesystem::path path, int descriptor);
 
+    std::optional<std::string_view> nextItemSlowly();
     std::optional<FileError> refill();
     std::optional<FileError> settlePending();
     Expected<std::size_t> scanTo(std::size_t scanned, bool quoted, bool keep);
-    void consumeDelimiter(std::size_t at);
-    void close() noexcept;
+    void consumeDelimiter(std::size_t at) {
+        if (at >= end_) {
+            begin_ = end_;
+            return;
+        }
+        const char delimiter = buffer_[at];
+        begin_ = at + 1;
+        itemAfterComma_ = delimiter == ',';
+        if (delimiter == '\r') {
+            if (begin_ < end_) {
+                begin_ += buffer_[begin_] == '\n' ? 1 : 0;
+            } else {
+                skipLineFeed_ = true;
+            }
+        }
+        updateReady();
+    }
+    void updateReady() { ready_ = started_ && !skipLineFeed_ && !dropToDelimiter_; }
 
     std::filesystem::path path_;
-    int descriptor_ = -1;
+    // Owns the open file; closing it is all the cleaning up a DataFile needs.
+    class Descriptor {
+      public:
+        explicit Descriptor(int value) : value_(value) {}
+        Descriptor(Descriptor&& other) noexcept : value_(std::exchange(other.value_, -1)) {}
+        Descriptor& operator=(Descriptor&& other) noexcept {
+            std::swap(value_, other.value_);
+            return *this;
+        }
+        ~Descriptor();
+        int get() const { return value_; }
+
+      private:
+        int value_;
+    };
+
+    Descriptor descriptor_;
     std::vector<char> buffer_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
@@ -62,6 +107,9 @@ class DataFile {
     bool itemAfterComma_ = false;
     bool skipLineFeed_ = false;
     bool dropToDelimiter_ = false;
+    // Nothing is pending from the previous item, so the next one can be read straight away.
+    bool ready_ = false;
+    std::optional<FileError> error_;
 };
 
 } // namespace icao

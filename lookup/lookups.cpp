@@ -30,12 +30,15 @@ Expected<DataFile> openAndLock(const std::filesystem::path& path, Box& input, Bo
 // at the end of the file. The view is valid while the file is open and not read further.
 template <class Matcher>
 Expected<std::optional<std::string_view>> firstMatch(DataFile& file, const Matcher& matcher) {
-    for (;;) {
-        auto item = file.nextItem();
-        if (!item || !item->has_value() || matcher.matches(**item)) {
+    while (const auto item = file.nextItem()) {
+        if (matcher.matches(*item)) {
             return item;
         }
     }
+    if (file.error()) {
+        return *file.error();
+    }
+    return std::optional<std::string_view>();
 }
 
 } // namespace

@@ -30,8 +30,9 @@ bool CodeMatcher::matches(std::string_view item) const {
 
 NameMatcher::Verdict NameMatcher::matchesAscii(std::string_view item) const {
     const std::size_t separatorIndex = kNameStart - 1 + key_.size();
-    // No encoding has more characters than bytes, so a short item cannot reach the "|".
-    if (item.size() <= separatorIndex) {
+    // No encoding has more characters than bytes, so a short item cannot reach the "|"; nor
+    // can one beyond what an item keeps.
+    if (item.size() <= separatorIndex || separatorIndex >= kMaxItemCharacters) {
         return Verdict::Mismatch;
     }
     for (std::size_t i = 0; i < kNameStart - 1; ++i) {
@@ -42,14 +43,15 @@ NameMatcher::Verdict NameMatcher::matchesAscii(std::string_view item) const {
     for (std::size_t i = 0; i < key_.size(); ++i) {
         const char byte = item[kNameStart - 1 + i];
         if (!isAscii(byte)) {
-            return Verdict::NeedsDecoding;
+            // All before it being ASCII, this byte starts the character at this position, and
+            // only dotless i and long s upper-case from beyond ASCII into it.
+            const char32_t wanted = key_[i];
+            return wanted >= 0x80 || wanted == U'I' || wanted == U'S' ? Verdict::NeedsDecoding
+                                                                      : Verdict::Mismatch;
         }
         if (asciiUpper(byte) != key_[i]) {
             return Verdict::Mismatch;
         }
-    }
-    if (!isAscii(item[separatorIndex])) {
-        return Verdict::NeedsDecoding;
     }
     return item[separatorIndex] == '|' ? Verdict::Match : Verdict::Mismatch;
 }

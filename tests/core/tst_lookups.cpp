@@ -39,7 +39,7 @@ class LookupsTest : public QObject {
     }
 
     using Lookup = icao::Expected<Outcome> (*)(icao::Box&, icao::Box&,
-                                                const std::filesystem::path&);
+                                               const std::filesystem::path&);
 
     void runLookup(Lookup lookup) {
         QFETCH(QByteArray, content);
@@ -75,29 +75,32 @@ class LookupsTest : public QObject {
             << "write output (file open): LSZH|write output (file open): Zürich Airport";
         QTest::newRow("letter case counts") << file << "egll" << Outcome::NotFound
                                             << "write output (file open): ICAO CODE NOT FOUND";
-        QTest::newRow("a tab is part of the key") << file << "EGLL\t" << Outcome::NotFound
-                                                  << "write output (file open): ICAO CODE NOT FOUND";
+        QTest::newRow("a tab is part of the key")
+            << file << "EGLL\t" << Outcome::NotFound
+            << "write output (file open): ICAO CODE NOT FOUND";
         QTest::newRow("empty file") << QByteArray() << "EGLL" << Outcome::NotFound
                                     << "write output (file open): ICAO CODE NOT FOUND";
-        QTest::newRow("two fields show the code") << QByteArray("A|EGLL") << "EGLL"
-                                                  << Outcome::Found << "write output (file open): EGLL";
+        QTest::newRow("two fields show the code")
+            << QByteArray("A|EGLL") << "EGLL" << Outcome::Found << "write output (file open): EGLL";
         QTest::newRow("first match wins")
             << QByteArray("A|EGLL|FIRST|\nA|EGLL|SECOND|\n") << "EGLL" << Outcome::Found
             << "write output (file open): EGLL|write output (file open): FIRST";
         QTest::newRow("positions 2 and 7 are not examined")
             << QByteArray("AxEGLLyNAME|Z|\n") << "EGLL" << Outcome::Found
             << "write output (file open): Z|write output (file open): ";
-        QTest::newRow("no separator writes nothing") << QByteArray("AxEGLLy\n") << "EGLL"
-                                                     << Outcome::Found << "";
+        QTest::newRow("no separator writes nothing")
+            << QByteArray("AxEGLLy\n") << "EGLL" << Outcome::Found << "";
         QTest::newRow("short key matches the end of a short item")
             << QByteArray("A|EGLL|X|\nA|EG\n") << "EG" << Outcome::Found
             << "write output (file open): EG";
-        QTest::newRow("short key misses records") << file << "EGL" << Outcome::NotFound
-                                                  << "write output (file open): ICAO CODE NOT FOUND";
+        QTest::newRow("short key misses records")
+            << file << "EGL" << Outcome::NotFound
+            << "write output (file open): ICAO CODE NOT FOUND";
         QTest::newRow("empty key matches a blank line, writing nothing")
             << QByteArray("A|EGLL|X|\n\nB|LSZH|Y|\n") << "  " << Outcome::Found << "";
         QTest::newRow("empty key and X| writes the empty field")
-            << QByteArray("A|EGLL|X|\nX|\n") << "" << Outcome::Found << "write output (file open): ";
+            << QByteArray("A|EGLL|X|\nX|\n") << "" << Outcome::Found
+            << "write output (file open): ";
         QTest::newRow("empty key without short item misses")
             << file << "" << Outcome::NotFound << "write output (file open): ICAO CODE NOT FOUND";
         QTest::newRow("comma cuts the name")
@@ -106,11 +109,12 @@ class LookupsTest : public QObject {
         QTest::newRow("windows-1252 record")
             << QByteArray("\xC4|LSZH|Z\xFCrich|\n") << "LSZH" << Outcome::Found
             << "write output (file open): LSZH|write output (file open): Zürich";
-        QTest::newRow("non-ascii code") << QByteArray("A|ÅÄÖÜ|Nordic|\n") << "ÅÄÖÜ"
-                                        << Outcome::Found
-                                        << "write output (file open): ÅÄÖÜ|write output (file open): Nordic";
-        QTest::newRow("CRLF file") << QByteArray("A|EGLL|NAME|\r\n") << "EGLL" << Outcome::Found
-                                   << "write output (file open): EGLL|write output (file open): NAME";
+        QTest::newRow("non-ascii code")
+            << QByteArray("A|ÅÄÖÜ|Nordic|\n") << "ÅÄÖÜ" << Outcome::Found
+            << "write output (file open): ÅÄÖÜ|write output (file open): Nordic";
+        QTest::newRow("CRLF file")
+            << QByteArray("A|EGLL|NAME|\r\n") << "EGLL" << Outcome::Found
+            << "write output (file open): EGLL|write output (file open): NAME";
     }
     void codeToName() { runLookup(&icao::codeToName); }
 
@@ -137,27 +141,31 @@ class LookupsTest : public QObject {
         QTest::newRow("empty key finds an empty name")
             << QByteArray("A|EGLL|X|\nA|LSZH||X\n") << " " << Outcome::Found
             << "write output (file open): LSZH";
-        QTest::newRow("first match wins")
-            << QByteArray("A|EGLL|SAME|\nA|LSZH|same|\n") << "SAME" << Outcome::Found
-            << "write output (file open): EGLL";
+        QTest::newRow("first match wins") << QByteArray("A|EGLL|SAME|\nA|LSZH|same|\n") << "SAME"
+                                          << Outcome::Found << "write output (file open): EGLL";
         QTest::newRow("positions 1, 2 and 7 are not examined")
             << QByteArray("xxegllxNAME|\n") << "NAME" << Outcome::Found
             << "write output (file open): EGLL";
         QTest::newRow("a key holding | can match across fields")
             << QByteArray("A|EGLL|a|b|\n") << "A|B" << Outcome::Found
             << "write output (file open): EGLL";
-        QTest::newRow("windows-1252 record")
-            << QByteArray("A|LSZH|Z\xFCrich|\n") << "ZÜRICH" << Outcome::Found
-            << "write output (file open): LSZH";
+        QTest::newRow("windows-1252 record") << QByteArray("A|LSZH|Z\xFCrich|\n") << "ZÜRICH"
+                                             << Outcome::Found << "write output (file open): LSZH";
         QTest::newRow("non-ascii marker shifts no position")
             << QByteArray("Ä|EDDM|München|\n") << "MÜNCHEN" << Outcome::Found
             << "write output (file open): EDDM";
         QTest::newRow("dotless i upper-cases to I")
             << QByteArray("A|LTBA|\xC4\xB1STANBUL|\n") << "ISTANBUL" << Outcome::Found
             << "write output (file open): LTBA";
-        QTest::newRow("short items never match") << QByteArray("A|EGL\n\nA|E|N|\n") << "N"
-                                                 << Outcome::NotFound
-                                                 << "write input (file open): AIRPORT NAME NOT FOUND";
+        QTest::newRow("long s upper-cases to S")
+            << QByteArray("A|EKSB|\xC5\xBFonderborg|\n") << "SONDERBORG" << Outcome::Found
+            << "write output (file open): EKSB";
+        QTest::newRow("accented record letter against plain key")
+            << QByteArray("A|LSZH|Zürich|\n") << "ZURICH" << Outcome::NotFound
+            << "write input (file open): AIRPORT NAME NOT FOUND";
+        QTest::newRow("short items never match")
+            << QByteArray("A|EGL\n\nA|E|N|\n") << "N" << Outcome::NotFound
+            << "write input (file open): AIRPORT NAME NOT FOUND";
         QTest::newRow("short code is shown as it stands")
             << QByteArray("A|EG|NAME|\n") << "NAME" << Outcome::NotFound
             << "write input (file open): AIRPORT NAME NOT FOUND";

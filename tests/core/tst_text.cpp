@@ -58,10 +58,14 @@ class TextTest : public QObject {
     void trimSpacesRemovesOnlySpaces_data() {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("both ends") << "  EGLL " << "EGLL";
-        QTest::newRow("inner spaces stay") << " NAME  ONE " << "NAME  ONE";
-        QTest::newRow("tabs stay") << "\tEGLL \t" << "\tEGLL \t";
-        QTest::newRow("only spaces") << "   " << "";
+        QTest::newRow("both ends") << "  EGLL "
+                                   << "EGLL";
+        QTest::newRow("inner spaces stay") << " NAME  ONE "
+                                           << "NAME  ONE";
+        QTest::newRow("tabs stay") << "\tEGLL \t"
+                                   << "\tEGLL \t";
+        QTest::newRow("only spaces") << "   "
+                                     << "";
     }
     void trimSpacesRemovesOnlySpaces() {
         QFETCH(QString, source);
@@ -72,17 +76,35 @@ class TextTest : public QObject {
     void upperCaseMapsEachCharacter_data() {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("ascii") << "Name One 12|x" << "NAME ONE 12|X";
-        QTest::newRow("accented") << "zürich åre çà" << "ZÜRICH ÅRE ÇÀ";
-        QTest::newRow("greek and cyrillic") << "αθήνα москва" << "ΑΘΉΝΑ МОСКВА";
+        QTest::newRow("ascii") << "Name One 12|x"
+                               << "NAME ONE 12|X";
+        QTest::newRow("accented") << "zürich åre çà"
+                                  << "ZÜRICH ÅRE ÇÀ";
+        QTest::newRow("greek and cyrillic") << "αθήνα москва"
+                                            << "ΑΘΉΝΑ МОСКВА";
         // Simple mapping keeps the length: sharp s has no one-character capital.
-        QTest::newRow("sharp s stays") << "straße" << "STRAßE";
-        QTest::newRow("dotless i") << "ı" << "I";
+        QTest::newRow("sharp s stays") << "straße"
+                                       << "STRAßE";
+        QTest::newRow("dotless i") << "ı"
+                                   << "I";
     }
     void upperCaseMapsEachCharacter() {
         QFETCH(QString, source);
         QFETCH(QString, expected);
         QCOMPARE(qstring(icao::upperCase(text(source))), expected);
+    }
+
+    // The name lookup skips decoding a non-ASCII name byte unless the key wants I or S there;
+    // that holds only while these two are the sole characters beyond ASCII that upper-case
+    // into it.
+    void onlyDotlessIAndLongSUpperCaseIntoAscii() {
+        QList<char32_t> intoAscii;
+        for (char32_t code = 0x80; code <= 0x10FFFF; ++code) {
+            if (QChar::toUpper(code) < 0x80) {
+                intoAscii.append(code);
+            }
+        }
+        QCOMPARE(intoAscii, (QList<char32_t>{0x131, 0x17F}));
     }
 
     void decodeTextPicksUtf8OrWindows1252_data() {

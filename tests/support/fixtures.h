@@ -24,7 +24,11 @@ inline std::filesystem::path writeDataFile(const QTemporaryDir& dir, const QByte
     return path;
 }
 
-inline icao::Text text(const QString& string) { return string.toStdU32String(); }
-inline QString qstring(const icao::Text& text) { return QString::fromStdU32String(text); }
+inline icao::Text text(const QString& string) {
+    return string.toStdU32String();
+}
+inline QString qstring(const icao::Text& text) {
+    return QString::fromStdU32String(text);
+}
 
 } // namespace fixtures
