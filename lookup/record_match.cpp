@@ -4,6 +4,8 @@
 #include "lookup/text_views.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace icao {
 namespace {
@@ -35,10 +37,11 @@ NameMatcher::Verdict NameMatcher::matchesAscii(std::string_view item) const {
     if (item.size() <= separatorIndex || separatorIndex >= kMaxItemCharacters) {
         return Verdict::Mismatch;
     }
-    for (std::size_t i = 0; i < kNameStart - 1; ++i) {
-        if (!isAscii(item[i])) {
-            return Verdict::NeedsDecoding;
-        }
+    // The marker, the code and their separators: seven bytes, one test.
+    std::uint64_t head = 0;
+    std::memcpy(&head, item.data(), kNameStart - 1);
+    if (head & 0x8080808080808080u) {
+        return Verdict::NeedsDecoding;
     }
     for (std::size_t i = 0; i < key_.size(); ++i) {
         const char byte = item[kNameStart - 1 + i];
