@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Takes a screenshot of each window for the README: runs icaolookup on the shipped data under
+# Xvfb, drives it with xdotool and writes docs/*.png. Needs xvfb, xdotool and imagemagick.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [ "${1:-}" != "--inside-x" ]; then
+    exec xvfb-run -a -s "-screen 0 800x480x24" "$0" --inside-x
+fi
+
+mkdir -p docs
+build/bin/icaolookup &
+program=$!
+trap 'kill $program 2>/dev/null || true' EXIT
+
+# Waits for a window with this caption and prints its id.
+window() {
+    for _ in $(seq 50); do
+        if id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ]; then
+            echo "$id"
+            return
+        fi
+        sleep 0.1
+    done
+    echo "no window '$1'" >&2
+    exit 1
+}
+
+# Clicks at a point given in the window's twips, as the layouts are tabled.
+click() {
+    xdotool mousemove --window "$1" $(($2 / 15)) $(($3 / 15)) click 1
+    sleep 0.3
+}
+
+shot() {
+    sleep 0.5
+    import -window "$1" "docs/$2.png"
+}
+
+chooser=$(window "GET ICAO/AIRPORT NAME - BY TOVRAMEK")
+shot "$chooser" chooser
+click "$chooser" 1600 780
+
+form1=$(window "CODE2NAME - BY TOVRAMEK")
+xdotool type --window "$form1" --delay 50 egll
+click "$form1" 780 1920
+shot "$form1" code2name
+click "$form1" 3540 1920
+
+chooser=$(window "GET ICAO/AIRPORT NAME - BY TOVRAMEK")
+click "$chooser" 1600 1500
+form2=$(window "NAME2CODE - BY TOVRAMEK")
+xdotool type --window "$form2" --delay 20 "ZURICH AIRPORT"
+click "$form2" 780 1920
+shot "$form2" name2code

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "lookup_window.h"
+
+// The code-to-name window.
+class Form1 final : public LookupWindow {
+    Q_OBJECT
+
+  public:
+    explicit Form1(Program& program) : LookupWindow(kForm1Design, program) {}
+};
