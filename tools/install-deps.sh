@@ -7,6 +7,8 @@ packages=(
     cmake g++ make
     qt6-base-dev
     libbenchmark-dev
+    fonts-liberation
+    xvfb xauth
 )
 
 missing=()

@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# Builds the programs and runs icao on the shipped airports.txt; arguments go to icao.
+# Builds the programs and starts the desktop program on the shipped airports.txt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
-if [ $# -eq 0 ]; then
-    set -- code EGLL
-fi
-exec build/bin/icao "$@"
+exec build/bin/icaolookup

@@ -49,6 +49,6 @@ click "$form1" 3540 1920
 chooser=$(window "GET ICAO/AIRPORT NAME - BY TOVRAMEK")
 click "$chooser" 1600 1500
 form2=$(window "NAME2CODE - BY TOVRAMEK")
-xdotool type --window "$form2" --delay 20 "ZURICH AIRPORT"
+xdotool type --window "$form2" --delay 20 "frankfurt airport"
 click "$form2" 780 1920
 shot "$form2" name2code

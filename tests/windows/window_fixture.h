@@ -72,6 +72,18 @@ inline QRadioButton* option(frmMain* chooser, int index) {
     return found == options.end() ? nullptr : *found;
 }
 
+// Types text key by key, as a keyboard would; a letter beyond ASCII comes as an unnamed key.
+inline void typeText(QWidget* widget, const QString& text) {
+    for (QChar character : text) {
+        if (character.unicode() < 0x80) {
+            QTest::keyClick(widget, character.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character),
+                                Qt::NoModifier);
+        }
+    }
+}
+
 inline QColor background(const QLineEdit* box) {
     return box->palette().color(QPalette::Base);
 }
