@@ -3,21 +3,30 @@
 #include <array>
 #include <fstream>
 #include <random>
-#include <string>
+#include <string_view>
 
 namespace {
 
-constexpr std::array kPlaces = {
+constexpr std::size_t kRecordCount = 1000000;
+constexpr std::size_t kOneLineBytes = 200 * 1000 * 1000;
+
+constexpr std::array<std::string_view, 28> kPlaces = {
     "London",      "Frankfurt",    "Zürich",      "São Paulo", "Kraków",       "Reykjavík",
     "Springfield", "Columbus",     "Newcastle",   "Málaga",    "Oslo",         "Dubrovnik",
     "Nuuk",        "Ōita",         "Córdoba",     "Kiruna",    "Abidjan",      "Ushuaia",
     "Bella Coola", "Mérida",       "Toowoomba",   "Ålesund",   "Thessaloniki", "Chişinău",
     "Windhoek",    "Kangiqsujuaq", "Yellowknife", "Perth"};
-constexpr std::array kKinds = {"Airport",          "International Airport",
-                               "Regional Airport", "Municipal Airport",
-                               "Air Base",         "Airfield",
-                               "Aerodrome"};
-constexpr std::array kCountries = {"GB", "DE", "CH", "BR", "PL", "IS", "US", "ES", "NO", "JP"};
+constexpr std::array<std::string_view, 16> kNonAsciiPlaces = {
+    "Москва", "Санкт-Петербург", "Αθήνα",  "Θεσσαλονίκη", "東京",   "大阪",     "서울",  "부산",
+    "Київ",   "Львів",           "Ürümqi", "Çanakkale",   "Ålborg", "Øksfjord", "İzmir", "Łódź"};
+constexpr std::array<std::string_view, 7> kKinds = {"Airport",          "International Airport",
+                                                    "Regional Airport", "Municipal Airport",
+                                                    "Air Base",         "Airfield",
+                                                    "Aerodrome"};
+constexpr std::array<std::string_view, 4> kNonAsciiKinds = {"Аэропорт", "Αερολιμένας", "空港",
+                                                            "공항"};
+constexpr std::array<std::string_view, 10> kCountries = {"GB", "DE", "CH", "BR", "PL",
+                                                         "IS", "US", "ES", "NO", "JP"};
 
 std::string letters(std::size_t value, std::size_t count) {
     std::string code(count, 'A');
@@ -28,34 +37,71 @@ std::string letters(std::size_t value, std::size_t count) {
     return code;
 }
 
+template <std::size_t N>
+std::string_view pick(std::mt19937& random, const std::array<std::string_view, N>& words) {
+    return words[random() % N];
+}
+
+void writeRecords(std::ofstream& out, bool nonAscii) {
+    std::mt19937 random(20261207);
+    std::string record;
+    for (std::size_t i = 0; i < kRecordCount; ++i) {
+        const auto place = nonAscii ? pick(random, kNonAsciiPlaces) : pick(random, kPlaces);
+        const auto kind = nonAscii ? pick(random, kNonAsciiKinds) : pick(random, kKinds);
+        record.clear();
+        record.push_back(random() % 2 ? 'L' : 'M');
+        record.append("|").append(letters(i, 4)).append("|").append(place);
+        if (random() % 3 == 0) {
+            record.append("-").append(nonAscii ? pick(random, kNonAsciiPlaces)
+                                               : pick(random, kPlaces));
+        }
+        record.append(" ").append(kind).append("|").append(place).append("|");
+        record.append(pick(random, kCountries)).append("|").append(letters(i * 7 + 3, 3));
+        record.append("|\n");
+        out << record;
+    }
+}
+
+void writeOneLine(std::ofstream& out) {
+    std::string block = "L|EGLL|";
+    while (block.size() < (1 << 20)) {
+        block.append("Heathrow ");
+    }
+    for (std::size_t written = 0; written < kOneLineBytes; written += block.size()) {
+        out.write(block.data(),
+                  static_cast<std::streamsize>(std::min(block.size(), kOneLineBytes - written)));
+    }
+}
+
 } // namespace
 
-std::filesystem::path writeBenchmarkFile(const std::filesystem::path& folder,
-                                         std::size_t record_count) {
+std::string shapeName(Shape shape) {
+    switch (shape) {
+    case Shape::Shipped:
+        return "Shipped";
+    case Shape::NonAscii:
+        return "NonAscii";
+    case Shape::OneLine:
+        return "OneLine";
+    }
+    return "Unknown";
+}
+
+std::filesystem::path writeBenchmarkFile(const std::filesystem::path& folder, Shape shape) {
     std::filesystem::create_directories(folder);
-    const auto path = folder / ("airports-" + std::to_string(record_count) + ".txt");
+    const auto path = folder / ("airports-" + shapeName(shape) + ".txt");
     if (std::filesystem::exists(path)) {
         return path;
     }
-    std::mt19937 random(20261207);
-    std::ofstream out(path, std::ios::binary);
-    std::string record;
-    for (std::size_t i = 0; i < record_count; ++i) {
-        const std::string place = kPlaces[random() % kPlaces.size()];
-        const std::string second = kPlaces[random() % kPlaces.size()];
-        const std::string kind = kKinds[random() % kKinds.size()];
-        record = random() % 2 ? "L|" : "M|";
-        record += letters(i, 4);
-        record += '|';
-        record += random() % 3 == 0 ? place + "-" + second + " " + kind : place + " " + kind;
-        record += '|';
-        record += place;
-        record += '|';
-        record += kCountries[random() % kCountries.size()];
-        record += '|';
-        record += letters(i * 7 + 3, 3);
-        record += "|\n";
-        out << record;
+    const auto partial = folder / (path.filename().string() + ".part");
+    {
+        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+        if (shape == Shape::OneLine) {
+            writeOneLine(out);
+        } else {
+            writeRecords(out, shape == Shape::NonAscii);
+        }
     }
+    std::filesystem::rename(partial, path);
     return path;
 }

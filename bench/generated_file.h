@@ -1,10 +1,19 @@
 #pragma once
 
-#include <cstddef>
 #include <filesystem>
+#include <string>
 
-// A data file of record_count records shaped like the shipped airports.txt:
-// marker|CODE|name|municipality|country|IATA|, names of realistic length, about one in eight
-// holding non-ASCII letters. The same count always gives the same file.
-std::filesystem::path writeBenchmarkFile(const std::filesystem::path& folder,
-                                         std::size_t record_count);
+// The data files the scans are timed on; the same shape always gives the same file.
+enum class Shape {
+    // 1,000,000 records like the shipped ones: marker|CODE|name|municipality|country|IATA|,
+    // names of realistic length, about one in eight holding non-ASCII letters.
+    Shipped,
+    // 1,000,000 records whose names and municipalities are wholly non-ASCII.
+    NonAscii,
+    // 200 MB in one line, with no line end at all.
+    OneLine,
+};
+
+std::string shapeName(Shape shape);
+
+std::filesystem::path writeBenchmarkFile(const std::filesystem::path& folder, Shape shape);

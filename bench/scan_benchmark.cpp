@@ -1,5 +1,6 @@
-// Times the not-found scan of both lookups over a large data file in the page cache, against
-// the fastest plain read of the same file: 64 KiB blocks with line ends counted by memchr.
+// Times the not-found scan of both lookups over large data files in the page cache, each
+// against the fastest plain read of the same file: 64 KiB blocks with line ends counted by
+// memchr.
 
 #include "generated_file.h"
 #include "lookup/box.h"
@@ -13,8 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-std::filesystem::path gDataFile;
 
 std::size_t countLineEnds(const std::filesystem::path& path) {
     const int descriptor = ::open(path.c_str(), O_RDONLY);
@@ -36,36 +35,41 @@ std::size_t countLineEnds(const std::filesystem::path& path) {
     return lines;
 }
 
-void setBytes(benchmark::State& state) {
+void setBytes(benchmark::State& state, const std::filesystem::path& file) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
-                            static_cast<int64_t>(std::filesystem::file_size(gDataFile)));
+                            static_cast<int64_t>(std::filesystem::file_size(file)));
 }
 
-void Baseline(benchmark::State& state) {
+void baseline(benchmark::State& state, const std::filesystem::path& file) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(countLineEnds(gDataFile));
+        benchmark::DoNotOptimize(countLineEnds(file));
     }
-    setBytes(state);
+    setBytes(state, file);
 }
 
 using Lookup = icao::Expected<icao::Outcome> (*)(icao::Box&, icao::Box&,
                                                  const std::filesystem::path&);
 
-void notFoundScan(benchmark::State& state, Lookup lookup, const char32_t* key) {
+void notFoundScan(benchmark::State& state, const std::filesystem::path& file, Lookup lookup,
+                  const char32_t* key) {
     for (auto _ : state) {
         icao::MemoryBox input(key);
         icao::MemoryBox output;
-        const auto outcome = lookup(input, output, gDataFile);
+        const auto outcome = lookup(input, output, file);
         if (!outcome || *outcome != icao::Outcome::NotFound) {
             state.SkipWithError("the scan did not end on its not-found path");
         }
     }
-    setBytes(state);
+    setBytes(state, file);
 }
 
-// Prints, after the usual table, each benchmark's throughput as a ratio to the baseline's.
+// After the usual table, prints each scan's throughput and its time as a ratio to the
+// baseline over the same file (the part of the name before the slash).
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
+    explicit RatioReporter(std::map<std::string, std::filesystem::path> files)
+        : files_(std::move(files)) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
@@ -76,43 +80,47 @@ class RatioReporter : public benchmark::ConsoleReporter {
     }
     void Finalize() override {
         ConsoleReporter::Finalize();
-        const auto baseline = seconds_.find("Baseline");
-        if (baseline == seconds_.end()) {
-            return;
-        }
-        const double bytes = static_cast<double>(std::filesystem::file_size(gDataFile));
-        std::printf("\n%-32s %12s %18s\n", "scan", "MB/s", "time / baseline");
+        std::printf("\n%-28s %10s %16s\n", "scan", "MB/s", "time / baseline");
         for (const auto& [name, seconds] : seconds_) {
-            std::printf("%-32s %12.0f %18.2f\n", name.c_str(), bytes / seconds / 1e6,
+            const std::string shape = name.substr(0, name.find('/'));
+            const auto baseline = seconds_.find(shape + "/Baseline");
+            if (baseline == seconds_.end()) {
+                continue;
+            }
+            const double bytes = static_cast<double>(std::filesystem::file_size(files_[shape]));
+            std::printf("%-28s %10.0f %16.2f\n", name.c_str(), bytes / seconds / 1e6,
                         seconds / baseline->second);
         }
     }
 
   private:
+    std::map<std::string, std::filesystem::path> files_;
     std::map<std::string, double> seconds_;
 };
 
-void CodeToNameNotFound(benchmark::State& state) {
-    notFoundScan(state, &icao::codeToName, U"0000");
-}
-
-void NameToCodeNotFound(benchmark::State& state) {
-    notFoundScan(state, &icao::nameToCode, U"NO SUCH AIRPORT");
-}
-
 } // namespace
-
-BENCHMARK(Baseline)->Unit(benchmark::kMillisecond);
-BENCHMARK(CodeToNameNotFound)->Unit(benchmark::kMillisecond);
-BENCHMARK(NameToCodeNotFound)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    gDataFile = writeBenchmarkFile(std::filesystem::temp_directory_path() / "icao-bench", 1000000);
-    std::printf("data file: %s, %ju bytes\n", gDataFile.c_str(),
-                static_cast<std::uintmax_t>(std::filesystem::file_size(gDataFile)));
-    countLineEnds(gDataFile); // brings the file into the page cache
-    RatioReporter reporter;
+    const auto folder = std::filesystem::temp_directory_path() / "icao-bench-v1";
+    std::map<std::string, std::filesystem::path> files;
+    for (Shape shape : {Shape::Shipped, Shape::NonAscii, Shape::OneLine}) {
+        const std::string name = shapeName(shape);
+        const auto file = writeBenchmarkFile(folder, shape);
+        files[name] = file;
+        std::printf("%s: %s, %ju bytes\n", name.c_str(), file.c_str(),
+                    static_cast<std::uintmax_t>(std::filesystem::file_size(file)));
+        countLineEnds(file); // brings the file into the page cache
+        benchmark::RegisterBenchmark((name + "/Baseline").c_str(), baseline, file)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((name + "/CodeToNameNotFound").c_str(), notFoundScan, file,
+                                     &icao::codeToName, U"0000")
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((name + "/NameToCodeNotFound").c_str(), notFoundScan, file,
+                                     &icao::nameToCode, U"NO SUCH AIRPORT")
+            ->Unit(benchmark::kMillisecond);
+    }
+    RatioReporter reporter(files);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 }

@@ -2,6 +2,7 @@
 
 const char* const kUsage = R"(Usage: icao code KEY [--raw] [--file PATH]
        icao name KEY [--raw] [--file PATH]
+       icao check [--file PATH]
        icao --help
 
 Looks airports up in the data file, as the desktop program's windows do.
@@ -11,6 +12,13 @@ Looks airports up in the data file, as the desktop program's windows do.
   name KEY     the name-to-code lookup: prints the ICAO code of the first record whose
                whole name, upper-cased, is KEY, or "AIRPORT NAME NOT FOUND"
 
+  check        reads the data file as the lookups do and prints "LINE: reason" for
+               every line a lookup treats differently from what it suggests: a comma
+               or double quote that splits or shortens it, a record not laid out as
+               marker|CODE|NAME|..., a code or name an earlier record already uses,
+               a blank line or an item an empty key finds, a line that is not UTF-8
+               and is read as Windows-1252; then a summary line
+
 KEY is taken as if typed into the window's input box: letters a to z become A to Z and
 leading and trailing spaces are ignored.
 
@@ -19,7 +27,8 @@ leading and trailing spaces are ignored.
   --           end of options; a KEY that begins with "-" may follow
   --help       print this text
 
-Exit status: 0 when a record matched, 1 when none did, 2 on an error.
+Exit status: 0 when a record matched, 1 when none did, 2 on an error; for check, 0 when
+nothing was reported, 1 when something was, 2 when the file could not be read.
 )";
 
 std::variant<Arguments, UsageError> parseArguments(const std::vector<std::string>& words) {
@@ -53,6 +62,12 @@ std::variant<Arguments, UsageError> parseArguments(const std::vector<std::string
         arguments.command = Arguments::Command::Code;
     } else if (command == "name") {
         arguments.command = Arguments::Command::Name;
+    } else if (command == "check") {
+        arguments.command = Arguments::Command::Check;
+        if (positional.size() != 1 || arguments.raw) {
+            return UsageError{"check takes no KEY and no --raw"};
+        }
+        return arguments;
     } else {
         return UsageError{"unknown command " + command};
     }

@@ -7,7 +7,7 @@
 
 // What the command line of icao asks for.
 struct Arguments {
-    enum class Command { Help, Code, Name };
+    enum class Command { Help, Code, Name, Check };
     Command command = Command::Help;
     std::string key;
     bool raw = false;

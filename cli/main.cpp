@@ -1,5 +1,6 @@
 #include "arguments.h"
 #include "lookup/answers.h"
+#include "lookup/data_check.h"
 #include "lookup/data_file.h"
 #include "lookup/program_folder.h"
 
@@ -11,10 +12,26 @@ constexpr int kExitFound = 0;
 constexpr int kExitNotFound = 1;
 constexpr int kExitError = 2;
 
+int check(const std::filesystem::path& dataFile) {
+    const auto report = icao::checkDataFile(dataFile);
+    if (!report) {
+        std::cerr << "icao: " << report.error().describe() << '\n';
+        return kExitError;
+    }
+    for (const auto& finding : report->findings) {
+        std::cout << finding.line << ": " << finding.reason << '\n';
+    }
+    std::cout << dataFile.string() << ": " << report->summary() << '\n';
+    return report->findings.empty() ? kExitFound : kExitNotFound;
+}
+
 int run(const Arguments& arguments, const char* argv0) {
     const std::filesystem::path dataFile = arguments.file
                                                ? std::filesystem::path(*arguments.file)
                                                : icao::dataFilePath(icao::programFolder(argv0));
+    if (arguments.command == Arguments::Command::Check) {
+        return check(dataFile);
+    }
     const icao::Text key = icao::decodeText(arguments.key);
     const auto entry = arguments.raw ? icao::KeyEntry::Pasted : icao::KeyEntry::Typed;
     const auto answer = arguments.command == Arguments::Command::Code

@@ -106,6 +106,10 @@ Expected<std::size_t> DataFile::scanTo(std::size_t scanned, bool quoted, bool ke
         const char* to = base + end_;
         const char* hit =
             quoted ? detail::findClosingQuote(from, to) : detail::findItemEnd(from, to);
+        if (quoted) {
+            // Line ends inside quotes belong to the item but still start new lines.
+            line_ += detail::countLineEnds(from, hit);
+        }
         if (hit != to || atEndOfFile_) {
             return static_cast<std::size_t>(hit - base);
         }
@@ -176,12 +180,16 @@ std::optional<std::string_view> DataFile::nextItemSlowly() {
     if (begin_ == end_) {
         // A comma at the very end still ends an item, so an empty one follows it.
         if (std::exchange(itemAfterComma_, false)) {
+            itemLine_ = line_;
+            itemQuoted_ = false;
             return std::string_view();
         }
         return std::nullopt;
     }
     itemAfterComma_ = false;
+    itemLine_ = line_;
     const bool quoted = buffer_[begin_] == '"';
+    itemQuoted_ = quoted;
     if (quoted) {
         ++begin_;
     }

@@ -43,12 +43,19 @@ class DataFile {
             const char* to = buffer_.data() + end_;
             const char* hit = detail::findItemEnd(from, to);
             if (hit != to && static_cast<std::size_t>(hit - from) <= kMaxItemBytes) {
+                itemLine_ = line_;
+                itemQuoted_ = false;
                 consumeDelimiter(static_cast<std::size_t>(hit - buffer_.data()));
                 return std::string_view(from, static_cast<std::size_t>(hit - from));
             }
         }
         return nextItemSlowly();
     }
+
+    // The 1-based line on which the item last returned began.
+    std::size_t line() const { return itemLine_; }
+    // Whether that item began with a double quote, which the reader dropped.
+    bool quoted() const { return itemQuoted_; }
 
     // Why reading stopped early, if it did.
     const std::optional<FileError>& error() const { return error_; }
@@ -70,6 +77,7 @@ class DataFile {
         const char delimiter = buffer_[at];
         begin_ = at + 1;
         itemAfterComma_ = delimiter == ',';
+        line_ += itemAfterComma_ ? 0 : 1;
         if (delimiter == '\r') {
             if (begin_ < end_) {
                 begin_ += buffer_[begin_] == '\n' ? 1 : 0;
@@ -110,6 +118,9 @@ class DataFile {
     // Nothing is pending from the previous item, so the next one can be read straight away.
     bool ready_ = false;
     std::optional<FileError> error_;
+    std::size_t line_ = 1;
+    std::size_t itemLine_ = 0;
+    bool itemQuoted_ = false;
 };
 
 } // namespace icao

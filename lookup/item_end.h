@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -37,6 +38,15 @@ inline const char* findItemEnd(const char* begin, const char* end) {
         }
     }
     return end;
+}
+
+// Line ends in [begin, end): LF, and CR not followed by LF within the range.
+inline std::size_t countLineEnds(const char* begin, const char* end) {
+    std::size_t count = 0;
+    for (const char* p = begin; p < end; ++p) {
+        count += *p == '\n' || (*p == '\r' && (p + 1 == end || p[1] != '\n')) ? 1 : 0;
+    }
+    return count;
 }
 
 inline const char* findClosingQuote(const char* begin, const char* end) {

@@ -1,8 +1,8 @@
 #include "lookup/lookups.h"
 
 #include "lookup/data_file.h"
-#include "lookup/record_layout.h"
 #include "lookup/record_match.h"
+#include "lookup/record_views.h"
 #include "lookup/text_views.h"
 
 #include <optional>
@@ -10,11 +10,6 @@
 
 namespace icao {
 namespace {
-
-// The record fields that SEARCH writes into the code-to-name output box, in order: the code,
-// then the name, so the box ends showing the name.
-constexpr std::size_t kFirstShownField = 1;
-constexpr std::size_t kLastShownField = 2;
 
 // Opens the data file, then locks both boxes; a failed open leaves the boxes as they were.
 Expected<DataFile> openAndLock(const std::filesystem::path& path, Box& input, Box& output) {
@@ -57,9 +52,8 @@ Expected<Outcome> codeToName(Box& input, Box& output, const std::filesystem::pat
         output.writeText(kCodeNotFound);
         return Outcome::NotFound;
     }
-    const std::vector<Text> fields = splitFields(decodeText(**match));
-    for (std::size_t i = kFirstShownField; i < fields.size() && i <= kLastShownField; ++i) {
-        output.writeText(fields[i]);
+    for (const Text& field : codeLookupWrites(decodeText(**match))) {
+        output.writeText(field);
     }
     return Outcome::Found;
 }
@@ -78,7 +72,7 @@ Expected<Outcome> nameToCode(Box& input, Box& output, const std::filesystem::pat
         input.writeText(kNameNotFound);
         return Outcome::NotFound;
     }
-    output.writeText(upperCase(substringByPosition(decodeText(**match), kCodeStart, kCodeLength)));
+    output.writeText(upperCase(codeOf(decodeText(**match))));
     return Outcome::Found;
 }
 

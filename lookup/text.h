@@ -16,6 +16,9 @@ inline constexpr std::size_t kMaxItemCharacters = 64 * 1024;
 // page such files are usually written in. Keeps at most kMaxItemCharacters characters.
 Text decodeText(std::string_view bytes);
 
+// Whether decodeText reads these bytes as UTF-8.
+bool isValidUtf8(std::string_view bytes);
+
 std::string toUtf8(const Text& text);
 
 } // namespace icao

@@ -93,6 +93,10 @@ Text decodeText(std::string_view bytes) {
     return decodeWindows1252(bytes);
 }
 
+bool isValidUtf8(std::string_view bytes) {
+    return decodeUtf8(bytes).has_value();
+}
+
 std::string toUtf8(const Text& text) {
     std::string out;
     out.reserve(text.size());
