@@ -128,6 +128,10 @@ class ProgramFixture {
     // Starts the program and chooses a lookup window by clicking its option.
     template <class Window> Window* open() {
         frmMain* chooser = program_->chooser() ? program_->chooser() : start();
+        // An option takes the focus, and so chooses, only in the active window.
+        if (!QTest::qWaitForWindowActive(chooser)) {
+            qWarning("the chooser did not become active");
+        }
         constexpr int index = std::is_same_v<Window, Form1> ? 0 : 1;
         QTest::mouseClick(option(chooser, index), Qt::LeftButton);
         settle();
