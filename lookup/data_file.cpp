@@ -14,8 +14,6 @@
 namespace icao {
 namespace {
 
-// Small enough that a block read stays in the processor's cache until it is scanned.
-constexpr std::size_t kReadBlock = 64 * 1024;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string systemReason(const char* what, int error) {
@@ -47,13 +45,13 @@ bool dataFileCheck(const std::filesystem::path& folder) {
     return std::filesystem::is_regular_file(dataFilePath(folder), ignored);
 }
 
-Expected<DataFile> DataFile::open(const std::filesystem::path& path) {
+Expected<DataFile> DataFile::open(const std::filesystem::path& path, std::size_t readBlock) {
     // O_NONBLOCK keeps a named pipe put at the path from blocking the open; it is refused below.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
         return FileError{path, systemReason("cannot be opened", errno)};
     }
-    DataFile file(path, descriptor);
+    DataFile file(path, descriptor, std::max<std::size_t>(readBlock, 1));
     struct stat status {};
     if (::fstat(descriptor, &status) != 0) {
         return FileError{path, systemReason("cannot be opened", errno)};
@@ -64,8 +62,9 @@ Expected<DataFile> DataFile::open(const std::filesystem::path& path) {
     return file;
 }
 
-DataFile::DataFile(std::filesystem::path path, int descriptor)
-    : path_(std::move(path)), descriptor_(descriptor), buffer_(kMaxItemBytes + kReadBlock) {}
+DataFile::DataFile(std::filesystem::path path, int descriptor, std::size_t readBlock)
+    : path_(std::move(path)), descriptor_(descriptor), readBlock_(readBlock),
+      buffer_(kMaxItemBytes + 1 + readBlock) {}
 
 DataFile::Descriptor::~Descriptor() {
     if (value_ >= 0) {
@@ -81,7 +80,7 @@ std::optional<FileError> DataFile::refill() {
     }
     for (;;) {
         const ssize_t count = ::read(descriptor_.get(), buffer_.data() + end_,
-                                     std::min(kReadBlock, buffer_.size() - end_));
+                                     std::min(readBlock_, buffer_.size() - end_));
         if (count < 0 && errno == EINTR) {
             continue;
         }

@@ -31,8 +31,13 @@ class DataFile {
   public:
     static constexpr std::size_t kMaxItemBytes = 256 * 1024;
 
+    // Small enough that a block read stays in the processor's cache until it is scanned.
+    static constexpr std::size_t kReadBlock = 64 * 1024;
+
     // Fails without blocking when the path is missing, unreadable or not an ordinary file.
-    static Expected<DataFile> open(const std::filesystem::path& path);
+    // readBlock is the most read at once; tests make it tiny to cross every block boundary.
+    static Expected<DataFile> open(const std::filesystem::path& path,
+                                   std::size_t readBlock = kReadBlock);
 
     // The next item's bytes, valid until the next call; std::nullopt once every item was read
     // or when reading failed, which error() then tells.
@@ -63,7 +68,7 @@ class DataFile {
     const std::filesystem::path& path() const { return path_; }
 
   private:
-    DataFile(std::filesystem::path path, int descriptor);
+    DataFile(std::filesystem::path path, int descriptor, std::size_t readBlock);
 
     std::optional<std::string_view> nextItemSlowly();
     std::optional<FileError> refill();
@@ -107,6 +112,7 @@ class DataFile {
     };
 
     Descriptor descriptor_;
+    std::size_t readBlock_;
     std::vector<char> buffer_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;

@@ -9,6 +9,7 @@ packages=(
     libbenchmark-dev
     fonts-liberation
     xvfb xauth
+    clang libclang-rt-14-dev
 )
 
 missing=()

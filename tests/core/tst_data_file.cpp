@@ -13,8 +13,9 @@ class DataFileTest : public QObject {
   private:
     QTemporaryDir* dir_ = nullptr;
 
-    QByteArrayList readAll(const std::filesystem::path& path) {
-        auto file = DataFile::open(path);
+    QByteArrayList readAll(const std::filesystem::path& path,
+                           std::size_t readBlock = DataFile::kReadBlock) {
+        auto file = DataFile::open(path, readBlock);
         if (!file) {
             qFatal("open failed: %s", file.error().describe().c_str());
         }
@@ -73,7 +74,28 @@ class DataFileTest : public QObject {
     void itemsFollowFreeFormInput() {
         QFETCH(QByteArray, content);
         QFETCH(QByteArrayList, items);
-        QCOMPARE(readAll(fixtures::writeDataFile(*dir_, content)), items);
+        const auto path = fixtures::writeDataFile(*dir_, content);
+        // Tiny reads put a block boundary at every place in the file.
+        for (std::size_t block : {DataFile::kReadBlock, std::size_t(1), std::size_t(2),
+                                  std::size_t(3), std::size_t(5)}) {
+            QCOMPARE(readAll(path, block), items);
+        }
+    }
+
+    void itemsKnowTheirLine() {
+        const auto path = fixtures::writeDataFile(*dir_, "a,b\r\n\r\n\"c\nd\"\re\rf,\n\"g\"x,h\n");
+        for (std::size_t block : {DataFile::kReadBlock, std::size_t(1), std::size_t(2)}) {
+            auto file = DataFile::open(path, block);
+            QVERIFY(file);
+            QStringList seen;
+            while (const auto item = file->nextItem()) {
+                seen.append(QString::number(file->line()) + ":" +
+                            QString::fromLatin1(item->data(), qsizetype(item->size())) +
+                            (file->quoted() ? " (quoted)" : ""));
+            }
+            QCOMPARE(seen, (QStringList{"1:a", "1:b", "2:", "3:c\nd (quoted)", "5:e", "6:f",
+                                        "6:", "7:g (quoted)", "7:h"}));
+        }
     }
 
     void itemsCrossReadBlocks() {

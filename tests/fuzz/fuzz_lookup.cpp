@@ -1,0 +1,155 @@
+// libFuzzer harness: arbitrary bytes as the data file and arbitrary keys, through the item
+// reader, the record comparisons, both lookups and the checker.
+//
+// Input: one byte for the key's length, one for the read block size, the key, then the file.
+// Every comparison made on raw bytes is held against the same comparison made on the decoded
+// text, and every item against a plain reading of the same rules.
+
+#include "lookup/box.h"
+#include "lookup/data_check.h"
+#include "lookup/data_file.h"
+#include "lookup/lookups.h"
+#include "lookup/record_match.h"
+#include "lookup/record_views.h"
+#include "lookup/text_views.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+void require(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "fuzz_lookup: %s\n", what);
+        std::abort();
+    }
+}
+
+// The item rules read straight off the bytes, with no buffering to go wrong.
+std::vector<std::string> plainItems(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        bytes.remove_prefix(3);
+    }
+    std::vector<std::string> items;
+    std::size_t at = 0;
+    bool afterComma = false;
+    const auto isEnd = [](char c) { return c == ',' || c == '\n' || c == '\r'; };
+    const auto consume = [&](std::size_t delimiter) {
+        afterComma = delimiter < bytes.size() && bytes[delimiter] == ',';
+        at = delimiter + 1;
+        if (delimiter < bytes.size() && bytes[delimiter] == '\r' && at < bytes.size() &&
+            bytes[at] == '\n') {
+            ++at;
+        }
+    };
+    for (;;) {
+        if (at >= bytes.size()) {
+            if (afterComma) {
+                items.emplace_back();
+            }
+            return items;
+        }
+        std::size_t end = at;
+        if (bytes[at] == '"') {
+            const std::size_t close = bytes.find('"', at + 1);
+            const std::size_t stop = close == std::string_view::npos ? bytes.size() : close;
+            items.emplace_back(bytes.substr(at + 1, stop - at - 1));
+            end = stop == bytes.size() ? stop : stop + 1;
+        } else {
+            items.emplace_back();
+        }
+        while (end < bytes.size() && !isEnd(bytes[end])) {
+            ++end;
+        }
+        if (bytes[at] != '"') {
+            items.back() = std::string(bytes.substr(at, end - at));
+        }
+        consume(end);
+    }
+}
+
+int dataFileDescriptor() {
+    static const int descriptor = memfd_create("airports.txt", 0);
+    return descriptor;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2) {
+        return 0;
+    }
+    const std::size_t keyLength = std::min<std::size_t>(data[0], size - 2);
+    const std::size_t readBlock = 1 + data[1] % 32;
+    const std::string_view keyBytes(reinterpret_cast<const char*>(data) + 2, keyLength);
+    const std::string_view content(reinterpret_cast<const char*>(data) + 2 + keyLength,
+                                   size - 2 - keyLength);
+
+    const int descriptor = dataFileDescriptor();
+    require(::ftruncate(descriptor, 0) == 0, "cannot empty the data file");
+    require(::pwrite(descriptor, content.data(), content.size(), 0) ==
+                static_cast<ssize_t>(content.size()),
+            "cannot write the data file");
+    const std::filesystem::path path = "/proc/self/fd/" + std::to_string(descriptor);
+
+    const icao::Text key = icao::trimSpaces(icao::decodeText(keyBytes));
+    const icao::CodeMatcher codeMatcher(key);
+    const icao::NameMatcher nameMatcher(key);
+    std::optional<icao::Text> firstCodeMatch;
+    std::optional<icao::Text> firstNameMatch;
+
+    auto file = icao::DataFile::open(path, readBlock);
+    require(file.hasValue(), "the data file does not open");
+    const std::vector<std::string> expected = plainItems(content);
+    std::size_t index = 0;
+    std::size_t lastLine = 0;
+    while (const auto item = file->nextItem()) {
+        require(index < expected.size() && *item == expected[index], "items differ");
+        require(file->line() >= lastLine && file->line() >= 1, "lines go backwards");
+        lastLine = file->line();
+        ++index;
+        const icao::Text text = icao::decodeText(*item);
+        const bool codeMatches = icao::codeOf(text) == key;
+        require(codeMatcher.matches(*item) == codeMatches, "code comparison differs");
+        const bool nameMatches =
+            icao::upperCase(icao::substringByPosition(text, 8, key.size())) == key &&
+            icao::substringByPosition(text, 8 + key.size(), 1) == U"|";
+        require(nameMatcher.matches(*item) == nameMatches, "name comparison differs");
+        if (key.find(U'|') == icao::Text::npos) {
+            require(nameMatches == (icao::nameKeyOf(text) == key), "name key differs");
+        }
+        if (codeMatches && !firstCodeMatch) {
+            const auto writes = icao::codeLookupWrites(text);
+            firstCodeMatch = writes.empty() ? U"before" : writes.back();
+        }
+        if (nameMatches && !firstNameMatch) {
+            firstNameMatch = icao::upperCase(icao::codeOf(text));
+        }
+    }
+    require(!file->error() && index == expected.size(), "items are missing");
+
+    icao::MemoryBox input(key);
+    icao::MemoryBox output(U"before");
+    const auto code = icao::codeToName(input, output, path);
+    require(code.hasValue() && input.locked() && output.locked(), "code lookup failed");
+    require(output.readText() == firstCodeMatch.value_or(icao::kCodeNotFound),
+            "code lookup answers otherwise");
+
+    icao::MemoryBox nameInput(key);
+    icao::MemoryBox nameOutput;
+    const auto name = icao::nameToCode(nameInput, nameOutput, path);
+    require(name.hasValue(), "name lookup failed");
+    require(firstNameMatch ? nameOutput.readText() == *firstNameMatch
+                           : nameInput.readText() == icao::kNameNotFound,
+            "name lookup answers otherwise");
+
+    const auto report = icao::checkDataFile(path);
+    require(report.hasValue() && report->items == expected.size(), "the check fails");
+    return 0;
+}

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer harness with clang and runs it for SECONDS (default 60) on the
+# committed seed corpus; fails on any finding.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+build-fuzz/bin/fuzz_lookup -max_total_time="$seconds" -max_len=8192 -timeout=10 \
+    -rss_limit_mb=2048 -print_final_stats=1 "$work" tests/fuzz/corpus
