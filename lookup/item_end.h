@@ -3,7 +3,10 @@
 #include <cstddef>
 #include <cstring>
 
-#if defined(__SSE2__)
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define ICAO_ITEM_END_AVX2 1
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -13,11 +16,39 @@ inline bool isItemEnd(char c) {
     return c == ',' || c == '\n' || c == '\r';
 }
 
-// The first comma or line-end byte in [begin, end), or end. This is the scan's inner loop, so
-// it looks at sixteen bytes a step where the processor allows.
-inline const char* findItemEnd(const char* begin, const char* end) {
-    const char* p = begin;
+inline const char* findItemEndScalar(const char* p, const char* end) {
+    for (; p < end; ++p) {
+        if (isItemEnd(*p)) {
+            return p;
+        }
+    }
+    return end;
+}
+
+#if defined(ICAO_ITEM_END_AVX2)
+// Thirty-two bytes a step, on processors that have AVX2.
+__attribute__((target("avx2"))) inline const char* findItemEndAvx2(const char* p, const char* end) {
+    const __m256i comma = _mm256_set1_epi8(',');
+    const __m256i lineFeed = _mm256_set1_epi8('\n');
+    const __m256i carriageReturn = _mm256_set1_epi8('\r');
+    while (end - p >= 32) {
+        const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+        const __m256i hits = _mm256_or_si256(
+            _mm256_or_si256(_mm256_cmpeq_epi8(bytes, comma), _mm256_cmpeq_epi8(bytes, lineFeed)),
+            _mm256_cmpeq_epi8(bytes, carriageReturn));
+        if (const unsigned mask = static_cast<unsigned>(_mm256_movemask_epi8(hits))) {
+            return p + __builtin_ctz(mask);
+        }
+        p += 32;
+    }
+    return findItemEndScalar(p, end);
+}
+
+inline const bool kHasAvx2 = __builtin_cpu_supports("avx2");
+#endif
+
 #if defined(__SSE2__)
+inline const char* findItemEndSse2(const char* p, const char* end) {
     const __m128i comma = _mm_set1_epi8(',');
     const __m128i lineFeed = _mm_set1_epi8('\n');
     const __m128i carriageReturn = _mm_set1_epi8('\r');
@@ -31,13 +62,23 @@ inline const char* findItemEnd(const char* begin, const char* end) {
         }
         p += 16;
     }
+    return findItemEndScalar(p, end);
+}
 #endif
-    for (; p < end; ++p) {
-        if (isItemEnd(*p)) {
-            return p;
-        }
+
+// The first comma or line-end byte in [begin, end), or end. This is the scan's inner loop, so
+// it looks at sixteen or thirty-two bytes a step where the processor allows.
+inline const char* findItemEnd(const char* begin, const char* end) {
+#if defined(ICAO_ITEM_END_AVX2)
+    if (kHasAvx2) {
+        return findItemEndAvx2(begin, end);
     }
-    return end;
+#endif
+#if defined(__SSE2__)
+    return findItemEndSse2(begin, end);
+#else
+    return findItemEndScalar(begin, end);
+#endif
 }
 
 // Line ends in [begin, end): LF, and CR not followed by LF within the range.

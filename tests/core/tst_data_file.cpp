@@ -1,6 +1,8 @@
 #include "lookup/data_file.h"
+#include "lookup/item_end.h"
 #include "support/fixtures.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -95,6 +97,31 @@ class DataFileTest : public QObject {
             }
             QCOMPARE(seen, (QStringList{"1:a", "1:b", "2:", "3:c\nd (quoted)", "5:e", "6:f",
                                         "6:", "7:g (quoted)", "7:h"}));
+        }
+    }
+
+    // Every way of finding an item's end, whichever the processor picks, finds the same byte.
+    void itemEndSearchesAgree() {
+        QRandomGenerator random(7);
+        const char alphabet[] = "ab,\n\r|\xC3";
+        for (int round = 0; round < 2000; ++round) {
+            std::string bytes(random.bounded(100), 'x');
+            for (char& byte : bytes) {
+                byte = random.bounded(8) == 0 ? alphabet[random.bounded(8)] : 'x';
+            }
+            const char* begin =
+                bytes.data() + (bytes.empty() ? 0 : random.bounded(int(bytes.size())));
+            const char* end = bytes.data() + bytes.size();
+            const char* expected = icao::detail::findItemEndScalar(begin, end);
+            QCOMPARE(icao::detail::findItemEnd(begin, end), expected);
+#if defined(__SSE2__)
+            QCOMPARE(icao::detail::findItemEndSse2(begin, end), expected);
+#endif
+#if defined(ICAO_ITEM_END_AVX2)
+            if (icao::detail::kHasAvx2) {
+                QCOMPARE(icao::detail::findItemEndAvx2(begin, end), expected);
+            }
+#endif
         }
     }
 
