@@ -4,6 +4,7 @@
 
 #include "generated_file.h"
 #include "lookup/box.h"
+#include "lookup/find.h"
 #include "lookup/lookups.h"
 
 #include <benchmark/benchmark.h>
@@ -63,6 +64,17 @@ void notFoundScan(benchmark::State& state, const std::filesystem::path& file, Lo
     setBytes(state, file);
 }
 
+void findScan(benchmark::State& state, const std::filesystem::path& file, const char32_t* text,
+              bool expectHits) {
+    for (auto _ : state) {
+        const auto result = icao::findAirports(text, icao::kDefaultFindLimit, file);
+        if (!result || result->hits.empty() != !expectHits) {
+            state.SkipWithError("find did not answer as expected");
+        }
+    }
+    setBytes(state, file);
+}
+
 // After the usual table, prints each scan's throughput and its time as a ratio to the
 // baseline over the same file (the part of the name before the slash).
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -80,16 +92,18 @@ class RatioReporter : public benchmark::ConsoleReporter {
     }
     void Finalize() override {
         ConsoleReporter::Finalize();
-        std::printf("\n%-28s %10s %16s\n", "scan", "MB/s", "time / baseline");
+        std::printf("\n%-28s %10s %16s %18s\n", "scan", "MB/s", "time / baseline",
+                    "time / code scan");
         for (const auto& [name, seconds] : seconds_) {
             const std::string shape = name.substr(0, name.find('/'));
             const auto baseline = seconds_.find(shape + "/Baseline");
-            if (baseline == seconds_.end()) {
+            const auto codeScan = seconds_.find(shape + "/CodeToNameNotFound");
+            if (baseline == seconds_.end() || codeScan == seconds_.end()) {
                 continue;
             }
             const double bytes = static_cast<double>(std::filesystem::file_size(files_[shape]));
-            std::printf("%-28s %10.0f %16.2f\n", name.c_str(), bytes / seconds / 1e6,
-                        seconds / baseline->second);
+            std::printf("%-28s %10.0f %16.2f %18.2f\n", name.c_str(), bytes / seconds / 1e6,
+                        seconds / baseline->second, seconds / codeScan->second);
         }
     }
 
@@ -120,6 +134,14 @@ int main(int argc, char** argv) {
                                      &icao::nameToCode, U"NO SUCH AIRPORT")
             ->Unit(benchmark::kMillisecond);
     }
+    // find over the records shaped like the shipped ones: a word that some names hold, and a
+    // typo that matches nothing, so that the suggestions are looked for too.
+    const auto shipped = files["Shipped"];
+    benchmark::RegisterBenchmark("Shipped/FindWord", findScan, shipped, U"kiruna", true)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Shipped/FindTypoWithSuggestions", findScan, shipped,
+                                 U"kirunaa", false)
+        ->Unit(benchmark::kMillisecond);
     RatioReporter reporter(files);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "lookup/find.h"
+#include "lookup/find_output.h"
+
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <variant>
@@ -7,11 +11,16 @@
 
 // What the command line of icao asks for.
 struct Arguments {
-    enum class Command { Help, Code, Name, Check };
+    enum class Command { Help, Version, Code, Name, Find, Check };
     Command command = Command::Help;
+    // The key or find text; "-" reads keys from standard input, one per line.
     std::string key;
     bool raw = false;
     std::optional<std::string> file;
+    std::size_t limit = icao::kDefaultFindLimit;
+    icao::FindFormat format = icao::FindFormat::Text;
+
+    bool batch() const { return key == "-"; }
 };
 
 struct UsageError {

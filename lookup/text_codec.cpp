@@ -17,41 +17,17 @@ constexpr std::array<char32_t, 32> kWindows1252High = {
 std::optional<Text> decodeUtf8(std::string_view bytes) {
     Text text;
     text.reserve(bytes.size());
-    std::size_t i = 0;
-    while (i < bytes.size() && text.size() < kMaxItemCharacters) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        if (lead < 0x80) {
-            text.push_back(lead);
-            ++i;
+    std::size_t at = 0;
+    while (at < bytes.size() && text.size() < kMaxItemCharacters) {
+        if (static_cast<unsigned char>(bytes[at]) < 0x80) {
+            text.push_back(static_cast<unsigned char>(bytes[at++]));
             continue;
         }
-        std::size_t length = 0;
-        char32_t code = 0;
-        char32_t minimum = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2, code = lead & 0x1F, minimum = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3, code = lead & 0x0F, minimum = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4, code = lead & 0x07, minimum = 0x10000;
-        } else {
+        const auto character = nextUtf8Character(bytes, at);
+        if (!character) {
             return std::nullopt;
         }
-        if (bytes.size() - i < length) {
-            return std::nullopt;
-        }
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                return std::nullopt;
-            }
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-            return std::nullopt;
-        }
-        text.push_back(code);
-        i += length;
+        text.push_back(*character);
     }
     return text;
 }
@@ -86,6 +62,41 @@ void appendUtf8(std::string& out, char32_t code) {
 
 } // namespace
 
+std::optional<char32_t> nextUtf8Character(std::string_view bytes, std::size_t& at) {
+    const auto lead = static_cast<unsigned char>(bytes[at]);
+    if (lead < 0x80) {
+        ++at;
+        return lead;
+    }
+    std::size_t length = 0;
+    char32_t code = 0;
+    char32_t minimum = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, code = lead & 0x1F, minimum = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, code = lead & 0x0F, minimum = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, code = lead & 0x07, minimum = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    if (bytes.size() - at < length) {
+        return std::nullopt;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(bytes[at + k]);
+        if ((next & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        code = (code << 6) | (next & 0x3F);
+    }
+    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    at += length;
+    return code;
+}
+
 Text decodeText(std::string_view bytes) {
     if (auto text = decodeUtf8(bytes)) {
         return std::move(*text);
@@ -94,7 +105,16 @@ Text decodeText(std::string_view bytes) {
 }
 
 bool isValidUtf8(std::string_view bytes) {
-    return decodeUtf8(bytes).has_value();
+    // Up to where decoding keeps characters, as decodeText decides.
+    std::size_t at = 0;
+    for (std::size_t kept = 0; at < bytes.size() && kept < kMaxItemCharacters; ++kept) {
+        if (static_cast<unsigned char>(bytes[at]) < 0x80) {
+            ++at;
+        } else if (!nextUtf8Character(bytes, at)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string toUtf8(const Text& text) {

@@ -1,0 +1,87 @@
+#include "lookup/folding.h"
+
+#include <QList>
+#include <QString>
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace icao {
+namespace {
+
+// Letters that canonical decomposition leaves whole, folded by hand.
+constexpr std::array<std::pair<char32_t, const char*>, 16> kUndecomposed = {{
+    {U'ß', "ss"}, {U'ẞ', "ss"}, {U'ø', "o"}, {U'Ø', "o"}, {U'ł', "l"}, {U'Ł', "l"},
+    {U'æ', "ae"}, {U'Æ', "ae"}, {U'œ', "oe"}, {U'Œ', "oe"}, {U'đ', "d"}, {U'Đ', "d"},
+    {U'þ', "th"}, {U'Þ', "th"}, {U'ı', "i"}, {U'ð', "d"},
+}};
+
+std::string foldWithQt(char32_t character) {
+    const auto special = std::find_if(kUndecomposed.begin(), kUndecomposed.end(),
+                                      [character](const auto& entry) { return entry.first == character; });
+    if (special != kUndecomposed.end()) {
+        return special->second;
+    }
+    const QString decomposed =
+        QString::fromUcs4(&character, 1).normalized(QString::NormalizationForm_D);
+    Text folded;
+    for (char32_t part : decomposed.toUcs4()) {
+        if (!QChar::isMark(part)) {
+            folded.push_back(QChar::toCaseFolded(part));
+        }
+    }
+    return toUtf8(folded);
+}
+
+} // namespace
+
+const std::string& TextFolder::foldCharacter(char32_t character) {
+    if (character < kIndexedCharacters) {
+        if (!known_[character]) {
+            indexed_[character] = foldWithQt(character);
+            known_[character] = true;
+        }
+        return indexed_[character];
+    }
+    auto found = others_.find(character);
+    if (found == others_.end()) {
+        found = others_.emplace(character, foldWithQt(character)).first;
+    }
+    return found->second;
+}
+
+std::string TextFolder::fold(const Text& text) {
+    std::string folded;
+    folded.reserve(text.size());
+    for (char32_t character : text) {
+        if (character < 0x80) {
+            folded.push_back(static_cast<char>(
+                character >= U'A' && character <= U'Z' ? character + (U'a' - U'A') : character));
+        } else {
+            folded += foldCharacter(character);
+        }
+    }
+    return folded;
+}
+
+bool TextFolder::foldUtf8(std::string_view bytes, std::string& out) {
+    out.clear();
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[at]);
+        if (lead < 0x80) {
+            out.push_back(lead >= 'A' && lead <= 'Z' ? static_cast<char>(lead + 32)
+                                                     : static_cast<char>(lead));
+            ++at;
+            continue;
+        }
+        const auto character = nextUtf8Character(bytes, at);
+        if (!character) {
+            return false;
+        }
+        out += foldCharacter(*character);
+    }
+    return true;
+}
+
+} // namespace icao
