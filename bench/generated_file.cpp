@@ -37,6 +37,9 @@ std::string letters(std::size_t value, std::size_t count) {
     return code;
 }
 
+constexpr std::array<std::string_view, 16> kSyllables = {
+    "ka", "ro", "mi", "ta", "ve", "lu", "so", "ne", "ri", "po", "da", "gu", "be", "xi", "fa", "jo"};
+
 template <std::size_t N>
 std::string_view pick(std::mt19937& random, const std::array<std::string_view, N>& words) {
     return words[random() % N];
@@ -50,7 +53,8 @@ void writeRecords(std::ofstream& out, bool nonAscii) {
         const auto kind = nonAscii ? pick(random, kNonAsciiKinds) : pick(random, kKinds);
         record.clear();
         record.push_back(random() % 2 ? 'L' : 'M');
-        record.append("|").append(letters(i, 4)).append("|").append(place);
+        record.append("|").append(letters(i, 4)).append("|").append(place).append(" ");
+        record.append(nonAscii ? "Ωμέγα" : placeWord(i));
         if (random() % 3 == 0) {
             record.append("-").append(nonAscii ? pick(random, kNonAsciiPlaces)
                                                : pick(random, kPlaces));
@@ -74,6 +78,17 @@ void writeOneLine(std::ofstream& out) {
 }
 
 } // namespace
+
+std::string placeWord(std::size_t index) {
+    // Four syllables from a scrambled index: 65,536 words, each in about fifteen records.
+    std::size_t value = (index * 40503) % 65536;
+    std::string word;
+    for (int i = 0; i < 4; ++i, value /= 16) {
+        word.append(kSyllables[value % 16]);
+    }
+    word[0] = static_cast<char>(word[0] - 'a' + 'A');
+    return word;
+}
 
 std::string shapeName(Shape shape) {
     switch (shape) {

@@ -6,7 +6,8 @@
 // The data files the scans are timed on; the same shape always gives the same file.
 enum class Shape {
     // 1,000,000 records like the shipped ones: marker|CODE|name|municipality|country|IATA|,
-    // names of realistic length, about one in eight holding non-ASCII letters.
+    // names of realistic length (a place, a word of its own, a kind of airport), about one in
+    // eight holding non-ASCII letters.
     Shipped,
     // 1,000,000 records whose names and municipalities are wholly non-ASCII.
     NonAscii,
@@ -15,5 +16,8 @@ enum class Shape {
 };
 
 std::string shapeName(Shape shape);
+
+// The word of its own that the name of record index holds.
+std::string placeWord(std::size_t index);
 
 std::filesystem::path writeBenchmarkFile(const std::filesystem::path& folder, Shape shape);

@@ -3,8 +3,8 @@
 #include "lookup/data_file.h"
 
 #include <algorithm>
-#include <functional>
 #include <array>
+#include <functional>
 #include <tuple>
 
 #if defined(__SSE2__)
@@ -14,7 +14,9 @@
 namespace icao {
 namespace {
 
-bool isAsciiByte(char c) { return static_cast<unsigned char>(c) < 0x80; }
+bool isAsciiByte(char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+}
 
 // Folded text splits into words at ASCII characters that are neither letters nor digits;
 // letters beyond ASCII (Cyrillic, CJK, ...) stay inside words.
@@ -137,11 +139,15 @@ std::optional<FindRank> rankOf(const FoldedFields& fields, const FoldedQuery& qu
     }
     if (!query.words.empty()) {
         const auto everyWord = [&](auto matches) {
-            return std::all_of(query.words.begin(), query.words.end(), [&](const std::string& word) {
-                return anyPlaceWord(fields, [&](std::string_view place) { return matches(place, word); });
-            });
+            return std::all_of(query.words.begin(), query.words.end(),
+                               [&](const std::string& word) {
+                                   return anyPlaceWord(fields, [&](std::string_view place) {
+                                       return matches(place, word);
+                                   });
+                               });
         };
-        if (everyWord([](std::string_view place, std::string_view word) { return place == word; })) {
+        if (everyWord(
+                [](std::string_view place, std::string_view word) { return place == word; })) {
             return FindRank::WholeWords;
         }
         if (everyWord([](std::string_view place, std::string_view word) {
@@ -159,7 +165,9 @@ std::optional<FindRank> rankOf(const FoldedFields& fields, const FoldedQuery& qu
     return std::nullopt;
 }
 
-bool isAscii(std::string_view bytes) { return std::all_of(bytes.begin(), bytes.end(), isAsciiByte); }
+bool isAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), isAsciiByte);
+}
 
 void lowerAscii(std::string_view bytes, std::string& out) {
     out.assign(bytes);
@@ -178,7 +186,9 @@ void foldItem(std::string_view bytes, TextFolder& folder, std::string& out) {
     }
 }
 
-char lowerAsciiByte(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+char lowerAsciiByte(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
 
 bool holdsAt(std::string_view bytes, std::size_t at, std::string_view needle) {
     for (std::size_t k = 0; k < needle.size(); ++k) {
@@ -207,13 +217,14 @@ bool mayHold(std::string_view bytes, const FoldedQuery& query) {
         for (; i + 17 <= bytes.size(); i += 16) {
             const auto* p = reinterpret_cast<const __m128i*>(bytes.data() + i);
             const __m128i here = _mm_loadu_si128(p);
-            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i + 1));
+            const __m128i next =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i + 1));
             if (_mm_movemask_epi8(here)) {
                 return true; // not ASCII: only folding can tell
             }
-            auto candidates = static_cast<unsigned>(
-                _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(here, caseBit), first),
-                                                _mm_cmpeq_epi8(_mm_or_si128(next, caseBit), second))));
+            auto candidates = static_cast<unsigned>(_mm_movemask_epi8(
+                _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(here, caseBit), first),
+                              _mm_cmpeq_epi8(_mm_or_si128(next, caseBit), second))));
             while (candidates) {
                 const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(candidates));
                 if (at + needle.size() <= bytes.size() && holdsAt(bytes, at, needle)) {
@@ -306,7 +317,8 @@ std::size_t boundedDistance(const Text& a, const Text& b, std::size_t bound) {
         std::size_t best = row[0];
         for (std::size_t j = 1; j <= b.size(); ++j) {
             const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            row[j] =
+                std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
             diagonal = above;
             best = std::min(best, row[j]);
         }
@@ -322,7 +334,8 @@ std::size_t boundedDistance(const Text& a, const Text& b, std::size_t bound) {
 class Suggester {
   public:
     explicit Suggester(const FoldedQuery& query) {
-        for (const std::string& word : query.words.empty() ? std::vector{query.text} : query.words) {
+        for (const std::string& word :
+             query.words.empty() ? std::vector{query.text} : query.words) {
             words_.push_back(decodeText(word));
         }
     }
@@ -349,8 +362,9 @@ class Suggester {
         if (best_.size() == kSuggestions && best_.back().first <= total) {
             return;
         }
-        const auto place = std::upper_bound(best_.begin(), best_.end(), total,
-                                            [](std::size_t d, const auto& entry) { return d < entry.first; });
+        const auto place =
+            std::upper_bound(best_.begin(), best_.end(), total,
+                             [](std::size_t d, const auto& entry) { return d < entry.first; });
         best_.insert(place, {total, record()});
         if (best_.size() > kSuggestions) {
             best_.pop_back();
@@ -371,8 +385,9 @@ class Suggester {
     std::vector<std::pair<std::size_t, AirportRecord>> best_;
 };
 
-std::optional<FileError> forEachItem(const std::filesystem::path& dataFile,
-                                     const std::function<void(std::string_view, std::size_t)>& visit) {
+std::optional<FileError>
+forEachItem(const std::filesystem::path& dataFile,
+            const std::function<void(std::string_view, std::size_t)>& visit) {
     auto file = DataFile::open(dataFile);
     if (!file) {
         return file.error();
@@ -402,9 +417,9 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
             return;
         }
         std::optional<FindRank> rank;
-        const FoldedFields raw = fieldsOf(item);
-        if (hits.cutoff() <= static_cast<std::size_t>(FindRank::WholeWords) && isAscii(raw.code) &&
-            isAscii(raw.iata)) {
+        const bool codesOnly = hits.cutoff() <= static_cast<std::size_t>(FindRank::WholeWords);
+        const FoldedFields raw = codesOnly ? fieldsOf(item) : FoldedFields{};
+        if (codesOnly && isAscii(raw.code) && isAscii(raw.iata)) {
             // Once word hits fill the list, only the codes can still bring a hit to it; ASCII
             // codes fold by lowering, whatever the rest of the item holds.
             lowerAscii(raw.code, foldedCode);
@@ -412,6 +427,9 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
             rank = codeRankOf(foldedCode, foldedIata, query);
         } else {
             foldItem(item, folder, folded);
+            if (folded.find(query.mustHold) == std::string::npos) {
+                return;
+            }
             rank = rankOf(fieldsOf(folded), query);
         }
         if (rank && hits.wants(*rank)) {

@@ -10,15 +10,30 @@ namespace icao {
 namespace {
 
 // Letters that canonical decomposition leaves whole, folded by hand.
-constexpr std::array<std::pair<char32_t, const char*>, 16> kUndecomposed = {{
-    {U'ß', "ss"}, {U'ẞ', "ss"}, {U'ø', "o"}, {U'Ø', "o"}, {U'ł', "l"}, {U'Ł', "l"},
-    {U'æ', "ae"}, {U'Æ', "ae"}, {U'œ', "oe"}, {U'Œ', "oe"}, {U'đ', "d"}, {U'Đ', "d"},
-    {U'þ', "th"}, {U'Þ', "th"}, {U'ı', "i"}, {U'ð', "d"},
+constexpr std::array<std::pair<char32_t, const char*>, 17> kUndecomposed = {{
+    {U'ß', "ss"},
+    {U'ẞ', "ss"},
+    {U'ø', "o"},
+    {U'Ø', "o"},
+    {U'ł', "l"},
+    {U'Ł', "l"},
+    {U'æ', "ae"},
+    {U'Æ', "ae"},
+    {U'œ', "oe"},
+    {U'Œ', "oe"},
+    {U'đ', "d"},
+    {U'Đ', "d"},
+    {U'þ', "th"},
+    {U'Þ', "th"},
+    {U'ı', "i"},
+    {U'ð', "d"},
+    {U'Ð', "d"},
 }};
 
 std::string foldWithQt(char32_t character) {
-    const auto special = std::find_if(kUndecomposed.begin(), kUndecomposed.end(),
-                                      [character](const auto& entry) { return entry.first == character; });
+    const auto special =
+        std::find_if(kUndecomposed.begin(), kUndecomposed.end(),
+                     [character](const auto& entry) { return entry.first == character; });
     if (special != kUndecomposed.end()) {
         return special->second;
     }
@@ -70,9 +85,22 @@ bool TextFolder::foldUtf8(std::string_view bytes, std::string& out) {
     while (at < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[at]);
         if (lead < 0x80) {
-            out.push_back(lead >= 'A' && lead <= 'Z' ? static_cast<char>(lead + 32)
-                                                     : static_cast<char>(lead));
-            ++at;
+            // A run of ASCII is lowered as it is copied.
+            std::size_t end = at;
+            while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) {
+                const char c = bytes[end++];
+                out.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c);
+            }
+            at = end;
+            continue;
+        }
+        // Two-byte sequences (Latin, Greek, Cyrillic letters) decoded in place.
+        if (lead >= 0xC2 && lead <= 0xDF && at + 1 < bytes.size() &&
+            (static_cast<unsigned char>(bytes[at + 1]) & 0xC0) == 0x80) {
+            const char32_t character =
+                (static_cast<char32_t>(lead & 0x1F) << 6) | (bytes[at + 1] & 0x3F);
+            out += foldCharacter(character);
+            at += 2;
             continue;
         }
         const auto character = nextUtf8Character(bytes, at);

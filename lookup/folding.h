@@ -26,7 +26,7 @@ class TextFolder {
     // Folding a character asks Qt once; the answers for the common planes are kept by index.
     static constexpr char32_t kIndexedCharacters = 0x3400;
     std::vector<std::string> indexed_ = std::vector<std::string>(kIndexedCharacters);
-    std::vector<bool> known_ = std::vector<bool>(kIndexedCharacters);
+    std::vector<unsigned char> known_ = std::vector<unsigned char>(kIndexedCharacters);
     std::unordered_map<char32_t, std::string> others_;
 };
 

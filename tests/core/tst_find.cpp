@@ -1,0 +1,231 @@
+#include "lookup/find.h"
+#include "lookup/find_output.h"
+#include "lookup/folding.h"
+#include "support/fixtures.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QByteArray kAirports = "L|EGLL|London Heathrow Airport|London|GB|LHR|\n"
+                             "M|EGLC|London City Airport|London|GB|LCY|\n"
+                             "L|LSZH|Zürich Airport|Zurich|CH|ZRH|\n"
+                             "M|LHRX|Test Field|Nowhere|XX||\n"
+                             "M|EGAE|Londonderry Eglinton Airport|Derry|GB|LDY|\n"
+                             "M|KNLX|Newlondon Strip|Newlondon|US||\n"
+                             "M|EKRN|Bornholm Airport|Rønne|DK|RNN|\n"
+                             "M|LSZR|St. Gallen Z\xFCrich-Altenrhein|Altenrhein|CH|ACH|\n";
+
+QStringList describe(const icao::FindResult& result) {
+    QStringList hits;
+    for (const auto& hit : result.hits) {
+        hits.append(QString::fromStdU32String(hit.record.code) + ":" +
+                    QString::number(static_cast<int>(hit.rank)));
+    }
+    return hits;
+}
+
+QStringList codes(const std::vector<icao::AirportRecord>& records) {
+    QStringList list;
+    for (const auto& record : records) {
+        list.append(QString::fromStdU32String(record.code));
+    }
+    return list;
+}
+
+} // namespace
+
+class FindTest : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir* dir_ = nullptr;
+    std::filesystem::path file_;
+
+  private slots:
+    void init() {
+        dir_ = new QTemporaryDir;
+        file_ = fixtures::writeDataFile(*dir_, kAirports);
+    }
+    void cleanup() { delete dir_; }
+
+    void foldingIgnoresCaseAndAccents_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("folded");
+        QTest::newRow("case") << "ZuRiCh"
+                              << "zurich";
+        QTest::newRow("decomposed accents") << "Zürich Ålesund Çanakkale"
+                                            << "zurich alesund canakkale";
+        QTest::newRow("combining mark") << QString("Cafe") + QChar(0x301) << "cafe";
+        QTest::newRow("sharp s") << "Straße ẞ"
+                                 << "strasse ss";
+        QTest::newRow("o with stroke") << "Rønne Ø"
+                                       << "ronne o";
+        QTest::newRow("l with stroke") << "Łódź"
+                                       << "lodz";
+        QTest::newRow("ae and oe") << "Æbeltoft Œuf"
+                                   << "aebeltoft oeuf";
+        QTest::newRow("d with stroke and eth") << "Đakovo Ð"
+                                               << "dakovo d";
+        QTest::newRow("thorn") << "Þórshöfn"
+                               << "thorshofn";
+        QTest::newRow("dotless i") << "Iğdır"
+                                   << "igdir";
+        QTest::newRow("beyond Latin keeps its letters") << "Москва"
+                                                        << "москва";
+    }
+    void foldingIgnoresCaseAndAccents() {
+        QFETCH(QString, text);
+        QFETCH(QString, folded);
+        icao::TextFolder folder;
+        QCOMPARE(QString::fromStdString(folder.fold(fixtures::text(text))), folded);
+        std::string viaBytes;
+        QVERIFY(folder.foldUtf8(text.toStdString(), viaBytes));
+        QCOMPARE(QString::fromStdString(viaBytes), folded);
+    }
+
+    void foldingRefusesWhatIsNotUtf8() {
+        icao::TextFolder folder;
+        std::string out;
+        QVERIFY(!folder.foldUtf8("Z\xFCrich", out));
+    }
+
+    // Hits as CODE:RANK, ranks numbered from 0 (exact ICAO code) to 5 (substring).
+    void ranksBestFirst_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("hits");
+        QTest::newRow("exact ICAO code") << "egll" << QStringList{"EGLL:0"};
+        QTest::newRow("exact IATA code before ICAO prefix")
+            << "LHR" << QStringList{"EGLL:1", "LHRX:2"};
+        QTest::newRow("ICAO prefix in file order")
+            << "EG" << QStringList{"EGLL:2", "EGLC:2", "EGAE:2"};
+        QTest::newRow("whole words, then word starts, then substrings")
+            << "london" << QStringList{"EGLL:3", "EGLC:3", "EGAE:4", "KNLX:5"};
+        QTest::newRow("every word must match") << "london heathrow" << QStringList{"EGLL:3"};
+        QTest::newRow("municipality words count") << "derry" << QStringList{"EGAE:3"};
+        QTest::newRow("word starts") << "lond heath" << QStringList{"EGLL:4"};
+        QTest::newRow("accents ignored, query side") << "ZÜRICH" << QStringList{"LSZH:3", "LSZR:3"};
+        QTest::newRow("accents ignored, record side") << "zurich airport" << QStringList{"LSZH:3"};
+        QTest::newRow("letter without decomposition") << "ronne" << QStringList{"EKRN:3"};
+        QTest::newRow("substring in the country") << "dk" << QStringList{"EKRN:5"};
+        QTest::newRow("blanks around and inside") << "  london   city " << QStringList{"EGLC:3"};
+        QTest::newRow("nothing") << "paris" << QStringList{};
+    }
+    void ranksBestFirst() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, hits);
+        const auto result =
+            icao::findAirports(fixtures::text(text), icao::kDefaultFindLimit, file_);
+        QVERIFY(result);
+        QCOMPARE(describe(*result), hits);
+        auto index = icao::AirportIndex::load(file_);
+        QVERIFY(index);
+        QCOMPARE(describe(index->find(fixtures::text(text), icao::kDefaultFindLimit)), hits);
+    }
+
+    void limitNeverCutsCodeHits_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QStringList>("hits");
+        const QByteArray same =
+            "M|AAAA|One|X|XX|AAA|\nM|AAAB|Two|X|XX|AAA|\nM|AAAC|Three|X|XX|AAA|\n";
+        QTest::newRow("IATA hits beyond the limit")
+            << same << "aaa" << 1 << QStringList{"AAAA:1", "AAAB:1", "AAAC:1"};
+        QTest::newRow("prefix hits cut after IATA hits")
+            << QByteArray(same + "M|AAAD|Four|X|XX||\n") << "AAA" << 4
+            << QStringList{"AAAA:1", "AAAB:1", "AAAC:1", "AAAD:2"};
+        QTest::newRow("limit on other ranks")
+            << kAirports << "london" << 2 << QStringList{"EGLL:3", "EGLC:3"};
+    }
+    void limitNeverCutsCodeHits() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, text);
+        QFETCH(int, limit);
+        QFETCH(QStringList, hits);
+        const auto path = fixtures::writeDataFile(*dir_, content);
+        const auto result = icao::findAirports(fixtures::text(text), limit, path);
+        QVERIFY(result);
+        QCOMPARE(describe(*result), hits);
+    }
+
+    void suggestsWhenNothingMatches_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("suggested");
+        QTest::newRow("code with one wrong letter") << "EGLX" << QStringList{"EGLL", "EGLC"};
+        QTest::newRow("name word with a typo") << "heathroe" << QStringList{"EGLL"};
+        QTest::newRow("two typos in a long word") << "londnderr" << QStringList{"EGAE"};
+        QTest::newRow("accented typo") << "zürjch" << QStringList{"LSZH", "LSZR"};
+        QTest::newRow("too far") << "qqqqqq" << QStringList{};
+    }
+    void suggestsWhenNothingMatches() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, suggested);
+        const auto result =
+            icao::findAirports(fixtures::text(text), icao::kDefaultFindLimit, file_);
+        QVERIFY(result);
+        QVERIFY(result->hits.empty());
+        QCOMPARE(codes(result->suggestions), suggested);
+        auto index = icao::AirportIndex::load(file_);
+        QCOMPARE(codes(index->find(fixtures::text(text), 10).suggestions), suggested);
+    }
+
+    void outputFormatsParseBack() {
+        const auto result = icao::findAirports(U"london", icao::kDefaultFindLimit, file_);
+        QVERIFY(result);
+        std::vector<icao::AirportRecord> records;
+        for (const auto& hit : result->hits) {
+            records.push_back(hit.record);
+        }
+        const QStringList expectedNames{"London Heathrow Airport", "London City Airport",
+                                        "Londonderry Eglinton Airport", "Newlondon Strip"};
+
+        const QStringList text =
+            QString::fromStdString(icao::formatRecords(records, icao::FindFormat::Text))
+                .split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(text.size(), 4);
+        QCOMPARE(text[0].split(QRegularExpression(" {2,}")),
+                 (QStringList{"EGLL", "London Heathrow Airport", "London", "GB", "LHR"}));
+        QCOMPARE(text[1].indexOf("London City"), text[0].indexOf("London Heathrow"));
+        QCOMPARE(text[1].indexOf("GB"), text[0].indexOf("GB"));
+
+        const QStringList tsv =
+            QString::fromStdString(icao::formatRecords(records, icao::FindFormat::Tsv)).split('\n');
+        QCOMPARE(tsv[0], QString("icao\tname\tmunicipality\tcountry\tiata"));
+        QCOMPARE(tsv[4].split('\t'),
+                 (QStringList{"KNLX", "Newlondon Strip", "Newlondon", "US", ""}));
+
+        QJsonParseError error;
+        const QJsonDocument json = QJsonDocument::fromJson(
+            QByteArray::fromStdString(icao::formatRecords(records, icao::FindFormat::Json)),
+            &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QStringList names;
+        for (const auto& value : json.array()) {
+            names.append(value.toObject().value("name").toString());
+        }
+        QCOMPARE(names, expectedNames);
+        QCOMPARE(json.array().at(0).toObject().value("iata").toString(), QString("LHR"));
+    }
+
+    void outputShowsTheRecordsOwnText() {
+        const auto result = icao::findAirports(U"zurich", icao::kDefaultFindLimit, file_);
+        QVERIFY(result);
+        QCOMPARE(QString::fromStdU32String(result->hits.at(1).record.name),
+                 QString("St. Gallen Zürich-Altenrhein"));
+    }
+
+    void unreadableFileIsAnError() {
+        const auto result =
+            icao::findAirports(U"x", 10, icao::dataFilePath(fixtures::folderOf(*dir_)) / "none");
+        QVERIFY(!result);
+    }
+};
+
+QTEST_GUILESS_MAIN(FindTest)
+#include "tst_find.moc"
