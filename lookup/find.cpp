@@ -165,6 +165,10 @@ std::optional<FindRank> rankOf(const FoldedFields& fields, const FoldedQuery& qu
     return std::nullopt;
 }
 
+char lowerAsciiByte(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
 bool isAscii(std::string_view bytes) {
     return std::all_of(bytes.begin(), bytes.end(), isAsciiByte);
 }
@@ -172,7 +176,7 @@ bool isAscii(std::string_view bytes) {
 void lowerAscii(std::string_view bytes, std::string& out) {
     out.assign(bytes);
     for (char& c : out) {
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+        c = lowerAsciiByte(c);
     }
 }
 
@@ -184,10 +188,6 @@ void foldItem(std::string_view bytes, TextFolder& folder, std::string& out) {
     } else if (!folder.foldUtf8(bytes, out)) {
         out = folder.fold(decodeText(bytes));
     }
-}
-
-char lowerAsciiByte(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
 }
 
 bool holdsAt(std::string_view bytes, std::size_t at, std::string_view needle) {

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Times whole icao processes answering 100,000 keys from standard input over the shipped
+# data: 100,000 code keys (nine in ten found), 100,000 name keys, and 1,000 find keys.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+icao=build/bin/icao
+data=data/airports.txt
+keys=$(mktemp -d)
+trap 'rm -rf "$keys"' EXIT
+
+cut -d'|' -f2 "$data" | awk '{ print; if (NR % 9 == 0) print "Q" substr($0, 2) }' > "$keys/one-pass"
+cut -d'|' -f3 "$data" | tr '[:lower:]' '[:upper:]' > "$keys/names-one-pass"
+cut -d'|' -f4 "$data" > "$keys/places-one-pass"
+for kind in one-pass names-one-pass places-one-pass; do
+    awk '{ keys[NR] = $0 } END { for (i = 0; i < 100000; ++i) print keys[i % NR + 1] }' \
+        "$keys/$kind" > "$keys/$kind.100k"
+    head -n 1000 "$keys/$kind.100k" > "$keys/$kind.1k"
+done
+
+TIMEFORMAT='%R s'
+echo "machine: $(nproc) cores"
+for run in "code:one-pass.100k" "name:names-one-pass.100k" "find:places-one-pass.1k"; do
+    command=${run%%:*}
+    file=$keys/${run#*:}
+    printf '%s, %s keys: ' "icao $command -" "$(wc -l < "$file")"
+    { time "$icao" "$command" - < "$file" > /dev/null || true; } 2>&1
+done
