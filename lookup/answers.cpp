@@ -6,32 +6,34 @@
 namespace icao {
 namespace {
 
-Text entered(const Text& key, KeyEntry entry) {
-    return entry == KeyEntry::Typed ? filterTypedText(key) : key;
+// One SEARCH from empty boxes; shown picks the box that holds the answer afterwards.
+template <class Shown>
+Expected<Answer> answer(Expected<Outcome> (*lookup)(Box&, Box&, const std::filesystem::path&),
+                        const Text& key, KeyEntry entry, const std::filesystem::path& dataFile,
+                        Shown shown) {
+    MemoryBox input(entry == KeyEntry::Typed ? filterTypedText(key) : key);
+    MemoryBox output;
+    const auto outcome = lookup(input, output, dataFile);
+    if (!outcome) {
+        return outcome.error();
+    }
+    return Answer{*outcome, shown(*outcome, input, output).readText()};
 }
 
 } // namespace
 
 Expected<Answer> answerCode(const Text& key, KeyEntry entry,
                             const std::filesystem::path& dataFile) {
-    MemoryBox input(entered(key, entry));
-    MemoryBox output;
-    const auto outcome = codeToName(input, output, dataFile);
-    if (!outcome) {
-        return outcome.error();
-    }
-    return Answer{*outcome, output.readText()};
+    return answer(&codeToName, key, entry, dataFile,
+                  [](Outcome, MemoryBox&, MemoryBox& output) -> MemoryBox& { return output; });
 }
 
 Expected<Answer> answerName(const Text& key, KeyEntry entry,
                             const std::filesystem::path& dataFile) {
-    MemoryBox input(entered(key, entry));
-    MemoryBox output;
-    const auto outcome = nameToCode(input, output, dataFile);
-    if (!outcome) {
-        return outcome.error();
-    }
-    return Answer{*outcome, *outcome == Outcome::Found ? output.readText() : input.readText()};
+    return answer(&nameToCode, key, entry, dataFile,
+                  [](Outcome outcome, MemoryBox& input, MemoryBox& output) -> MemoryBox& {
+                      return outcome == Outcome::Found ? output : input;
+                  });
 }
 
 } // namespace icao

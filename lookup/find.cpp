@@ -25,8 +25,8 @@ bool isWordByte(char c) {
            (c >= '0' && c <= '9');
 }
 
-std::vector<std::string> wordsOf(std::string_view text) {
-    std::vector<std::string> words;
+// Calls visit with each word of text in turn until it yields true; yields whether it did.
+template <class Visit> bool anyWord(std::string_view text, Visit visit) {
     std::size_t i = 0;
     while (i < text.size()) {
         while (i < text.size() && !isWordByte(text[i])) {
@@ -36,10 +36,19 @@ std::vector<std::string> wordsOf(std::string_view text) {
         while (i < text.size() && isWordByte(text[i])) {
             ++i;
         }
-        if (i > start) {
-            words.emplace_back(text.substr(start, i - start));
+        if (i > start && visit(text.substr(start, i - start))) {
+            return true;
         }
     }
+    return false;
+}
+
+std::vector<std::string> wordsOf(std::string_view text) {
+    std::vector<std::string> words;
+    anyWord(text, [&words](std::string_view word) {
+        words.emplace_back(word);
+        return false;
+    });
     return words;
 }
 
@@ -100,22 +109,7 @@ FoldedFields fieldsOf(std::string_view folded) {
 
 // Calls visit with each word of the name and then of the municipality until it yields true.
 template <class Visit> bool anyPlaceWord(const FoldedFields& fields, Visit visit) {
-    for (std::string_view text : {fields.name, fields.municipality}) {
-        std::size_t i = 0;
-        while (i < text.size()) {
-            while (i < text.size() && !isWordByte(text[i])) {
-                ++i;
-            }
-            const std::size_t start = i;
-            while (i < text.size() && isWordByte(text[i])) {
-                ++i;
-            }
-            if (i > start && visit(text.substr(start, i - start))) {
-                return true;
-            }
-        }
-    }
-    return false;
+    return anyWord(fields.name, visit) || anyWord(fields.municipality, visit);
 }
 
 // The ranks that the codes alone decide.

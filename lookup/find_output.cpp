@@ -10,8 +10,7 @@
 namespace icao {
 namespace {
 
-constexpr std::array<const char*, 5> kColumns = {"icao", "name", "municipality", "country",
-                                                 "iata"};
+constexpr std::array<const char*, 5> kColumns = {"icao", "name", "municipality", "country", "iata"};
 
 std::array<const Text*, 5> columnsOf(const AirportRecord& record) {
     return {&record.code, &record.name, &record.municipality, &record.country, &record.iata};

@@ -36,10 +36,13 @@ Expected<std::optional<std::string_view>> firstMatch(DataFile& file, const Match
     return std::optional<std::string_view>();
 }
 
-} // namespace
-
-Expected<Outcome> codeToName(Box& input, Box& output, const std::filesystem::path& dataFile) {
-    const CodeMatcher matcher(trimSpaces(input.readText()));
+// SEARCH's common course: the key from the input box, the file opened, both boxes locked, the
+// first matching item found; then found(item) or missed() writes the answer while the file
+// is still open.
+template <class Matcher, class Found, class Missed>
+Expected<Outcome> search(Box& input, Box& output, const std::filesystem::path& dataFile,
+                         Found found, Missed missed) {
+    const Matcher matcher(trimSpaces(input.readText()));
     auto file = openAndLock(dataFile, input, output);
     if (!file) {
         return file.error();
@@ -49,31 +52,31 @@ Expected<Outcome> codeToName(Box& input, Box& output, const std::filesystem::pat
         return match.error();
     }
     if (!match->has_value()) {
-        output.writeText(kCodeNotFound);
+        missed();
         return Outcome::NotFound;
     }
-    for (const Text& field : codeLookupWrites(decodeText(**match))) {
-        output.writeText(field);
-    }
+    found(decodeText(**match));
     return Outcome::Found;
 }
 
+} // namespace
+
+Expected<Outcome> codeToName(Box& input, Box& output, const std::filesystem::path& dataFile) {
+    return search<CodeMatcher>(
+        input, output, dataFile,
+        [&output](const Text& item) {
+            for (const Text& field : codeLookupWrites(item)) {
+                output.writeText(field);
+            }
+        },
+        [&output] { output.writeText(kCodeNotFound); });
+}
+
 Expected<Outcome> nameToCode(Box& input, Box& output, const std::filesystem::path& dataFile) {
-    const NameMatcher matcher(trimSpaces(input.readText()));
-    auto file = openAndLock(dataFile, input, output);
-    if (!file) {
-        return file.error();
-    }
-    const auto match = firstMatch(*file, matcher);
-    if (!match) {
-        return match.error();
-    }
-    if (!match->has_value()) {
-        input.writeText(kNameNotFound);
-        return Outcome::NotFound;
-    }
-    output.writeText(upperCase(codeOf(decodeText(**match))));
-    return Outcome::Found;
+    return search<NameMatcher>(
+        input, output, dataFile,
+        [&output](const Text& item) { output.writeText(upperCase(codeOf(item))); },
+        [&input] { input.writeText(kNameNotFound); });
 }
 
 } // namespace icao
