@@ -95,8 +95,8 @@ std::variant<Arguments, UsageError> parseArguments(const std::vector<std::string
             }
         } else if (word == "--limit") {
             const auto number = value().value_or("");
-            const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(),
-                                                      arguments.limit);
+            const auto [end, error] =
+                std::from_chars(number.data(), number.data() + number.size(), arguments.limit);
             if (number.empty() || error != std::errc() || end != number.data() + number.size()) {
                 return UsageError{"--limit needs a whole number"};
             }
@@ -138,7 +138,8 @@ std::variant<Arguments, UsageError> parseArguments(const std::vector<std::string
         return arguments;
     }
     if (positional.size() != 2) {
-        return UsageError{positional[0] + (finding ? " takes exactly one TEXT" : " takes exactly one KEY")};
+        return UsageError{positional[0] +
+                          (finding ? " takes exactly one TEXT" : " takes exactly one KEY")};
     }
     arguments.key = positional[1];
     return arguments;

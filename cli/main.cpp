@@ -26,7 +26,9 @@ int reportError(const icao::FileError& error) {
     return kExitError;
 }
 
-int exitFor(bool found) { return found ? kExitFound : kExitNotFound; }
+int exitFor(bool found) {
+    return found ? kExitFound : kExitNotFound;
+}
 
 int check(const std::filesystem::path& dataFile) {
     const auto report = icao::checkDataFile(dataFile);
@@ -52,7 +54,8 @@ int version(const std::filesystem::path& dataFile) {
 }
 
 int find(const Arguments& arguments, const std::filesystem::path& dataFile) {
-    const auto result = icao::findAirports(icao::decodeText(arguments.key), arguments.limit, dataFile);
+    const auto result =
+        icao::findAirports(icao::decodeText(arguments.key), arguments.limit, dataFile);
     if (!result) {
         return reportError(result.error());
     }
@@ -156,7 +159,7 @@ int run(const Arguments& arguments, const char* argv0) {
         return batch(arguments, dataFile);
     }
     return arguments.command == Arguments::Command::Find ? find(arguments, dataFile)
-                                                          : lookup(arguments, dataFile);
+                                                         : lookup(arguments, dataFile);
 }
 
 } // namespace

@@ -46,23 +46,38 @@ class BadInputTest : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("nameAnswer");
         const QByteArray tail = "\nA|LSZH|ZURICH|\n";
-        QTest::newRow("binary file") << randomBytes(1 << 20) + tail << "LSZH" << "ZURICH"
-                                     << "ZURICH" << "LSZH";
+        QTest::newRow("binary file") << randomBytes(1 << 20) + tail << "LSZH"
+                                     << "ZURICH"
+                                     << "ZURICH"
+                                     << "LSZH";
         QTest::newRow("NUL bytes") << QByteArray("A|E\0LL|N\0ME|\n", 13) + tail << "LSZH"
-                                   << "ZURICH" << "N" << "AIRPORT NAME NOT FOUND";
+                                   << "ZURICH"
+                                   << "N"
+                                   << "AIRPORT NAME NOT FOUND";
         QTest::newRow("invalid UTF-8") << QByteArray("A|EGLL|\xC3\x28\xFF|\n") + tail << "EGLL"
-                                       << "Ã(ÿ" << "Ã(Ÿ" << "EGLL";
-        QTest::newRow("truncated UTF-8 at the end")
-            << QByteArray(tail + "A|EGLL|Z\xC3") << "EGLL" << "ZÃ" << "ZURICH" << "LSZH";
+                                       << "Ã(ÿ"
+                                       << "Ã(Ÿ"
+                                       << "EGLL";
+        QTest::newRow("truncated UTF-8 at the end") << QByteArray(tail + "A|EGLL|Z\xC3") << "EGLL"
+                                                    << "ZÃ"
+                                                    << "ZURICH"
+                                                    << "LSZH";
         QTest::newRow("lone CR") << QByteArray("A|EGLL|HEATHROW|\rA|LSZH|ZURICH|") << "LSZH"
-                                 << "ZURICH" << "HEATHROW" << "EGLL";
+                                 << "ZURICH"
+                                 << "HEATHROW"
+                                 << "EGLL";
         QTest::newRow("100,000 blank lines") << QByteArray(100000, '\n') + tail << "LSZH"
-                                             << "ZURICH" << "" << "AIRPORT NAME NOT FOUND";
+                                             << "ZURICH"
+                                             << ""
+                                             << "AIRPORT NAME NOT FOUND";
         QTest::newRow("unclosed double quote at the end")
-            << QByteArray(tail + "\"A|EGLL|HEATHROW|\n") << "EGLL" << "HEATHROW" << "HEATHROW"
+            << QByteArray(tail + "\"A|EGLL|HEATHROW|\n") << "EGLL"
+            << "HEATHROW"
+            << "HEATHROW"
             << "EGLL";
         QTest::newRow("only a double quote") << QByteArray("\"") << "EGLL"
-                                             << "ICAO CODE NOT FOUND" << "X"
+                                             << "ICAO CODE NOT FOUND"
+                                             << "X"
                                              << "AIRPORT NAME NOT FOUND";
     }
     void everyFileGivesAnAnswer() {
@@ -83,9 +98,12 @@ class BadInputTest : public QObject {
     void fileChangedAfterTheCheckIsAnError_data() {
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("removed") << "nothing" << "cannot be opened (No such file or directory)";
-        QTest::newRow("folder") << "folder" << "is not an ordinary file";
-        QTest::newRow("named pipe") << "pipe" << "is not an ordinary file";
+        QTest::newRow("removed") << "nothing"
+                                 << "cannot be opened (No such file or directory)";
+        QTest::newRow("folder") << "folder"
+                                << "is not an ordinary file";
+        QTest::newRow("named pipe") << "pipe"
+                                    << "is not an ordinary file";
     }
     void fileChangedAfterTheCheckIsAnError() {
         QFETCH(QString, replacement);
