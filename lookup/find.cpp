@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <tuple>
 
 #if defined(__SSE2__)
@@ -227,6 +226,21 @@ bool mayHold(std::string_view bytes, const FoldedQuery& query) {
                 candidates &= candidates - 1;
             }
         }
+        if (i > 0 && i < bytes.size()) {
+            // The last bytes, in one step that overlaps what was looked at already.
+            const std::size_t last = bytes.size() - 16;
+            const __m128i tail =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + last));
+            if (_mm_movemask_epi8(tail)) {
+                return true;
+            }
+            for (std::size_t at = i - 1; at + needle.size() <= bytes.size(); ++at) {
+                if (lowerAsciiByte(bytes[at]) == needle[0] && holdsAt(bytes, at, needle)) {
+                    return true;
+                }
+            }
+            return false;
+        }
     }
 #endif
     for (std::size_t k = i; k < bytes.size(); ++k) {
@@ -379,9 +393,9 @@ class Suggester {
     std::vector<std::pair<std::size_t, AirportRecord>> best_;
 };
 
-std::optional<FileError>
-forEachItem(const std::filesystem::path& dataFile,
-            const std::function<void(std::string_view, std::size_t)>& visit) {
+// Calls visit with every item of the file and its line, in file order.
+template <class Visit>
+std::optional<FileError> forEachItem(const std::filesystem::path& dataFile, Visit visit) {
     auto file = DataFile::open(dataFile);
     if (!file) {
         return file.error();
