@@ -1,6 +1,8 @@
 #include "lookup/find.h"
 
 #include "lookup/data_file.h"
+#include "lookup/find_words.h"
+#include "lookup/suggestions.h"
 
 #include <algorithm>
 #include <array>
@@ -15,100 +17,6 @@ namespace {
 
 bool isAsciiByte(char c) {
     return static_cast<unsigned char>(c) < 0x80;
-}
-
-// Folded text splits into words at ASCII characters that are neither letters nor digits;
-// letters beyond ASCII (Cyrillic, CJK, ...) stay inside words.
-bool isWordByte(char c) {
-    return !isAsciiByte(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-           (c >= '0' && c <= '9');
-}
-
-// Calls visit with each word of text in turn until it yields true; yields whether it did.
-template <class Visit> bool anyWord(std::string_view text, Visit visit) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && !isWordByte(text[i])) {
-            ++i;
-        }
-        const std::size_t start = i;
-        while (i < text.size() && isWordByte(text[i])) {
-            ++i;
-        }
-        if (i > start && visit(text.substr(start, i - start))) {
-            return true;
-        }
-    }
-    return false;
-}
-
-std::vector<std::string> wordsOf(std::string_view text) {
-    std::vector<std::string> words;
-    anyWord(text, [&words](std::string_view word) {
-        words.emplace_back(word);
-        return false;
-    });
-    return words;
-}
-
-struct FoldedQuery {
-    std::string text;
-    std::vector<std::string> words;
-    // The longest word, or the whole text: every hit holds it somewhere.
-    std::string mustHold;
-};
-
-FoldedQuery prepareQuery(const Text& query, TextFolder& folder) {
-    FoldedQuery prepared;
-    for (char c : folder.fold(query)) {
-        const bool blank = c == ' ' || c == '\t' || c == '\n' || c == '\r';
-        if (!blank) {
-            prepared.text.push_back(c);
-        } else if (!prepared.text.empty() && prepared.text.back() != ' ') {
-            prepared.text.push_back(' ');
-        }
-    }
-    while (!prepared.text.empty() && prepared.text.back() == ' ') {
-        prepared.text.pop_back();
-    }
-    prepared.words = wordsOf(prepared.text);
-    prepared.mustHold = prepared.text;
-    if (!prepared.words.empty()) {
-        prepared.mustHold = *std::max_element(
-            prepared.words.begin(), prepared.words.end(),
-            [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
-    }
-    return prepared;
-}
-
-// The fields find reads, as views into a whole item folded at once.
-struct FoldedFields {
-    std::string_view code;
-    std::string_view name;
-    std::string_view municipality;
-    std::string_view country;
-    std::string_view iata;
-};
-
-FoldedFields fieldsOf(std::string_view folded) {
-    std::array<std::string_view, 6> fields{};
-    std::size_t index = 0;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < folded.size() && index < fields.size(); ++i) {
-        if (folded[i] == '|') {
-            fields[index++] = folded.substr(start, i - start);
-            start = i + 1;
-        }
-    }
-    if (index < fields.size()) {
-        fields[index] = folded.substr(start);
-    }
-    return {fields[1], fields[2], fields[3], fields[4], fields[5]};
-}
-
-// Calls visit with each word of the name and then of the municipality until it yields true.
-template <class Visit> bool anyPlaceWord(const FoldedFields& fields, Visit visit) {
-    return anyWord(fields.name, visit) || anyWord(fields.municipality, visit);
 }
 
 // The ranks that the codes alone decide.
@@ -173,12 +81,9 @@ void lowerAscii(std::string_view bytes, std::string& out) {
     }
 }
 
-// Folds an item whole into out: an ASCII item by lowering its letters, any other through the
-// folder, as UTF-8 or else decoded as Windows-1252.
+// Folds an item whole into out: as UTF-8, or else decoded as Windows-1252.
 void foldItem(std::string_view bytes, TextFolder& folder, std::string& out) {
-    if (isAscii(bytes)) {
-        lowerAscii(bytes, out);
-    } else if (!folder.foldUtf8(bytes, out)) {
+    if (!folder.foldUtf8(bytes, out)) {
         out = folder.fold(decodeText(bytes));
     }
 }
@@ -310,88 +215,26 @@ class HitCollector {
     std::array<std::vector<FindHit>, 6> byRank_;
 };
 
-// Edit distance, or bound + 1 once it is certain to exceed bound.
-std::size_t boundedDistance(const Text& a, const Text& b, std::size_t bound) {
-    if ((a.size() > b.size() ? a.size() - b.size() : b.size() - a.size()) > bound) {
-        return bound + 1;
+// Ranks a folded record and keeps it when the list can show it.
+template <class MakeRecord>
+void rank(std::string_view folded, const FoldedQuery& query, HitCollector& hits,
+          MakeRecord record) {
+    if (folded.find(query.mustHold) == std::string_view::npos) {
+        return;
     }
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j) {
-        row[j] = j;
+    const auto rank = rankOf(fieldsOf(folded), query);
+    if (rank && hits.wants(*rank)) {
+        hits.add(*rank, record());
     }
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        std::size_t best = row[0];
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] =
-                std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = above;
-            best = std::min(best, row[j]);
-        }
-        if (best > bound) {
-            return bound + 1;
-        }
-    }
-    return std::min(row[b.size()], bound + 1);
 }
 
-// Picks up to three records within a small edit distance of each query word: one edit for
-// words of up to five characters, two beyond. Closest first, file order among equals.
-class Suggester {
-  public:
-    explicit Suggester(const FoldedQuery& query) {
-        for (const std::string& word :
-             query.words.empty() ? std::vector{query.text} : query.words) {
-            words_.push_back(decodeText(word));
-        }
+template <class MakeRecord>
+void suggest(std::string_view folded, Suggester& suggester, MakeRecord record) {
+    const auto distance = suggester.distanceOf(fieldsOf(folded));
+    if (distance && suggester.wouldKeep(*distance)) {
+        suggester.keep(*distance, record());
     }
-
-    // record makes the record, which is only needed when it is among the closest.
-    template <class MakeRecord> void consider(const FoldedFields& fields, MakeRecord record) {
-        std::vector<Text> candidates{decodeText(fields.code)};
-        anyPlaceWord(fields, [&candidates](std::string_view word) {
-            candidates.push_back(decodeText(word));
-            return false;
-        });
-        std::size_t total = 0;
-        for (const Text& word : words_) {
-            const std::size_t bound = word.size() <= 5 ? 1 : 2;
-            std::size_t best = bound + 1;
-            for (const Text& candidate : candidates) {
-                best = std::min(best, boundedDistance(word, candidate, bound));
-            }
-            if (best > bound) {
-                return;
-            }
-            total += best;
-        }
-        if (best_.size() == kSuggestions && best_.back().first <= total) {
-            return;
-        }
-        const auto place =
-            std::upper_bound(best_.begin(), best_.end(), total,
-                             [](std::size_t d, const auto& entry) { return d < entry.first; });
-        best_.insert(place, {total, record()});
-        if (best_.size() > kSuggestions) {
-            best_.pop_back();
-        }
-    }
-
-    std::vector<AirportRecord> finish() {
-        std::vector<AirportRecord> records;
-        for (auto& entry : best_) {
-            records.push_back(std::move(entry.second));
-        }
-        return records;
-    }
-
-  private:
-    static constexpr std::size_t kSuggestions = 3;
-    std::vector<Text> words_;
-    std::vector<std::pair<std::size_t, AirportRecord>> best_;
-};
+}
 
 // Calls visit with every item of the file and its line, in file order.
 template <class Visit>
@@ -424,7 +267,7 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
         if (!mayHold(item, query)) {
             return;
         }
-        std::optional<FindRank> rank;
+        const auto record = [&] { return AirportRecord::fromItem(decodeText(item), line); };
         const bool codesOnly = hits.cutoff() <= static_cast<std::size_t>(FindRank::WholeWords);
         const FoldedFields raw = codesOnly ? fieldsOf(item) : FoldedFields{};
         if (codesOnly && isAscii(raw.code) && isAscii(raw.iata)) {
@@ -432,17 +275,14 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
             // codes fold by lowering, whatever the rest of the item holds.
             lowerAscii(raw.code, foldedCode);
             lowerAscii(raw.iata, foldedIata);
-            rank = codeRankOf(foldedCode, foldedIata, query);
-        } else {
-            foldItem(item, folder, folded);
-            if (folded.find(query.mustHold) == std::string::npos) {
-                return;
+            const auto rank = codeRankOf(foldedCode, foldedIata, query);
+            if (rank && hits.wants(*rank)) {
+                hits.add(*rank, record());
             }
-            rank = rankOf(fieldsOf(folded), query);
+            return;
         }
-        if (rank && hits.wants(*rank)) {
-            hits.add(*rank, AirportRecord::fromItem(decodeText(item), line));
-        }
+        foldItem(item, folder, folded);
+        rank(folded, query, hits, record);
     });
     if (error) {
         return *error;
@@ -452,8 +292,8 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
         Suggester suggester(query);
         error = forEachItem(dataFile, [&](std::string_view item, std::size_t line) {
             foldItem(item, folder, folded);
-            suggester.consider(fieldsOf(folded),
-                               [&] { return AirportRecord::fromItem(decodeText(item), line); });
+            suggest(folded, suggester,
+                    [&] { return AirportRecord::fromItem(decodeText(item), line); });
         });
         if (error) {
             return *error;
@@ -498,16 +338,13 @@ FindResult AirportIndex::find(const Text& text, std::size_t limit) {
     }
     HitCollector hits(limit);
     for (const Records::Entry& entry : records_->entries) {
-        const auto rank = rankOf(fieldsOf(entry.folded), query);
-        if (rank && hits.wants(*rank)) {
-            hits.add(*rank, entry.record);
-        }
+        rank(entry.folded, query, hits, [&entry] { return entry.record; });
     }
     result.hits = hits.finish();
     if (result.hits.empty()) {
         Suggester suggester(query);
         for (const Records::Entry& entry : records_->entries) {
-            suggester.consider(fieldsOf(entry.folded), [&entry] { return entry.record; });
+            suggest(entry.folded, suggester, [&entry] { return entry.record; });
         }
         result.suggestions = suggester.finish();
     }

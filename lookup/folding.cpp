@@ -55,29 +55,41 @@ std::string foldWithQt(char32_t character) {
 // Appends the run of ASCII bytes from at, lowered, and yields where the run ends; sixteen
 // bytes a step where the processor allows, as most of a record is ASCII.
 std::size_t appendLoweredAscii(std::string_view bytes, std::size_t at, std::string& out) {
+    std::size_t end = at;
+#if defined(__SSE2__)
+    while (end + 16 <= bytes.size()) {
+        const auto nonAscii = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + end))));
+        if (nonAscii != 0) {
+            end += static_cast<std::size_t>(__builtin_ctz(nonAscii));
+            break;
+        }
+        end += 16;
+    }
+#endif
+    while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) {
+        ++end;
+    }
+    const std::size_t size = out.size();
+    out.resize(size + (end - at));
+    char* to = out.data() + size;
 #if defined(__SSE2__)
     const __m128i beforeA = _mm_set1_epi8('A' - 1);
     const __m128i afterZ = _mm_set1_epi8('Z' + 1);
     const __m128i caseBit = _mm_set1_epi8(0x20);
-    while (at + 16 <= bytes.size()) {
+    for (; at + 16 <= end; at += 16, to += 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + at));
-        if (_mm_movemask_epi8(chunk) != 0) {
-            break;
-        }
         const __m128i upper =
             _mm_and_si128(_mm_cmpgt_epi8(chunk, beforeA), _mm_cmplt_epi8(chunk, afterZ));
-        const __m128i lowered = _mm_or_si128(chunk, _mm_and_si128(upper, caseBit));
-        const std::size_t size = out.size();
-        out.resize(size + 16);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out.data() + size), lowered);
-        at += 16;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to),
+                         _mm_or_si128(chunk, _mm_and_si128(upper, caseBit)));
     }
 #endif
-    while (at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80) {
-        const char c = bytes[at++];
-        out.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c);
+    for (; at < end; ++at) {
+        const char c = bytes[at];
+        *to++ = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
     }
-    return at;
+    return end;
 }
 
 } // namespace

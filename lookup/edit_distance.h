@@ -1,0 +1,33 @@
+#pragma once
+
+#include "lookup/text.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace icao {
+
+// Edit distance, counted in characters, from one folded word to many others. A word of up to
+// 64 ASCII characters is compared with ASCII words by bit-parallel rows, which keeps a pass
+// over every word of a large file short; other words are compared character by character.
+class WordDistance {
+  public:
+    explicit WordDistance(std::string_view word);
+
+    // The distance to other, or bound + 1 once it is certain to exceed bound.
+    std::size_t to(std::string_view other, std::size_t bound);
+
+  private:
+    std::size_t toAscii(std::string_view other, std::size_t bound) const;
+    std::size_t toText(const Text& other, std::size_t bound);
+
+    Text word_;
+    bool bitParallel_ = false;
+    // For each ASCII character, the positions of the word that hold it.
+    std::array<std::uint64_t, 128> positions_{};
+    std::vector<std::size_t> row_;
+};
+
+} // namespace icao

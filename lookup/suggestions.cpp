@@ -1,0 +1,52 @@
+#include "lookup/suggestions.h"
+
+#include <algorithm>
+
+namespace icao {
+
+Suggester::Suggester(const FoldedQuery& query) {
+    for (const std::string& word : query.words.empty() ? std::vector{query.text} : query.words) {
+        const std::size_t characters = decodeText(word).size();
+        words_.push_back({WordDistance(word), characters <= 5 ? 1u : 2u});
+    }
+}
+
+std::optional<std::size_t> Suggester::distanceOf(const FoldedFields& fields) {
+    std::size_t total = 0;
+    for (Word& word : words_) {
+        std::size_t best = word.distance.to(fields.code, word.bound);
+        anyPlaceWord(fields, [&](std::string_view place) {
+            best = std::min(best, word.distance.to(place, word.bound));
+            return best == 0;
+        });
+        if (best > word.bound) {
+            return std::nullopt;
+        }
+        total += best;
+    }
+    return total;
+}
+
+bool Suggester::wouldKeep(std::size_t distance) const {
+    return best_.size() < kSuggestions || distance < best_.back().first;
+}
+
+void Suggester::keep(std::size_t distance, AirportRecord record) {
+    const auto place =
+        std::upper_bound(best_.begin(), best_.end(), distance,
+                         [](std::size_t d, const auto& entry) { return d < entry.first; });
+    best_.insert(place, {distance, std::move(record)});
+    if (best_.size() > kSuggestions) {
+        best_.pop_back();
+    }
+}
+
+std::vector<AirportRecord> Suggester::finish() {
+    std::vector<AirportRecord> records;
+    for (auto& entry : best_) {
+        records.push_back(std::move(entry.second));
+    }
+    return records;
+}
+
+} // namespace icao

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "lookup/airport_record.h"
+#include "lookup/edit_distance.h"
+#include "lookup/find_words.h"
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace icao {
+
+// Picks up to three records within a small edit distance of each query word: one edit for
+// words of up to five characters, two beyond. Closest first, file order among equals.
+class Suggester {
+  public:
+    explicit Suggester(const FoldedQuery& query);
+
+    // The record's summed distance over the query words, or none when a word has no code or
+    // place word near enough.
+    std::optional<std::size_t> distanceOf(const FoldedFields& fields);
+
+    // Whether a record at this distance would be among the closest so far; only then is it
+    // worth making the record for keep.
+    bool wouldKeep(std::size_t distance) const;
+    void keep(std::size_t distance, AirportRecord record);
+
+    std::vector<AirportRecord> finish();
+
+  private:
+    struct Word {
+        WordDistance distance;
+        std::size_t bound;
+    };
+    static constexpr std::size_t kSuggestions = 3;
+    std::vector<Word> words_;
+    std::vector<std::pair<std::size_t, AirportRecord>> best_;
+};
+
+} // namespace icao
