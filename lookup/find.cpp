@@ -2,15 +2,11 @@
 
 #include "lookup/data_file.h"
 #include "lookup/find_words.h"
+#include "lookup/needle_search.h"
 #include "lookup/suggestions.h"
 
 #include <algorithm>
 #include <array>
-#include <tuple>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace icao {
 namespace {
@@ -88,82 +84,6 @@ void foldItem(std::string_view bytes, TextFolder& folder, std::string& out) {
     }
 }
 
-bool holdsAt(std::string_view bytes, std::size_t at, std::string_view needle) {
-    for (std::size_t k = 0; k < needle.size(); ++k) {
-        if (lowerAsciiByte(bytes[at + k]) != needle[k]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// False only when the item cannot hold the query: an ASCII item folds to ASCII by lowering
-// its letters, so it is searched before any folding. Every hit holds query.mustHold, so this
-// runs on every item; where the processor allows it looks for the needle's first two bytes at
-// sixteen places a step.
-bool mayHold(std::string_view bytes, const FoldedQuery& query) {
-    const std::string& needle = query.mustHold;
-    const bool needleAscii = std::all_of(needle.begin(), needle.end(), isAsciiByte);
-    std::size_t i = 0;
-#if defined(__SSE2__)
-    if (needle.size() >= 2 && needleAscii) {
-        // Setting bit 5 lowers ASCII letters; other bytes that then compare equal are
-        // checked in full.
-        const __m128i caseBit = _mm_set1_epi8(0x20);
-        const __m128i first = _mm_set1_epi8(needle[0]);
-        const __m128i second = _mm_set1_epi8(needle[1]);
-        for (; i + 17 <= bytes.size(); i += 16) {
-            const auto* p = reinterpret_cast<const __m128i*>(bytes.data() + i);
-            const __m128i here = _mm_loadu_si128(p);
-            const __m128i next =
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i + 1));
-            if (_mm_movemask_epi8(here)) {
-                return true; // not ASCII: only folding can tell
-            }
-            auto candidates = static_cast<unsigned>(_mm_movemask_epi8(
-                _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(here, caseBit), first),
-                              _mm_cmpeq_epi8(_mm_or_si128(next, caseBit), second))));
-            while (candidates) {
-                const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(candidates));
-                if (at + needle.size() <= bytes.size() && holdsAt(bytes, at, needle)) {
-                    return true;
-                }
-                candidates &= candidates - 1;
-            }
-        }
-        if (i > 0 && i < bytes.size()) {
-            // The last bytes, in one step that overlaps what was looked at already.
-            const std::size_t last = bytes.size() - 16;
-            const __m128i tail =
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + last));
-            if (_mm_movemask_epi8(tail)) {
-                return true;
-            }
-            for (std::size_t at = i - 1; at + needle.size() <= bytes.size(); ++at) {
-                if (lowerAsciiByte(bytes[at]) == needle[0] && holdsAt(bytes, at, needle)) {
-                    return true;
-                }
-            }
-            return false;
-        }
-    }
-#endif
-    for (std::size_t k = i; k < bytes.size(); ++k) {
-        if (!isAsciiByte(bytes[k])) {
-            return true;
-        }
-    }
-    if (!needleAscii) {
-        return false;
-    }
-    for (; i + needle.size() <= bytes.size(); ++i) {
-        if (holdsAt(bytes, i, needle)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // Keeps what the final list can show: every code hit, and the first `limit` of each rank.
 class HitCollector {
   public:
@@ -217,9 +137,9 @@ class HitCollector {
 
 // Ranks a folded record and keeps it when the list can show it.
 template <class MakeRecord>
-void rank(std::string_view folded, const FoldedQuery& query, HitCollector& hits,
-          MakeRecord record) {
-    if (folded.find(query.mustHold) == std::string_view::npos) {
+void rank(std::string_view folded, const FoldedQuery& query, const NeedleSearch& needle,
+          HitCollector& hits, MakeRecord record) {
+    if (!needle.isIn(folded)) {
         return;
     }
     const auto rank = rankOf(fieldsOf(folded), query);
@@ -263,8 +183,9 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
     std::string folded;
     std::string foldedCode;
     std::string foldedIata;
+    const NeedleSearch needle(query.mustHold);
     auto error = forEachItem(dataFile, [&](std::string_view item, std::size_t line) {
-        if (!mayHold(item, query)) {
+        if (!needle.mayHold(item)) {
             return;
         }
         const auto record = [&] { return AirportRecord::fromItem(decodeText(item), line); };
@@ -282,7 +203,7 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
             return;
         }
         foldItem(item, folder, folded);
-        rank(folded, query, hits, record);
+        rank(folded, query, needle, hits, record);
     });
     if (error) {
         return *error;
@@ -337,8 +258,9 @@ FindResult AirportIndex::find(const Text& text, std::size_t limit) {
         return result;
     }
     HitCollector hits(limit);
+    const NeedleSearch needle(query.mustHold);
     for (const Records::Entry& entry : records_->entries) {
-        rank(entry.folded, query, hits, [&entry] { return entry.record; });
+        rank(entry.folded, query, needle, hits, [&entry] { return entry.record; });
     }
     result.hits = hits.finish();
     if (result.hits.empty()) {

@@ -1,0 +1,90 @@
+#include "lookup/needle_search.h"
+
+#include <algorithm>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace icao {
+namespace {
+
+bool isAsciiByte(char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+}
+
+char lowerAsciiByte(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
+bool holdsAt(std::string_view bytes, std::size_t at, std::string_view needle) {
+    for (std::size_t k = 0; k < needle.size(); ++k) {
+        if (lowerAsciiByte(bytes[at + k]) != needle[k]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+NeedleSearch::NeedleSearch(std::string needle)
+    : needle_(std::move(needle)),
+      needleAscii_(std::all_of(needle_.begin(), needle_.end(), isAsciiByte)) {}
+
+bool NeedleSearch::mayHold(std::string_view item) const {
+    if (!needleAscii_) {
+        // ASCII folds to ASCII.
+        return !std::all_of(item.begin(), item.end(), isAsciiByte);
+    }
+    return search<true>(item);
+}
+
+bool NeedleSearch::isIn(std::string_view folded) const {
+    return needleAscii_ ? search<false>(folded) : folded.find(needle_) != std::string_view::npos;
+}
+
+// Looks for the ASCII needle in bytes with their ASCII letters lowered; with untilBeyondAscii,
+// yields true at the first byte beyond ASCII. Where the processor allows, the needle's first
+// two bytes are looked for at sixteen places a step.
+template <bool untilBeyondAscii> bool NeedleSearch::search(std::string_view bytes) const {
+    const std::string_view needle = needle_;
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    if (needle.size() >= 2) {
+        // Setting bit 5 lowers ASCII letters; other bytes that then compare equal are checked
+        // in full. Bytes beyond ASCII keep their top bit and never compare equal.
+        const __m128i caseBit = _mm_set1_epi8(0x20);
+        const __m128i first = _mm_set1_epi8(needle[0]);
+        const __m128i second = _mm_set1_epi8(needle[1]);
+        for (; i + 17 <= bytes.size(); i += 16) {
+            const __m128i here =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i));
+            const __m128i next =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i + 1));
+            if (untilBeyondAscii && _mm_movemask_epi8(here) != 0) {
+                return true;
+            }
+            auto candidates = static_cast<unsigned>(_mm_movemask_epi8(
+                _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(here, caseBit), first),
+                              _mm_cmpeq_epi8(_mm_or_si128(next, caseBit), second))));
+            while (candidates) {
+                const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(candidates));
+                if (at + needle.size() <= bytes.size() && holdsAt(bytes, at, needle)) {
+                    return true;
+                }
+                candidates &= candidates - 1;
+            }
+        }
+    }
+#endif
+    for (std::size_t at = i; at < bytes.size(); ++at) {
+        if ((untilBeyondAscii && !isAsciiByte(bytes[at])) ||
+            (at + needle.size() <= bytes.size() && holdsAt(bytes, at, needle))) {
+            return true;
+        }
+    }
+    return needle.empty();
+}
+
+} // namespace icao
