@@ -52,56 +52,53 @@ std::string foldWithQt(char32_t character) {
     return toUtf8(folded);
 }
 
-// Appends the run of ASCII bytes from at, lowered, and yields where the run ends; sixteen
-// bytes a step where the processor allows, as most of a record is ASCII.
-std::size_t appendLoweredAscii(std::string_view bytes, std::size_t at, std::string& out) {
-    std::size_t end = at;
-#if defined(__SSE2__)
-    while (end + 16 <= bytes.size()) {
-        const auto nonAscii = static_cast<unsigned>(_mm_movemask_epi8(
-            _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + end))));
-        if (nonAscii != 0) {
-            end += static_cast<std::size_t>(__builtin_ctz(nonAscii));
-            break;
-        }
-        end += 16;
-    }
-#endif
-    while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) {
-        ++end;
-    }
-    const std::size_t size = out.size();
-    out.resize(size + (end - at));
-    char* to = out.data() + size;
+// Writes the run of ASCII bytes from at, lowered, to out[to], which has room for it; yields
+// where the run ends. Sixteen bytes a step where the processor allows, as most of a record is
+// ASCII.
+std::size_t writeLoweredAscii(std::string_view bytes, std::size_t at, char* to) {
 #if defined(__SSE2__)
     const __m128i beforeA = _mm_set1_epi8('A' - 1);
     const __m128i afterZ = _mm_set1_epi8('Z' + 1);
     const __m128i caseBit = _mm_set1_epi8(0x20);
-    for (; at + 16 <= end; at += 16, to += 16) {
+    while (at + 16 <= bytes.size()) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + at));
         const __m128i upper =
             _mm_and_si128(_mm_cmpgt_epi8(chunk, beforeA), _mm_cmplt_epi8(chunk, afterZ));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(to),
                          _mm_or_si128(chunk, _mm_and_si128(upper, caseBit)));
+        const auto beyondAscii = static_cast<unsigned>(_mm_movemask_epi8(chunk));
+        if (beyondAscii != 0) {
+            return at + static_cast<std::size_t>(__builtin_ctz(beyondAscii));
+        }
+        at += 16;
+        to += 16;
     }
 #endif
-    for (; at < end; ++at) {
-        const char c = bytes[at];
+    while (at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80) {
+        const char c = bytes[at++];
         *to++ = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
     }
-    return end;
+    return at;
 }
 
 } // namespace
 
-const std::string& TextFolder::foldCharacter(char32_t character) {
-    if (character < kIndexedCharacters) {
-        if (!known_[character]) {
-            indexed_[character] = foldWithQt(character);
-            known_[character] = true;
+const TextFolder::Folding& TextFolder::foldingOf(char32_t character) {
+    Folding& folding = indexed_[character];
+    if (!folding.known) {
+        const std::string folded = foldWithQt(character);
+        folding.known = true;
+        folding.longer = folded.size() > kShort;
+        folding.size = static_cast<unsigned char>(std::min(folded.size(), kShort));
+        std::copy_n(folded.begin(), folding.size, folding.bytes.begin());
+        if (folding.longer) {
+            others_.emplace(character, folded);
         }
-        return indexed_[character];
     }
+    return folding;
+}
+
+const std::string& TextFolder::foldCharacter(char32_t character) {
     auto found = others_.find(character);
     if (found == others_.end()) {
         found = others_.emplace(character, foldWithQt(character)).first;
@@ -109,27 +106,58 @@ const std::string& TextFolder::foldCharacter(char32_t character) {
     return found->second;
 }
 
-std::string TextFolder::fold(const Text& text) {
-    std::string folded;
-    folded.reserve(text.size());
-    for (char32_t character : text) {
-        if (character < 0x80) {
-            folded.push_back(static_cast<char>(
-                character >= U'A' && character <= U'Z' ? character + (U'a' - U'A') : character));
-        } else {
-            folded += foldCharacter(character);
+std::size_t TextFolder::appendFolding(char32_t character, std::string& out, std::size_t at) {
+    if (character < kIndexedCharacters) {
+        const Folding& folding = foldingOf(character);
+        if (!folding.longer) {
+            if (at + kShort > out.size()) {
+                out.resize(2 * out.size() + kShort);
+            }
+            std::copy(folding.bytes.begin(), folding.bytes.end(), out.begin() + at);
+            return at + folding.size;
         }
     }
+    const std::string& folded = foldCharacter(character);
+    if (at + folded.size() > out.size()) {
+        out.resize(2 * out.size() + folded.size());
+    }
+    std::copy(folded.begin(), folded.end(), out.begin() + at);
+    return at + folded.size();
+}
+
+std::string TextFolder::fold(const Text& text) {
+    std::string folded(text.size() + kShort, '\0');
+    std::size_t at = 0;
+    for (char32_t character : text) {
+        if (character < 0x80) {
+            folded[at++] = static_cast<char>(
+                character >= U'A' && character <= U'Z' ? character + (U'a' - U'A') : character);
+            if (at + kShort > folded.size()) {
+                folded.resize(2 * folded.size());
+            }
+        } else {
+            at = appendFolding(character, folded, at);
+        }
+    }
+    folded.resize(at);
     return folded;
 }
 
 bool TextFolder::foldUtf8(std::string_view bytes, std::string& out) {
-    out.clear();
+    // Room for the item as it stands and one more step: an ASCII run never grows, and each
+    // further character makes room for itself.
+    out.resize(bytes.size() + 16);
+    std::size_t to = 0;
     std::size_t at = 0;
     while (at < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[at]);
         if (lead < 0x80) {
-            at = appendLoweredAscii(bytes, at, out);
+            if (to + (bytes.size() - at) + 16 > out.size()) {
+                out.resize(to + (bytes.size() - at) + 16);
+            }
+            const std::size_t end = writeLoweredAscii(bytes, at, out.data() + to);
+            to += end - at;
+            at = end;
             continue;
         }
         // Two-byte sequences (Latin, Greek, Cyrillic letters) decoded in place.
@@ -137,7 +165,7 @@ bool TextFolder::foldUtf8(std::string_view bytes, std::string& out) {
             (static_cast<unsigned char>(bytes[at + 1]) & 0xC0) == 0x80) {
             const char32_t character =
                 (static_cast<char32_t>(lead & 0x1F) << 6) | (bytes[at + 1] & 0x3F);
-            out += foldCharacter(character);
+            to = appendFolding(character, out, to);
             at += 2;
             continue;
         }
@@ -145,8 +173,9 @@ bool TextFolder::foldUtf8(std::string_view bytes, std::string& out) {
         if (!character) {
             return false;
         }
-        out += foldCharacter(*character);
+        to = appendFolding(*character, out, to);
     }
+    out.resize(to);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "lookup/text.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,12 +22,23 @@ class TextFolder {
     bool foldUtf8(std::string_view bytes, std::string& out);
 
   private:
+    // A character's folding, kept whole when it is short enough to copy in one step.
+    struct Folding {
+        std::array<char, 8> bytes{};
+        unsigned char size = 0;
+        bool known = false;
+        bool longer = false;
+    };
+    static constexpr std::size_t kShort = 8;
+
     const std::string& foldCharacter(char32_t character);
+    const Folding& foldingOf(char32_t character);
+    // Appends one character's folding at out[at], growing out as needed; yields the new end.
+    std::size_t appendFolding(char32_t character, std::string& out, std::size_t at);
 
     // Folding a character asks Qt once; the answers for the common planes are kept by index.
     static constexpr char32_t kIndexedCharacters = 0x3400;
-    std::vector<std::string> indexed_ = std::vector<std::string>(kIndexedCharacters);
-    std::vector<unsigned char> known_ = std::vector<unsigned char>(kIndexedCharacters);
+    std::vector<Folding> indexed_ = std::vector<Folding>(kIndexedCharacters);
     std::unordered_map<char32_t, std::string> others_;
 };
 

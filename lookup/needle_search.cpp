@@ -51,31 +51,41 @@ template <bool untilBeyondAscii> bool NeedleSearch::search(std::string_view byte
     const std::string_view needle = needle_;
     std::size_t i = 0;
 #if defined(__SSE2__)
-    if (needle.size() >= 2) {
+    if (needle.size() >= 2 && bytes.size() >= 17) {
         // Setting bit 5 lowers ASCII letters; other bytes that then compare equal are checked
         // in full. Bytes beyond ASCII keep their top bit and never compare equal.
         const __m128i caseBit = _mm_set1_epi8(0x20);
         const __m128i first = _mm_set1_epi8(needle[0]);
         const __m128i second = _mm_set1_epi8(needle[1]);
-        for (; i + 17 <= bytes.size(); i += 16) {
+        // Sixteen starts from `from`, of which those before `fresh` were looked at already.
+        const auto step = [&](std::size_t from, std::size_t fresh) {
             const __m128i here =
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i));
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + from));
             const __m128i next =
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i + 1));
-            if (untilBeyondAscii && _mm_movemask_epi8(here) != 0) {
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + from + 1));
+            if (untilBeyondAscii && _mm_movemask_epi8(_mm_or_si128(here, next)) != 0) {
                 return true;
             }
             auto candidates = static_cast<unsigned>(_mm_movemask_epi8(
                 _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(here, caseBit), first),
                               _mm_cmpeq_epi8(_mm_or_si128(next, caseBit), second))));
+            candidates &= ~((1u << (fresh - from)) - 1);
             while (candidates) {
-                const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(candidates));
+                const std::size_t at = from + static_cast<std::size_t>(__builtin_ctz(candidates));
                 if (at + needle.size() <= bytes.size() && holdsAt(bytes, at, needle)) {
                     return true;
                 }
                 candidates &= candidates - 1;
             }
+            return false;
+        };
+        for (; i + 17 <= bytes.size(); i += 16) {
+            if (step(i, i)) {
+                return true;
+            }
         }
+        // The last starts in one step that overlaps what was looked at already.
+        return i + 1 < bytes.size() && step(bytes.size() - 17, i);
     }
 #endif
     for (std::size_t at = i; at < bytes.size(); ++at) {
