@@ -1,13 +1,15 @@
 // libFuzzer harness: arbitrary bytes as the data file and arbitrary keys, through the item
-// reader, the record comparisons, both lookups and the checker.
+// reader, the record comparisons, both lookups, find and the checker.
 //
-// Input: one byte for the key's length, one for the read block size, the key, then the file.
+// Input: one byte for the key's length, one for the read block size (and the find limit), the
+// key, then the file.
 // Every comparison made on raw bytes is held against the same comparison made on the decoded
 // text, and every item against a plain reading of the same rules.
 
 #include "lookup/box.h"
 #include "lookup/data_check.h"
 #include "lookup/data_file.h"
+#include "lookup/find.h"
 #include "lookup/lookups.h"
 #include "lookup/record_match.h"
 #include "lookup/record_views.h"
@@ -20,6 +22,7 @@
 #include <string_view>
 #include <sys/mman.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -77,6 +80,18 @@ std::vector<std::string> plainItems(std::string_view bytes) {
 int dataFileDescriptor() {
     static const int descriptor = memfd_create("airports.txt", 0);
     return descriptor;
+}
+
+// Hits and suggestions as line:rank, to compare two finds.
+std::vector<std::pair<std::size_t, int>> outline(const icao::FindResult& result) {
+    std::vector<std::pair<std::size_t, int>> lines;
+    for (const auto& hit : result.hits) {
+        lines.emplace_back(hit.record.line, static_cast<int>(hit.rank));
+    }
+    for (const auto& record : result.suggestions) {
+        lines.emplace_back(record.line, -1);
+    }
+    return lines;
 }
 
 } // namespace
@@ -148,6 +163,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(firstNameMatch ? nameOutput.readText() == *firstNameMatch
                            : nameInput.readText() == icao::kNameNotFound,
             "name lookup answers otherwise");
+
+    // The scan takes shortcuts before folding; the index folds every record and takes none.
+    const std::size_t limit = 1 + data[1] / 32;
+    const auto found = icao::findAirports(key, limit, path);
+    auto airports = icao::AirportIndex::load(path);
+    require(found.hasValue() && airports.hasValue(), "find failed");
+    require(outline(*found) == outline(airports->find(key, limit)), "find answers otherwise");
 
     const auto report = icao::checkDataFile(path);
     require(report.hasValue() && report->items == expected.size(), "the check fails");

@@ -1,0 +1,137 @@
+#include "lookup/edit_distance.h"
+#include "lookup/folding.h"
+#include "lookup/needle_search.h"
+
+#include <QTest>
+#include <algorithm>
+#include <random>
+#include <vector>
+
+namespace {
+
+// The plain dynamic programme over characters, to hold the fast distance against.
+std::size_t plainDistance(const icao::Text& a, const icao::Text& b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) {
+        row[j] = j;
+    }
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+std::string lowered(std::string bytes) {
+    for (char& c : bytes) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c + 32);
+        }
+    }
+    return bytes;
+}
+
+} // namespace
+
+class FindPartsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void distanceCountsCharacters_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<int>("bound");
+        QTest::addColumn<int>("distance");
+        QTest::newRow("same") << "heathrow"
+                              << "heathrow" << 2 << 0;
+        QTest::newRow("one changed") << "heathroe"
+                                     << "heathrow" << 2 << 1;
+        QTest::newRow("one dropped, one added") << "londnderr"
+                                                << "londonderry" << 2 << 2;
+        QTest::newRow("beyond the bound") << "kitten"
+                                          << "sitting" << 2 << 3;
+        QTest::newRow("length alone beyond") << "egll"
+                                             << "egllxyz" << 1 << 2;
+        QTest::newRow("accent is one character") << "zürich"
+                                                 << "zurich" << 2 << 1;
+        QTest::newRow("Cyrillic") << "москва"
+                                  << "масква" << 1 << 1;
+        QTest::newRow("ASCII against Cyrillic") << "moskva"
+                                                << "москва" << 2 << 3;
+        QTest::newRow("longer than a machine word")
+            << QString(70, 'a') << QString(69, 'a') + "b" << 2 << 1;
+    }
+    void distanceCountsCharacters() {
+        QFETCH(QString, word);
+        QFETCH(QString, other);
+        QFETCH(int, bound);
+        QFETCH(int, distance);
+        icao::WordDistance fast(word.toStdString());
+        QCOMPARE(fast.to(other.toStdString(), bound), static_cast<std::size_t>(distance));
+    }
+
+    void bitParallelDistanceAgreesWithPlainOne() {
+        std::mt19937 random(7);
+        const auto word = [&random] {
+            std::string letters(1 + random() % 12, 'a');
+            for (char& c : letters) {
+                c = static_cast<char>('a' + random() % 4);
+            }
+            return letters;
+        };
+        for (int round = 0; round < 5000; ++round) {
+            const std::string a = word();
+            const std::string b = word();
+            const std::size_t bound = random() % 4;
+            icao::WordDistance fast(a);
+            const std::size_t plain =
+                std::min(plainDistance(icao::decodeText(a), icao::decodeText(b)), bound + 1);
+            QCOMPARE(fast.to(b, bound), plain);
+        }
+    }
+
+    // A needle at every place of items of every length around the sixteen-byte steps, among
+    // look-alikes that share its first bytes, held against a plain search.
+    void needleSearchFindsEveryPlace() {
+        for (const std::string needle : {"k", "ka", "kab", "kabeguro"}) {
+            const icao::NeedleSearch search(needle);
+            for (std::size_t size = 0; size <= 70; ++size) {
+                for (std::size_t at = 0; at <= size; ++at) {
+                    std::string item(size, 'x');
+                    for (std::size_t i = 0; i + 2 < size; i += 5) {
+                        item.replace(i, 2, "KA");
+                    }
+                    if (at + needle.size() <= size) {
+                        item.replace(at, needle.size(), "KABEGURO", needle.size());
+                    }
+                    const bool holds = lowered(item).find(needle) != std::string::npos;
+                    QCOMPARE(search.mayHold(item), holds);
+                    QCOMPARE(search.isIn(lowered(item)), holds);
+                }
+            }
+        }
+    }
+
+    void needleSearchDefersToFoldingBeyondAscii() {
+        const icao::NeedleSearch search("zurich");
+        icao::TextFolder folder;
+        for (std::size_t at = 0; at <= 40; ++at) {
+            std::string item = std::string(at, 'x') + "Z\xC3\xBCrich";
+            QVERIFY(search.mayHold(item));
+            std::string folded;
+            QVERIFY(folder.foldUtf8(item, folded));
+            QVERIFY(search.isIn(folded));
+            QVERIFY(!search.isIn(lowered(item)));
+        }
+        QVERIFY(!icao::NeedleSearch("москва").mayHold("moskva airport"));
+        QVERIFY(icao::NeedleSearch("москва").isIn("аэропорт москва"));
+    }
+};
+
+QTEST_GUILESS_MAIN(FindPartsTest)
+#include "tst_find_parts.moc"
