@@ -15,16 +15,38 @@ bool isAsciiByte(char c) {
     return static_cast<unsigned char>(c) < 0x80;
 }
 
+char lowerAsciiByte(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
+// Whether a record's field starts with folded text. Lowering leaves folded fields as they are,
+// and folds raw ASCII ones, so both kinds are compared as they stand.
+bool startsWithLowered(std::string_view field, std::string_view text) {
+    if (field.size() < text.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (lowerAsciiByte(field[i]) != text[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool equalsLowered(std::string_view field, std::string_view text) {
+    return field.size() == text.size() && startsWithLowered(field, text);
+}
+
 // The ranks that the codes alone decide.
 std::optional<FindRank> codeRankOf(std::string_view code, std::string_view iata,
                                    const FoldedQuery& query) {
-    if (code == query.text) {
+    if (equalsLowered(code, query.text)) {
         return FindRank::IcaoCode;
     }
-    if (!iata.empty() && iata == query.text) {
+    if (!iata.empty() && equalsLowered(iata, query.text)) {
         return FindRank::IataCode;
     }
-    if (code.starts_with(query.text)) {
+    if (startsWithLowered(code, query.text)) {
         return FindRank::IcaoPrefix;
     }
     return std::nullopt;
@@ -62,19 +84,8 @@ std::optional<FindRank> rankOf(const FoldedFields& fields, const FoldedQuery& qu
     return std::nullopt;
 }
 
-char lowerAsciiByte(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
 bool isAscii(std::string_view bytes) {
     return std::all_of(bytes.begin(), bytes.end(), isAsciiByte);
-}
-
-void lowerAscii(std::string_view bytes, std::string& out) {
-    out.assign(bytes);
-    for (char& c : out) {
-        c = lowerAsciiByte(c);
-    }
 }
 
 // Folds an item whole into out: as UTF-8, or else decoded as Windows-1252.
@@ -109,7 +120,10 @@ class HitCollector {
 
     void add(FindRank rank, AirportRecord record) {
         byRank_[static_cast<std::size_t>(rank)].push_back({rank, std::move(record)});
+        empty_ = false;
     }
+
+    bool empty() const { return empty_; }
 
     // Code hits come first and all stay; the other ranks fill what the limit leaves.
     std::vector<FindHit> finish() {
@@ -133,6 +147,7 @@ class HitCollector {
 
     std::size_t limit_;
     std::array<std::vector<FindHit>, 6> byRank_;
+    bool empty_ = true;
 };
 
 // Ranks a folded record and keeps it when the list can show it.
@@ -150,6 +165,9 @@ void rank(std::string_view folded, const FoldedQuery& query, const NeedleSearch&
 
 template <class MakeRecord>
 void suggest(std::string_view folded, Suggester& suggester, MakeRecord record) {
+    if (!suggester.mayBeNear(folded)) {
+        return;
+    }
     const auto distance = suggester.distanceOf(fieldsOf(folded));
     if (distance && suggester.wouldKeep(*distance)) {
         suggester.keep(*distance, record());
@@ -180,45 +198,66 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
         return result;
     }
     HitCollector hits(limit);
+    Suggester suggester(query);
     std::string folded;
-    std::string foldedCode;
-    std::string foldedIata;
     const NeedleSearch needle(query.mustHold);
-    auto error = forEachItem(dataFile, [&](std::string_view item, std::size_t line) {
-        if (!needle.mayHold(item)) {
-            return;
+    auto file = DataFile::open(dataFile);
+    if (!file) {
+        return file.error();
+    }
+    // Until something matches, every record may be a suggestion, so that a find that matches
+    // nothing still reads the file once. An item that cannot hold the needle is ASCII, and is
+    // asked as it stands whether it may be near.
+    while (hits.empty()) {
+        const auto item = file->nextItem();
+        if (!item) {
+            break;
         }
-        const auto record = [&] { return AirportRecord::fromItem(decodeText(item), line); };
+        const auto record = [&] {
+            return AirportRecord::fromItem(decodeText(*item), file->line());
+        };
+        const bool mayHold = needle.mayHold(*item);
+        if (!mayHold && !suggester.mayBeNear(*item)) {
+            continue;
+        }
+        foldItem(*item, folder, folded);
+        if (mayHold) {
+            rank(folded, query, needle, hits, record);
+        }
+        if (hits.empty()) {
+            suggest(folded, suggester, record);
+        }
+    }
+    while (!hits.empty()) {
+        const auto item = file->nextItem();
+        if (!item) {
+            break;
+        }
+        if (!needle.mayHold(*item)) {
+            continue;
+        }
+        const auto record = [&] {
+            return AirportRecord::fromItem(decodeText(*item), file->line());
+        };
         const bool codesOnly = hits.cutoff() <= static_cast<std::size_t>(FindRank::WholeWords);
-        const FoldedFields raw = codesOnly ? fieldsOf(item) : FoldedFields{};
+        const FoldedFields raw = codesOnly ? fieldsOf(*item) : FoldedFields{};
         if (codesOnly && isAscii(raw.code) && isAscii(raw.iata)) {
             // Once word hits fill the list, only the codes can still bring a hit to it; ASCII
             // codes fold by lowering, whatever the rest of the item holds.
-            lowerAscii(raw.code, foldedCode);
-            lowerAscii(raw.iata, foldedIata);
-            const auto rank = codeRankOf(foldedCode, foldedIata, query);
+            const auto rank = codeRankOf(raw.code, raw.iata, query);
             if (rank && hits.wants(*rank)) {
                 hits.add(*rank, record());
             }
-            return;
+            continue;
         }
-        foldItem(item, folder, folded);
+        foldItem(*item, folder, folded);
         rank(folded, query, needle, hits, record);
-    });
-    if (error) {
-        return *error;
+    }
+    if (file->error()) {
+        return *file->error();
     }
     result.hits = hits.finish();
     if (result.hits.empty()) {
-        Suggester suggester(query);
-        error = forEachItem(dataFile, [&](std::string_view item, std::size_t line) {
-            foldItem(item, folder, folded);
-            suggest(folded, suggester,
-                    [&] { return AirportRecord::fromItem(decodeText(item), line); });
-        });
-        if (error) {
-            return *error;
-        }
         result.suggestions = suggester.finish();
     }
     return result;

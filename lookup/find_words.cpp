@@ -36,36 +36,33 @@ FoldedQuery prepareQuery(const Text& query, TextFolder& folder) {
 }
 
 FoldedFields fieldsOf(std::string_view folded) {
-    std::array<std::string_view, 6> fields{};
-    std::size_t index = 0;
-    std::size_t start = 0;
-    const auto separatorAt = [&](std::size_t at) {
-        fields[index++] = folded.substr(start, at - start);
-        start = at + 1;
-    };
+    // Where the first six separators stand; a missing one stands past the end.
+    std::array<std::size_t, 6> separators;
+    separators.fill(folded.size());
+    std::size_t found = 0;
     std::size_t i = 0;
 #if defined(__SSE2__)
     // Sixteen bytes a step: every find weighs fields of many records.
     const __m128i separator = _mm_set1_epi8('|');
-    for (; i + 16 <= folded.size() && index < fields.size(); i += 16) {
+    for (; i + 16 <= folded.size() && found < separators.size(); i += 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(folded.data() + i));
-        auto separators =
-            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, separator)));
-        while (separators && index < fields.size()) {
-            separatorAt(i + static_cast<std::size_t>(__builtin_ctz(separators)));
-            separators &= separators - 1;
+        auto bits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, separator)));
+        for (; bits != 0 && found < separators.size(); bits &= bits - 1) {
+            separators[found++] = i + static_cast<std::size_t>(__builtin_ctz(bits));
         }
     }
 #endif
-    for (; i < folded.size() && index < fields.size(); ++i) {
+    for (; i < folded.size() && found < separators.size(); ++i) {
         if (folded[i] == '|') {
-            separatorAt(i);
+            separators[found++] = i;
         }
     }
-    if (index < fields.size()) {
-        fields[index] = folded.substr(start);
-    }
-    return {fields[1], fields[2], fields[3], fields[4], fields[5]};
+    // Field k runs from just past separator k - 1 to separator k.
+    const auto field = [&](std::size_t k) {
+        const std::size_t start = std::min(separators[k - 1] + 1, folded.size());
+        return folded.substr(start, separators[k] - start);
+    };
+    return {field(1), field(2), field(3), field(4), field(5)};
 }
 
 } // namespace icao

@@ -6,9 +6,14 @@ namespace icao {
 
 Suggester::Suggester(const FoldedQuery& query) {
     for (const std::string& word : query.words.empty() ? std::vector{query.text} : query.words) {
-        const std::size_t characters = decodeText(word).size();
-        words_.push_back({WordDistance(word), characters <= 5 ? 1u : 2u});
+        const std::size_t bound = decodeText(word).size() <= 5 ? 1 : 2;
+        words_.push_back({WordDistance(word), NearWordFilter(word, bound), bound});
     }
+}
+
+bool Suggester::mayBeNear(std::string_view text) const {
+    return std::all_of(words_.begin(), words_.end(),
+                       [text](const Word& word) { return word.filter.mayHold(text); });
 }
 
 std::optional<std::size_t> Suggester::distanceOf(const FoldedFields& fields) {

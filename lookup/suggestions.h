@@ -3,6 +3,7 @@
 #include "lookup/airport_record.h"
 #include "lookup/edit_distance.h"
 #include "lookup/find_words.h"
+#include "lookup/near_word_filter.h"
 
 #include <optional>
 #include <utility>
@@ -15,6 +16,10 @@ namespace icao {
 class Suggester {
   public:
     explicit Suggester(const FoldedQuery& query);
+
+    // False only when the folded record, or the raw one when it is ASCII, holds no word near
+    // enough to every query word; far cheaper than distanceOf.
+    bool mayBeNear(std::string_view text) const;
 
     // The record's summed distance over the query words, or none when a word has no code or
     // place word near enough.
@@ -30,6 +35,7 @@ class Suggester {
   private:
     struct Word {
         WordDistance distance;
+        NearWordFilter filter;
         std::size_t bound;
     };
     static constexpr std::size_t kSuggestions = 3;

@@ -1,0 +1,93 @@
+#include "lookup/near_word_filter.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace icao {
+namespace {
+
+// The pairs kept as bits of one word.
+constexpr std::size_t kMaxPairs = 64;
+
+// Setting bit 5 lowers ASCII letters and leaves digits as they are; any other byte it turns
+// into a letter or digit only adds a pair that is then counted in vain.
+char lowered(char c) {
+    return static_cast<char>(c | 0x20);
+}
+
+} // namespace
+
+NearWordFilter::NearWordFilter(std::string_view word, std::size_t bound) {
+    const bool ascii = std::all_of(word.begin(), word.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii || word.size() < 2) {
+        return; // pairs of bytes beyond ASCII are not pairs of characters
+    }
+    for (std::size_t i = 0; i + 1 < word.size() && pairs_.size() < kMaxPairs; ++i) {
+        const auto same = std::find_if(pairs_.begin(), pairs_.end(), [&](const Pair& pair) {
+            return pair.first == word[i] && pair.second == word[i + 1];
+        });
+        if (same != pairs_.end()) {
+            ++same->places;
+        } else {
+            pairs_.push_back({word[i], word[i + 1], 1});
+        }
+        ++needed_;
+    }
+    needed_ = needed_ > 2 * bound ? needed_ - 2 * bound : 0;
+}
+
+bool NearWordFilter::mayHold(std::string_view text) const {
+    if (needed_ == 0) {
+        return true;
+    }
+    std::uint64_t found = 0;
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    if (text.size() >= 17) {
+        const __m128i caseBit = _mm_set1_epi8(0x20);
+        // Sixteen places from `from`; looking at a place twice does no harm.
+        const auto step = [&](std::size_t from) {
+            const __m128i here = _mm_or_si128(
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from)), caseBit);
+            const __m128i next = _mm_or_si128(
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from + 1)), caseBit);
+            for (std::size_t p = 0; p < pairs_.size(); ++p) {
+                const __m128i both =
+                    _mm_and_si128(_mm_cmpeq_epi8(here, _mm_set1_epi8(pairs_[p].first)),
+                                  _mm_cmpeq_epi8(next, _mm_set1_epi8(pairs_[p].second)));
+                if (_mm_movemask_epi8(both) != 0) {
+                    found |= std::uint64_t{1} << p;
+                }
+            }
+        };
+        for (; i + 17 <= text.size(); i += 16) {
+            step(i);
+        }
+        if (i + 1 < text.size()) {
+            step(text.size() - 17);
+        }
+        i = text.size();
+    }
+#endif
+    for (; i + 1 < text.size(); ++i) {
+        for (std::size_t p = 0; p < pairs_.size(); ++p) {
+            if (lowered(text[i]) == pairs_[p].first && lowered(text[i + 1]) == pairs_[p].second) {
+                found |= std::uint64_t{1} << p;
+            }
+        }
+    }
+    std::size_t places = 0;
+    for (std::size_t p = 0; p < pairs_.size(); ++p) {
+        if (found & (std::uint64_t{1} << p)) {
+            places += pairs_[p].places;
+        }
+    }
+    return places >= needed_;
+}
+
+} // namespace icao
