@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -18,9 +20,13 @@ class NearWordFilter {
     bool mayHold(std::string_view text) const;
 
   private:
+    // The pairs that text holds, as bits, thirty-two places a step.
+    std::uint64_t pairsInWide(std::string_view text) const;
+
     struct Pair {
-        char first;
-        char second;
+        // Each byte sixteen times over, to compare with sixteen places at once.
+        alignas(16) std::array<char, 16> first;
+        alignas(16) std::array<char, 16> second;
         std::size_t places; // how many places of the word hold this pair
     };
     std::vector<Pair> pairs_;
