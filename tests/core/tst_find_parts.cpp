@@ -1,9 +1,11 @@
 #include "lookup/edit_distance.h"
 #include "lookup/folding.h"
+#include "lookup/near_word_filter.h"
 #include "lookup/needle_search.h"
 
 #include <QTest>
 #include <algorithm>
+#include <cctype>
 #include <random>
 #include <vector>
 
@@ -93,6 +95,44 @@ class FindPartsTest : public QObject {
                 std::min(plainDistance(icao::decodeText(a), icao::decodeText(b)), bound + 1);
             QCOMPARE(fast.to(b, bound), plain);
         }
+    }
+
+    // Words a few random edits away from the query word, set at random places in texts of every
+    // length around the sixteen- and thirty-two-byte steps, in random case: the filter must
+    // never turn one away, and must turn away texts of unrelated letters.
+    void nearWordFilterKeepsEveryNearWord() {
+        std::mt19937 random(11);
+        const std::string letters = "abcdefgh";
+        const auto letter = [&] { return letters[random() % letters.size()]; };
+        for (int round = 0; round < 3000; ++round) {
+            std::string word(2 + random() % 10, 'a');
+            std::generate(word.begin(), word.end(), letter);
+            const std::size_t bound = 1 + random() % 2;
+            std::string near = word;
+            for (std::size_t edit = 0; edit < bound && !near.empty(); ++edit) {
+                const std::size_t at = random() % near.size();
+                switch (random() % 3) {
+                case 0:
+                    near[at] = letter();
+                    break;
+                case 1:
+                    near.erase(at, 1);
+                    break;
+                default:
+                    near.insert(near.begin() + static_cast<std::ptrdiff_t>(at), letter());
+                }
+            }
+            std::string text(random() % 70, 'x');
+            text.insert(random() % (text.size() + 1), "|" + near + "|");
+            for (char& c : text) {
+                if (random() % 2) {
+                    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+                }
+            }
+            const icao::NearWordFilter filter(word, bound);
+            QVERIFY2(filter.mayHold(text), (word + " in " + text).c_str());
+        }
+        QVERIFY(!icao::NearWordFilter("heathrow", 2).mayHold(std::string(70, 'x') + "|gatwick|"));
     }
 
     // A needle at every place of items of every length around the sixteen-byte steps, among
