@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
-#if defined(__SSE2__)
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define ICAO_NEEDLE_AVX2 1
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -25,6 +28,42 @@ bool holdsAt(std::string_view bytes, std::size_t at, std::string_view needle) {
     }
     return true;
 }
+
+#if defined(ICAO_NEEDLE_AVX2)
+const bool kHasAvx2 = __builtin_cpu_supports("avx2");
+
+// The search below, thirty-two starts a step, on processors that have AVX2; bytes holds at
+// least 33 bytes and the needle at least two.
+template <bool untilBeyondAscii>
+__attribute__((target("avx2"))) bool searchWide(std::string_view bytes, std::string_view needle) {
+    const __m256i caseBit = _mm256_set1_epi8(0x20);
+    const __m256i first = _mm256_set1_epi8(needle[0]);
+    const __m256i second = _mm256_set1_epi8(needle[1]);
+    // The last step overlaps the one before it; a start looked at twice fails twice.
+    const std::size_t last = bytes.size() - 33;
+    for (std::size_t from = 0;; from = std::min(from + 32, last)) {
+        const __m256i here =
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes.data() + from));
+        const __m256i next =
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes.data() + from + 1));
+        if (untilBeyondAscii && _mm256_movemask_epi8(_mm256_or_si256(here, next)) != 0) {
+            return true;
+        }
+        auto candidates = static_cast<unsigned>(_mm256_movemask_epi8(
+            _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_or_si256(here, caseBit), first),
+                             _mm256_cmpeq_epi8(_mm256_or_si256(next, caseBit), second))));
+        for (; candidates != 0; candidates &= candidates - 1) {
+            const std::size_t at = from + static_cast<std::size_t>(__builtin_ctz(candidates));
+            if (at + needle.size() <= bytes.size() && holdsAt(bytes, at, needle)) {
+                return true;
+            }
+        }
+        if (from == last) {
+            return false;
+        }
+    }
+}
+#endif
 
 } // namespace
 
@@ -49,6 +88,11 @@ bool NeedleSearch::isIn(std::string_view folded) const {
 // two bytes are looked for at sixteen places a step.
 template <bool untilBeyondAscii> bool NeedleSearch::search(std::string_view bytes) const {
     const std::string_view needle = needle_;
+#if defined(ICAO_NEEDLE_AVX2)
+    if (kHasAvx2 && needle.size() >= 2 && bytes.size() >= 33) {
+        return searchWide<untilBeyondAscii>(bytes, needle);
+    }
+#endif
     std::size_t i = 0;
 #if defined(__SSE2__)
     if (needle.size() >= 2 && bytes.size() >= 17) {
