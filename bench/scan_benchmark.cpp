@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
     }
     // find over the records shaped like the shipped ones: a word that a few names hold; a
     // place that one record in twenty holds, so that the list fills early; and a typo that
-    // matches nothing, so that suggestions are looked for in a second pass.
+    // matches nothing, so that every record is weighed as a suggestion.
     const auto shipped = files["Shipped"];
     const std::string word = placeWord(123456);
     benchmark::RegisterBenchmark("Shipped/FindWord", findScan, shipped, word, true)
