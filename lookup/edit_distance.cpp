@@ -1,14 +1,11 @@
 #include "lookup/edit_distance.h"
 
+#include "lookup/ascii.h"
+
 #include <algorithm>
 
 namespace icao {
 namespace {
-
-bool isAscii(std::string_view bytes) {
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
 
 std::size_t sizeGap(std::size_t a, std::size_t b) {
     return a > b ? a - b : b - a;

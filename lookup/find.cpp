@@ -1,5 +1,6 @@
 #include "lookup/find.h"
 
+#include "lookup/ascii.h"
 #include "lookup/data_file.h"
 #include "lookup/find_words.h"
 #include "lookup/needle_search.h"
@@ -10,14 +11,6 @@
 
 namespace icao {
 namespace {
-
-bool isAsciiByte(char c) {
-    return static_cast<unsigned char>(c) < 0x80;
-}
-
-char lowerAsciiByte(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
 
 // Whether a record's field starts with folded text. Lowering leaves folded fields as they are,
 // and folds raw ASCII ones, so both kinds are compared as they stand.
@@ -82,10 +75,6 @@ std::optional<FindRank> rankOf(const FoldedFields& fields, const FoldedQuery& qu
         }
     }
     return std::nullopt;
-}
-
-bool isAscii(std::string_view bytes) {
-    return std::all_of(bytes.begin(), bytes.end(), isAsciiByte);
 }
 
 // Folds an item whole into out: as UTF-8, or else decoded as Windows-1252.

@@ -1,5 +1,7 @@
 #include "lookup/near_word_filter.h"
 
+#include "lookup/ascii.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -56,9 +58,7 @@ NearWordFilter::pairsInWide(std::string_view text) const {
 #endif
 
 NearWordFilter::NearWordFilter(std::string_view word, std::size_t bound) {
-    const bool ascii = std::all_of(word.begin(), word.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (!ascii || word.size() < 2) {
+    if (!isAscii(word) || word.size() < 2) {
         return; // pairs of bytes beyond ASCII are not pairs of characters
     }
     for (std::size_t i = 0; i + 1 < word.size() && pairs_.size() < kMaxPairs; ++i) {

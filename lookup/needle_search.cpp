@@ -1,5 +1,7 @@
 #include "lookup/needle_search.h"
 
+#include "lookup/ascii.h"
+
 #include <algorithm>
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
@@ -11,14 +13,6 @@
 
 namespace icao {
 namespace {
-
-bool isAsciiByte(char c) {
-    return static_cast<unsigned char>(c) < 0x80;
-}
-
-char lowerAsciiByte(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
 
 bool holdsAt(std::string_view bytes, std::size_t at, std::string_view needle) {
     for (std::size_t k = 0; k < needle.size(); ++k) {

@@ -1,5 +1,6 @@
 #include "lookup/record_match.h"
 
+#include "lookup/ascii.h"
 #include "lookup/record_layout.h"
 #include "lookup/text_views.h"
 
@@ -10,10 +11,6 @@
 namespace icao {
 namespace {
 
-bool isAscii(char c) {
-    return static_cast<unsigned char>(c) < 0x80;
-}
-
 char32_t asciiUpper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char32_t>(c - 'a' + 'A') : static_cast<char32_t>(c);
 }
@@ -22,7 +19,7 @@ char32_t asciiUpper(char c) {
 
 bool CodeMatcher::matches(std::string_view item) const {
     const std::string_view head = item.substr(0, kCodeStart - 1 + kCodeLength);
-    if (!std::all_of(head.begin(), head.end(), isAscii)) {
+    if (!std::all_of(head.begin(), head.end(), isAsciiByte)) {
         return substringByPosition(decodeText(item), kCodeStart, kCodeLength) == key_;
     }
     const std::string_view code = head.substr(std::min(head.size(), kCodeStart - 1));
@@ -45,7 +42,7 @@ NameMatcher::Verdict NameMatcher::matchesAscii(std::string_view item) const {
     }
     for (std::size_t i = 0; i < key_.size(); ++i) {
         const char byte = item[kNameStart - 1 + i];
-        if (!isAscii(byte)) {
+        if (!isAsciiByte(byte)) {
             // All before it being ASCII, this byte starts the character at this position, and
             // only dotless i and long s upper-case from beyond ASCII into it.
             const char32_t wanted = key_[i];

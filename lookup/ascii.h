@@ -1,0 +1,22 @@
+#pragma once
+
+#include <algorithm>
+#include <string_view>
+
+namespace icao {
+
+// Bytes below 0x80 are ASCII characters in UTF-8 and Windows-1252 alike, so raw bytes can be
+// tested and lowered before any decoding.
+inline bool isAsciiByte(char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+}
+
+inline bool isAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), isAsciiByte);
+}
+
+inline char lowerAsciiByte(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
+} // namespace icao
