@@ -12,20 +12,6 @@
 namespace icao {
 namespace {
 
-// Whether a record's field starts with folded text. Lowering leaves folded fields as they are,
-// and folds raw ASCII ones, so both kinds are compared as they stand.
-bool startsWithLowered(std::string_view field, std::string_view text) {
-    if (field.size() < text.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (lowerAsciiByte(field[i]) != text[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool equalsLowered(std::string_view field, std::string_view text) {
     return field.size() == text.size() && startsWithLowered(field, text);
 }

@@ -14,15 +14,6 @@
 namespace icao {
 namespace {
 
-bool holdsAt(std::string_view bytes, std::size_t at, std::string_view needle) {
-    for (std::size_t k = 0; k < needle.size(); ++k) {
-        if (lowerAsciiByte(bytes[at + k]) != needle[k]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 #if defined(ICAO_NEEDLE_AVX2)
 const bool kHasAvx2 = __builtin_cpu_supports("avx2");
 
@@ -48,7 +39,7 @@ __attribute__((target("avx2"))) bool searchWide(std::string_view bytes, std::str
                              _mm256_cmpeq_epi8(_mm256_or_si256(next, caseBit), second))));
         for (; candidates != 0; candidates &= candidates - 1) {
             const std::size_t at = from + static_cast<std::size_t>(__builtin_ctz(candidates));
-            if (at + needle.size() <= bytes.size() && holdsAt(bytes, at, needle)) {
+            if (startsWithLowered(bytes.substr(at), needle)) {
                 return true;
             }
         }
@@ -110,7 +101,7 @@ template <bool untilBeyondAscii> bool NeedleSearch::search(std::string_view byte
             candidates &= ~((1u << (fresh - from)) - 1);
             while (candidates) {
                 const std::size_t at = from + static_cast<std::size_t>(__builtin_ctz(candidates));
-                if (at + needle.size() <= bytes.size() && holdsAt(bytes, at, needle)) {
+                if (startsWithLowered(bytes.substr(at), needle)) {
                     return true;
                 }
                 candidates &= candidates - 1;
@@ -128,7 +119,7 @@ template <bool untilBeyondAscii> bool NeedleSearch::search(std::string_view byte
 #endif
     for (std::size_t at = i; at < bytes.size(); ++at) {
         if ((untilBeyondAscii && !isAsciiByte(bytes[at])) ||
-            (at + needle.size() <= bytes.size() && holdsAt(bytes, at, needle))) {
+            (startsWithLowered(bytes.substr(at), needle))) {
             return true;
         }
     }
