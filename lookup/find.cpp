@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
+#include <numeric>
 
 namespace icao {
 namespace {
@@ -61,6 +63,10 @@ std::optional<FindRank> rankOf(const FoldedFields& fields, const FoldedQuery& qu
         }
     }
     return std::nullopt;
+}
+
+std::uint64_t unionOf(const std::vector<std::uint64_t>& bits) {
+    return std::accumulate(bits.begin(), bits.end(), std::uint64_t{0}, std::bit_or<>());
 }
 
 // Folds an item whole into out: as UTF-8, or else decoded as Windows-1252.
@@ -138,11 +144,9 @@ void rank(std::string_view folded, const FoldedQuery& query, const NeedleSearch&
     }
 }
 
+// Weighs a folded record that its letter pairs let through as a suggestion.
 template <class MakeRecord>
 void suggest(std::string_view folded, Suggester& suggester, MakeRecord record) {
-    if (!suggester.mayBeNear(folded)) {
-        return;
-    }
     const auto distance = suggester.distanceOf(fieldsOf(folded));
     if (distance && suggester.wouldKeep(*distance)) {
         suggester.keep(*distance, record());
@@ -173,7 +177,9 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
         return result;
     }
     HitCollector hits(limit);
-    Suggester suggester(query);
+    LetterPairs pairs;
+    Suggester suggester(query, pairs);
+    const std::uint64_t needlePairs = unionOf(pairs.bitsOf(query.mustHold));
     std::string folded;
     const NeedleSearch needle(query.mustHold);
     auto file = DataFile::open(dataFile);
@@ -181,8 +187,8 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
         return file.error();
     }
     // Until something matches, every record may be a suggestion, so that a find that matches
-    // nothing still reads the file once. An item that cannot hold the needle is ASCII, and is
-    // asked as it stands whether it may be near.
+    // nothing still reads the file once. An item's letter pairs tell first whether it may hold
+    // the needle or a near word: an ASCII item's as it stands, any other's once folded.
     while (hits.empty()) {
         const auto item = file->nextItem();
         if (!item) {
@@ -191,15 +197,23 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
         const auto record = [&] {
             return AirportRecord::fromItem(decodeText(*item), file->line());
         };
-        const bool mayHold = needle.mayHold(*item);
-        if (!mayHold && !suggester.mayBeNear(*item)) {
+        const auto raw = pairs.in(*item);
+        auto found = raw.beyondAscii ? pairs.inFolded(*item, raw.pairs, folder) : raw.pairs;
+        if (!found) {
+            foldItem(*item, folder, folded);
+            found = pairs.in(folded).pairs;
+        }
+        const bool mayHold =
+            (*found & needlePairs) == needlePairs && (raw.beyondAscii || needle.mayHold(*item));
+        const bool mayBeNear = suggester.mayBeNear(*found);
+        if (!mayHold && !mayBeNear) {
             continue;
         }
         foldItem(*item, folder, folded);
         if (mayHold) {
             rank(folded, query, needle, hits, record);
         }
-        if (hits.empty()) {
+        if (hits.empty() && mayBeNear) {
             suggest(folded, suggester, record);
         }
     }
@@ -278,9 +292,12 @@ FindResult AirportIndex::find(const Text& text, std::size_t limit) {
     }
     result.hits = hits.finish();
     if (result.hits.empty()) {
-        Suggester suggester(query);
+        LetterPairs pairs;
+        Suggester suggester(query, pairs);
         for (const Records::Entry& entry : records_->entries) {
-            suggest(entry.folded, suggester, [&entry] { return entry.record; });
+            if (suggester.mayBeNear(pairs.in(entry.folded).pairs)) {
+                suggest(entry.folded, suggester, [&entry] { return entry.record; });
+            }
         }
         result.suggestions = suggester.finish();
     }

@@ -106,6 +106,16 @@ const std::string& TextFolder::foldCharacter(char32_t character) {
     return found->second;
 }
 
+std::string_view TextFolder::foldedSlowly(char32_t character) {
+    if (character < kIndexedCharacters) {
+        const Folding& folding = foldingOf(character);
+        if (!folding.longer) {
+            return {folding.bytes.data(), folding.size};
+        }
+    }
+    return foldCharacter(character);
+}
+
 std::size_t TextFolder::appendFolding(char32_t character, std::string& out, std::size_t at) {
     if (character < kIndexedCharacters) {
         const Folding& folding = foldingOf(character);

@@ -20,6 +20,16 @@ class TextFolder {
     // Folds an item's bytes into out, which is cleared first; false, leaving out unusable,
     // when they are not UTF-8 (decode them and fold the text instead).
     bool foldUtf8(std::string_view bytes, std::string& out);
+    // One character's folding, valid while this folder lives.
+    std::string_view folded(char32_t character) {
+        if (character < kIndexedCharacters) {
+            const Folding& folding = indexed_[character];
+            if (folding.known && !folding.longer) {
+                return {folding.bytes.data(), folding.size};
+            }
+        }
+        return foldedSlowly(character);
+    }
 
   private:
     // A character's folding, kept whole when it is short enough to copy in one step.
@@ -31,6 +41,7 @@ class TextFolder {
     };
     static constexpr std::size_t kShort = 8;
 
+    std::string_view foldedSlowly(char32_t character);
     const std::string& foldCharacter(char32_t character);
     const Folding& foldingOf(char32_t character);
     // Appends one character's folding at out[at], growing out as needed; yields the new end.

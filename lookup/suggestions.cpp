@@ -4,16 +4,16 @@
 
 namespace icao {
 
-Suggester::Suggester(const FoldedQuery& query) {
+Suggester::Suggester(const FoldedQuery& query, LetterPairs& pairs) {
     for (const std::string& word : query.words.empty() ? std::vector{query.text} : query.words) {
         const std::size_t bound = decodeText(word).size() <= 5 ? 1 : 2;
-        words_.push_back({WordDistance(word), NearWordFilter(word, bound), bound});
+        words_.push_back({WordDistance(word), NearWordFilter(word, bound, pairs), bound});
     }
 }
 
-bool Suggester::mayBeNear(std::string_view text) const {
+bool Suggester::mayBeNear(std::uint64_t foundPairs) const {
     return std::all_of(words_.begin(), words_.end(),
-                       [text](const Word& word) { return word.filter.mayHold(text); });
+                       [foundPairs](const Word& word) { return word.filter.mayHold(foundPairs); });
 }
 
 std::optional<std::size_t> Suggester::distanceOf(const FoldedFields& fields) {

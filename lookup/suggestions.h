@@ -15,11 +15,12 @@ namespace icao {
 // words of up to five characters, two beyond. Closest first, file order among equals.
 class Suggester {
   public:
-    explicit Suggester(const FoldedQuery& query);
+    // Adds the pairs of the query words to pairs, whose found bits mayBeNear is then given.
+    Suggester(const FoldedQuery& query, LetterPairs& pairs);
 
-    // False only when the folded record, or the raw one when it is ASCII, holds no word near
-    // enough to every query word; far cheaper than distanceOf.
-    bool mayBeNear(std::string_view text) const;
+    // False only when a record holding just these letter pairs holds no word near enough to
+    // every query word; far cheaper than distanceOf.
+    bool mayBeNear(std::uint64_t foundPairs) const;
 
     // The record's summed distance over the query words, or none when a word has no code or
     // place word near enough.

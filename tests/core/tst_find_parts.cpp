@@ -129,10 +129,13 @@ class FindPartsTest : public QObject {
                     c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
                 }
             }
-            const icao::NearWordFilter filter(word, bound);
-            QVERIFY2(filter.mayHold(text), (word + " in " + text).c_str());
+            icao::LetterPairs pairs;
+            const icao::NearWordFilter filter(word, bound, pairs);
+            QVERIFY2(filter.mayHold(pairs.in(text).pairs), (word + " in " + text).c_str());
         }
-        QVERIFY(!icao::NearWordFilter("heathrow", 2).mayHold(std::string(70, 'x') + "|gatwick|"));
+        icao::LetterPairs pairs;
+        const icao::NearWordFilter heathrow("heathrow", 2, pairs);
+        QVERIFY(!heathrow.mayHold(pairs.in(std::string(70, 'x') + "|gatwick|").pairs));
     }
 
     // A needle at every place of items of every length around the sixteen-byte steps, among
