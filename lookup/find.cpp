@@ -198,14 +198,11 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
             return AirportRecord::fromItem(decodeText(*item), file->line());
         };
         const auto raw = pairs.in(*item);
-        auto found = raw.beyondAscii ? pairs.inFolded(*item, raw.pairs, folder) : raw.pairs;
-        if (!found) {
-            foldItem(*item, folder, folded);
-            found = pairs.in(folded).pairs;
-        }
+        const std::uint64_t found =
+            raw.beyondAscii ? pairs.inFolded(*item, raw.pairs, folder) : raw.pairs;
         const bool mayHold =
-            (*found & needlePairs) == needlePairs && (raw.beyondAscii || needle.mayHold(*item));
-        const bool mayBeNear = suggester.mayBeNear(*found);
+            (found & needlePairs) == needlePairs && (raw.beyondAscii || needle.mayHold(*item));
+        const bool mayBeNear = suggester.mayBeNear(found);
         if (!mayHold && !mayBeNear) {
             continue;
         }

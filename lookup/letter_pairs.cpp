@@ -42,8 +42,11 @@ std::size_t nextBeyondAscii(std::string_view bytes, std::size_t at) {
     return at;
 }
 
-// Decodes the character at `at` beyond ASCII and steps past it; none when it is not UTF-8.
-std::optional<char32_t> nextCharacter(std::string_view bytes, std::size_t& at) {
+constexpr char32_t kNotUtf8 = 0xFFFFFFFF;
+
+// Decodes the character at `at` beyond ASCII and steps past it; kNotUtf8 when it is not UTF-8.
+// A plain value rather than an optional, which this hot loop would keep on the stack.
+char32_t nextCharacter(std::string_view bytes, std::size_t& at) {
     // Two-byte sequences (Latin, Greek, Cyrillic letters) are the common case.
     const auto lead = static_cast<unsigned char>(bytes[at]);
     if (lead >= 0xC2 && lead <= 0xDF && at + 1 < bytes.size() &&
@@ -51,7 +54,7 @@ std::optional<char32_t> nextCharacter(std::string_view bytes, std::size_t& at) {
         at += 2;
         return (static_cast<char32_t>(lead & 0x1F) << 6) | (bytes[at - 1] & 0x3F);
     }
-    return nextUtf8Character(bytes, at);
+    return nextUtf8Character(bytes, at).value_or(kNotUtf8);
 }
 
 } // namespace
@@ -172,8 +175,8 @@ LetterPairs::Found LetterPairs::in(std::string_view text) const {
     return {inNarrow(text), !isAscii(text)};
 }
 
-std::optional<std::uint64_t> LetterPairs::inFolded(std::string_view item, std::uint64_t rawPairs,
-                                                   TextFolder& folder) const {
+std::uint64_t LetterPairs::inFolded(std::string_view item, std::uint64_t rawPairs,
+                                    TextFolder& folder) const {
     std::uint64_t found = rawPairs;
     // The last folded byte before the character at hand, or -1 for none, and where it was
     // known.
@@ -184,11 +187,12 @@ std::optional<std::uint64_t> LetterPairs::inFolded(std::string_view item, std::u
         if (at != beforeEnds) {
             before = at > 0 ? lowered(item[at - 1]) : -1;
         }
-        const auto character = nextCharacter(item, at);
-        if (!character) {
-            return std::nullopt;
+        const char32_t character = nextCharacter(item, at);
+        if (character == kNotUtf8) {
+            // Not UTF-8, so the whole item is read as Windows-1252 and folded.
+            return in(folder.fold(decodeText(item))).pairs;
         }
-        for (const char byte : folder.folded(*character)) {
+        for (const char byte : folder.folded(character)) {
             if (before >= 0) {
                 found |= bitsOfPair(static_cast<std::uint8_t>(before), lowered(byte));
             }

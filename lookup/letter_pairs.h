@@ -5,7 +5,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -34,9 +33,8 @@ class LetterPairs {
 
     // The pairs of an item once folded, from those of its raw bytes, without folding it whole:
     // the raw bytes hold every pair of two ASCII characters, and only the pairs that touch the
-    // folding of another character are added. None when the item is not UTF-8.
-    std::optional<std::uint64_t> inFolded(std::string_view item, std::uint64_t rawPairs,
-                                          TextFolder& folder) const;
+    // folding of another character are added.
+    std::uint64_t inFolded(std::string_view item, std::uint64_t rawPairs, TextFolder& folder) const;
 
   private:
     // For eight pairs, a bit each: which of them each half of each of their two bytes allows.
