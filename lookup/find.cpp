@@ -3,12 +3,15 @@
 #include "lookup/ascii.h"
 #include "lookup/data_file.h"
 #include "lookup/find_words.h"
+#include "lookup/item_batches.h"
 #include "lookup/needle_search.h"
 #include "lookup/suggestions.h"
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <functional>
+#include <iterator>
 #include <numeric>
 
 namespace icao {
@@ -106,6 +109,15 @@ class HitCollector {
 
     bool empty() const { return empty_; }
 
+    // Takes the hits of the records that follow this collector's in the file.
+    void append(HitCollector&& later) {
+        for (std::size_t rank = 0; rank < byRank_.size(); ++rank) {
+            std::move(later.byRank_[rank].begin(), later.byRank_[rank].end(),
+                      std::back_inserter(byRank_[rank]));
+        }
+        empty_ = empty_ && later.empty_;
+    }
+
     // Code hits come first and all stay; the other ranks fill what the limit leaves.
     std::vector<FindHit> finish() {
         std::vector<FindHit> hits;
@@ -168,6 +180,100 @@ std::optional<FileError> forEachItem(const std::filesystem::path& dataFile, Visi
 
 } // namespace
 
+namespace {
+
+// What one batch of items yields: its hits, and its suggestions while nothing matched.
+struct BatchFind {
+    HitCollector hits;
+    Suggester suggester;
+};
+
+// Searches batches of items for one query, two at a time, each worker with its own folder.
+class BatchSearch {
+  public:
+    BatchSearch(const FoldedQuery& query, std::size_t limit)
+        : query_(query), limit_(limit), pairs_(Suggester::wordsOf(query)),
+          needlePairs_(unionOf(pairs_.bitsOf(query.mustHold))), needle_(query.mustHold) {}
+
+    BatchFind operator()(const ItemBatch& batch, std::size_t worker);
+
+  private:
+    struct Worker {
+        TextFolder folder;
+        std::string folded;
+    };
+
+    const FoldedQuery& query_;
+    std::size_t limit_;
+    const LetterPairs pairs_;
+    const std::uint64_t needlePairs_;
+    const NeedleSearch needle_;
+    std::array<Worker, 2> workers_;
+    // Once any batch has a hit, no record anywhere can be a suggestion.
+    std::atomic<bool> anyHit_ = false;
+};
+
+BatchFind BatchSearch::operator()(const ItemBatch& batch, std::size_t worker) {
+    BatchFind result{HitCollector(limit_), Suggester(query_, pairs_)};
+    HitCollector& hits = result.hits;
+    Suggester& suggester = result.suggester;
+    TextFolder& folder = workers_[worker].folder;
+    std::string& folded = workers_[worker].folded;
+    std::size_t next = 0;
+    // Until something matches, every record may be a suggestion, so that a find that matches
+    // nothing still reads each record once. An item's letter pairs tell first whether it may
+    // hold the needle or a near word: an ASCII item's as it stands, any other's once folded.
+    for (; next < batch.items.size() && hits.empty() && !anyHit_.load(std::memory_order_relaxed);
+         ++next) {
+        const ItemBatch::Item& entry = batch.items[next];
+        const std::string_view item = batch.bytesOf(entry);
+        const auto record = [&] { return AirportRecord::fromItem(decodeText(item), entry.line); };
+        const auto raw = pairs_.in(item);
+        const std::uint64_t found =
+            raw.beyondAscii ? pairs_.inFolded(item, raw.pairs, folder) : raw.pairs;
+        const bool mayHold =
+            (found & needlePairs_) == needlePairs_ && (raw.beyondAscii || needle_.mayHold(item));
+        const bool mayBeNear = suggester.mayBeNear(found);
+        if (!mayHold && !mayBeNear) {
+            continue;
+        }
+        foldItem(item, folder, folded);
+        if (mayHold) {
+            rank(folded, query_, needle_, hits, record);
+        }
+        if (hits.empty() && mayBeNear) {
+            suggest(folded, suggester, record);
+        }
+    }
+    if (!hits.empty()) {
+        anyHit_.store(true, std::memory_order_relaxed);
+    }
+    for (; next < batch.items.size(); ++next) {
+        const ItemBatch::Item& entry = batch.items[next];
+        const std::string_view item = batch.bytesOf(entry);
+        if (!needle_.mayHold(item)) {
+            continue;
+        }
+        const auto record = [&] { return AirportRecord::fromItem(decodeText(item), entry.line); };
+        const bool codesOnly = hits.cutoff() <= static_cast<std::size_t>(FindRank::WholeWords);
+        const FoldedFields raw = codesOnly ? fieldsOf(item) : FoldedFields{};
+        if (codesOnly && isAscii(raw.code) && isAscii(raw.iata)) {
+            // Once word hits fill the list, only the codes can still bring a hit to it; ASCII
+            // codes fold by lowering, whatever the rest of the item holds.
+            const auto rank = codeRankOf(raw.code, raw.iata, query_);
+            if (rank && hits.wants(*rank)) {
+                hits.add(*rank, record());
+            }
+            continue;
+        }
+        foldItem(item, folder, folded);
+        rank(folded, query_, needle_, hits, record);
+    }
+    return result;
+}
+
+} // namespace
+
 Expected<FindResult> findAirports(const Text& text, std::size_t limit,
                                   const std::filesystem::path& dataFile) {
     TextFolder folder;
@@ -176,75 +282,22 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
     if (query.text.empty()) {
         return result;
     }
-    HitCollector hits(limit);
-    LetterPairs pairs;
-    Suggester suggester(query, pairs);
-    const std::uint64_t needlePairs = unionOf(pairs.bitsOf(query.mustHold));
-    std::string folded;
-    const NeedleSearch needle(query.mustHold);
-    auto file = DataFile::open(dataFile);
-    if (!file) {
-        return file.error();
+    BatchSearch search(query, limit);
+    auto batches = searchInBatches<BatchFind>(dataFile, std::ref(search));
+    if (!batches) {
+        return batches.error();
     }
-    // Until something matches, every record may be a suggestion, so that a find that matches
-    // nothing still reads the file once. An item's letter pairs tell first whether it may hold
-    // the needle or a near word: an ASCII item's as it stands, any other's once folded.
-    while (hits.empty()) {
-        const auto item = file->nextItem();
-        if (!item) {
-            break;
-        }
-        const auto record = [&] {
-            return AirportRecord::fromItem(decodeText(*item), file->line());
-        };
-        const auto raw = pairs.in(*item);
-        const std::uint64_t found =
-            raw.beyondAscii ? pairs.inFolded(*item, raw.pairs, folder) : raw.pairs;
-        const bool mayHold =
-            (found & needlePairs) == needlePairs && (raw.beyondAscii || needle.mayHold(*item));
-        const bool mayBeNear = suggester.mayBeNear(found);
-        if (!mayHold && !mayBeNear) {
-            continue;
-        }
-        foldItem(*item, folder, folded);
-        if (mayHold) {
-            rank(folded, query, needle, hits, record);
-        }
-        if (hits.empty() && mayBeNear) {
-            suggest(folded, suggester, record);
-        }
+    if (batches->empty()) {
+        return result;
     }
-    while (!hits.empty()) {
-        const auto item = file->nextItem();
-        if (!item) {
-            break;
-        }
-        if (!needle.mayHold(*item)) {
-            continue;
-        }
-        const auto record = [&] {
-            return AirportRecord::fromItem(decodeText(*item), file->line());
-        };
-        const bool codesOnly = hits.cutoff() <= static_cast<std::size_t>(FindRank::WholeWords);
-        const FoldedFields raw = codesOnly ? fieldsOf(*item) : FoldedFields{};
-        if (codesOnly && isAscii(raw.code) && isAscii(raw.iata)) {
-            // Once word hits fill the list, only the codes can still bring a hit to it; ASCII
-            // codes fold by lowering, whatever the rest of the item holds.
-            const auto rank = codeRankOf(raw.code, raw.iata, query);
-            if (rank && hits.wants(*rank)) {
-                hits.add(*rank, record());
-            }
-            continue;
-        }
-        foldItem(*item, folder, folded);
-        rank(folded, query, needle, hits, record);
+    BatchFind& whole = batches->front();
+    for (auto later = batches->begin() + 1; later != batches->end(); ++later) {
+        whole.hits.append(std::move(later->hits));
+        whole.suggester.append(std::move(later->suggester));
     }
-    if (file->error()) {
-        return *file->error();
-    }
-    result.hits = hits.finish();
+    result.hits = whole.hits.finish();
     if (result.hits.empty()) {
-        result.suggestions = suggester.finish();
+        result.suggestions = whole.suggester.finish();
     }
     return result;
 }
@@ -289,7 +342,7 @@ FindResult AirportIndex::find(const Text& text, std::size_t limit) {
     }
     result.hits = hits.finish();
     if (result.hits.empty()) {
-        LetterPairs pairs;
+        const LetterPairs pairs(Suggester::wordsOf(query));
         Suggester suggester(query, pairs);
         for (const Records::Entry& entry : records_->entries) {
             if (suggester.mayBeNear(pairs.in(entry.folded).pairs)) {

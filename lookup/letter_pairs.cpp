@@ -59,6 +59,12 @@ char32_t nextCharacter(std::string_view bytes, std::size_t& at) {
 
 } // namespace
 
+LetterPairs::LetterPairs(const std::vector<std::string>& words) {
+    for (const std::string& word : words) {
+        add(word);
+    }
+}
+
 void LetterPairs::add(std::string_view word) {
     if (!isAscii(word)) {
         return;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,9 +18,9 @@ class LetterPairs {
   public:
     static constexpr std::size_t kMaxPairs = 64;
 
-    // Adds the pairs of word not added before, while fewer than kMaxPairs are kept. A word
-    // beyond ASCII adds none: pairs of its bytes are not pairs of characters.
-    void add(std::string_view word);
+    // The pairs of the words, the first kMaxPairs kept. A word beyond ASCII adds none: pairs
+    // of its bytes are not pairs of characters.
+    explicit LetterPairs(const std::vector<std::string>& words);
 
     // The bit of each pair of word that was added, for each place of word in turn; none for
     // the places whose pair was not added.
@@ -37,6 +38,8 @@ class LetterPairs {
     std::uint64_t inFolded(std::string_view item, std::uint64_t rawPairs, TextFolder& folder) const;
 
   private:
+    void add(std::string_view word);
+
     // For eight pairs, a bit each: which of them each half of each of their two bytes allows.
     // A table is looked up by a half, 0 to 15, and kept twice over for 32-byte lookups.
     using Table = std::array<std::uint8_t, 32>;

@@ -4,8 +4,7 @@
 
 namespace icao {
 
-NearWordFilter::NearWordFilter(std::string_view word, std::size_t bound, LetterPairs& pairs) {
-    pairs.add(word);
+NearWordFilter::NearWordFilter(std::string_view word, std::size_t bound, const LetterPairs& pairs) {
     for (const std::uint64_t bit : pairs.bitsOf(word)) {
         if (bit != 0) {
             places_.push_back(bit);

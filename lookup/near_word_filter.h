@@ -14,8 +14,8 @@ namespace icao {
 // all but 2 * bound of them, and the text holds those.
 class NearWordFilter {
   public:
-    // Adds the word's pairs to pairs, whose found bits mayHold is then given.
-    NearWordFilter(std::string_view word, std::size_t bound, LetterPairs& pairs);
+    // pairs holds those of the word; mayHold is given the bits it finds.
+    NearWordFilter(std::string_view word, std::size_t bound, const LetterPairs& pairs);
 
     // False only when a text holding just these pairs cannot hold a word within bound edits.
     bool mayHold(std::uint64_t foundPairs) const;

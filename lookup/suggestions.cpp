@@ -4,8 +4,12 @@
 
 namespace icao {
 
-Suggester::Suggester(const FoldedQuery& query, LetterPairs& pairs) {
-    for (const std::string& word : query.words.empty() ? std::vector{query.text} : query.words) {
+std::vector<std::string> Suggester::wordsOf(const FoldedQuery& query) {
+    return query.words.empty() ? std::vector{query.text} : query.words;
+}
+
+Suggester::Suggester(const FoldedQuery& query, const LetterPairs& pairs) {
+    for (const std::string& word : wordsOf(query)) {
         const std::size_t bound = decodeText(word).size() <= 5 ? 1 : 2;
         words_.push_back({WordDistance(word), NearWordFilter(word, bound, pairs), bound});
     }
@@ -43,6 +47,14 @@ void Suggester::keep(std::size_t distance, AirportRecord record) {
     best_.insert(place, {distance, std::move(record)});
     if (best_.size() > kSuggestions) {
         best_.pop_back();
+    }
+}
+
+void Suggester::append(Suggester&& later) {
+    for (auto& [distance, record] : later.best_) {
+        if (wouldKeep(distance)) {
+            keep(distance, std::move(record));
+        }
     }
 }
 

@@ -15,8 +15,11 @@ namespace icao {
 // words of up to five characters, two beyond. Closest first, file order among equals.
 class Suggester {
   public:
-    // Adds the pairs of the query words to pairs, whose found bits mayBeNear is then given.
-    Suggester(const FoldedQuery& query, LetterPairs& pairs);
+    // The words a record is weighed by: the query's words, or its whole text when it has none.
+    static std::vector<std::string> wordsOf(const FoldedQuery& query);
+
+    // pairs holds those of wordsOf(query); mayBeNear is given the bits it finds.
+    Suggester(const FoldedQuery& query, const LetterPairs& pairs);
 
     // False only when a record holding just these letter pairs holds no word near enough to
     // every query word; far cheaper than distanceOf.
@@ -30,6 +33,9 @@ class Suggester {
     // worth making the record for keep.
     bool wouldKeep(std::size_t distance) const;
     void keep(std::size_t distance, AirportRecord record);
+
+    // Takes the suggestions of the records that follow this suggester's in the file.
+    void append(Suggester&& later);
 
     std::vector<AirportRecord> finish();
 

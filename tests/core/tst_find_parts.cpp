@@ -129,11 +129,11 @@ class FindPartsTest : public QObject {
                     c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
                 }
             }
-            icao::LetterPairs pairs;
+            const icao::LetterPairs pairs({word});
             const icao::NearWordFilter filter(word, bound, pairs);
             QVERIFY2(filter.mayHold(pairs.in(text).pairs), (word + " in " + text).c_str());
         }
-        icao::LetterPairs pairs;
+        const icao::LetterPairs pairs({"heathrow"});
         const icao::NearWordFilter heathrow("heathrow", 2, pairs);
         QVERIFY(!heathrow.mayHold(pairs.in(std::string(70, 'x') + "|gatwick|").pairs));
     }
