@@ -1,4 +1,5 @@
 #include "lookup/data_file.h"
+#include "lookup/item_batches.h"
 #include "lookup/item_end.h"
 #include "support/fixtures.h"
 
@@ -135,6 +136,45 @@ class DataFileTest : public QObject {
             expected.append(item);
         }
         QCOMPARE(readAll(fixtures::writeDataFile(*dir_, content)), expected);
+    }
+
+    // Batches of every size, from one item up to more than the file holds, searched on two
+    // threads at once: every item comes back once, with its line, in file order.
+    void batchesHandBackEveryItemInOrder() {
+        QByteArray content;
+        QByteArrayList expected;
+        for (int i = 0; i < 400; ++i) {
+            const QByteArray item = "M|B" + QByteArray::number(i) + "|Batch field|";
+            content += item + (i % 5 == 0 ? ",\"quoted\"\n" : "\n");
+            expected.append(item + "@" + QByteArray::number(i + 1));
+            if (i % 5 == 0) {
+                expected.append("quoted@" + QByteArray::number(i + 1));
+            }
+        }
+        const auto path = fixtures::writeDataFile(*dir_, content);
+        for (const std::size_t perBatch : {1, 3, 64, 1000}) {
+            const auto search = [](const icao::ItemBatch& batch, std::size_t) {
+                QByteArrayList items;
+                for (const auto& item : batch.items) {
+                    const auto bytes = batch.bytesOf(item);
+                    items.append(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())) +
+                                 "@" + QByteArray::number(item.line));
+                }
+                return items;
+            };
+            const auto batches = icao::searchInBatches<QByteArrayList>(path, search, perBatch);
+            QVERIFY(batches);
+            QByteArrayList items;
+            for (const auto& batch : *batches) {
+                QVERIFY(batch.size() <= static_cast<qsizetype>(perBatch));
+                items += batch;
+            }
+            QCOMPARE(items, expected);
+        }
+        const auto missing =
+            icao::searchInBatches<int>(dir_->filePath("missing").toStdString(),
+                                       [](const icao::ItemBatch&, std::size_t) { return 0; });
+        QVERIFY(!missing);
     }
 
     void longItemIsCutAndSkipped_data() {

@@ -1,6 +1,7 @@
 #include "lookup/find.h"
 #include "lookup/find_output.h"
 #include "lookup/folding.h"
+#include "lookup/item_batches.h"
 #include "support/fixtures.h"
 
 #include <QJsonArray>
@@ -9,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <map>
 
 namespace {
 
@@ -173,6 +175,47 @@ class FindTest : public QObject {
         QCOMPARE(codes(result->suggestions), suggested);
         auto index = icao::AirportIndex::load(file_);
         QCOMPARE(codes(index->find(fixtures::text(text), 10).suggestions), suggested);
+    }
+
+    // Hits and suggestions planted in different batches of a large file come back as one pass
+    // over it gives them: best first, file order among equals, the code hit never cut.
+    void largeFileKeepsFileOrder() {
+        const std::map<int, QByteArray> planted = {
+            {100, "M|PLA1|Quokka Field|Rottnest|AU|QKA|"},
+            {9000, "M|PLA2|Little Quokka Strip|Perth|AU||"},
+            {9001, "M|PLA3|Quokkx Point|Perth|AU||"},
+            {17000, "M|PLA4|Quokka Downs|Perth|AU|QKA|"},
+            {20000, "M|PLA5|Old Quokka Field|Perth|AU|QKA|"},
+            {20001, "M|PLA6|Quakkx Creek|Perth|AU||"},
+            {20002, "M|PLA7|Quokkz Bay|Perth|AU||"},
+        };
+        QByteArray content;
+        for (int line = 1; line <= 3 * static_cast<int>(icao::kItemsPerBatch); ++line) {
+            const auto found = planted.find(line);
+            content += (found != planted.end()
+                            ? found->second
+                            : "M|" + QByteArray::number(line) + "|Filler Strip|Nowhere|XX||") +
+                       "\n";
+        }
+        const auto path = fixtures::writeDataFile(*dir_, content);
+        auto index = icao::AirportIndex::load(path);
+        QVERIFY(index);
+        const auto hitsOf = [&](const QString& text, std::size_t limit) {
+            const auto result = icao::findAirports(fixtures::text(text), limit, path);
+            const QStringList hits = result ? describe(*result) : QStringList{"error"};
+            [&] { QCOMPARE(describe(index->find(fixtures::text(text), limit)), hits); }();
+            return hits;
+        };
+        QCOMPARE(hitsOf("quokka", 10), (QStringList{"PLA1:3", "PLA2:3", "PLA4:3", "PLA5:3"}));
+        QCOMPARE(hitsOf("qka", 1), (QStringList{"PLA1:1", "PLA4:1", "PLA5:1"}));
+        QCOMPARE(hitsOf("pla", 2), (QStringList{"PLA1:2", "PLA2:2"}));
+        // One edit from Quakkx and Quokkz, two from Quokka and Quokkx.
+        const auto suggested = icao::findAirports(U"quakkz", icao::kDefaultFindLimit, path);
+        QVERIFY(suggested);
+        QVERIFY(suggested->hits.empty());
+        QCOMPARE(codes(suggested->suggestions), (QStringList{"PLA6", "PLA7", "PLA1"}));
+        QCOMPARE(codes(index->find(U"quakkz", icao::kDefaultFindLimit).suggestions),
+                 codes(suggested->suggestions));
     }
 
     void outputFormatsParseBack() {
