@@ -170,11 +170,7 @@ bool TextFolder::foldUtf8(std::string_view bytes, std::string& out) {
             at = end;
             continue;
         }
-        // Two-byte sequences (Latin, Greek, Cyrillic letters) decoded in place.
-        if (lead >= 0xC2 && lead <= 0xDF && at + 1 < bytes.size() &&
-            (static_cast<unsigned char>(bytes[at + 1]) & 0xC0) == 0x80) {
-            const char32_t character =
-                (static_cast<char32_t>(lead & 0x1F) << 6) | (bytes[at + 1] & 0x3F);
+        if (const char32_t character = twoByteUtf8Character(bytes, at)) {
             to = appendFolding(character, out, to);
             at += 2;
             continue;

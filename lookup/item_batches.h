@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <mutex>
 #include <optional>
+#include <sched.h>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -31,6 +32,18 @@ struct ItemBatch {
         return std::string_view(bytes).substr(item.offset, item.size);
     }
 };
+
+// The cores this process may run on, which an affinity mask can make fewer than the
+// machine's; two threads sharing one core only get in each other's way.
+inline std::size_t usableCores() {
+#if defined(__linux__)
+    cpu_set_t cores;
+    if (sched_getaffinity(0, sizeof(cores), &cores) == 0) {
+        return static_cast<std::size_t>(CPU_COUNT(&cores));
+    }
+#endif
+    return std::thread::hardware_concurrency();
+}
 
 // About half a megabyte of records like the shipped ones: few enough batches that handing
 // them over costs nothing next to searching them.
@@ -71,12 +84,14 @@ Expected<std::vector<Result>> searchInBatches(const std::filesystem::path& dataF
             results[index] = std::move(result);
         }
     };
+    const bool twoCores = usableCores() > 1;
     std::optional<std::thread> second;
-    if (std::thread::hardware_concurrency() > 1) {
-        second.emplace(searchWaiting, 1);
-    }
+    std::size_t lastBytes = 0;
     for (bool more = true; more;) {
         ItemBatch batch;
+        // Batches of one file tend to one size: room for the last one's bytes saves regrowing.
+        batch.bytes.reserve(lastBytes);
+        batch.items.reserve(itemsPerBatch);
         while (batch.items.size() < itemsPerBatch) {
             const auto item = file->nextItem();
             if (!item) {
@@ -89,11 +104,16 @@ Expected<std::vector<Result>> searchInBatches(const std::filesystem::path& dataF
         if (batch.items.empty()) {
             break;
         }
+        lastBytes = batch.bytes.size() + batch.bytes.size() / 8;
         std::unique_lock lock(mutex);
         const std::size_t index = results.size();
         results.emplace_back();
-        if (second && waiting.size() < kWaiting) {
+        if (twoCores && waiting.size() < kWaiting) {
             waiting.emplace_back(index, std::move(batch));
+            // A file of one batch is searched on this thread alone.
+            if (!second && index > 0) {
+                second.emplace(searchWaiting, 1);
+            }
             changed.notify_all();
             continue;
         }

@@ -47,12 +47,9 @@ constexpr char32_t kNotUtf8 = 0xFFFFFFFF;
 // Decodes the character at `at` beyond ASCII and steps past it; kNotUtf8 when it is not UTF-8.
 // A plain value rather than an optional, which this hot loop would keep on the stack.
 char32_t nextCharacter(std::string_view bytes, std::size_t& at) {
-    // Two-byte sequences (Latin, Greek, Cyrillic letters) are the common case.
-    const auto lead = static_cast<unsigned char>(bytes[at]);
-    if (lead >= 0xC2 && lead <= 0xDF && at + 1 < bytes.size() &&
-        (static_cast<unsigned char>(bytes[at + 1]) & 0xC0) == 0x80) {
+    if (const char32_t character = twoByteUtf8Character(bytes, at)) {
         at += 2;
-        return (static_cast<char32_t>(lead & 0x1F) << 6) | (bytes[at - 1] & 0x3F);
+        return character;
     }
     return nextUtf8Character(bytes, at).value_or(kNotUtf8);
 }

@@ -21,6 +21,18 @@ Text decodeText(std::string_view bytes);
 // with at unchanged, for a malformed one.
 std::optional<char32_t> nextUtf8Character(std::string_view bytes, std::size_t& at);
 
+// The character of a two-byte UTF-8 sequence at bytes[at] (Latin, Greek and Cyrillic letters),
+// or 0 when no such sequence stands there. The folding loops try it in place before calling
+// nextUtf8Character, as most characters beyond ASCII in airport names take two bytes.
+inline char32_t twoByteUtf8Character(std::string_view bytes, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(bytes[at]);
+    if (lead >= 0xC2 && lead <= 0xDF && at + 1 < bytes.size() &&
+        (static_cast<unsigned char>(bytes[at + 1]) & 0xC0) == 0x80) {
+        return (static_cast<char32_t>(lead & 0x1F) << 6) | (bytes[at + 1] & 0x3F);
+    }
+    return 0;
+}
+
 // Whether decodeText reads these bytes as UTF-8.
 bool isValidUtf8(std::string_view bytes);
 
