@@ -1,5 +1,6 @@
 #include "lookup/edit_distance.h"
 #include "lookup/folding.h"
+#include "lookup/letter_pairs.h"
 #include "lookup/near_word_filter.h"
 #include "lookup/needle_search.h"
 
@@ -136,6 +137,70 @@ class FindPartsTest : public QObject {
         const icao::LetterPairs pairs({"heathrow"});
         const icao::NearWordFilter heathrow("heathrow", 2, pairs);
         QVERIFY(!heathrow.mayHold(pairs.in(std::string(70, 'x') + "|gatwick|").pairs));
+    }
+
+    // Words with up to three banks of pairs, in texts of every length around the 33-byte
+    // step, in random case: exactly the pairs the lowered text holds are found.
+    void letterPairsFoundExactly() {
+        std::mt19937 random(5);
+        const std::string letters = "abcdefgh";
+        for (int round = 0; round < 2000; ++round) {
+            std::string word(2 + random() % 20, 'a');
+            std::string text(random() % 80, 'a');
+            for (std::string* bytes : {&word, &text}) {
+                std::generate(bytes->begin(), bytes->end(),
+                              [&] { return letters[random() % letters.size()]; });
+            }
+            const icao::LetterPairs pairs({word});
+            const std::vector<std::uint64_t> bits = pairs.bitsOf(word);
+            std::uint64_t expected = 0;
+            for (std::size_t i = 0; i + 1 < word.size(); ++i) {
+                if (text.find(word.substr(i, 2)) != std::string::npos) {
+                    expected |= bits[i];
+                }
+            }
+            std::transform(text.begin(), text.end(), text.begin(), [&](char c) {
+                return random() % 2 ? static_cast<char>(std::toupper(c)) : c;
+            });
+            QCOMPARE(pairs.in(text).pairs, expected);
+            QVERIFY(!pairs.in(text).beyondAscii);
+        }
+    }
+
+    // Items of ASCII letters among characters that fold to one letter, to two, to nothing (a
+    // combining mark) or to themselves: the pairs told from the raw item hold every pair of
+    // the item folded whole; a byte that is not UTF-8 folds the item as Windows-1252.
+    void letterPairsBeyondAsciiHoldTheFoldedOnes() {
+        const std::vector<std::string> pieces = {
+            "a",           "k",        "U",        " ",        "|",        "\xC3\xBC",
+            "\xC3\x9C",    "\xC3\x9F", "\xCC\x88", "\xC3\xA6", "\xD1\x8F", "\xE6\x9D\xB1",
+            "\xEF\xAC\x81"};
+        std::mt19937 random(9);
+        icao::TextFolder folder;
+        const auto pick = [&] { return pieces[random() % pieces.size()]; };
+        for (int round = 0; round < 3000; ++round) {
+            std::string word;
+            std::string item;
+            for (std::size_t i = 0, size = 2 + random() % 6; i < size; ++i) {
+                word += "akusefi"[random() % 7];
+            }
+            for (std::size_t i = 0, size = random() % 40; i < size; ++i) {
+                item += pick();
+            }
+            if (round % 10 == 0) {
+                item.insert(item.begin() +
+                                static_cast<std::ptrdiff_t>(random() % (item.size() + 1)),
+                            '\xFF');
+            }
+            const icao::LetterPairs pairs({word});
+            std::string folded;
+            if (!folder.foldUtf8(item, folded)) {
+                folded = folder.fold(icao::decodeText(item));
+            }
+            const std::uint64_t whole = pairs.in(folded).pairs;
+            const std::uint64_t told = pairs.inFolded(item, pairs.in(item).pairs, folder);
+            QVERIFY2((told & whole) == whole, (word + " in " + item).c_str());
+        }
     }
 
     // A needle at every place of items of every length around the sixteen-byte steps, among
