@@ -54,6 +54,11 @@ char32_t nextCharacter(std::string_view bytes, std::size_t& at) {
     return nextUtf8Character(bytes, at).value_or(kNotUtf8);
 }
 
+// The pair of word that starts at i, lowered as texts are.
+std::array<char, 2> pairAt(std::string_view word, std::size_t i) {
+    return {static_cast<char>(lowered(word[i])), static_cast<char>(lowered(word[i + 1]))};
+}
+
 } // namespace
 
 LetterPairs::LetterPairs(const std::vector<std::string>& words) {
@@ -67,8 +72,7 @@ void LetterPairs::add(std::string_view word) {
         return;
     }
     for (std::size_t i = 0; i + 1 < word.size() && pairs_.size() < kMaxPairs; ++i) {
-        const std::array<char, 2> pair{static_cast<char>(lowered(word[i])),
-                                       static_cast<char>(lowered(word[i + 1]))};
+        const std::array<char, 2> pair = pairAt(word, i);
         if (std::find(pairs_.begin(), pairs_.end(), pair) != pairs_.end()) {
             continue;
         }
@@ -93,8 +97,7 @@ std::vector<std::uint64_t> LetterPairs::bitsOf(std::string_view word) const {
         return bits;
     }
     for (std::size_t i = 0; i + 1 < word.size(); ++i) {
-        const std::array<char, 2> pair{static_cast<char>(lowered(word[i])),
-                                       static_cast<char>(lowered(word[i + 1]))};
+        const std::array<char, 2> pair = pairAt(word, i);
         const auto at = std::find(pairs_.begin(), pairs_.end(), pair);
         bits.push_back(at == pairs_.end()
                            ? 0
