@@ -1,4 +1,4 @@
-#include "program.h"
+#include "windows/program.h"
 
 #include <QApplication>
 

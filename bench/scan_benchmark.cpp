@@ -4,8 +4,8 @@
 
 #include "generated_file.h"
 #include "lookup/box.h"
-#include "lookup/find.h"
 #include "lookup/lookups.h"
+#include "search/find.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

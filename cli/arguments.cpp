@@ -1,4 +1,4 @@
-#include "arguments.h"
+#include "cli/arguments.h"
 
 #include <charconv>
 #include <map>

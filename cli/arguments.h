@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lookup/find.h"
-#include "lookup/find_output.h"
+#include "cli/find_output.h"
+#include "search/find.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,12 +1,12 @@
-#include "arguments.h"
+#include "cli/arguments.h"
+#include "cli/find_output.h"
+#include "lookup/answer_tables.h"
 #include "lookup/answers.h"
-#include "lookup/batch.h"
-#include "lookup/data_check.h"
+#include "lookup/data_audit.h"
 #include "lookup/data_file.h"
 #include "lookup/data_summary.h"
-#include "lookup/find.h"
-#include "lookup/find_output.h"
 #include "lookup/program_folder.h"
+#include "search/find.h"
 
 #include <iostream>
 #include <string>
@@ -31,7 +31,7 @@ int exitFor(bool found) {
 }
 
 int check(const std::filesystem::path& dataFile) {
-    const auto report = icao::checkDataFile(dataFile);
+    const auto report = icao::auditDataFile(dataFile);
     if (!report) {
         return reportError(report.error());
     }

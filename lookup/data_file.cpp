@@ -3,22 +3,13 @@
 #include "lookup/item_end.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 namespace icao {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-std::string systemReason(const char* what, int error) {
-    return std::string(what) + " (" + std::strerror(error) + ")";
-}
 
 // The length of the longest prefix of bytes that does not end inside a UTF-8 sequence, so a
 // cut item that was valid UTF-8 stays valid.
@@ -41,36 +32,19 @@ std::filesystem::path dataFilePath(const std::filesystem::path& folder) {
 }
 
 bool dataFileCheck(const std::filesystem::path& folder) {
-    std::error_code ignored;
-    return std::filesystem::is_regular_file(dataFilePath(folder), ignored);
+    return platform::isOrdinaryFile(dataFilePath(folder));
 }
 
 Expected<DataFile> DataFile::open(const std::filesystem::path& path, std::size_t readBlock) {
-    // O_NONBLOCK keeps a named pipe put at the path from blocking the open; it is refused below.
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0) {
-        return FileError{path, systemReason("cannot be opened", errno)};
+    auto file = platform::ReadOnlyFile::open(path);
+    if (!file) {
+        return file.error();
     }
-    DataFile file(path, descriptor, std::max<std::size_t>(readBlock, 1));
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0) {
-        return FileError{path, systemReason("cannot be opened", errno)};
-    }
-    if (!S_ISREG(status.st_mode)) {
-        return FileError{path, "is not an ordinary file"};
-    }
-    return file;
+    return DataFile(std::move(*file), std::max<std::size_t>(readBlock, 1));
 }
 
-DataFile::DataFile(std::filesystem::path path, int descriptor, std::size_t readBlock)
-    : path_(std::move(path)), descriptor_(descriptor), readBlock_(readBlock),
-      buffer_(kMaxItemBytes + 1 + readBlock) {}
-
-DataFile::Descriptor::~Descriptor() {
-    if (value_ >= 0) {
-        ::close(value_);
-    }
-}
+DataFile::DataFile(platform::ReadOnlyFile file, std::size_t readBlock)
+    : file_(std::move(file)), readBlock_(readBlock), buffer_(kMaxItemBytes + 1 + readBlock) {}
 
 std::optional<FileError> DataFile::refill() {
     if (begin_ > 0) {
@@ -78,21 +52,16 @@ std::optional<FileError> DataFile::refill() {
         end_ -= begin_;
         begin_ = 0;
     }
-    for (;;) {
-        const ssize_t count = ::read(descriptor_.get(), buffer_.data() + end_,
-                                     std::min(readBlock_, buffer_.size() - end_));
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count < 0) {
-            return FileError{path_, systemReason("cannot be read", errno)};
-        }
-        if (count == 0) {
-            atEndOfFile_ = true;
-        }
-        end_ += static_cast<std::size_t>(count);
-        return std::nullopt;
+    const auto count =
+        file_.read(buffer_.data() + end_, std::min(readBlock_, buffer_.size() - end_));
+    if (!count) {
+        return count.error();
     }
+    if (*count == 0) {
+        atEndOfFile_ = true;
+    }
+    end_ += *count;
+    return std::nullopt;
 }
 
 // Finds the byte that ends the item starting at begin_ (a closing quote when quoted, else a

@@ -2,12 +2,13 @@
 
 #include "lookup/expected.h"
 #include "lookup/item_end.h"
+#include "lookup/platform.h"
 
 #include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string_view>
-#include <utility>
+#include <type_traits>
 #include <vector>
 
 namespace icao {
@@ -19,6 +20,15 @@ std::filesystem::path dataFilePath(const std::filesystem::path& folder);
 
 // Yes only when an ordinary file stands at the data file path; opens and reads nothing.
 bool dataFileCheck(const std::filesystem::path& folder);
+
+// One item of the data file as the reader hands it over: its bytes, valid until the next item
+// is read, the 1-based line it began on, and whether it began with a double quote, which the
+// reader dropped.
+struct FileItem {
+    std::string_view bytes;
+    std::size_t line;
+    bool quoted;
+};
 
 // The data file opened for reading items, closed when this object goes away.
 //
@@ -65,10 +75,22 @@ class DataFile {
     // Why reading stopped early, if it did.
     const std::optional<FileError>& error() const { return error_; }
 
-    const std::filesystem::path& path() const { return path_; }
+    // The item loop of every reader of the file: calls visit with each further FileItem until
+    // visit, where it yields a bool, yields false. Yields the error that cut reading short.
+    template <class Visit> std::optional<FileError> forEachItem(Visit visit) {
+        while (const auto item = nextItem()) {
+            const FileItem fileItem{*item, itemLine_, itemQuoted_};
+            if constexpr (std::is_void_v<decltype(visit(fileItem))>) {
+                visit(fileItem);
+            } else if (!visit(fileItem)) {
+                return std::nullopt;
+            }
+        }
+        return error_;
+    }
 
   private:
-    DataFile(std::filesystem::path path, int descriptor, std::size_t readBlock);
+    DataFile(platform::ReadOnlyFile file, std::size_t readBlock);
 
     std::optional<std::string_view> nextItemSlowly();
     std::optional<FileError> refill();
@@ -94,24 +116,7 @@ class DataFile {
     }
     void updateReady() { ready_ = started_ && !skipLineFeed_ && !dropToDelimiter_; }
 
-    std::filesystem::path path_;
-    // Owns the open file; closing it is all the cleaning up a DataFile needs.
-    class Descriptor {
-      public:
-        explicit Descriptor(int value) : value_(value) {}
-        Descriptor(Descriptor&& other) noexcept : value_(std::exchange(other.value_, -1)) {}
-        Descriptor& operator=(Descriptor&& other) noexcept {
-            std::swap(value_, other.value_);
-            return *this;
-        }
-        ~Descriptor();
-        int get() const { return value_; }
-
-      private:
-        int value_;
-    };
-
-    Descriptor descriptor_;
+    platform::ReadOnlyFile file_;
     std::size_t readBlock_;
     std::vector<char> buffer_;
     std::size_t begin_ = 0;
@@ -128,5 +133,16 @@ class DataFile {
     std::size_t itemLine_ = 0;
     bool itemQuoted_ = false;
 };
+
+// Opens the data file and runs its item loop (DataFile::forEachItem) to the end or until visit
+// stops it; yields the error that kept the file from being opened or read to the end.
+template <class Visit>
+std::optional<FileError> forEachItem(const std::filesystem::path& dataFile, Visit visit) {
+    auto file = DataFile::open(dataFile);
+    if (!file) {
+        return file.error();
+    }
+    return file->forEachItem(std::move(visit));
+}
 
 } // namespace icao

@@ -2,35 +2,27 @@
 
 #include "lookup/data_file.h"
 
-#include <chrono>
-#include <ctime>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QString>
 
 namespace icao {
 
 Expected<DataFileSummary> summarizeDataFile(const std::filesystem::path& dataFile) {
-    auto file = DataFile::open(dataFile);
-    if (!file) {
-        return file.error();
-    }
     DataFileSummary summary;
-    while (const auto item = file->nextItem()) {
-        summary.records += item->empty() ? 0 : 1;
-    }
-    if (file->error()) {
-        return *file->error();
-    }
-    std::error_code error;
-    const auto written = std::filesystem::last_write_time(dataFile, error);
+    const auto error = forEachItem(dataFile, [&summary](const FileItem& item) {
+        summary.records += item.bytes.empty() ? 0 : 1;
+    });
     if (error) {
-        return FileError{dataFile, "cannot be examined (" + error.message() + ")"};
+        return *error;
     }
-    const std::time_t seconds =
-        std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
-    std::tm utc{};
-    gmtime_r(&seconds, &utc);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", &utc);
-    summary.modified = text;
+    const QDateTime modified = QFileInfo(QString::fromStdU32String(dataFile.u32string()))
+                                   .fileTime(QFileDevice::FileModificationTime);
+    if (!modified.isValid()) {
+        return FileError{dataFile, "cannot be examined"};
+    }
+    summary.modified =
+        modified.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss 'UTC'")).toStdString();
     return summary;
 }
 

@@ -25,15 +25,17 @@ Expected<DataFile> openAndLock(const std::filesystem::path& path, Box& input, Bo
 // at the end of the file. The view is valid while the file is open and not read further.
 template <class Matcher>
 Expected<std::optional<std::string_view>> firstMatch(DataFile& file, const Matcher& matcher) {
-    while (const auto item = file.nextItem()) {
-        if (matcher.matches(*item)) {
-            return item;
+    std::optional<std::string_view> match;
+    const auto error = file.forEachItem([&](const FileItem& item) {
+        if (matcher.matches(item.bytes)) {
+            match = item.bytes;
         }
+        return !match;
+    });
+    if (error) {
+        return *error;
     }
-    if (file.error()) {
-        return *file.error();
-    }
-    return std::optional<std::string_view>();
+    return match;
 }
 
 // SEARCH's common course: the key from the input box, the file opened, both boxes locked, the

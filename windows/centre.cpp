@@ -1,4 +1,4 @@
-#include "centre.h"
+#include "windows/centre.h"
 
 #include <QGuiApplication>
 #include <QScreen>

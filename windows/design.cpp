@@ -1,4 +1,4 @@
-#include "design.h"
+#include "windows/design.h"
 
 namespace design {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lookup_window.h"
+#include "windows/lookup_window.h"
 
 // The code-to-name window.
 class Form1 final : public LookupWindow {

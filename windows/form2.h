@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lookup_window.h"
+#include "windows/lookup_window.h"
 
 // The name-to-code window.
 class Form2 final : public LookupWindow {

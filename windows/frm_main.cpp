@@ -1,9 +1,9 @@
-#include "frm_main.h"
+#include "windows/frm_main.h"
 
-#include "centre.h"
-#include "design.h"
 #include "lookup/data_file.h"
-#include "program.h"
+#include "windows/centre.h"
+#include "windows/design.h"
+#include "windows/program.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
-#include "lookup_window.h"
+#include "windows/lookup_window.h"
 
-#include "centre.h"
-#include "line_edit_box.h"
 #include "lookup/data_file.h"
 #include "lookup/key_filter.h"
-#include "program.h"
+#include "windows/centre.h"
+#include "windows/line_edit_box.h"
+#include "windows/program.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lookup_window_design.h"
+#include "windows/lookup_window_design.h"
 
 #include <QLineEdit>
 #include <QWidget>

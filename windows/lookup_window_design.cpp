@@ -1,4 +1,4 @@
-#include "lookup_window_design.h"
+#include "windows/lookup_window_design.h"
 
 using design::rect;
 

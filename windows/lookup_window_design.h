@@ -1,9 +1,9 @@
 #pragma once
 
-#include "design.h"
 #include "lookup/box.h"
 #include "lookup/expected.h"
 #include "lookup/lookups.h"
+#include "windows/design.h"
 
 #include <QRect>
 #include <QSize>

@@ -1,8 +1,8 @@
-#include "program.h"
+#include "windows/program.h"
 
-#include "form1.h"
-#include "form2.h"
-#include "frm_main.h"
+#include "windows/form1.h"
+#include "windows/form2.h"
+#include "windows/frm_main.h"
 
 Program::Program(std::filesystem::path dataFolder, std::function<void()> quit)
     : dataFolder_(std::move(dataFolder)), quit_(std::move(quit)) {}

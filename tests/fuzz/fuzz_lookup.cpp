@@ -7,13 +7,13 @@
 // text, and every item against a plain reading of the same rules.
 
 #include "lookup/box.h"
-#include "lookup/data_check.h"
+#include "lookup/data_audit.h"
 #include "lookup/data_file.h"
-#include "lookup/find.h"
 #include "lookup/lookups.h"
 #include "lookup/record_match.h"
 #include "lookup/record_views.h"
 #include "lookup/text_views.h"
+#include "search/find.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -171,7 +171,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(found.hasValue() && airports.hasValue(), "find failed");
     require(outline(*found) == outline(airports->find(key, limit)), "find answers otherwise");
 
-    const auto report = icao::checkDataFile(path);
+    const auto report = icao::auditDataFile(path);
     require(report.hasValue() && report->items == expected.size(), "the check fails");
     return 0;
 }

@@ -6,23 +6,27 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
-#include <QTest>
 #include <filesystem>
 #include <fstream>
 
 namespace fixtures {
 
-inline std::filesystem::path folderOf(const QTemporaryDir& dir) {
-    return std::filesystem::path(dir.path().toStdString());
-}
+// A temporary folder of one test's own, gone with it, where the test writes its data file.
+class DataFolder {
+  public:
+    std::filesystem::path path() const { return dir_.path().toStdString(); }
+    std::filesystem::path dataFile() const { return icao::dataFilePath(path()); }
 
-// Writes bytes as the data file of the folder and yields its path.
-inline std::filesystem::path writeDataFile(const QTemporaryDir& dir, const QByteArray& bytes) {
-    const auto path = icao::dataFilePath(folderOf(dir));
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.constData(), bytes.size());
-    return path;
-}
+    // Writes bytes as the folder's data file and yields its path.
+    std::filesystem::path write(const QByteArray& bytes) const {
+        std::ofstream out(dataFile(), std::ios::binary | std::ios::trunc);
+        out.write(bytes.constData(), bytes.size());
+        return dataFile();
+    }
+
+  private:
+    QTemporaryDir dir_;
+};
 
 inline icao::Text text(const QString& string) {
     return string.toStdU32String();

@@ -1,4 +1,4 @@
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QCloseEvent>
 #include <QScreen>
@@ -19,7 +19,6 @@ class ChooserTest : public QObject {
         QVERIFY(chooser->isVisible());
         QCOMPARE(chooser->windowTitle(), QString("GET ICAO/AIRPORT NAME - BY TOVRAMEK"));
         QVERIFY(chooser->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(chooser->size(), QSize(379, 156));
         const QRect screen = chooser->screen()->geometry();
         QCOMPARE(chooser->frameGeometry().left(),
                  (screen.width() - chooser->frameGeometry().width()) / 2);
@@ -33,23 +32,14 @@ class ChooserTest : public QObject {
         QVERIFY(!fixture.program().form1() && !fixture.program().form2());
     }
 
-    void layoutAsDesigned() {
+    void captionsAndIcon() {
         ProgramFixture fixture;
         frmMain* chooser = fixture.start();
-        auto* frame = child<QGroupBox>(chooser, "Frame3");
-        QCOMPARE(frame->title(), QString("YOUR CHOICE"));
-        QCOMPARE(frame->geometry(), QRect(0, 0, 377, 153));
-        QCOMPARE(frame->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(child<QGroupBox>(chooser, "Frame3")->title(), QString("YOUR CHOICE"));
         QCOMPARE(option(chooser, 0)->text(), QString("CODE2NAME"));
-        QCOMPARE(option(chooser, 0)->geometry(), QRect(72, 32, 217, 41));
         QCOMPARE(option(chooser, 1)->text(), QString("NAME2CODE"));
-        QCOMPARE(option(chooser, 1)->geometry(), QRect(72, 80, 217, 41));
-        QVERIFY(option(chooser, 0)->font().bold());
-        QCOMPARE(option(chooser, 0)->font().pointSizeF(), 18.0);
-        QVERIFY(option(chooser, 0)->palette().color(QPalette::WindowText) != QColor(0, 0, 255));
-        QVERIFY(!chooser->windowIcon().isNull());
-        QVERIFY(chooser->windowIcon().availableSizes().contains(QSize(32, 32)));
-        QVERIFY(chooser->windowIcon().availableSizes().contains(QSize(16, 16)));
+        const auto sizes = chooser->windowIcon().availableSizes();
+        QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
     }
 
     void choosingShowsTheLookupWindow_data() {

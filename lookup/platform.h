@@ -1,0 +1,53 @@
+#pragma once
+
+#include "lookup/expected.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+
+// The operating system's part of the program, behind plain functions: one source file per
+// platform implements them (platform_posix.cpp, platform_windows.cpp), and nothing else calls
+// the system for files, the program's folder or the processor's cores.
+namespace icao::platform {
+
+// Yes only when an ordinary file stands at path: no folder, device or pipe, and on Windows
+// no file marked hidden or system. Opens nothing.
+bool isOrdinaryFile(const std::filesystem::path& path);
+
+// A file opened for reading, read only, closed when this object goes away.
+class ReadOnlyFile {
+  public:
+    // Fails, with a reason a user can read, when the path is missing, unreadable, held
+    // exclusively by another program or not an ordinary file. Never blocks, not even on a
+    // named pipe put at the path.
+    static Expected<ReadOnlyFile> open(const std::filesystem::path& path);
+
+    ReadOnlyFile(ReadOnlyFile&& other) noexcept;
+    ReadOnlyFile& operator=(ReadOnlyFile&& other) noexcept;
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+    ~ReadOnlyFile();
+
+    // Reads up to size bytes into buffer, retrying interrupted reads; 0 at the end of the file.
+    Expected<std::size_t> read(char* buffer, std::size_t size);
+
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    ReadOnlyFile(std::filesystem::path path, std::intptr_t handle);
+
+    std::filesystem::path path_;
+    // A file descriptor or a Windows HANDLE; kNoHandle once moved from.
+    std::intptr_t handle_;
+    static constexpr std::intptr_t kNoHandle = -1;
+};
+
+// The running program's executable, as the system names it; empty where it cannot.
+std::filesystem::path executablePath();
+
+// The cores this process may run on, which an affinity mask can make fewer than the
+// machine's; at least 1.
+std::size_t usableCores();
+
+} // namespace icao::platform

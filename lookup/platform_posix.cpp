@@ -1,0 +1,92 @@
+#include "lookup/platform.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sched.h>
+#include <string>
+#include <sys/stat.h>
+#include <system_error>
+#include <thread>
+#include <unistd.h>
+#include <utility>
+
+namespace icao::platform {
+namespace {
+
+FileError systemError(const std::filesystem::path& path, const char* what, int error) {
+    return FileError{path, std::string(what) + " (" + std::strerror(error) + ")"};
+}
+
+} // namespace
+
+bool isOrdinaryFile(const std::filesystem::path& path) {
+    std::error_code ignored;
+    return std::filesystem::is_regular_file(path, ignored);
+}
+
+Expected<ReadOnlyFile> ReadOnlyFile::open(const std::filesystem::path& path) {
+    // O_NONBLOCK keeps a named pipe put at the path from blocking the open; it is refused below.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        return systemError(path, "cannot be opened", errno);
+    }
+    ReadOnlyFile file(path, descriptor);
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0) {
+        return systemError(path, "cannot be opened", errno);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return FileError{path, "is not an ordinary file"};
+    }
+    return file;
+}
+
+ReadOnlyFile::ReadOnlyFile(std::filesystem::path path, std::intptr_t handle)
+    : path_(std::move(path)), handle_(handle) {}
+
+ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
+    : path_(std::move(other.path_)), handle_(std::exchange(other.handle_, kNoHandle)) {}
+
+ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept {
+    std::swap(path_, other.path_);
+    std::swap(handle_, other.handle_);
+    return *this;
+}
+
+ReadOnlyFile::~ReadOnlyFile() {
+    if (handle_ != kNoHandle) {
+        ::close(static_cast<int>(handle_));
+    }
+}
+
+Expected<std::size_t> ReadOnlyFile::read(char* buffer, std::size_t size) {
+    for (;;) {
+        const ssize_t count = ::read(static_cast<int>(handle_), buffer, size);
+        if (count >= 0) {
+            return static_cast<std::size_t>(count);
+        }
+        if (errno != EINTR) {
+            return systemError(path_, "cannot be read", errno);
+        }
+    }
+}
+
+std::filesystem::path executablePath() {
+    std::error_code error;
+    auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::path() : executable;
+}
+
+std::size_t usableCores() {
+#if defined(__linux__)
+    cpu_set_t cores;
+    if (sched_getaffinity(0, sizeof(cores), &cores) == 0) {
+        return static_cast<std::size_t>(CPU_COUNT(&cores));
+    }
+#endif
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
+} // namespace icao::platform

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "lookup/data_file.h"
+#include "lookup/expected.h"
+#include "lookup/platform.h"
+
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <filesystem>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace icao {
+
+// Items of a data file copied out of its reader, so that another thread can search them.
+struct ItemChunk {
+    struct Item {
+        std::size_t offset;
+        std::size_t size;
+        std::size_t line;
+    };
+    std::string bytes;
+    std::vector<Item> items;
+
+    std::string_view bytesOf(const Item& item) const {
+        return std::string_view(bytes).substr(item.offset, item.size);
+    }
+};
+
+// About half a megabyte of records like the shipped ones: few enough chunks that handing
+// them over costs nothing next to searching them.
+inline constexpr std::size_t kItemsPerChunk = 8192;
+
+// Reads the data file's items on this thread in chunks of itemsPerChunk, and searches each
+// chunk on its own with search(chunk, worker), on this thread (worker 0) or a second one
+// (worker 1), so that a search of a large file keeps two cores busy. The results come in file
+// order. Two calls never share a worker, so each worker can keep its own state.
+template <class Result, class Search>
+Expected<std::vector<Result>> searchInChunks(const std::filesystem::path& dataFile, Search search,
+                                             std::size_t itemsPerChunk = kItemsPerChunk) {
+    // Chunks read but not yet searched: a few, so that memory stays bounded.
+    constexpr std::size_t kWaiting = 4;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<std::pair<std::size_t, ItemChunk>> waiting;
+    std::deque<std::optional<Result>> results;
+    bool allRead = false;
+
+    const auto searchWaiting = [&](std::size_t worker) {
+        std::unique_lock lock(mutex);
+        for (;;) {
+            changed.wait(lock, [&] { return !waiting.empty() || allRead; });
+            if (waiting.empty()) {
+                return;
+            }
+            auto [index, chunk] = std::move(waiting.front());
+            waiting.pop_front();
+            changed.notify_all();
+            lock.unlock();
+            Result result = search(std::as_const(chunk), worker);
+            lock.lock();
+            results[index] = std::move(result);
+        }
+    };
+    const bool twoCores = platform::usableCores() > 1;
+    std::optional<std::thread> second;
+    const auto handOver = [&](ItemChunk chunk) {
+        std::unique_lock lock(mutex);
+        const std::size_t index = results.size();
+        results.emplace_back();
+        if (twoCores && waiting.size() < kWaiting) {
+            waiting.emplace_back(index, std::move(chunk));
+            // A file of one chunk is searched on this thread alone.
+            if (!second && index > 0) {
+                second.emplace(searchWaiting, 1);
+            }
+            changed.notify_all();
+            return;
+        }
+        // The second thread has enough to do: this one searches the chunk itself.
+        lock.unlock();
+        Result result = search(std::as_const(chunk), 0);
+        lock.lock();
+        results[index] = std::move(result);
+    };
+    const auto emptyChunk = [itemsPerChunk](std::size_t bytes) {
+        ItemChunk chunk;
+        // Chunks of one file tend to one size: room for the last one's bytes saves regrowing.
+        chunk.bytes.reserve(bytes);
+        chunk.items.reserve(itemsPerChunk);
+        return chunk;
+    };
+    ItemChunk chunk = emptyChunk(0);
+    const auto error = forEachItem(dataFile, [&](const FileItem& item) {
+        chunk.items.push_back({chunk.bytes.size(), item.bytes.size(), item.line});
+        chunk.bytes.append(item.bytes);
+        if (chunk.items.size() == itemsPerChunk) {
+            const std::size_t bytes = chunk.bytes.size() + chunk.bytes.size() / 8;
+            handOver(std::exchange(chunk, emptyChunk(bytes)));
+        }
+    });
+    if (!chunk.items.empty()) {
+        handOver(std::move(chunk));
+    }
+    {
+        std::lock_guard lock(mutex);
+        allRead = true;
+    }
+    changed.notify_all();
+    searchWaiting(0);
+    if (second) {
+        second->join();
+    }
+    if (error) {
+        return *error;
+    }
+    std::vector<Result> ordered;
+    for (auto& result : results) {
+        ordered.push_back(std::move(*result));
+    }
+    return ordered;
+}
+
+} // namespace icao

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "search/folding.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace icao {
+
+// Folded text splits into words at ASCII characters that are neither letters nor digits;
+// letters beyond ASCII (Cyrillic, CJK, ...) stay inside words. A table, as every word of many
+// records is walked.
+inline constexpr auto kWordBytes = [] {
+    std::array<bool, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte) {
+        table[byte] = byte >= 0x80 || (byte >= 'a' && byte <= 'z') ||
+                      (byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9');
+    }
+    return table;
+}();
+
+inline bool isWordByte(char c) {
+    return kWordBytes[static_cast<unsigned char>(c)];
+}
+
+// Calls visit with each word of text in turn until it yields true; yields whether it did.
+template <class Visit> bool anyWord(std::string_view text, Visit visit) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && !isWordByte(text[i])) {
+            ++i;
+        }
+        const std::size_t start = i;
+        while (i < text.size() && isWordByte(text[i])) {
+            ++i;
+        }
+        if (i > start && visit(text.substr(start, i - start))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A find query, folded, its blanks squeezed to single spaces.
+struct FoldedQuery {
+    std::string text;
+    std::vector<std::string> words;
+    // The longest word, or the whole text: every hit holds it somewhere.
+    std::string mustHold;
+};
+
+FoldedQuery prepareQuery(const Text& query, TextFolder& folder);
+
+// The fields find reads, as views into a whole item folded at once.
+struct FoldedFields {
+    std::string_view code;
+    std::string_view name;
+    std::string_view municipality;
+    std::string_view country;
+    std::string_view iata;
+};
+
+FoldedFields fieldsOf(std::string_view folded);
+
+// Calls visit with each word of the name and then of the municipality until it yields true.
+template <class Visit> bool anyPlaceWord(const FoldedFields& fields, Visit visit) {
+    return anyWord(fields.name, visit) || anyWord(fields.municipality, visit);
+}
+
+} // namespace icao

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "search/airport_record.h"
+#include "search/edit_distance.h"
+#include "search/near_word_filter.h"
+#include "search/query_words.h"
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace icao {
+
+// Picks up to three records within a small edit distance of each query word: one edit for
+// words of up to five characters, two beyond. Closest first, file order among equals.
+class Suggester {
+  public:
+    // The words a record is weighed by: the query's words, or its whole text when it has none.
+    static std::vector<std::string> wordsOf(const FoldedQuery& query);
+
+    // pairs holds those of wordsOf(query); mayBeNear is given the bits it finds.
+    Suggester(const FoldedQuery& query, const LetterPairs& pairs);
+
+    // False only when a record holding just these letter pairs holds no word near enough to
+    // every query word; far cheaper than distanceOf.
+    bool mayBeNear(std::uint64_t foundPairs) const;
+
+    // The record's summed distance over the query words, or none when a word has no code or
+    // place word near enough.
+    std::optional<std::size_t> distanceOf(const FoldedFields& fields);
+
+    // Whether a record at this distance would be among the closest so far; only then is it
+    // worth making the record for keep.
+    bool wouldKeep(std::size_t distance) const;
+    void keep(std::size_t distance, AirportRecord record);
+
+    // Takes the suggestions of the records that follow this suggester's in the file.
+    void append(Suggester&& later);
+
+    std::vector<AirportRecord> finish();
+
+  private:
+    struct Word {
+        WordDistance distance;
+        NearWordFilter filter;
+        std::size_t bound;
+    };
+    static constexpr std::size_t kSuggestions = 3;
+    std::vector<Word> words_;
+    std::vector<std::pair<std::size_t, AirportRecord>> best_;
+};
+
+} // namespace icao

@@ -1,0 +1,140 @@
+#include "lookup/answers.h"
+#include "lookup/data_audit.h"
+#include "lookup/data_file.h"
+#include "support/fixtures.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray randomBytes(qsizetype size) {
+    QRandomGenerator random(20261207);
+    QByteArray bytes(size, '\0');
+    for (char& byte : bytes) {
+        byte = static_cast<char>(random.bounded(256));
+    }
+    return bytes;
+}
+
+QString answerText(const icao::Expected<icao::Answer>& answer) {
+    return answer ? QString::fromStdU32String(answer->shown)
+                  : "error: " + QString::fromStdString(answer.error().reason);
+}
+
+long peakResidentKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+} // namespace
+
+// Whatever the data file holds, a search ends with a defined answer or a clear error, in
+// bounded memory.
+class BadInputTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void everyFileGivesAnAnswer_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("codeAndAnswer");
+        QTest::addColumn<QStringList>("nameAndAnswer");
+        const QByteArray tail = "\nA|LSZH|ZURICH|\n";
+        QTest::newRow("binary file") << randomBytes(1 << 20) + tail << QStringList{"LSZH", "ZURICH"}
+                                     << QStringList{"ZURICH", "LSZH"};
+        QTest::newRow("NUL bytes")
+            << QByteArray("A|E\0LL|N\0ME|\n", 13) + tail << QStringList{"LSZH", "ZURICH"}
+            << QStringList{"N", "AIRPORT NAME NOT FOUND"};
+        QTest::newRow("invalid UTF-8") << QByteArray("A|EGLL|\xC3\x28\xFF|\n") + tail
+                                       << QStringList{"EGLL", "Ã(ÿ"} << QStringList{"Ã(Ÿ", "EGLL"};
+        QTest::newRow("truncated UTF-8 at the end")
+            << QByteArray(tail + "A|EGLL|Z\xC3") << QStringList{"EGLL", "ZÃ"}
+            << QStringList{"ZURICH", "LSZH"};
+        QTest::newRow("lone CR") << QByteArray("A|EGLL|HEATHROW|\rA|LSZH|ZURICH|")
+                                 << QStringList{"LSZH", "ZURICH"}
+                                 << QStringList{"HEATHROW", "EGLL"};
+        QTest::newRow("100,000 blank lines")
+            << QByteArray(100000, '\n') + tail << QStringList{"LSZH", "ZURICH"}
+            << QStringList{"", "AIRPORT NAME NOT FOUND"};
+        QTest::newRow("unclosed double quote at the end")
+            << QByteArray(tail + "\"A|EGLL|HEATHROW|\n") << QStringList{"EGLL", "HEATHROW"}
+            << QStringList{"HEATHROW", "EGLL"};
+        QTest::newRow("only a double quote")
+            << QByteArray("\"") << QStringList{"EGLL", "ICAO CODE NOT FOUND"}
+            << QStringList{"X", "AIRPORT NAME NOT FOUND"};
+    }
+    void everyFileGivesAnAnswer() {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, codeAndAnswer);
+        QFETCH(QStringList, nameAndAnswer);
+        fixtures::DataFolder folder;
+        const auto path = folder.write(content);
+        using icao::KeyEntry;
+        const auto code = fixtures::text(codeAndAnswer[0]);
+        QCOMPARE(answerText(icao::answerCode(code, KeyEntry::Pasted, path)), codeAndAnswer[1]);
+        const auto name = fixtures::text(nameAndAnswer[0]);
+        QCOMPARE(answerText(icao::answerName(name, KeyEntry::Pasted, path)), nameAndAnswer[1]);
+        QVERIFY(icao::auditDataFile(path));
+    }
+
+    void fileChangedAfterTheCheckIsAnError_data() {
+        QTest::addColumn<QString>("replacement");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("removed") << "nothing"
+                                 << "cannot be opened (No such file or directory)";
+        QTest::newRow("folder") << "folder"
+                                << "is not an ordinary file";
+        QTest::newRow("named pipe") << "pipe"
+                                    << "is not an ordinary file";
+    }
+    void fileChangedAfterTheCheckIsAnError() {
+        QFETCH(QString, replacement);
+        QFETCH(QString, reason);
+        fixtures::DataFolder folder;
+        const auto path = folder.write("A|EGLL|X|\n");
+        QVERIFY(icao::dataFileCheck(folder.path()));
+        std::filesystem::remove(path);
+        if (replacement == "folder") {
+            std::filesystem::create_directory(path);
+        } else if (replacement == "pipe") {
+            QCOMPARE(::mkfifo(path.c_str(), 0600), 0);
+        }
+        for (const auto& answer : {icao::answerCode(U"EGLL", icao::KeyEntry::Pasted, path),
+                                   icao::answerName(U"X", icao::KeyEntry::Pasted, path)}) {
+            QCOMPARE(answerText(answer), "error: " + reason);
+        }
+        const auto report = icao::auditDataFile(path);
+        QVERIFY(!report);
+        QCOMPARE(QString::fromStdString(report.error().reason), reason);
+    }
+
+    // A search never holds the whole file: a 200 MB file without a line end (one huge item)
+    // leaves the process's peak memory well below the file's size.
+    void hugeOneLineFileKeepsMemoryBounded() {
+        fixtures::DataFolder folder;
+        {
+            std::ofstream out(folder.dataFile(), std::ios::binary);
+            const std::string block = "A|EGLL|" + std::string((1 << 20) - 7, 'x');
+            for (int i = 0; i < 200; ++i) {
+                out << block;
+            }
+        }
+        const auto path = folder.dataFile();
+        const long before = peakResidentKiB();
+        const auto code = icao::answerCode(U"EGLL", icao::KeyEntry::Pasted, path);
+        QVERIFY(code);
+        QCOMPARE(code->shown.size(), icao::kMaxItemCharacters - 7);
+        QCOMPARE(answerText(icao::answerName(U"NOWHERE", icao::KeyEntry::Pasted, path)),
+                 QString("AIRPORT NAME NOT FOUND"));
+        QCOMPARE(icao::auditDataFile(path)->items, std::size_t(1));
+        const long grownKiB = peakResidentKiB() - before;
+        qInfo("peak memory grew by %ld KiB", grownKiB);
+        QVERIFY2(grownKiB < 64 * 1024, qPrintable(QString::number(grownKiB) + " KiB"));
+    }
+};
+
+QTEST_GUILESS_MAIN(BadInputTest)
+#include "tst_bad_input.moc"

@@ -1,0 +1,98 @@
+#include "lookup/data_audit.h"
+#include "support/fixtures.h"
+
+#include <QTest>
+
+class DataAuditTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Each expected finding is "LINE: words the reason holds".
+    void findings_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("expected");
+        const QByteArray good = "L|EGLL|London Heathrow Airport|London|GB|LHR|\n";
+        QTest::newRow("clean file")
+            << QByteArray(good + "M|LSZH|Zürich Airport|Zurich|CH|ZRH|\n") << QStringList{};
+        QTest::newRow("comma in the name")
+            << QByteArray(good + "M|ENAL|Alesund Airport, Vigra|Alesund|NO|AES|\n")
+            << QStringList{"2: a comma splits the line into 2 items; of the first, by code "
+                           "\"ENAL\" it shows \"Alesund Airport\", by name it is never found",
+                           "2: no \"|\" follows the name"};
+        QTest::newRow("leading double quote")
+            << QByteArray("\"M|EGXX|Quoted|\"\n" + good)
+            << QStringList{"1: a double quote at the start makes the item run to the next "
+                           "double quote; by code \"EGXX\" it shows \"Quoted\""};
+        QTest::newRow("long marker") << QByteArray("AB|EGLL|Name|\n")
+                                     << QStringList{"1: the record marker is not one character",
+                                                    "1: the code is not four characters",
+                                                    "1: the name lookup reads an empty name"};
+        QTest::newRow("short code") << QByteArray("M|EGL|Name|\n")
+                                    << QStringList{"1: the code is not four characters followed "
+                                                   "by \"|\": the code lookup compares \"EGL|\""};
+        QTest::newRow("lower-case code") << QByteArray("M|egll|Name|\n")
+                                         << QStringList{"1: the code \"egll\" is not upper case"};
+        QTest::newRow("name is the last field")
+            << QByteArray("M|EGLL|Name\n") << QStringList{"1: no \"|\" follows the name"};
+        QTest::newRow("code used earlier")
+            << QByteArray(good + "M|LSZH|Zurich|\nM|EGLL|Other|\n")
+            << QStringList{"3: the code \"EGLL\" is already used on line 1, so this record is "
+                           "never shown by code"};
+        QTest::newRow("name used earlier, compared upper-cased")
+            << QByteArray(good + "M|EGKK|london heathrow airport|\n")
+            << QStringList{"2: the name \"LONDON HEATHROW AIRPORT\" is already used on line 1"};
+        QTest::newRow("blank lines")
+            << QByteArray(good + "\n" + good.left(7) + "X|Y|\n\n")
+            << QStringList{"2: blank line: an empty code search finds it",
+                           "3: the code \"EGLL\" is already used", "4: blank line"};
+        QTest::newRow("short item")
+            << QByteArray("X|\n")
+            << QStringList{"1: item of at most two characters: an empty "
+                           "code search finds it",
+                           "1: the code is not four characters", "1: no \"|\" follows the name"};
+        QTest::newRow("empty name") << QByteArray("M|EGLL||X|\nM|LSZH||\n")
+                                    << QStringList{"1: the name lookup reads an empty name",
+                                                   "2: the name \"\" is already used on line 1"};
+        QTest::newRow("windows-1252 line")
+            << QByteArray(good + "M|LSZH|Z\xFCrich|\n")
+            << QStringList{"2: not valid UTF-8, so it is read as Windows-1252: "
+                           "\"M|LSZH|Zürich|\""};
+        QTest::newRow("line numbers count CRLF and quoted line ends")
+            << QByteArray("\"M|EGXX|a\r\nb|\"\r\nM|egll|X|\r\n")
+            << QStringList{"1: a double quote at the start", "3: the code \"egll\""};
+    }
+    void findings() {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, expected);
+        fixtures::DataFolder folder;
+        const auto report = icao::auditDataFile(folder.write(content));
+        QVERIFY(report);
+        QStringList actual;
+        for (const auto& finding : report->findings) {
+            actual.append(QString::number(finding.line) + ": " +
+                          QString::fromStdString(finding.reason));
+        }
+        QCOMPARE(actual.size(), expected.size());
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            QVERIFY2(actual[i].startsWith(expected[i]), qPrintable(actual[i]));
+        }
+    }
+
+    void summaryCountsProblemsAndLines() {
+        fixtures::DataFolder folder;
+        const auto report = icao::auditDataFile(folder.write("M|egll|A|\nM|EGL|B\nM|LSZH|C|\n"));
+        QVERIFY(report);
+        QCOMPARE(QString::fromStdString(report->summary()),
+                 QString("3 items read: 3 problems on 2 lines"));
+    }
+
+    void unreadableFileIsAnError() {
+        fixtures::DataFolder folder;
+        const auto report = icao::auditDataFile(folder.dataFile());
+        QVERIFY(!report);
+        QVERIFY(report.error().reason.starts_with("cannot be opened"));
+    }
+};
+
+QTEST_GUILESS_MAIN(DataAuditTest)
+#include "tst_data_audit.moc"

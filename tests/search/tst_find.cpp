@@ -1,0 +1,218 @@
+#include "search/find.h"
+#include "search/folding.h"
+#include "search/item_chunks.h"
+#include "support/fixtures.h"
+
+#include <QTest>
+#include <map>
+
+namespace {
+
+const QByteArray kAirports = "L|EGLL|London Heathrow Airport|London|GB|LHR|\n"
+                             "M|EGLC|London City Airport|London|GB|LCY|\n"
+                             "L|LSZH|Zürich Airport|Zurich|CH|ZRH|\n"
+                             "M|LHRX|Test Field|Nowhere|XX||\n"
+                             "M|EGAE|Londonderry Eglinton Airport|Derry|GB|LDY|\n"
+                             "M|KNLX|Newlondon Strip|Newlondon|US||\n"
+                             "M|EKRN|Bornholm Airport|Rønne|DK|RNN|\n"
+                             "M|LSZR|St. Gallen Z\xFCrich-Altenrhein|Altenrhein|CH|ACH|\n";
+
+QStringList describe(const icao::FindResult& result) {
+    QStringList hits;
+    for (const auto& hit : result.hits) {
+        hits.append(QString::fromStdU32String(hit.record.code) + ":" +
+                    QString::number(static_cast<int>(hit.rank)));
+    }
+    return hits;
+}
+
+QStringList codes(const std::vector<icao::AirportRecord>& records) {
+    QStringList list;
+    for (const auto& record : records) {
+        list.append(QString::fromStdU32String(record.code));
+    }
+    return list;
+}
+
+} // namespace
+
+class FindTest : public QObject {
+    Q_OBJECT
+
+  private:
+    fixtures::DataFolder folder_;
+    const std::filesystem::path file_ = folder_.write(kAirports);
+
+  private slots:
+    void foldingIgnoresCaseAndAccents_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("folded");
+        QTest::newRow("case") << "ZuRiCh"
+                              << "zurich";
+        QTest::newRow("decomposed accents") << "Zürich Ålesund Çanakkale"
+                                            << "zurich alesund canakkale";
+        QTest::newRow("combining mark") << QString("Cafe") + QChar(0x301) << "cafe";
+        QTest::newRow("sharp s") << "Straße ẞ"
+                                 << "strasse ss";
+        QTest::newRow("o with stroke") << "Rønne Ø"
+                                       << "ronne o";
+        QTest::newRow("l with stroke") << "Łódź"
+                                       << "lodz";
+        QTest::newRow("ae and oe") << "Æbeltoft Œuf"
+                                   << "aebeltoft oeuf";
+        QTest::newRow("d with stroke and eth") << "Đakovo Ð"
+                                               << "dakovo d";
+        QTest::newRow("thorn") << "Þórshöfn"
+                               << "thorshofn";
+        QTest::newRow("dotless i") << "Iğdır"
+                                   << "igdir";
+        QTest::newRow("beyond Latin keeps its letters") << "Москва"
+                                                        << "москва";
+    }
+    void foldingIgnoresCaseAndAccents() {
+        QFETCH(QString, text);
+        QFETCH(QString, folded);
+        icao::TextFolder folder;
+        QCOMPARE(QString::fromStdString(folder.fold(fixtures::text(text))), folded);
+        std::string viaBytes;
+        QVERIFY(folder.foldUtf8(text.toStdString(), viaBytes));
+        QCOMPARE(QString::fromStdString(viaBytes), folded);
+    }
+
+    void foldingRefusesWhatIsNotUtf8() {
+        icao::TextFolder folder;
+        std::string out;
+        QVERIFY(!folder.foldUtf8("Z\xFCrich", out));
+    }
+
+    // Hits as CODE:RANK, ranks numbered from 0 (exact ICAO code) to 5 (substring).
+    void ranksBestFirst_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("hits");
+        QTest::newRow("exact ICAO code") << "egll" << QStringList{"EGLL:0"};
+        QTest::newRow("exact IATA code before ICAO prefix")
+            << "LHR" << QStringList{"EGLL:1", "LHRX:2"};
+        QTest::newRow("ICAO prefix in file order")
+            << "EG" << QStringList{"EGLL:2", "EGLC:2", "EGAE:2"};
+        QTest::newRow("whole words, then word starts, then substrings")
+            << "london" << QStringList{"EGLL:3", "EGLC:3", "EGAE:4", "KNLX:5"};
+        QTest::newRow("every word must match") << "london heathrow" << QStringList{"EGLL:3"};
+        QTest::newRow("municipality words count") << "derry" << QStringList{"EGAE:3"};
+        QTest::newRow("word starts") << "lond heath" << QStringList{"EGLL:4"};
+        QTest::newRow("accents ignored, query side") << "ZÜRICH" << QStringList{"LSZH:3", "LSZR:3"};
+        QTest::newRow("accents ignored, record side") << "zurich airport" << QStringList{"LSZH:3"};
+        QTest::newRow("letter without decomposition") << "ronne" << QStringList{"EKRN:3"};
+        QTest::newRow("substring in the country") << "dk" << QStringList{"EKRN:5"};
+        QTest::newRow("blanks around and inside") << "  london   city " << QStringList{"EGLC:3"};
+        QTest::newRow("nothing") << "paris" << QStringList{};
+    }
+    void ranksBestFirst() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, hits);
+        const auto result =
+            icao::findAirports(fixtures::text(text), icao::kDefaultFindLimit, file_);
+        QVERIFY(result);
+        QCOMPARE(describe(*result), hits);
+        auto index = icao::AirportIndex::load(file_);
+        QVERIFY(index);
+        QCOMPARE(describe(index->find(fixtures::text(text), icao::kDefaultFindLimit)), hits);
+    }
+
+    void limitNeverCutsCodeHits_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QStringList>("hits");
+        const QByteArray same =
+            "M|AAAA|One|X|XX|AAA|\nM|AAAB|Two|X|XX|AAA|\nM|AAAC|Three|X|XX|AAA|\n";
+        QTest::newRow("IATA hits beyond the limit")
+            << same << "aaa" << 1 << QStringList{"AAAA:1", "AAAB:1", "AAAC:1"};
+        QTest::newRow("prefix hits cut after IATA hits")
+            << QByteArray(same + "M|AAAD|Four|X|XX||\n") << "AAA" << 4
+            << QStringList{"AAAA:1", "AAAB:1", "AAAC:1", "AAAD:2"};
+        QTest::newRow("limit on other ranks")
+            << kAirports << "london" << 2 << QStringList{"EGLL:3", "EGLC:3"};
+    }
+    void limitNeverCutsCodeHits() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, text);
+        QFETCH(int, limit);
+        QFETCH(QStringList, hits);
+        fixtures::DataFolder folder;
+        const auto path = folder.write(content);
+        const auto result = icao::findAirports(fixtures::text(text), limit, path);
+        QVERIFY(result);
+        QCOMPARE(describe(*result), hits);
+    }
+
+    void suggestsWhenNothingMatches_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("suggested");
+        QTest::newRow("code with one wrong letter") << "EGLX" << QStringList{"EGLL", "EGLC"};
+        QTest::newRow("name word with a typo") << "heathroe" << QStringList{"EGLL"};
+        QTest::newRow("two typos in a long word") << "londnderr" << QStringList{"EGAE"};
+        QTest::newRow("accented typo") << "zürjch" << QStringList{"LSZH", "LSZR"};
+        QTest::newRow("too far") << "qqqqqq" << QStringList{};
+    }
+    void suggestsWhenNothingMatches() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, suggested);
+        const auto result =
+            icao::findAirports(fixtures::text(text), icao::kDefaultFindLimit, file_);
+        QVERIFY(result);
+        QVERIFY(result->hits.empty());
+        QCOMPARE(codes(result->suggestions), suggested);
+        auto index = icao::AirportIndex::load(file_);
+        QCOMPARE(codes(index->find(fixtures::text(text), 10).suggestions), suggested);
+    }
+
+    // Hits and suggestions planted in different batches of a large file come back as one pass
+    // over it gives them: best first, file order among equals, the code hit never cut.
+    void largeFileKeepsFileOrder() {
+        const std::map<int, QByteArray> planted = {
+            {100, "M|PLA1|Quokka Field|Rottnest|AU|QKA|"},
+            {9000, "M|PLA2|Little Quokka Strip|Perth|AU||"},
+            {9001, "M|PLA3|Quokkx Point|Perth|AU||"},
+            {17000, "M|PLA4|Quokka Downs|Perth|AU|QKA|"},
+            {20000, "M|PLA5|Old Quokka Field|Perth|AU|QKA|"},
+            {20001, "M|PLA6|Quakkx Creek|Perth|AU||"},
+            {20002, "M|PLA7|Quokkz Bay|Perth|AU||"},
+        };
+        QByteArray content;
+        for (int line = 1; line <= 3 * static_cast<int>(icao::kItemsPerChunk); ++line) {
+            const auto found = planted.find(line);
+            content += (found != planted.end()
+                            ? found->second
+                            : "M|" + QByteArray::number(line) + "|Filler Strip|Nowhere|XX||") +
+                       "\n";
+        }
+        fixtures::DataFolder folder;
+        const auto path = folder.write(content);
+        auto index = icao::AirportIndex::load(path);
+        QVERIFY(index);
+        const auto hitsOf = [&](const QString& text, std::size_t limit) {
+            const auto result = icao::findAirports(fixtures::text(text), limit, path);
+            const QStringList hits = result ? describe(*result) : QStringList{"error"};
+            [&] { QCOMPARE(describe(index->find(fixtures::text(text), limit)), hits); }();
+            return hits;
+        };
+        QCOMPARE(hitsOf("quokka", 10), (QStringList{"PLA1:3", "PLA2:3", "PLA4:3", "PLA5:3"}));
+        QCOMPARE(hitsOf("qka", 1), (QStringList{"PLA1:1", "PLA4:1", "PLA5:1"}));
+        QCOMPARE(hitsOf("pla", 2), (QStringList{"PLA1:2", "PLA2:2"}));
+        // One edit from Quakkx and Quokkz, two from Quokka and Quokkx.
+        const auto suggested = icao::findAirports(U"quakkz", icao::kDefaultFindLimit, path);
+        QVERIFY(suggested);
+        QVERIFY(suggested->hits.empty());
+        QCOMPARE(codes(suggested->suggestions), (QStringList{"PLA6", "PLA7", "PLA1"}));
+        QCOMPARE(codes(index->find(U"quakkz", icao::kDefaultFindLimit).suggestions),
+                 codes(suggested->suggestions));
+    }
+
+    void unreadableFileIsAnError() {
+        const auto result = icao::findAirports(U"x", 10, folder_.path() / "none");
+        QVERIFY(!result);
+    }
+};
+
+QTEST_GUILESS_MAIN(FindTest)
+#include "tst_find.moc"

@@ -1,0 +1,285 @@
+#include "search/edit_distance.h"
+#include "search/folding.h"
+#include "search/item_chunks.h"
+#include "search/letter_pairs.h"
+#include "search/near_word_filter.h"
+#include "search/needle_search.h"
+#include "support/fixtures.h"
+
+#include <QTest>
+#include <algorithm>
+#include <cctype>
+#include <random>
+#include <vector>
+
+namespace {
+
+// The plain dynamic programme over characters, to hold the fast distance against.
+std::size_t plainDistance(const icao::Text& a, const icao::Text& b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) {
+        row[j] = j;
+    }
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+std::string lowered(std::string bytes) {
+    for (char& c : bytes) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c + 32);
+        }
+    }
+    return bytes;
+}
+
+} // namespace
+
+class FindPartsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void distanceCountsCharacters_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<int>("bound");
+        QTest::addColumn<int>("distance");
+        QTest::newRow("same") << "heathrow"
+                              << "heathrow" << 2 << 0;
+        QTest::newRow("one changed") << "heathroe"
+                                     << "heathrow" << 2 << 1;
+        QTest::newRow("one dropped, one added") << "londnderr"
+                                                << "londonderry" << 2 << 2;
+        QTest::newRow("beyond the bound") << "kitten"
+                                          << "sitting" << 2 << 3;
+        QTest::newRow("length alone beyond") << "egll"
+                                             << "egllxyz" << 1 << 2;
+        QTest::newRow("accent is one character") << "zürich"
+                                                 << "zurich" << 2 << 1;
+        QTest::newRow("Cyrillic") << "москва"
+                                  << "масква" << 1 << 1;
+        QTest::newRow("ASCII against Cyrillic") << "moskva"
+                                                << "москва" << 2 << 3;
+        QTest::newRow("longer than a machine word")
+            << QString(70, 'a') << QString(69, 'a') + "b" << 2 << 1;
+    }
+    void distanceCountsCharacters() {
+        QFETCH(QString, word);
+        QFETCH(QString, other);
+        QFETCH(int, bound);
+        QFETCH(int, distance);
+        icao::WordDistance fast(word.toStdString());
+        QCOMPARE(fast.to(other.toStdString(), bound), static_cast<std::size_t>(distance));
+    }
+
+    void bitParallelDistanceAgreesWithPlainOne() {
+        std::mt19937 random(7);
+        const auto word = [&random] {
+            std::string letters(1 + random() % 12, 'a');
+            for (char& c : letters) {
+                c = static_cast<char>('a' + random() % 4);
+            }
+            return letters;
+        };
+        for (int round = 0; round < 5000; ++round) {
+            const std::string a = word();
+            const std::string b = word();
+            const std::size_t bound = random() % 4;
+            icao::WordDistance fast(a);
+            const std::size_t plain =
+                std::min(plainDistance(icao::decodeText(a), icao::decodeText(b)), bound + 1);
+            QCOMPARE(fast.to(b, bound), plain);
+        }
+    }
+
+    // Words a few random edits away from the query word, set at random places in texts of every
+    // length around the sixteen- and thirty-two-byte steps, in random case: the filter must
+    // never turn one away, and must turn away texts of unrelated letters.
+    void nearWordFilterKeepsEveryNearWord() {
+        std::mt19937 random(11);
+        const std::string letters = "abcdefgh";
+        const auto letter = [&] { return letters[random() % letters.size()]; };
+        for (int round = 0; round < 3000; ++round) {
+            std::string word(2 + random() % 10, 'a');
+            std::generate(word.begin(), word.end(), letter);
+            const std::size_t bound = 1 + random() % 2;
+            std::string near = word;
+            for (std::size_t edit = 0; edit < bound && !near.empty(); ++edit) {
+                const std::size_t at = random() % near.size();
+                switch (random() % 3) {
+                case 0:
+                    near[at] = letter();
+                    break;
+                case 1:
+                    near.erase(at, 1);
+                    break;
+                default:
+                    near.insert(near.begin() + static_cast<std::ptrdiff_t>(at), letter());
+                }
+            }
+            std::string text(random() % 70, 'x');
+            text.insert(random() % (text.size() + 1), "|" + near + "|");
+            for (char& c : text) {
+                if (random() % 2) {
+                    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+                }
+            }
+            const icao::LetterPairs pairs({word});
+            const icao::NearWordFilter filter(word, bound, pairs);
+            QVERIFY2(filter.mayHold(pairs.in(text).pairs), (word + " in " + text).c_str());
+        }
+        const icao::LetterPairs pairs({"heathrow"});
+        const icao::NearWordFilter heathrow("heathrow", 2, pairs);
+        QVERIFY(!heathrow.mayHold(pairs.in(std::string(70, 'x') + "|gatwick|").pairs));
+    }
+
+    // Words with up to three banks of pairs, in texts of every length around the 33-byte
+    // step, in random case: exactly the pairs the lowered text holds are found.
+    void letterPairsFoundExactly() {
+        std::mt19937 random(5);
+        const std::string letters = "abcdefgh";
+        for (int round = 0; round < 2000; ++round) {
+            std::string word(2 + random() % 20, 'a');
+            std::string text(random() % 80, 'a');
+            for (std::string* bytes : {&word, &text}) {
+                std::generate(bytes->begin(), bytes->end(),
+                              [&] { return letters[random() % letters.size()]; });
+            }
+            const icao::LetterPairs pairs({word});
+            const std::vector<std::uint64_t> bits = pairs.bitsOf(word);
+            std::uint64_t expected = 0;
+            for (std::size_t i = 0; i + 1 < word.size(); ++i) {
+                if (text.find(word.substr(i, 2)) != std::string::npos) {
+                    expected |= bits[i];
+                }
+            }
+            std::transform(text.begin(), text.end(), text.begin(), [&](char c) {
+                return random() % 2 ? static_cast<char>(std::toupper(c)) : c;
+            });
+            QCOMPARE(pairs.in(text).pairs, expected);
+            QVERIFY(!pairs.in(text).beyondAscii);
+        }
+    }
+
+    // Items of ASCII letters among characters that fold to one letter, to two, to nothing (a
+    // combining mark) or to themselves: the pairs told from the raw item hold every pair of
+    // the item folded whole; a byte that is not UTF-8 folds the item as Windows-1252.
+    void letterPairsBeyondAsciiHoldTheFoldedOnes() {
+        const std::vector<std::string> pieces = {
+            "a",           "k",        "U",        " ",        "|",        "\xC3\xBC",
+            "\xC3\x9C",    "\xC3\x9F", "\xCC\x88", "\xC3\xA6", "\xD1\x8F", "\xE6\x9D\xB1",
+            "\xEF\xAC\x81"};
+        std::mt19937 random(9);
+        icao::TextFolder folder;
+        const auto pick = [&] { return pieces[random() % pieces.size()]; };
+        for (int round = 0; round < 3000; ++round) {
+            std::string word;
+            std::string item;
+            for (std::size_t i = 0, size = 2 + random() % 6; i < size; ++i) {
+                word += "akusefi"[random() % 7];
+            }
+            for (std::size_t i = 0, size = random() % 40; i < size; ++i) {
+                item += pick();
+            }
+            if (round % 10 == 0) {
+                item.insert(item.begin() +
+                                static_cast<std::ptrdiff_t>(random() % (item.size() + 1)),
+                            '\xFF');
+            }
+            const icao::LetterPairs pairs({word});
+            std::string folded;
+            if (!folder.foldUtf8(item, folded)) {
+                folded = folder.fold(icao::decodeText(item));
+            }
+            const std::uint64_t whole = pairs.in(folded).pairs;
+            const std::uint64_t told = pairs.inFolded(item, pairs.in(item).pairs, folder);
+            QVERIFY2((told & whole) == whole, (word + " in " + item).c_str());
+        }
+    }
+
+    // A needle at every place of items of every length around the sixteen-byte steps, among
+    // look-alikes that share its first bytes, held against a plain search.
+    void needleSearchFindsEveryPlace() {
+        for (const std::string needle : {"k", "ka", "kab", "kabeguro"}) {
+            const icao::NeedleSearch search(needle);
+            for (std::size_t size = 0; size <= 70; ++size) {
+                for (std::size_t at = 0; at <= size; ++at) {
+                    std::string item(size, 'x');
+                    for (std::size_t i = 0; i + 2 < size; i += 5) {
+                        item.replace(i, 2, "KA");
+                    }
+                    if (at + needle.size() <= size) {
+                        item.replace(at, needle.size(), "KABEGURO", needle.size());
+                    }
+                    const bool holds = lowered(item).find(needle) != std::string::npos;
+                    QCOMPARE(search.mayHold(item), holds);
+                    QCOMPARE(search.isIn(lowered(item)), holds);
+                }
+            }
+        }
+    }
+
+    void needleSearchDefersToFoldingBeyondAscii() {
+        const icao::NeedleSearch search("zurich");
+        icao::TextFolder folder;
+        for (std::size_t at = 0; at <= 40; ++at) {
+            std::string item = std::string(at, 'x') + "Z\xC3\xBCrich";
+            QVERIFY(search.mayHold(item));
+            std::string folded;
+            QVERIFY(folder.foldUtf8(item, folded));
+            QVERIFY(search.isIn(folded));
+            QVERIFY(!search.isIn(lowered(item)));
+        }
+        QVERIFY(!icao::NeedleSearch("москва").mayHold("moskva airport"));
+        QVERIFY(icao::NeedleSearch("москва").isIn("аэропорт москва"));
+    }
+
+    // Chunks of every size, from one item up to more than the file holds, searched on two
+    // threads at once: every item comes back once, with its line, in file order.
+    void chunksHandBackEveryItemInOrder() {
+        QByteArray content;
+        QByteArrayList expected;
+        for (int i = 0; i < 400; ++i) {
+            const QByteArray item = "M|B" + QByteArray::number(i) + "|Chunk field|";
+            content += item + (i % 5 == 0 ? ",\"quoted\"\n" : "\n");
+            expected.append(item + "@" + QByteArray::number(i + 1));
+            if (i % 5 == 0) {
+                expected.append("quoted@" + QByteArray::number(i + 1));
+            }
+        }
+        fixtures::DataFolder folder;
+        const auto path = folder.write(content);
+        const auto search = [](const icao::ItemChunk& chunk, std::size_t) {
+            QByteArrayList items;
+            for (const auto& item : chunk.items) {
+                const auto bytes = chunk.bytesOf(item);
+                items.append(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())) + "@" +
+                             QByteArray::number(item.line));
+            }
+            return items;
+        };
+        for (const std::size_t perChunk : {1, 3, 64, 1000}) {
+            const auto chunks = icao::searchInChunks<QByteArrayList>(path, search, perChunk);
+            QVERIFY(chunks);
+            QByteArrayList items;
+            for (const auto& chunk : *chunks) {
+                QVERIFY(chunk.size() <= static_cast<qsizetype>(perChunk));
+                items += chunk;
+            }
+            QCOMPARE(items, expected);
+        }
+        QVERIFY(!icao::searchInChunks<int>(folder.path() / "missing",
+                                           [](const icao::ItemChunk&, std::size_t) { return 0; }));
+    }
+};
+
+QTEST_GUILESS_MAIN(FindPartsTest)
+#include "tst_find_parts.moc"
