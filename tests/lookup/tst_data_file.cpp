@@ -1,3 +1,5 @@
+#include "lookup/answers.h"
+#include "lookup/data_audit.h"
 #include "lookup/data_file.h"
 #include "lookup/item_end.h"
 #include "lookup/simd.h"
@@ -37,31 +39,19 @@ class DataFileTest : public QObject {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QByteArrayList>("items");
         QTest::newRow("empty file") << QByteArray() << QByteArrayList{};
-        QTest::newRow("line end") << QByteArray("A|EGLL|N|\n") << QByteArrayList{"A|EGLL|N|"};
-        QTest::newRow("last line without line end")
-            << QByteArray("a\nb") << QByteArrayList{"a", "b"};
-        QTest::newRow("blank line inside")
-            << QByteArray("a\n\nb\n") << QByteArrayList{"a", "", "b"};
         QTest::newRow("only a line end") << QByteArray("\n") << QByteArrayList{""};
-        QTest::newRow("two final line ends") << QByteArray("a\n\n") << QByteArrayList{"a", ""};
-        QTest::newRow("comma splits a line")
-            << QByteArray("A|X|London, City|\nb") << QByteArrayList{"A|X|London", " City|", "b"};
-        QTest::newRow("comma before line end")
-            << QByteArray("a,\nb") << QByteArrayList{"a", "", "b"};
-        QTest::newRow("comma at end of file") << QByteArray("a,") << QByteArrayList{"a", ""};
-        QTest::newRow("CRLF line ends")
-            << QByteArray("a\r\nb\r\n\r\nc\r\n") << QByteArrayList{"a", "b", "", "c"};
-        QTest::newRow("lone CR ends a line") << QByteArray("a\rb") << QByteArrayList{"a", "b"};
-        QTest::newRow("quoted item keeps commas")
-            << QByteArray("\"a,b\"\nc") << QByteArrayList{"a,b", "c"};
-        QTest::newRow("text after closing quote is dropped")
-            << QByteArray("\"a\"xyz,b\n") << QByteArrayList{"a", "b"};
-        QTest::newRow("quoted item spans a line end")
-            << QByteArray("\"a\nb\"\nc") << QByteArrayList{"a\nb", "c"};
+        QTest::newRow("blank lines; no item after the last line end")
+            << QByteArray("a\n\nb\n\n") << QByteArrayList{"a", "", "b", ""};
+        QTest::newRow("commas: inside, before a line end, at the end")
+            << QByteArray("A|X|London, City|\na,\nb,")
+            << QByteArrayList{"A|X|London", " City|", "a", "", "b", ""};
+        QTest::newRow("CRLF and lone CR")
+            << QByteArray("a\r\nb\r\n\r\nc\rd") << QByteArrayList{"a", "b", "", "c", "d"};
+        QTest::newRow("quotes keep commas and line ends, drop what follows the closing one")
+            << QByteArray("\"a,b\"xyz,c\n\"d\ne\"\nf\"g\"\n")
+            << QByteArrayList{"a,b", "c", "d\ne", "f\"g\""};
         QTest::newRow("unclosed quote runs to end of file")
             << QByteArray("x\n\"abc,def\n") << QByteArrayList{"x", "abc,def\n"};
-        QTest::newRow("quote inside an item is kept")
-            << QByteArray("a\"b\"\n") << QByteArrayList{"a\"b\""};
         QTest::newRow("byte-order mark skipped") << QByteArray("\xEF\xBB\xBF"
                                                                "A|EGLL|\n")
                                                  << QByteArrayList{"A|EGLL|"};
@@ -99,18 +89,6 @@ class DataFileTest : public QObject {
         }
     }
 
-    void itemLoopStopsWhenAskedTo() {
-        fixtures::DataFolder folder;
-        auto file = DataFile::open(folder.write("a\nb\nc\n"));
-        QByteArrayList seen;
-        QVERIFY(!file->forEachItem([&seen](const icao::FileItem& item) {
-            seen.append(QByteArray(item.bytes.data(), qsizetype(item.bytes.size())));
-            return item.bytes != "b";
-        }));
-        QCOMPARE(seen, (QByteArrayList{"a", "b"}));
-        QCOMPARE(file->nextItem().value_or("none"), std::string_view("c"));
-    }
-
     // Whichever search the processor picks finds the same item end as the plain loop.
     void itemEndSearchesAgree() {
         QRandomGenerator random(7);
@@ -131,18 +109,6 @@ class DataFileTest : public QObject {
         }
     }
 
-    void itemsCrossReadBlocks() {
-        QByteArray content;
-        QByteArrayList expected;
-        for (int i = 0; i < 50000; ++i) {
-            const QByteArray item = "M|K" + QByteArray::number(i) + "|Airport number|";
-            content += item + (i % 7 == 0 ? "\r\n" : "\n");
-            expected.append(item);
-        }
-        fixtures::DataFolder folder;
-        QCOMPARE(readAll(folder.write(content)), expected);
-    }
-
     void longItemIsCutAndSkipped_data() {
         QTest::addColumn<QByteArray>("quote");
         QTest::newRow("plain") << QByteArray();
@@ -160,20 +126,13 @@ class DataFileTest : public QObject {
                  QByteArrayList{QByteArray(DataFile::kMaxItemBytes - 1, 'x')});
     }
 
-    void dataFileCheckWantsAnOrdinaryFile() {
-        fixtures::DataFolder folder;
-        QVERIFY(!icao::dataFileCheck(folder.path()));
-        folder.write({});
-        QVERIFY(icao::dataFileCheck(folder.path()));
-
-        fixtures::DataFolder other;
-        std::filesystem::create_directory(other.dataFile());
-        QVERIFY(!icao::dataFileCheck(other.path()));
-    }
-
-    void openRefusesWhatIsNoOrdinaryFile_data() {
+    // What stands at the data file path: the check says yes for an ordinary file only, and
+    // the reader, the lookups and the audit all refuse anything else with the same reason.
+    void onlyAnOrdinaryFileIsRead_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
+        QTest::newRow("ordinary file") << "file"
+                                       << "";
         QTest::newRow("missing") << "missing"
                                  << "cannot be opened (No such file or directory)";
         QTest::newRow("folder") << "folder"
@@ -181,34 +140,26 @@ class DataFileTest : public QObject {
         QTest::newRow("named pipe") << "pipe"
                                     << "is not an ordinary file";
     }
-    void openRefusesWhatIsNoOrdinaryFile() {
+    void onlyAnOrdinaryFileIsRead() {
         QFETCH(QString, kind);
         QFETCH(QString, reason);
         fixtures::DataFolder folder;
         const auto path = folder.dataFile();
-        if (kind == "folder") {
+        if (kind == "file") {
+            folder.write("A|EGLL|X|\n");
+        } else if (kind == "folder") {
             std::filesystem::create_directory(path);
         } else if (kind == "pipe") {
             QCOMPARE(::mkfifo(path.c_str(), 0600), 0);
         }
-        const auto file = DataFile::open(path);
-        QVERIFY(!file);
-        QCOMPARE(file.error().path, path);
-        QCOMPARE(QString::fromStdString(file.error().reason), reason);
-        QCOMPARE(icao::forEachItem(path, [](const icao::FileItem&) {}),
-                 std::optional(file.error()));
-    }
-
-    void failedReadIsReported() {
-        // Reading this file at its start fails with an I/O error, as a failing disk would.
-        fixtures::DataFolder folder;
-        std::filesystem::create_symlink("/proc/self/mem", folder.dataFile());
-        auto file = DataFile::open(folder.dataFile());
-        QVERIFY(file);
-        QVERIFY(!file->nextItem());
-        QCOMPARE(QString::fromStdString(file->error()->describe()),
-                 QString::fromStdString(folder.dataFile().string()) +
-                     ": cannot be read (Input/output error)");
+        QCOMPARE(icao::dataFileCheck(folder.path()), kind == "file");
+        const auto reasonOf = [](const auto& result) {
+            return result ? QString() : QString::fromStdString(result.error().reason);
+        };
+        QCOMPARE(reasonOf(DataFile::open(path)), reason);
+        QCOMPARE(reasonOf(icao::answerCode(U"EGLL", icao::KeyEntry::Pasted, path)), reason);
+        QCOMPARE(reasonOf(icao::answerName(U"X", icao::KeyEntry::Pasted, path)), reason);
+        QCOMPARE(reasonOf(icao::auditDataFile(path)), reason);
     }
 };
 

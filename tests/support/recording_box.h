@@ -21,8 +21,8 @@ inline bool isOpenHere(const std::filesystem::path& path) {
     return false;
 }
 
-// A box that writes every call into a transcript shared with its partner box, noting whether
-// the data file was open at the time of a lock or a write.
+// A box that notes every call in a transcript shared with its partner box, and whether the
+// data file was open at the time of a lock or a write.
 class RecordingBox final : public icao::Box {
   public:
     RecordingBox(QString name, QStringList& transcript, std::filesystem::path dataFile,
@@ -36,18 +36,20 @@ class RecordingBox final : public icao::Box {
     }
     void writeText(const icao::Text& text) override {
         text_ = fixtures::qstring(text);
-        transcript_.append("write " + name_ + fileState() + ": " + text_);
+        note(name_ + ": " + text_);
     }
     void lock() override {
         locked_ = true;
-        transcript_.append("lock " + name_ + fileState());
+        note("lock " + name_);
     }
 
     QString text() const { return text_; }
     bool locked() const { return locked_; }
 
   private:
-    QString fileState() const { return isOpenHere(dataFile_) ? " (file open)" : " (file closed)"; }
+    void note(const QString& call) {
+        transcript_.append(isOpenHere(dataFile_) ? call : call + " (file closed)");
+    }
 
     QString name_;
     QStringList& transcript_;

@@ -7,13 +7,13 @@
 #include "windows/program.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
 #include <memory>
 
 namespace fixtures {
@@ -21,8 +21,9 @@ namespace fixtures {
 inline const QByteArray kAirports = "L|EGLL|London Heathrow Airport|London|GB|LHR|\n"
                                     "L|LSZH|Zürich Airport|Zurich|CH|ZRH|\n"
                                     "M|EGNT|Newcastle Airport|Newcastle|GB|NCL|\n";
+inline const QColor kYellow(255, 255, 0);
 
-// What a modal message box showed before it was answered with its default button.
+// What a modal message box showed before it was answered.
 struct SeenMessageBox {
     QString title;
     QString text;
@@ -30,23 +31,20 @@ struct SeenMessageBox {
     QMessageBox::StandardButtons buttons;
 };
 
-// Watches for the next modal message box and answers it, as a user would, while the code
-// under test waits in the box's own event loop.
+// Answers the next modal message box with OK, as a user would, while the code under test
+// waits in the box's own event loop.
 class MessageBoxAnswerer {
   public:
     MessageBoxAnswerer() {
-        timer_.setInterval(10);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) {
-                return;
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seen_ = SeenMessageBox{box->windowTitle(), box->text(), box->icon(),
+                                       box->standardButtons()};
+                timer_.stop();
+                box->button(QMessageBox::Ok)->click();
             }
-            seen_ = SeenMessageBox{box->windowTitle(), box->text(), box->icon(),
-                                   box->standardButtons()};
-            timer_.stop();
-            box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
         });
-        timer_.start();
+        timer_.start(10);
     }
     const std::optional<SeenMessageBox>& seen() const { return seen_; }
 
@@ -64,11 +62,12 @@ template <class T> T* child(QWidget* window, const char* name) {
 }
 
 inline QRadioButton* option(frmMain* chooser, int index) {
-    const auto options = chooser->findChildren<QRadioButton*>("Option1");
-    const auto found = std::find_if(options.begin(), options.end(), [index](QRadioButton* o) {
-        return o->property("Index").toInt() == index;
-    });
-    return found == options.end() ? nullptr : *found;
+    for (auto* option : chooser->findChildren<QRadioButton*>("Option1")) {
+        if (option->property("Index").toInt() == index) {
+            return option;
+        }
+    }
+    return nullptr;
 }
 
 // Types text key by key, as a keyboard would; a letter beyond ASCII comes as an unnamed key.
@@ -83,6 +82,11 @@ inline void typeText(QWidget* widget, const QString& text) {
     }
 }
 
+inline void paste(QLineEdit* box, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keySequence(box, QKeySequence::Paste);
+}
+
 inline QColor background(const QLineEdit* box) {
     return box->palette().color(QPalette::Base);
 }
@@ -92,6 +96,27 @@ inline void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }
+
+inline void click(QWidget* window, const char* button) {
+    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+    settle();
+}
+
+inline bool anyWindowVisible() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A lookup window with its input and output boxes.
+struct Boxes {
+    QWidget* window;
+    QLineEdit* input;
+    QLineEdit* output;
+};
 
 // A program over a temporary data folder, fresh for each test.
 class ProgramFixture {
@@ -115,34 +140,28 @@ class ProgramFixture {
     // Starts the program and waits for the chooser to be active.
     frmMain* start() {
         program_->start();
-        if (auto* chooser = program_->chooser()) {
-            if (!QTest::qWaitForWindowActive(chooser)) {
-                qWarning("the chooser did not become active");
-            }
+        if (program_->chooser() && !QTest::qWaitForWindowActive(program_->chooser())) {
+            qWarning("the chooser did not become active");
         }
         return program_->chooser();
     }
 
-    // Starts the program and chooses a lookup window by clicking its option.
-    template <class Window> Window* open() {
+    // Chooses lookup window 1 or 2 by clicking its option, starting the program if need be.
+    Boxes open(int form) {
         frmMain* chooser = program_->chooser() ? program_->chooser() : start();
         // An option takes the focus, and so chooses, only in the active window.
         if (!QTest::qWaitForWindowActive(chooser)) {
             qWarning("the chooser did not become active");
         }
-        constexpr int index = std::is_same_v<Window, Form1> ? 0 : 1;
-        QTest::mouseClick(option(chooser, index), Qt::LeftButton);
+        QTest::mouseClick(option(chooser, form - 1), Qt::LeftButton);
         settle();
-        Window* window = nullptr;
-        if constexpr (index == 0) {
-            window = program_->form1();
-        } else {
-            window = program_->form2();
-        }
+        QWidget* window = form == 1 ? static_cast<QWidget*>(program_->form1())
+                                    : static_cast<QWidget*>(program_->form2());
         if (window && !QTest::qWaitForWindowActive(window)) {
             qWarning("the lookup window did not become active");
         }
-        return window;
+        return {window, child<QLineEdit>(window, form == 1 ? "Text1" : "Text3"),
+                child<QLineEdit>(window, form == 1 ? "Text2" : "Text4")};
     }
 
   private:
@@ -150,10 +169,5 @@ class ProgramFixture {
     std::unique_ptr<Program> program_;
     int quitRequests_ = 0;
 };
-
-inline bool anyWindowVisible() {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); });
-}
 
 } // namespace fixtures
