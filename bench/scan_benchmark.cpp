@@ -10,29 +10,25 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
+#include <fstream>
 #include <map>
-#include <unistd.h>
 
 namespace {
 
 std::size_t countLineEnds(const std::filesystem::path& path) {
-    const int descriptor = ::open(path.c_str(), O_RDONLY);
+    std::ifstream in(path, std::ios::binary);
+    // Unbuffered, so that each read goes straight from the page cache into the block.
+    in.rdbuf()->pubsetbuf(nullptr, 0);
     std::vector<char> block(64 * 1024);
     std::size_t lines = 0;
-    for (;;) {
-        const ssize_t count = ::read(descriptor, block.data(), block.size());
-        if (count <= 0) {
-            break;
-        }
+    while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) {
         const char* p = block.data();
-        const char* end = p + count;
+        const char* end = p + in.gcount();
         while (const void* hit = std::memchr(p, '\n', static_cast<std::size_t>(end - p))) {
             ++lines;
             p = static_cast<const char*>(hit) + 1;
         }
     }
-    ::close(descriptor);
     return lines;
 }
 
@@ -85,9 +81,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
+        // With repetitions, their median stands for each scan.
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-                seconds_[run.benchmark_name()] = run.real_accumulated_time / run.iterations;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if ((run.run_type == Run::RT_Iteration || median) && !run.error_occurred) {
+                seconds_[run.run_name.str()] =
+                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
             }
         }
     }

@@ -23,6 +23,9 @@ bool sse2Allowed() {
 
 bool avx2Allowed() {
 #if defined(ICAO_SIMD_X86)
+    // Asked while static objects are made, perhaps before the runtime has looked at the
+    // processor itself.
+    __builtin_cpu_init();
     return sse2Allowed() && __builtin_cpu_supports("avx2");
 #else
     return false;

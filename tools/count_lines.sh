@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Counts the non-blank, non-comment lines of the program's C++ (lookup/, search/, windows/,
+# cli/, app/) and of the tests (tests/, fuzz harness included), and prints their ratio, which
+# this project keeps between a quarter and about a third.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+count() {
+    git ls-files -co --exclude-standard -- "$@" | xargs -r cat | grep -v '^\s*$' |
+        grep -cv '^\s*//'
+}
+code=$(count 'lookup/*.cpp' 'lookup/*.h' 'search/*.cpp' 'search/*.h' 'windows/*.cpp' \
+    'windows/*.h' 'cli/*.cpp' 'cli/*.h' 'app/*.cpp' 'app/*.h')
+tests=$(count 'tests/*.cpp' 'tests/*.h')
+awk -v code="$code" -v tests="$tests" \
+    'BEGIN { printf "code %d lines, tests %d lines, tests/code %.2f\n", code, tests, tests / code }'
