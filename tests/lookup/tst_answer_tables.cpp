@@ -75,12 +75,6 @@ class AnswerTablesTest : public QObject {
         QVERIFY(found > 10);
         QVERIFY(found < 2 * (kCodes.size() + kNames.size()) - 10);
     }
-
-    void missingFileIsAnError() {
-        fixtures::DataFolder folder;
-        QVERIFY(!icao::CodeAnswers::load(folder.dataFile()));
-        QVERIFY(!icao::NameAnswers::load(folder.dataFile()));
-    }
 };
 
 QTEST_GUILESS_MAIN(AnswerTablesTest)
