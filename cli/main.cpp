@@ -69,9 +69,9 @@ int find(const Arguments& arguments, const std::filesystem::path& dataFile) {
     // Suggestions go beside machine-readable output, not into it.
     std::ostream& suggestions = arguments.format == icao::FindFormat::Text ? std::cout : std::cerr;
     if (hits.empty()) {
-        suggestions << "no airport matches \"" << arguments.key << "\"\n"
-                    << icao::formatSuggestions(result->suggestions);
+        suggestions << "no airport matches \"" << arguments.key << "\"\n";
     }
+    suggestions << icao::formatSuggestions(result->suggestions);
     return exitFor(!hits.empty());
 }
 

@@ -2,17 +2,52 @@
 
 #include "lookup/text_views.h"
 
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+
 namespace icao {
+
+std::string_view kindName(char32_t marker) {
+    static constexpr std::array<std::string_view, kKindMarkers.size()> kNames = {
+        "large airport", "medium airport", "small airport", "seaplane base",
+        "heliport",      "balloonport",    "closed"};
+    const std::size_t rank = sizeRank(marker);
+    return rank < kNames.size() ? kNames[rank] : std::string_view();
+}
+
+std::optional<double> numberOf(std::u32string_view field) {
+    std::string ascii;
+    for (const char32_t character : field) {
+        if (character >= 0x80) {
+            return std::nullopt;
+        }
+        ascii.push_back(static_cast<char>(character));
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (ascii.empty() || error != std::errc() || end != ascii.data() + ascii.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
 
 AirportRecord AirportRecord::fromItem(const Text& item, std::size_t line) {
     std::vector<Text> fields = splitFields(item);
-    fields.resize(std::max<std::size_t>(fields.size(), 6));
+    fields.resize(std::max(fields.size(), kRecordFields));
     return AirportRecord{line,
+                         std::move(fields[0]),
                          std::move(fields[1]),
                          std::move(fields[2]),
                          std::move(fields[3]),
                          std::move(fields[4]),
-                         std::move(fields[5])};
+                         std::move(fields[5]),
+                         std::move(fields[6]),
+                         std::move(fields[7]),
+                         std::move(fields[8]),
+                         std::move(fields[9])};
 }
 
 } // namespace icao

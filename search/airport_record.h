@@ -3,20 +3,68 @@
 #include "lookup/text.h"
 
 #include <cstddef>
+#include <optional>
+#include <string_view>
 
 namespace icao {
 
-// An item read as an airport record, field by field: marker|code|name|municipality|country|
-// IATA|. Missing fields are empty.
+// The fields of an airport record, numbered as they stand: marker|code|name|municipality|
+// country|IATA|latitude|longitude|elevation|keywords|.
+enum class RecordField : std::size_t {
+    Marker,
+    Code,
+    Name,
+    Municipality,
+    Country,
+    Iata,
+    Latitude,
+    Longitude,
+    Elevation,
+    Keywords,
+};
+inline constexpr std::size_t kRecordFields = static_cast<std::size_t>(RecordField::Keywords) + 1;
+
+// The kinds of airfield, largest first, as their markers name them.
+inline constexpr std::string_view kKindMarkers = "LMSWHBC";
+
+// The place of the marker's kind in kKindMarkers; past its end for a marker of no kind.
+inline std::size_t sizeRank(char32_t marker) {
+    const std::size_t rank =
+        marker < 0x80 ? kKindMarkers.find(static_cast<char>(marker)) : std::string_view::npos;
+    return rank == std::string_view::npos ? kKindMarkers.size() : rank;
+}
+
+// The size of the airfield an item's raw bytes hold, as sizeRank tells it from the marker.
+inline std::size_t sizeRankOfItem(std::string_view item) {
+    const bool oneCharacter = item.size() == 1 || (item.size() > 1 && item[1] == '|');
+    return oneCharacter ? sizeRank(static_cast<unsigned char>(item[0])) : kKindMarkers.size();
+}
+
+// The kind of airfield a marker names ("large airport", "heliport", ...); empty for another.
+std::string_view kindName(char32_t marker);
+
+// Decimal degrees or feet as a record holds them; none where the field is not a number.
+std::optional<double> numberOf(std::u32string_view field);
+
+// An item read as an airport record, field by field. Missing fields are empty.
 struct AirportRecord {
     std::size_t line = 0;
+    Text marker;
     Text code;
     Text name;
     Text municipality;
     Text country;
     Text iata;
+    Text latitude;
+    Text longitude;
+    Text elevation;
+    Text keywords;
 
     static AirportRecord fromItem(const Text& item, std::size_t line);
+
+    std::size_t size() const {
+        return marker.size() == 1 ? sizeRank(marker[0]) : kKindMarkers.size();
+    }
 };
 
 } // namespace icao

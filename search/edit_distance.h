@@ -9,7 +9,8 @@
 
 namespace icao {
 
-// Edit distance, counted in characters, from one folded word to many others. A word of up to
+// Edit distance, counted in characters, from one folded word to many others; a swap of two
+// neighbouring characters counts as one edit (optimal string alignment). A word of up to
 // 64 ASCII characters is compared with ASCII words by bit-parallel rows, which keeps a pass
 // over every word of a large file short; other words are compared character by character.
 class WordDistance {
@@ -27,7 +28,8 @@ class WordDistance {
     bool bitParallel_ = false;
     // For each ASCII character, the positions of the word that hold it.
     std::array<std::uint64_t, 128> positions_{};
-    std::vector<std::size_t> row_;
+    // Three rows of the table, for words that are not compared bit-parallel.
+    std::vector<std::size_t> rows_;
 };
 
 } // namespace icao

@@ -60,8 +60,8 @@ std::optional<FindRank> rankOf(const FoldedFields& fields, const FoldedQuery& qu
             return FindRank::WordStarts;
         }
     }
-    for (std::string_view field :
-         {fields.code, fields.name, fields.municipality, fields.country, fields.iata}) {
+    for (std::string_view field : {fields.code, fields.name, fields.municipality, fields.country,
+                                   fields.iata, fields.keywords}) {
         if (field.find(query.text) != std::string_view::npos) {
             return FindRank::Substring;
         }
@@ -80,29 +80,32 @@ void foldItem(std::string_view bytes, TextFolder& folder, std::string& out) {
     }
 }
 
-// Ranks a folded record and keeps it when the list can show it.
+// Ranks a folded record of this size and keeps it when the list can show it; yields whether
+// it is a hit at all.
 template <class MakeRecord>
-void rank(std::string_view folded, const FoldedQuery& query, const NeedleSearch& needle,
-          HitCollector& hits, MakeRecord record) {
+bool rank(std::string_view folded, std::size_t size, const FoldedQuery& query,
+          const NeedleSearch& needle, HitCollector& hits, MakeRecord record) {
     if (!needle.isIn(folded)) {
-        return;
+        return false;
     }
     const auto rank = rankOf(fieldsOf(folded), query);
-    if (rank && hits.wants(*rank)) {
-        hits.add(*rank, record());
+    if (rank && hits.wants(*rank, size)) {
+        hits.add({*rank, size, record()});
     }
+    return rank.has_value();
 }
 
-// Weighs a folded record that its letter pairs let through as a suggestion.
+// Weighs a folded record that is no hit as a suggestion.
 template <class MakeRecord>
-void suggest(std::string_view folded, Suggester& suggester, MakeRecord record) {
+void suggest(std::string_view folded, std::size_t size, Suggester& suggester, MakeRecord record) {
     const auto distance = suggester.distanceOf(fieldsOf(folded));
-    if (distance && suggester.wouldKeep(*distance)) {
-        suggester.keep(*distance, record());
+    if (distance && suggester.wouldKeep(*distance, size)) {
+        suggester.keep(*distance, size, record());
     }
 }
 
-// What one chunk of items yields: its hits, and its suggestions while nothing matched.
+// What one chunk of items yields: its hits, and its suggestions while nothing matched better
+// than a substring.
 struct ChunkFind {
     HitCollector hits;
     Suggester suggester;
@@ -129,8 +132,8 @@ class ChunkSearch {
     const std::uint64_t needlePairs_;
     const NeedleSearch needle_;
     std::array<Worker, 2> workers_;
-    // Once any chunk has a hit, no record anywhere can be a suggestion.
-    std::atomic<bool> anyHit_ = false;
+    // Once any chunk has a strong hit, no record anywhere can be a suggestion.
+    std::atomic<bool> anyStrongHit_ = false;
 };
 
 ChunkFind ChunkSearch::operator()(const ItemChunk& chunk, std::size_t worker) {
@@ -140,10 +143,12 @@ ChunkFind ChunkSearch::operator()(const ItemChunk& chunk, std::size_t worker) {
     TextFolder& folder = workers_[worker].folder;
     std::string& folded = workers_[worker].folded;
     std::size_t next = 0;
-    // Until something matches, every record may be a suggestion, so that a find that matches
-    // nothing still reads each record once. An item's letter pairs tell first whether it may
-    // hold the needle or a near word: an ASCII item's as it stands, any other's once folded.
-    for (; next < chunk.items.size() && hits.empty() && !anyHit_.load(std::memory_order_relaxed);
+    // Until something matches better than a substring, every record that is no hit may be a
+    // suggestion, so that a find that matches nothing still reads each record once. An item's
+    // letter pairs tell first whether it may hold the needle or a near word: an ASCII item's as it
+    // stands, any other's once folded.
+    for (; next < chunk.items.size() && !hits.strong() &&
+           !anyStrongHit_.load(std::memory_order_relaxed);
          ++next) {
         const ItemChunk::Item& entry = chunk.items[next];
         const std::string_view item = chunk.bytesOf(entry);
@@ -158,15 +163,14 @@ ChunkFind ChunkSearch::operator()(const ItemChunk& chunk, std::size_t worker) {
             continue;
         }
         foldItem(item, folder, folded);
-        if (mayHold) {
-            rank(folded, query_, needle_, hits, record);
-        }
-        if (hits.empty() && mayBeNear) {
-            suggest(folded, suggester, record);
+        const std::size_t size = sizeRankOfItem(item);
+        const bool hit = mayHold && rank(folded, size, query_, needle_, hits, record);
+        if (!hit && !hits.strong() && mayBeNear) {
+            suggest(folded, size, suggester, record);
         }
     }
-    if (!hits.empty()) {
-        anyHit_.store(true, std::memory_order_relaxed);
+    if (hits.strong()) {
+        anyStrongHit_.store(true, std::memory_order_relaxed);
     }
     for (; next < chunk.items.size(); ++next) {
         const ItemChunk::Item& entry = chunk.items[next];
@@ -175,19 +179,20 @@ ChunkFind ChunkSearch::operator()(const ItemChunk& chunk, std::size_t worker) {
             continue;
         }
         const auto record = [&] { return AirportRecord::fromItem(decodeText(item), entry.line); };
-        const bool codesOnly = hits.cutoff() <= static_cast<std::size_t>(FindRank::WholeWords);
+        const std::size_t size = sizeRankOfItem(item);
+        const bool codesOnly = !hits.wantsAny(FindRank::WholeWords);
         const FoldedFields raw = codesOnly ? fieldsOf(item) : FoldedFields{};
         if (codesOnly && isAscii(raw.code) && isAscii(raw.iata)) {
             // Once word hits fill the list, only the codes can still bring a hit to it; ASCII
             // codes fold by lowering, whatever the rest of the item holds.
             const auto rank = codeRankOf(raw.code, raw.iata, query_);
-            if (rank && hits.wants(*rank)) {
-                hits.add(*rank, record());
+            if (rank && hits.wants(*rank, size)) {
+                hits.add({*rank, size, record()});
             }
             continue;
         }
         foldItem(item, folder, folded);
-        rank(folded, query_, needle_, hits, record);
+        rank(folded, size, query_, needle_, hits, record);
     }
     return result;
 }
@@ -215,10 +220,10 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
         whole.hits.append(std::move(later->hits));
         whole.suggester.append(std::move(later->suggester));
     }
-    result.hits = whole.hits.finish();
-    if (result.hits.empty()) {
+    if (!whole.hits.strong()) {
         result.suggestions = whole.suggester.finish();
     }
+    result.hits = whole.hits.finish();
     return result;
 }
 
@@ -257,20 +262,24 @@ FindResult AirportIndex::find(const Text& text, std::size_t limit) {
     }
     HitCollector hits(limit);
     const NeedleSearch needle(query.mustHold);
+    std::vector<bool> isHit;
     for (const Records::Entry& entry : records_->entries) {
-        rank(entry.folded, query, needle, hits, [&entry] { return entry.record; });
+        isHit.push_back(rank(entry.folded, entry.record.size(), query, needle, hits,
+                             [&entry] { return entry.record; }));
     }
-    result.hits = hits.finish();
-    if (result.hits.empty()) {
+    if (!hits.strong()) {
         const LetterPairs pairs(Suggester::wordsOf(query));
         Suggester suggester(query, pairs);
-        for (const Records::Entry& entry : records_->entries) {
-            if (suggester.mayBeNear(pairs.in(entry.folded).pairs)) {
-                suggest(entry.folded, suggester, [&entry] { return entry.record; });
+        for (std::size_t i = 0; i < records_->entries.size(); ++i) {
+            const Records::Entry& entry = records_->entries[i];
+            if (!isHit[i] && suggester.mayBeNear(pairs.in(entry.folded).pairs)) {
+                suggest(entry.folded, entry.record.size(), suggester,
+                        [&entry] { return entry.record; });
             }
         }
         result.suggestions = suggester.finish();
     }
+    result.hits = hits.finish();
     return result;
 }
 

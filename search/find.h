@@ -25,13 +25,16 @@ inline constexpr std::size_t kRankCount = static_cast<std::size_t>(FindRank::Sub
 
 struct FindHit {
     FindRank rank;
+    // The airfield's size, its place in kKindMarkers: larger ones come first within a rank.
+    std::size_t size;
     AirportRecord record;
 };
 
 struct FindResult {
-    // Best first, file order within a rank.
+    // Best first; within a rank larger airfields first, then file order.
     std::vector<FindHit> hits;
-    // When nothing matched: up to three records within a small edit distance of the query.
+    // When nothing matched better than a substring: up to three other records within a small
+    // edit distance of the query.
     std::vector<AirportRecord> suggestions;
 };
 

@@ -2,50 +2,60 @@
 
 #include "search/find.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
-#include <iterator>
 #include <vector>
 
 namespace icao {
 
-// Keeps what the final list can show: every code hit, and the first `limit` of each rank.
+// Keeps what the final list can show: every code hit, and of each other rank the first
+// `limit` in list order, larger airfields first and file order among equals. Hits come in file
+// order.
 class HitCollector {
   public:
     explicit HitCollector(std::size_t limit) : limit_(limit) {}
 
-    // The first rank whose further hits can no longer be shown: the hits kept below the code
-    // ranks fill the limit up to and including it. Past the last rank when none is full.
-    std::size_t cutoff() const {
-        std::size_t kept = 0;
-        for (std::size_t rank = kFirstCutRank; rank < byRank_.size(); ++rank) {
-            kept += byRank_[rank].size();
-            if (kept >= limit_) {
-                return rank;
-            }
+    // Whether a hit of this rank, of an airfield of this size (its place in kKindMarkers), could
+    // still be shown.
+    bool wants(FindRank rank, std::size_t size) const {
+        if (isCodeRank(rank)) {
+            return true;
         }
-        return byRank_.size();
+        std::size_t room = limit_;
+        for (std::size_t r = kFirstCutRank; r < static_cast<std::size_t>(rank); ++r) {
+            room -= std::min(room, byRank_[r].size());
+        }
+        const auto& same = byRank_[static_cast<std::size_t>(rank)];
+        // Coming later in the file, it must be strictly larger than the last one shown.
+        return room > same.size() || (room > 0 && size < same[room - 1].size);
     }
 
-    // Whether a hit of this rank could still be shown.
-    bool wants(FindRank rank) const {
-        return isCodeRank(rank) || static_cast<std::size_t>(rank) < cutoff();
+    // Whether any hit of this rank or a later one could still be shown.
+    bool wantsAny(FindRank rank) const { return wants(rank, 0); }
+
+    void add(FindHit hit) {
+        auto& same = byRank_[static_cast<std::size_t>(hit.rank)];
+        const auto place = std::upper_bound(
+            same.begin(), same.end(), hit.size,
+            [](std::size_t size, const FindHit& kept) { return size < kept.size; });
+        same.insert(place, std::move(hit));
+        strong_ = strong_ || same.back().rank < FindRank::Substring;
+        if (!isCodeRank(same.back().rank) && same.size() > limit_) {
+            same.pop_back();
+        }
     }
 
-    void add(FindRank rank, AirportRecord record) {
-        byRank_[static_cast<std::size_t>(rank)].push_back({rank, std::move(record)});
-        empty_ = false;
-    }
-
-    bool empty() const { return empty_; }
+    // Whether a hit better than a mere substring came: then no record is a suggestion.
+    bool strong() const { return strong_; }
 
     // Takes the hits of the records that follow this collector's in the file.
     void append(HitCollector&& later) {
-        for (std::size_t rank = 0; rank < byRank_.size(); ++rank) {
-            std::move(later.byRank_[rank].begin(), later.byRank_[rank].end(),
-                      std::back_inserter(byRank_[rank]));
+        for (auto& rank : later.byRank_) {
+            for (FindHit& hit : rank) {
+                add(std::move(hit));
+            }
         }
-        empty_ = empty_ && later.empty_;
     }
 
     // Code hits come first and all stay; the other ranks fill what the limit leaves.
@@ -61,16 +71,16 @@ class HitCollector {
         return hits;
     }
 
+  private:
     static constexpr std::size_t kFirstCutRank = static_cast<std::size_t>(FindRank::IcaoPrefix);
 
-  private:
     static bool isCodeRank(FindRank rank) {
         return rank == FindRank::IcaoCode || rank == FindRank::IataCode;
     }
 
     std::size_t limit_;
     std::array<std::vector<FindHit>, kRankCount> byRank_;
-    bool empty_ = true;
+    bool strong_ = false;
 };
 
 } // namespace icao

@@ -10,7 +10,7 @@ NearWordFilter::NearWordFilter(std::string_view word, std::size_t bound, const L
             places_.push_back(bit);
         }
     }
-    needed_ = places_.size() > 2 * bound ? places_.size() - 2 * bound : 0;
+    needed_ = places_.size() > 3 * bound ? places_.size() - 3 * bound : 0;
 }
 
 bool NearWordFilter::mayHold(std::uint64_t foundPairs) const {

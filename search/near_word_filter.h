@@ -10,8 +10,9 @@
 namespace icao {
 
 // Tells, from the letter pairs a text holds, whether it can hold a word within a few edits of
-// a folded word. Each edit spoils at most two of the word's pair places, so a near word keeps
-// all but 2 * bound of them, and the text holds those.
+// a folded word. Each edit spoils at most three of the word's pair places (a swap of two
+// letters, the pairs on either side and their own), so a near word keeps all but 3 * bound
+// of them, and the text holds those.
 class NearWordFilter {
   public:
     // pairs holds those of the word; mayHold is given the bits it finds.

@@ -34,8 +34,8 @@ FoldedQuery prepareQuery(const Text& query, TextFolder& folder) {
 }
 
 FoldedFields fieldsOf(std::string_view folded) {
-    // Where the first six separators stand; a missing one stands past the end.
-    std::array<std::size_t, 6> separators;
+    // Where the separators that close each field stand; a missing one stands past the end.
+    std::array<std::size_t, kRecordFields> separators;
     separators.fill(folded.size());
     std::size_t found = 0;
     std::size_t i = 0;
@@ -60,7 +60,9 @@ FoldedFields fieldsOf(std::string_view folded) {
         const std::size_t start = std::min(separators[k - 1] + 1, folded.size());
         return folded.substr(start, separators[k] - start);
     };
-    return {field(1), field(2), field(3), field(4), field(5)};
+    using enum RecordField;
+    const auto at = [&](RecordField which) { return field(static_cast<std::size_t>(which)); };
+    return {at(Code), at(Name), at(Municipality), at(Country), at(Iata), at(Keywords)};
 }
 
 } // namespace icao

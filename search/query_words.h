@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/airport_record.h"
 #include "search/folding.h"
 
 #include <array>
@@ -60,13 +61,16 @@ struct FoldedFields {
     std::string_view municipality;
     std::string_view country;
     std::string_view iata;
+    std::string_view keywords;
 };
 
 FoldedFields fieldsOf(std::string_view folded);
 
-// Calls visit with each word of the name and then of the municipality until it yields true.
+// Calls visit with each word of the name, then of the municipality, then of the keywords (the
+// alternate and local names), until it yields true.
 template <class Visit> bool anyPlaceWord(const FoldedFields& fields, Visit visit) {
-    return anyWord(fields.name, visit) || anyWord(fields.municipality, visit);
+    return anyWord(fields.name, visit) || anyWord(fields.municipality, visit) ||
+           anyWord(fields.keywords, visit);
 }
 
 } // namespace icao

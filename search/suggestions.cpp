@@ -11,7 +11,7 @@ std::vector<std::string> Suggester::wordsOf(const FoldedQuery& query) {
 Suggester::Suggester(const FoldedQuery& query, const LetterPairs& pairs) {
     for (const std::string& word : wordsOf(query)) {
         const std::size_t bound = decodeText(word).size() <= 5 ? 1 : 2;
-        words_.push_back({WordDistance(word), NearWordFilter(word, bound, pairs), bound});
+        words_.push_back({word, WordDistance(word), NearWordFilter(word, bound, pairs), bound});
     }
 }
 
@@ -22,46 +22,67 @@ bool Suggester::mayBeNear(std::uint64_t foundPairs) const {
 
 std::optional<std::size_t> Suggester::distanceOf(const FoldedFields& fields) {
     std::size_t total = 0;
+    bool sameLetters = true;
     for (Word& word : words_) {
-        std::size_t best = word.distance.to(fields.code, word.bound);
-        anyPlaceWord(fields, [&](std::string_view place) {
-            best = std::min(best, word.distance.to(place, word.bound));
+        std::size_t best = word.bound + 1;
+        bool bestSameLetters = false;
+        const auto weigh = [&](std::string_view other) {
+            const std::size_t distance = word.distance.to(other, word.bound);
+            const bool same =
+                distance <= word.bound &&
+                std::is_permutation(word.text.begin(), word.text.end(), other.begin(), other.end());
+            if (distance < best) {
+                best = distance;
+                bestSameLetters = same;
+            } else if (distance == best && same) {
+                bestSameLetters = true;
+            }
             return best == 0;
-        });
+        };
+        for (const std::string_view code : {fields.code, fields.iata}) {
+            // An empty code is near no word: a record of empty fields is no suggestion.
+            if (!code.empty()) {
+                weigh(code);
+            }
+        }
+        anyPlaceWord(fields, weigh);
         if (best > word.bound) {
             return std::nullopt;
         }
         total += best;
+        sameLetters = sameLetters && bestSameLetters;
     }
-    return total;
+    return 2 * total + (sameLetters ? 0 : 1);
 }
 
-bool Suggester::wouldKeep(std::size_t distance) const {
-    return best_.size() < kSuggestions || distance < best_.back().first;
+bool Suggester::wouldKeep(std::size_t distance, std::size_t size) const {
+    return best_.size() < kSuggestions ||
+           std::pair(distance, size) < std::pair(best_.back().distance, best_.back().size);
 }
 
-void Suggester::keep(std::size_t distance, AirportRecord record) {
-    const auto place =
-        std::upper_bound(best_.begin(), best_.end(), distance,
-                         [](std::size_t d, const auto& entry) { return d < entry.first; });
-    best_.insert(place, {distance, std::move(record)});
+void Suggester::keep(std::size_t distance, std::size_t size, AirportRecord record) {
+    const auto place = std::upper_bound(best_.begin(), best_.end(), std::pair(distance, size),
+                                        [](const auto& key, const Kept& kept) {
+                                            return key < std::pair(kept.distance, kept.size);
+                                        });
+    best_.insert(place, {distance, size, std::move(record)});
     if (best_.size() > kSuggestions) {
         best_.pop_back();
     }
 }
 
 void Suggester::append(Suggester&& later) {
-    for (auto& [distance, record] : later.best_) {
-        if (wouldKeep(distance)) {
-            keep(distance, std::move(record));
+    for (Kept& kept : later.best_) {
+        if (wouldKeep(kept.distance, kept.size)) {
+            keep(kept.distance, kept.size, std::move(kept.record));
         }
     }
 }
 
 std::vector<AirportRecord> Suggester::finish() {
     std::vector<AirportRecord> records;
-    for (auto& entry : best_) {
-        records.push_back(std::move(entry.second));
+    for (Kept& kept : best_) {
+        records.push_back(std::move(kept.record));
     }
     return records;
 }

@@ -12,7 +12,9 @@
 namespace icao {
 
 // Picks up to three records within a small edit distance of each query word: one edit for
-// words of up to five characters, two beyond. Closest first, file order among equals.
+// words of up to five characters, two beyond. Closest first (at the same distance, words that
+// keep the query's letters, as a swap does, before others), then larger airfields, then file
+// order.
 class Suggester {
   public:
     // The words a record is weighed by: the query's words, or its whole text when it has none.
@@ -25,14 +27,16 @@ class Suggester {
     // every query word; far cheaper than distanceOf.
     bool mayBeNear(std::uint64_t foundPairs) const;
 
-    // The record's summed distance over the query words, or none when a word has no code or
-    // place word near enough.
+    // How far the record is from the query, as twice its summed distance over the query words,
+    // plus one unless each word's nearest has the word's own letters; none when a word has no
+    // code, IATA code or place word near enough.
     std::optional<std::size_t> distanceOf(const FoldedFields& fields);
 
-    // Whether a record at this distance would be among the closest so far; only then is it
-    // worth making the record for keep.
-    bool wouldKeep(std::size_t distance) const;
-    void keep(std::size_t distance, AirportRecord record);
+    // Whether a record at this distance, of an airfield of this size (its place in
+    // kKindMarkers), would be among the closest so far; only then is it worth making the
+    // record for keep. Records come in file order.
+    bool wouldKeep(std::size_t distance, std::size_t size) const;
+    void keep(std::size_t distance, std::size_t size, AirportRecord record);
 
     // Takes the suggestions of the records that follow this suggester's in the file.
     void append(Suggester&& later);
@@ -41,13 +45,19 @@ class Suggester {
 
   private:
     struct Word {
+        std::string text;
         WordDistance distance;
         NearWordFilter filter;
         std::size_t bound;
     };
     static constexpr std::size_t kSuggestions = 3;
     std::vector<Word> words_;
-    std::vector<std::pair<std::size_t, AirportRecord>> best_;
+    struct Kept {
+        std::size_t distance;
+        std::size_t size;
+        AirportRecord record;
+    };
+    std::vector<Kept> best_;
 };
 
 } // namespace icao

@@ -8,14 +8,21 @@
 
 namespace {
 
-const QByteArray kAirports = "L|EGLL|London Heathrow Airport|London|GB|LHR|\n"
+const QByteArray kAirports = "H|EGLW|London Heliport|London|GB||51.47|-0.18|18||\n"
+                             "L|EGLL|London Heathrow Airport|London|GB|LHR|51.47|-0.46|83|"
+                             "LON / Londres|\n"
                              "M|EGLC|London City Airport|London|GB|LCY|\n"
                              "L|LSZH|Zürich Airport|Zurich|CH|ZRH|\n"
                              "M|LHRX|Test Field|Nowhere|XX||\n"
                              "M|EGAE|Londonderry Eglinton Airport|Derry|GB|LDY|\n"
                              "M|KNLX|Newlondon Strip|Newlondon|US||\n"
                              "M|EKRN|Bornholm Airport|Rønne|DK|RNN|\n"
-                             "M|LSZR|St. Gallen Z\xFCrich-Altenrhein|Altenrhein|CH|ACH|\n";
+                             "M|LSZR|St. Gallen Z\xFCrich-Altenrhein|Altenrhein|CH|ACH|\n"
+                             "L|EDDM|Munich Airport|Munich|DE|MUC|48.35|11.79|1487|"
+                             "Flughafen München Franz Josef Strauß|\n"
+                             "S|EDBX|Gorlitz Airfield|Gorlitz|DE||\n"
+                             "L|AADB|Alpha Airport|Alpha|XX|DBB|\n"
+                             "L|OMDB|Dubai International Airport|Dubai|AE|DXB|\n";
 
 // Hits as CODE:RANK, ranks numbered from 0 (exact ICAO code) to 5 (substring), then
 // suggestions as ~CODE.
@@ -69,10 +76,11 @@ class FindTest : public QObject {
         QTest::newRow("exact ICAO code") << "egll" << QStringList{"EGLL:0"};
         QTest::newRow("exact IATA code before ICAO prefix")
             << "LHR" << QStringList{"EGLL:1", "LHRX:2"};
-        QTest::newRow("ICAO prefix in file order")
-            << "EG" << QStringList{"EGLL:2", "EGLC:2", "EGAE:2"};
-        QTest::newRow("whole words, then word starts, then substrings")
-            << "london" << QStringList{"EGLL:3", "EGLC:3", "EGAE:4", "KNLX:5"};
+        QTest::newRow("ICAO prefix, larger airfields first, then file order")
+            << "EG" << QStringList{"EGLL:2", "EGLC:2", "EGAE:2", "EGLW:2"};
+        QTest::newRow("whole words, larger airfields first, then word starts, then substrings")
+            << "london" << QStringList{"EGLL:3", "EGLC:3", "EGLW:3", "EGAE:4", "KNLX:5"};
+        QTest::newRow("keywords count") << "münchen" << QStringList{"EDDM:3"};
         QTest::newRow("every word must match") << "london heathrow" << QStringList{"EGLL:3"};
         QTest::newRow("municipality words count") << "derry" << QStringList{"EGAE:3"};
         QTest::newRow("word starts") << "lond heath" << QStringList{"EGLL:4"};
@@ -81,7 +89,10 @@ class FindTest : public QObject {
         QTest::newRow("letter without decomposition") << "ronne" << QStringList{"EKRN:3"};
         QTest::newRow("substring in the country") << "dk" << QStringList{"EKRN:5"};
         QTest::newRow("blanks around and inside") << "  london   city " << QStringList{"EGLC:3"};
-        QTest::newRow("code with one wrong letter") << "EGLX" << QStringList{"~EGLL", "~EGLC"};
+        QTest::newRow("code with one wrong letter")
+            << "EGLX" << QStringList{"~EGLL", "~EGLC", "~EGLW"};
+        QTest::newRow("swapped letters come before other edits, beside a substring hit")
+            << "dbx" << QStringList{"EDBX:5", "~OMDB", "~AADB"};
         QTest::newRow("name word with a typo") << "heathroe" << QStringList{"~EGLL"};
         QTest::newRow("two typos in a long word") << "londnderr" << QStringList{"~EGAE"};
         QTest::newRow("accented typo") << "zürjch" << QStringList{"~LSZH", "~LSZR"};
