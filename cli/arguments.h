@@ -1,26 +1,28 @@
 #pragma once
 
-#include "cli/find_output.h"
-#include "search/find.h"
-
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
+enum class Format { Text, Tsv, Json };
+
 // What the command line of icao asks for.
 struct Arguments {
-    enum class Command { Help, Version, Code, Name, Find, Check };
+    enum class Command { Help, Version, Code, Name, Find, Check, Dist, Near };
     Command command = Command::Help;
-    // The key or find text; "-" reads keys from standard input, one per line.
-    std::string key;
+    // The keys after the command: one KEY, TEXT or ORIGIN, or the CODEs of a route; a single
+    // "-" reads them from standard input, one per line.
+    std::vector<std::string> keys;
     bool raw = false;
     std::optional<std::string> file;
-    std::size_t limit = icao::kDefaultFindLimit;
-    icao::FindFormat format = icao::FindFormat::Text;
+    std::size_t limit = 10;
+    Format format = Format::Text;
+    // The kinds of airfield near lists, as their markers; every kind when empty.
+    std::string kinds;
 
-    bool batch() const { return key == "-"; }
+    bool batch() const { return keys.size() == 1 && keys.front() == "-"; }
 };
 
 struct UsageError {

@@ -2,10 +2,6 @@
 
 #include "lookup/data_file.h"
 
-#include <QDateTime>
-#include <QFileInfo>
-#include <QString>
-
 namespace icao {
 
 Expected<DataFileSummary> summarizeDataFile(const std::filesystem::path& dataFile) {
@@ -16,13 +12,6 @@ Expected<DataFileSummary> summarizeDataFile(const std::filesystem::path& dataFil
     if (error) {
         return *error;
     }
-    const QDateTime modified = QFileInfo(QString::fromStdU32String(dataFile.u32string()))
-                                   .fileTime(QFileDevice::FileModificationTime);
-    if (!modified.isValid()) {
-        return FileError{dataFile, "cannot be examined"};
-    }
-    summary.modified =
-        modified.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss 'UTC'")).toStdString();
     return summary;
 }
 

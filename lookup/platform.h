@@ -46,6 +46,10 @@ class ReadOnlyFile {
 // The running program's executable, as the system names it; empty where it cannot.
 std::filesystem::path executablePath();
 
+// A write to a closed pipe fails with an error the program reports, instead of ending the
+// process without a word.
+void reportBrokenPipes();
+
 // The cores this process may run on, which an affinity mask can make fewer than the
 // machine's; at least 1.
 std::size_t usableCores();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sched.h>
@@ -77,6 +78,10 @@ std::filesystem::path executablePath() {
     std::error_code error;
     auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::filesystem::path() : executable;
+}
+
+void reportBrokenPipes() {
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 std::size_t usableCores() {

@@ -34,6 +34,12 @@ std::optional<double> numberOf(std::u32string_view field) {
     return value;
 }
 
+std::optional<Place> AirportRecord::place() const {
+    const auto north = numberOf(latitude);
+    const auto east = numberOf(longitude);
+    return north && east ? placeOf(*north, *east) : std::nullopt;
+}
+
 AirportRecord AirportRecord::fromItem(const Text& item, std::size_t line) {
     std::vector<Text> fields = splitFields(item);
     fields.resize(std::max(fields.size(), kRecordFields));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lookup/text.h"
+#include "search/geo.h"
 
 #include <cstddef>
 #include <optional>
@@ -61,6 +62,9 @@ struct AirportRecord {
     Text keywords;
 
     static AirportRecord fromItem(const Text& item, std::size_t line);
+
+    // Where the airfield lies; none when the record holds no valid coordinates.
+    std::optional<Place> place() const;
 
     std::size_t size() const {
         return marker.size() == 1 ? sizeRank(marker[0]) : kKindMarkers.size();

@@ -40,8 +40,13 @@ struct FindResult {
 
 inline constexpr std::size_t kDefaultFindLimit = 10;
 
-// Searches every record of the data file for text, ignoring letter case and accents. At most
-// limit hits are kept, beyond those whose ICAO or IATA code is the query.
+// The most characters of a find text that are searched: more than any airport's text holds,
+// and few enough that weighing suggestions, whose time grows with the square, stays quick.
+inline constexpr std::size_t kMaxFindText = 200;
+
+// Searches every record of the data file for text (its first kMaxFindText characters),
+// ignoring letter case and accents. At most limit hits are kept, beyond those whose ICAO or
+// IATA code is the query.
 Expected<FindResult> findAirports(const Text& text, std::size_t limit,
                                   const std::filesystem::path& dataFile);
 

@@ -1,6 +1,7 @@
 #include "search/query_words.h"
 
 #include "lookup/simd.h"
+#include "search/find.h"
 
 #include <algorithm>
 #include <array>
@@ -9,7 +10,7 @@ namespace icao {
 
 FoldedQuery prepareQuery(const Text& query, TextFolder& folder) {
     FoldedQuery prepared;
-    for (char c : folder.fold(query)) {
+    for (char c : folder.fold(query.substr(0, kMaxFindText))) {
         const bool blank = c == ' ' || c == '\t' || c == '\n' || c == '\r';
         if (!blank) {
             prepared.text.push_back(c);

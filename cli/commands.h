@@ -1,0 +1,30 @@
+#pragma once
+
+#include "cli/arguments.h"
+#include "lookup/expected.h"
+#include "lookup/text.h"
+
+#include <filesystem>
+
+// The commands of icao, each printing its answer and yielding the exit status.
+int runLookup(const Arguments& arguments, const std::filesystem::path& dataFile);
+int runCheck(const std::filesystem::path& dataFile);
+int runVersion(const std::filesystem::path& dataFile);
+int runFind(const Arguments& arguments, const std::filesystem::path& dataFile);
+int runDist(const Arguments& arguments, const std::filesystem::path& dataFile);
+int runNear(const Arguments& arguments, const std::filesystem::path& dataFile);
+
+inline constexpr int kExitFound = 0;
+inline constexpr int kExitNotFound = 1;
+inline constexpr int kExitError = 2;
+
+inline int exitFor(bool found) {
+    return found ? kExitFound : kExitNotFound;
+}
+
+// Names the file and the reason on standard error; yields kExitError.
+int reportError(const icao::FileError& error);
+
+// A code or key as the command line gives it: as if typed into a window's input box (a to z
+// raised, spaces around dropped), or as it stands with --raw.
+icao::Text keyOf(const std::string& word, bool raw);

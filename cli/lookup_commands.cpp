@@ -1,0 +1,107 @@
+#include "cli/build_info.h"
+#include "cli/commands.h"
+#include "cli/keyed_output.h"
+#include "lookup/answer_tables.h"
+#include "lookup/answers.h"
+#include "lookup/data_audit.h"
+#include "lookup/data_summary.h"
+#include "lookup/key_filter.h"
+#include "lookup/text_views.h"
+
+#include <iostream>
+
+int reportError(const icao::FileError& error) {
+    std::cerr << "icao: " << error.describe() << '\n';
+    return kExitError;
+}
+
+icao::Text keyOf(const std::string& word, bool raw) {
+    const icao::Text key = icao::decodeText(word);
+    return raw ? key : icao::trimSpaces(icao::filterTypedText(key));
+}
+
+namespace {
+
+const std::vector<std::string> kAnswerColumns = {"result", "found"};
+
+std::vector<Cell> answerCells(const icao::Answer& answer) {
+    return {Cell::of(icao::toUtf8(answer.shown)),
+            Cell::truthOf(answer.outcome == icao::Outcome::Found)};
+}
+
+// Answers keys from standard input with the answer tables, loaded once.
+template <class Answers> int answerKeys(const Arguments& arguments, const Answers& answers) {
+    const auto entry = arguments.raw ? icao::KeyEntry::Pasted : icao::KeyEntry::Typed;
+    KeyedOutput output(arguments.format, kAnswerColumns);
+    std::optional<icao::FileError> error;
+    const bool allFound = answerEachLine([&](const std::string& key) {
+        const icao::Expected<icao::Answer> answer = answers.answer(icao::decodeText(key), entry);
+        if (!answer) {
+            error = error.value_or(answer.error());
+            return false;
+        }
+        output.add(key, icao::toUtf8(answer->shown), answerCells(*answer));
+        return answer->outcome == icao::Outcome::Found;
+    });
+    return error ? reportError(*error) : exitFor(allFound);
+}
+
+} // namespace
+
+int runLookup(const Arguments& arguments, const std::filesystem::path& dataFile) {
+    const bool byCode = arguments.command == Arguments::Command::Code;
+    if (arguments.batch()) {
+        if (byCode) {
+            const auto answers = icao::CodeAnswers::load(dataFile);
+            return answers ? answerKeys(arguments, *answers) : reportError(answers.error());
+        }
+        const auto answers = icao::NameAnswers::load(dataFile);
+        return answers ? answerKeys(arguments, *answers) : reportError(answers.error());
+    }
+    const std::string& key = arguments.keys.front();
+    const auto entry = arguments.raw ? icao::KeyEntry::Pasted : icao::KeyEntry::Typed;
+    const auto answer = byCode ? icao::answerCode(icao::decodeText(key), entry, dataFile)
+                               : icao::answerName(icao::decodeText(key), entry, dataFile);
+    if (!answer) {
+        return reportError(answer.error());
+    }
+    Table table{{"key", "result", "found"}, {{Cell::of(key)}}};
+    for (Cell& cell : answerCells(*answer)) {
+        table.rows.front().push_back(std::move(cell));
+    }
+    switch (arguments.format) {
+    case Format::Text:
+        std::cout << icao::toUtf8(answer->shown) << '\n';
+        break;
+    case Format::Tsv:
+        std::cout << table.tabSeparated();
+        break;
+    case Format::Json:
+        std::cout << table.jsonObject(0) << '\n';
+        break;
+    }
+    return exitFor(answer->outcome == icao::Outcome::Found);
+}
+
+int runCheck(const std::filesystem::path& dataFile) {
+    const auto report = icao::auditDataFile(dataFile);
+    if (!report) {
+        return reportError(report.error());
+    }
+    for (const auto& finding : report->findings) {
+        std::cout << finding.line << ": " << finding.reason << '\n';
+    }
+    std::cout << dataFile.string() << ": " << report->summary() << '\n';
+    return exitFor(report->findings.empty());
+}
+
+int runVersion(const std::filesystem::path& dataFile) {
+    std::cout << "icao " << kVersion << ", " << kCodeLicence << '\n'
+              << "shipped data: " << kDataSource << '\n';
+    const auto summary = icao::summarizeDataFile(dataFile);
+    if (!summary) {
+        return reportError(summary.error());
+    }
+    std::cout << "data file " << dataFile.string() << ": " << summary->records << " records\n";
+    return kExitFound;
+}

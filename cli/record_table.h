@@ -1,0 +1,14 @@
+#pragma once
+
+#include "cli/table.h"
+#include "search/airport_record.h"
+
+#include <vector>
+
+// Airport records as rows. Text shows code, name, municipality, country, IATA code and kind;
+// TSV and JSON carry every field, coordinates and elevation as numbers.
+std::vector<std::string> recordColumns(Format format);
+std::vector<Cell> recordCells(const icao::AirportRecord& record, Format format);
+
+// The rows of these records under recordColumns.
+Table recordTable(const std::vector<icao::AirportRecord>& records, Format format);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "lookup/expected.h"
+#include "search/airport_record.h"
+
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+namespace icao {
+
+// The record each code names, as the code lookup finds it (the first whose positions 3 to 6
+// are the code), in one reading of the data file that ends once every code is found; none
+// for a code no record holds.
+Expected<std::vector<std::optional<AirportRecord>>>
+airportsByCode(const std::vector<Text>& codes, const std::filesystem::path& dataFile);
+
+} // namespace icao

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+
+namespace icao {
+
+// A point of the earth's surface in decimal degrees, north and east positive.
+struct Place {
+    double latitude;
+    double longitude;
+};
+
+// The earth taken as a sphere of its mean radius (IUGG), in kilometres.
+inline constexpr double kEarthRadiusKm = 6371.0088;
+inline constexpr double kKmPerNauticalMile = 1.852;
+
+// The great-circle distance between two places, in kilometres.
+double distanceKm(const Place& from, const Place& to);
+
+// The initial true course from one place to another, in degrees from 0 up to 360; 0 where the
+// two places coincide.
+double initialCourse(const Place& from, const Place& to);
+
+// A place from decimal degrees; none outside -90 to 90 and -180 to 180.
+std::optional<Place> placeOf(double latitude, double longitude);
+
+} // namespace icao

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "lookup/expected.h"
+#include "search/airport_record.h"
+#include "search/geo.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace icao {
+
+struct NearbyAirport {
+    AirportRecord record;
+    double distanceKm;
+    // The initial true course from the origin, in degrees.
+    double bearing;
+};
+
+struct NearbyQuery {
+    Place origin;
+    std::size_t limit = 10;
+    // The markers of the kinds wanted (kKindMarkers); every kind when empty.
+    std::string kinds;
+    // The line of the origin's own record, which is left out.
+    std::optional<std::size_t> originLine;
+};
+
+// The airfields nearest the origin, nearest first and file order among equals, found in one
+// reading of the data file that keeps no more than limit records at a time.
+Expected<std::vector<NearbyAirport>> nearestAirports(const NearbyQuery& query,
+                                                     const std::filesystem::path& dataFile);
+
+} // namespace icao

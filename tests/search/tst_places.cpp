@@ -1,0 +1,107 @@
+#include "search/geo.h"
+#include "search/nearby.h"
+#include "search/route.h"
+#include "support/fixtures.h"
+
+#include <QTest>
+#include <algorithm>
+#include <random>
+
+class PlacesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Ed Williams' Aviation Formulary works LAX to JFK: 0.623585 radians of arc, initial
+    // course 66 degrees. The others follow from the sphere itself: two degrees of arc along
+    // the equator across the antimeridian, and over the north pole.
+    void distanceAndCourseAgreeWithKnownFigures_data() {
+        QTest::addColumn<QList<double>>("fromTo");
+        QTest::addColumn<double>("km");
+        QTest::addColumn<double>("course");
+        QTest::newRow("LAX to JFK") << QList<double>{33.95, -118.4, 40.633333, -73.783333}
+                                    << 0.623585 * icao::kEarthRadiusKm << 65.89;
+        QTest::newRow("across the antimeridian")
+            << QList<double>{0, 179, 0, -179} << 2 * icao::kEarthRadiusKm * M_PI / 180 << 90.0;
+        QTest::newRow("over the pole")
+            << QList<double>{89, 10, 89, -170} << 2 * icao::kEarthRadiusKm * M_PI / 180 << 0.0;
+    }
+    void distanceAndCourseAgreeWithKnownFigures() {
+        QFETCH(QList<double>, fromTo);
+        QFETCH(double, km);
+        QFETCH(double, course);
+        const icao::Place from{fromTo[0], fromTo[1]};
+        const icao::Place to{fromTo[2], fromTo[3]};
+        QVERIFY2(std::abs(icao::distanceKm(from, to) - km) < 0.5,
+                 qPrintable(QString::number(icao::distanceKm(from, to))));
+        const double courseError = std::abs(icao::initialCourse(from, to) - course);
+        QVERIFY2(std::min(courseError, 360 - courseError) < 0.05,
+                 qPrintable(QString::number(icao::initialCourse(from, to))));
+    }
+
+    void routeLegsAndUnknownCodes() {
+        fixtures::DataFolder folder;
+        const auto path = folder.write("L|KLAX|Los Angeles|||LAX|33.95|-118.4|0||\n"
+                                       "L|KJFK|New York|||JFK|40.633333|-73.783333|0||\n"
+                                       "S|XNOP|No Place|||||||\n");
+        const auto route = icao::planRoute({U"KLAX", U"KJFK", U"KLAX"}, path);
+        QCOMPARE(route->legs.size(), std::size_t(2));
+        QCOMPARE(route->legs[1].to.code, icao::Text(U"KLAX"));
+        QVERIFY(std::abs(route->totalKm - 2 * 0.623585 * icao::kEarthRadiusKm) < 1);
+        QCOMPARE(icao::planRoute({U"KLAX", U"XNOP", U"ZZZZ"}, path)->unknown,
+                 (std::vector<icao::Text>{U"XNOP", U"ZZZZ"}));
+    }
+
+    // Random airfields, some without coordinates, held against sorting them all: nearest
+    // first, file order among equals, only the kinds asked for, the origin's own line left out.
+    void nearestAgreesWithSortingThemAll() {
+        std::mt19937 random(3);
+        std::uniform_real_distribution<double> latitude(-90, 90);
+        std::uniform_real_distribution<double> longitude(-180, 180);
+        QByteArray content;
+        std::vector<std::pair<icao::Place, char>> airfields;
+        for (int line = 1; line <= 400; ++line) {
+            const char kind = "LMSWHBC"[random() % 7];
+            // Neighbours that share a place, and records without one.
+            const QByteArray north = QByteArray::number(latitude(random), 'f', 6);
+            const QByteArray east = QByteArray::number(longitude(random), 'f', 6);
+            const icao::Place place = line % 50 == 0
+                                          ? airfields.back().first
+                                          : icao::Place{north.toDouble(), east.toDouble()};
+            const bool placed = line % 37 != 0;
+            content += QByteArray(1, kind) + "|A" + QByteArray::number(line) + "|Field||||" +
+                       (placed ? QByteArray::number(place.latitude, 'f', 6) + "|" +
+                                     QByteArray::number(place.longitude, 'f', 6)
+                               : QByteArray("|")) +
+                       "|0||\n";
+            airfields.emplace_back(placed ? place : icao::Place{1000, 0}, kind);
+        }
+        fixtures::DataFolder folder;
+        const auto path = folder.write(content);
+        for (int round = 0; round < 50; ++round) {
+            const icao::Place origin{latitude(random), longitude(random)};
+            const std::size_t limit = 1 + random() % 30;
+            const std::string kinds = round % 3 == 0 ? "" : std::string(1, "LMSWHBC"[round % 7]);
+            const std::size_t originLine = 1 + random() % airfields.size();
+            std::vector<std::pair<double, std::size_t>> expected;
+            for (std::size_t i = 0; i < airfields.size(); ++i) {
+                const auto& [place, kind] = airfields[i];
+                if (place.latitude <= 90 && i + 1 != originLine &&
+                    (kinds.empty() || kinds.front() == kind)) {
+                    expected.emplace_back(icao::distanceKm(origin, place), i + 1);
+                }
+            }
+            std::sort(expected.begin(), expected.end());
+            expected.resize(std::min(expected.size(), limit));
+            const auto nearest = icao::nearestAirports({origin, limit, kinds, originLine}, path);
+            QVERIFY(nearest);
+            std::vector<std::pair<double, std::size_t>> actual;
+            for (const auto& airport : *nearest) {
+                actual.emplace_back(airport.distanceKm, airport.record.line);
+            }
+            QCOMPARE(actual, expected);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(PlacesTest)
+#include "tst_places.moc"
