@@ -1,6 +1,7 @@
 #include "generated_file.h"
 
 #include <array>
+#include <cstdio>
 #include <fstream>
 #include <random>
 #include <string_view>
@@ -52,7 +53,7 @@ void writeRecords(std::ofstream& out, bool nonAscii) {
         const auto place = nonAscii ? pick(random, kNonAsciiPlaces) : pick(random, kPlaces);
         const auto kind = nonAscii ? pick(random, kNonAsciiKinds) : pick(random, kKinds);
         record.clear();
-        record.push_back(random() % 2 ? 'L' : 'M');
+        record.push_back("LMSSSHW"[random() % 7]);
         record.append("|").append(letters(i, 4)).append("|").append(place).append(" ");
         record.append(nonAscii ? "Ωμέγα" : placeWord(i));
         if (random() % 3 == 0) {
@@ -61,6 +62,15 @@ void writeRecords(std::ofstream& out, bool nonAscii) {
         }
         record.append(" ").append(kind).append("|").append(place).append("|");
         record.append(pick(random, kCountries)).append("|").append(letters(i * 7 + 3, 3));
+        // Coordinates to six decimals, an elevation, and alternate names for one in ten.
+        char coordinates[64];
+        std::snprintf(coordinates, sizeof coordinates, "|%.6f|%.6f|%u|",
+                      -90 + (random() % 180000000) / 1e6, -180 + (random() % 360000000) / 1e6,
+                      static_cast<unsigned>(random() % 9000));
+        record.append(coordinates);
+        if (random() % 10 == 0) {
+            record.append(nonAscii ? "Аэропорт " : "Flughafen ").append(placeWord(i + 1));
+        }
         record.append("|\n");
         out << record;
     }

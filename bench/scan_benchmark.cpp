@@ -1,11 +1,12 @@
 // Times the not-found scan of both lookups over large data files in the page cache, each
 // against the fastest plain read of the same file: 64 KiB blocks with line ends counted by
-// memchr.
+// memchr; and over the records shaped like the shipped ones, find and near.
 
 #include "generated_file.h"
 #include "lookup/box.h"
 #include "lookup/lookups.h"
 #include "search/find.h"
+#include "search/nearby.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -72,6 +73,16 @@ void findScan(benchmark::State& state, const std::filesystem::path& file, std::s
     setBytes(state, file);
 }
 
+void nearScan(benchmark::State& state, const std::filesystem::path& file) {
+    for (auto _ : state) {
+        const auto nearest = icao::nearestAirports({{51.47, -0.46}, 10, "", std::nullopt}, file);
+        if (!nearest || nearest->size() != 10) {
+            state.SkipWithError("near did not answer as expected");
+        }
+    }
+    setBytes(state, file);
+}
+
 // After the usual table, prints each scan's throughput and its time as a ratio to the
 // baseline over the same file (the part of the name before the slash).
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -116,7 +127,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    const auto folder = std::filesystem::temp_directory_path() / "icao-bench-v2";
+    const auto folder = std::filesystem::temp_directory_path() / "icao-bench-v3";
     std::map<std::string, std::filesystem::path> files;
     for (Shape shape : {Shape::Shipped, Shape::NonAscii, Shape::OneLine}) {
         const std::string name = shapeName(shape);
@@ -145,6 +156,8 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Shipped/FindTypoWithSuggestions", findScan, shipped,
                                  word.substr(0, 4) + "q" + word.substr(5), false)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Shipped/NearTen", nearScan, shipped)
         ->Unit(benchmark::kMillisecond);
     RatioReporter reporter(files);
     benchmark::RunSpecifiedBenchmarks(&reporter);

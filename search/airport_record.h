@@ -2,28 +2,13 @@
 
 #include "lookup/text.h"
 #include "search/geo.h"
+#include "search/record_fields.h"
 
 #include <cstddef>
 #include <optional>
 #include <string_view>
 
 namespace icao {
-
-// The fields of an airport record, numbered as they stand: marker|code|name|municipality|
-// country|IATA|latitude|longitude|elevation|keywords|.
-enum class RecordField : std::size_t {
-    Marker,
-    Code,
-    Name,
-    Municipality,
-    Country,
-    Iata,
-    Latitude,
-    Longitude,
-    Elevation,
-    Keywords,
-};
-inline constexpr std::size_t kRecordFields = static_cast<std::size_t>(RecordField::Keywords) + 1;
 
 // The kinds of airfield, largest first, as their markers name them.
 inline constexpr std::string_view kKindMarkers = "LMSWHBC";

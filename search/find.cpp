@@ -115,7 +115,7 @@ struct ChunkFind {
 class ChunkSearch {
   public:
     ChunkSearch(const FoldedQuery& query, std::size_t limit)
-        : query_(query), limit_(limit), pairs_(Suggester::wordsOf(query)),
+        : query_(query), limit_(limit), pairs_(Suggester::pairWordsOf(query)),
           needlePairs_(unionOf(pairs_.bitsOf(query.mustHold))), needle_(query.mustHold) {}
 
     ChunkFind operator()(const ItemChunk& chunk, std::size_t worker);
@@ -268,7 +268,7 @@ FindResult AirportIndex::find(const Text& text, std::size_t limit) {
                              [&entry] { return entry.record; }));
     }
     if (!hits.strong()) {
-        const LetterPairs pairs(Suggester::wordsOf(query));
+        const LetterPairs pairs(Suggester::pairWordsOf(query));
         Suggester suggester(query, pairs);
         for (std::size_t i = 0; i < records_->entries.size(); ++i) {
             const Records::Entry& entry = records_->entries[i];

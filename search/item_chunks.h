@@ -49,8 +49,16 @@ Expected<std::vector<Result>> searchInChunks(const std::filesystem::path& dataFi
     std::mutex mutex;
     std::condition_variable changed;
     std::deque<std::pair<std::size_t, ItemChunk>> waiting;
+    // Searched chunks, emptied for reading into again: allocating each anew would make the
+    // system clear fresh pages for every one.
+    std::vector<ItemChunk> spare;
     std::deque<std::optional<Result>> results;
     bool allRead = false;
+    const auto recycle = [&spare](ItemChunk&& chunk) {
+        chunk.bytes.clear();
+        chunk.items.clear();
+        spare.push_back(std::move(chunk));
+    };
 
     const auto searchWaiting = [&](std::size_t worker) {
         std::unique_lock lock(mutex);
@@ -66,6 +74,7 @@ Expected<std::vector<Result>> searchInChunks(const std::filesystem::path& dataFi
             Result result = search(std::as_const(chunk), worker);
             lock.lock();
             results[index] = std::move(result);
+            recycle(std::move(chunk));
         }
     };
     const bool twoCores = platform::usableCores() > 1;
@@ -88,9 +97,15 @@ Expected<std::vector<Result>> searchInChunks(const std::filesystem::path& dataFi
         Result result = search(std::as_const(chunk), 0);
         lock.lock();
         results[index] = std::move(result);
+        recycle(std::move(chunk));
     };
-    const auto emptyChunk = [itemsPerChunk](std::size_t bytes) {
+    const auto emptyChunk = [&](std::size_t bytes) {
+        std::lock_guard lock(mutex);
         ItemChunk chunk;
+        if (!spare.empty()) {
+            chunk = std::move(spare.back());
+            spare.pop_back();
+        }
         // Chunks of one file tend to one size: room for the last one's bytes saves regrowing.
         chunk.bytes.reserve(bytes);
         chunk.items.reserve(itemsPerChunk);

@@ -10,12 +10,13 @@
 namespace icao {
 
 // Tells, from the letter pairs a text holds, whether it can hold a word within a few edits of
-// a folded word. Each edit spoils at most three of the word's pair places (a swap of two
-// letters, the pairs on either side and their own), so a near word keeps all but 3 * bound
-// of them, and the text holds those.
+// a folded word. A place holds when the text holds its pair either way round, so each edit
+// spoils at most two of the word's pair places (a swap of two letters only those on either
+// side), a near word keeps all but 2 * bound of them, and the text holds those.
 class NearWordFilter {
   public:
-    // pairs holds those of the word; mayHold is given the bits it finds.
+    // pairs holds those of the word and of the word reversed; mayHold is given the bits it
+    // finds.
     NearWordFilter(std::string_view word, std::size_t bound, const LetterPairs& pairs);
 
     // False only when a text holding just these pairs cannot hold a word within bound edits.

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <numbers>
 #include <queue>
 
@@ -24,26 +23,32 @@ struct Candidate {
     }
 };
 
-// The number in field `field` of the item's raw bytes; none when it is missing or not one.
-// Coordinates are ASCII in UTF-8 and Windows-1252 alike, so no decoding is needed.
-std::optional<double> rawNumber(std::string_view item, std::size_t field) {
-    std::size_t start = 0;
-    for (std::size_t k = 0; k < field; ++k) {
-        const void* separator = std::memchr(item.data() + start, '|', item.size() - start);
-        if (!separator) {
-            return std::nullopt;
-        }
-        start = static_cast<std::size_t>(static_cast<const char*>(separator) - item.data()) + 1;
-    }
-    const char* end =
-        static_cast<const char*>(std::memchr(item.data() + start, '|', item.size() - start));
-    end = end ? end : item.data() + item.size();
+// A number of a record's field, exactly; none when the field is not one.
+std::optional<double> numberIn(std::string_view field) {
     double value = 0;
-    const auto [stop, error] = std::from_chars(item.data() + start, end, value);
-    if (stop == item.data() + start || error != std::errc() || stop != end) {
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+    if (field.empty() || error != std::errc() || end != field.data() + field.size()) {
         return std::nullopt;
     }
     return value;
+}
+
+// The whole degrees of decimal degrees as records write them ("-12.345678"), read quickly to
+// rule most places out before reading them exactly: the value lies within one of it. None
+// for a field of another form.
+std::optional<int> wholeDegrees(std::string_view field) {
+    const bool negative = !field.empty() && field.front() == '-';
+    field.remove_prefix(negative ? 1 : 0);
+    int whole = 0;
+    std::size_t digits = 0;
+    for (; digits < field.size() && digits < 4 && field[digits] >= '0' && field[digits] <= '9';
+         ++digits) {
+        whole = whole * 10 + (field[digits] - '0');
+    }
+    if (digits == 0 || digits == 4 || (digits < field.size() && field[digits] != '.')) {
+        return std::nullopt;
+    }
+    return negative ? -whole : whole;
 }
 
 bool wantedKind(std::string_view item, const std::string& kinds) {
@@ -52,51 +57,75 @@ bool wantedKind(std::string_view item, const std::string& kinds) {
            (size < kKindMarkers.size() && kinds.find(kKindMarkers[size]) != std::string::npos);
 }
 
+// The nearest airfields among those offered so far: a heap whose top is the one to drop.
+class Nearest {
+  public:
+    explicit Nearest(const NearbyQuery& query) : query_(&query) {}
+
+    void offer(std::string_view item, std::size_t line) {
+        if (line == query_->originLine || !wantedKind(item, query_->kinds)) {
+            return;
+        }
+        const std::string_view latitudeField = fieldAt(item, RecordField::Latitude);
+        // No place is nearer than the difference of latitudes alone, read here in whole
+        // degrees, a degree to spare.
+        const auto whole = full() ? wholeDegrees(latitudeField) : std::nullopt;
+        if (whole && (std::abs(*whole - query_->origin.latitude) - 1) * kKmPerDegree >
+                         heap_.top().distanceKm) {
+            return;
+        }
+        const auto latitude = numberIn(latitudeField);
+        const auto longitude = numberIn(fieldAt(item, RecordField::Longitude));
+        const auto place = latitude && longitude ? placeOf(*latitude, *longitude) : std::nullopt;
+        if (!place) {
+            return;
+        }
+        const double distance = distanceKm(query_->origin, *place);
+        if (!full() || distance < heap_.top().distanceKm) {
+            keep({distance, line, *place, AirportRecord::fromItem(decodeText(item), line)});
+        }
+    }
+
+    std::vector<NearbyAirport> finish() {
+        std::vector<NearbyAirport> airports(heap_.size());
+        for (auto at = airports.rbegin(); at != airports.rend(); ++at, heap_.pop()) {
+            const Candidate& candidate = heap_.top();
+            *at = {candidate.record, candidate.distanceKm,
+                   initialCourse(query_->origin, candidate.place)};
+        }
+        return airports;
+    }
+
+  private:
+    static constexpr double kKmPerDegree = kEarthRadiusKm * std::numbers::pi / 180.0;
+
+    bool full() const { return heap_.size() >= query_->limit; }
+
+    void keep(Candidate candidate) {
+        heap_.push(std::move(candidate));
+        if (heap_.size() > query_->limit) {
+            heap_.pop();
+        }
+    }
+
+    const NearbyQuery* query_;
+    std::priority_queue<Candidate> heap_;
+};
+
 } // namespace
 
 Expected<std::vector<NearbyAirport>> nearestAirports(const NearbyQuery& query,
                                                      const std::filesystem::path& dataFile) {
-    constexpr auto kLatitude = static_cast<std::size_t>(RecordField::Latitude);
-    constexpr auto kLongitude = static_cast<std::size_t>(RecordField::Longitude);
-    constexpr double kKmPerDegree = kEarthRadiusKm * std::numbers::pi / 180.0;
-    std::priority_queue<Candidate> nearest;
-    const auto error = forEachItem(dataFile, [&](const FileItem& item) {
-        if (query.limit == 0 || item.line == query.originLine ||
-            !wantedKind(item.bytes, query.kinds)) {
-            return;
-        }
-        const auto latitude = rawNumber(item.bytes, kLatitude);
-        const bool full = nearest.size() == query.limit;
-        // No place is nearer than the difference of latitudes alone.
-        if (!latitude || (full && std::abs(*latitude - query.origin.latitude) * kKmPerDegree >
-                                      nearest.top().distanceKm)) {
-            return;
-        }
-        const auto longitude = rawNumber(item.bytes, kLongitude);
-        const auto place = longitude ? placeOf(*latitude, *longitude) : std::nullopt;
-        if (!place) {
-            return;
-        }
-        const double distance = distanceKm(query.origin, *place);
-        if (full && distance >= nearest.top().distanceKm) {
-            return;
-        }
-        nearest.push({distance, item.line, *place,
-                      AirportRecord::fromItem(decodeText(item.bytes), item.line)});
-        if (nearest.size() > query.limit) {
-            nearest.pop();
-        }
-    });
+    if (query.limit == 0) {
+        return std::vector<NearbyAirport>();
+    }
+    Nearest nearest(query);
+    const auto error = forEachItem(
+        dataFile, [&nearest](const FileItem& item) { nearest.offer(item.bytes, item.line); });
     if (error) {
         return *error;
     }
-    std::vector<NearbyAirport> airports(nearest.size());
-    for (auto at = airports.rbegin(); at != airports.rend(); ++at, nearest.pop()) {
-        const Candidate& candidate = nearest.top();
-        *at = {candidate.record, candidate.distanceKm,
-               initialCourse(query.origin, candidate.place)};
-    }
-    return airports;
+    return nearest.finish();
 }
 
 } // namespace icao

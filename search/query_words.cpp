@@ -1,6 +1,5 @@
 #include "search/query_words.h"
 
-#include "lookup/simd.h"
 #include "search/find.h"
 
 #include <algorithm>
@@ -35,35 +34,10 @@ FoldedQuery prepareQuery(const Text& query, TextFolder& folder) {
 }
 
 FoldedFields fieldsOf(std::string_view folded) {
-    // Where the separators that close each field stand; a missing one stands past the end.
-    std::array<std::size_t, kRecordFields> separators;
-    separators.fill(folded.size());
-    std::size_t found = 0;
-    std::size_t i = 0;
-#if defined(ICAO_SIMD_X86)
-    // Sixteen bytes a step: every find weighs fields of many records.
-    const __m128i separator = _mm_set1_epi8('|');
-    for (; simd::kSse2 && i + 16 <= folded.size() && found < separators.size(); i += 16) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(folded.data() + i));
-        auto bits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, separator)));
-        for (; bits != 0 && found < separators.size(); bits &= bits - 1) {
-            separators[found++] = i + static_cast<std::size_t>(__builtin_ctz(bits));
-        }
-    }
-#endif
-    for (; i < folded.size() && found < separators.size(); ++i) {
-        if (folded[i] == '|') {
-            separators[found++] = i;
-        }
-    }
-    // Field k runs from just past separator k - 1 to separator k.
-    const auto field = [&](std::size_t k) {
-        const std::size_t start = std::min(separators[k - 1] + 1, folded.size());
-        return folded.substr(start, separators[k] - start);
-    };
+    const RecordFields fields(folded);
     using enum RecordField;
-    const auto at = [&](RecordField which) { return field(static_cast<std::size_t>(which)); };
-    return {at(Code), at(Name), at(Municipality), at(Country), at(Iata), at(Keywords)};
+    return {fields[Code],    fields[Name], fields[Municipality],
+            fields[Country], fields[Iata], fields[Keywords]};
 }
 
 } // namespace icao

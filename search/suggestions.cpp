@@ -8,6 +8,15 @@ std::vector<std::string> Suggester::wordsOf(const FoldedQuery& query) {
     return query.words.empty() ? std::vector{query.text} : query.words;
 }
 
+std::vector<std::string> Suggester::pairWordsOf(const FoldedQuery& query) {
+    std::vector<std::string> words;
+    for (const std::string& word : wordsOf(query)) {
+        words.push_back(word);
+        words.emplace_back(word.rbegin(), word.rend());
+    }
+    return words;
+}
+
 Suggester::Suggester(const FoldedQuery& query, const LetterPairs& pairs) {
     for (const std::string& word : wordsOf(query)) {
         const std::size_t bound = decodeText(word).size() <= 5 ? 1 : 2;

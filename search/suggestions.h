@@ -19,8 +19,11 @@ class Suggester {
   public:
     // The words a record is weighed by: the query's words, or its whole text when it has none.
     static std::vector<std::string> wordsOf(const FoldedQuery& query);
+    // The words whose letter pairs the near-word filters ask for: each word, then the word
+    // reversed.
+    static std::vector<std::string> pairWordsOf(const FoldedQuery& query);
 
-    // pairs holds those of wordsOf(query); mayBeNear is given the bits it finds.
+    // pairs holds those of pairWordsOf(query); mayBeNear is given the bits it finds.
     Suggester(const FoldedQuery& query, const LetterPairs& pairs);
 
     // False only when a record holding just these letter pairs holds no word near enough to

@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
-"""Draws the program's icon, a small flag, and writes it as PNG and ICO files.
+"""Draws the program's icon, a small flag, and writes it as PNG, SVG and ICO files.
 
 Usage: tools/make_icon.py
 
 The flag has three equal vertical bands, green (0, 128, 0), white and red (255, 0, 0), inside a
-one-pixel black outline, vertically centred on a transparent ground: 32 x 20 pixels in the
-32 x 32 image, 16 x 11 in the 16 x 16 one. Writes windows/icons/icaolookup-32.png and
-icaolookup-16.png (the window icon) and app/icaolookup.ico (the Windows program icon, 16
-colours with a transparency mask).
+black outline, vertically centred on a transparent ground: 32 x 20 pixels in the 32 x 32
+image, 16 x 11 in the 16 x 16 one, and five eighths of the width high in the larger ones,
+whose outline is a thirty-second of the width. Writes windows/icons/icaolookup-16.png and
+-32.png (the window icon), app/icons/ID-N.png for the launcher sizes and ID.svg, and
+app/icaolookup.ico (the Windows program icon: 16, 32, 48 and 256 pixels, 16 colours with a
+transparency mask).
 """
 
 import pathlib
@@ -24,21 +26,28 @@ VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0,
        (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
 
 
-def flag(size, flag_height):
+APP_ID = "io.github.icaolookup.IcaoLookup"
+LAUNCHER_SIZES = (16, 32, 48, 64, 128, 256)
+
+
+def flag(size, flag_height=None, outline=None):
     """Rows of colour indexes, top row first."""
+    flag_height = flag_height or size * 5 // 8
+    outline = outline or max(1, size // 32)
     top = (size - flag_height) // 2
-    inner = size - 2
+    inner = size - 2 * outline
     # Bands as equal as whole pixels allow; a spare pixel goes to the outer bands.
     middle = inner // 3
     outer = (inner - middle) // 2
-    edges = [1, 1 + outer, 1 + outer + middle, size - 1]
+    edges = [outline, outline + outer, outline + outer + middle, size - outline]
     rows = []
     for y in range(size):
         row = []
         for x in range(size):
             if not top <= y < top + flag_height:
                 row.append(TRANSPARENT)
-            elif y in (top, top + flag_height - 1) or x in (0, size - 1):
+            elif (y < top + outline or y >= top + flag_height - outline or x < outline
+                  or x >= size - outline):
                 row.append(BLACK)
             else:
                 band = next(i for i in range(3) if edges[i] <= x < edges[i + 1])
@@ -93,18 +102,36 @@ def ico(images):
     for rows in images:
         image = ico_image(rows)
         size = len(rows)
-        entries += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(image), offset)
+        # A size of 256 is written as 0, as the format asks.
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 16, 0, 1, 4, len(image),
+                               offset)
         offset += len(image)
         data += image
     return directory + entries + data
 
 
+def svg():
+    """The flag of the 32-pixel image, drawn to scale."""
+    bands = "".join(
+        f'<rect x="{x}" y="7" width="{w}" height="18" fill="{colour}"/>'
+        for x, w, colour in ((1, 10, "#008000"), (11, 10, "#ffffff"), (21, 10, "#ff0000")))
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">'
+            f'<rect x="0" y="6" width="32" height="20" fill="#000000"/>{bands}</svg>\n')
+
+
 def main():
-    large = flag(32, 20)
-    small = flag(16, 11)
-    (ROOT / "windows" / "icons" / "icaolookup-32.png").write_bytes(png(large))
-    (ROOT / "windows" / "icons" / "icaolookup-16.png").write_bytes(png(small))
-    (ROOT / "app" / "icaolookup.ico").write_bytes(ico([large, small]))
+    images = {size: flag(size) for size in LAUNCHER_SIZES}
+    # The two window icon sizes keep their designed flag heights.
+    images[32] = flag(32, 20)
+    images[16] = flag(16, 11)
+    (ROOT / "windows" / "icons" / "icaolookup-32.png").write_bytes(png(images[32]))
+    (ROOT / "windows" / "icons" / "icaolookup-16.png").write_bytes(png(images[16]))
+    icons = ROOT / "app" / "icons"
+    icons.mkdir(exist_ok=True)
+    for size, rows in images.items():
+        (icons / f"{APP_ID}-{size}.png").write_bytes(png(rows))
+    (icons / f"{APP_ID}.svg").write_text(svg())
+    (ROOT / "app" / "icaolookup.ico").write_bytes(ico([images[size] for size in (16, 32, 48, 256)]))
 
 
 if __name__ == "__main__":
