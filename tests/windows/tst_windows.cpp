@@ -102,12 +102,21 @@ void click(QWidget* window, const char* button) {
     settle();
 }
 
-// The outer rectangle, frame included, stands in the middle of the whole screen.
-void verifyCentred(QWidget* window) {
+// The outer rectangle, frame included, stands in the middle of the whole screen, within a
+// pixel, once the window manager, if any, has framed the window.
+bool centred(QWidget* window) {
     const QRect screen = window->screen()->geometry();
     const QRect outer = window->frameGeometry();
-    QCOMPARE(outer.left(), (screen.width() - outer.width()) / 2);
-    QCOMPARE(outer.top(), (screen.height() - outer.height()) / 2);
+    return std::abs(outer.left() - (screen.width() - outer.width()) / 2) <= 1 &&
+           std::abs(outer.top() - (screen.height() - outer.height()) / 2) <= 1;
+}
+
+void verifyCentred(QWidget* window) {
+    QTRY_VERIFY2(centred(window), qPrintable(QString("outer rectangle %1,%2 %3x%4")
+                                                 .arg(window->frameGeometry().left())
+                                                 .arg(window->frameGeometry().top())
+                                                 .arg(window->frameGeometry().width())
+                                                 .arg(window->frameGeometry().height())));
 }
 
 // A lookup window with its input and output boxes.
@@ -218,6 +227,14 @@ class WindowsTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(chosen));
         verifyCentred(chosen);
         QVERIFY(!chosen->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // RETURN loads the chooser afresh, centred again; the window chosen again is where
+        // it was (its inside: the frame of a window shown again may be told late).
+        const QRect inside = chosen->geometry();
+        click(chosen, "Command3");
+        QVERIFY(QTest::qWaitForWindowActive(fixture.program().chooser()));
+        verifyCentred(fixture.program().chooser());
+        QCOMPARE(fixture.open(form).window, chosen);
+        QTRY_COMPARE(chosen->geometry(), inside);
     }
 
     // Typed into the input box, then SEARCH: the input as the key filter left it, and the
@@ -357,17 +374,20 @@ class WindowsTest : public QObject {
         QVERIFY(!firstChooser);
         typeText(boxes.input, "egll");
         click(boxes.window, "Command1");
+        // A window manager moves windows in its own time.
+        const QPoint where = boxes.window->geometry().topLeft() + QPoint(13, 7);
         boxes.window->move(boxes.window->pos() + QPoint(13, 7));
-        const QPoint where = boxes.window->pos();
+        QTRY_COMPARE(boxes.window->geometry().topLeft(), where);
 
         click(boxes.window, "Command3");
         frmMain* again = fixture.program().chooser();
         QVERIFY(again && again->isVisible() && !boxes.window->isVisible());
         QVERIFY(!option(again, 0)->isChecked() && !option(again, 1)->isChecked());
         QVERIFY(again->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        verifyCentred(again);
 
         QCOMPARE(fixture.open(1).window, boxes.window);
-        QCOMPARE(boxes.window->pos(), where);
+        QTRY_COMPARE(boxes.window->geometry().topLeft(), where);
         QCOMPARE(boxes.output->text(), QString("London Heathrow Airport"));
         QVERIFY(boxes.input->isReadOnly());
         QCOMPARE(background(boxes.output), kYellow);
