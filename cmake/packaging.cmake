@@ -1,0 +1,29 @@
+# Licences: the code's and the data's, together as Debian wants them.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE ICAO_CODE_LICENCE)
+file(READ ${PROJECT_SOURCE_DIR}/data/LICENSE ICAO_DATA_LICENCE)
+file(WRITE ${CMAKE_BINARY_DIR}/copyright
+     "The icaolookup programs are under the MIT licence:\n\n${ICAO_CODE_LICENCE}\n"
+     "The airport data, airports.txt:\n\n${ICAO_DATA_LICENCE}")
+install(FILES ${CMAKE_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# cpack -G DEB builds icaolookup_VERSION_ARCH.deb from the install rules.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME icaolookup)
+set(CPACK_PACKAGE_VENDOR "The icaolookup developers")
+set(CPACK_PACKAGE_CONTACT "The icaolookup developers <icaolookup@users.noreply.github.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "look up airport names by ICAO code and codes by name")
+# CPack puts the summary first and indents each line below it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "icaolookup is a small desktop program: type a four-letter ICAO location indicator
+and see the airport's name, or type an airport's full name and see its code.
+.
+The companion command icao searches names, places and alternate names, ignoring
+accents, and tells the distance between airfields and which lie near a place.
+.
+It ships OurAirports data of 17,955 airfields under the Open Database License.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
+set(CPACK_STRIP_FILES ON)
+include(CPack)
