@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/lookup_window.h"
 
 #include "lookup/data_file.h"
@@ -58,10 +59,11 @@ LookupWindow::LookupWindow(const LookupWindowDesign& design, Program& program)
     auto* frame = new QGroupBox(this);
     frame->setObjectName(design.frameName);
     frame->setGeometry(design.frameGeometry);
-    makeLabel(design.inputLabel, frame);
-    makeLabel(design.outputLabel, frame);
     input_ = makeBox(design.input, frame);
     output_ = makeBox(design.output, frame);
+    // Each box takes its label's text as its name, so that a screen reader announces it.
+    makeLabel(design.inputLabel, frame)->setBuddy(input_);
+    makeLabel(design.outputLabel, frame)->setBuddy(output_);
 
     std::vector<std::pair<int, QWidget*>> tabOrder = {{design.input.tabIndex, input_},
                                                       {design.output.tabIndex, output_}};

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: MIT
 #include "support/fixtures.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
 #include "windows/frm_main.h"
 #include "windows/program.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -309,6 +311,34 @@ class WindowsTest : public QObject {
             QCOMPARE(box->text().size(), limit);
         }
         QCOMPARE(background(boxes.output), kYellow);
+    }
+
+    // What a screen reader announces: each box by its label, spacing included; each button
+    // and option by its caption.
+    void everyControlHasItsName_data() {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("CODE2NAME") << 1 << QStringList{"INSERT  ICAO CODE", "DISPLAY AIRPORT NAME"};
+        QTest::newRow("NAME2CODE") << 2 << QStringList{"INSERT AIRPORT NAME", "DISPLAY  ICAO CODE"};
+    }
+    void everyControlHasItsName() {
+        QFETCH(int, form);
+        QFETCH(QStringList, names);
+        ProgramFixture fixture;
+        const auto nameOf = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        frmMain* chooser = fixture.chooser();
+        QCOMPARE(nameOf(option(chooser, 0)) + "/" + nameOf(option(chooser, 1)),
+                 QString("CODE2NAME/NAME2CODE"));
+        const Boxes boxes = fixture.open(form);
+        QCOMPARE(boxes.window->windowTitle(),
+                 form == 1 ? "CODE2NAME - BY TOVRAMEK" : "NAME2CODE - BY TOVRAMEK");
+        QStringList shown{nameOf(boxes.input), nameOf(boxes.output)};
+        for (const char* button : {"Command1", "Command2", "Command3", "Command4"}) {
+            shown.append(nameOf(child<QPushButton>(boxes.window, button)));
+        }
+        QCOMPARE(shown, names + QStringList({"SEARCH", "DELETE", "RETURN", "EXIT"}));
     }
 
     void searchOnAFileThatCannotBeReadWarnsAndGoesOn() {
