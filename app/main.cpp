@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/program.h"
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Times whole icao processes answering 100,000 keys from standard input over the shipped
 # data: 100,000 code keys (nine in ten found), 100,000 name keys, and 1,000 find keys.
 set -euo pipefail

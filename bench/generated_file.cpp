@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "generated_file.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Times the not-found scan of both lookups over large data files in the page cache, each
 // against the fastest plain read of the same file: 64 KiB blocks with line ends counted by
 // memchr; and over the records shaped like the shipped ones, find and near.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/keyed_output.h"
 
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/build_info.h"
 #include "cli/commands.h"
 #include "cli/keyed_output.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "lookup/data_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/commands.h"
 #include "cli/keyed_output.h"
 #include "cli/record_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "cli/arguments.h"
@@ -15,7 +16,9 @@ struct Cell {
     std::optional<bool> truth;
 
     static Cell of(std::string text) { return {std::move(text), std::nullopt, false, {}}; }
-    static Cell truthOf(bool truth) { return {truth ? "true" : "false", std::nullopt, false, truth}; }
+    static Cell truthOf(bool truth) {
+        return {truth ? "true" : "false", std::nullopt, false, truth};
+    }
     // A number shown with this many decimals; JSON takes it whole.
     static Cell of(double number, int decimals);
     // A number read from a record's text: null where the text is no number.

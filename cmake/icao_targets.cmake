@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Helpers for the project's targets: include roots, installed programs and man pages.
 
 # A target reaches a folder's headers as "folder/header.h" through a root of that folder's own,

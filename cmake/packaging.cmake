@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Licences: the code's and the data's, together as Debian wants them.
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE ICAO_CODE_LICENCE)
 file(READ ${PROJECT_SOURCE_DIR}/data/LICENSE ICAO_DATA_LICENCE)

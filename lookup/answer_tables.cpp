@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lookup/answer_tables.h"
 
 #include "lookup/data_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lookup/answers.h"
 
 #include "lookup/box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lookup/data_file.h"
 
 #include "lookup/item_end.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lookup/item_end.h"
 
 #include "lookup/simd.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lookup/lookups.h"
 
 #include "lookup/data_file.h"

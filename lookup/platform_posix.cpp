@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lookup/platform.h"
 
 #include <algorithm>

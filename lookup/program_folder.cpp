@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lookup/program_folder.h"
 
 #include "lookup/platform.h"

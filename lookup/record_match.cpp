@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lookup/record_match.h"
 
 #include "lookup/ascii.h"

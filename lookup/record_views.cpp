@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lookup/record_views.h"
 
 #include "lookup/record_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lookup/simd.h"
 
 #include <cstdlib>

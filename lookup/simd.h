@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The one home of the processor's vector instructions. The scans look at sixteen or thirty-two

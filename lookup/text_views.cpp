@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lookup/text_views.h"
 
 #include <QChar>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/airport_record.h"
 
 #include "lookup/text_views.h"

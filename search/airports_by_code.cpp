@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/airports_by_code.h"
 
 #include "lookup/data_file.h"

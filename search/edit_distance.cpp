@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/edit_distance.h"
 
 #include "lookup/ascii.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/find.h"
 
 #include "lookup/ascii.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/folding.h"
 
 #include "lookup/simd.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/letter_pairs.h"
 
 #include "lookup/ascii.h"

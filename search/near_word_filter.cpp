@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/near_word_filter.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/nearby.h"
 
 #include "lookup/data_file.h"

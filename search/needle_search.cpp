@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/needle_search.h"
 
 #include "lookup/ascii.h"

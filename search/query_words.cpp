@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/query_words.h"
 
 #include "search/find.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/record_fields.h"
 
 #include "lookup/simd.h"

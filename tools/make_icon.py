@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Draws the program's icon, a small flag, and writes it as PNG, SVG and ICO files.
 
 Usage: tools/make_icon.py

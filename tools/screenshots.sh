@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes a screenshot of each window for the README: runs icaolookup on the shipped data under
 # Xvfb, drives it with xdotool and writes docs/*.png. Needs xvfb, xdotool and imagemagick.
 set -euo pipefail
@@ -49,6 +50,6 @@ click "$form1" 3540 1920
 chooser=$(window "GET ICAO/AIRPORT NAME - BY TOVRAMEK")
 click "$chooser" 1600 1500
 form2=$(window "NAME2CODE - BY TOVRAMEK")
-xdotool type --window "$form2" --delay 20 "frankfurt airport"
+xdotool type --window "$form2" --delay 20 "frankfurt main airport"
 click "$form2" 780 1920
 shot "$form2" name2code

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/centre.h"
 
 #include <QEvent>

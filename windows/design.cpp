@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/design.h"
 
 namespace design {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/frm_main.h"
 
 #include "lookup/data_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/lookup_window_design.h"
 
 using design::rect;

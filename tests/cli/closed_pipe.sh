@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Runs the command with its output into a pipe that nobody reads; passes when the command
 # reports the failed write on standard error and exits with status 2.
 status=$(mktemp)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer harness: arbitrary bytes as the data file and arbitrary keys, through the item
 // reader, the record comparisons, both lookups, find and the checker.
 //

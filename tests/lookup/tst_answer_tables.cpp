@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lookup/answer_tables.h"
 #include "lookup/answers.h"
 #include "support/fixtures.h"

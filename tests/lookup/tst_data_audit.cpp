@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lookup/data_audit.h"
 #include "support/fixtures.h"
 

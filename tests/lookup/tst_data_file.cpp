@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lookup/answers.h"
 #include "lookup/data_audit.h"
 #include "lookup/data_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lookup/lookups.h"
 #include "support/fixtures.h"
 #include "support/recording_box.h"

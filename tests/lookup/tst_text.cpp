@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lookup/key_filter.h"
 #include "lookup/text.h"
 #include "lookup/text_views.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/find.h"
 #include "search/folding.h"
 #include "search/item_chunks.h"

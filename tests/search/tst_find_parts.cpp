@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/edit_distance.h"
 #include "search/folding.h"
 #include "search/item_chunks.h"

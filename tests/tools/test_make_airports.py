@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The record building of tools/make_airports.py on crafted rows, run by CTest."""
 
 import pathlib
