@@ -4,7 +4,7 @@
 # data: 100,000 code keys (nine in ten found), 100,000 name keys, and 1,000 find keys.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-icao=build/bin/icao
+icao=build-ci/bin/icao
 data=data/airports.txt
 keys=$(mktemp -d)
 trap 'rm -rf "$keys"' EXIT

@@ -30,6 +30,8 @@ void KeyedOutput::add(const std::string& key, const std::string& result, std::ve
 }
 
 bool answerEachLine(const std::function<bool(const std::string& key)>& answer) {
+    // Answers go out in blocks, not a write for every key read.
+    std::cin.tie(nullptr);
     bool allFound = true;
     std::string line;
     while (std::getline(std::cin, line)) {

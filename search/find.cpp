@@ -228,9 +228,26 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
     return result;
 }
 
+namespace {
+
+// A bit for each pair of neighbouring bytes the text holds, many pairs to a bit: an entry
+// that lacks a bit of the needle's cannot hold the needle.
+std::uint64_t pairSketch(std::string_view text) {
+    std::uint64_t sketch = 0;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        sketch |= std::uint64_t{1} << ((static_cast<unsigned char>(text[i]) * 31u +
+                                        static_cast<unsigned char>(text[i + 1])) %
+                                       64);
+    }
+    return sketch;
+}
+
+} // namespace
+
 struct AirportIndex::Records {
     struct Entry {
         std::string folded;
+        std::uint64_t pairs;
         AirportRecord record;
     };
     TextFolder folder;
@@ -245,8 +262,9 @@ AirportIndex::~AirportIndex() = default;
 Expected<AirportIndex> AirportIndex::load(const std::filesystem::path& dataFile) {
     auto records = std::make_unique<Records>();
     const auto error = forEachItem(dataFile, [&records](const FileItem& item) {
-        Records::Entry entry{{}, AirportRecord::fromItem(decodeText(item.bytes), item.line)};
+        Records::Entry entry{{}, 0, AirportRecord::fromItem(decodeText(item.bytes), item.line)};
         foldItem(item.bytes, records->folder, entry.folded);
+        entry.pairs = pairSketch(entry.folded);
         records->entries.push_back(std::move(entry));
     });
     if (error) {
@@ -264,8 +282,10 @@ FindResult AirportIndex::find(const Text& text, std::size_t limit) {
     HitCollector hits(limit);
     const NeedleSearch needle(query.mustHold);
     std::vector<bool> isHit;
+    const std::uint64_t needlePairs = pairSketch(query.mustHold);
     for (const Records::Entry& entry : records_->entries) {
-        isHit.push_back(rank(entry.folded, entry.record.size(), query, needle, hits,
+        isHit.push_back((entry.pairs & needlePairs) == needlePairs &&
+                        rank(entry.folded, entry.record.size(), query, needle, hits,
                              [&entry] { return entry.record; }));
     }
     if (!hits.strong()) {
