@@ -45,16 +45,16 @@ Expected<DataFile> DataFile::open(const std::filesystem::path& path, std::size_t
 }
 
 DataFile::DataFile(platform::ReadOnlyFile file, std::size_t readBlock)
-    : file_(std::move(file)), readBlock_(readBlock), buffer_(kMaxItemBytes + 1 + readBlock) {}
+    : file_(std::move(file)), readBlock_(readBlock), bufferSize_(kMaxItemBytes + 1 + readBlock),
+      buffer_(new char[bufferSize_]) {}
 
 std::optional<FileError> DataFile::refill() {
     if (begin_ > 0) {
-        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
         end_ -= begin_;
         begin_ = 0;
     }
-    const auto count =
-        file_.read(buffer_.data() + end_, std::min(readBlock_, buffer_.size() - end_));
+    const auto count = file_.read(buffer_.get() + end_, std::min(readBlock_, bufferSize_ - end_));
     if (!count) {
         return count.error();
     }
@@ -70,7 +70,7 @@ std::optional<FileError> DataFile::refill() {
 // file. Of the item's bytes only the first kMaxItemBytes are kept, none when keep is false.
 Expected<std::size_t> DataFile::scanTo(std::size_t scanned, bool quoted, bool keep) {
     for (;;) {
-        const char* base = buffer_.data();
+        const char* base = buffer_.get();
         const char* from = base + begin_ + scanned;
         const char* to = base + end_;
         const char* hit =
@@ -113,7 +113,7 @@ std::optional<FileError> DataFile::settlePending() {
                 return error;
             }
         }
-        if (std::string_view(buffer_.data(), end_).starts_with(kByteOrderMark)) {
+        if (std::string_view(buffer_.get(), end_).starts_with(kByteOrderMark)) {
             begin_ = kByteOrderMark.size();
         }
     }
@@ -169,9 +169,9 @@ std::optional<std::string_view> DataFile::nextItemSlowly() {
     }
     std::size_t length = *at - begin_;
     if (length > kMaxItemBytes) {
-        length = withoutSplitSequence(buffer_.data() + begin_, kMaxItemBytes);
+        length = withoutSplitSequence(buffer_.get() + begin_, kMaxItemBytes);
     }
-    const std::string_view item(buffer_.data() + begin_, length);
+    const std::string_view item(buffer_.get() + begin_, length);
     if (!quoted) {
         consumeDelimiter(*at);
     } else if (*at >= end_) {

@@ -7,10 +7,10 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <type_traits>
-#include <vector>
 
 namespace icao {
 
@@ -55,13 +55,13 @@ class DataFile {
     std::optional<std::string_view> nextItem() {
         // The common case, an unquoted item wholly in the buffer, is the scan's inner loop.
         if (ready_ && begin_ < end_ && buffer_[begin_] != '"') {
-            const char* from = buffer_.data() + begin_;
-            const char* to = buffer_.data() + end_;
+            const char* from = buffer_.get() + begin_;
+            const char* to = buffer_.get() + end_;
             const char* hit = detail::findItemEnd(from, to);
             if (hit != to && static_cast<std::size_t>(hit - from) <= kMaxItemBytes) {
                 itemLine_ = line_;
                 itemQuoted_ = false;
-                consumeDelimiter(static_cast<std::size_t>(hit - buffer_.data()));
+                consumeDelimiter(static_cast<std::size_t>(hit - buffer_.get()));
                 return std::string_view(from, static_cast<std::size_t>(hit - from));
             }
         }
@@ -121,7 +121,10 @@ class DataFile {
 
     platform::ReadOnlyFile file_;
     std::size_t readBlock_;
-    std::vector<char> buffer_;
+    // Left uninitialized: only what was read is ever looked at, and clearing a quarter of a
+    // megabyte for every search costs more than the search of a small file.
+    std::size_t bufferSize_;
+    std::unique_ptr<char[]> buffer_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     bool atEndOfFile_ = false;
