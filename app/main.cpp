@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "lookup/path_text.h"
 #include "windows/program.h"
 
 #include <QApplication>
@@ -9,7 +10,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(":/icons/icaolookup-32.png"));
 
-    Program program(QCoreApplication::applicationDirPath().toStdString());
+    Program program(icao::pathFromUtf8(QCoreApplication::applicationDirPath().toStdString()));
     program.start();
     if (program.ended()) {
         return 0;

@@ -92,7 +92,7 @@ int runCheck(const std::filesystem::path& dataFile) {
     for (const auto& finding : report->findings) {
         std::cout << finding.line << ": " << finding.reason << '\n';
     }
-    std::cout << dataFile.string() << ": " << report->summary() << '\n';
+    std::cout << icao::utf8Of(dataFile) << ": " << report->summary() << '\n';
     return exitFor(report->findings.empty());
 }
 
@@ -103,6 +103,6 @@ int runVersion(const std::filesystem::path& dataFile) {
     if (!summary) {
         return reportError(summary.error());
     }
-    std::cout << "data file " << dataFile.string() << ": " << summary->records << " records\n";
+    std::cout << "data file " << icao::utf8Of(dataFile) << ": " << summary->records << " records\n";
     return kExitFound;
 }

@@ -2,6 +2,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "lookup/data_file.h"
+#include "lookup/path_text.h"
 #include "lookup/platform.h"
 #include "lookup/program_folder.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 int run(const Arguments& arguments, const char* argv0) {
     const std::filesystem::path dataFile = arguments.file
-                                               ? std::filesystem::path(*arguments.file)
+                                               ? icao::pathFromUtf8(*arguments.file)
                                                : icao::dataFilePath(icao::programFolder(argv0));
     switch (arguments.command) {
     case Arguments::Command::Help:
@@ -40,8 +41,8 @@ int run(const Arguments& arguments, const char* argv0) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    icao::platform::reportBrokenPipes();
-    const auto parsed = parseArguments(std::vector<std::string>(argv + 1, argv + argc));
+    icao::platform::prepareStandardStreams();
+    const auto parsed = parseArguments(icao::platform::commandLineArguments(argc, argv));
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
         std::cerr << "icao: " << error->message << "\nTry 'icao --help'.\n";
         return kExitError;

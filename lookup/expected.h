@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "lookup/path_text.h"
+
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -13,7 +15,7 @@ struct FileError {
     std::filesystem::path path;
     std::string reason;
 
-    std::string describe() const { return path.string() + ": " + reason; }
+    std::string describe() const { return utf8Of(path) + ": " + reason; }
     friend bool operator==(const FileError&, const FileError&) = default;
 };
 

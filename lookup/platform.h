@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 // The operating system's part of the program, behind plain functions: one source file per
 // platform implements them (platform_posix.cpp, platform_windows.cpp), and nothing else calls
@@ -47,9 +49,14 @@ class ReadOnlyFile {
 // The running program's executable, as the system names it; empty where it cannot.
 std::filesystem::path executablePath();
 
-// A write to a closed pipe fails with an error the program reports, instead of ending the
-// process without a word.
-void reportBrokenPipes();
+// Readies the standard streams of a command-line program: a write to a closed pipe fails with
+// an error the program reports, instead of ending the process without a word; text goes out
+// as the UTF-8 it is, lines ending in LF, and a Windows console shows it as such.
+void prepareStandardStreams();
+
+// The words of the command line after the program's name, in UTF-8, whatever the system's
+// code page.
+std::vector<std::string> commandLineArguments(int argc, char** argv);
 
 // The cores this process may run on, which an affinity mask can make fewer than the
 // machine's; at least 1.

@@ -81,8 +81,12 @@ std::filesystem::path executablePath() {
     return error ? std::filesystem::path() : executable;
 }
 
-void reportBrokenPipes() {
+void prepareStandardStreams() {
     std::signal(SIGPIPE, SIG_IGN);
+}
+
+std::vector<std::string> commandLineArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
 }
 
 std::size_t usableCores() {
