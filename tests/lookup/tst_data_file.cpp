@@ -8,7 +8,11 @@
 
 #include <QRandomGenerator>
 #include <QTest>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <sys/stat.h>
+#endif
 
 using icao::DataFile;
 
@@ -138,8 +142,14 @@ class DataFileTest : public QObject {
                                  << "cannot be opened (No such file or directory)";
         QTest::newRow("folder") << "folder"
                                 << "is not an ordinary file";
+#ifdef Q_OS_WIN
+        // Hidden, it counts as missing, though it could be read.
+        QTest::newRow("hidden file") << "hidden"
+                                     << "";
+#else
         QTest::newRow("named pipe") << "pipe"
                                     << "is not an ordinary file";
+#endif
     }
     void onlyAnOrdinaryFileIsRead() {
         QFETCH(QString, kind);
@@ -150,9 +160,17 @@ class DataFileTest : public QObject {
             folder.write("A|EGLL|X|\n");
         } else if (kind == "folder") {
             std::filesystem::create_directory(path);
-        } else if (kind == "pipe") {
+        }
+#ifdef Q_OS_WIN
+        if (kind == "hidden") {
+            folder.write("A|EGLL|X|\n");
+            QVERIFY(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
+        }
+#else
+        if (kind == "pipe") {
             QCOMPARE(::mkfifo(path.c_str(), 0600), 0);
         }
+#endif
         QCOMPARE(icao::dataFileCheck(folder.path()), kind == "file");
         const auto reasonOf = [](const auto& result) {
             return result ? QString() : QString::fromStdString(result.error().reason);

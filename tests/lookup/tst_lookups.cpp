@@ -116,7 +116,9 @@ class LookupsTest : public QObject {
         QTest::addColumn<bool>("opens");
         QTest::newRow("code to name, missing file") << true << false;
         QTest::newRow("name to code, missing file") << false << false;
+#ifndef Q_OS_WIN
         QTest::newRow("code to name, read error") << true << true;
+#endif
     }
     void failedFileWritesNoBox() {
         QFETCH(bool, codeToName);
@@ -133,7 +135,7 @@ class LookupsTest : public QObject {
         const auto result = codeToName ? icao::codeToName(input, output, path)
                                        : icao::nameToCode(input, output, path);
         QCOMPARE(QString::fromStdString(result ? "" : result.error().describe()),
-                 QString::fromStdString(path.string()) +
+                 QString::fromStdString(icao::utf8Of(path)) +
                      (opens ? ": cannot be read (Input/output error)"
                             : ": cannot be opened (No such file or directory)"));
         QCOMPARE(transcript, opens ? expectedTranscript({}) : QStringList{"read input"});

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "lookup/data_file.h"
+#include "lookup/path_text.h"
 #include "lookup/text.h"
 
 #include <QByteArray>
@@ -15,7 +16,7 @@ namespace fixtures {
 // A temporary folder of one test's own, gone with it, where the test writes its data file.
 class DataFolder {
   public:
-    std::filesystem::path path() const { return dir_.path().toStdString(); }
+    std::filesystem::path path() const { return icao::pathFromUtf8(dir_.path().toStdString()); }
     std::filesystem::path dataFile() const { return icao::dataFilePath(path()); }
 
     // Writes bytes as the folder's data file and yields its path.

@@ -5,11 +5,28 @@
 #include "support/fixtures.h"
 
 #include <QStringList>
+#include <QtGlobal>
 #include <filesystem>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace fixtures {
 
-// Whether this process holds a descriptor open on path.
+// Whether this process holds the file at path open.
+#ifdef Q_OS_WIN
+// The data file is opened for others to share; a request to have it alone fails while it is.
+inline bool isOpenHere(const std::filesystem::path& path) {
+    const HANDLE alone =
+        CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (alone == INVALID_HANDLE_VALUE) {
+        return GetLastError() == ERROR_SHARING_VIOLATION;
+    }
+    CloseHandle(alone);
+    return false;
+}
+#else
 inline bool isOpenHere(const std::filesystem::path& path) {
     std::error_code error;
     const auto wanted = std::filesystem::weakly_canonical(path, error);
@@ -21,6 +38,7 @@ inline bool isOpenHere(const std::filesystem::path& path) {
     }
     return false;
 }
+#endif
 
 // A box that notes every call in a transcript shared with its partner box, and whether the
 // data file was open at the time of a lock or a write.

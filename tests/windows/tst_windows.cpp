@@ -351,7 +351,7 @@ class WindowsTest : public QObject {
         QVERIFY(answerer.seen());
         QCOMPARE(answerer.seen()->icon, QMessageBox::Warning);
         const QString text = answerer.seen()->text;
-        QVERIFY2(text.contains(QString::fromStdString(fixture.dataFile().string())) &&
+        QVERIFY2(text.contains(QString::fromStdString(icao::utf8Of(fixture.dataFile()))) &&
                      text.contains("No such file or directory"),
                  qPrintable(text));
         QCOMPARE(boxes.input->text(), QString("X"));
