@@ -39,6 +39,8 @@ class ReadOnlyFile {
 
   private:
     ReadOnlyFile(std::filesystem::path path, std::intptr_t handle);
+    // The one call that differs between the systems.
+    static void close(std::intptr_t handle);
 
     std::filesystem::path path_;
     // A file descriptor or a Windows HANDLE; kNoHandle once moved from.

@@ -12,7 +12,6 @@
 #include <system_error>
 #include <thread>
 #include <unistd.h>
-#include <utility>
 
 namespace icao::platform {
 namespace {
@@ -45,22 +44,8 @@ Expected<ReadOnlyFile> ReadOnlyFile::open(const std::filesystem::path& path) {
     return file;
 }
 
-ReadOnlyFile::ReadOnlyFile(std::filesystem::path path, std::intptr_t handle)
-    : path_(std::move(path)), handle_(handle) {}
-
-ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
-    : path_(std::move(other.path_)), handle_(std::exchange(other.handle_, kNoHandle)) {}
-
-ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept {
-    std::swap(path_, other.path_);
-    std::swap(handle_, other.handle_);
-    return *this;
-}
-
-ReadOnlyFile::~ReadOnlyFile() {
-    if (handle_ != kNoHandle) {
-        ::close(static_cast<int>(handle_));
-    }
+void ReadOnlyFile::close(std::intptr_t handle) {
+    ::close(static_cast<int>(handle));
 }
 
 Expected<std::size_t> ReadOnlyFile::read(char* buffer, std::size_t size) {

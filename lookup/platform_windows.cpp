@@ -72,9 +72,9 @@ Expected<ReadOnlyFile> ReadOnlyFile::open(const std::filesystem::path& path) {
                                       nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
-        if (error == ERROR_ACCESS_DENIED &&
-            (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
-            GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
+            (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
             return FileError{path, "is not an ordinary file"};
         }
         return systemError(path, "cannot be opened", error);
@@ -86,22 +86,8 @@ Expected<ReadOnlyFile> ReadOnlyFile::open(const std::filesystem::path& path) {
     return file;
 }
 
-ReadOnlyFile::ReadOnlyFile(std::filesystem::path path, std::intptr_t handle)
-    : path_(std::move(path)), handle_(handle) {}
-
-ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
-    : path_(std::move(other.path_)), handle_(std::exchange(other.handle_, kNoHandle)) {}
-
-ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept {
-    std::swap(path_, other.path_);
-    std::swap(handle_, other.handle_);
-    return *this;
-}
-
-ReadOnlyFile::~ReadOnlyFile() {
-    if (handle_ != kNoHandle) {
-        CloseHandle(handleOf(handle_));
-    }
+void ReadOnlyFile::close(std::intptr_t handle) {
+    CloseHandle(handleOf(handle));
 }
 
 Expected<std::size_t> ReadOnlyFile::read(char* buffer, std::size_t size) {
