@@ -1,19 +1,28 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages that building needs, when any is missing: "run" for the two
-# programs alone, "test" (the default) for everything the test command runs.
+# programs alone, "test" (the default) for everything the test command runs, "windows" for
+# the Windows build and its checks under wine.
 # As root it installs them with apt-get; otherwise it prints the line to run.
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev fonts-liberation)
-if [ "${1:-test}" = test ]; then
+case ${1:-test} in
+test)
     packages+=(
         libbenchmark-dev python3
         xvfb xauth openbox xdotool x11-utils
         clang libclang-rt-14-dev
         desktop-file-utils appstream dpkg-dev man-db
     )
-fi
+    ;;
+windows)
+    packages+=(
+        g++-mingw-w64-x86-64-posix ninja-build xz-utils dpkg-dev python3
+        wine wine64 fonts-wine xvfb xauth openbox xdotool x11-utils xclip
+    )
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
