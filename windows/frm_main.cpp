@@ -78,8 +78,12 @@ void frmMain::Form_Load() {
 
 void frmMain::makeTopmost() {
 #ifdef Q_OS_WIN
-    constexpr UINT kNoMoveNoSize = SWP_NOMOVE | SWP_NOSIZE;
-    SetWindowPos(reinterpret_cast<HWND>(winId()), HWND_TOPMOST, 0, 0, 0, 0, kNoMoveNoSize);
+    // Only the native platform's winId() is a window handle; offscreen it is a counter, and
+    // a small number may name another program's window, whose answer SetWindowPos awaits.
+    if (QGuiApplication::platformName() == QLatin1String("windows")) {
+        constexpr UINT kNoMoveNoSize = SWP_NOMOVE | SWP_NOSIZE;
+        SetWindowPos(reinterpret_cast<HWND>(winId()), HWND_TOPMOST, 0, 0, 0, 0, kNoMoveNoSize);
+    }
 #endif
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
