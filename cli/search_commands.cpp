@@ -7,6 +7,7 @@
 #include "search/nearby.h"
 #include "search/route.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <iostream>
@@ -25,12 +26,31 @@ std::string degrees(double course) {
     return text;
 }
 
-std::string distanceText(double km) {
-    return Cell::of(nauticalMiles(km), 0).text + " NM  " + Cell::of(km, 0).text + " km";
+// A distance in nautical miles and kilometres: with their units and this many decimals for
+// reading, as plain numbers for TSV and JSON.
+std::vector<Cell> distanceCells(double km, Format format, int shownDecimals) {
+    if (format == Format::Text) {
+        return {Cell::of(Cell::of(nauticalMiles(km), shownDecimals).text + " NM"),
+                Cell::of(Cell::of(km, shownDecimals).text + " km")};
+    }
+    return {Cell::of(nauticalMiles(km), 1), Cell::of(km, 1)};
 }
 
-std::vector<Cell> distanceCells(double km) {
-    return {Cell::of(nauticalMiles(km), 1), Cell::of(km, 1)};
+// A distance, then the course to fly it.
+std::vector<Cell> distanceAndCourseCells(double km, double course, Format format,
+                                         int shownDecimals) {
+    std::vector<Cell> cells = distanceCells(km, format, shownDecimals);
+    cells.push_back(format == Format::Text ? Cell::of(degrees(course)) : Cell::of(course, 1));
+    return cells;
+}
+
+std::string distanceText(double km) {
+    const std::vector<Cell> cells = distanceCells(km, Format::Text, 0);
+    return cells[0].text + "  " + cells[1].text;
+}
+
+void append(std::vector<Cell>& row, std::vector<Cell> cells) {
+    std::move(cells.begin(), cells.end(), std::back_inserter(row));
 }
 
 std::string codeOf(const std::vector<icao::AirportRecord>& records) {
@@ -59,19 +79,8 @@ int findOne(const Arguments& arguments, const std::filesystem::path& dataFile) {
     if (!result) {
         return reportError(result.error());
     }
-    const Table hits = recordTable(recordsOf(result->hits), arguments.format);
+    std::cout << recordTable(recordsOf(result->hits), arguments.format).formatted(arguments.format);
     std::ostream& notes = arguments.format == Format::Text ? std::cout : std::cerr;
-    switch (arguments.format) {
-    case Format::Text:
-        std::cout << hits.aligned();
-        break;
-    case Format::Tsv:
-        std::cout << hits.tabSeparated();
-        break;
-    case Format::Json:
-        std::cout << hits.jsonArray();
-        break;
-    }
     if (result->hits.empty()) {
         notes << "no airport matches \"" << text << "\"\n";
     }
@@ -126,49 +135,28 @@ int distOne(const Arguments& arguments, const std::filesystem::path& dataFile) {
     if (!route->unknown.empty()) {
         return kExitNotFound;
     }
-    const bool text = arguments.format == Format::Text;
     Table legs{{"from", "to", "distance_nm", "distance_km", "course_deg"}, {}};
     for (const icao::Leg& leg : route->legs) {
         std::vector<Cell> row = {Cell::of(icao::toUtf8(leg.from.code)),
                                  Cell::of(icao::toUtf8(leg.to.code))};
-        if (text) {
-            row.insert(row.end(),
-                       {Cell::of(Cell::of(nauticalMiles(leg.distanceKm), 0).text + " NM"),
-                        Cell::of(Cell::of(leg.distanceKm, 0).text + " km"),
-                        Cell::of(degrees(leg.course))});
-        } else {
-            for (Cell& cell : distanceCells(leg.distanceKm)) {
-                row.push_back(std::move(cell));
-            }
-            row.push_back(Cell::of(leg.course, 1));
-        }
+        append(row, distanceAndCourseCells(leg.distanceKm, leg.course, arguments.format, 0));
         legs.rows.push_back(std::move(row));
     }
-    switch (arguments.format) {
-    case Format::Text:
-        legs.rows.push_back({Cell::of("total"), Cell::of(""),
-                             Cell::of(Cell::of(nauticalMiles(route->totalKm), 0).text + " NM"),
-                             Cell::of(Cell::of(route->totalKm, 0).text + " km")});
-        std::cout << legs.aligned();
-        break;
-    case Format::Tsv:
-        legs.rows.push_back({Cell::of("total"), Cell::of("")});
-        for (Cell& cell : distanceCells(route->totalKm)) {
-            legs.rows.back().push_back(std::move(cell));
-        }
-        legs.rows.back().push_back(Cell::of(""));
-        std::cout << legs.tabSeparated();
-        break;
-    case Format::Json: {
+    if (arguments.format == Format::Json) {
         // One object: the legs, then the totals' members.
         std::string array = legs.jsonArray();
         array.pop_back();
         const std::string totals =
-            Table{{"total_nm", "total_km"}, {distanceCells(route->totalKm)}}.jsonObject(0);
+            Table{{"total_nm", "total_km"}, {distanceCells(route->totalKm, Format::Json, 1)}}
+                .jsonObject(0);
         std::cout << "{\"legs\": " << array << ", " << totals.substr(1) << '\n';
-        break;
+        return kExitFound;
     }
-    }
+    std::vector<Cell> total = {Cell::of("total"), Cell::of("")};
+    append(total, distanceCells(route->totalKm, arguments.format, 0));
+    total.push_back(Cell::of(""));
+    legs.rows.push_back(std::move(total));
+    std::cout << legs.formatted(arguments.format);
     return kExitFound;
 }
 
@@ -185,7 +173,8 @@ int distEach(const Arguments& arguments, const std::filesystem::path& dataFile) 
         }
         const bool found = words.size() >= 2 && route->unknown.empty();
         output.add(line, found ? distanceText(route->totalKm) : std::string(),
-                   found ? distanceCells(route->totalKm) : std::vector<Cell>());
+                   found ? distanceCells(route->totalKm, arguments.format, 1)
+                         : std::vector<Cell>());
         return found;
     });
     return error ? reportError(*error) : exitFor(allFound);
@@ -231,16 +220,7 @@ Table nearbyTable(const std::vector<icao::NearbyAirport>& airports, Format forma
     table.columns.insert(table.columns.end(), {"distance_nm", "distance_km", "bearing_deg"});
     for (const auto& airport : airports) {
         std::vector<Cell> row = recordCells(airport.record, format);
-        if (format == Format::Text) {
-            row.push_back(Cell::of(Cell::of(nauticalMiles(airport.distanceKm), 1).text + " NM"));
-            row.push_back(Cell::of(Cell::of(airport.distanceKm, 1).text + " km"));
-            row.push_back(Cell::of(degrees(airport.bearing)));
-        } else {
-            for (Cell& cell : distanceCells(airport.distanceKm)) {
-                row.push_back(std::move(cell));
-            }
-            row.push_back(Cell::of(airport.bearing, 1));
-        }
+        append(row, distanceAndCourseCells(airport.distanceKm, airport.bearing, format, 1));
         table.rows.push_back(std::move(row));
     }
     return table;
@@ -280,18 +260,7 @@ int nearOne(const Arguments& arguments, const std::filesystem::path& dataFile) {
                   << icao::toUtf8(keyOf(key, arguments.raw)) << '\n';
         return kExitNotFound;
     }
-    const Table table = nearbyTable(**airports, arguments.format);
-    switch (arguments.format) {
-    case Format::Text:
-        std::cout << table.aligned();
-        break;
-    case Format::Tsv:
-        std::cout << table.tabSeparated();
-        break;
-    case Format::Json:
-        std::cout << table.jsonArray();
-        break;
-    }
+    std::cout << nearbyTable(**airports, arguments.format).formatted(arguments.format);
     return exitFor(!(*airports)->empty());
 }
 

@@ -125,3 +125,15 @@ std::string Table::jsonArray() const {
     }
     return out + "]\n";
 }
+
+std::string Table::formatted(Format format) const {
+    switch (format) {
+    case Format::Tsv:
+        return tabSeparated();
+    case Format::Json:
+        return jsonArray();
+    case Format::Text:
+        break;
+    }
+    return aligned();
+}

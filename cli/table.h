@@ -39,4 +39,6 @@ struct Table {
     std::string jsonArray() const;
     // One row as a JSON object on one line.
     std::string jsonObject(std::size_t row) const;
+    // The whole table as the format prints a list: aligned, tab-separated or a JSON array.
+    std::string formatted(Format format) const;
 };
