@@ -8,7 +8,6 @@
 #include "search/route.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <iostream>
 #include <iterator>
@@ -190,11 +189,7 @@ struct Origin {
 std::optional<double> decimal(std::string text) {
     text.erase(0, text.find_first_not_of(' '));
     text.erase(text.find_last_not_of(' ') + 1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return text.empty() || error != std::errc() || end != text.data() + text.size()
-               ? std::nullopt
-               : std::optional(value);
+    return icao::numberOf(std::string_view(text));
 }
 
 icao::Expected<Origin> originOf(const std::string& key, const Arguments& arguments,

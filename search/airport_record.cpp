@@ -18,6 +18,16 @@ std::string_view kindName(char32_t marker) {
     return rank < kNames.size() ? kNames[rank] : std::string_view();
 }
 
+std::optional<double> numberOf(std::string_view field) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+    if (field.empty() || error != std::errc() || end != field.data() + field.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 std::optional<double> numberOf(std::u32string_view field) {
     std::string ascii;
     for (const char32_t character : field) {
@@ -26,13 +36,7 @@ std::optional<double> numberOf(std::u32string_view field) {
         }
         ascii.push_back(static_cast<char>(character));
     }
-    double value = 0;
-    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (ascii.empty() || error != std::errc() || end != ascii.data() + ascii.size() ||
-        !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return numberOf(std::string_view(ascii));
 }
 
 std::optional<Place> AirportRecord::place() const {

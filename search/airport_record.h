@@ -30,7 +30,9 @@ inline std::size_t sizeRankOfItem(std::string_view item) {
 // The kind of airfield a marker names ("large airport", "heliport", ...); empty for another.
 std::string_view kindName(char32_t marker);
 
-// Decimal degrees or feet as a record holds them; none where the field is not a number.
+// Decimal degrees or feet as a record holds them, from its bytes or its decoded text; none
+// where the field is not a finite number.
+std::optional<double> numberOf(std::string_view field);
 std::optional<double> numberOf(std::u32string_view field);
 
 // An item read as an airport record, field by field. Missing fields are empty.

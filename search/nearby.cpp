@@ -4,7 +4,6 @@
 #include "lookup/data_file.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <numbers>
 #include <queue>
@@ -23,16 +22,6 @@ struct Candidate {
         return std::tie(distanceKm, line) < std::tie(other.distanceKm, other.line);
     }
 };
-
-// A number of a record's field, exactly; none when the field is not one.
-std::optional<double> numberIn(std::string_view field) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-    if (field.empty() || error != std::errc() || end != field.data() + field.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 // The whole degrees of decimal degrees as records write them ("-12.345678"), read quickly to
 // rule most places out before reading them exactly: the value lies within one of it. None
@@ -75,8 +64,8 @@ class Nearest {
                          heap_.top().distanceKm) {
             return;
         }
-        const auto latitude = numberIn(latitudeField);
-        const auto longitude = numberIn(fieldAt(item, RecordField::Longitude));
+        const auto latitude = numberOf(latitudeField);
+        const auto longitude = numberOf(fieldAt(item, RecordField::Longitude));
         const auto place = latitude && longitude ? placeOf(*latitude, *longitude) : std::nullopt;
         if (!place) {
             return;
