@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/arguments.h"
 
+#include "search/airport_record.h"
+
 #include <charconv>
 #include <map>
 
@@ -82,8 +84,6 @@ const std::map<std::string, Format> kFormats = {
     {"tsv", Format::Tsv},
     {"json", Format::Json},
 };
-
-constexpr std::string_view kKinds = "LMSWHBC";
 
 // Which options a command takes, besides --file.
 struct Takes {
@@ -184,7 +184,7 @@ std::variant<Arguments, UsageError> parseArguments(const std::vector<std::string
         } else if (option == "--kind") {
             arguments.kinds = value().value_or("");
             if (arguments.kinds.empty() ||
-                arguments.kinds.find_first_not_of(kKinds) != std::string::npos) {
+                arguments.kinds.find_first_not_of(icao::kKindMarkers) != std::string::npos) {
                 return UsageError{"--kind takes letters of LMSWHBC"};
             }
             given.kind = true;

@@ -19,12 +19,10 @@ std::vector<std::string> recordColumns(Format format) {
 
 std::vector<Cell> recordCells(const icao::AirportRecord& record, Format format) {
     std::vector<Cell> cells = {
-        Cell::of(utf8(record.code)),
-        Cell::of(utf8(record.name)),
-        Cell::of(utf8(record.municipality)),
-        Cell::of(utf8(record.country)),
-        Cell::of(utf8(record.iata)),
-        Cell::of(std::string(icao::kindName(record.marker.size() == 1 ? record.marker[0] : 0)))};
+        Cell::of(utf8(record.code)),         Cell::of(utf8(record.name)),
+        Cell::of(utf8(record.municipality)), Cell::of(utf8(record.country)),
+        Cell::of(utf8(record.iata)),         Cell::of(std::string(icao::kindName(record.size()))),
+    };
     if (format != Format::Text) {
         for (const icao::Text* number : {&record.latitude, &record.longitude, &record.elevation}) {
             cells.push_back(Cell::numberOf(utf8(*number), icao::numberOf(*number)));

@@ -10,12 +10,11 @@
 
 namespace icao {
 
-std::string_view kindName(char32_t marker) {
+std::string_view kindName(std::size_t size) {
     static constexpr std::array<std::string_view, kKindMarkers.size()> kNames = {
         "large airport", "medium airport", "small airport", "seaplane base",
         "heliport",      "balloonport",    "closed"};
-    const std::size_t rank = sizeRank(marker);
-    return rank < kNames.size() ? kNames[rank] : std::string_view();
+    return size < kNames.size() ? kNames[size] : std::string_view();
 }
 
 std::optional<double> numberOf(std::string_view field) {

@@ -27,8 +27,9 @@ inline std::size_t sizeRankOfItem(std::string_view item) {
     return oneCharacter ? sizeRank(static_cast<unsigned char>(item[0])) : kKindMarkers.size();
 }
 
-// The kind of airfield a marker names ("large airport", "heliport", ...); empty for another.
-std::string_view kindName(char32_t marker);
+// The kind of airfield of this size, its place in kKindMarkers ("large airport", "heliport",
+// ...); empty past the end.
+std::string_view kindName(std::size_t size);
 
 // Decimal degrees or feet as a record holds them, from its bytes or its decoded text; none
 // where the field is not a finite number.
