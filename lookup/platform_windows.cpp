@@ -8,11 +8,21 @@
 #include <io.h>
 #include <shellapi.h>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace icao::platform {
 namespace {
+
+std::string utf8OfWide(std::wstring_view wide) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(std::max(size, 0)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
+                        nullptr, nullptr);
+    return utf8;
+}
 
 // The reason as POSIX words where the two systems mean the same, so that a message reads
 // alike on both; otherwise the system's own text.
@@ -39,11 +49,7 @@ std::string reasonOf(DWORD error) {
     while (!wide.empty() && (wide.back() == L'\n' || wide.back() == L'\r' || wide.back() == L'.')) {
         wide.pop_back();
     }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
-                        nullptr, nullptr);
+    const std::string utf8 = utf8OfWide(wide);
     return utf8.empty() ? "error " + std::to_string(error) : utf8;
 }
 
@@ -130,12 +136,7 @@ std::vector<std::string> commandLineArguments(int, char**) {
     wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> arguments;
     for (int i = 1; words && i < count; ++i) {
-        const int size =
-            WideCharToMultiByte(CP_UTF8, 0, words[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string word(static_cast<std::size_t>(std::max(size, 1)), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, words[i], -1, word.data(), size, nullptr, nullptr);
-        word.pop_back();
-        arguments.push_back(std::move(word));
+        arguments.push_back(utf8OfWide(words[i]));
     }
     LocalFree(words);
     return arguments;
