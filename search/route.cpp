@@ -11,8 +11,12 @@ Expected<Route> planRoute(const std::vector<Text>& codes, const std::filesystem:
         return airports.error();
     }
     Route route;
+    std::vector<Place> places;
     for (std::size_t i = 0; i < codes.size(); ++i) {
-        if (!(*airports)[i] || !(*airports)[i]->place()) {
+        const auto place = (*airports)[i] ? (*airports)[i]->place() : std::nullopt;
+        if (place) {
+            places.push_back(*place);
+        } else {
             route.unknown.push_back(codes[i]);
         }
     }
@@ -20,10 +24,9 @@ Expected<Route> planRoute(const std::vector<Text>& codes, const std::filesystem:
         return route;
     }
     for (std::size_t i = 0; i + 1 < codes.size(); ++i) {
-        const AirportRecord& from = *(*airports)[i];
-        const AirportRecord& to = *(*airports)[i + 1];
-        const double distance = distanceKm(*from.place(), *to.place());
-        route.legs.push_back({from, to, distance, initialCourse(*from.place(), *to.place())});
+        const double distance = distanceKm(places[i], places[i + 1]);
+        route.legs.push_back({*(*airports)[i], *(*airports)[i + 1], distance,
+                              initialCourse(places[i], places[i + 1])});
         route.totalKm += distance;
     }
     return route;
