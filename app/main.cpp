@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "lookup/path_text.h"
+#include "platform/path_text.h"
 #include "windows/program.h"
 
 #include <QApplication>

@@ -76,7 +76,7 @@ void findScan(benchmark::State& state, const std::filesystem::path& file, std::s
 
 void nearScan(benchmark::State& state, const std::filesystem::path& file) {
     for (auto _ : state) {
-        const auto nearest = icao::nearestAirports({{51.47, -0.46}, 10, "", std::nullopt}, file);
+        const auto nearest = icao::nearestAirports({{51.47, -0.46}, 10, {}, std::nullopt}, file);
         if (!nearest || nearest->size() != 10) {
             state.SkipWithError("near did not answer as expected");
         }

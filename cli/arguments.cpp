@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/arguments.h"
 
-#include "search/airport_record.h"
-
 #include <charconv>
 #include <map>
 
@@ -182,9 +180,15 @@ std::variant<Arguments, UsageError> parseArguments(const std::vector<std::string
             }
             given.limit = true;
         } else if (option == "--kind") {
-            arguments.kinds = value().value_or("");
-            if (arguments.kinds.empty() ||
-                arguments.kinds.find_first_not_of(icao::kKindMarkers) != std::string::npos) {
+            const std::string markers = value().value_or("");
+            for (const char marker : markers) {
+                const auto kind = icao::kindOfMarker(static_cast<unsigned char>(marker));
+                if (kind == icao::AirfieldKind::Unknown) {
+                    return UsageError{"--kind takes letters of LMSWHBC"};
+                }
+                arguments.kinds.set(static_cast<std::size_t>(kind));
+            }
+            if (markers.empty()) {
                 return UsageError{"--kind takes letters of LMSWHBC"};
             }
             given.kind = true;

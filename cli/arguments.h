@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "lookup/airfield_kind.h"
+
+#include <bitset>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -20,8 +23,8 @@ struct Arguments {
     std::optional<std::string> file;
     std::size_t limit = 10;
     Format format = Format::Text;
-    // The kinds of airfield near lists, as their markers; every kind when empty.
-    std::string kinds;
+    // The kinds of airfield near lists; every kind when none is set.
+    std::bitset<icao::kAirfieldKinds> kinds;
 
     bool batch() const { return keys.size() == 1 && keys.front() == "-"; }
 };

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "cli/arguments.h"
-#include "lookup/expected.h"
 #include "lookup/text.h"
+#include "platform/expected.h"
 
 #include <filesystem>
 

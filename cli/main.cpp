@@ -2,9 +2,9 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "lookup/data_file.h"
-#include "lookup/path_text.h"
-#include "lookup/platform.h"
-#include "lookup/program_folder.h"
+#include "platform/path_text.h"
+#include "platform/platform.h"
+#include "platform/program_folder.h"
 
 #include <cerrno>
 #include <cstring>

@@ -21,7 +21,7 @@ std::vector<Cell> recordCells(const icao::AirportRecord& record, Format format) 
     std::vector<Cell> cells = {
         Cell::of(utf8(record.code)),         Cell::of(utf8(record.name)),
         Cell::of(utf8(record.municipality)), Cell::of(utf8(record.country)),
-        Cell::of(utf8(record.iata)),         Cell::of(std::string(icao::kindName(record.size()))),
+        Cell::of(utf8(record.iata)),         Cell::of(std::string(icao::kindName(record.kind()))),
     };
     if (format != Format::Text) {
         for (const icao::Text* number : {&record.latitude, &record.longitude, &record.elevation}) {

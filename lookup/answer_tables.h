@@ -2,7 +2,7 @@
 #pragma once
 
 #include "lookup/answers.h"
-#include "lookup/expected.h"
+#include "platform/expected.h"
 
 #include <filesystem>
 #include <unordered_map>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "lookup/expected.h"
 #include "lookup/lookups.h"
 #include "lookup/text.h"
+#include "platform/expected.h"
 
 #include <filesystem>
 

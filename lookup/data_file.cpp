@@ -73,8 +73,7 @@ Expected<std::size_t> DataFile::scanTo(std::size_t scanned, bool quoted, bool ke
         const char* base = buffer_.get();
         const char* from = base + begin_ + scanned;
         const char* to = base + end_;
-        const char* hit =
-            quoted ? detail::findClosingQuote(from, to) : detail::findItemEnd(from, to);
+        const char* hit = quoted ? detail::findClosingQuote(from, to) : findItemEnd_(from, to);
         if (quoted) {
             // Line ends inside quotes belong to the item but still start new lines.
             line_ += detail::countLineEnds(from, hit);

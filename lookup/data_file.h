@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "lookup/expected.h"
-#include "lookup/item_end.h"
-#include "lookup/platform.h"
+#include "platform/expected.h"
+#include "platform/kernels.h"
+#include "platform/platform.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -57,7 +57,7 @@ class DataFile {
         if (ready_ && begin_ < end_ && buffer_[begin_] != '"') {
             const char* from = buffer_.get() + begin_;
             const char* to = buffer_.get() + end_;
-            const char* hit = detail::findItemEnd(from, to);
+            const char* hit = findItemEnd_(from, to);
             if (hit != to && static_cast<std::size_t>(hit - from) <= kMaxItemBytes) {
                 itemLine_ = line_;
                 itemQuoted_ = false;
@@ -120,6 +120,8 @@ class DataFile {
     void updateReady() { ready_ = started_ && !skipLineFeed_ && !dropToDelimiter_; }
 
     platform::ReadOnlyFile file_;
+    // Picked once: this is the scan's inner loop.
+    decltype(kernels::Kernels::findItemEnd) findItemEnd_ = kernels::chosen().findItemEnd;
     std::size_t readBlock_;
     // Left uninitialized: only what was read is ever looked at, and clearing a quarter of a
     // megabyte for every search costs more than the search of a small file.

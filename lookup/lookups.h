@@ -2,7 +2,7 @@
 #pragma once
 
 #include "lookup/box.h"
-#include "lookup/expected.h"
+#include "platform/expected.h"
 
 #include <filesystem>
 

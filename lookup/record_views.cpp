@@ -4,12 +4,13 @@
 #include "lookup/record_layout.h"
 #include "lookup/text_views.h"
 
+#include <array>
+
 namespace icao {
 namespace {
 
-// The code-to-name lookup writes fields 1 and 2, so its box ends showing the name.
-constexpr std::size_t kFirstShownField = 1;
-constexpr std::size_t kLastShownField = 2;
+// The code-to-name lookup writes the code, then the name, so its box ends showing the name.
+constexpr std::array kShownFields = {RecordField::Code, RecordField::Name};
 
 } // namespace
 
@@ -18,13 +19,14 @@ Text codeOf(const Text& item) {
 }
 
 std::vector<Text> codeLookupWrites(const Text& item) {
-    std::vector<Text> fields = splitFields(item);
-    if (fields.size() <= kFirstShownField) {
-        return {};
+    const TextRecordFields fields(item, kShownFields.back());
+    std::vector<Text> writes;
+    for (const RecordField field : kShownFields) {
+        if (fields.has(field)) {
+            writes.emplace_back(fields[field]);
+        }
     }
-    fields.resize(std::min(fields.size(), kLastShownField + 1));
-    fields.erase(fields.begin(), fields.begin() + kFirstShownField);
-    return fields;
+    return writes;
 }
 
 std::optional<Text> nameKeyOf(const Text& item) {

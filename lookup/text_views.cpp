@@ -12,23 +12,6 @@ Text substringByPosition(const Text& text, std::size_t start, std::size_t length
     return text.substr(start - 1, length);
 }
 
-std::vector<Text> splitFields(const Text& text) {
-    std::vector<Text> fields;
-    if (text.empty()) {
-        return fields;
-    }
-    std::size_t begin = 0;
-    for (;;) {
-        const std::size_t separator = text.find(kSeparator, begin);
-        if (separator == Text::npos) {
-            fields.push_back(text.substr(begin));
-            return fields;
-        }
-        fields.push_back(text.substr(begin, separator - begin));
-        begin = separator + 1;
-    }
-}
-
 Text trimSpaces(const Text& text) {
     const std::size_t first = text.find_first_not_of(U' ');
     if (first == Text::npos) {

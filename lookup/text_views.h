@@ -13,9 +13,6 @@ namespace icao {
 // start lies beyond the end. Never fails for start >= 1.
 Text substringByPosition(const Text& text, std::size_t start, std::size_t length);
 
-// The parts between "|" separators, numbered from 0; empty text has no field at all.
-std::vector<Text> splitFields(const Text& text);
-
 // The search key of an input box: its text without leading and trailing space characters.
 // Other blanks, such as tabs, stay.
 Text trimSpaces(const Text& text);

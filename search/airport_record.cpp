@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "search/airport_record.h"
 
-#include "lookup/text_views.h"
+#include "lookup/record_layout.h"
 
 #include <array>
 #include <charconv>
@@ -9,13 +9,6 @@
 #include <string>
 
 namespace icao {
-
-std::string_view kindName(std::size_t size) {
-    static constexpr std::array<std::string_view, kKindMarkers.size()> kNames = {
-        "large airport", "medium airport", "small airport", "seaplane base",
-        "heliport",      "balloonport",    "closed"};
-    return size < kNames.size() ? kNames[size] : std::string_view();
-}
 
 std::optional<double> numberOf(std::string_view field) {
     double value = 0;
@@ -45,19 +38,13 @@ std::optional<Place> AirportRecord::place() const {
 }
 
 AirportRecord AirportRecord::fromItem(const Text& item, std::size_t line) {
-    std::vector<Text> fields = splitFields(item);
-    fields.resize(std::max(fields.size(), kRecordFields));
-    return AirportRecord{line,
-                         std::move(fields[0]),
-                         std::move(fields[1]),
-                         std::move(fields[2]),
-                         std::move(fields[3]),
-                         std::move(fields[4]),
-                         std::move(fields[5]),
-                         std::move(fields[6]),
-                         std::move(fields[7]),
-                         std::move(fields[8]),
-                         std::move(fields[9])};
+    const TextRecordFields fields(item);
+    const auto text = [&fields](RecordField field) { return Text(fields[field]); };
+    using enum RecordField;
+    return AirportRecord{
+        line,          text(Marker), text(Code),     text(Name),      text(Municipality),
+        text(Country), text(Iata),   text(Latitude), text(Longitude), text(Elevation),
+        text(Keywords)};
 }
 
 } // namespace icao

@@ -1,35 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "lookup/airfield_kind.h"
 #include "lookup/text.h"
 #include "search/geo.h"
-#include "search/record_fields.h"
 
 #include <cstddef>
 #include <optional>
 #include <string_view>
 
 namespace icao {
-
-// The kinds of airfield, largest first, as their markers name them.
-inline constexpr std::string_view kKindMarkers = "LMSWHBC";
-
-// The place of the marker's kind in kKindMarkers; past its end for a marker of no kind.
-inline std::size_t sizeRank(char32_t marker) {
-    const std::size_t rank =
-        marker < 0x80 ? kKindMarkers.find(static_cast<char>(marker)) : std::string_view::npos;
-    return rank == std::string_view::npos ? kKindMarkers.size() : rank;
-}
-
-// The size of the airfield an item's raw bytes hold, as sizeRank tells it from the marker.
-inline std::size_t sizeRankOfItem(std::string_view item) {
-    const bool oneCharacter = item.size() == 1 || (item.size() > 1 && item[1] == '|');
-    return oneCharacter ? sizeRank(static_cast<unsigned char>(item[0])) : kKindMarkers.size();
-}
-
-// The kind of airfield of this size, its place in kKindMarkers ("large airport", "heliport",
-// ...); empty past the end.
-std::string_view kindName(std::size_t size);
 
 // Decimal degrees or feet as a record holds them, from its bytes or its decoded text; none
 // where the field is not a finite number.
@@ -55,9 +35,7 @@ struct AirportRecord {
     // Where the airfield lies; none when the record holds no valid coordinates.
     std::optional<Place> place() const;
 
-    std::size_t size() const {
-        return marker.size() == 1 ? sizeRank(marker[0]) : kKindMarkers.size();
-    }
+    AirfieldKind kind() const { return kindOfMarkerField(std::u32string_view(marker)); }
 };
 
 } // namespace icao

@@ -81,27 +81,27 @@ void foldItem(std::string_view bytes, TextFolder& folder, std::string& out) {
     }
 }
 
-// Ranks a folded record of this size and keeps it when the list can show it; yields whether
+// Ranks a folded record of this kind and keeps it when the list can show it; yields whether
 // it is a hit at all.
 template <class MakeRecord>
-bool rank(std::string_view folded, std::size_t size, const FoldedQuery& query,
+bool rank(std::string_view folded, AirfieldKind kind, const FoldedQuery& query,
           const NeedleSearch& needle, HitCollector& hits, MakeRecord record) {
     if (!needle.isIn(folded)) {
         return false;
     }
     const auto rank = rankOf(fieldsOf(folded), query);
-    if (rank && hits.wants(*rank, size)) {
-        hits.add({*rank, size, record()});
+    if (rank && hits.wants(*rank, kind)) {
+        hits.add({*rank, kind, record()});
     }
     return rank.has_value();
 }
 
 // Weighs a folded record that is no hit as a suggestion.
 template <class MakeRecord>
-void suggest(std::string_view folded, std::size_t size, Suggester& suggester, MakeRecord record) {
+void suggest(std::string_view folded, AirfieldKind kind, Suggester& suggester, MakeRecord record) {
     const auto distance = suggester.distanceOf(fieldsOf(folded));
-    if (distance && suggester.wouldKeep(*distance, size)) {
-        suggester.keep(*distance, size, record());
+    if (distance && suggester.wouldKeep(*distance, kind)) {
+        suggester.keep(*distance, kind, record());
     }
 }
 
@@ -164,10 +164,10 @@ ChunkFind ChunkSearch::operator()(const ItemChunk& chunk, std::size_t worker) {
             continue;
         }
         foldItem(item, folder, folded);
-        const std::size_t size = sizeRankOfItem(item);
-        const bool hit = mayHold && rank(folded, size, query_, needle_, hits, record);
+        const AirfieldKind kind = kindOfItem(item);
+        const bool hit = mayHold && rank(folded, kind, query_, needle_, hits, record);
         if (!hit && !hits.strong() && mayBeNear) {
-            suggest(folded, size, suggester, record);
+            suggest(folded, kind, suggester, record);
         }
     }
     if (hits.strong()) {
@@ -180,20 +180,20 @@ ChunkFind ChunkSearch::operator()(const ItemChunk& chunk, std::size_t worker) {
             continue;
         }
         const auto record = [&] { return AirportRecord::fromItem(decodeText(item), entry.line); };
-        const std::size_t size = sizeRankOfItem(item);
+        const AirfieldKind kind = kindOfItem(item);
         const bool codesOnly = !hits.wantsAny(FindRank::WholeWords);
         const FoldedFields raw = codesOnly ? fieldsOf(item) : FoldedFields{};
         if (codesOnly && isAscii(raw.code) && isAscii(raw.iata)) {
             // Once word hits fill the list, only the codes can still bring a hit to it; ASCII
             // codes fold by lowering, whatever the rest of the item holds.
             const auto rank = codeRankOf(raw.code, raw.iata, query_);
-            if (rank && hits.wants(*rank, size)) {
-                hits.add({*rank, size, record()});
+            if (rank && hits.wants(*rank, kind)) {
+                hits.add({*rank, kind, record()});
             }
             continue;
         }
         foldItem(item, folder, folded);
-        rank(folded, size, query_, needle_, hits, record);
+        rank(folded, kind, query_, needle_, hits, record);
     }
     return result;
 }
@@ -285,7 +285,7 @@ FindResult AirportIndex::find(const Text& text, std::size_t limit) {
     const std::uint64_t needlePairs = pairSketch(query.mustHold);
     for (const Records::Entry& entry : records_->entries) {
         isHit.push_back((entry.pairs & needlePairs) == needlePairs &&
-                        rank(entry.folded, entry.record.size(), query, needle, hits,
+                        rank(entry.folded, entry.record.kind(), query, needle, hits,
                              [&entry] { return entry.record; }));
     }
     if (!hits.strong()) {
@@ -294,7 +294,7 @@ FindResult AirportIndex::find(const Text& text, std::size_t limit) {
         for (std::size_t i = 0; i < records_->entries.size(); ++i) {
             const Records::Entry& entry = records_->entries[i];
             if (!isHit[i] && suggester.mayBeNear(pairs.in(entry.folded).pairs)) {
-                suggest(entry.folded, entry.record.size(), suggester,
+                suggest(entry.folded, entry.record.kind(), suggester,
                         [&entry] { return entry.record; });
             }
         }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "lookup/expected.h"
+#include "platform/expected.h"
 #include "search/airport_record.h"
 #include "search/folding.h"
+#include "search/query_words.h"
 
 #include <filesystem>
 #include <memory>
@@ -26,8 +27,8 @@ inline constexpr std::size_t kRankCount = static_cast<std::size_t>(FindRank::Sub
 
 struct FindHit {
     FindRank rank;
-    // The airfield's size, its place in kKindMarkers: larger ones come first within a rank.
-    std::size_t size;
+    // Larger airfields come first within a rank.
+    AirfieldKind kind;
     AirportRecord record;
 };
 
@@ -40,10 +41,6 @@ struct FindResult {
 };
 
 inline constexpr std::size_t kDefaultFindLimit = 10;
-
-// The most characters of a find text that are searched: more than any airport's text holds,
-// and few enough that weighing suggestions, whose time grows with the square, stays quick.
-inline constexpr std::size_t kMaxFindText = 200;
 
 // Searches every record of the data file for text (its first kMaxFindText characters),
 // ignoring letter case and accents. At most limit hits are kept, beyond those whose ICAO or

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "search/folding.h"
 
-#include "lookup/simd.h"
+#include "platform/kernels.h"
 
 #include <QList>
 #include <QString>
@@ -49,35 +49,6 @@ std::string foldWithQt(char32_t character) {
         }
     }
     return toUtf8(folded);
-}
-
-// Writes the run of ASCII bytes from at, lowered, to out[to], which has room for it; yields
-// where the run ends. Sixteen bytes a step where the processor allows, as most of a record is
-// ASCII.
-std::size_t writeLoweredAscii(std::string_view bytes, std::size_t at, char* to) {
-#if defined(ICAO_SIMD_X86)
-    const __m128i beforeA = _mm_set1_epi8('A' - 1);
-    const __m128i afterZ = _mm_set1_epi8('Z' + 1);
-    const __m128i caseBit = _mm_set1_epi8(0x20);
-    while (simd::kSse2 && at + 16 <= bytes.size()) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + at));
-        const __m128i upper =
-            _mm_and_si128(_mm_cmpgt_epi8(chunk, beforeA), _mm_cmplt_epi8(chunk, afterZ));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(to),
-                         _mm_or_si128(chunk, _mm_and_si128(upper, caseBit)));
-        const auto beyondAscii = static_cast<unsigned>(_mm_movemask_epi8(chunk));
-        if (beyondAscii != 0) {
-            return at + static_cast<std::size_t>(__builtin_ctz(beyondAscii));
-        }
-        at += 16;
-        to += 16;
-    }
-#endif
-    while (at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80) {
-        const char c = bytes[at++];
-        *to++ = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-    }
-    return at;
 }
 
 } // namespace
@@ -164,7 +135,7 @@ bool TextFolder::foldUtf8(std::string_view bytes, std::string& out) {
             if (to + (bytes.size() - at) + 16 > out.size()) {
                 out.resize(to + (bytes.size() - at) + 16);
             }
-            const std::size_t end = writeLoweredAscii(bytes, at, out.data() + to);
+            const std::size_t end = kernels::lowerAsciiRun(bytes, at, out.data() + to);
             to += end - at;
             at = end;
             continue;

@@ -17,9 +17,8 @@ class HitCollector {
   public:
     explicit HitCollector(std::size_t limit) : limit_(limit) {}
 
-    // Whether a hit of this rank, of an airfield of this size (its place in kKindMarkers), could
-    // still be shown.
-    bool wants(FindRank rank, std::size_t size) const {
+    // Whether a hit of this rank, of an airfield of this kind, could still be shown.
+    bool wants(FindRank rank, AirfieldKind kind) const {
         if (isCodeRank(rank)) {
             return true;
         }
@@ -29,17 +28,17 @@ class HitCollector {
         }
         const auto& same = byRank_[static_cast<std::size_t>(rank)];
         // Coming later in the file, it must be strictly larger than the last one shown.
-        return room > same.size() || (room > 0 && size < same[room - 1].size);
+        return room > same.size() || (room > 0 && kind < same[room - 1].kind);
     }
 
     // Whether any hit of this rank or a later one could still be shown.
-    bool wantsAny(FindRank rank) const { return wants(rank, 0); }
+    bool wantsAny(FindRank rank) const { return wants(rank, AirfieldKind::LargeAirport); }
 
     void add(FindHit hit) {
         auto& same = byRank_[static_cast<std::size_t>(hit.rank)];
         const auto place = std::upper_bound(
-            same.begin(), same.end(), hit.size,
-            [](std::size_t size, const FindHit& kept) { return size < kept.size; });
+            same.begin(), same.end(), hit.kind,
+            [](AirfieldKind kind, const FindHit& kept) { return kind < kept.kind; });
         same.insert(place, std::move(hit));
         strong_ = strong_ || same.back().rank < FindRank::Substring;
         if (!isCodeRank(same.back().rank) && same.size() > limit_) {

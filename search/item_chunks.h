@@ -2,8 +2,8 @@
 #pragma once
 
 #include "lookup/data_file.h"
-#include "lookup/expected.h"
-#include "lookup/platform.h"
+#include "platform/expected.h"
+#include "platform/platform.h"
 
 #include <condition_variable>
 #include <cstddef>

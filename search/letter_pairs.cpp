@@ -2,7 +2,6 @@
 #include "search/letter_pairs.h"
 
 #include "lookup/ascii.h"
-#include "lookup/simd.h"
 #include "lookup/text.h"
 
 #include <algorithm>
@@ -14,23 +13,6 @@ namespace {
 // so a pair is never missed; a byte it turns into another only adds a pair counted in vain.
 std::uint8_t lowered(char c) {
     return static_cast<std::uint8_t>(c | 0x20);
-}
-
-// Where the first byte beyond ASCII from `at` stands, or the end; sixteen bytes a step.
-std::size_t nextBeyondAscii(std::string_view bytes, std::size_t at) {
-#if defined(ICAO_SIMD_X86)
-    for (; simd::kSse2 && at + 16 <= bytes.size(); at += 16) {
-        const auto high = static_cast<unsigned>(_mm_movemask_epi8(
-            _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + at))));
-        if (high != 0) {
-            return at + static_cast<std::size_t>(__builtin_ctz(high));
-        }
-    }
-#endif
-    while (at < bytes.size() && isAsciiByte(bytes[at])) {
-        ++at;
-    }
-    return at;
 }
 
 constexpr char32_t kNotUtf8 = 0xFFFFFFFF;
@@ -68,7 +50,7 @@ void LetterPairs::add(std::string_view word) {
             continue;
         }
         const std::size_t index = pairs_.size();
-        Bank& bank = banks_[index / 8];
+        kernels::PairBank& bank = banks_[index / 8];
         const auto bit = static_cast<std::uint8_t>(1u << (index % 8));
         const auto first = static_cast<std::uint8_t>(pair[0]);
         const auto second = static_cast<std::uint8_t>(pair[1]);
@@ -97,80 +79,6 @@ std::vector<std::uint64_t> LetterPairs::bitsOf(std::string_view word) const {
     return bits;
 }
 
-#if defined(ICAO_SIMD_X86)
-// Thirty-two places a step, one pass for each bank, on processors that have AVX2; text holds
-// at least 33 bytes.
-ICAO_TARGET_AVX2 std::uint64_t LetterPairs::inWide(std::string_view text, bool& beyondAscii) const {
-    const __m256i caseBit = _mm256_set1_epi8(0x20);
-    const __m256i lowHalf = _mm256_set1_epi8(0x0F);
-    // The last step overlaps the one before it; looking at a place twice does no harm.
-    const std::size_t last = text.size() - 33;
-    std::uint64_t found = 0;
-    __m256i everyByte = _mm256_setzero_si256();
-    const std::size_t banks = std::max<std::size_t>((pairs_.size() + 7) / 8, 1);
-    for (std::size_t b = 0; b < banks; ++b) {
-        const __m256i firstLow =
-            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(banks_[b].firstLow.data()));
-        const __m256i firstHigh =
-            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(banks_[b].firstHigh.data()));
-        const __m256i secondLow =
-            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(banks_[b].secondLow.data()));
-        const __m256i secondHigh =
-            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(banks_[b].secondHigh.data()));
-        __m256i bank = _mm256_setzero_si256();
-        for (std::size_t from = 0;; from = std::min(from + 32, last)) {
-            const __m256i rawHere =
-                _mm256_loadu_si256(reinterpret_cast<const __m256i*>(text.data() + from));
-            const __m256i rawNext =
-                _mm256_loadu_si256(reinterpret_cast<const __m256i*>(text.data() + from + 1));
-            everyByte = _mm256_or_si256(everyByte, _mm256_or_si256(rawHere, rawNext));
-            const __m256i here = _mm256_or_si256(rawHere, caseBit);
-            const __m256i next = _mm256_or_si256(rawNext, caseBit);
-            const __m256i first = _mm256_and_si256(
-                _mm256_shuffle_epi8(firstLow, _mm256_and_si256(here, lowHalf)),
-                _mm256_shuffle_epi8(firstHigh,
-                                    _mm256_and_si256(_mm256_srli_epi16(here, 4), lowHalf)));
-            const __m256i second = _mm256_and_si256(
-                _mm256_shuffle_epi8(secondLow, _mm256_and_si256(next, lowHalf)),
-                _mm256_shuffle_epi8(secondHigh,
-                                    _mm256_and_si256(_mm256_srli_epi16(next, 4), lowHalf)));
-            bank = _mm256_or_si256(bank, _mm256_and_si256(first, second));
-            if (from == last) {
-                break;
-            }
-        }
-        __m128i half =
-            _mm_or_si128(_mm256_castsi256_si128(bank), _mm256_extracti128_si256(bank, 1));
-        half = _mm_or_si128(half, _mm_srli_si128(half, 8));
-        half = _mm_or_si128(half, _mm_srli_si128(half, 4));
-        half = _mm_or_si128(half, _mm_srli_si128(half, 2));
-        half = _mm_or_si128(half, _mm_srli_si128(half, 1));
-        found |= std::uint64_t{static_cast<std::uint8_t>(_mm_cvtsi128_si32(half))} << (8 * b);
-    }
-    beyondAscii = _mm256_movemask_epi8(everyByte) != 0;
-    return found;
-}
-#endif
-
-std::uint64_t LetterPairs::inNarrow(std::string_view text) const {
-    std::uint64_t found = 0;
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        found |= bitsOfPair(lowered(text[i]), lowered(text[i + 1]));
-    }
-    return found;
-}
-
-LetterPairs::Found LetterPairs::in(std::string_view text) const {
-#if defined(ICAO_SIMD_X86)
-    if (simd::kAvx2 && text.size() >= 33) {
-        Found found;
-        found.pairs = inWide(text, found.beyondAscii);
-        return found;
-    }
-#endif
-    return {inNarrow(text), !isAscii(text)};
-}
-
 std::uint64_t LetterPairs::inFolded(std::string_view item, std::uint64_t rawPairs,
                                     TextFolder& folder) const {
     std::uint64_t found = rawPairs;
@@ -178,8 +86,8 @@ std::uint64_t LetterPairs::inFolded(std::string_view item, std::uint64_t rawPair
     // known.
     int before = -1;
     std::size_t beforeEnds = 0;
-    for (std::size_t at = nextBeyondAscii(item, 0); at < item.size();
-         at = nextBeyondAscii(item, at)) {
+    for (std::size_t at = kernels::findBeyondAscii(item, 0); at < item.size();
+         at = kernels::findBeyondAscii(item, at)) {
         if (at != beforeEnds) {
             before = at > 0 ? lowered(item[at - 1]) : -1;
         }

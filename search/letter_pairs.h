@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/kernels.h"
 #include "search/folding.h"
 
 #include <array>
@@ -27,11 +28,10 @@ class LetterPairs {
     // the places whose pair was not added.
     std::vector<std::uint64_t> bitsOf(std::string_view word) const;
 
-    struct Found {
-        std::uint64_t pairs = 0; // the bits of the pairs the text holds
-        bool beyondAscii = false;
-    };
-    Found in(std::string_view text) const;
+    using Found = kernels::PairsFound;
+    Found in(std::string_view text) const {
+        return kernels::findPairs(text, banks_.data(), bankCount());
+    }
 
     // The pairs of an item once folded, from those of its raw bytes, without folding it whole:
     // the raw bytes hold every pair of two ASCII characters, and only the pairs that touch the
@@ -41,30 +41,13 @@ class LetterPairs {
   private:
     void add(std::string_view word);
 
-    // For eight pairs, a bit each: which of them each half of each of their two bytes allows.
-    // A table is looked up by a half, 0 to 15, and kept twice over for 32-byte lookups.
-    using Table = std::array<std::uint8_t, 32>;
-    struct Bank {
-        Table firstLow{};
-        Table firstHigh{};
-        Table secondLow{};
-        Table secondHigh{};
-    };
+    std::size_t bankCount() const { return (pairs_.size() + 7) / 8; }
     std::uint64_t bitsOfPair(std::uint8_t first, std::uint8_t second) const {
-        std::uint64_t found = 0;
-        for (std::size_t b = 0; b < banks_.size() && b * 8 < pairs_.size(); ++b) {
-            const Bank& bank = banks_[b];
-            const unsigned bits = bank.firstLow[first & 15] & bank.firstHigh[first >> 4] &
-                                  bank.secondLow[second & 15] & bank.secondHigh[second >> 4];
-            found |= std::uint64_t{bits} << (8 * b);
-        }
-        return found;
+        return kernels::pairBits(first, second, banks_.data(), bankCount());
     }
-    std::uint64_t inNarrow(std::string_view text) const;
-    std::uint64_t inWide(std::string_view text, bool& beyondAscii) const;
 
     std::vector<std::array<char, 2>> pairs_;
-    std::array<Bank, kMaxPairs / 8> banks_{};
+    std::array<kernels::PairBank, kMaxPairs / 8> banks_{};
 };
 
 } // namespace icao

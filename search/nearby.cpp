@@ -2,6 +2,7 @@
 #include "search/nearby.h"
 
 #include "lookup/data_file.h"
+#include "lookup/record_layout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,10 +42,9 @@ std::optional<int> wholeDegrees(std::string_view field) {
     return negative ? -whole : whole;
 }
 
-bool wantedKind(std::string_view item, const std::string& kinds) {
-    const std::size_t size = sizeRankOfItem(item);
-    return kinds.empty() ||
-           (size < kKindMarkers.size() && kinds.find(kKindMarkers[size]) != std::string::npos);
+bool wantedKind(std::string_view item, const std::bitset<kAirfieldKinds>& kinds) {
+    const AirfieldKind kind = kindOfItem(item);
+    return kinds.none() || (kind < AirfieldKind::Unknown && kinds[static_cast<std::size_t>(kind)]);
 }
 
 // The nearest airfields among those offered so far: a heap whose top is the one to drop.
@@ -56,7 +56,8 @@ class Nearest {
         if (line == query_->originLine || !wantedKind(item, query_->kinds)) {
             return;
         }
-        const std::string_view latitudeField = fieldAt(item, RecordField::Latitude);
+        const RecordFields fields(item, RecordField::Longitude);
+        const std::string_view latitudeField = fields[RecordField::Latitude];
         // No place is nearer than the difference of latitudes alone, read here in whole
         // degrees, a degree to spare.
         const auto whole = full() ? wholeDegrees(latitudeField) : std::nullopt;
@@ -65,7 +66,7 @@ class Nearest {
             return;
         }
         const auto latitude = numberOf(latitudeField);
-        const auto longitude = numberOf(fieldAt(item, RecordField::Longitude));
+        const auto longitude = numberOf(fields[RecordField::Longitude]);
         const auto place = latitude && longitude ? placeOf(*latitude, *longitude) : std::nullopt;
         if (!place) {
             return;

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "lookup/expected.h"
+#include "platform/expected.h"
 #include "search/airport_record.h"
 #include "search/geo.h"
 
+#include <bitset>
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -23,8 +24,8 @@ struct NearbyAirport {
 struct NearbyQuery {
     Place origin;
     std::size_t limit = 10;
-    // The markers of the kinds wanted (kKindMarkers); every kind when empty.
-    std::string kinds;
+    // The kinds wanted; every kind when none is set.
+    std::bitset<kAirfieldKinds> kinds;
     // The line of the origin's own record, which is left out.
     std::optional<std::size_t> originLine;
 };

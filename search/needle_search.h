@@ -20,8 +20,6 @@ class NeedleSearch {
     bool isIn(std::string_view folded) const;
 
   private:
-    template <bool untilBeyondAscii> bool search(std::string_view bytes) const;
-
     std::string needle_;
     bool needleAscii_;
 };

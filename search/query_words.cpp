@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "search/query_words.h"
 
-#include "search/find.h"
+#include "lookup/record_layout.h"
 
 #include <algorithm>
 #include <array>

@@ -45,6 +45,10 @@ template <class Visit> bool anyWord(std::string_view text, Visit visit) {
     return false;
 }
 
+// The most characters of a find text that are searched: more than any airport's text holds,
+// and few enough that weighing suggestions, whose time grows with the square, stays quick.
+inline constexpr std::size_t kMaxFindText = 200;
+
 // A find query, folded, its blanks squeezed to single spaces.
 struct FoldedQuery {
     std::string text;

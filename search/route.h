@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "lookup/expected.h"
+#include "platform/expected.h"
 #include "search/airport_record.h"
 
 #include <filesystem>

@@ -65,17 +65,17 @@ std::optional<std::size_t> Suggester::distanceOf(const FoldedFields& fields) {
     return 2 * total + (sameLetters ? 0 : 1);
 }
 
-bool Suggester::wouldKeep(std::size_t distance, std::size_t size) const {
+bool Suggester::wouldKeep(std::size_t distance, AirfieldKind kind) const {
     return best_.size() < kSuggestions ||
-           std::pair(distance, size) < std::pair(best_.back().distance, best_.back().size);
+           std::pair(distance, kind) < std::pair(best_.back().distance, best_.back().kind);
 }
 
-void Suggester::keep(std::size_t distance, std::size_t size, AirportRecord record) {
-    const auto place = std::upper_bound(best_.begin(), best_.end(), std::pair(distance, size),
+void Suggester::keep(std::size_t distance, AirfieldKind kind, AirportRecord record) {
+    const auto place = std::upper_bound(best_.begin(), best_.end(), std::pair(distance, kind),
                                         [](const auto& key, const Kept& kept) {
-                                            return key < std::pair(kept.distance, kept.size);
+                                            return key < std::pair(kept.distance, kept.kind);
                                         });
-    best_.insert(place, {distance, size, std::move(record)});
+    best_.insert(place, {distance, kind, std::move(record)});
     if (best_.size() > kSuggestions) {
         best_.pop_back();
     }
@@ -83,8 +83,8 @@ void Suggester::keep(std::size_t distance, std::size_t size, AirportRecord recor
 
 void Suggester::append(Suggester&& later) {
     for (Kept& kept : later.best_) {
-        if (wouldKeep(kept.distance, kept.size)) {
-            keep(kept.distance, kept.size, std::move(kept.record));
+        if (wouldKeep(kept.distance, kept.kind)) {
+            keep(kept.distance, kept.kind, std::move(kept.record));
         }
     }
 }

@@ -36,11 +36,11 @@ class Suggester {
     // code, IATA code or place word near enough.
     std::optional<std::size_t> distanceOf(const FoldedFields& fields);
 
-    // Whether a record at this distance, of an airfield of this size (its place in
-    // kKindMarkers), would be among the closest so far; only then is it worth making the
-    // record for keep. Records come in file order.
-    bool wouldKeep(std::size_t distance, std::size_t size) const;
-    void keep(std::size_t distance, std::size_t size, AirportRecord record);
+    // Whether a record at this distance, of an airfield of this kind, would be among the
+    // closest so far; only then is it worth making the record for keep. Records come in file
+    // order.
+    bool wouldKeep(std::size_t distance, AirfieldKind kind) const;
+    void keep(std::size_t distance, AirfieldKind kind, AirportRecord record);
 
     // Takes the suggestions of the records that follow this suggester's in the file.
     void append(Suggester&& later);
@@ -58,7 +58,7 @@ class Suggester {
     std::vector<Word> words_;
     struct Kept {
         std::size_t distance;
-        std::size_t size;
+        AirfieldKind kind;
         AirportRecord record;
     };
     std::vector<Kept> best_;

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "lookup/box.h"
-#include "lookup/expected.h"
 #include "lookup/lookups.h"
+#include "platform/expected.h"
 #include "windows/design.h"
 
 #include <QRect>

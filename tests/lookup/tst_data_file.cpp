@@ -2,11 +2,8 @@
 #include "lookup/answers.h"
 #include "lookup/data_audit.h"
 #include "lookup/data_file.h"
-#include "lookup/item_end.h"
-#include "lookup/simd.h"
 #include "support/fixtures.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -91,26 +88,6 @@ class DataFileTest : public QObject {
             QVERIFY(!error);
             QCOMPARE(seen, (QStringList{"1:a", "1:b", "2:", "3:c\nd (quoted)", "5:e", "6:f",
                                         "6:", "7:g (quoted)", "7:h"}));
-        }
-    }
-
-    // Whichever search the processor picks finds the same item end as the plain loop.
-    void itemEndSearchesAgree() {
-        QRandomGenerator random(7);
-        const char alphabet[] = "ab,\n\r|\xC3";
-        for (int round = 0; round < 2000; ++round) {
-            std::string bytes(random.bounded(100), 'x');
-            for (char& byte : bytes) {
-                byte = random.bounded(8) == 0 ? alphabet[random.bounded(8)] : 'x';
-            }
-            const char* begin =
-                bytes.data() + (bytes.empty() ? 0 : random.bounded(int(bytes.size())));
-            const char* end = bytes.data() + bytes.size();
-            const char* expected = icao::detail::findItemEndScalar(begin, end);
-            QCOMPARE(icao::detail::findItemEnd(begin, end), expected);
-            if (icao::simd::kAvx2) {
-                QCOMPARE(icao::detail::findItemEndAvx2(begin, end), expected);
-            }
         }
     }
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
+#include "lookup/record_layout.h"
 #include "search/edit_distance.h"
 #include "search/folding.h"
 #include "search/item_chunks.h"
 #include "search/letter_pairs.h"
 #include "search/near_word_filter.h"
 #include "search/needle_search.h"
-#include "search/record_fields.h"
 #include "support/fixtures.h"
 
 #include <QTest>
@@ -216,23 +216,6 @@ class FindPartsTest : public QObject {
                     QCOMPARE(search.mayHold(item), holds);
                     QCOMPARE(search.isIn(lowered(item)), holds);
                 }
-            }
-        }
-    }
-
-    // Items of every length around the sixteen-byte steps, dense with separators: one field
-    // counted out alone is the field that splitting the whole item gives.
-    void fieldCountedOutAloneAgreesWithTheSplit() {
-        std::mt19937 random(13);
-        for (int round = 0; round < 3000; ++round) {
-            std::string item(random() % 90, 'x');
-            for (char& c : item) {
-                c = random() % 4 == 0 ? '|' : "ab\xC3"[random() % 3];
-            }
-            const icao::RecordFields fields(item);
-            for (std::size_t k = 0; k < icao::kRecordFields; ++k) {
-                const auto field = static_cast<icao::RecordField>(k);
-                QCOMPARE(icao::fieldAt(item, field), fields[field]);
             }
         }
     }

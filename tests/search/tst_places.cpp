@@ -93,7 +93,11 @@ class PlacesTest : public QObject {
             }
             std::sort(expected.begin(), expected.end());
             expected.resize(std::min(expected.size(), limit));
-            const auto nearest = icao::nearestAirports({origin, limit, kinds, originLine}, path);
+            std::bitset<icao::kAirfieldKinds> wanted;
+            for (const char marker : kinds) {
+                wanted.set(static_cast<std::size_t>(icao::kindOfMarker(marker)));
+            }
+            const auto nearest = icao::nearestAirports({origin, limit, wanted, originLine}, path);
             QVERIFY(nearest);
             std::vector<std::pair<double, std::size_t>> actual;
             for (const auto& airport : *nearest) {

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "lookup/data_file.h"
-#include "lookup/path_text.h"
 #include "lookup/text.h"
+#include "platform/path_text.h"
 
 #include <QByteArray>
 #include <QString>

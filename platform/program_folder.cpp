@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "lookup/program_folder.h"
+#include "platform/program_folder.h"
 
-#include "lookup/platform.h"
+#include "platform/platform.h"
 
 namespace icao {
 

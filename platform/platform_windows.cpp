@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "lookup/platform.h"
+#include "platform/platform.h"
 
 #include <windows.h>
 #include <algorithm>

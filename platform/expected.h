@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "lookup/path_text.h"
+#include "platform/path_text.h"
 
 #include <filesystem>
 #include <string>

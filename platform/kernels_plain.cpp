@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#include "platform/kernels_plain.h"
+
+#include "platform/kernels.h"
+
+namespace icao::kernels {
+namespace plain {
+
+const char* findItemEnd(const char* begin, const char* end) {
+    for (; begin < end; ++begin) {
+        if (*begin == ',' || *begin == '\n' || *begin == '\r') {
+            return begin;
+        }
+    }
+    return end;
+}
+
+std::size_t findBeyondAscii(std::string_view bytes, std::size_t at) {
+    while (at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80) {
+        ++at;
+    }
+    return at;
+}
+
+std::size_t lowerAsciiRun(std::string_view bytes, std::size_t at, char* to) {
+    for (; at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80; ++at) {
+        const char c = bytes[at];
+        *to++ = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+    }
+    return at;
+}
+
+std::size_t findBytes(std::string_view bytes, char byte, std::size_t* positions,
+                      std::size_t wanted) {
+    std::size_t found = 0;
+    for (std::size_t i = 0; i < bytes.size() && found < wanted; ++i) {
+        if (bytes[i] == byte) {
+            positions[found++] = i;
+        }
+    }
+    return found;
+}
+
+PairsFound findPairs(std::string_view text, const PairBank* banks, std::size_t bankCount) {
+    PairsFound found;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        found.pairs |=
+            icao::kernels::pairBits(lowered(text[i]), lowered(text[i + 1]), banks, bankCount);
+    }
+    for (const char c : text) {
+        found.beyondAscii = found.beyondAscii || static_cast<unsigned char>(c) >= 0x80;
+    }
+    return found;
+}
+
+bool holdsLowered(std::string_view bytes, std::string_view needle, bool untilBeyondAscii) {
+    return holdsLoweredFrom(bytes, 0, needle, untilBeyondAscii);
+}
+
+} // namespace plain
+
+const Kernels kPlain = {plain::findItemEnd, plain::findBeyondAscii, plain::lowerAsciiRun,
+                        plain::findBytes,   plain::findPairs,       plain::holdsLowered};
+
+} // namespace icao::kernels

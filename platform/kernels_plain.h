@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/kernels.h"
+
+// What the plain twins share with the vector kernels, which finish short ends with them.
+namespace icao::kernels::plain {
+
+// Setting bit 5 lowers ASCII letters and leaves digits as they are.
+inline std::uint8_t lowered(char c) {
+    return static_cast<std::uint8_t>(c | 0x20);
+}
+
+inline char lowerAsciiByte(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
+inline bool startsWithLowered(std::string_view bytes, std::string_view needle) {
+    if (bytes.size() < needle.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < needle.size(); ++i) {
+        if (lowerAsciiByte(bytes[i]) != needle[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// holdsLowered over the starts from `from` on.
+inline bool holdsLoweredFrom(std::string_view bytes, std::size_t from, std::string_view needle,
+                             bool untilBeyondAscii) {
+    for (std::size_t at = from; at < bytes.size(); ++at) {
+        if ((untilBeyondAscii && static_cast<unsigned char>(bytes[at]) >= 0x80) ||
+            startsWithLowered(bytes.substr(at), needle)) {
+            return true;
+        }
+    }
+    return needle.empty();
+}
+
+const char* findItemEnd(const char* begin, const char* end);
+std::size_t findBeyondAscii(std::string_view bytes, std::size_t at);
+std::size_t lowerAsciiRun(std::string_view bytes, std::size_t at, char* to);
+std::size_t findBytes(std::string_view bytes, char byte, std::size_t* positions,
+                      std::size_t wanted);
+PairsFound findPairs(std::string_view text, const PairBank* banks, std::size_t bankCount);
+bool holdsLowered(std::string_view bytes, std::string_view needle, bool untilBeyondAscii);
+
+} // namespace icao::kernels::plain

@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: MIT
+// The vector kernels of x86-64 processors: SSE2, which every one has, and AVX2 where the
+// processor has it. Each finishes the bytes short of a whole step with its plain twin.
+#include "platform/kernels.h"
+#include "platform/kernels_plain.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define ICAO_X86 1
+#define ICAO_AVX2 __attribute__((target("avx2")))
+#endif
+
+namespace icao::kernels {
+namespace {
+
+bool forcedPlain() {
+    const char* value = std::getenv("ICAO_FORCE_SCALAR");
+    return value && std::strcmp(value, "1") == 0;
+}
+
+#if defined(ICAO_X86)
+
+unsigned lowestBit(unsigned bits) {
+    return static_cast<unsigned>(__builtin_ctz(bits));
+}
+
+__m128i load16(const char* p) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+}
+
+ICAO_AVX2 __m256i load32(const void* p) {
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+}
+
+ICAO_AVX2 const char* findItemEndAvx2(const char* p, const char* end) {
+    const __m256i comma = _mm256_set1_epi8(',');
+    const __m256i lineFeed = _mm256_set1_epi8('\n');
+    const __m256i carriageReturn = _mm256_set1_epi8('\r');
+    for (; end - p >= 32; p += 32) {
+        const __m256i bytes = load32(p);
+        const __m256i hits = _mm256_or_si256(
+            _mm256_or_si256(_mm256_cmpeq_epi8(bytes, comma), _mm256_cmpeq_epi8(bytes, lineFeed)),
+            _mm256_cmpeq_epi8(bytes, carriageReturn));
+        if (const auto mask = static_cast<unsigned>(_mm256_movemask_epi8(hits))) {
+            return p + lowestBit(mask);
+        }
+    }
+    return plain::findItemEnd(p, end);
+}
+
+std::size_t findBeyondAsciiSse2(std::string_view bytes, std::size_t at) {
+    for (; at + 16 <= bytes.size(); at += 16) {
+        if (const auto high = static_cast<unsigned>(_mm_movemask_epi8(load16(bytes.data() + at)))) {
+            return at + lowestBit(high);
+        }
+    }
+    return plain::findBeyondAscii(bytes, at);
+}
+
+std::size_t lowerAsciiRunSse2(std::string_view bytes, std::size_t at, char* to) {
+    const __m128i beforeA = _mm_set1_epi8('A' - 1);
+    const __m128i afterZ = _mm_set1_epi8('Z' + 1);
+    const __m128i caseBit = _mm_set1_epi8(0x20);
+    for (; at + 16 <= bytes.size(); at += 16, to += 16) {
+        const __m128i chunk = load16(bytes.data() + at);
+        // Signed compares: bytes beyond ASCII are negative, so never taken for capitals.
+        const __m128i upper =
+            _mm_and_si128(_mm_cmpgt_epi8(chunk, beforeA), _mm_cmplt_epi8(chunk, afterZ));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to),
+                         _mm_or_si128(chunk, _mm_and_si128(upper, caseBit)));
+        if (const auto beyondAscii = static_cast<unsigned>(_mm_movemask_epi8(chunk))) {
+            return at + lowestBit(beyondAscii);
+        }
+    }
+    return plain::lowerAsciiRun(bytes, at, to);
+}
+
+std::size_t findBytesSse2(std::string_view bytes, char byte, std::size_t* positions,
+                          std::size_t wanted) {
+    const __m128i wantedByte = _mm_set1_epi8(byte);
+    std::size_t found = 0;
+    std::size_t i = 0;
+    for (; i + 16 <= bytes.size() && found < wanted; i += 16) {
+        auto bits = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_cmpeq_epi8(load16(bytes.data() + i), wantedByte)));
+        for (; bits != 0 && found < wanted; bits &= bits - 1) {
+            positions[found++] = i + lowestBit(bits);
+        }
+    }
+    if (found == wanted) {
+        return found;
+    }
+    const std::size_t rest =
+        plain::findBytes(bytes.substr(i), byte, positions + found, wanted - found);
+    for (std::size_t k = found; k < found + rest; ++k) {
+        positions[k] += i;
+    }
+    return found + rest;
+}
+
+// Thirty-two places a step, one pass for each bank; the last step overlaps the one before it,
+// and looking at a place twice does no harm.
+ICAO_AVX2 PairsFound findPairsAvx2(std::string_view text, const PairBank* banks,
+                                   std::size_t bankCount) {
+    if (text.size() < 33) {
+        return plain::findPairs(text, banks, bankCount);
+    }
+    const __m256i caseBit = _mm256_set1_epi8(0x20);
+    const __m256i lowHalf = _mm256_set1_epi8(0x0F);
+    const std::size_t last = text.size() - 33;
+    if (bankCount == 0) {
+        return {0, findBeyondAsciiSse2(text, 0) < text.size()};
+    }
+    PairsFound found;
+    __m256i everyByte = _mm256_setzero_si256();
+    for (std::size_t b = 0; b < bankCount; ++b) {
+        const PairBank& tables = banks[b];
+        const __m256i firstLow = load32(tables.firstLow.data());
+        const __m256i firstHigh = load32(tables.firstHigh.data());
+        const __m256i secondLow = load32(tables.secondLow.data());
+        const __m256i secondHigh = load32(tables.secondHigh.data());
+        __m256i bank = _mm256_setzero_si256();
+        for (std::size_t from = 0;; from = std::min(from + 32, last)) {
+            const __m256i rawHere = load32(text.data() + from);
+            const __m256i rawNext = load32(text.data() + from + 1);
+            everyByte = _mm256_or_si256(everyByte, _mm256_or_si256(rawHere, rawNext));
+            const __m256i here = _mm256_or_si256(rawHere, caseBit);
+            const __m256i next = _mm256_or_si256(rawNext, caseBit);
+            const __m256i first = _mm256_and_si256(
+                _mm256_shuffle_epi8(firstLow, _mm256_and_si256(here, lowHalf)),
+                _mm256_shuffle_epi8(firstHigh,
+                                    _mm256_and_si256(_mm256_srli_epi16(here, 4), lowHalf)));
+            const __m256i second = _mm256_and_si256(
+                _mm256_shuffle_epi8(secondLow, _mm256_and_si256(next, lowHalf)),
+                _mm256_shuffle_epi8(secondHigh,
+                                    _mm256_and_si256(_mm256_srli_epi16(next, 4), lowHalf)));
+            bank = _mm256_or_si256(bank, _mm256_and_si256(first, second));
+            if (from == last) {
+                break;
+            }
+        }
+        __m128i half =
+            _mm_or_si128(_mm256_castsi256_si128(bank), _mm256_extracti128_si256(bank, 1));
+        half = _mm_or_si128(half, _mm_srli_si128(half, 8));
+        half = _mm_or_si128(half, _mm_srli_si128(half, 4));
+        half = _mm_or_si128(half, _mm_srli_si128(half, 2));
+        half = _mm_or_si128(half, _mm_srli_si128(half, 1));
+        found.pairs |= std::uint64_t{static_cast<std::uint8_t>(_mm_cvtsi128_si32(half))} << (8 * b);
+    }
+    found.beyondAscii = _mm256_movemask_epi8(everyByte) != 0;
+    return found;
+}
+
+// Looks for the needle's first two bytes at thirty-two starts a step. Setting bit 5 lowers
+// ASCII letters; it is set on the needle's side too, or a needle starting "@" or "[" would
+// never be a candidate. Other bytes that then compare equal are checked in full; bytes beyond
+// ASCII keep their top bit and never compare equal.
+ICAO_AVX2 bool holdsLoweredAvx2(std::string_view bytes, std::string_view needle,
+                                bool untilBeyondAscii) {
+    if (needle.size() < 2 || bytes.size() < 33) {
+        return plain::holdsLowered(bytes, needle, untilBeyondAscii);
+    }
+    const __m256i caseBit = _mm256_set1_epi8(0x20);
+    const __m256i first = _mm256_set1_epi8(static_cast<char>(needle[0] | 0x20));
+    const __m256i second = _mm256_set1_epi8(static_cast<char>(needle[1] | 0x20));
+    // The last step overlaps the one before it; a start looked at twice fails twice.
+    const std::size_t last = bytes.size() - 33;
+    for (std::size_t from = 0;; from = std::min(from + 32, last)) {
+        const __m256i here = load32(bytes.data() + from);
+        const __m256i next = load32(bytes.data() + from + 1);
+        if (untilBeyondAscii && _mm256_movemask_epi8(_mm256_or_si256(here, next)) != 0) {
+            return true;
+        }
+        auto candidates = static_cast<unsigned>(_mm256_movemask_epi8(
+            _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_or_si256(here, caseBit), first),
+                             _mm256_cmpeq_epi8(_mm256_or_si256(next, caseBit), second))));
+        for (; candidates != 0; candidates &= candidates - 1) {
+            if (plain::startsWithLowered(bytes.substr(from + lowestBit(candidates)), needle)) {
+                return true;
+            }
+        }
+        if (from == last) {
+            return false;
+        }
+    }
+}
+
+Kernels pickVectorKernels() {
+    __builtin_cpu_init();
+    const bool avx2 = __builtin_cpu_supports("avx2");
+    return {avx2 ? findItemEndAvx2 : plain::findItemEnd,
+            findBeyondAsciiSse2,
+            lowerAsciiRunSse2,
+            findBytesSse2,
+            avx2 ? findPairsAvx2 : plain::findPairs,
+            avx2 ? holdsLoweredAvx2 : plain::holdsLowered};
+}
+
+#else
+
+Kernels pickVectorKernels() {
+    return kPlain;
+}
+
+#endif
+
+} // namespace
+
+const Kernels& vectorKernels() {
+    static const Kernels kernels = pickVectorKernels();
+    return kernels;
+}
+
+const Kernels& chosen() {
+    static const Kernels& kernels = forcedPlain() ? kPlain : vectorKernels();
+    return kernels;
+}
+
+} // namespace icao::kernels
