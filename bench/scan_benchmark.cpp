@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Times the not-found scan of both lookups over large data files in the page cache, each
 // against the fastest plain read of the same file: 64 KiB blocks with line ends counted by
-// memchr; and over the records shaped like the shipped ones, find and near.
+// memchr; over the records shaped like the shipped ones, find and near; and the finds of the
+// index in memory over the shipped data, one query at a time, as the desktop finder asks them.
 
 #include "generated_file.h"
 #include "lookup/box.h"
@@ -72,6 +73,13 @@ void findScan(benchmark::State& state, const std::filesystem::path& file, std::s
         }
     }
     setBytes(state, file);
+}
+
+void indexFind(benchmark::State& state, icao::AirportIndex* index, std::string text) {
+    const icao::Text query = icao::decodeText(text);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(index->find(query, icao::kDefaultFindLimit));
+    }
 }
 
 void nearScan(benchmark::State& state, const std::filesystem::path& file) {
@@ -160,6 +168,19 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Shipped/NearTen", nearScan, shipped)
         ->Unit(benchmark::kMillisecond);
+    // Each letter of a name as it is typed, a code, and a typo that matches nothing, so that
+    // every record is weighed as a suggestion.
+    auto index = icao::AirportIndex::load(ICAO_SHIPPED_DATA_FILE);
+    if (!index) {
+        std::fprintf(stderr, "%s\n", index.error().describe().c_str());
+        return 1;
+    }
+    for (const char* text : {"l", "lo", "lon", "lond", "london", "london heathrow", "egll",
+                             "frankfurt main", "munchen", "heathroe"}) {
+        benchmark::RegisterBenchmark((std::string("Index/") + text).c_str(), indexFind, &*index,
+                                     text)
+            ->Unit(benchmark::kMicrosecond);
+    }
     RatioReporter reporter(files);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

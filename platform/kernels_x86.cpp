@@ -79,8 +79,9 @@ std::size_t lowerAsciiRunSse2(std::string_view bytes, std::size_t at, char* to) 
     return plain::lowerAsciiRun(bytes, at, to);
 }
 
+// Positions are counted from `base`, where bytes start in a longer text.
 std::size_t findBytesSse2(std::string_view bytes, char byte, std::size_t* positions,
-                          std::size_t wanted) {
+                          std::size_t wanted, std::size_t base = 0) {
     const __m128i wantedByte = _mm_set1_epi8(byte);
     std::size_t found = 0;
     std::size_t i = 0;
@@ -88,7 +89,7 @@ std::size_t findBytesSse2(std::string_view bytes, char byte, std::size_t* positi
         auto bits = static_cast<unsigned>(
             _mm_movemask_epi8(_mm_cmpeq_epi8(load16(bytes.data() + i), wantedByte)));
         for (; bits != 0 && found < wanted; bits &= bits - 1) {
-            positions[found++] = i + lowestBit(bits);
+            positions[found++] = base + i + lowestBit(bits);
         }
     }
     if (found == wanted) {
@@ -97,9 +98,27 @@ std::size_t findBytesSse2(std::string_view bytes, char byte, std::size_t* positi
     const std::size_t rest =
         plain::findBytes(bytes.substr(i), byte, positions + found, wanted - found);
     for (std::size_t k = found; k < found + rest; ++k) {
-        positions[k] += i;
+        positions[k] += base + i;
     }
     return found + rest;
+}
+
+ICAO_AVX2 std::size_t findBytesAvx2(std::string_view bytes, char byte, std::size_t* positions,
+                                    std::size_t wanted) {
+    const __m256i wantedByte = _mm256_set1_epi8(byte);
+    std::size_t found = 0;
+    std::size_t i = 0;
+    for (; i + 32 <= bytes.size() && found < wanted; i += 32) {
+        auto bits = static_cast<unsigned>(
+            _mm256_movemask_epi8(_mm256_cmpeq_epi8(load32(bytes.data() + i), wantedByte)));
+        for (; bits != 0 && found < wanted; bits &= bits - 1) {
+            positions[found++] = i + lowestBit(bits);
+        }
+    }
+    if (found == wanted) {
+        return found;
+    }
+    return found + findBytesSse2(bytes.substr(i), byte, positions + found, wanted - found, i);
 }
 
 // Thirty-two places a step, one pass for each bank; the last step overlaps the one before it,
@@ -161,12 +180,16 @@ ICAO_AVX2 PairsFound findPairsAvx2(std::string_view text, const PairBank* banks,
 // ASCII keep their top bit and never compare equal.
 ICAO_AVX2 bool holdsLoweredAvx2(std::string_view bytes, std::string_view needle,
                                 bool untilBeyondAscii) {
-    if (needle.size() < 2 || bytes.size() < 33) {
+    if (needle.empty() || bytes.size() < 33) {
         return plain::holdsLowered(bytes, needle, untilBeyondAscii);
     }
     const __m256i caseBit = _mm256_set1_epi8(0x20);
     const __m256i first = _mm256_set1_epi8(static_cast<char>(needle[0] | 0x20));
-    const __m256i second = _mm256_set1_epi8(static_cast<char>(needle[1] | 0x20));
+    // A needle of one byte takes any byte after it.
+    const __m256i anyByte = _mm256_set1_epi8(static_cast<char>(0xFF));
+    const __m256i second =
+        needle.size() > 1 ? _mm256_set1_epi8(static_cast<char>(needle[1] | 0x20)) : anyByte;
+    const __m256i secondMask = needle.size() > 1 ? _mm256_setzero_si256() : anyByte;
     // The last step overlaps the one before it; a start looked at twice fails twice.
     const std::size_t last = bytes.size() - 33;
     for (std::size_t from = 0;; from = std::min(from + 32, last)) {
@@ -175,18 +198,26 @@ ICAO_AVX2 bool holdsLoweredAvx2(std::string_view bytes, std::string_view needle,
         if (untilBeyondAscii && _mm256_movemask_epi8(_mm256_or_si256(here, next)) != 0) {
             return true;
         }
-        auto candidates = static_cast<unsigned>(_mm256_movemask_epi8(
-            _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_or_si256(here, caseBit), first),
-                             _mm256_cmpeq_epi8(_mm256_or_si256(next, caseBit), second))));
+        auto candidates = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(
+            _mm256_cmpeq_epi8(_mm256_or_si256(here, caseBit), first),
+            _mm256_cmpeq_epi8(_mm256_or_si256(_mm256_or_si256(next, caseBit), secondMask),
+                              second))));
         for (; candidates != 0; candidates &= candidates - 1) {
             if (plain::startsWithLowered(bytes.substr(from + lowestBit(candidates)), needle)) {
                 return true;
             }
         }
         if (from == last) {
-            return false;
+            // The steps start at every byte but the last, where only one byte fits.
+            return needle.size() == 1 &&
+                   plain::startsWithLowered(bytes.substr(bytes.size() - 1), needle);
         }
     }
+}
+
+std::size_t findBytesOfSse2(std::string_view bytes, char byte, std::size_t* positions,
+                            std::size_t wanted) {
+    return findBytesSse2(bytes, byte, positions, wanted);
 }
 
 Kernels pickVectorKernels() {
@@ -195,7 +226,7 @@ Kernels pickVectorKernels() {
     return {avx2 ? findItemEndAvx2 : plain::findItemEnd,
             findBeyondAsciiSse2,
             lowerAsciiRunSse2,
-            findBytesSse2,
+            avx2 ? findBytesAvx2 : findBytesOfSse2,
             avx2 ? findPairsAvx2 : plain::findPairs,
             avx2 ? holdsLoweredAvx2 : plain::holdsLowered};
 }

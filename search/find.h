@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/expected.h"
-#include "search/airport_record.h"
+#include "search/find_result.h"
 #include "search/folding.h"
 #include "search/query_words.h"
 
@@ -14,32 +14,6 @@
 
 namespace icao {
 
-// How well a record matches a find query, best first.
-enum class FindRank {
-    IcaoCode,   // the query is the ICAO code
-    IataCode,   // the query is the IATA code
-    IcaoPrefix, // the query starts the ICAO code
-    WholeWords, // every query word is a whole word of the name or municipality
-    WordStarts, // every query word starts a word of the name or municipality
-    Substring,  // the query stands in some field
-};
-inline constexpr std::size_t kRankCount = static_cast<std::size_t>(FindRank::Substring) + 1;
-
-struct FindHit {
-    FindRank rank;
-    // Larger airfields come first within a rank.
-    AirfieldKind kind;
-    AirportRecord record;
-};
-
-struct FindResult {
-    // Best first; within a rank larger airfields first, then file order.
-    std::vector<FindHit> hits;
-    // When nothing matched better than a substring: up to three other records within a small
-    // edit distance of the query.
-    std::vector<AirportRecord> suggestions;
-};
-
 inline constexpr std::size_t kDefaultFindLimit = 10;
 
 // Searches every record of the data file for text (its first kMaxFindText characters),
@@ -48,7 +22,8 @@ inline constexpr std::size_t kDefaultFindLimit = 10;
 Expected<FindResult> findAirports(const Text& text, std::size_t limit,
                                   const std::filesystem::path& dataFile);
 
-// The records of a data file held in memory, folded once, for many finds in a row.
+// The records of a data file held in memory, folded once, for many finds in a row: the desktop
+// finder asks at every key press, icao for each key read from standard input.
 class AirportIndex {
   public:
     static Expected<AirportIndex> load(const std::filesystem::path& dataFile);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "search/find.h"
+#include "search/find_result.h"
 
 #include <algorithm>
 #include <array>
@@ -31,8 +31,16 @@ class HitCollector {
         return room > same.size() || (room > 0 && kind < same[room - 1].kind);
     }
 
-    // Whether any hit of this rank or a later one could still be shown.
-    bool wantsAny(FindRank rank) const { return wants(rank, AirfieldKind::LargeAirport); }
+    // The worst rank at which a hit of an airfield of this kind could still be shown; the code
+    // ranks always can.
+    FindRank worstWanted(AirfieldKind kind) const {
+        for (std::size_t rank = kRankCount; rank-- > kFirstCutRank;) {
+            if (wants(static_cast<FindRank>(rank), kind)) {
+                return static_cast<FindRank>(rank);
+            }
+        }
+        return FindRank::IataCode;
+    }
 
     void add(FindHit hit) {
         auto& same = byRank_[static_cast<std::size_t>(hit.rank)];

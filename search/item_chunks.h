@@ -5,6 +5,7 @@
 #include "platform/expected.h"
 #include "platform/platform.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
@@ -19,18 +20,32 @@
 
 namespace icao {
 
-// Items of a data file copied out of its reader, so that another thread can search them.
+// Items of a data file copied out of its reader, so that another thread can search them; a
+// chunk kept in memory for many finds also holds each item's folding.
 struct ItemChunk {
     struct Item {
         std::size_t offset;
         std::size_t size;
         std::size_t line;
     };
+    // Where an item's folding stands in `folded`.
+    struct Folding {
+        std::size_t offset;
+        std::size_t size;
+    };
     std::string bytes;
     std::vector<Item> items;
+    std::string folded;
+    std::vector<Folding> foldings;
 
     std::string_view bytesOf(const Item& item) const {
         return std::string_view(bytes).substr(item.offset, item.size);
+    }
+    std::string_view bytesOf(std::size_t index) const { return bytesOf(items[index]); }
+
+    bool isFolded() const { return !foldings.empty(); }
+    std::string_view foldedOf(std::size_t index) const {
+        return std::string_view(folded).substr(foldings[index].offset, foldings[index].size);
     }
 };
 
@@ -135,6 +150,33 @@ Expected<std::vector<Result>> searchInChunks(const std::filesystem::path& dataFi
     }
     if (error) {
         return *error;
+    }
+    std::vector<Result> ordered;
+    for (auto& result : results) {
+        ordered.push_back(std::move(*result));
+    }
+    return ordered;
+}
+
+// Searches chunks kept in memory with search(chunk, worker), as searchInChunks does: on this
+// thread and, where the process may use two cores, a second one. The results come in chunk
+// order.
+template <class Result, class Search>
+std::vector<Result> searchStoredChunks(const std::vector<ItemChunk>& chunks, Search search) {
+    std::vector<std::optional<Result>> results(chunks.size());
+    std::atomic<std::size_t> next = 0;
+    const auto searchNext = [&](std::size_t worker) {
+        for (std::size_t index = next++; index < chunks.size(); index = next++) {
+            results[index] = search(chunks[index], worker);
+        }
+    };
+    std::optional<std::thread> second;
+    if (chunks.size() > 1 && platform::usableCores() > 1) {
+        second.emplace(searchNext, 1);
+    }
+    searchNext(0);
+    if (second) {
+        second->join();
     }
     std::vector<Result> ordered;
     for (auto& result : results) {

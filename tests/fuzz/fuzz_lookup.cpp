@@ -15,6 +15,7 @@
 #include "lookup/record_views.h"
 #include "lookup/text_views.h"
 #include "search/find.h"
+#include "support/find_oracle.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -165,12 +166,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                            : nameInput.readText() == icao::kNameNotFound,
             "name lookup answers otherwise");
 
-    // The scan takes shortcuts before folding; the index folds every record and takes none.
+    // The scan and the index take shortcuts; the oracle folds and ranks every record.
     const std::size_t limit = 1 + data[1] / 32;
+    const auto expectedFind = outline(oracle::find(key, limit, path));
     const auto found = icao::findAirports(key, limit, path);
     auto airports = icao::AirportIndex::load(path);
     require(found.hasValue() && airports.hasValue(), "find failed");
-    require(outline(*found) == outline(airports->find(key, limit)), "find answers otherwise");
+    require(outline(*found) == expectedFind, "the scan's find answers otherwise");
+    require(outline(airports->find(key, limit)) == expectedFind,
+            "the index's find answers otherwise");
 
     const auto report = icao::auditDataFile(path);
     require(report.hasValue() && report->items == expected.size(), "the check fails");

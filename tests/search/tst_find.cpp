@@ -2,10 +2,12 @@
 #include "search/find.h"
 #include "search/folding.h"
 #include "search/item_chunks.h"
+#include "support/find_oracle.h"
 #include "support/fixtures.h"
 
 #include <QTest>
 #include <map>
+#include <random>
 
 namespace {
 
@@ -173,6 +175,44 @@ class FindTest : public QObject {
         QCOMPARE(answerOf("pla", 2), (QStringList{"PLA1:2", "PLA2:2"}));
         // One edit from Quakkx and Quokkz, two from Quokka and Quokkx.
         QCOMPARE(answerOf("quakkz", 10), (QStringList{"~PLA6", "~PLA7", "~PLA1"}));
+    }
+
+    // Random files of near and far words, codes and accents, in chunks of every size: the scan
+    // of the file and the index in memory both answer as the slow oracle does, for queries
+    // that hit codes, words and substrings, fill the list or match nothing at all.
+    void bothEnginesAnswerAsTheOracle() {
+        std::mt19937 random(29);
+        const std::vector<QByteArray> words = {"quokka", "quokkz", "Quakka", "Zürich",
+                                               "zurich", "QUOKKA", "rønne",  "Ronne",
+                                               "kaq",    "@home",  "x"};
+        const std::vector<QString> queries = {
+            "quokka", "quokkz", "kka", "zurich",        "ronne q", "qk",
+            "Q",      "@home",  "QKA", "quokka zurich", "zzzzzz",  "qkq"};
+        for (int round = 0; round < 20; ++round) {
+            QByteArray content;
+            const int records = 1 + static_cast<int>(random() % 400);
+            for (int line = 0; line < records; ++line) {
+                const auto word = [&] { return words[random() % words.size()]; };
+                const QByteArray code =
+                    QByteArray("QK") + char('A' + random() % 3) + char('A' + random() % 3);
+                content += QByteArray(1, "LMSHCX"[random() % 6]) + "|" + code + "|" + word() + " " +
+                           word() + "|" + word() + "|XX|" + (random() % 4 ? "" : "QKA") +
+                           "|1|2|3|" + word() + "|" + (random() % 9 ? "\n" : ",");
+            }
+            fixtures::DataFolder folder;
+            const auto path = folder.write(content);
+            auto index = icao::AirportIndex::load(path);
+            QVERIFY(index);
+            for (const QString& query : queries) {
+                const std::size_t limit = 1 + random() % 12;
+                const QStringList expected =
+                    describe(oracle::find(fixtures::text(query), limit, path));
+                const auto scanned = icao::findAirports(fixtures::text(query), limit, path);
+                QVERIFY(scanned);
+                QCOMPARE(describe(*scanned), expected);
+                QCOMPARE(describe(index->find(fixtures::text(query), limit)), expected);
+            }
+        }
     }
 
     void unreadableFileIsAnError() {

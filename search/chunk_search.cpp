@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: MIT
+#include "search/chunk_search.h"
+
+#include "lookup/airfield_kind.h"
+#include "lookup/ascii.h"
+
+namespace icao {
+namespace {
+
+// Folds an item whole into out: as UTF-8, or else decoded as Windows-1252.
+void foldItem(std::string_view bytes, TextFolder& folder, std::string& out) {
+    if (!folder.foldUtf8(bytes, out)) {
+        out = folder.fold(decodeText(bytes));
+    }
+}
+
+AirportRecord recordOf(const ItemChunk& chunk, std::size_t index) {
+    return AirportRecord::fromItem(decodeText(chunk.bytesOf(index)), chunk.items[index].line);
+}
+
+void addCodeHit(std::optional<FindRank> rank, AirfieldKind kind, const ItemChunk& chunk,
+                std::size_t index, HitCollector& hits) {
+    if (rank && hits.wants(*rank, kind)) {
+        hits.add({*rank, kind, recordOf(chunk, index)});
+    }
+}
+
+} // namespace
+
+void ChunkFind::append(ChunkFind&& later) {
+    hits.append(std::move(later.hits));
+    suggester.append(std::move(later.suggester));
+}
+
+FindResult ChunkFind::finish() {
+    FindResult result;
+    if (!hits.strong()) {
+        result.suggestions = suggester.finish();
+    }
+    result.hits = hits.finish();
+    return result;
+}
+
+std::string_view ChunkSearch::foldedOf(const ItemChunk& chunk, std::size_t index,
+                                       Worker* worker) const {
+    if (chunk.isFolded()) {
+        return chunk.foldedOf(index);
+    }
+    foldItem(chunk.bytesOf(index), worker->folder, worker->folded);
+    return worker->folded;
+}
+
+ChunkSearch::Prefilter ChunkSearch::prefilter(const ItemChunk& chunk, std::size_t index,
+                                              Worker* worker, const Suggester& suggester) const {
+    const LetterPairs& pairs = query_.pairs;
+    std::uint64_t found = 0;
+    bool needleAllowed = true;
+    if (chunk.isFolded()) {
+        found = pairs.in(chunk.foldedOf(index)).pairs;
+    } else {
+        // A raw ASCII item's pairs are its folding's; any other's are found from the raw ones
+        // and the foldings of its other characters.
+        const std::string_view item = chunk.bytesOf(index);
+        const auto raw = pairs.in(item);
+        found = raw.beyondAscii ? pairs.inFolded(item, raw.pairs, worker->folder) : raw.pairs;
+        needleAllowed = raw.beyondAscii || query_.needle.mayHold(item);
+    }
+    return {(found & query_.needlePairs) == query_.needlePairs && needleAllowed,
+            suggester.mayBeNear(found)};
+}
+
+bool ChunkSearch::rank(std::string_view folded, const ItemChunk& chunk, std::size_t index,
+                       HitCollector& hits, FindRank worst) const {
+    if (!query_.needle.isIn(folded)) {
+        return false;
+    }
+    const auto rank = rankOf(fieldsOf(folded), query_.folded, worst);
+    const AirfieldKind kind = kindOfItem(chunk.bytesOf(index));
+    if (rank && hits.wants(*rank, kind)) {
+        hits.add({*rank, kind, recordOf(chunk, index)});
+    }
+    return rank.has_value();
+}
+
+std::size_t ChunkSearch::weighHitsAndSuggestions(const ItemChunk& chunk, Worker* worker,
+                                                 ChunkFind& find) {
+    std::size_t next = 0;
+    for (; next < chunk.items.size() && !find.hits.strong() &&
+           !anyStrongHit_.load(std::memory_order_relaxed);
+         ++next) {
+        const Prefilter filter = prefilter(chunk, next, worker, find.suggester);
+        if (!filter.mayHold && !filter.mayBeNear) {
+            continue;
+        }
+        const std::string_view folded = foldedOf(chunk, next, worker);
+        const bool hit = filter.mayHold && rank(folded, chunk, next, find.hits);
+        if (hit || find.hits.strong() || !filter.mayBeNear) {
+            continue;
+        }
+        const auto distance = find.suggester.distanceOf(fieldsOf(folded));
+        const AirfieldKind kind = kindOfItem(chunk.bytesOf(next));
+        if (distance && find.suggester.wouldKeep(*distance, kind)) {
+            find.suggester.keep(*distance, kind, recordOf(chunk, next));
+        }
+    }
+    if (find.hits.strong()) {
+        anyStrongHit_.store(true, std::memory_order_relaxed);
+    }
+    return next;
+}
+
+void ChunkSearch::rankRemainingHits(const ItemChunk& chunk, std::size_t from, Worker* worker,
+                                    HitCollector& hits) const {
+    for (std::size_t next = from; next < chunk.items.size(); ++next) {
+        const std::string_view item = chunk.bytesOf(next);
+        const AirfieldKind kind = kindOfItem(item);
+        const FindRank worst = hits.worstWanted(kind);
+        const bool codesOnly = worst < FindRank::WholeWords;
+        if (chunk.isFolded()) {
+            const std::string_view folded = chunk.foldedOf(next);
+            if (!codesOnly) {
+                rank(folded, chunk, next, hits, worst);
+                continue;
+            }
+            const FoldedFields fields = fieldsOf(folded);
+            addCodeHit(codeRankOf(fields.code, fields.iata, query_.folded), kind, chunk, next,
+                       hits);
+            continue;
+        }
+        if (!query_.needle.mayHold(item)) {
+            continue;
+        }
+        // ASCII codes fold by lowering, whatever the rest of the item holds.
+        const FoldedFields raw = codesOnly ? fieldsOf(item) : FoldedFields{};
+        if (codesOnly && isAscii(raw.code) && isAscii(raw.iata)) {
+            addCodeHit(codeRankOf(raw.code, raw.iata, query_.folded), kind, chunk, next, hits);
+            continue;
+        }
+        rank(foldedOf(chunk, next, worker), chunk, next, hits, worst);
+    }
+}
+
+ChunkFind ChunkSearch::operator()(const ItemChunk& chunk, std::size_t worker) {
+    ChunkFind find{HitCollector(limit_), Suggester(query_.folded, query_.pairs)};
+    // A folded chunk never asks for its worker's folder.
+    if (!chunk.isFolded() && !workers_[worker]) {
+        workers_[worker].emplace();
+    }
+    Worker* state = workers_[worker] ? &*workers_[worker] : nullptr;
+    const std::size_t next = weighHitsAndSuggestions(chunk, state, find);
+    rankRemainingHits(chunk, next, state, find.hits);
+    return find;
+}
+
+} // namespace icao

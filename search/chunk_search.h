@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "search/find_query.h"
+#include "search/folding.h"
+#include "search/hit_collector.h"
+#include "search/item_chunks.h"
+#include "search/suggestions.h"
+
+#include <array>
+#include <atomic>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace icao {
+
+// What one chunk of items yields: its hits, and its suggestions while nothing matched better
+// than a substring. Chunks' finds join in file order.
+struct ChunkFind {
+    HitCollector hits;
+    Suggester suggester;
+
+    // Takes the find of the chunk that follows this one in the file.
+    void append(ChunkFind&& later);
+    // The whole answer, once every chunk has joined.
+    FindResult finish();
+};
+
+// The find engine: searches chunks of items for one query, streamed from the file or kept in
+// memory, on up to two workers at once, each with its own folder. A chunk kept in memory holds
+// its items' foldings, so nothing is folded again.
+class ChunkSearch {
+  public:
+    static constexpr std::size_t kWorkers = 2;
+
+    ChunkSearch(const FindQuery& query, std::size_t limit) : query_(query), limit_(limit) {}
+
+    ChunkFind operator()(const ItemChunk& chunk, std::size_t worker);
+
+  private:
+    struct Worker {
+        TextFolder folder;
+        std::string folded;
+    };
+    // What the letter pairs tell of an item before it is ranked.
+    struct Prefilter {
+        bool mayHold;   // it may hold the needle, so may be a hit
+        bool mayBeNear; // it may hold words near enough to be a suggestion
+    };
+
+    // A worker is given for a chunk that is not folded, and its folder folds the items.
+    std::string_view foldedOf(const ItemChunk& chunk, std::size_t index, Worker* worker) const;
+    Prefilter prefilter(const ItemChunk& chunk, std::size_t index, Worker* worker,
+                        const Suggester& suggester) const;
+    // Ranks a folded item and keeps it when the list can show it; yields whether it is a hit
+    // at `worst` or better.
+    bool rank(std::string_view folded, const ItemChunk& chunk, std::size_t index,
+              HitCollector& hits, FindRank worst = FindRank::Substring) const;
+
+    // Until something matches better than a substring, every item that is no hit may be a
+    // suggestion, so a find that matches nothing still reads each item once. Yields where it
+    // stopped.
+    std::size_t weighHitsAndSuggestions(const ItemChunk& chunk, Worker* worker, ChunkFind& find);
+    // After a strong hit, only hits count; once word hits fill the list, only codes can still
+    // bring one.
+    void rankRemainingHits(const ItemChunk& chunk, std::size_t from, Worker* worker,
+                           HitCollector& hits) const;
+
+    const FindQuery& query_;
+    std::size_t limit_;
+    // Made when a worker first searches a chunk that is not folded: a folder's tables are
+    // large next to one find in memory.
+    std::array<std::optional<Worker>, kWorkers> workers_;
+    // Once any chunk has a strong hit, no record anywhere can be a suggestion.
+    std::atomic<bool> anyStrongHit_ = false;
+};
+
+} // namespace icao

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "search/airport_record.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace icao {
+
+// How well a record matches a find query, best first.
+enum class FindRank {
+    IcaoCode,   // the query is the ICAO code
+    IataCode,   // the query is the IATA code
+    IcaoPrefix, // the query starts the ICAO code
+    WholeWords, // every query word is a whole word of the name or municipality
+    WordStarts, // every query word starts a word of the name or municipality
+    Substring,  // the query stands in some field
+};
+inline constexpr std::size_t kRankCount = static_cast<std::size_t>(FindRank::Substring) + 1;
+
+struct FindHit {
+    FindRank rank;
+    // Larger airfields come first within a rank.
+    AirfieldKind kind;
+    AirportRecord record;
+};
+
+struct FindResult {
+    // Best first; within a rank larger airfields first, then file order.
+    std::vector<FindHit> hits;
+    // When nothing matched better than a substring: up to three other records within a small
+    // edit distance of the query.
+    std::vector<AirportRecord> suggestions;
+};
+
+} // namespace icao
