@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/command_table.h"
 #include "lookup/airfield_kind.h"
 
 #include <bitset>
@@ -14,7 +15,6 @@ enum class Format { Text, Tsv, Json };
 
 // What the command line of icao asks for.
 struct Arguments {
-    enum class Command { Help, Version, Code, Name, Find, Check, Dist, Near };
     Command command = Command::Help;
     // The keys after the command: one KEY, TEXT or ORIGIN, or the CODEs of a route; a single
     // "-" reads them from standard input, one per line.
@@ -33,7 +33,5 @@ struct UsageError {
     std::string message;
 };
 
-// Parses the words after the program name.
+// Parses the words after the program name, as the command table describes them.
 std::variant<Arguments, UsageError> parseArguments(const std::vector<std::string>& words);
-
-extern const char* const kUsage;

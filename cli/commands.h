@@ -2,18 +2,19 @@
 #pragma once
 
 #include "cli/arguments.h"
+#include "cli/printer.h"
 #include "lookup/text.h"
 #include "platform/expected.h"
 
 #include <filesystem>
 
 // The commands of icao, each printing its answer and yielding the exit status.
-int runLookup(const Arguments& arguments, const std::filesystem::path& dataFile);
+int runLookup(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
 int runCheck(const std::filesystem::path& dataFile);
 int runVersion(const std::filesystem::path& dataFile);
-int runFind(const Arguments& arguments, const std::filesystem::path& dataFile);
-int runDist(const Arguments& arguments, const std::filesystem::path& dataFile);
-int runNear(const Arguments& arguments, const std::filesystem::path& dataFile);
+int runFind(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
+int runDist(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
+int runNear(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
 
 inline constexpr int kExitFound = 0;
 inline constexpr int kExitNotFound = 1;

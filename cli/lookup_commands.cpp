@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/build_info.h"
 #include "cli/commands.h"
-#include "cli/keyed_output.h"
+#include "cli/key_loop.h"
 #include "lookup/answer_tables.h"
 #include "lookup/answers.h"
 #include "lookup/data_audit.h"
@@ -23,41 +23,41 @@ icao::Text keyOf(const std::string& word, bool raw) {
 
 namespace {
 
-const std::vector<std::string> kAnswerColumns = {"result", "found"};
+const std::vector<Column> kAnswerColumns = {{"result"}, {"found"}};
 
 std::vector<Cell> answerCells(const icao::Answer& answer) {
-    return {Cell::of(icao::toUtf8(answer.shown)),
-            Cell::truthOf(answer.outcome == icao::Outcome::Found)};
+    return {Cell::text(icao::toUtf8(answer.shown)),
+            Cell::truth(answer.outcome == icao::Outcome::Found)};
 }
 
 // Answers keys from standard input with the answer tables, loaded once.
-template <class Answers> int answerKeys(const Arguments& arguments, const Answers& answers) {
+template <class Answers>
+int answerKeys(const Arguments& arguments, Printer& printer, const Answers& answers) {
     const auto entry = arguments.raw ? icao::KeyEntry::Pasted : icao::KeyEntry::Typed;
-    KeyedOutput output(arguments.format, kAnswerColumns);
-    std::optional<icao::FileError> error;
-    const bool allFound = answerEachLine([&](const std::string& key) {
-        const icao::Expected<icao::Answer> answer = answers.answer(icao::decodeText(key), entry);
-        if (!answer) {
-            error = error.value_or(answer.error());
-            return false;
-        }
-        output.add(key, icao::toUtf8(answer->shown), answerCells(*answer));
-        return answer->outcome == icao::Outcome::Found;
-    });
-    return error ? reportError(*error) : exitFor(allFound);
+    return answerEachKey(printer, kAnswerColumns,
+                         [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
+                             const icao::Expected<icao::Answer> answer =
+                                 answers.answer(icao::decodeText(key), entry);
+                             if (!answer) {
+                                 return answer.error();
+                             }
+                             return KeyedAnswer{icao::toUtf8(answer->shown), answerCells(*answer),
+                                                answer->outcome == icao::Outcome::Found};
+                         });
 }
 
 } // namespace
 
-int runLookup(const Arguments& arguments, const std::filesystem::path& dataFile) {
-    const bool byCode = arguments.command == Arguments::Command::Code;
+int runLookup(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    const bool byCode = arguments.command == Command::Code;
     if (arguments.batch()) {
         if (byCode) {
             const auto answers = icao::CodeAnswers::load(dataFile);
-            return answers ? answerKeys(arguments, *answers) : reportError(answers.error());
+            return answers ? answerKeys(arguments, printer, *answers)
+                           : reportError(answers.error());
         }
         const auto answers = icao::NameAnswers::load(dataFile);
-        return answers ? answerKeys(arguments, *answers) : reportError(answers.error());
+        return answers ? answerKeys(arguments, printer, *answers) : reportError(answers.error());
     }
     const std::string& key = arguments.keys.front();
     const auto entry = arguments.raw ? icao::KeyEntry::Pasted : icao::KeyEntry::Typed;
@@ -66,21 +66,11 @@ int runLookup(const Arguments& arguments, const std::filesystem::path& dataFile)
     if (!answer) {
         return reportError(answer.error());
     }
-    Table table{{"key", "result", "found"}, {{Cell::of(key)}}};
+    Table row{{{"key"}, {"result"}, {"found"}}, {{Cell::text(key)}}};
     for (Cell& cell : answerCells(*answer)) {
-        table.rows.front().push_back(std::move(cell));
+        row.rows.front().push_back(std::move(cell));
     }
-    switch (arguments.format) {
-    case Format::Text:
-        std::cout << icao::toUtf8(answer->shown) << '\n';
-        break;
-    case Format::Tsv:
-        std::cout << table.tabSeparated();
-        break;
-    case Format::Json:
-        std::cout << table.jsonObject(0) << '\n';
-        break;
-    }
+    printer.answer(icao::toUtf8(answer->shown), row);
     return exitFor(answer->outcome == icao::Outcome::Found);
 }
 

@@ -16,23 +16,24 @@ int run(const Arguments& arguments, const char* argv0) {
     const std::filesystem::path dataFile = arguments.file
                                                ? icao::pathFromUtf8(*arguments.file)
                                                : icao::dataFilePath(icao::programFolder(argv0));
+    const auto printer = makePrinter(arguments.format);
     switch (arguments.command) {
-    case Arguments::Command::Help:
-        std::cout << kUsage;
+    case Command::Help:
+        std::cout << usageText();
         return kExitFound;
-    case Arguments::Command::Version:
+    case Command::Version:
         return runVersion(dataFile);
-    case Arguments::Command::Check:
+    case Command::Check:
         return runCheck(dataFile);
-    case Arguments::Command::Code:
-    case Arguments::Command::Name:
-        return runLookup(arguments, dataFile);
-    case Arguments::Command::Find:
-        return runFind(arguments, dataFile);
-    case Arguments::Command::Dist:
-        return runDist(arguments, dataFile);
-    case Arguments::Command::Near:
-        return runNear(arguments, dataFile);
+    case Command::Code:
+    case Command::Name:
+        return runLookup(arguments, *printer, dataFile);
+    case Command::Find:
+        return runFind(arguments, *printer, dataFile);
+    case Command::Dist:
+        return runDist(arguments, *printer, dataFile);
+    case Command::Near:
+        return runNear(arguments, *printer, dataFile);
     }
     return kExitError;
 }

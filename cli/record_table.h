@@ -8,8 +8,8 @@
 
 // Airport records as rows. Text shows code, name, municipality, country, IATA code and kind;
 // TSV and JSON carry every field, coordinates and elevation as numbers.
-std::vector<std::string> recordColumns(Format format);
-std::vector<Cell> recordCells(const icao::AirportRecord& record, Format format);
+std::vector<Column> recordColumns();
+std::vector<Cell> recordCells(const icao::AirportRecord& record);
 
 // The rows of these records under recordColumns.
-Table recordTable(const std::vector<icao::AirportRecord>& records, Format format);
+Table recordTable(const std::vector<icao::AirportRecord>& records);

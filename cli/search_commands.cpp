@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
-#include "cli/keyed_output.h"
+#include "cli/key_loop.h"
 #include "cli/record_table.h"
 #include "search/airports_by_code.h"
 #include "search/find.h"
@@ -8,52 +8,32 @@
 #include "search/route.h"
 
 #include <algorithm>
-#include <cmath>
 #include <iostream>
 #include <iterator>
 #include <sstream>
 
 namespace {
 
-double nauticalMiles(double km) {
-    return km / icao::kKmPerNauticalMile;
-}
-
-std::string degrees(double course) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%03d°", static_cast<int>(std::lround(course)) % 360);
-    return text;
-}
-
-// A distance in nautical miles and kilometres: with their units and this many decimals for
-// reading, as plain numbers for TSV and JSON.
-std::vector<Cell> distanceCells(double km, Format format, int shownDecimals) {
-    if (format == Format::Text) {
-        return {Cell::of(Cell::of(nauticalMiles(km), shownDecimals).text + " NM"),
-                Cell::of(Cell::of(km, shownDecimals).text + " km")};
-    }
-    return {Cell::of(nauticalMiles(km), 1), Cell::of(km, 1)};
+// A distance in nautical miles and kilometres, shown with this many decimals.
+std::vector<Cell> distanceCells(double km, int shownDecimals) {
+    return {Cell::measure(km / icao::kKmPerNauticalMile, shownDecimals, " NM"),
+            Cell::measure(km, shownDecimals, " km")};
 }
 
 // A distance, then the course to fly it.
-std::vector<Cell> distanceAndCourseCells(double km, double course, Format format,
-                                         int shownDecimals) {
-    std::vector<Cell> cells = distanceCells(km, format, shownDecimals);
-    cells.push_back(format == Format::Text ? Cell::of(degrees(course)) : Cell::of(course, 1));
+std::vector<Cell> distanceAndCourseCells(double km, double course, int shownDecimals) {
+    std::vector<Cell> cells = distanceCells(km, shownDecimals);
+    cells.push_back(Cell::course(course));
     return cells;
 }
 
 std::string distanceText(double km) {
-    const std::vector<Cell> cells = distanceCells(km, Format::Text, 0);
-    return cells[0].text + "  " + cells[1].text;
+    const std::vector<Cell> cells = distanceCells(km, 0);
+    return cells[0].shown + "  " + cells[1].shown;
 }
 
 void append(std::vector<Cell>& row, std::vector<Cell> cells) {
     std::move(cells.begin(), cells.end(), std::back_inserter(row));
-}
-
-std::string codeOf(const std::vector<icao::AirportRecord>& records) {
-    return records.empty() ? std::string() : icao::toUtf8(records.front().code);
 }
 
 std::vector<icao::AirportRecord> recordsOf(const std::vector<icao::FindHit>& hits) {
@@ -64,9 +44,8 @@ std::vector<icao::AirportRecord> recordsOf(const std::vector<icao::FindHit>& hit
     return records;
 }
 
-// find TEXT: the hits, and the suggestions beside them (on standard error beside TSV or
-// JSON, so as not to spoil them).
-int findOne(const Arguments& arguments, const std::filesystem::path& dataFile) {
+// find TEXT: the hits, and the suggestions beside them.
+int findOne(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
     const std::string& text = arguments.keys.front();
     const icao::Text query = icao::decodeText(text);
     if (query.size() > icao::kMaxFindText) {
@@ -78,32 +57,34 @@ int findOne(const Arguments& arguments, const std::filesystem::path& dataFile) {
     if (!result) {
         return reportError(result.error());
     }
-    std::cout << recordTable(recordsOf(result->hits), arguments.format).formatted(arguments.format);
-    std::ostream& notes = arguments.format == Format::Text ? std::cout : std::cerr;
+    printer.list(recordTable(recordsOf(result->hits)));
     if (result->hits.empty()) {
-        notes << "no airport matches \"" << text << "\"\n";
+        printer.notes() << "no airport matches \"" << text << "\"\n";
     }
     if (!result->suggestions.empty()) {
-        notes << "did you mean:\n" << recordTable(result->suggestions, Format::Text).aligned("  ");
+        printer.notes() << "did you mean:\n" << alignedText(recordTable(result->suggestions), "  ");
     }
     return exitFor(!result->hits.empty());
 }
 
-int findEach(const Arguments& arguments, const std::filesystem::path& dataFile) {
+int findEach(Printer& printer, const std::filesystem::path& dataFile) {
     auto index = icao::AirportIndex::load(dataFile);
     if (!index) {
         return reportError(index.error());
     }
-    KeyedOutput output(arguments.format, recordColumns(arguments.format));
-    return exitFor(answerEachLine([&](const std::string& key) {
-        const icao::Text query = icao::decodeText(key);
-        const auto hits = query.size() > icao::kMaxFindText ? std::vector<icao::AirportRecord>()
-                                                            : recordsOf(index->find(query, 1).hits);
-        output.add(key, codeOf(hits),
-                   hits.empty() ? std::vector<Cell>()
-                                : recordCells(hits.front(), arguments.format));
-        return !hits.empty();
-    }));
+    return answerEachKey(printer, recordColumns(),
+                         [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
+                             const icao::Text query = icao::decodeText(key);
+                             if (query.size() > icao::kMaxFindText) {
+                                 return KeyedAnswer{};
+                             }
+                             const auto hits = index->find(query, 1).hits;
+                             if (hits.empty()) {
+                                 return KeyedAnswer{};
+                             }
+                             return KeyedAnswer{icao::toUtf8(hits.front().record.code),
+                                                recordCells(hits.front().record), true};
+                         });
 }
 
 // The codes of a route, as the words of one line of standard input.
@@ -122,7 +103,9 @@ icao::Expected<icao::Route> routeOf(const std::vector<std::string>& words,
     return icao::planRoute(codes, dataFile);
 }
 
-int distOne(const Arguments& arguments, const std::filesystem::path& dataFile) {
+const std::vector<Column> kTotalColumns = {{"total_nm"}, {"total_km"}};
+
+int distOne(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
     const auto route = routeOf(arguments.keys, arguments, dataFile);
     if (!route) {
         return reportError(route.error());
@@ -134,56 +117,40 @@ int distOne(const Arguments& arguments, const std::filesystem::path& dataFile) {
     if (!route->unknown.empty()) {
         return kExitNotFound;
     }
-    Table legs{{"from", "to", "distance_nm", "distance_km", "course_deg"}, {}};
+    Table legs{{{"from"}, {"to"}, {"distance_nm"}, {"distance_km"}, {"course_deg"}}, {}};
     for (const icao::Leg& leg : route->legs) {
-        std::vector<Cell> row = {Cell::of(icao::toUtf8(leg.from.code)),
-                                 Cell::of(icao::toUtf8(leg.to.code))};
-        append(row, distanceAndCourseCells(leg.distanceKm, leg.course, arguments.format, 0));
+        std::vector<Cell> row = {Cell::text(icao::toUtf8(leg.from.code)),
+                                 Cell::text(icao::toUtf8(leg.to.code))};
+        append(row, distanceAndCourseCells(leg.distanceKm, leg.course, 0));
         legs.rows.push_back(std::move(row));
     }
-    if (arguments.format == Format::Json) {
-        // One object: the legs, then the totals' members.
-        std::string array = legs.jsonArray();
-        array.pop_back();
-        const std::string totals =
-            Table{{"total_nm", "total_km"}, {distanceCells(route->totalKm, Format::Json, 1)}}
-                .jsonObject(0);
-        std::cout << "{\"legs\": " << array << ", " << totals.substr(1) << '\n';
-        return kExitFound;
-    }
-    std::vector<Cell> total = {Cell::of("total"), Cell::of("")};
-    append(total, distanceCells(route->totalKm, arguments.format, 0));
-    total.push_back(Cell::of(""));
-    legs.rows.push_back(std::move(total));
-    std::cout << legs.formatted(arguments.format);
+    printer.route(legs, Table{kTotalColumns, {distanceCells(route->totalKm, 0)}});
     return kExitFound;
 }
 
-int distEach(const Arguments& arguments, const std::filesystem::path& dataFile) {
-    KeyedOutput output(arguments.format, {"total_nm", "total_km"});
-    std::optional<icao::FileError> error;
-    const bool allFound = answerEachLine([&](const std::string& line) {
-        const auto words = wordsOf(line);
-        const auto route = words.size() >= 2 ? routeOf(words, arguments, dataFile)
-                                             : icao::Expected<icao::Route>(icao::Route{});
-        if (!route) {
-            error = error.value_or(route.error());
-            return false;
-        }
-        const bool found = words.size() >= 2 && route->unknown.empty();
-        output.add(line, found ? distanceText(route->totalKm) : std::string(),
-                   found ? distanceCells(route->totalKm, arguments.format, 1)
-                         : std::vector<Cell>());
-        return found;
-    });
-    return error ? reportError(*error) : exitFor(allFound);
+int distEach(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    return answerEachKey(printer, kTotalColumns,
+                         [&](const std::string& line) -> icao::Expected<KeyedAnswer> {
+                             const auto words = wordsOf(line);
+                             if (words.size() < 2) {
+                                 return KeyedAnswer{};
+                             }
+                             const auto route = routeOf(words, arguments, dataFile);
+                             if (!route) {
+                                 return route.error();
+                             }
+                             if (!route->unknown.empty()) {
+                                 return KeyedAnswer{};
+                             }
+                             return KeyedAnswer{distanceText(route->totalKm),
+                                                distanceCells(route->totalKm, 1), true};
+                         });
 }
 
 // Where ORIGIN lies: LAT,LON in decimal degrees, or else an airfield's code.
 struct Origin {
     std::optional<icao::Place> place;
     std::optional<std::size_t> line;
-    bool isCoordinates = false;
 };
 
 std::optional<double> decimal(std::string text) {
@@ -199,7 +166,7 @@ icao::Expected<Origin> originOf(const std::string& key, const Arguments& argumen
         const auto latitude = decimal(key.substr(0, comma));
         const auto longitude = decimal(key.substr(comma + 1));
         return Origin{latitude && longitude ? icao::placeOf(*latitude, *longitude) : std::nullopt,
-                      std::nullopt, true};
+                      std::nullopt};
     }
     const auto airports = icao::airportsByCode({keyOf(key, arguments.raw)}, dataFile);
     if (!airports) {
@@ -207,20 +174,22 @@ icao::Expected<Origin> originOf(const std::string& key, const Arguments& argumen
     }
     const auto& airport = airports->front();
     return Origin{airport ? airport->place() : std::nullopt,
-                  airport ? std::optional(airport->line) : std::nullopt, false};
+                  airport ? std::optional(airport->line) : std::nullopt};
 }
 
-Table nearbyTable(const std::vector<icao::NearbyAirport>& airports, Format format) {
-    Table table{recordColumns(format), {}};
-    table.columns.insert(table.columns.end(), {"distance_nm", "distance_km", "bearing_deg"});
-    for (const auto& airport : airports) {
-        std::vector<Cell> row = recordCells(airport.record, format);
-        append(row, distanceAndCourseCells(airport.distanceKm, airport.bearing, format, 1));
-        table.rows.push_back(std::move(row));
-    }
-    return table;
+std::vector<Column> nearbyColumns() {
+    std::vector<Column> columns = recordColumns();
+    columns.insert(columns.end(), {{"distance_nm"}, {"distance_km"}, {"bearing_deg"}});
+    return columns;
 }
 
+std::vector<Cell> nearbyCells(const icao::NearbyAirport& airport) {
+    std::vector<Cell> row = recordCells(airport.record);
+    append(row, distanceAndCourseCells(airport.distanceKm, airport.bearing, 1));
+    return row;
+}
+
+// The airfields nearest the key's origin; none when the key names no place.
 icao::Expected<std::optional<std::vector<icao::NearbyAirport>>>
 nearbyOf(const std::string& key, const Arguments& arguments,
          const std::filesystem::path& dataFile) {
@@ -239,7 +208,7 @@ nearbyOf(const std::string& key, const Arguments& arguments,
     return std::optional(*airports);
 }
 
-int nearOne(const Arguments& arguments, const std::filesystem::path& dataFile) {
+int nearOne(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
     const std::string& key = arguments.keys.front();
     const auto airports = nearbyOf(key, arguments, dataFile);
     if (!airports) {
@@ -255,41 +224,41 @@ int nearOne(const Arguments& arguments, const std::filesystem::path& dataFile) {
                   << icao::toUtf8(keyOf(key, arguments.raw)) << '\n';
         return kExitNotFound;
     }
-    std::cout << nearbyTable(**airports, arguments.format).formatted(arguments.format);
+    Table table{nearbyColumns(), {}};
+    for (const auto& airport : **airports) {
+        table.rows.push_back(nearbyCells(airport));
+    }
+    printer.list(table);
     return exitFor(!(*airports)->empty());
 }
 
-int nearEach(const Arguments& arguments, const std::filesystem::path& dataFile) {
-    const Table columns = nearbyTable({}, arguments.format);
-    KeyedOutput output(arguments.format, columns.columns);
-    std::optional<icao::FileError> error;
-    const bool allFound = answerEachLine([&](const std::string& key) {
-        const auto airports = nearbyOf(key, arguments, dataFile);
-        if (!airports) {
-            error = error.value_or(airports.error());
-            return false;
-        }
-        const bool found = *airports && !(*airports)->empty();
-        const Table nearest = nearbyTable(found ? std::vector{(*airports)->front()}
-                                                : std::vector<icao::NearbyAirport>(),
-                                          arguments.format);
-        output.add(key, found ? icao::toUtf8((*airports)->front().record.code) : std::string(),
-                   found ? nearest.rows.front() : std::vector<Cell>());
-        return found;
-    });
-    return error ? reportError(*error) : exitFor(allFound);
+int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    return answerEachKey(
+        printer, nearbyColumns(), [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
+            const auto airports = nearbyOf(key, arguments, dataFile);
+            if (!airports) {
+                return airports.error();
+            }
+            if (!*airports || (*airports)->empty()) {
+                return KeyedAnswer{};
+            }
+            const auto& nearest = (*airports)->front();
+            return KeyedAnswer{icao::toUtf8(nearest.record.code), nearbyCells(nearest), true};
+        });
 }
 
 } // namespace
 
-int runFind(const Arguments& arguments, const std::filesystem::path& dataFile) {
-    return arguments.batch() ? findEach(arguments, dataFile) : findOne(arguments, dataFile);
+int runFind(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    return arguments.batch() ? findEach(printer, dataFile) : findOne(arguments, printer, dataFile);
 }
 
-int runDist(const Arguments& arguments, const std::filesystem::path& dataFile) {
-    return arguments.batch() ? distEach(arguments, dataFile) : distOne(arguments, dataFile);
+int runDist(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    return arguments.batch() ? distEach(arguments, printer, dataFile)
+                             : distOne(arguments, printer, dataFile);
 }
 
-int runNear(const Arguments& arguments, const std::filesystem::path& dataFile) {
-    return arguments.batch() ? nearEach(arguments, dataFile) : nearOne(arguments, dataFile);
+int runNear(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    return arguments.batch() ? nearEach(arguments, printer, dataFile)
+                             : nearOne(arguments, printer, dataFile);
 }

@@ -1,44 +1,44 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "cli/arguments.h"
-
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-// One value of a table: its text, and for JSON a number, true, false or null in place of a
-// string.
-struct Cell {
-    std::string text;
-    std::optional<double> number;
-    bool null = false;
-    std::optional<bool> truth;
+// The value JSON carries for a cell, its members in the order they were set.
+using JsonValue = nlohmann::ordered_json;
 
-    static Cell of(std::string text) { return {std::move(text), std::nullopt, false, {}}; }
-    static Cell truthOf(bool truth) {
-        return {truth ? "true" : "false", std::nullopt, false, truth};
-    }
-    // A number shown with this many decimals; JSON takes it whole.
-    static Cell of(double number, int decimals);
-    // A number read from a record's text: null where the text is no number.
-    static Cell numberOf(const std::string& text, std::optional<double> number);
+// One value of a table, as each format shows it: text with units where it has them, TSV as a
+// plain number or text, JSON as a number, true, false, null or a string.
+struct Cell {
+    std::string shown;
+    std::string plain;
+    JsonValue value;
+
+    static Cell text(std::string text);
+    static Cell truth(bool truth);
+    // Empty; null in JSON.
+    static Cell missing();
+    // A measure shown with this many decimals and its unit ("5540 km"), one decimal in TSV,
+    // whole in JSON.
+    static Cell measure(double value, int shownDecimals, std::string_view unit);
+    // A course in whole degrees, shown as "288°".
+    static Cell course(double degrees);
+    // A number as a record writes it: its text, and in JSON the number, or null where the
+    // text is no number.
+    static Cell recordNumber(std::string text, std::optional<double> number);
 };
 
-// Rows of cells under named columns: what every command but check prints, in any format.
-struct Table {
-    std::vector<std::string> columns;
-    std::vector<std::vector<Cell>> rows;
+struct Column {
+    std::string name;
+    // Carried by TSV and JSON only; text shows the other columns.
+    bool detail = false;
+};
 
-    // Aligned columns two spaces apart, each row on its own line after the indent, trailing
-    // blanks dropped.
-    std::string aligned(const std::string& indent = "") const;
-    // A header line of the column names, then a line a row; tabs inside cells become spaces.
-    std::string tabSeparated() const;
-    // A JSON array of objects, a member a column, one object a line.
-    std::string jsonArray() const;
-    // One row as a JSON object on one line.
-    std::string jsonObject(std::size_t row) const;
-    // The whole table as the format prints a list: aligned, tab-separated or a JSON array.
-    std::string formatted(Format format) const;
+// Rows of cells under columns: what every command but check prints, in any format.
+struct Table {
+    std::vector<Column> columns;
+    std::vector<std::vector<Cell>> rows;
 };

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#include "cli/table.h"
+#include "lookup/text.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+std::string fixed(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+} // namespace
+
+Cell Cell::text(std::string text) {
+    // Keys come as the user typed them; JSON takes them decoded as records are, so that it
+    // always parses.
+    JsonValue value = icao::isValidUtf8(text) ? text : icao::toUtf8(icao::decodeText(text));
+    return {text, text, std::move(value)};
+}
+
+Cell Cell::truth(bool truth) {
+    const std::string text = truth ? "true" : "false";
+    return {text, text, truth};
+}
+
+Cell Cell::missing() {
+    return {"", "", nullptr};
+}
+
+Cell Cell::measure(double value, int shownDecimals, std::string_view unit) {
+    return {fixed(value, shownDecimals) + std::string(unit), fixed(value, 1), value};
+}
+
+Cell Cell::course(double degrees) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%03d°", static_cast<int>(std::lround(degrees)) % 360);
+    return {text, fixed(degrees, 1), degrees};
+}
+
+Cell Cell::recordNumber(std::string text, std::optional<double> number) {
+    JsonValue value = number ? JsonValue(*number) : JsonValue(nullptr);
+    return {text, text, std::move(value)};
+}

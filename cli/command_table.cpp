@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: MIT
+#include "cli/command_table.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr std::array kOptions = {
+    OptionSpec{Option::Limit, "--limit", "N"},  OptionSpec{Option::Kind, "--kind", "LMSWHBC"},
+    OptionSpec{Option::Raw, "--raw", ""},       OptionSpec{Option::Format, "--format", "F"},
+    OptionSpec{Option::File, "--file", "PATH"},
+};
+
+constexpr std::array kLookupOptions = {Option::Raw, Option::Format};
+constexpr std::array kFindOptions = {Option::Limit, Option::Format};
+constexpr std::array kNearOptions = {Option::Limit, Option::Kind, Option::Raw, Option::Format};
+
+constexpr std::array kCommands = {
+    CommandSpec{Command::Code, "code", "KEY", "KEY", Keys::One, kLookupOptions, "code KEY",
+                R"(the code-to-name lookup: prints the airport name of the first record
+whose ICAO code is KEY, or "ICAO CODE NOT FOUND")"},
+    CommandSpec{Command::Name, "name", "KEY", "KEY", Keys::One, kLookupOptions, "name KEY",
+                R"(the name-to-code lookup: prints the ICAO code of the first record whose
+whole name, upper-cased, is KEY, or "AIRPORT NAME NOT FOUND")"},
+    CommandSpec{Command::Find, "find", "TEXT", "TEXT", Keys::One, kFindOptions, "find TEXT",
+                R"(searches every record's ICAO code, name, municipality, alternate names,
+country and IATA code, ignoring letter case and accents ("zurich" finds
+"Zürich Airport"), best first: exact ICAO code, exact IATA code, ICAO code
+prefix, every word a whole word of the name, municipality or alternate
+names, every word the start of one, TEXT anywhere; within each, larger
+airfields first. When nothing matches better than TEXT anywhere, it
+suggests ("did you mean") up to three records within one or two typing
+errors of TEXT, a swap of two neighbouring letters counting as one. TEXT
+holds at most 200 characters)"},
+    CommandSpec{Command::Dist, "dist", "CODE CODE [CODE...]", "CODE", Keys::TwoOrMore,
+                kLookupOptions, "dist CODE...",
+                R"(the great-circle distance and the initial true course of each leg from one
+airfield to the next, then the total, in nautical miles and kilometres, over
+a spherical earth of mean radius 6,371.0088 km)"},
+    CommandSpec{Command::Near, "near", "CODE|LAT,LON", "ORIGIN", Keys::One, kNearOptions,
+                "near ORIGIN",
+                R"(the airfields nearest an airfield's CODE or a place given as LAT,LON in
+decimal degrees (north and east positive), nearest first, with distance and
+initial true course (bearing) from the origin)"},
+    CommandSpec{Command::Check,
+                "check",
+                "",
+                "KEY",
+                Keys::None,
+                {},
+                "check",
+                R"(reads the data file as the lookups do and prints "LINE: reason" for
+every line a lookup treats differently from what it suggests: a comma
+or double quote that splits or shortens it, a record not laid out as
+marker|CODE|NAME|..., a code or name an earlier record already uses,
+a blank line or an item an empty key finds, a line that is not UTF-8
+and is read as Windows-1252; then a summary line)"},
+};
+
+// The usage text's other parts, between the commands' entries and the options'.
+constexpr std::string_view kSummary =
+    "Looks airports up in the data file, as the desktop program's windows do, and more.\n\n";
+
+constexpr std::string_view kKeys =
+    R"(KEY and CODE are taken as if typed into the window's input box: letters a to z become A to
+Z and leading and trailing spaces are ignored. A single key of "-" reads keys from standard
+input, one per line (for dist, a line holds a route's codes), and prints one answer for
+each, in order: in text "KEY<TAB>RESULT", where RESULT is what the single command prints, or
+for find and near the ICAO code of the best hit, for dist the total distance.
+)";
+
+// Each option's entry, as --help lists them.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kOptionHelp = {{
+    {"--raw", "take KEY or CODE exactly as it stands, as if pasted into the input box"},
+    {"--limit N", R"(find and near print at most N airfields (default 10, at least 1); exact
+ICAO and IATA code hits of find are never cut off)"},
+    {"--kind K", R"(near lists only airfields of these kinds: L large, M medium, S small
+airport, W seaplane base, H heliport, B balloonport, C closed)"},
+    {"--format F", R"(text (default): aligned columns; tsv: tab-separated values under a
+header line; json: JSON, one object per line for keys from "-")"},
+    {"--file PATH", "read PATH instead of airports.txt in the program's own folder"},
+    {"--", R"(end of options; a KEY that begins with "-" may follow)"},
+    {"--version", R"(print the program's version, its licence, the data file's record count
+and the shipped data's source, date and licence)"},
+    {"-h, --help", "print this text"},
+}};
+
+constexpr std::string_view kClosing =
+    R"(An option's value may follow it as the next word or after "=" (--limit=5).
+
+Exit status: 0 when a record matched (with keys from "-", every key), 1 when none did
+(some key did not; for dist, a code named no airfield with coordinates), 2 on an error,
+among them a write error on standard output; for check, 0 when nothing was reported, 1
+when something was, 2 when the file could not be read.
+)";
+
+// An entry of the usage text: the label in a column of its own, then the lines of its help,
+// every line after the first indented to where the first began.
+std::string entry(std::string_view label, std::string_view help, std::size_t column) {
+    std::string text(2, ' ');
+    text.append(label).append(column - 2 - label.size(), ' ');
+    const std::string indent(column, ' ');
+    for (std::size_t start = 0; start <= help.size();) {
+        const std::size_t end = std::min(help.find('\n', start), help.size());
+        text.append(start == 0 ? "" : indent).append(help.substr(start, end - start)) += '\n';
+        start = end + 1;
+    }
+    return text;
+}
+
+std::string synopsis(const CommandSpec& command) {
+    std::string line = "icao ";
+    line.append(command.name);
+    if (!command.arguments.empty()) {
+        line.append(" ").append(command.arguments);
+    }
+    for (const OptionSpec& option : kOptions) {
+        if (takes(command, option.option)) {
+            line.append(" [").append(option.name);
+            if (!option.value.empty()) {
+                line.append(" ").append(option.value);
+            }
+            line.append("]");
+        }
+    }
+    return line;
+}
+
+} // namespace
+
+std::span<const OptionSpec> optionSpecs() {
+    return kOptions;
+}
+
+const OptionSpec& specOf(Option option) {
+    return kOptions[static_cast<std::size_t>(option)];
+}
+
+std::span<const CommandSpec> commandSpecs() {
+    return kCommands;
+}
+
+const CommandSpec* findCommand(std::string_view name) {
+    const auto found = std::find_if(kCommands.begin(), kCommands.end(),
+                                    [name](const CommandSpec& spec) { return spec.name == name; });
+    return found == kCommands.end() ? nullptr : &*found;
+}
+
+bool takes(const CommandSpec& command, Option option) {
+    return option == Option::File || std::find(command.options.begin(), command.options.end(),
+                                               option) != command.options.end();
+}
+
+std::string usageText() {
+    constexpr std::string_view kIndent = "       ";
+    std::string text;
+    for (const CommandSpec& command : kCommands) {
+        text.append(text.empty() ? "Usage: " : kIndent).append(synopsis(command)) += '\n';
+    }
+    text.append(kIndent).append("icao --version [--file PATH]\n");
+    text.append(kIndent).append("icao -h | --help\n\n").append(kSummary);
+    for (const CommandSpec& command : kCommands) {
+        text += entry(command.label, command.help, 15);
+    }
+    text.append("\n").append(kKeys).append("\n");
+    for (const auto& [label, help] : kOptionHelp) {
+        text += entry(label, help, 18);
+    }
+    text.append("\n").append(kClosing);
+    return text;
+}

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The commands and options of icao, described once: parsing, the usage text, the man page's
+// synopsis and the bash completion all follow this table (a test holds the last two to it).
+
+enum class Command { Help, Version, Code, Name, Find, Check, Dist, Near };
+
+// The options a command may take besides --file, in the order a synopsis lists them.
+enum class Option { Limit, Kind, Raw, Format, File };
+
+struct OptionSpec {
+    Option option;
+    std::string_view name;  // "--limit"
+    std::string_view value; // the value's name in the synopsis, "N"; empty for a flag
+};
+
+// How many keys a command takes after its name.
+enum class Keys { None, One, TwoOrMore };
+
+struct CommandSpec {
+    Command command;
+    std::string_view name;
+    // What follows the name in the synopsis ("CODE CODE [CODE...]"), and what a key is called
+    // in a usage error ("TEXT").
+    std::string_view arguments;
+    std::string_view keyName;
+    Keys keys;
+    // Besides --file, in synopsis order.
+    std::span<const Option> options;
+    // The usage text's entry: its label ("dist CODE...") and its lines.
+    std::string_view label;
+    std::string_view help;
+};
+
+// Every option that a command takes, in synopsis order; --file last, taken by all.
+std::span<const OptionSpec> optionSpecs();
+const OptionSpec& specOf(Option option);
+
+// The commands named on the command line, in the usage text's order.
+std::span<const CommandSpec> commandSpecs();
+const CommandSpec* findCommand(std::string_view name);
+bool takes(const CommandSpec& command, Option option);
+
+// What icao --help prints.
+std::string usageText();

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+#include "cli/printers.h"
+
+#include <charconv>
+#include <iostream>
+
+namespace {
+
+// JSON as icao has always laid it out: members after ", ", a value after ": ", the elements
+// of an array on lines of their own, and a number in the fewest digits that read back as it
+// (the library's own may take one more). Text that is not UTF-8 was decoded before it got
+// here; what is left is replaced rather than thrown at.
+std::string laidOut(const JsonValue& value) {
+    const auto scalar = [](const JsonValue& json) {
+        if (json.is_number_float()) {
+            char digits[32];
+            const auto end = std::to_chars(digits, digits + sizeof digits, json.get<double>()).ptr;
+            return std::string(digits, end);
+        }
+        return json.dump(-1, ' ', false, JsonValue::error_handler_t::replace);
+    };
+    std::string out;
+    if (value.is_object()) {
+        for (const auto& [name, member] : value.items()) {
+            out += (out.empty() ? "{" : ", ") + scalar(name) + ": " + laidOut(member);
+        }
+        return out.empty() ? "{}" : out + "}";
+    }
+    if (value.is_array()) {
+        for (const JsonValue& element : value) {
+            out += (out.empty() ? "[" : ",\n ") + laidOut(element);
+        }
+        return out.empty() ? "[]" : out + "]";
+    }
+    return scalar(value);
+}
+
+JsonValue objectOf(const std::vector<Column>& columns, const std::vector<Cell>& cells) {
+    JsonValue object = JsonValue::object();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        object[columns[i].name] = i < cells.size() ? cells[i].value : JsonValue(nullptr);
+    }
+    return object;
+}
+
+JsonValue arrayOf(const Table& table) {
+    JsonValue array = JsonValue::array();
+    for (const auto& row : table.rows) {
+        array.push_back(objectOf(table.columns, row));
+    }
+    return array;
+}
+
+} // namespace
+
+void JsonPrinter::list(const Table& table) {
+    std::cout << laidOut(arrayOf(table)) << '\n';
+}
+
+void JsonPrinter::route(const Table& legs, const Table& totals) {
+    JsonValue route = {{"legs", arrayOf(legs)}};
+    route.update(objectOf(totals.columns, totals.rows.front()));
+    std::cout << laidOut(route) << '\n';
+}
+
+void JsonPrinter::answer(const std::string&, const Table& row) {
+    std::cout << laidOut(objectOf(row.columns, row.rows.front())) << '\n';
+}
+
+void JsonPrinter::startKeyed(const std::vector<Column>& columns) {
+    keyedColumns_ = {Column{"key"}};
+    keyedColumns_.insert(keyedColumns_.end(), columns.begin(), columns.end());
+}
+
+void JsonPrinter::keyed(const std::string& key, const std::string&, std::vector<Cell> cells) {
+    cells.insert(cells.begin(), Cell::text(key));
+    std::cout << laidOut(objectOf(keyedColumns_, cells)) << '\n';
+}
+
+std::ostream& JsonPrinter::notes() {
+    return std::cerr;
+}

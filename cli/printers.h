@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "cli/printer.h"
+
+// The printer of each format.
+
+// A route's totals as the last row of its legs: "total", no destination, the distances and no
+// course.
+std::vector<Cell> totalRowOf(const Table& totals);
+
+class TextPrinter final : public Printer {
+  public:
+    void list(const Table& table) override;
+    void route(const Table& legs, const Table& totals) override;
+    void answer(const std::string& summary, const Table& row) override;
+    void startKeyed(const std::vector<Column>& columns) override;
+    void keyed(const std::string& key, const std::string& summary,
+               std::vector<Cell> cells) override;
+    std::ostream& notes() override;
+};
+
+class TsvPrinter final : public Printer {
+  public:
+    void list(const Table& table) override;
+    void route(const Table& legs, const Table& totals) override;
+    void answer(const std::string& summary, const Table& row) override;
+    void startKeyed(const std::vector<Column>& columns) override;
+    void keyed(const std::string& key, const std::string& summary,
+               std::vector<Cell> cells) override;
+    std::ostream& notes() override;
+
+  private:
+    std::size_t keyedColumns_ = 0;
+};
+
+class JsonPrinter final : public Printer {
+  public:
+    void list(const Table& table) override;
+    void route(const Table& legs, const Table& totals) override;
+    void answer(const std::string& summary, const Table& row) override;
+    void startKeyed(const std::vector<Column>& columns) override;
+    void keyed(const std::string& key, const std::string& summary,
+               std::vector<Cell> cells) override;
+    std::ostream& notes() override;
+
+  private:
+    std::vector<Column> keyedColumns_;
+};

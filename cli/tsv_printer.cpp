@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#include "cli/printers.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace {
+
+// Tabs inside a value become spaces, so that every row keeps its columns.
+void printLine(const std::vector<std::string>& values) {
+    std::string line;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        std::string value = values[i];
+        std::replace(value.begin(), value.end(), '\t', ' ');
+        line += (i ? "\t" : "") + value;
+    }
+    std::cout << line << '\n';
+}
+
+void printHeader(const std::vector<Column>& columns) {
+    std::vector<std::string> names;
+    for (const Column& column : columns) {
+        names.push_back(column.name);
+    }
+    printLine(names);
+}
+
+void printRow(const std::vector<Cell>& cells) {
+    std::vector<std::string> values;
+    for (const Cell& cell : cells) {
+        values.push_back(cell.plain);
+    }
+    printLine(values);
+}
+
+} // namespace
+
+void TsvPrinter::list(const Table& table) {
+    printHeader(table.columns);
+    for (const auto& row : table.rows) {
+        printRow(row);
+    }
+}
+
+void TsvPrinter::route(const Table& legs, const Table& totals) {
+    list(legs);
+    printRow(totalRowOf(totals));
+}
+
+void TsvPrinter::answer(const std::string&, const Table& row) {
+    list(row);
+}
+
+void TsvPrinter::startKeyed(const std::vector<Column>& columns) {
+    std::vector<Column> withKey = {Column{"key"}};
+    withKey.insert(withKey.end(), columns.begin(), columns.end());
+    keyedColumns_ = withKey.size();
+    printHeader(withKey);
+}
+
+void TsvPrinter::keyed(const std::string& key, const std::string&, std::vector<Cell> cells) {
+    cells.insert(cells.begin(), Cell::text(key));
+    cells.resize(std::max(cells.size(), keyedColumns_), Cell::missing());
+    printRow(cells);
+}
+
+std::ostream& TsvPrinter::notes() {
+    return std::cerr;
+}
