@@ -2,13 +2,14 @@
 #pragma once
 
 #include "lookup/text.h"
+#include "platform/ascii.h"
 
 namespace icao {
 
 // The input boxes' upper-case key filter: a typed a to z becomes A to Z, every other
 // character passes unchanged.
 constexpr char32_t filterTypedCharacter(char32_t typed) {
-    return typed >= U'a' && typed <= U'z' ? typed - (U'a' - U'A') : typed;
+    return upperAscii(typed);
 }
 
 // Text as it would stand in an input box after typing it character by character.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "lookup/record_match.h"
 
-#include "lookup/ascii.h"
+#include "platform/ascii.h"
 #include "lookup/record_layout.h"
 #include "lookup/text_views.h"
 
@@ -10,13 +10,6 @@
 #include <cstring>
 
 namespace icao {
-namespace {
-
-char32_t asciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char32_t>(c - 'a' + 'A') : static_cast<char32_t>(c);
-}
-
-} // namespace
 
 bool CodeMatcher::matches(std::string_view item) const {
     const std::string_view head = item.substr(0, kCodeStart - 1 + kCodeLength);
@@ -50,7 +43,7 @@ NameMatcher::Verdict NameMatcher::matchesAscii(std::string_view item) const {
             return wanted >= 0x80 || wanted == U'I' || wanted == U'S' ? Verdict::NeedsDecoding
                                                                       : Verdict::Mismatch;
         }
-        if (asciiUpper(byte) != key_[i]) {
+        if (static_cast<char32_t>(upperAscii(byte)) != key_[i]) {
             return Verdict::Mismatch;
         }
     }

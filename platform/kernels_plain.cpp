@@ -24,8 +24,7 @@ std::size_t findBeyondAscii(std::string_view bytes, std::size_t at) {
 
 std::size_t lowerAsciiRun(std::string_view bytes, std::size_t at, char* to) {
     for (; at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80; ++at) {
-        const char c = bytes[at];
-        *to++ = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+        *to++ = lowerAscii(bytes[at]);
     }
     return at;
 }
@@ -45,7 +44,7 @@ PairsFound findPairs(std::string_view text, const PairBank* banks, std::size_t b
     PairsFound found;
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
         found.pairs |=
-            icao::kernels::pairBits(lowered(text[i]), lowered(text[i + 1]), banks, bankCount);
+            icao::kernels::pairBits(withCaseBit(text[i]), withCaseBit(text[i + 1]), banks, bankCount);
     }
     for (const char c : text) {
         found.beyondAscii = found.beyondAscii || static_cast<unsigned char>(c) >= 0x80;

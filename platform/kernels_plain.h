@@ -1,38 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/ascii.h"
 #include "platform/kernels.h"
 
 // What the plain twins share with the vector kernels, which finish short ends with them.
 namespace icao::kernels::plain {
-
-// Setting bit 5 lowers ASCII letters and leaves digits as they are.
-inline std::uint8_t lowered(char c) {
-    return static_cast<std::uint8_t>(c | 0x20);
-}
-
-inline char lowerAsciiByte(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
-inline bool startsWithLowered(std::string_view bytes, std::string_view needle) {
-    if (bytes.size() < needle.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < needle.size(); ++i) {
-        if (lowerAsciiByte(bytes[i]) != needle[i]) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // holdsLowered over the starts from `from` on.
 inline bool holdsLoweredFrom(std::string_view bytes, std::size_t from, std::string_view needle,
                              bool untilBeyondAscii) {
     for (std::size_t at = from; at < bytes.size(); ++at) {
         if ((untilBeyondAscii && static_cast<unsigned char>(bytes[at]) >= 0x80) ||
-            startsWithLowered(bytes.substr(at), needle)) {
+            icao::startsWithLowered(bytes.substr(at), needle)) {
             return true;
         }
     }

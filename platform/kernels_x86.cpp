@@ -184,11 +184,11 @@ ICAO_AVX2 bool holdsLoweredAvx2(std::string_view bytes, std::string_view needle,
         return plain::holdsLowered(bytes, needle, untilBeyondAscii);
     }
     const __m256i caseBit = _mm256_set1_epi8(0x20);
-    const __m256i first = _mm256_set1_epi8(static_cast<char>(needle[0] | 0x20));
+    const __m256i first = _mm256_set1_epi8(static_cast<char>(withCaseBit(needle[0])));
     // A needle of one byte takes any byte after it.
     const __m256i anyByte = _mm256_set1_epi8(static_cast<char>(0xFF));
     const __m256i second =
-        needle.size() > 1 ? _mm256_set1_epi8(static_cast<char>(needle[1] | 0x20)) : anyByte;
+        needle.size() > 1 ? _mm256_set1_epi8(static_cast<char>(withCaseBit(needle[1]))) : anyByte;
     const __m256i secondMask = needle.size() > 1 ? _mm256_setzero_si256() : anyByte;
     // The last step overlaps the one before it; a start looked at twice fails twice.
     const std::size_t last = bytes.size() - 33;
@@ -203,14 +203,14 @@ ICAO_AVX2 bool holdsLoweredAvx2(std::string_view bytes, std::string_view needle,
             _mm256_cmpeq_epi8(_mm256_or_si256(_mm256_or_si256(next, caseBit), secondMask),
                               second))));
         for (; candidates != 0; candidates &= candidates - 1) {
-            if (plain::startsWithLowered(bytes.substr(from + lowestBit(candidates)), needle)) {
+            if (startsWithLowered(bytes.substr(from + lowestBit(candidates)), needle)) {
                 return true;
             }
         }
         if (from == last) {
             // The steps start at every byte but the last, where only one byte fits.
             return needle.size() == 1 &&
-                   plain::startsWithLowered(bytes.substr(bytes.size() - 1), needle);
+                   startsWithLowered(bytes.substr(bytes.size() - 1), needle);
         }
     }
 }

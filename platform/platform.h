@@ -60,6 +60,11 @@ void prepareStandardStreams();
 // code page.
 std::vector<std::string> commandLineArguments(int argc, char** argv);
 
+// Keeps a native window (a Windows HWND) above every window that is not, as the desktop
+// program's chooser stays; elsewhere the window system's own hint does it, and this does
+// nothing.
+void keepWindowOnTop(std::uintptr_t nativeWindow);
+
 // The cores this process may run on, which an affinity mask can make fewer than the
 // machine's; at least 1.
 std::size_t usableCores();

@@ -74,6 +74,8 @@ std::vector<std::string> commandLineArguments(int argc, char** argv) {
     return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
 }
 
+void keepWindowOnTop(std::uintptr_t) {}
+
 std::size_t usableCores() {
 #if defined(__linux__)
     cpu_set_t cores;

@@ -142,6 +142,11 @@ std::vector<std::string> commandLineArguments(int, char**) {
     return arguments;
 }
 
+void keepWindowOnTop(std::uintptr_t nativeWindow) {
+    constexpr UINT kNoMoveNoSize = SWP_NOMOVE | SWP_NOSIZE;
+    SetWindowPos(reinterpret_cast<HWND>(nativeWindow), HWND_TOPMOST, 0, 0, 0, 0, kNoMoveNoSize);
+}
+
 std::size_t usableCores() {
     DWORD_PTR process = 0;
     DWORD_PTR system = 0;

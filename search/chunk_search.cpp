@@ -2,7 +2,7 @@
 #include "search/chunk_search.h"
 
 #include "lookup/airfield_kind.h"
-#include "lookup/ascii.h"
+#include "platform/ascii.h"
 
 namespace icao {
 namespace {

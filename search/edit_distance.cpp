@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "search/edit_distance.h"
 
-#include "lookup/ascii.h"
+#include "platform/ascii.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "search/find_query.h"
 
-#include "lookup/ascii.h"
+#include "platform/ascii.h"
 #include "search/suggestions.h"
 
 #include <algorithm>

@@ -110,8 +110,7 @@ std::string TextFolder::fold(const Text& text) {
     std::size_t at = 0;
     for (char32_t character : text) {
         if (character < 0x80) {
-            folded[at++] = static_cast<char>(
-                character >= U'A' && character <= U'Z' ? character + (U'a' - U'A') : character);
+            folded[at++] = static_cast<char>(lowerAscii(character));
             if (at + kShort > folded.size()) {
                 folded.resize(2 * folded.size());
             }

@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "search/letter_pairs.h"
 
-#include "lookup/ascii.h"
+#include "platform/ascii.h"
 #include "lookup/text.h"
 
 #include <algorithm>
 
 namespace icao {
 namespace {
-
-// Setting bit 5 lowers ASCII letters and leaves digits as they are. Both sides are set alike,
-// so a pair is never missed; a byte it turns into another only adds a pair counted in vain.
-std::uint8_t lowered(char c) {
-    return static_cast<std::uint8_t>(c | 0x20);
-}
 
 constexpr char32_t kNotUtf8 = 0xFFFFFFFF;
 
@@ -29,7 +23,7 @@ char32_t nextCharacter(std::string_view bytes, std::size_t& at) {
 
 // The pair of word that starts at i, lowered as texts are.
 std::array<char, 2> pairAt(std::string_view word, std::size_t i) {
-    return {static_cast<char>(lowered(word[i])), static_cast<char>(lowered(word[i + 1]))};
+    return {static_cast<char>(withCaseBit(word[i])), static_cast<char>(withCaseBit(word[i + 1]))};
 }
 
 } // namespace
@@ -89,7 +83,7 @@ std::uint64_t LetterPairs::inFolded(std::string_view item, std::uint64_t rawPair
     for (std::size_t at = kernels::findBeyondAscii(item, 0); at < item.size();
          at = kernels::findBeyondAscii(item, at)) {
         if (at != beforeEnds) {
-            before = at > 0 ? lowered(item[at - 1]) : -1;
+            before = at > 0 ? withCaseBit(item[at - 1]) : -1;
         }
         const char32_t character = nextCharacter(item, at);
         if (character == kNotUtf8) {
@@ -98,14 +92,14 @@ std::uint64_t LetterPairs::inFolded(std::string_view item, std::uint64_t rawPair
         }
         for (const char byte : folder.folded(character)) {
             if (before >= 0) {
-                found |= bitsOfPair(static_cast<std::uint8_t>(before), lowered(byte));
+                found |= bitsOfPair(static_cast<std::uint8_t>(before), withCaseBit(byte));
             }
-            before = lowered(byte);
+            before = withCaseBit(byte);
         }
         beforeEnds = at;
         // A character that folds to nothing brings its neighbours together.
         if (before >= 0 && at < item.size() && isAsciiByte(item[at])) {
-            found |= bitsOfPair(static_cast<std::uint8_t>(before), lowered(item[at]));
+            found |= bitsOfPair(static_cast<std::uint8_t>(before), withCaseBit(item[at]));
         }
     }
     return found;

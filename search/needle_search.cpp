@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "search/needle_search.h"
 
-#include "lookup/ascii.h"
+#include "platform/ascii.h"
 #include "platform/kernels.h"
 
 #include <algorithm>

@@ -13,18 +13,8 @@ build/bin/icaolookup &
 program=$!
 trap 'kill $program 2>/dev/null || true' EXIT
 
-# Waits for a window with this caption and prints its id.
-window() {
-    for _ in $(seq 50); do
-        if id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ]; then
-            echo "$id"
-            return
-        fi
-        sleep 0.1
-    done
-    echo "no window '$1'" >&2
-    exit 1
-}
+# shellcheck source=x_windows.sh
+. tools/x_windows.sh
 
 # Clicks at a point given in the window's twips, as the layouts are tabled.
 click() {

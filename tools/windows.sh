@@ -25,7 +25,7 @@ xvfb-run -a ctest --preset windows
 echo "== icaolookup.exe and icao.exe as a user runs them"
 bin=build-windows/bin
 export bin
-xvfb-run -a -s "-screen 0 1024x768x24" tests/windows/wine_user_checks.sh "$scratch"
+xvfb-run -a -s "-screen 0 1024x768x24" tests/wine/user_checks.sh "$scratch"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
 package=icaolookup-$version-windows-x64

@@ -8,5 +8,6 @@ class Form1 final : public LookupWindow {
     Q_OBJECT
 
   public:
-    explicit Form1(Program& program) : LookupWindow(kForm1Design, program) {}
+    explicit Form1(std::filesystem::path dataFile)
+        : LookupWindow(kForm1Design, std::move(dataFile)) {}
 };

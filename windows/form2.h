@@ -8,5 +8,6 @@ class Form2 final : public LookupWindow {
     Q_OBJECT
 
   public:
-    explicit Form2(Program& program) : LookupWindow(kForm2Design, program) {}
+    explicit Form2(std::filesystem::path dataFile)
+        : LookupWindow(kForm2Design, std::move(dataFile)) {}
 };

@@ -2,18 +2,14 @@
 #include "windows/frm_main.h"
 
 #include "lookup/data_file.h"
+#include "platform/platform.h"
 #include "windows/centre.h"
 #include "windows/design.h"
-#include "windows/program.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace {
 
@@ -24,7 +20,7 @@ constexpr std::array kOptionGeometry = {design::rect(1080, 480, 3255, 615),
 
 } // namespace
 
-frmMain::frmMain(Program& program) : program_(program) {
+frmMain::frmMain(std::filesystem::path dataFolder) : dataFolder_(std::move(dataFolder)) {
     setObjectName("frmMain");
     QIcon icon;
     icon.addFile(":/icons/icaolookup-16.png");
@@ -66,25 +62,22 @@ void frmMain::Form_Load() {
     centreOnScreen(*this);
     Option1[0]->setChecked(false);
     Option1[1]->setChecked(false);
-    if (!icao::dataFileCheck(program_.dataFolder())) {
+    if (!icao::dataFileCheck(dataFolder_)) {
         QMessageBox warning(QMessageBox::Warning, kMissingFileTitle, kMissingFilePrompt,
                             QMessageBox::Ok);
         warning.exec();
-        program_.end();
+        emit endRequested();
         return;
     }
     makeTopmost();
 }
 
 void frmMain::makeTopmost() {
-#ifdef Q_OS_WIN
     // Only the native platform's winId() is a window handle; offscreen it is a counter, and
-    // a small number may name another program's window, whose answer SetWindowPos awaits.
+    // a small number may name another program's window, whose answer Windows would await.
     if (QGuiApplication::platformName() == QLatin1String("windows")) {
-        constexpr UINT kNoMoveNoSize = SWP_NOMOVE | SWP_NOSIZE;
-        SetWindowPos(reinterpret_cast<HWND>(winId()), HWND_TOPMOST, 0, 0, 0, 0, kNoMoveNoSize);
+        icao::platform::keepWindowOnTop(static_cast<std::uintptr_t>(winId()));
     }
-#endif
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
 
@@ -94,17 +87,8 @@ void frmMain::Form_Resize() {
 }
 
 void frmMain::Option1_GotFocus(short Index) {
-    switch (Index) {
-    case 0:
-        program_.unloadChooser();
-        program_.showForm1();
-        break;
-    case 1:
-        program_.unloadChooser();
-        program_.showForm2();
-        break;
-    default:
-        break;
+    if (Index == 0 || Index == 1) {
+        emit optionChosen(Index);
     }
 }
 
@@ -140,6 +124,6 @@ void frmMain::closeEvent(QCloseEvent* event) {
     Form_QueryUnload(cancel, qApp->isSavingSession() ? kFromSessionEnd : kFromControlMenu);
     event->setAccepted(cancel == 0);
     if (event->isAccepted()) {
-        program_.windowClosed(*this);
+        emit closed();
     }
 }

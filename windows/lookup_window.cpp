@@ -5,7 +5,6 @@
 #include "lookup/key_filter.h"
 #include "windows/centre.h"
 #include "windows/line_edit_box.h"
-#include "windows/program.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -50,8 +49,8 @@ QLineEdit* makeBox(const LookupWindowDesign::Box& design, QWidget* frame) {
 
 } // namespace
 
-LookupWindow::LookupWindow(const LookupWindowDesign& design, Program& program)
-    : design_(design), program_(program) {
+LookupWindow::LookupWindow(const LookupWindowDesign& design, std::filesystem::path dataFile)
+    : design_(design), dataFile_(std::move(dataFile)) {
     setObjectName(design.windowName);
     setWindowTitle(design.caption);
     resize(design.clientSize);
@@ -122,7 +121,7 @@ void LookupWindow::Text2_Change() {
 void LookupWindow::Command1_Click() {
     LineEditBox input(*input_);
     LineEditBox output(*output_);
-    const auto outcome = design_.lookup(input, output, icao::dataFilePath(program_.dataFolder()));
+    const auto outcome = design_.lookup(input, output, dataFile_);
     if (!outcome) {
         QMessageBox::warning(this, design_.caption,
                              "The airport data file cannot be used:\n" +
@@ -142,11 +141,11 @@ void LookupWindow::Command2_Click() {
 
 void LookupWindow::Command3_Click() {
     hide();
-    program_.showChooser();
+    emit returnRequested();
 }
 
 void LookupWindow::Command4_Click() {
-    program_.end();
+    emit exitRequested();
 }
 
 bool LookupWindow::event(QEvent* event) {
@@ -183,5 +182,5 @@ bool LookupWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void LookupWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    program_.windowClosed(*this);
+    emit closed();
 }

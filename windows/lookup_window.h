@@ -5,11 +5,11 @@
 
 #include <QLineEdit>
 #include <QWidget>
-
-class Program;
+#include <filesystem>
 
 // The window both lookups share: an input box and an output box, each with a label, and
-// SEARCH, DELETE, RETURN and EXIT. A design table sets the two windows apart.
+// SEARCH, DELETE, RETURN and EXIT. A design table sets the two windows apart. SEARCH reads the
+// data file given; RETURN, EXIT and the close box ask the program to act.
 //
 // Its handlers bear the code-to-name window's control names; in the name-to-code window the
 // same handlers serve Text3 (for Text1) and Text4 (for Text2).
@@ -17,7 +17,7 @@ class LookupWindow : public QWidget {
     Q_OBJECT
 
   public:
-    LookupWindow(const LookupWindowDesign& design, Program& program);
+    LookupWindow(const LookupWindowDesign& design, std::filesystem::path dataFile);
 
     void Form_Load();
     void Form_Activate();
@@ -32,6 +32,14 @@ class LookupWindow : public QWidget {
     void Command3_Click();
     void Command4_Click();
 
+  signals:
+    // RETURN: the window hid itself, and the chooser is wanted.
+    void returnRequested();
+    // EXIT.
+    void exitRequested();
+    // Closed from its title bar or by the system, and let go.
+    void closed();
+
   protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,7 +47,7 @@ class LookupWindow : public QWidget {
 
   private:
     const LookupWindowDesign& design_;
-    Program& program_;
+    std::filesystem::path dataFile_;
     QLineEdit* input_;
     QLineEdit* output_;
     // Set while a key press replaced by the key filter is passed on to the input box.

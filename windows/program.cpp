@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "windows/program.h"
 
+#include "lookup/data_file.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
 #include "windows/frm_main.h"
@@ -29,7 +30,14 @@ void Program::showChooser() {
         return;
     }
     if (!chooser_) {
-        chooser_ = new frmMain(*this);
+        chooser_ = new frmMain(dataFolder_);
+        QObject::connect(chooser_, &frmMain::optionChosen, [this](short index) {
+            unloadChooser();
+            index == 0 ? showForm1() : showForm2();
+        });
+        QObject::connect(chooser_, &frmMain::endRequested, [this] { end(); });
+        frmMain* chooser = chooser_;
+        QObject::connect(chooser, &frmMain::closed, [this, chooser] { windowClosed(*chooser); });
         chooser_->Form_Load();
         if (ended_) {
             return;
@@ -44,7 +52,11 @@ template <class Window> void Program::showLookupWindow(QPointer<Window>& window)
         return;
     }
     if (!window) {
-        window = new Window(*this);
+        window = new Window(icao::dataFilePath(dataFolder_));
+        Window* loaded = window;
+        QObject::connect(loaded, &LookupWindow::returnRequested, [this] { showChooser(); });
+        QObject::connect(loaded, &LookupWindow::exitRequested, [this] { end(); });
+        QObject::connect(loaded, &LookupWindow::closed, [this, loaded] { windowClosed(*loaded); });
         window->Form_Load();
     }
     window->show();

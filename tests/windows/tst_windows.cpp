@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -189,6 +190,36 @@ class WindowsTest : public QObject {
 
   private slots:
     void cleanup() { settle(); }
+
+    // A window stands alone: it says what the user asked for and leaves the rest to whoever
+    // listens, so no program is needed to drive it.
+    void windowsSignalWhatTheUserAsked() {
+        fixtures::DataFolder folder;
+        folder.write(kAirports);
+        Form1 window(folder.dataFile());
+        QSignalSpy returned(&window, &LookupWindow::returnRequested);
+        QSignalSpy exited(&window, &LookupWindow::exitRequested);
+        window.Form_Load();
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        typeText(child<QLineEdit>(&window, "Text1"), "egll");
+        QTest::mouseClick(child<QPushButton>(&window, "Command1"), Qt::LeftButton);
+        QCOMPARE(child<QLineEdit>(&window, "Text2")->text(), QString("London Heathrow Airport"));
+        QTest::mouseClick(child<QPushButton>(&window, "Command4"), Qt::LeftButton);
+        QCOMPARE(exited.size(), 1);
+        QVERIFY(window.isVisible());
+        QTest::mouseClick(child<QPushButton>(&window, "Command3"), Qt::LeftButton);
+        QCOMPARE(returned.size(), 1);
+        QVERIFY(!window.isVisible());
+
+        frmMain chooser(folder.path() / "elsewhere");
+        QSignalSpy ended(&chooser, &frmMain::endRequested);
+        const MessageBoxAnswerer answerer;
+        chooser.Form_Load();
+        QVERIFY(answerer.seen() && answerer.seen()->title == kMissingFileTitle);
+        QCOMPARE(ended.size(), 1);
+    }
 
     void chooserHandsOverToTheChosenWindow_data() {
         QTest::addColumn<int>("form");

@@ -4,7 +4,7 @@
 # the chooser comes up centred and topmost, CODE2NAME answers EGLL, NAME2CODE answers back;
 # with airports.txt missing, and again with it hidden, only the "FILE NON FOUND" warning comes
 # and the program ends after OK. Then icao.exe reads a Windows-1252 file with CRLF line ends
-# from a folder of non-ASCII letters. Usage: wine_user_checks.sh SCRATCH, with $bin the
+# from a folder of non-ASCII letters. Usage: user_checks.sh SCRATCH, with $bin the
 # folder of the built programs and WINEPREFIX set.
 set -euo pipefail
 scratch=$1
@@ -17,15 +17,8 @@ fail() {
     exit 1
 }
 
-# Waits for a visible window with this caption and prints its id.
-window() {
-    for _ in $(seq 150); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return; }
-        sleep 0.1
-    done
-    fail "no window '$1'"
-}
+# shellcheck source=../../tools/x_windows.sh
+. "$(dirname "$0")/../../tools/x_windows.sh"
 
 # Clicks at a point of a window's client area, in pixels.
 click() {
