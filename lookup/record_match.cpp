@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "lookup/record_match.h"
 
-#include "platform/ascii.h"
 #include "lookup/record_layout.h"
 #include "lookup/text_views.h"
+#include "platform/ascii.h"
 
 #include <algorithm>
 #include <cstdint>

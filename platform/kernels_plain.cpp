@@ -43,8 +43,8 @@ std::size_t findBytes(std::string_view bytes, char byte, std::size_t* positions,
 PairsFound findPairs(std::string_view text, const PairBank* banks, std::size_t bankCount) {
     PairsFound found;
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        found.pairs |=
-            icao::kernels::pairBits(withCaseBit(text[i]), withCaseBit(text[i + 1]), banks, bankCount);
+        found.pairs |= icao::kernels::pairBits(withCaseBit(text[i]), withCaseBit(text[i + 1]),
+                                               banks, bankCount);
     }
     for (const char c : text) {
         found.beyondAscii = found.beyondAscii || static_cast<unsigned char>(c) >= 0x80;

@@ -209,8 +209,7 @@ ICAO_AVX2 bool holdsLoweredAvx2(std::string_view bytes, std::string_view needle,
         }
         if (from == last) {
             // The steps start at every byte but the last, where only one byte fits.
-            return needle.size() == 1 &&
-                   startsWithLowered(bytes.substr(bytes.size() - 1), needle);
+            return needle.size() == 1 && startsWithLowered(bytes.substr(bytes.size() - 1), needle);
         }
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "search/folding.h"
 
+#include "platform/ascii.h"
 #include "platform/kernels.h"
 
 #include <QList>

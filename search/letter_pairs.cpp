@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "search/letter_pairs.h"
 
-#include "platform/ascii.h"
 #include "lookup/text.h"
+#include "platform/ascii.h"
 
 #include <algorithm>
 
