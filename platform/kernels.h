@@ -22,6 +22,21 @@ struct PairBank {
     Table secondHigh{};
 };
 
+// Makes pair `index` of the banks (eight a bank) the pair of these two bytes, bit 5 set as
+// the kernels compare them.
+inline void setPair(PairBank* banks, std::size_t index, char first, char second) {
+    PairBank& bank = banks[index / 8];
+    const auto bit = static_cast<std::uint8_t>(1u << (index % 8));
+    const auto one = static_cast<std::uint8_t>(first | 0x20);
+    const auto two = static_cast<std::uint8_t>(second | 0x20);
+    for (const std::size_t copy : {0, 16}) {
+        bank.firstLow[copy + (one & 15)] |= bit;
+        bank.firstHigh[copy + (one >> 4)] |= bit;
+        bank.secondLow[copy + (two & 15)] |= bit;
+        bank.secondHigh[copy + (two >> 4)] |= bit;
+    }
+}
+
 struct PairsFound {
     std::uint64_t pairs = 0; // a bit for each pair of the banks that the text holds
     bool beyondAscii = false;

@@ -43,17 +43,7 @@ void LetterPairs::add(std::string_view word) {
         if (std::find(pairs_.begin(), pairs_.end(), pair) != pairs_.end()) {
             continue;
         }
-        const std::size_t index = pairs_.size();
-        kernels::PairBank& bank = banks_[index / 8];
-        const auto bit = static_cast<std::uint8_t>(1u << (index % 8));
-        const auto first = static_cast<std::uint8_t>(pair[0]);
-        const auto second = static_cast<std::uint8_t>(pair[1]);
-        for (const std::size_t copy : {0, 16}) {
-            bank.firstLow[copy + (first & 15)] |= bit;
-            bank.firstHigh[copy + (first >> 4)] |= bit;
-            bank.secondLow[copy + (second & 15)] |= bit;
-            bank.secondHigh[copy + (second >> 4)] |= bit;
-        }
+        kernels::setPair(banks_.data(), pairs_.size(), pair[0], pair[1]);
         pairs_.push_back(pair);
     }
 }

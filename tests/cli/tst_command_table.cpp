@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "cli/arguments.h"
 #include "cli/command_table.h"
 
 #include <QFile>
@@ -85,34 +84,6 @@ class CommandTableTest : public QObject {
             }
         }
         QCOMPARE(covered.size(), names.size());
-    }
-
-    // Every option is refused by the commands that do not take it, in one line.
-    void parsingFollowsTheTable() {
-        for (const CommandSpec& command : commandSpecs()) {
-            for (const OptionSpec& option : optionSpecs()) {
-                std::vector<std::string> words = {std::string(command.name)};
-                if (command.keys != Keys::None) {
-                    words.push_back("-");
-                }
-                words.emplace_back(option.name);
-                if (!option.value.empty()) {
-                    words.push_back(option.option == Option::Format ? "tsv"
-                                    : option.option == Option::Kind ? "L"
-                                                                    : "3");
-                }
-                const auto parsed = parseArguments(words);
-                const auto* error = std::get_if<UsageError>(&parsed);
-                if (takes(command, option.option)) {
-                    QVERIFY2(!error, error ? error->message.c_str() : "");
-                } else {
-                    QVERIFY(error);
-                    QCOMPARE(QString::fromStdString(error->message),
-                             nameOf(command) + " takes no " +
-                                 QString::fromLatin1(option.name.data(), option.name.size()));
-                }
-            }
-        }
     }
 };
 

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "lookup/record_layout.h"
 #include "search/edit_distance.h"
 #include "search/folding.h"
 #include "search/item_chunks.h"
 #include "search/letter_pairs.h"
 #include "search/near_word_filter.h"
-#include "search/needle_search.h"
 #include "support/fixtures.h"
 
 #include <QTest>
@@ -32,15 +30,6 @@ std::size_t plainDistance(const icao::Text& a, const icao::Text& b) {
         }
     }
     return d[a.size()][b.size()];
-}
-
-std::string lowered(std::string bytes) {
-    for (char& c : bytes) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c + 32);
-        }
-    }
-    return bytes;
 }
 
 } // namespace
@@ -134,34 +123,6 @@ class FindPartsTest : public QObject {
         QVERIFY(!heathrow.mayHold(pairs.in(std::string(70, 'x') + "|newcastle|").pairs));
     }
 
-    // Words with up to three banks of pairs, in texts of every length around the 33-byte
-    // step, in random case: exactly the pairs the lowered text holds are found.
-    void letterPairsFoundExactly() {
-        std::mt19937 random(5);
-        const std::string letters = "abcdefgh";
-        for (int round = 0; round < 2000; ++round) {
-            std::string word(2 + random() % 20, 'a');
-            std::string text(random() % 80, 'a');
-            for (std::string* bytes : {&word, &text}) {
-                std::generate(bytes->begin(), bytes->end(),
-                              [&] { return letters[random() % letters.size()]; });
-            }
-            const icao::LetterPairs pairs({word});
-            const std::vector<std::uint64_t> bits = pairs.bitsOf(word);
-            std::uint64_t expected = 0;
-            for (std::size_t i = 0; i + 1 < word.size(); ++i) {
-                if (text.find(word.substr(i, 2)) != std::string::npos) {
-                    expected |= bits[i];
-                }
-            }
-            std::transform(text.begin(), text.end(), text.begin(), [&](char c) {
-                return random() % 2 ? static_cast<char>(std::toupper(c)) : c;
-            });
-            QCOMPARE(pairs.in(text).pairs, expected);
-            QVERIFY(!pairs.in(text).beyondAscii);
-        }
-    }
-
     // Items of ASCII letters among characters that fold to one letter, to two, to nothing (a
     // combining mark) or to themselves: the pairs told from the raw item hold every pair of
     // the item folded whole; a byte that is not UTF-8 folds the item as Windows-1252.
@@ -195,28 +156,6 @@ class FindPartsTest : public QObject {
             const std::uint64_t whole = pairs.in(folded).pairs;
             const std::uint64_t told = pairs.inFolded(item, pairs.in(item).pairs, folder);
             QVERIFY2((told & whole) == whole, (word + " in " + item).c_str());
-        }
-    }
-
-    // A needle at every place of items of every length around the sixteen-byte steps, among
-    // look-alikes that share its first bytes, held against a plain search.
-    void needleSearchFindsEveryPlace() {
-        for (const std::string needle : {"k", "ka", "kab", "kabeguro"}) {
-            const icao::NeedleSearch search(needle);
-            for (std::size_t size = 0; size <= 70; ++size) {
-                for (std::size_t at = 0; at <= size; ++at) {
-                    std::string item(size, 'x');
-                    for (std::size_t i = 0; i + 2 < size; i += 5) {
-                        item.replace(i, 2, "KA");
-                    }
-                    if (at + needle.size() <= size) {
-                        item.replace(at, needle.size(), "KABEGURO", needle.size());
-                    }
-                    const bool holds = lowered(item).find(needle) != std::string::npos;
-                    QCOMPARE(search.mayHold(item), holds);
-                    QCOMPARE(search.isIn(lowered(item)), holds);
-                }
-            }
         }
     }
 
