@@ -80,6 +80,18 @@ template <class Character> class BasicRecordFields {
     std::size_t separators_ = 0;
 };
 
+// One field of a record's bytes, found by counting separators, for a scan that reads no other
+// field of most records (near, the latitude); empty when the record has too few fields.
+inline std::string_view fieldAt(std::string_view bytes, RecordField field) {
+    const auto index = static_cast<std::size_t>(field);
+    const std::size_t before = index == 0 ? 0 : kernels::findNthByte(bytes, '|', index);
+    if (before == std::string_view::npos) {
+        return {};
+    }
+    const std::string_view rest = bytes.substr(index == 0 ? 0 : before + 1);
+    return rest.substr(0, rest.find('|'));
+}
+
 using RecordFields = BasicRecordFields<char>;
 using TextRecordFields = BasicRecordFields<char32_t>;
 

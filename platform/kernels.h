@@ -70,6 +70,9 @@ struct Kernels {
     // yields how many there were.
     std::size_t (*findBytes)(std::string_view bytes, char byte, std::size_t* positions,
                              std::size_t wanted);
+    // Where the count-th byte equal to `byte` stands (1 for the first), or npos when there are
+    // fewer.
+    std::size_t (*findNthByte)(std::string_view bytes, char byte, std::size_t count);
     // Which pairs of the banks the text holds, its bytes with bit 5 set as the banks' pairs
     // are, and whether it holds a byte beyond ASCII.
     PairsFound (*findPairs)(std::string_view text, const PairBank* banks, std::size_t bankCount);
@@ -97,6 +100,9 @@ inline std::size_t lowerAsciiRun(std::string_view bytes, std::size_t at, char* t
 inline std::size_t findBytes(std::string_view bytes, char byte, std::size_t* positions,
                              std::size_t wanted) {
     return chosen().findBytes(bytes, byte, positions, wanted);
+}
+inline std::size_t findNthByte(std::string_view bytes, char byte, std::size_t count) {
+    return chosen().findNthByte(bytes, byte, count);
 }
 inline PairsFound findPairs(std::string_view text, const PairBank* banks, std::size_t bankCount) {
     return chosen().findPairs(text, banks, bankCount);

@@ -40,6 +40,15 @@ std::size_t findBytes(std::string_view bytes, char byte, std::size_t* positions,
     return found;
 }
 
+std::size_t findNthByte(std::string_view bytes, char byte, std::size_t count) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == byte && --count == 0) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
 PairsFound findPairs(std::string_view text, const PairBank* banks, std::size_t bankCount) {
     PairsFound found;
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
@@ -59,6 +68,7 @@ bool holdsLowered(std::string_view bytes, std::string_view needle, bool untilBey
 } // namespace plain
 
 const Kernels kPlain = {plain::findItemEnd, plain::findBeyondAscii, plain::lowerAsciiRun,
-                        plain::findBytes,   plain::findPairs,       plain::holdsLowered};
+                        plain::findBytes,   plain::findNthByte,     plain::findPairs,
+                        plain::holdsLowered};
 
 } // namespace icao::kernels

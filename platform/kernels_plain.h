@@ -24,6 +24,7 @@ std::size_t findBeyondAscii(std::string_view bytes, std::size_t at);
 std::size_t lowerAsciiRun(std::string_view bytes, std::size_t at, char* to);
 std::size_t findBytes(std::string_view bytes, char byte, std::size_t* positions,
                       std::size_t wanted);
+std::size_t findNthByte(std::string_view bytes, char byte, std::size_t count);
 PairsFound findPairs(std::string_view text, const PairBank* banks, std::size_t bankCount);
 bool holdsLowered(std::string_view bytes, std::string_view needle, bool untilBeyondAscii);
 

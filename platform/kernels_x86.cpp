@@ -5,6 +5,7 @@
 #include "platform/kernels_plain.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 #include <cstring>
 
@@ -79,9 +80,8 @@ std::size_t lowerAsciiRunSse2(std::string_view bytes, std::size_t at, char* to) 
     return plain::lowerAsciiRun(bytes, at, to);
 }
 
-// Positions are counted from `base`, where bytes start in a longer text.
 std::size_t findBytesSse2(std::string_view bytes, char byte, std::size_t* positions,
-                          std::size_t wanted, std::size_t base = 0) {
+                          std::size_t wanted) {
     const __m128i wantedByte = _mm_set1_epi8(byte);
     std::size_t found = 0;
     std::size_t i = 0;
@@ -89,7 +89,7 @@ std::size_t findBytesSse2(std::string_view bytes, char byte, std::size_t* positi
         auto bits = static_cast<unsigned>(
             _mm_movemask_epi8(_mm_cmpeq_epi8(load16(bytes.data() + i), wantedByte)));
         for (; bits != 0 && found < wanted; bits &= bits - 1) {
-            positions[found++] = base + i + lowestBit(bits);
+            positions[found++] = i + lowestBit(bits);
         }
     }
     if (found == wanted) {
@@ -98,7 +98,7 @@ std::size_t findBytesSse2(std::string_view bytes, char byte, std::size_t* positi
     const std::size_t rest =
         plain::findBytes(bytes.substr(i), byte, positions + found, wanted - found);
     for (std::size_t k = found; k < found + rest; ++k) {
-        positions[k] += base + i;
+        positions[k] += i;
     }
     return found + rest;
 }
@@ -115,10 +115,35 @@ ICAO_AVX2 std::size_t findBytesAvx2(std::string_view bytes, char byte, std::size
             positions[found++] = i + lowestBit(bits);
         }
     }
-    if (found == wanted) {
-        return found;
+    for (; i < bytes.size() && found < wanted; ++i) {
+        if (bytes[i] == byte) {
+            positions[found++] = i;
+        }
     }
-    return found + findBytesSse2(bytes.substr(i), byte, positions + found, wanted - found, i);
+    return found;
+}
+
+// Thirty-two bytes a step, their matches counted rather than stored; every processor with
+// AVX2 counts bits in one instruction.
+__attribute__((target("avx2,popcnt"))) std::size_t findNthByteAvx2(std::string_view bytes,
+                                                                   char byte, std::size_t count) {
+    const __m256i wantedByte = _mm256_set1_epi8(byte);
+    std::size_t i = 0;
+    for (; count > 0 && i + 32 <= bytes.size(); i += 32) {
+        auto bits = static_cast<unsigned>(
+            _mm256_movemask_epi8(_mm256_cmpeq_epi8(load32(bytes.data() + i), wantedByte)));
+        const auto found = static_cast<std::size_t>(std::popcount(bits));
+        if (found < count) {
+            count -= found;
+            continue;
+        }
+        for (; count > 1; --count) {
+            bits &= bits - 1;
+        }
+        return i + lowestBit(bits);
+    }
+    const std::size_t rest = plain::findNthByte(bytes.substr(i), byte, count);
+    return rest == std::string_view::npos ? rest : i + rest;
 }
 
 // Thirty-two places a step, one pass for each bank; the last step overlaps the one before it,
@@ -174,22 +199,17 @@ ICAO_AVX2 PairsFound findPairsAvx2(std::string_view text, const PairBank* banks,
     return found;
 }
 
-// Looks for the needle's first two bytes at thirty-two starts a step. Setting bit 5 lowers
-// ASCII letters; it is set on the needle's side too, or a needle starting "@" or "[" would
-// never be a candidate. Other bytes that then compare equal are checked in full; bytes beyond
-// ASCII keep their top bit and never compare equal.
-ICAO_AVX2 bool holdsLoweredAvx2(std::string_view bytes, std::string_view needle,
-                                bool untilBeyondAscii) {
-    if (needle.empty() || bytes.size() < 33) {
-        return plain::holdsLowered(bytes, needle, untilBeyondAscii);
-    }
+// Looks for the needle's first two bytes at thirty-two starts a step (its one byte, for a
+// needle of one). Setting bit 5 lowers ASCII letters; it is set on the needle's side too, or
+// a needle starting "@" or "[" would never be a candidate. Other bytes that then compare equal
+// are checked in full; bytes beyond ASCII keep their top bit and never compare equal. bytes
+// holds at least 33 bytes.
+template <bool untilBeyondAscii, bool oneByte>
+ICAO_AVX2 bool holdsLoweredWide(std::string_view bytes, std::string_view needle) {
     const __m256i caseBit = _mm256_set1_epi8(0x20);
     const __m256i first = _mm256_set1_epi8(static_cast<char>(withCaseBit(needle[0])));
-    // A needle of one byte takes any byte after it.
-    const __m256i anyByte = _mm256_set1_epi8(static_cast<char>(0xFF));
     const __m256i second =
-        needle.size() > 1 ? _mm256_set1_epi8(static_cast<char>(withCaseBit(needle[1]))) : anyByte;
-    const __m256i secondMask = needle.size() > 1 ? _mm256_setzero_si256() : anyByte;
+        _mm256_set1_epi8(static_cast<char>(oneByte ? 0 : withCaseBit(needle[1])));
     // The last step overlaps the one before it; a start looked at twice fails twice.
     const std::size_t last = bytes.size() - 33;
     for (std::size_t from = 0;; from = std::min(from + 32, last)) {
@@ -198,25 +218,35 @@ ICAO_AVX2 bool holdsLoweredAvx2(std::string_view bytes, std::string_view needle,
         if (untilBeyondAscii && _mm256_movemask_epi8(_mm256_or_si256(here, next)) != 0) {
             return true;
         }
-        auto candidates = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(
-            _mm256_cmpeq_epi8(_mm256_or_si256(here, caseBit), first),
-            _mm256_cmpeq_epi8(_mm256_or_si256(_mm256_or_si256(next, caseBit), secondMask),
-                              second))));
-        for (; candidates != 0; candidates &= candidates - 1) {
+        __m256i starts = _mm256_cmpeq_epi8(_mm256_or_si256(here, caseBit), first);
+        if (!oneByte) {
+            starts =
+                _mm256_and_si256(starts, _mm256_cmpeq_epi8(_mm256_or_si256(next, caseBit), second));
+        }
+        for (auto candidates = static_cast<unsigned>(_mm256_movemask_epi8(starts)); candidates != 0;
+             candidates &= candidates - 1) {
             if (startsWithLowered(bytes.substr(from + lowestBit(candidates)), needle)) {
                 return true;
             }
         }
         if (from == last) {
             // The steps start at every byte but the last, where only one byte fits.
-            return needle.size() == 1 && startsWithLowered(bytes.substr(bytes.size() - 1), needle);
+            return oneByte && startsWithLowered(bytes.substr(bytes.size() - 1), needle);
         }
     }
 }
 
-std::size_t findBytesOfSse2(std::string_view bytes, char byte, std::size_t* positions,
-                            std::size_t wanted) {
-    return findBytesSse2(bytes, byte, positions, wanted);
+ICAO_AVX2 bool holdsLoweredAvx2(std::string_view bytes, std::string_view needle,
+                                bool untilBeyondAscii) {
+    if (needle.empty() || bytes.size() < 33) {
+        return plain::holdsLowered(bytes, needle, untilBeyondAscii);
+    }
+    if (needle.size() == 1) {
+        return untilBeyondAscii ? holdsLoweredWide<true, true>(bytes, needle)
+                                : holdsLoweredWide<false, true>(bytes, needle);
+    }
+    return untilBeyondAscii ? holdsLoweredWide<true, false>(bytes, needle)
+                            : holdsLoweredWide<false, false>(bytes, needle);
 }
 
 Kernels pickVectorKernels() {
@@ -225,7 +255,8 @@ Kernels pickVectorKernels() {
     return {avx2 ? findItemEndAvx2 : plain::findItemEnd,
             findBeyondAsciiSse2,
             lowerAsciiRunSse2,
-            avx2 ? findBytesAvx2 : findBytesOfSse2,
+            avx2 ? findBytesAvx2 : findBytesSse2,
+            avx2 ? findNthByteAvx2 : plain::findNthByte,
             avx2 ? findPairsAvx2 : plain::findPairs,
             avx2 ? holdsLoweredAvx2 : plain::holdsLowered};
 }

@@ -53,27 +53,24 @@ std::string_view ChunkSearch::foldedOf(const ItemChunk& chunk, std::size_t index
 ChunkSearch::Prefilter ChunkSearch::prefilter(const ItemChunk& chunk, std::size_t index,
                                               Worker* worker, const Suggester& suggester) const {
     const LetterPairs& pairs = query_.pairs;
-    std::uint64_t found = 0;
-    bool needleAllowed = true;
     if (chunk.isFolded()) {
-        found = pairs.in(chunk.foldedOf(index)).pairs;
-    } else {
-        // A raw ASCII item's pairs are its folding's; any other's are found from the raw ones
-        // and the foldings of its other characters.
-        const std::string_view item = chunk.bytesOf(index);
-        const auto raw = pairs.in(item);
-        found = raw.beyondAscii ? pairs.inFolded(item, raw.pairs, worker->folder) : raw.pairs;
-        needleAllowed = raw.beyondAscii || query_.needle.mayHold(item);
+        const std::uint64_t found = pairs.in(chunk.foldedOf(index)).pairs;
+        return {(found & query_.needlePairs) == query_.needlePairs, suggester.mayBeNear(found)};
     }
-    return {(found & query_.needlePairs) == query_.needlePairs && needleAllowed,
-            suggester.mayBeNear(found)};
+    // A raw ASCII item's pairs are its folding's; any other's are found from the raw ones and
+    // the foldings of its other characters. An ASCII item that has the needle's pairs is then
+    // searched for the needle itself.
+    const std::string_view item = chunk.bytesOf(index);
+    const auto raw = pairs.in(item);
+    const std::uint64_t found =
+        raw.beyondAscii ? pairs.inFolded(item, raw.pairs, worker->folder) : raw.pairs;
+    const bool mayHold = (found & query_.needlePairs) == query_.needlePairs &&
+                         (raw.beyondAscii || query_.needle.mayHold(item));
+    return {mayHold, suggester.mayBeNear(found)};
 }
 
 bool ChunkSearch::rank(std::string_view folded, const ItemChunk& chunk, std::size_t index,
                        HitCollector& hits, FindRank worst) const {
-    if (!query_.needle.isIn(folded)) {
-        return false;
-    }
     const auto rank = rankOf(fieldsOf(folded), query_.folded, worst);
     const AirfieldKind kind = kindOfItem(chunk.bytesOf(index));
     if (rank && hits.wants(*rank, kind)) {
@@ -93,7 +90,8 @@ std::size_t ChunkSearch::weighHitsAndSuggestions(const ItemChunk& chunk, Worker*
             continue;
         }
         const std::string_view folded = foldedOf(chunk, next, worker);
-        const bool hit = filter.mayHold && rank(folded, chunk, next, find.hits);
+        const bool hit =
+            filter.mayHold && query_.needle.isIn(folded) && rank(folded, chunk, next, find.hits);
         if (hit || find.hits.strong() || !filter.mayBeNear) {
             continue;
         }
@@ -112,7 +110,12 @@ std::size_t ChunkSearch::weighHitsAndSuggestions(const ItemChunk& chunk, Worker*
 void ChunkSearch::rankRemainingHits(const ItemChunk& chunk, std::size_t from, Worker* worker,
                                     HitCollector& hits) const {
     for (std::size_t next = from; next < chunk.items.size(); ++next) {
+        // Every hit holds the needle, code hits too.
         const std::string_view item = chunk.bytesOf(next);
+        if (chunk.isFolded() ? !query_.needle.isIn(chunk.foldedOf(next))
+                             : !query_.needle.mayHold(item)) {
+            continue;
+        }
         const AirfieldKind kind = kindOfItem(item);
         const FindRank worst = hits.worstWanted(kind);
         const bool codesOnly = worst < FindRank::WholeWords;
@@ -122,21 +125,21 @@ void ChunkSearch::rankRemainingHits(const ItemChunk& chunk, std::size_t from, Wo
                 rank(folded, chunk, next, hits, worst);
                 continue;
             }
-            const FoldedFields fields = fieldsOf(folded);
+            const FoldedFields fields = codesOf(folded);
             addCodeHit(codeRankOf(fields.code, fields.iata, query_.folded), kind, chunk, next,
                        hits);
             continue;
         }
-        if (!query_.needle.mayHold(item)) {
-            continue;
-        }
         // ASCII codes fold by lowering, whatever the rest of the item holds.
-        const FoldedFields raw = codesOnly ? fieldsOf(item) : FoldedFields{};
+        const FoldedFields raw = codesOnly ? codesOf(item) : FoldedFields{};
         if (codesOnly && isAscii(raw.code) && isAscii(raw.iata)) {
             addCodeHit(codeRankOf(raw.code, raw.iata, query_.folded), kind, chunk, next, hits);
             continue;
         }
-        rank(foldedOf(chunk, next, worker), chunk, next, hits, worst);
+        const std::string_view folded = foldedOf(chunk, next, worker);
+        if (query_.needle.isIn(folded)) {
+            rank(folded, chunk, next, hits, worst);
+        }
     }
 }
 

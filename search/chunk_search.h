@@ -54,8 +54,8 @@ class ChunkSearch {
     std::string_view foldedOf(const ItemChunk& chunk, std::size_t index, Worker* worker) const;
     Prefilter prefilter(const ItemChunk& chunk, std::size_t index, Worker* worker,
                         const Suggester& suggester) const;
-    // Ranks a folded item and keeps it when the list can show it; yields whether it is a hit
-    // at `worst` or better.
+    // Ranks a folded item that holds the needle and keeps it when the list can show it; yields
+    // whether it is a hit at `worst` or better.
     bool rank(std::string_view folded, const ItemChunk& chunk, std::size_t index,
               HitCollector& hits, FindRank worst = FindRank::Substring) const;
 

@@ -56,8 +56,7 @@ class Nearest {
         if (line == query_->originLine || !wantedKind(item, query_->kinds)) {
             return;
         }
-        const RecordFields fields(item, RecordField::Longitude);
-        const std::string_view latitudeField = fields[RecordField::Latitude];
+        const std::string_view latitudeField = fieldAt(item, RecordField::Latitude);
         // No place is nearer than the difference of latitudes alone, read here in whole
         // degrees, a degree to spare.
         const auto whole = full() ? wholeDegrees(latitudeField) : std::nullopt;
@@ -66,7 +65,7 @@ class Nearest {
             return;
         }
         const auto latitude = numberOf(latitudeField);
-        const auto longitude = numberOf(fields[RecordField::Longitude]);
+        const auto longitude = numberOf(fieldAt(item, RecordField::Longitude));
         const auto place = latitude && longitude ? placeOf(*latitude, *longitude) : std::nullopt;
         if (!place) {
             return;

@@ -41,4 +41,9 @@ FoldedFields fieldsOf(std::string_view folded) {
             fields[Country], fields[Iata], fields[Keywords]};
 }
 
+FoldedFields codesOf(std::string_view item) {
+    const RecordFields fields(item, RecordField::Iata);
+    return {fields[RecordField::Code], {}, {}, {}, fields[RecordField::Iata], {}};
+}
+
 } // namespace icao

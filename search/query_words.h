@@ -70,6 +70,8 @@ struct FoldedFields {
 };
 
 FoldedFields fieldsOf(std::string_view folded);
+// The codes alone, the other fields left empty: fewer separators to find.
+FoldedFields codesOf(std::string_view item);
 
 // Calls visit with each word of the name, then of the municipality, then of the keywords (the
 // alternate and local names), until it yields true.

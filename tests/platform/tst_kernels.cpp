@@ -71,6 +71,9 @@ class KernelTest : public QObject {
             QCOMPARE(vector.findBytes(view, '|', vectorAt.data(), wanted), found);
             QVERIFY(std::equal(plainAt.begin(), plainAt.begin() + found, vectorAt.begin()));
 
+            const std::size_t count = 1 + below(10);
+            QCOMPARE(vector.findNthByte(view, '|', count), plain.findNthByte(view, '|', count));
+
             const auto banks = banksOf({pairs.begin(), pairs.begin() + below(12)});
             const auto vectorPairs = vector.findPairs(view, banks.data(), banks.size());
             const auto plainPairs = plain.findPairs(view, banks.data(), banks.size());
