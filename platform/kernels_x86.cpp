@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The vector kernels of x86-64 processors: SSE2, which every one has, and AVX2 where the
-// processor has it. Each finishes the bytes short of a whole step with its plain twin.
+// The vector kernels of x86-64 processors, each written once at one width: SSE2, which every
+// one has, or AVX2, which most have; without AVX2 those take their plain twins. Each finishes
+// the bytes short of a whole step plainly.
 #include "platform/kernels.h"
 #include "platform/kernels_plain.h"
 
@@ -78,29 +79,6 @@ std::size_t lowerAsciiRunSse2(std::string_view bytes, std::size_t at, char* to) 
         }
     }
     return plain::lowerAsciiRun(bytes, at, to);
-}
-
-std::size_t findBytesSse2(std::string_view bytes, char byte, std::size_t* positions,
-                          std::size_t wanted) {
-    const __m128i wantedByte = _mm_set1_epi8(byte);
-    std::size_t found = 0;
-    std::size_t i = 0;
-    for (; i + 16 <= bytes.size() && found < wanted; i += 16) {
-        auto bits = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_cmpeq_epi8(load16(bytes.data() + i), wantedByte)));
-        for (; bits != 0 && found < wanted; bits &= bits - 1) {
-            positions[found++] = i + lowestBit(bits);
-        }
-    }
-    if (found == wanted) {
-        return found;
-    }
-    const std::size_t rest =
-        plain::findBytes(bytes.substr(i), byte, positions + found, wanted - found);
-    for (std::size_t k = found; k < found + rest; ++k) {
-        positions[k] += i;
-    }
-    return found + rest;
 }
 
 ICAO_AVX2 std::size_t findBytesAvx2(std::string_view bytes, char byte, std::size_t* positions,
@@ -255,7 +233,7 @@ Kernels pickVectorKernels() {
     return {avx2 ? findItemEndAvx2 : plain::findItemEnd,
             findBeyondAsciiSse2,
             lowerAsciiRunSse2,
-            avx2 ? findBytesAvx2 : findBytesSse2,
+            avx2 ? findBytesAvx2 : plain::findBytes,
             avx2 ? findNthByteAvx2 : plain::findNthByte,
             avx2 ? findPairsAvx2 : plain::findPairs,
             avx2 ? holdsLoweredAvx2 : plain::holdsLowered};
