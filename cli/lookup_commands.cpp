@@ -75,15 +75,19 @@ int runLookup(const Arguments& arguments, Printer& printer, const std::filesyste
 }
 
 int runCheck(const std::filesystem::path& dataFile) {
-    const auto report = icao::auditDataFile(dataFile);
+    // Findings go out as they are found; a failed write ends the check, and main reports it.
+    const auto report = icao::auditDataFile(dataFile, [](const icao::AuditFinding& finding) {
+        std::cout << finding.line << ": " << finding.reason << '\n';
+        return static_cast<bool>(std::cout);
+    });
     if (!report) {
         return reportError(report.error());
     }
-    for (const auto& finding : report->findings) {
-        std::cout << finding.line << ": " << finding.reason << '\n';
+    if (!std::cout) {
+        return kExitError;
     }
     std::cout << icao::utf8Of(dataFile) << ": " << report->summary() << '\n';
-    return exitFor(report->findings.empty());
+    return exitFor(report->findings == 0);
 }
 
 int runVersion(const std::filesystem::path& dataFile) {

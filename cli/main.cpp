@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <iostream>
+#include <new>
 
 namespace {
 
@@ -48,11 +49,19 @@ int main(int argc, char** argv) {
         std::cerr << "icao: " << error->message << "\nTry 'icao --help'.\n";
         return kExitError;
     }
-    const int status = run(std::get<Arguments>(parsed), argc > 0 ? argv[0] : nullptr);
-    // A full disk or a closed pipe must not pass for success.
+    int status = kExitError;
+    try {
+        status = run(std::get<Arguments>(parsed), argc > 0 ? argv[0] : nullptr);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "icao: out of memory\n";
+        return kExitError;
+    }
+    // A full disk or a closed pipe must not pass for success. A write that failed already
+    // left its reason behind; the commands stop at once after it.
+    const int earlier = std::cout ? 0 : errno;
     errno = 0;
     if (!std::cout.flush()) {
-        const int reason = errno;
+        const int reason = earlier ? earlier : errno;
         std::cerr << "icao: cannot write the output" << (reason ? " (" : "")
                   << (reason ? std::strerror(reason) : "") << (reason ? ")" : "") << '\n';
         return kExitError;

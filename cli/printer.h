@@ -38,6 +38,9 @@ class Printer {
 
 std::unique_ptr<Printer> makePrinter(Format format);
 
+// Text for a terminal: control characters written as escapes (\t, \xHH), never sent raw.
+std::string withVisibleControls(std::string_view text);
+
 // Rows as aligned text, two spaces between columns, each line after the indent, trailing
 // blanks dropped; detail columns left out.
 std::string alignedText(const Table& table, const std::string& indent = "");

@@ -59,7 +59,7 @@ int findOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     }
     printer.list(recordTable(recordsOf(result->hits)));
     if (result->hits.empty()) {
-        printer.notes() << "no airport matches \"" << text << "\"\n";
+        printer.notes() << "no airport matches \"" << withVisibleControls(text) << "\"\n";
     }
     if (!result->suggestions.empty()) {
         printer.notes() << "did you mean:\n" << alignedText(recordTable(result->suggestions), "  ");

@@ -16,6 +16,22 @@ std::size_t shownWidth(const std::string& text) {
 
 } // namespace
 
+std::string withVisibleControls(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == '\t') {
+            out += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            out.append("\\x").append(1, kHex[byte >> 4]).append(1, kHex[byte & 0xF]);
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 std::string alignedText(const Table& table, const std::string& indent) {
     std::vector<std::size_t> shown;
     for (std::size_t i = 0; i < table.columns.size(); ++i) {
@@ -23,20 +39,22 @@ std::string alignedText(const Table& table, const std::string& indent) {
             shown.push_back(i);
         }
     }
-    std::vector<std::size_t> widths(table.columns.size());
+    std::vector<std::vector<std::string>> texts;
+    std::vector<std::size_t> widths(shown.size());
     for (const auto& row : table.rows) {
-        for (const std::size_t i : shown) {
-            widths[i] = std::max(widths[i], shownWidth(row[i].shown));
+        auto& cells = texts.emplace_back();
+        for (std::size_t k = 0; k < shown.size(); ++k) {
+            cells.push_back(withVisibleControls(row[shown[k]].shown));
+            widths[k] = std::max(widths[k], shownWidth(cells.back()));
         }
     }
     std::string out;
-    for (const auto& row : table.rows) {
+    for (const auto& row : texts) {
         std::string line = indent;
-        for (std::size_t k = 0; k < shown.size(); ++k) {
-            const Cell& cell = row[shown[k]];
-            line += cell.shown;
-            if (k + 1 < shown.size()) {
-                line.append(widths[shown[k]] - shownWidth(cell.shown) + 2, ' ');
+        for (std::size_t k = 0; k < row.size(); ++k) {
+            line += row[k];
+            if (k + 1 < row.size()) {
+                line.append(widths[k] - shownWidth(row[k]) + 2, ' ');
             }
         }
         line.erase(line.find_last_not_of(' ') + 1);
@@ -56,13 +74,13 @@ void TextPrinter::route(const Table& legs, const Table& totals) {
 }
 
 void TextPrinter::answer(const std::string& summary, const Table&) {
-    std::cout << summary << '\n';
+    std::cout << withVisibleControls(summary) << '\n';
 }
 
 void TextPrinter::startKeyed(const std::vector<Column>&) {}
 
 void TextPrinter::keyed(const std::string& key, const std::string& summary, std::vector<Cell>) {
-    std::cout << key << '\t' << summary << '\n';
+    std::cout << withVisibleControls(key) << '\t' << withVisibleControls(summary) << '\n';
 }
 
 std::ostream& TextPrinter::notes() {

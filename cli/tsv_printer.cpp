@@ -6,13 +6,30 @@
 
 namespace {
 
-// Tabs inside a value become spaces, so that every row keeps its columns.
+// A tab, line end or backslash inside a value is escaped, so that a row is always one line
+// of its columns.
 void printLine(const std::vector<std::string>& values) {
     std::string line;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        std::string value = values[i];
-        std::replace(value.begin(), value.end(), '\t', ' ');
-        line += (i ? "\t" : "") + value;
+        line += i ? "\t" : "";
+        for (const char c : values[i]) {
+            switch (c) {
+            case '\t':
+                line += "\\t";
+                break;
+            case '\n':
+                line += "\\n";
+                break;
+            case '\r':
+                line += "\\r";
+                break;
+            case '\\':
+                line += "\\\\";
+                break;
+            default:
+                line += c;
+            }
+        }
     }
     std::cout << line << '\n';
 }

@@ -6,8 +6,8 @@
 #include "lookup/record_views.h"
 #include "lookup/text_views.h"
 
+#include <algorithm>
 #include <optional>
-#include <set>
 #include <unordered_map>
 
 namespace icao {
@@ -53,43 +53,67 @@ std::string whatTheLookupsSee(const AuditedItem& item) {
     return seen;
 }
 
+bool holdsControlCharacter(const Text& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char32_t character) { return character < 0x20 || character == 0x7F; });
+}
+
+// Checks each item as it comes. The notes of a line wait for its end, as the first of them
+// tells how many items a comma split it into.
 class Auditor {
   public:
-    void add(std::size_t line, AuditedItem item) {
-        if (!pending_.empty() && line != pendingLine_) {
+    explicit Auditor(const AuditSink& sink) : sink_(sink) {}
+
+    void add(std::size_t line, const AuditedItem& item) {
+        if (itemsOnLine_ > 0 && line != line_) {
             flushLine();
         }
-        pendingLine_ = line;
-        pending_.push_back(std::move(item));
-        ++report_.items;
+        line_ = line;
+        if (itemsOnLine_++ == 0) {
+            headQuoted_ = item.quotedItem;
+            headSeen_ = item.quotedItem ? whatTheLookupsSee(item) : std::string();
+            headSeenForCommas_ = std::nullopt;
+            head_ = item.text;
+        } else if (!headSeenForCommas_) {
+            // A second item: the first one's reading goes into the comma note.
+            headSeenForCommas_ = whatTheLookupsSee(AuditedItem{head_, headQuoted_, true});
+        }
+        checkItem(item, itemsOnLine_ == 1);
+        ++summary_.items;
     }
 
-    AuditReport finish() {
+    AuditSummary finish() {
         flushLine();
-        return std::move(report_);
+        return summary_;
     }
+
+    bool stopped() const { return stopped_; }
 
   private:
-    void note(std::string reason) { report_.findings.push_back({pendingLine_, std::move(reason)}); }
+    void note(std::string reason) { lineNotes_.push_back(std::move(reason)); }
 
     void flushLine() {
-        if (pending_.empty()) {
-            return;
+        std::vector<std::string> notes;
+        if (itemsOnLine_ > 1) {
+            notes.push_back("a comma splits the line into " + std::to_string(itemsOnLine_) +
+                            " items; of the first, " + *headSeenForCommas_ +
+                            ", and the rest is read as further items");
         }
-        const AuditedItem& head = pending_.front();
-        if (pending_.size() > 1) {
-            note("a comma splits the line into " + std::to_string(pending_.size()) +
-                 " items; of the first, " + whatTheLookupsSee(head) +
-                 ", and the rest is read as further items");
+        if (headQuoted_) {
+            notes.push_back(
+                "a double quote at the start makes the item run to the next double quote; " +
+                headSeen_);
         }
-        if (head.quotedItem) {
-            note("a double quote at the start makes the item run to the next double quote; " +
-                 whatTheLookupsSee(head));
+        notes.insert(notes.end(), std::make_move_iterator(lineNotes_.begin()),
+                     std::make_move_iterator(lineNotes_.end()));
+        for (const std::string& reason : notes) {
+            stopped_ = stopped_ || (sink_ && !sink_(AuditFinding{line_, reason}));
         }
-        for (std::size_t i = 0; i < pending_.size(); ++i) {
-            checkItem(pending_[i], i == 0);
-        }
-        pending_.clear();
+        summary_.findings += notes.size();
+        summary_.linesWithFindings += notes.empty() ? 0 : 1;
+        lineNotes_.clear();
+        itemsOnLine_ = 0;
+        headQuoted_ = false;
     }
 
     void checkItem(const AuditedItem& item, bool startsTheLine) {
@@ -114,13 +138,16 @@ class Auditor {
                      "this record");
             }
         } else {
-            codes_.emplace(code, pendingLine_);
+            codes_.emplace(toUtf8(code), line_);
             if (nameKey) {
-                names_.emplace(*nameKey, pendingLine_);
+                names_.emplace(toUtf8(*nameKey), line_);
             }
         }
         if (!item.utf8) {
             note("not valid UTF-8, so it is read as Windows-1252: " + quoted(text));
+        }
+        if (startsTheLine && holdsControlCharacter(text)) {
+            note("the record holds a control character, which icao shows escaped: " + quoted(text));
         }
     }
 
@@ -148,9 +175,9 @@ class Auditor {
     }
 
     // Notes a key that an earlier item already holds; yields whether this is the first.
-    bool checkEarlierUse(const Text& key, std::unordered_map<Text, std::size_t>& seen,
+    bool checkEarlierUse(const Text& key, std::unordered_map<std::string, std::size_t>& seen,
                          const char* what, const char* lost) {
-        const auto [earlier, first] = seen.emplace(key, pendingLine_);
+        const auto [earlier, first] = seen.emplace(toUtf8(key), line_);
         if (!first) {
             note(std::string("the ") + what + " " + quoted(key) + " is already used on line " +
                  std::to_string(earlier->second) + ", so this record is never " + lost);
@@ -158,34 +185,39 @@ class Auditor {
         return first;
     }
 
-    AuditReport report_;
-    std::vector<AuditedItem> pending_;
-    std::size_t pendingLine_ = 0;
-    std::unordered_map<Text, std::size_t> codes_;
-    std::unordered_map<Text, std::size_t> names_;
+    const AuditSink& sink_;
+    AuditSummary summary_;
+    std::size_t line_ = 0;
+    std::size_t itemsOnLine_ = 0;
+    Text head_;
+    bool headQuoted_ = false;
+    std::string headSeen_;
+    std::optional<std::string> headSeenForCommas_;
+    std::vector<std::string> lineNotes_;
+    // The first line of each distinct code and name, keyed by its UTF-8.
+    std::unordered_map<std::string, std::size_t> codes_;
+    std::unordered_map<std::string, std::size_t> names_;
     bool emptyCodeFound_ = false;
+    bool stopped_ = false;
 };
 
 } // namespace
 
-std::string AuditReport::summary() const {
-    std::set<std::size_t> linesWithFindings;
-    for (const AuditFinding& finding : findings) {
-        linesWithFindings.insert(finding.line);
-    }
+std::string AuditSummary::summary() const {
     std::string text = std::to_string(items) + " items read: ";
-    if (findings.empty()) {
+    if (findings == 0) {
         return text + "no problems found";
     }
-    return text + std::to_string(findings.size()) + " problems on " +
-           std::to_string(linesWithFindings.size()) + " lines";
+    return text + std::to_string(findings) + " problems on " + std::to_string(linesWithFindings) +
+           " lines";
 }
 
-Expected<AuditReport> auditDataFile(const std::filesystem::path& path) {
-    Auditor auditor;
+Expected<AuditSummary> auditDataFile(const std::filesystem::path& path, const AuditSink& sink) {
+    Auditor auditor(sink);
     const auto error = forEachItem(path, [&auditor](const FileItem& item) {
         auditor.add(item.line,
                     AuditedItem{decodeText(item.bytes), item.quoted, isValidUtf8(item.bytes)});
+        return !auditor.stopped();
     });
     if (error) {
         return *error;

@@ -5,8 +5,8 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
-#include <vector>
 
 namespace icao {
 
@@ -16,17 +16,24 @@ struct AuditFinding {
     std::string reason;
 };
 
-struct AuditReport {
+// What an audit found, counted.
+struct AuditSummary {
     std::size_t items = 0;
-    std::vector<AuditFinding> findings;
+    std::size_t findings = 0;
+    std::size_t linesWithFindings = 0;
 
     std::string summary() const;
 };
 
-// Reads the data file with the lookups' own item reader and reports every line that a comma
-// or double quote splits or shortens, every item not laid out as an airport record, every
-// code or name an earlier record already uses, blank lines and items that an empty key
-// finds, and lines read as Windows-1252.
-Expected<AuditReport> auditDataFile(const std::filesystem::path& path);
+// Takes each finding; yields false to end the audit there.
+using AuditSink = std::function<bool(const AuditFinding&)>;
+
+// Reads the data file with the lookups' own item reader and reports to sink, line by line as
+// it reads, every line that a comma or double quote splits or shortens, every item not laid
+// out as an airport record, every code or name an earlier record already uses, blank lines and
+// items that an empty key finds, lines read as Windows-1252, and records that hold control
+// characters. It keeps one key a distinct code or name, and the findings of one line.
+// Without a sink it only counts.
+Expected<AuditSummary> auditDataFile(const std::filesystem::path& path, const AuditSink& sink = {});
 
 } // namespace icao

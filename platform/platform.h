@@ -56,6 +56,10 @@ std::filesystem::path executablePath();
 // as the UTF-8 it is, lines ending in LF, and a Windows console shows it as such.
 void prepareStandardStreams();
 
+// Reads up to size bytes of standard input into buffer, retrying interrupted reads; 0 at its
+// end. Fails, with the reason, when standard input is closed or cannot be read (a folder).
+Expected<std::size_t> readStandardInput(char* buffer, std::size_t size);
+
 // The words of the command line after the program's name, in UTF-8, whatever the system's
 // code page.
 std::vector<std::string> commandLineArguments(int argc, char** argv);

@@ -70,6 +70,18 @@ void prepareStandardStreams() {
     std::signal(SIGPIPE, SIG_IGN);
 }
 
+Expected<std::size_t> readStandardInput(char* buffer, std::size_t size) {
+    for (;;) {
+        const ssize_t count = ::read(STDIN_FILENO, buffer, size);
+        if (count >= 0) {
+            return static_cast<std::size_t>(count);
+        }
+        if (errno != EINTR) {
+            return systemError("standard input", "cannot be read", errno);
+        }
+    }
+}
+
 std::vector<std::string> commandLineArguments(int argc, char** argv) {
     return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
 }

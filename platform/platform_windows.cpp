@@ -4,6 +4,9 @@
 #include <windows.h>
 #include <algorithm>
 #include <bit>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
@@ -129,6 +132,16 @@ void prepareStandardStreams() {
     SetConsoleOutputCP(CP_UTF8);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stdin), _O_BINARY);
+}
+
+Expected<std::size_t> readStandardInput(char* buffer, std::size_t size) {
+    // Binary mode, as prepareStandardStreams set it: line ends come as they stand.
+    const int count = _read(_fileno(stdin), buffer,
+                            static_cast<unsigned>(std::min<std::size_t>(size, 1u << 30)));
+    if (count < 0) {
+        return FileError{"standard input", std::string("cannot be read (") + std::strerror(errno) + ")"};
+    }
+    return static_cast<std::size_t>(count);
 }
 
 std::vector<std::string> commandLineArguments(int, char**) {

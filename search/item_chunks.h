@@ -9,6 +9,8 @@
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
+#include <exception>
+#include <functional>
 #include <filesystem>
 #include <mutex>
 #include <optional>
@@ -47,6 +49,49 @@ struct ItemChunk {
     std::string_view foldedOf(std::size_t index) const {
         return std::string_view(folded).substr(foldings[index].offset, foldings[index].size);
     }
+};
+
+// The second thread of a search: runs work(1), hands on what it threw (out of memory, say) to
+// the thread that joins it, and is joined whichever way that thread leaves; release, run
+// first, lets the work end.
+class SecondWorker {
+  public:
+    explicit SecondWorker(std::function<void()> release) : release_(std::move(release)) {}
+    SecondWorker(const SecondWorker&) = delete;
+    SecondWorker& operator=(const SecondWorker&) = delete;
+    ~SecondWorker() {
+        if (thread_) {
+            release_();
+            thread_->join();
+        }
+    }
+
+    template <class Work> void start(Work work) {
+        thread_.emplace([this, work] {
+            try {
+                work(std::size_t{1});
+            } catch (...) {
+                failure_ = std::current_exception();
+            }
+        });
+    }
+    bool started() const { return thread_.has_value(); }
+
+    // Waits for the work to end, and throws what it threw.
+    void join() {
+        if (thread_) {
+            thread_->join();
+            thread_.reset();
+        }
+        if (failure_) {
+            std::rethrow_exception(std::exchange(failure_, nullptr));
+        }
+    }
+
+  private:
+    std::function<void()> release_;
+    std::optional<std::thread> thread_;
+    std::exception_ptr failure_;
 };
 
 // About half a megabyte of records like the shipped ones: few enough chunks that handing
@@ -94,7 +139,14 @@ Expected<std::vector<Result>> searchInChunks(const std::filesystem::path& dataFi
         }
     };
     const bool twoCores = platform::usableCores() > 1;
-    std::optional<std::thread> second;
+    const auto allReadNow = [&] {
+        {
+            std::lock_guard lock(mutex);
+            allRead = true;
+        }
+        changed.notify_all();
+    };
+    SecondWorker second(allReadNow);
     const auto handOver = [&](ItemChunk chunk) {
         std::unique_lock lock(mutex);
         const std::size_t index = results.size();
@@ -102,8 +154,8 @@ Expected<std::vector<Result>> searchInChunks(const std::filesystem::path& dataFi
         if (twoCores && waiting.size() < kWaiting) {
             waiting.emplace_back(index, std::move(chunk));
             // A file of one chunk is searched on this thread alone.
-            if (!second && index > 0) {
-                second.emplace(searchWaiting, 1);
+            if (!second.started() && index > 0) {
+                second.start(searchWaiting);
             }
             changed.notify_all();
             return;
@@ -139,15 +191,9 @@ Expected<std::vector<Result>> searchInChunks(const std::filesystem::path& dataFi
     if (!chunk.items.empty()) {
         handOver(std::move(chunk));
     }
-    {
-        std::lock_guard lock(mutex);
-        allRead = true;
-    }
-    changed.notify_all();
+    allReadNow();
     searchWaiting(0);
-    if (second) {
-        second->join();
-    }
+    second.join();
     if (error) {
         return *error;
     }
@@ -170,14 +216,13 @@ std::vector<Result> searchStoredChunks(const std::vector<ItemChunk>& chunks, Sea
             results[index] = search(chunks[index], worker);
         }
     };
-    std::optional<std::thread> second;
+    // Taking every chunk that is left lets the second thread end.
+    SecondWorker second([&] { next = chunks.size(); });
     if (chunks.size() > 1 && platform::usableCores() > 1) {
-        second.emplace(searchNext, 1);
+        second.start(searchNext);
     }
     searchNext(0);
-    if (second) {
-        second->join();
-    }
+    second.join();
     std::vector<Result> ordered;
     for (auto& result : results) {
         ordered.push_back(std::move(*result));
