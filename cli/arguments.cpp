@@ -93,7 +93,10 @@ std::variant<Arguments, UsageError> parseArguments(const std::vector<std::string
     bool version = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
-        if (optionsEnded || word.empty() || word[0] != '-' || word == "-") {
+        // A negative number is a key: near's position south or west, as in -33.94,151.18.
+        const bool negative = word.size() > 1 && word[0] == '-' &&
+                              ((word[1] >= '0' && word[1] <= '9') || word[1] == '.');
+        if (optionsEnded || word.empty() || word[0] != '-' || word == "-" || negative) {
             positional.push_back(word);
             continue;
         }

@@ -93,6 +93,19 @@ std::vector<std::string> wordsOf(const std::string& line) {
     return {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
 }
 
+// The most codes a route holds: far more than any flight plan, few enough that a route is
+// planned at once.
+constexpr std::size_t kMaxRouteCodes = 1000;
+
+bool routeTooLong(const std::vector<std::string>& words) {
+    if (words.size() <= kMaxRouteCodes) {
+        return false;
+    }
+    std::cerr << "icao: a route of " << words.size() << " codes is refused; it holds at most "
+              << kMaxRouteCodes << "\n";
+    return true;
+}
+
 icao::Expected<icao::Route> routeOf(const std::vector<std::string>& words,
                                     const Arguments& arguments,
                                     const std::filesystem::path& dataFile) {
@@ -106,6 +119,9 @@ icao::Expected<icao::Route> routeOf(const std::vector<std::string>& words,
 const std::vector<Column> kTotalColumns = {{"total_nm"}, {"total_km"}};
 
 int distOne(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    if (routeTooLong(arguments.keys)) {
+        return kExitError;
+    }
     const auto route = routeOf(arguments.keys, arguments, dataFile);
     if (!route) {
         return reportError(route.error());
@@ -132,7 +148,7 @@ int distEach(const Arguments& arguments, Printer& printer, const std::filesystem
     return answerEachKey(printer, kTotalColumns,
                          [&](const std::string& line) -> icao::Expected<KeyedAnswer> {
                              const auto words = wordsOf(line);
-                             if (words.size() < 2) {
+                             if (words.size() < 2 || routeTooLong(words)) {
                                  return KeyedAnswer{};
                              }
                              const auto route = routeOf(words, arguments, dataFile);
@@ -224,12 +240,17 @@ int nearOne(const Arguments& arguments, Printer& printer, const std::filesystem:
                   << icao::toUtf8(keyOf(key, arguments.raw)) << '\n';
         return kExitNotFound;
     }
+    if ((*airports)->empty()) {
+        std::cerr << "icao: " << icao::utf8Of(dataFile) << " holds no other airfield"
+                  << (arguments.kinds.any() ? " of the kinds asked" : "") << " with coordinates\n";
+        return kExitNotFound;
+    }
     Table table{nearbyColumns(), {}};
     for (const auto& airport : **airports) {
         table.rows.push_back(nearbyCells(airport));
     }
     printer.list(table);
-    return exitFor(!(*airports)->empty());
+    return kExitFound;
 }
 
 int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {

@@ -146,7 +146,8 @@ class Auditor {
         if (!item.utf8) {
             note("not valid UTF-8, so it is read as Windows-1252: " + quoted(text));
         }
-        if (startsTheLine && holdsControlCharacter(text)) {
+        // A quoted item holds the line ends it ran over, which the quote note tells already.
+        if (startsTheLine && !item.quotedItem && holdsControlCharacter(text)) {
             note("the record holds a control character, which icao shows escaped: " + quoted(text));
         }
     }

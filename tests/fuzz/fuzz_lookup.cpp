@@ -14,6 +14,7 @@
 #include "lookup/record_match.h"
 #include "lookup/record_views.h"
 #include "lookup/text_views.h"
+#include "search/airports_by_code.h"
 #include "search/find.h"
 #include "support/find_oracle.h"
 
@@ -119,6 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const icao::CodeMatcher codeMatcher(key);
     const icao::NameMatcher nameMatcher(key);
     std::optional<icao::Text> firstCodeMatch;
+    std::size_t firstCodeLine = 0;
     std::optional<icao::Text> firstNameMatch;
 
     auto file = icao::DataFile::open(path, readBlock);
@@ -142,6 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             require(nameMatches == (icao::nameKeyOf(text) == key), "name key differs");
         }
         if (codeMatches && !firstCodeMatch) {
+            firstCodeLine = file->line();
             const auto writes = icao::codeLookupWrites(text);
             firstCodeMatch = writes.empty() ? U"before" : writes.back();
         }
@@ -157,6 +160,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(code.hasValue() && input.locked() && output.locked(), "code lookup failed");
     require(output.readText() == firstCodeMatch.value_or(icao::kCodeNotFound),
             "code lookup answers otherwise");
+
+    // Routes and near find an airfield by its code as the code lookup does.
+    const auto byCode = icao::airportsByCode({key, key}, path);
+    require(byCode.hasValue() && byCode->size() == 2, "codes are not looked up");
+    require((*byCode)[0] ? (*byCode)[0]->line == firstCodeLine && (*byCode)[1]
+                         : !firstCodeMatch && !(*byCode)[1],
+            "a code is looked up otherwise");
 
     icao::MemoryBox nameInput(key);
     icao::MemoryBox nameOutput;
