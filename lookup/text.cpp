@@ -105,6 +105,21 @@ Text decodeText(std::string_view bytes) {
     return decodeWindows1252(bytes);
 }
 
+std::string_view keptBytes(std::string_view bytes) {
+    // No encoding has more characters than bytes.
+    if (bytes.size() <= kMaxItemCharacters) {
+        return bytes;
+    }
+    if (!isValidUtf8(bytes)) {
+        return bytes.substr(0, kMaxItemCharacters);
+    }
+    std::size_t at = 0;
+    for (std::size_t kept = 0; at < bytes.size() && kept < kMaxItemCharacters; ++kept) {
+        nextUtf8Character(bytes, at);
+    }
+    return bytes.substr(0, at);
+}
+
 bool isValidUtf8(std::string_view bytes) {
     // Up to where decoding keeps characters, as decodeText decides.
     std::size_t at = 0;

@@ -34,6 +34,11 @@ inline char32_t twoByteUtf8Character(std::string_view bytes, std::size_t at) {
     return 0;
 }
 
+// The bytes that decodeText reads into its characters: all but the rest of an item longer
+// than kMaxItemCharacters. Every search reads an item's kept bytes alone, as the records it
+// shows hold no more.
+std::string_view keptBytes(std::string_view bytes);
+
 // Whether decodeText reads these bytes as UTF-8.
 bool isValidUtf8(std::string_view bytes);
 

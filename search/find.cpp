@@ -13,6 +13,7 @@ namespace {
 // A chunk of the index: small enough that two threads share a file of a few thousand
 // records evenly.
 constexpr std::size_t kStoredItemsPerChunk = 2048;
+constexpr std::size_t kStoredChunkBytes = 256 * 1024;
 
 // The chunks' finds joined in file order.
 FindResult joined(std::vector<ChunkFind> chunks) {
@@ -57,19 +58,22 @@ Expected<AirportIndex> AirportIndex::load(const std::filesystem::path& dataFile)
     auto records = std::make_unique<Records>();
     std::string folded;
     const auto error = forEachItem(dataFile, [&](const FileItem& item) {
-        // An empty item is never a hit nor a suggestion.
-        if (item.bytes.empty()) {
+        // An item without "|" has no field but its marker, which find does not search, so it
+        // is never a hit nor a suggestion: a file of blank or one-word lines costs nothing.
+        const std::string_view bytes = keptBytes(item.bytes);
+        if (bytes.find('|') == std::string_view::npos) {
             return;
         }
         auto& chunks = records->chunks;
-        if (chunks.empty() || chunks.back().items.size() == kStoredItemsPerChunk) {
+        if (chunks.empty() || chunks.back().items.size() == kStoredItemsPerChunk ||
+            chunks.back().bytes.size() >= kStoredChunkBytes) {
             chunks.emplace_back();
         }
         ItemChunk& chunk = chunks.back();
-        chunk.items.push_back({chunk.bytes.size(), item.bytes.size(), item.line});
-        chunk.bytes.append(item.bytes);
-        if (!records->folder.foldUtf8(item.bytes, folded)) {
-            folded = records->folder.fold(decodeText(item.bytes));
+        chunk.items.push_back({chunk.bytes.size(), bytes.size(), item.line});
+        chunk.bytes.append(bytes);
+        if (!records->folder.foldUtf8(bytes, folded)) {
+            folded = records->folder.fold(decodeText(bytes));
         }
         chunk.foldings.push_back({chunk.folded.size(), folded.size()});
         chunk.folded.append(folded);

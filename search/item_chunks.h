@@ -10,8 +10,8 @@
 #include <cstddef>
 #include <deque>
 #include <exception>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -98,9 +98,13 @@ class SecondWorker {
 // them over costs nothing next to searching them.
 inline constexpr std::size_t kItemsPerChunk = 8192;
 
-// Reads the data file's items on this thread in chunks of itemsPerChunk, and searches each
-// chunk on its own with search(chunk, worker), on this thread (worker 0) or a second one
-// (worker 1), so that a search of a large file keeps two cores busy. The results come in file
+// At most this many bytes a chunk, however long the items: four chunks wait at a time, so a
+// find of any file holds a few megabytes of it.
+inline constexpr std::size_t kChunkBytes = 1 << 20;
+
+// Reads the data file's items on this thread in chunks of itemsPerChunk (or kChunkBytes), and
+// searches each chunk on its own with search(chunk, worker), on this thread (worker 0) or a second
+// one (worker 1), so that a search of a large file keeps two cores busy. The results come in file
 // order. Two calls never share a worker, so each worker can keep its own state.
 template <class Result, class Search>
 Expected<std::vector<Result>> searchInChunks(const std::filesystem::path& dataFile, Search search,
@@ -181,9 +185,10 @@ Expected<std::vector<Result>> searchInChunks(const std::filesystem::path& dataFi
     };
     ItemChunk chunk = emptyChunk(0);
     const auto error = forEachItem(dataFile, [&](const FileItem& item) {
-        chunk.items.push_back({chunk.bytes.size(), item.bytes.size(), item.line});
-        chunk.bytes.append(item.bytes);
-        if (chunk.items.size() == itemsPerChunk) {
+        const std::string_view bytes = keptBytes(item.bytes);
+        chunk.items.push_back({chunk.bytes.size(), bytes.size(), item.line});
+        chunk.bytes.append(bytes);
+        if (chunk.items.size() == itemsPerChunk || chunk.bytes.size() >= kChunkBytes) {
             const std::size_t bytes = chunk.bytes.size() + chunk.bytes.size() / 8;
             handOver(std::exchange(chunk, emptyChunk(bytes)));
         }

@@ -110,8 +110,9 @@ Expected<std::vector<NearbyAirport>> nearestAirports(const NearbyQuery& query,
         return std::vector<NearbyAirport>();
     }
     Nearest nearest(query);
-    const auto error = forEachItem(
-        dataFile, [&nearest](const FileItem& item) { nearest.offer(item.bytes, item.line); });
+    const auto error = forEachItem(dataFile, [&nearest](const FileItem& item) {
+        nearest.offer(keptBytes(item.bytes), item.line);
+    });
     if (error) {
         return *error;
     }

@@ -215,6 +215,20 @@ class FindTest : public QObject {
         }
     }
 
+    // What lies past the characters an item keeps is not searched: no find shows a record
+    // for text its record does not hold.
+    void findReadsWhatTheRecordKeeps() {
+        fixtures::DataFolder folder;
+        const QByteArray longName(static_cast<qsizetype>(icao::kMaxItemCharacters), 'x');
+        const auto path = folder.write("L|AAAA|" + longName + " quokka|\nL|BBBB|Quokka Field|\n");
+        auto index = icao::AirportIndex::load(path);
+        QVERIFY(index);
+        const auto scanned = icao::findAirports(U"quokka", 10, path);
+        QVERIFY(scanned);
+        QCOMPARE(describe(*scanned), QStringList{"BBBB:3"});
+        QCOMPARE(describe(index->find(U"quokka", 10)), QStringList{"BBBB:3"});
+    }
+
     void unreadableFileIsAnError() {
         const auto result = icao::findAirports(U"x", 10, folder_.path() / "none");
         QVERIFY(!result);

@@ -26,11 +26,12 @@ inline icao::FindResult find(const icao::Text& text, std::size_t limit,
     icao::Suggester suggester(query, pairs);
     std::string folded;
     icao::forEachItem(dataFile, [&](const icao::FileItem& item) {
-        if (!folder.foldUtf8(item.bytes, folded)) {
-            folded = folder.fold(icao::decodeText(item.bytes));
+        const std::string_view bytes = icao::keptBytes(item.bytes);
+        if (!folder.foldUtf8(bytes, folded)) {
+            folded = folder.fold(icao::decodeText(bytes));
         }
-        const auto record = icao::AirportRecord::fromItem(icao::decodeText(item.bytes), item.line);
-        const icao::AirfieldKind kind = icao::kindOfItem(item.bytes);
+        const auto record = icao::AirportRecord::fromItem(icao::decodeText(bytes), item.line);
+        const icao::AirfieldKind kind = icao::kindOfItem(bytes);
         const icao::FoldedFields fields = icao::fieldsOf(folded);
         if (const auto rank = icao::rankOf(fields, query)) {
             if (hits.wants(*rank, kind)) {
