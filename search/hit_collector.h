@@ -6,13 +6,14 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <iterator>
 #include <vector>
 
 namespace icao {
 
-// Keeps what the final list can show: every code hit, and of each other rank the first
-// `limit` in list order, larger airfields first and file order among equals. Hits come in file
-// order.
+// Keeps what the final list can show: every code hit, and of each other rank the best that
+// the ranks before it leave room for, larger airfields first and file order among equals.
+// Hits come in file order; each costs O(log limit).
 class HitCollector {
   public:
     explicit HitCollector(std::size_t limit) : limit_(limit) {}
@@ -22,13 +23,10 @@ class HitCollector {
         if (isCodeRank(rank)) {
             return true;
         }
-        std::size_t room = limit_;
-        for (std::size_t r = kFirstCutRank; r < static_cast<std::size_t>(rank); ++r) {
-            room -= std::min(room, byRank_[r].size());
-        }
-        const auto& same = byRank_[static_cast<std::size_t>(rank)];
-        // Coming later in the file, it must be strictly larger than the last one shown.
-        return room > same.size() || (room > 0 && kind < same[room - 1].kind);
+        const std::size_t room = roomOf(rank);
+        const auto& same = cut_[cutIndex(rank)];
+        // Coming later in the file, it must be strictly larger than the last one kept.
+        return room > same.size() || (room > 0 && kind < same.front().kind);
     }
 
     // The worst rank at which a hit of an airfield of this kind could still be shown; the code
@@ -43,14 +41,23 @@ class HitCollector {
     }
 
     void add(FindHit hit) {
-        auto& same = byRank_[static_cast<std::size_t>(hit.rank)];
-        const auto place = std::upper_bound(
-            same.begin(), same.end(), hit.kind,
-            [](AirfieldKind kind, const FindHit& kept) { return kind < kept.kind; });
-        same.insert(place, std::move(hit));
-        strong_ = strong_ || same.back().rank < FindRank::Substring;
-        if (!isCodeRank(same.back().rank) && same.size() > limit_) {
-            same.pop_back();
+        strong_ = strong_ || hit.rank < FindRank::Substring;
+        const FindRank rank = hit.rank;
+        Kept kept{hit.kind, next_++, std::move(hit)};
+        if (isCodeRank(rank)) {
+            codeHits_.push_back(std::move(kept));
+            return;
+        }
+        auto& same = cut_[cutIndex(rank)];
+        same.push_back(std::move(kept));
+        std::push_heap(same.begin(), same.end());
+        // Ranks only ever fill from the front, so what no longer fits never fits again.
+        for (std::size_t r = kFirstCutRank; r < kRankCount; ++r) {
+            auto& later = cut_[r - kFirstCutRank];
+            for (const std::size_t room = roomOf(static_cast<FindRank>(r)); later.size() > room;) {
+                std::pop_heap(later.begin(), later.end());
+                later.pop_back();
+            }
         }
     }
 
@@ -59,20 +66,33 @@ class HitCollector {
 
     // Takes the hits of the records that follow this collector's in the file.
     void append(HitCollector&& later) {
-        for (auto& rank : later.byRank_) {
-            for (FindHit& hit : rank) {
-                add(std::move(hit));
-            }
+        strong_ = strong_ || later.strong_;
+        std::vector<Kept> hits = std::move(later.codeHits_);
+        for (auto& same : later.cut_) {
+            std::move(same.begin(), same.end(), std::back_inserter(hits));
+        }
+        std::sort(hits.begin(), hits.end(),
+                  [](const Kept& a, const Kept& b) { return a.order < b.order; });
+        for (Kept& kept : hits) {
+            add(std::move(kept.hit));
         }
     }
 
     // Code hits come first and all stay; the other ranks fill what the limit leaves.
     std::vector<FindHit> finish() {
         std::vector<FindHit> hits;
-        for (auto& rank : byRank_) {
-            for (FindHit& hit : rank) {
-                if (isCodeRank(hit.rank) || hits.size() < limit_) {
-                    hits.push_back(std::move(hit));
+        std::vector<Kept> codeHits = std::move(codeHits_);
+        std::stable_sort(codeHits.begin(), codeHits.end(), [](const Kept& a, const Kept& b) {
+            return std::pair(a.hit.rank, a.kind) < std::pair(b.hit.rank, b.kind);
+        });
+        for (Kept& kept : codeHits) {
+            hits.push_back(std::move(kept.hit));
+        }
+        for (auto& same : cut_) {
+            std::sort(same.begin(), same.end());
+            for (Kept& kept : same) {
+                if (hits.size() < limit_) {
+                    hits.push_back(std::move(kept.hit));
                 }
             }
         }
@@ -82,12 +102,38 @@ class HitCollector {
   private:
     static constexpr std::size_t kFirstCutRank = static_cast<std::size_t>(FindRank::IcaoPrefix);
 
+    // A hit with its place in the list's order within its rank: larger airfields first, then
+    // file order.
+    struct Kept {
+        AirfieldKind kind;
+        std::size_t order;
+        FindHit hit;
+        bool operator<(const Kept& other) const {
+            return std::pair(kind, order) < std::pair(other.kind, other.order);
+        }
+    };
+    // A heap with the worst kept hit in front, the first to give way.
+    using Ranked = std::vector<Kept>;
+
     static bool isCodeRank(FindRank rank) {
         return rank == FindRank::IcaoCode || rank == FindRank::IataCode;
     }
+    static std::size_t cutIndex(FindRank rank) {
+        return static_cast<std::size_t>(rank) - kFirstCutRank;
+    }
+    // The places the ranks before this one leave it.
+    std::size_t roomOf(FindRank rank) const {
+        std::size_t room = limit_;
+        for (std::size_t r = kFirstCutRank; r < static_cast<std::size_t>(rank); ++r) {
+            room -= std::min(room, cut_[r - kFirstCutRank].size());
+        }
+        return room;
+    }
 
     std::size_t limit_;
-    std::array<std::vector<FindHit>, kRankCount> byRank_;
+    std::vector<Kept> codeHits_;
+    std::array<Ranked, kRankCount - kFirstCutRank> cut_;
+    std::size_t next_ = 0;
     bool strong_ = false;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "search/edit_distance.h"
 #include "search/folding.h"
+#include "search/hit_collector.h"
 #include "search/item_chunks.h"
 #include "search/letter_pairs.h"
 #include "search/near_word_filter.h"
@@ -156,6 +157,46 @@ class FindPartsTest : public QObject {
             const std::uint64_t whole = pairs.in(folded).pairs;
             const std::uint64_t told = pairs.inFolded(item, pairs.in(item).pairs, folder);
             QVERIFY2((told & whole) == whole, (word + " in " + item).c_str());
+        }
+    }
+
+    // Hits of random ranks and kinds, in file order, kept in one collector or in two joined at
+    // a random place: what is shown is what sorting them all gives, whatever the limit.
+    void hitCollectorKeepsWhatSortingShows() {
+        std::mt19937 random(17);
+        for (int round = 0; round < 300; ++round) {
+            const std::size_t limit = 1 + random() % 8;
+            std::vector<icao::FindHit> hits;
+            for (std::size_t i = 0, count = random() % 60; i < count; ++i) {
+                icao::FindHit hit{static_cast<icao::FindRank>(random() % icao::kRankCount),
+                                  static_cast<icao::AirfieldKind>(random() % 4),
+                                  {}};
+                hit.record.line = i;
+                hits.push_back(hit);
+            }
+            auto expected = hits;
+            std::stable_sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) {
+                return std::pair(a.rank, a.kind) < std::pair(b.rank, b.kind);
+            });
+            std::vector<std::size_t> lines;
+            for (const auto& hit : expected) {
+                const bool code = hit.rank <= icao::FindRank::IataCode;
+                if (code || lines.size() < limit) {
+                    lines.push_back(hit.record.line);
+                }
+            }
+            const std::size_t split = random() % (hits.size() + 1);
+            icao::HitCollector first(limit);
+            icao::HitCollector second(limit);
+            for (std::size_t i = 0; i < hits.size(); ++i) {
+                (i < split ? first : second).add(hits[i]);
+            }
+            first.append(std::move(second));
+            std::vector<std::size_t> kept;
+            for (const auto& hit : first.finish()) {
+                kept.push_back(hit.record.line);
+            }
+            QCOMPARE(kept, lines);
         }
     }
 
