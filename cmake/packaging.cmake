@@ -24,6 +24,8 @@ accents, and tells the distance between airfields and which lie near a place.
 It ships OurAirports data of 17,955 airfields under the Open Database License.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The windows' fonts fall back to Liberation's, which Qt does not bring.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_STRIP_FILES ON)

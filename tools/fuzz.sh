@@ -9,5 +9,11 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-build-fuzz/bin/fuzz_lookup -max_total_time="$seconds" -max_len=8192 -timeout=10 \
-    -rss_limit_mb=2048 -print_final_stats=1 "$work" tests/fuzz/corpus
+# The fuzzer reports every new input it finds; the log keeps them, and only its summary is
+# shown, or its end when it found something.
+if ! build-fuzz/bin/fuzz_lookup -max_total_time="$seconds" -max_len=8192 -timeout=10 \
+    -rss_limit_mb=2048 -print_final_stats=1 "$work" tests/fuzz/corpus >"$work/log" 2>&1; then
+    tail -n 60 "$work/log" >&2
+    exit 1
+fi
+grep -E '^(Done|stat::)' "$work/log"

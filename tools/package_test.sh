@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: MIT
 # Builds the Debian package from the ci build (build-ci/), checks the desktop entry, the
 # AppStream metadata and the man pages, then installs the package into this machine as root
-# (or unpacks it into a temporary folder otherwise), runs icao and starts icaolookup under
-# Xvfb from /usr/bin, and removes it again.
+# and removes it again after the checks (without root, or when the user has a copy installed,
+# it unpacks the package into a temporary folder instead), runs icao and starts icaolookup
+# under Xvfb from its /usr/bin.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-ci
@@ -27,7 +28,9 @@ done
 package=$(ls "$build"/icaolookup_*_*.deb)
 echo "package: $package ($(stat -c %s "$package") bytes)"
 
-if [ "$(id -u)" -eq 0 ]; then
+# A copy the user installed stays as it is: the package is then tested unpacked.
+installed=$(dpkg-query -W -f='${Status}' icaolookup 2>/dev/null || true)
+if [ "$(id -u)" -eq 0 ] && [ "$installed" != "install ok installed" ]; then
     root=
     dpkg -i "$package"
     trap 'dpkg -r icaolookup >/dev/null 2>&1 || true' EXIT

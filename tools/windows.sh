@@ -25,7 +25,9 @@ xvfb-run -a ctest --preset windows
 echo "== icaolookup.exe and icao.exe as a user runs them"
 bin=build-windows/bin
 export bin
-xvfb-run -a -s "-screen 0 1024x768x24" tests/wine/user_checks.sh "$scratch"
+# wine's programs say that the X server went away when xvfb-run ends it; that is no news.
+xvfb-run -a -s "-screen 0 1024x768x24" tests/wine/user_checks.sh "$scratch" \
+    2> >(grep -v '^X connection to .* broken' >&2)
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
 package=icaolookup-$version-windows-x64
