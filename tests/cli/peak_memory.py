@@ -1,0 +1,65 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Runs icao on hostile files, keys and routes of the shapes that once made it grow without
+bound, and holds each run's peak memory (the child's own getrusage) under 64 MB.
+Usage: peak_memory.py ICAO"""
+import os
+import subprocess
+import sys
+import tempfile
+
+LIMIT_KIB = 64 * 1024
+
+
+def peak_kib(command, stdin_path=None):
+    """The peak resident size of one run of command, and its exit status."""
+    with open(stdin_path or os.devnull, "rb") as stdin:
+        child = subprocess.Popen(command, stdin=stdin, stdout=subprocess.DEVNULL,
+                                 stderr=subprocess.DEVNULL)
+        _, status, usage = os.wait4(child.pid, 0)
+    return usage.ru_maxrss, os.waitstatus_to_exitcode(status)
+
+
+def write(path, block, count):
+    # Small blocks: a child forked from this process starts with its memory counted.
+    with open(path, "wb") as out:
+        for _ in range(count):
+            out.write(block)
+    return path
+
+
+def main():
+    icao = sys.argv[1]
+    with tempfile.TemporaryDirectory() as folder:
+        def at(name):
+            return os.path.join(folder, name)
+        commas = write(at("commas.txt"), b"," * 4096, 2560)
+        letters = write(at("letters.txt"), b"x\n" * 2048, 1536)
+        long_lines = write(at("long_lines.txt"),
+                           b"L|LONG|" + b"quokka " * (256 * 1024 // 7) + b"|\n", 64)
+        keys = write(at("keys.txt"), b"a\nquokka\nzzzz\n", 340)
+        one_key = write(at("one_key.txt"), b"quokka\n", 1)
+        zeros = write(at("zeros.txt"), b"\0" * 4096, 12800)
+        route = write(at("route.txt"), b"EGLL KJFK " * 410, 25600)
+        cases = [
+            ("find - on 10 MB of commas", [icao, "find", "-", "--file", commas], one_key),
+            ("find - with 1,020 keys on one-letter lines",
+             [icao, "find", "-", "--file", letters], keys),
+            ("find on 256 KiB lines", [icao, "find", "quokka", "--file", long_lines], None),
+            ("check on one-letter lines", [icao, "check", "--file", letters], None),
+            ("code - on 50 MB without a line end", [icao, "code", "-"], zeros),
+            ("dist - on a 100 MB route", [icao, "dist", "-"], route),
+            ("near on 256 KiB lines", [icao, "near", "0,0", "--file", long_lines], None),
+        ]
+        failed = 0
+        for name, command, stdin in cases:
+            kib, status = peak_kib(command, stdin)
+            verdict = "ok" if kib < LIMIT_KIB and status in (0, 1, 2) else "TOO MUCH"
+            failed += verdict != "ok"
+            print(f"{name:45} {kib / 1024:7.1f} MB  status {status}  {verdict}")
+        print(f"{len(cases) - failed} passed, {failed} failed")
+        return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
