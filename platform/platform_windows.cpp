@@ -136,10 +136,11 @@ void prepareStandardStreams() {
 
 Expected<std::size_t> readStandardInput(char* buffer, std::size_t size) {
     // Binary mode, as prepareStandardStreams set it: line ends come as they stand.
-    const int count = _read(_fileno(stdin), buffer,
-                            static_cast<unsigned>(std::min<std::size_t>(size, 1u << 30)));
+    const int count =
+        _read(_fileno(stdin), buffer, static_cast<unsigned>(std::min<std::size_t>(size, 1u << 30)));
     if (count < 0) {
-        return FileError{"standard input", std::string("cannot be read (") + std::strerror(errno) + ")"};
+        return FileError{"standard input",
+                         std::string("cannot be read (") + std::strerror(errno) + ")"};
     }
     return static_cast<std::size_t>(count);
 }

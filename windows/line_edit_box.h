@@ -14,7 +14,7 @@ class LineEditBox final : public icao::Box {
 
     icao::Text readText() const override { return edit_.text().toStdU32String(); }
     void writeText(const icao::Text& text) override {
-                edit_.setText(QString::fromStdU32String(text));
+        edit_.setText(QString::fromStdU32String(text));
         edit_.setCursorPosition(0);
     }
     void lock() override { edit_.setReadOnly(true); }

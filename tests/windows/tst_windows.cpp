@@ -289,7 +289,7 @@ class WindowsTest : public QObject {
         click(boxes.window, "Command1");
         const bool missed = typedShownOutput[2].isEmpty();
         QCOMPARE(boxes.input->text(), missed ? "AIRPORT NAME NOT FOUND" : typedShownOutput[1]);
-                QCOMPARE(boxes.output->text(), typedShownOutput[2]);
+        QCOMPARE(boxes.output->text(), typedShownOutput[2]);
         QCOMPARE(background(missed ? boxes.input : boxes.output), kYellow);
         // What a search wrote shows from its start, however long.
         QCOMPARE((missed ? boxes.input : boxes.output)->cursorPosition(), 0);
