@@ -76,7 +76,9 @@ Expected<std::size_t> DataFile::scanTo(std::size_t scanned, bool quoted, bool ke
         const char* hit = quoted ? detail::findClosingQuote(from, to) : findItemEnd_(from, to);
         if (quoted) {
             // Line ends inside quotes belong to the item but still start new lines.
-            line_ += detail::countLineEnds(from, hit);
+            const bool afterCarriageReturn = scanned > 0 && scannedCarriageReturn_;
+            line_ += detail::countLineEnds(from, hit, afterCarriageReturn);
+            scannedCarriageReturn_ = hit > from ? hit[-1] == '\r' : afterCarriageReturn;
         }
         if (hit != to || atEndOfFile_) {
             return static_cast<std::size_t>(hit - base);

@@ -138,6 +138,8 @@ class DataFile {
     bool ready_ = false;
     std::optional<FileError> error_;
     std::size_t line_ = 1;
+    // Whether the quoted bytes scanned so far end in a CR, whose LF the next block may hold.
+    bool scannedCarriageReturn_ = false;
     std::size_t itemLine_ = 0;
     bool itemQuoted_ = false;
 };

@@ -6,11 +6,15 @@
 
 namespace icao::detail {
 
-// Line ends in [begin, end): LF, and CR not followed by LF within the range.
-inline std::size_t countLineEnds(const char* begin, const char* end) {
+// Line ends in [begin, end): each CR, and each LF but the one of a CRLF. afterCarriageReturn
+// says that a CR ended the bytes just before, which a read block boundary may have split from
+// its LF.
+inline std::size_t countLineEnds(const char* begin, const char* end, bool afterCarriageReturn) {
     std::size_t count = 0;
+    bool carriageReturn = afterCarriageReturn;
     for (const char* p = begin; p < end; ++p) {
-        count += *p == '\n' || (*p == '\r' && (p + 1 == end || p[1] != '\n')) ? 1 : 0;
+        count += *p == '\r' || (*p == '\n' && !carriageReturn) ? 1 : 0;
+        carriageReturn = *p == '\r';
     }
     return count;
 }
