@@ -7,19 +7,13 @@
 namespace icao {
 namespace {
 
-// Folds an item whole into out: as UTF-8, or else decoded as Windows-1252.
-void foldItem(std::string_view bytes, TextFolder& folder, std::string& out) {
-    if (!folder.foldUtf8(bytes, out)) {
-        out = folder.fold(decodeText(bytes));
-    }
-}
-
 AirportRecord recordOf(const ItemChunk& chunk, std::size_t index) {
     return AirportRecord::fromItem(decodeText(chunk.bytesOf(index)), chunk.items[index].line);
 }
 
-void addCodeHit(std::optional<FindRank> rank, AirfieldKind kind, const ItemChunk& chunk,
-                std::size_t index, HitCollector& hits) {
+// Keeps the item as a hit of this rank when the list can still show it.
+void keepHit(std::optional<FindRank> rank, AirfieldKind kind, const ItemChunk& chunk,
+             std::size_t index, HitCollector& hits) {
     if (rank && hits.wants(*rank, kind)) {
         hits.add({*rank, kind, recordOf(chunk, index)});
     }
@@ -46,7 +40,7 @@ std::string_view ChunkSearch::foldedOf(const ItemChunk& chunk, std::size_t index
     if (chunk.isFolded()) {
         return chunk.foldedOf(index);
     }
-    foldItem(chunk.bytesOf(index), worker->folder, worker->folded);
+    worker->folder.foldItem(chunk.bytesOf(index), worker->folded);
     return worker->folded;
 }
 
@@ -72,10 +66,7 @@ ChunkSearch::Prefilter ChunkSearch::prefilter(const ItemChunk& chunk, std::size_
 bool ChunkSearch::rank(std::string_view folded, const ItemChunk& chunk, std::size_t index,
                        HitCollector& hits, FindRank worst) const {
     const auto rank = rankOf(fieldsOf(folded), query_.folded, worst);
-    const AirfieldKind kind = kindOfItem(chunk.bytesOf(index));
-    if (rank && hits.wants(*rank, kind)) {
-        hits.add({*rank, kind, recordOf(chunk, index)});
-    }
+    keepHit(rank, kindOfItem(chunk.bytesOf(index)), chunk, index, hits);
     return rank.has_value();
 }
 
@@ -126,14 +117,13 @@ void ChunkSearch::rankRemainingHits(const ItemChunk& chunk, std::size_t from, Wo
                 continue;
             }
             const FoldedFields fields = codesOf(folded);
-            addCodeHit(codeRankOf(fields.code, fields.iata, query_.folded), kind, chunk, next,
-                       hits);
+            keepHit(codeRankOf(fields.code, fields.iata, query_.folded), kind, chunk, next, hits);
             continue;
         }
         // ASCII codes fold by lowering, whatever the rest of the item holds.
         const FoldedFields raw = codesOnly ? codesOf(item) : FoldedFields{};
         if (codesOnly && isAscii(raw.code) && isAscii(raw.iata)) {
-            addCodeHit(codeRankOf(raw.code, raw.iata, query_.folded), kind, chunk, next, hits);
+            keepHit(codeRankOf(raw.code, raw.iata, query_.folded), kind, chunk, next, hits);
             continue;
         }
         const std::string_view folded = foldedOf(chunk, next, worker);

@@ -72,9 +72,7 @@ Expected<AirportIndex> AirportIndex::load(const std::filesystem::path& dataFile)
         ItemChunk& chunk = chunks.back();
         chunk.items.push_back({chunk.bytes.size(), bytes.size(), item.line});
         chunk.bytes.append(bytes);
-        if (!records->folder.foldUtf8(bytes, folded)) {
-            folded = records->folder.fold(decodeText(bytes));
-        }
+        records->folder.foldItem(bytes, folded);
         chunk.foldings.push_back({chunk.folded.size(), folded.size()});
         chunk.folded.append(folded);
     });

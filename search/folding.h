@@ -21,6 +21,13 @@ class TextFolder {
     // Folds an item's bytes into out, which is cleared first; false, leaving out unusable,
     // when they are not UTF-8 (decode them and fold the text instead).
     bool foldUtf8(std::string_view bytes, std::string& out);
+    // Folds an item's bytes whole into out, read as the data file's items are: as UTF-8, or
+    // else decoded as Windows-1252.
+    void foldItem(std::string_view bytes, std::string& out) {
+        if (!foldUtf8(bytes, out)) {
+            out = fold(decodeText(bytes));
+        }
+    }
     // One character's folding, valid while this folder lives.
     std::string_view folded(char32_t character) {
         if (character < kIndexedCharacters) {

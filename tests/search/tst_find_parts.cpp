@@ -151,9 +151,7 @@ class FindPartsTest : public QObject {
             }
             const icao::LetterPairs pairs({word});
             std::string folded;
-            if (!folder.foldUtf8(item, folded)) {
-                folded = folder.fold(icao::decodeText(item));
-            }
+            folder.foldItem(item, folded);
             const std::uint64_t whole = pairs.in(folded).pairs;
             const std::uint64_t told = pairs.inFolded(item, pairs.in(item).pairs, folder);
             QVERIFY2((told & whole) == whole, (word + " in " + item).c_str());

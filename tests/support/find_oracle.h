@@ -27,9 +27,7 @@ inline icao::FindResult find(const icao::Text& text, std::size_t limit,
     std::string folded;
     icao::forEachItem(dataFile, [&](const icao::FileItem& item) {
         const std::string_view bytes = icao::keptBytes(item.bytes);
-        if (!folder.foldUtf8(bytes, folded)) {
-            folded = folder.fold(icao::decodeText(bytes));
-        }
+        folder.foldItem(bytes, folded);
         const auto record = icao::AirportRecord::fromItem(icao::decodeText(bytes), item.line);
         const icao::AirfieldKind kind = icao::kindOfItem(bytes);
         const icao::FoldedFields fields = icao::fieldsOf(folded);
