@@ -43,11 +43,11 @@ struct AuditedItem {
 };
 
 // What the two lookups make of an item, in words.
-std::string whatTheLookupsSee(const AuditedItem& item) {
-    const std::vector<Text> writes = codeLookupWrites(item.text);
-    std::string seen = "by code " + quoted(codeOf(item.text)) + " it shows " +
+std::string whatTheLookupsSee(const Text& item) {
+    const std::vector<Text> writes = codeLookupWrites(item);
+    std::string seen = "by code " + quoted(codeOf(item)) + " it shows " +
                        (writes.empty() ? std::string("nothing") : quoted(writes.back()));
-    const auto nameKey = nameKeyOf(item.text);
+    const auto nameKey = nameKeyOf(item);
     seen +=
         nameKey ? ", by name it is found as " + quoted(*nameKey) : ", by name it is never found";
     return seen;
@@ -71,12 +71,7 @@ class Auditor {
         line_ = line;
         if (itemsOnLine_++ == 0) {
             headQuoted_ = item.quotedItem;
-            headSeen_ = item.quotedItem ? whatTheLookupsSee(item) : std::string();
-            headSeenForCommas_ = std::nullopt;
             head_ = item.text;
-        } else if (!headSeenForCommas_) {
-            // A second item: the first one's reading goes into the comma note.
-            headSeenForCommas_ = whatTheLookupsSee(AuditedItem{head_, headQuoted_, true});
         }
         checkItem(item, itemsOnLine_ == 1);
         ++summary_.items;
@@ -94,15 +89,18 @@ class Auditor {
 
     void flushLine() {
         std::vector<std::string> notes;
+        // How the lookups read the line's first item, which the comma and quote notes tell.
+        const std::string headSeen =
+            itemsOnLine_ > 1 || headQuoted_ ? whatTheLookupsSee(head_) : std::string();
         if (itemsOnLine_ > 1) {
             notes.push_back("a comma splits the line into " + std::to_string(itemsOnLine_) +
-                            " items; of the first, " + *headSeenForCommas_ +
+                            " items; of the first, " + headSeen +
                             ", and the rest is read as further items");
         }
         if (headQuoted_) {
             notes.push_back(
                 "a double quote at the start makes the item run to the next double quote; " +
-                headSeen_);
+                headSeen);
         }
         notes.insert(notes.end(), std::make_move_iterator(lineNotes_.begin()),
                      std::make_move_iterator(lineNotes_.end()));
@@ -192,8 +190,7 @@ class Auditor {
     std::size_t itemsOnLine_ = 0;
     Text head_;
     bool headQuoted_ = false;
-    std::string headSeen_;
-    std::optional<std::string> headSeenForCommas_;
+
     std::vector<std::string> lineNotes_;
     // The first line of each distinct code and name, keyed by its UTF-8.
     std::unordered_map<std::string, std::size_t> codes_;
