@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/ascii.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -27,8 +29,8 @@ struct PairBank {
 inline void setPair(PairBank* banks, std::size_t index, char first, char second) {
     PairBank& bank = banks[index / 8];
     const auto bit = static_cast<std::uint8_t>(1u << (index % 8));
-    const auto one = static_cast<std::uint8_t>(first | 0x20);
-    const auto two = static_cast<std::uint8_t>(second | 0x20);
+    const std::uint8_t one = withCaseBit(first);
+    const std::uint8_t two = withCaseBit(second);
     for (const std::size_t copy : {0, 16}) {
         bank.firstLow[copy + (one & 15)] |= bit;
         bank.firstHigh[copy + (one >> 4)] |= bit;

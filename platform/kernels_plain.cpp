@@ -16,14 +16,14 @@ const char* findItemEnd(const char* begin, const char* end) {
 }
 
 std::size_t findBeyondAscii(std::string_view bytes, std::size_t at) {
-    while (at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80) {
+    while (at < bytes.size() && isAsciiByte(bytes[at])) {
         ++at;
     }
     return at;
 }
 
 std::size_t lowerAsciiRun(std::string_view bytes, std::size_t at, char* to) {
-    for (; at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80; ++at) {
+    for (; at < bytes.size() && isAsciiByte(bytes[at]); ++at) {
         *to++ = lowerAscii(bytes[at]);
     }
     return at;
@@ -56,7 +56,7 @@ PairsFound findPairs(std::string_view text, const PairBank* banks, std::size_t b
                                                banks, bankCount);
     }
     for (const char c : text) {
-        found.beyondAscii = found.beyondAscii || static_cast<unsigned char>(c) >= 0x80;
+        found.beyondAscii = found.beyondAscii || !isAsciiByte(c);
     }
     return found;
 }

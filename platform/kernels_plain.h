@@ -11,7 +11,7 @@ namespace icao::kernels::plain {
 inline bool holdsLoweredFrom(std::string_view bytes, std::size_t from, std::string_view needle,
                              bool untilBeyondAscii) {
     for (std::size_t at = from; at < bytes.size(); ++at) {
-        if ((untilBeyondAscii && static_cast<unsigned char>(bytes[at]) >= 0x80) ||
+        if ((untilBeyondAscii && !isAsciiByte(bytes[at])) ||
             icao::startsWithLowered(bytes.substr(at), needle)) {
             return true;
         }
