@@ -8,7 +8,7 @@ namespace icao {
 namespace {
 
 AirportRecord recordOf(const ItemChunk& chunk, std::size_t index) {
-    return AirportRecord::fromItem(decodeText(chunk.bytesOf(index)), chunk.items[index].line);
+    return AirportRecord::fromItem(decodeText(chunk.bytesOf(index)), chunk.lineOf(index));
 }
 
 // Keeps the item as a hit of this rank when the list can still show it.
@@ -73,7 +73,7 @@ bool ChunkSearch::rank(std::string_view folded, const ItemChunk& chunk, std::siz
 std::size_t ChunkSearch::weighHitsAndSuggestions(const ItemChunk& chunk, Worker* worker,
                                                  ChunkFind& find) {
     std::size_t next = 0;
-    for (; next < chunk.items.size() && !find.hits.strong() &&
+    for (; next < chunk.size() && !find.hits.strong() &&
            !anyStrongHit_.load(std::memory_order_relaxed);
          ++next) {
         const Prefilter filter = prefilter(chunk, next, worker, find.suggester);
@@ -100,7 +100,7 @@ std::size_t ChunkSearch::weighHitsAndSuggestions(const ItemChunk& chunk, Worker*
 
 void ChunkSearch::rankRemainingHits(const ItemChunk& chunk, std::size_t from, Worker* worker,
                                     HitCollector& hits) const {
-    for (std::size_t next = from; next < chunk.items.size(); ++next) {
+    for (std::size_t next = from; next < chunk.size(); ++next) {
         // Every hit holds the needle, code hits too.
         const std::string_view item = chunk.bytesOf(next);
         if (chunk.isFolded() ? !query_.needle.isIn(chunk.foldedOf(next))

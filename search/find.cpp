@@ -58,23 +58,21 @@ Expected<AirportIndex> AirportIndex::load(const std::filesystem::path& dataFile)
     auto records = std::make_unique<Records>();
     std::string folded;
     const auto error = forEachItem(dataFile, [&](const FileItem& item) {
-        // An item without "|" has no field but its marker, which find does not search, so it
-        // is never a hit nor a suggestion: a file of blank or one-word lines costs nothing.
+        // An item with nothing past its marker but "|" has no field find searches, so it is
+        // never a hit nor a suggestion: a file of blank, one-word or empty records costs nothing.
         const std::string_view bytes = keptBytes(item.bytes);
-        if (bytes.find('|') == std::string_view::npos) {
+        if (bytes.find_first_not_of('|', bytes.find('|')) == std::string_view::npos) {
             return;
         }
         auto& chunks = records->chunks;
-        if (chunks.empty() || chunks.back().items.size() == kStoredItemsPerChunk ||
-            chunks.back().bytes.size() >= kStoredChunkBytes) {
+        if (chunks.empty() || chunks.back().size() == kStoredItemsPerChunk ||
+            chunks.back().byteCount() >= kStoredChunkBytes) {
             chunks.emplace_back();
         }
         ItemChunk& chunk = chunks.back();
-        chunk.items.push_back({chunk.bytes.size(), bytes.size(), item.line});
-        chunk.bytes.append(bytes);
+        chunk.add(bytes, item.line);
         records->folder.foldItem(bytes, folded);
-        chunk.foldings.push_back({chunk.folded.size(), folded.size()});
-        chunk.folded.append(folded);
+        chunk.addFolding(folded);
     });
     if (error) {
         return *error;

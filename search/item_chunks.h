@@ -5,13 +5,16 @@
 #include "platform/expected.h"
 #include "platform/platform.h"
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <exception>
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -23,32 +26,85 @@
 namespace icao {
 
 // Items of a data file copied out of its reader, so that another thread can search them; a
-// chunk kept in memory for many finds also holds each item's folding.
-struct ItemChunk {
-    struct Item {
-        std::size_t offset;
-        std::size_t size;
+// chunk kept in memory for many finds also holds each item's folding. An item costs its bytes
+// and eight more (its folding's too when kept), so that a file of tiny records kept in memory
+// stays near the file's own size.
+class ItemChunk {
+  public:
+    std::size_t size() const { return ends_.size(); }
+    bool empty() const { return ends_.empty(); }
+    std::size_t byteCount() const { return bytes_.size(); }
+
+    void reserve(std::size_t bytes, std::size_t items) {
+        bytes_.reserve(bytes);
+        ends_.reserve(items);
+    }
+    void clear() {
+        bytes_.clear();
+        ends_.clear();
+        folded_.clear();
+        foldedEnds_.clear();
+        lines_.clear();
+    }
+
+    // Adds an item, and then its folding where the chunk keeps them. A chunk holds less than
+    // 4 GiB, so that offsets fit 32 bits.
+    void add(std::string_view bytes, std::size_t line) {
+        addLine(line);
+        bytes_.append(bytes);
+        ends_.push_back(static_cast<std::uint32_t>(bytes_.size()));
+    }
+    void addFolding(std::string_view folded) {
+        folded_.append(folded);
+        foldedEnds_.push_back(static_cast<std::uint32_t>(folded_.size()));
+    }
+
+    std::string_view bytesOf(std::size_t index) const { return part(bytes_, ends_, index); }
+    bool isFolded() const { return !foldedEnds_.empty(); }
+    std::string_view foldedOf(std::size_t index) const { return part(folded_, foldedEnds_, index); }
+
+    std::size_t lineOf(std::size_t index) const {
+        const auto run = std::prev(std::upper_bound(
+            lines_.begin(), lines_.end(), index,
+            [](std::size_t wanted, const LineRun& run) { return wanted < run.first; }));
+        return run->line + (index - run->first) * run->step;
+    }
+
+  private:
+    // Items from `first` on whose lines go up by `step`, 1 for an item a line and 0 for
+    // items of one line, until the next run: a chunk of either shape keeps one run.
+    struct LineRun {
+        std::size_t first;
         std::size_t line;
+        std::size_t step;
     };
-    // Where an item's folding stands in `folded`.
-    struct Folding {
-        std::size_t offset;
-        std::size_t size;
-    };
-    std::string bytes;
-    std::vector<Item> items;
-    std::string folded;
-    std::vector<Folding> foldings;
 
-    std::string_view bytesOf(const Item& item) const {
-        return std::string_view(bytes).substr(item.offset, item.size);
+    static std::string_view part(const std::string& all, const std::vector<std::uint32_t>& ends,
+                                 std::size_t index) {
+        const std::size_t start = index == 0 ? 0 : ends[index - 1];
+        return std::string_view(all).substr(start, ends[index] - start);
     }
-    std::string_view bytesOf(std::size_t index) const { return bytesOf(items[index]); }
 
-    bool isFolded() const { return !foldings.empty(); }
-    std::string_view foldedOf(std::size_t index) const {
-        return std::string_view(folded).substr(foldings[index].offset, foldings[index].size);
+    void addLine(std::size_t line) {
+        const std::size_t index = size();
+        if (!lines_.empty()) {
+            LineRun& last = lines_.back();
+            if (index == last.first + 1 && line >= last.line && line - last.line <= 1) {
+                last.step = line - last.line;
+                return;
+            }
+            if (line == last.line + (index - last.first) * last.step) {
+                return;
+            }
+        }
+        lines_.push_back({index, line, 0});
     }
+
+    std::string bytes_;
+    std::vector<std::uint32_t> ends_;
+    std::string folded_;
+    std::vector<std::uint32_t> foldedEnds_;
+    std::vector<LineRun> lines_;
 };
 
 // The second thread of a search: runs work(1), hands on what it threw (out of memory, say) to
@@ -120,8 +176,7 @@ Expected<std::vector<Result>> searchInChunks(const std::filesystem::path& dataFi
     std::deque<std::optional<Result>> results;
     bool allRead = false;
     const auto recycle = [&spare](ItemChunk&& chunk) {
-        chunk.bytes.clear();
-        chunk.items.clear();
+        chunk.clear();
         spare.push_back(std::move(chunk));
     };
 
@@ -179,21 +234,18 @@ Expected<std::vector<Result>> searchInChunks(const std::filesystem::path& dataFi
             spare.pop_back();
         }
         // Chunks of one file tend to one size: room for the last one's bytes saves regrowing.
-        chunk.bytes.reserve(bytes);
-        chunk.items.reserve(itemsPerChunk);
+        chunk.reserve(bytes, itemsPerChunk);
         return chunk;
     };
     ItemChunk chunk = emptyChunk(0);
     const auto error = forEachItem(dataFile, [&](const FileItem& item) {
-        const std::string_view bytes = keptBytes(item.bytes);
-        chunk.items.push_back({chunk.bytes.size(), bytes.size(), item.line});
-        chunk.bytes.append(bytes);
-        if (chunk.items.size() == itemsPerChunk || chunk.bytes.size() >= kChunkBytes) {
-            const std::size_t bytes = chunk.bytes.size() + chunk.bytes.size() / 8;
+        chunk.add(keptBytes(item.bytes), item.line);
+        if (chunk.size() == itemsPerChunk || chunk.byteCount() >= kChunkBytes) {
+            const std::size_t bytes = chunk.byteCount() + chunk.byteCount() / 8;
             handOver(std::exchange(chunk, emptyChunk(bytes)));
         }
     });
-    if (!chunk.items.empty()) {
+    if (!chunk.empty()) {
         handOver(std::move(chunk));
     }
     allReadNow();

@@ -215,10 +215,10 @@ class FindPartsTest : public QObject {
         const auto path = folder.write(content);
         const auto search = [](const icao::ItemChunk& chunk, std::size_t) {
             QByteArrayList items;
-            for (const auto& item : chunk.items) {
-                const auto bytes = chunk.bytesOf(item);
+            for (std::size_t i = 0; i < chunk.size(); ++i) {
+                const auto bytes = chunk.bytesOf(i);
                 items.append(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())) + "@" +
-                             QByteArray::number(item.line));
+                             QByteArray::number(chunk.lineOf(i)));
             }
             return items;
         };
