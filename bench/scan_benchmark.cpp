@@ -7,6 +7,7 @@
 #include "generated_file.h"
 #include "lookup/box.h"
 #include "lookup/lookups.h"
+#include "search/airports_by_code.h"
 #include "search/find.h"
 #include "search/nearby.h"
 
@@ -90,6 +91,18 @@ void nearScan(benchmark::State& state, const std::filesystem::path& file) {
         }
     }
     setBytes(state, file);
+}
+
+// near - for one code: its record, then its ten nearest, all in memory.
+void indexNear(benchmark::State& state, icao::AirportIndex* index) {
+    for (auto _ : state) {
+        const auto origin = icao::airportByCode(U"EGLL", *index);
+        const auto nearest =
+            icao::nearestAirports({*origin->place(), 10, {}, origin->line}, *index);
+        if (nearest.size() != 10) {
+            state.SkipWithError("near did not answer as expected");
+        }
+    }
 }
 
 // After the usual table, prints each scan's throughput and its time as a ratio to the
@@ -181,6 +194,8 @@ int main(int argc, char** argv) {
                                      text)
             ->Unit(benchmark::kMicrosecond);
     }
+    benchmark::RegisterBenchmark("Index/near EGLL", indexNear, &*index)
+        ->Unit(benchmark::kMicrosecond);
     RatioReporter reporter(files);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

@@ -175,22 +175,25 @@ std::optional<double> decimal(std::string text) {
     return icao::numberOf(std::string_view(text));
 }
 
-icao::Expected<Origin> originOf(const std::string& key, const Arguments& arguments,
-                                const std::filesystem::path& dataFile) {
+// A LAT,LON key's place, or none there; nothing for a key that is a code.
+std::optional<Origin> positionOf(const std::string& key) {
     const std::size_t comma = key.find(',');
-    if (comma != std::string::npos) {
-        const auto latitude = decimal(key.substr(0, comma));
-        const auto longitude = decimal(key.substr(comma + 1));
-        return Origin{latitude && longitude ? icao::placeOf(*latitude, *longitude) : std::nullopt,
-                      std::nullopt};
+    if (comma == std::string::npos) {
+        return std::nullopt;
     }
-    const auto airports = icao::airportsByCode({keyOf(key, arguments.raw)}, dataFile);
-    if (!airports) {
-        return airports.error();
-    }
-    const auto& airport = airports->front();
+    const auto latitude = decimal(key.substr(0, comma));
+    const auto longitude = decimal(key.substr(comma + 1));
+    return Origin{latitude && longitude ? icao::placeOf(*latitude, *longitude) : std::nullopt,
+                  std::nullopt};
+}
+
+Origin originAt(const std::optional<icao::AirportRecord>& airport) {
     return Origin{airport ? airport->place() : std::nullopt,
                   airport ? std::optional(airport->line) : std::nullopt};
+}
+
+icao::NearbyQuery nearbyQuery(const Origin& origin, const Arguments& arguments) {
+    return {*origin.place, arguments.limit, arguments.kinds, origin.line};
 }
 
 std::vector<Column> nearbyColumns() {
@@ -209,15 +212,18 @@ std::vector<Cell> nearbyCells(const icao::NearbyAirport& airport) {
 icao::Expected<std::optional<std::vector<icao::NearbyAirport>>>
 nearbyOf(const std::string& key, const Arguments& arguments,
          const std::filesystem::path& dataFile) {
-    const auto origin = originOf(key, arguments, dataFile);
+    auto origin = positionOf(key);
     if (!origin) {
-        return origin.error();
+        const auto airports = icao::airportsByCode({keyOf(key, arguments.raw)}, dataFile);
+        if (!airports) {
+            return airports.error();
+        }
+        origin = originAt(airports->front());
     }
     if (!origin->place) {
         return std::optional<std::vector<icao::NearbyAirport>>();
     }
-    const auto airports = icao::nearestAirports(
-        {*origin->place, arguments.limit, arguments.kinds, origin->line}, dataFile);
+    const auto airports = icao::nearestAirports(nearbyQuery(*origin, arguments), dataFile);
     if (!airports) {
         return airports.error();
     }
@@ -253,18 +259,27 @@ int nearOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     return kExitFound;
 }
 
+// Many origins in a row: the file is read once, into memory, and each key answered there.
 int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    const auto index = icao::AirportIndex::load(dataFile);
+    if (!index) {
+        return reportError(index.error());
+    }
     return answerEachKey(
         printer, nearbyColumns(), [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
-            const auto airports = nearbyOf(key, arguments, dataFile);
-            if (!airports) {
-                return airports.error();
-            }
-            if (!*airports || (*airports)->empty()) {
+            const auto position = positionOf(key);
+            const Origin origin =
+                position ? *position
+                         : originAt(icao::airportByCode(keyOf(key, arguments.raw), *index));
+            if (!origin.place) {
                 return KeyedAnswer{};
             }
-            const auto& nearest = (*airports)->front();
-            return KeyedAnswer{icao::toUtf8(nearest.record.code), nearbyCells(nearest), true};
+            const auto airports = icao::nearestAirports(nearbyQuery(origin, arguments), *index);
+            if (airports.empty()) {
+                return KeyedAnswer{};
+            }
+            return KeyedAnswer{icao::toUtf8(airports.front().record.code),
+                               nearbyCells(airports.front()), true};
         });
 }
 

@@ -31,6 +31,12 @@ std::optional<double> numberOf(std::u32string_view field) {
     return numberOf(std::string_view(ascii));
 }
 
+std::optional<Place> placeOfItem(std::string_view item) {
+    const auto latitude = numberOf(fieldAt(item, RecordField::Latitude));
+    const auto longitude = numberOf(fieldAt(item, RecordField::Longitude));
+    return latitude && longitude ? placeOf(*latitude, *longitude) : std::nullopt;
+}
+
 std::optional<Place> AirportRecord::place() const {
     const auto north = numberOf(latitude);
     const auto east = numberOf(longitude);

@@ -16,6 +16,10 @@ namespace icao {
 std::optional<double> numberOf(std::string_view field);
 std::optional<double> numberOf(std::u32string_view field);
 
+// Where an item's record places its airfield, read from the bytes alone; none without valid
+// coordinates. The same place as AirportRecord::place of the decoded item.
+std::optional<Place> placeOfItem(std::string_view item);
+
 // An item read as an airport record, field by field. Missing fields are empty.
 struct AirportRecord {
     std::size_t line = 0;

@@ -13,15 +13,31 @@ namespace icao {
 
 namespace {
 
-// What the code lookup compares with its key: positions 3 to 6, read from the bytes where the
-// record's head is ASCII, as it is in UTF-8 and Windows-1252 alike.
-Text lookedUpCode(std::string_view item) {
+// What the code lookup compares with its key, positions 3 to 6, as bytes where the record's
+// head is ASCII, as it is in UTF-8 and Windows-1252 alike; none where it must be decoded.
+std::optional<std::string_view> asciiCode(std::string_view item) {
     const std::string_view head = item.substr(0, kCodeStart - 1 + kCodeLength);
     if (!isAscii(head)) {
-        return codeOf(decodeText(item));
+        return std::nullopt;
     }
-    const std::string_view code = head.substr(std::min(head.size(), kCodeStart - 1));
-    return Text(code.begin(), code.end());
+    return head.substr(std::min(head.size(), kCodeStart - 1));
+}
+
+Text lookedUpCode(std::string_view item) {
+    const auto ascii = asciiCode(item);
+    return ascii ? Text(ascii->begin(), ascii->end()) : codeOf(decodeText(item));
+}
+
+// Whether the code lookup finds the item for this code, without making its code a text.
+bool namesCode(std::string_view item, const Text& code) {
+    const auto ascii = asciiCode(item);
+    if (!ascii) {
+        return codeOf(decodeText(item)) == code;
+    }
+    return std::equal(
+        ascii->begin(), ascii->end(), code.begin(), code.end(), [](char byte, char32_t character) {
+            return static_cast<char32_t>(static_cast<unsigned char>(byte)) == character;
+        });
 }
 
 } // namespace
@@ -51,6 +67,17 @@ airportsByCode(const std::vector<Text>& codes, const std::filesystem::path& data
     if (error) {
         return *error;
     }
+    return found;
+}
+
+std::optional<AirportRecord> airportByCode(const Text& code, const AirportIndex& index) {
+    std::optional<AirportRecord> found;
+    index.visitItems([&](const StoredItem& item) {
+        if (namesCode(item.bytes, code)) {
+            found = AirportRecord::fromItem(decodeText(item.bytes), item.line);
+        }
+        return !found;
+    });
     return found;
 }
 

@@ -3,6 +3,7 @@
 
 #include "platform/expected.h"
 #include "search/airport_record.h"
+#include "search/find.h"
 
 #include <filesystem>
 #include <optional>
@@ -15,5 +16,7 @@ namespace icao {
 // for a code no record holds.
 Expected<std::vector<std::optional<AirportRecord>>>
 airportsByCode(const std::vector<Text>& codes, const std::filesystem::path& dataFile);
+// The record the code names among the records held in memory.
+std::optional<AirportRecord> airportByCode(const Text& code, const AirportIndex& index);
 
 } // namespace icao

@@ -2,9 +2,11 @@
 #include "search/find.h"
 
 #include "lookup/data_file.h"
+#include "lookup/record_layout.h"
 #include "search/chunk_search.h"
 #include "search/item_chunks.h"
 
+#include <cmath>
 #include <functional>
 
 namespace icao {
@@ -47,6 +49,8 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
 struct AirportIndex::Records {
     TextFolder folder;
     std::vector<ItemChunk> chunks;
+    // Each item's latitude, in file order.
+    std::vector<std::int16_t> latitudes;
 };
 
 AirportIndex::AirportIndex(std::unique_ptr<Records> records) : records_(std::move(records)) {}
@@ -58,10 +62,12 @@ Expected<AirportIndex> AirportIndex::load(const std::filesystem::path& dataFile)
     auto records = std::make_unique<Records>();
     std::string folded;
     const auto error = forEachItem(dataFile, [&](const FileItem& item) {
-        // An item with nothing past its marker but "|" has no field find searches, so it is
-        // never a hit nor a suggestion: a file of blank, one-word or empty records costs nothing.
+        // An item with nothing past its marker but "|" has no field find searches, and one of
+        // two bytes at most no code the code lookup reads: it is never a hit, a suggestion nor
+        // an origin, so a file of blank, one-letter or empty records costs nothing.
         const std::string_view bytes = keptBytes(item.bytes);
-        if (bytes.find_first_not_of('|', bytes.find('|')) == std::string_view::npos) {
+        if (bytes.size() < kCodeStart &&
+            bytes.find_first_not_of('|', bytes.find('|')) == std::string_view::npos) {
             return;
         }
         auto& chunks = records->chunks;
@@ -73,6 +79,10 @@ Expected<AirportIndex> AirportIndex::load(const std::filesystem::path& dataFile)
         chunk.add(bytes, item.line);
         records->folder.foldItem(bytes, folded);
         chunk.addFolding(folded);
+        const auto place = placeOfItem(bytes);
+        records->latitudes.push_back(
+            place ? static_cast<std::int16_t>(std::lround(place->latitude * 100))
+                  : StoredItem::kNoPlace);
     });
     if (error) {
         return *error;
@@ -87,6 +97,17 @@ FindResult AirportIndex::find(const Text& text, std::size_t limit) {
     }
     ChunkSearch search(query, limit);
     return joined(searchStoredChunks<ChunkFind>(records_->chunks, std::ref(search)));
+}
+
+void AirportIndex::visitItems(const std::function<bool(const StoredItem&)>& visit) const {
+    std::size_t at = 0;
+    for (const ItemChunk& chunk : records_->chunks) {
+        for (std::size_t i = 0; i < chunk.size(); ++i, ++at) {
+            if (!visit({chunk.bytesOf(i), chunk.lineOf(i), records_->latitudes[at]})) {
+                return;
+            }
+        }
+    }
 }
 
 } // namespace icao

@@ -6,10 +6,14 @@
 #include "search/folding.h"
 #include "search/query_words.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace icao {
@@ -22,6 +26,16 @@ inline constexpr std::size_t kDefaultFindLimit = 10;
 Expected<FindResult> findAirports(const Text& text, std::size_t limit,
                                   const std::filesystem::path& dataFile);
 
+// An item of the records held in memory, with its airfield's latitude in hundredths of a
+// degree, rounded, so that a search for the nearest rules most items out without reading them.
+struct StoredItem {
+    static constexpr std::int16_t kNoPlace = std::numeric_limits<std::int16_t>::min();
+
+    std::string_view bytes;
+    std::size_t line;
+    std::int16_t latitude;
+};
+
 // The records of a data file held in memory, folded once, for many finds in a row: the desktop
 // finder asks at every key press, icao for each key read from standard input.
 class AirportIndex {
@@ -33,6 +47,10 @@ class AirportIndex {
 
     // The same answer as findAirports over the same file.
     FindResult find(const Text& text, std::size_t limit);
+
+    // Each kept item's bytes and line, in file order, until visit returns false: every item
+    // but those no find, code lookup or place can use.
+    void visitItems(const std::function<bool(const StoredItem&)>& visit) const;
 
   private:
     struct Records;

@@ -64,9 +64,7 @@ class Nearest {
                          heap_.top().distanceKm) {
             return;
         }
-        const auto latitude = numberOf(latitudeField);
-        const auto longitude = numberOf(fieldAt(item, RecordField::Longitude));
-        const auto place = latitude && longitude ? placeOf(*latitude, *longitude) : std::nullopt;
+        const auto place = placeOfItem(item);
         if (!place) {
             return;
         }
@@ -74,6 +72,18 @@ class Nearest {
         if (!full() || distance < heap_.top().distanceKm) {
             keep({distance, line, *place, AirportRecord::fromItem(decodeText(item), line)});
         }
+    }
+
+    // Whether an item held in memory may be nearer than the farthest kept, by the latitude
+    // it is held with; never one of no place.
+    bool mayBeNearer(const StoredItem& item) const {
+        if (item.latitude == StoredItem::kNoPlace) {
+            return false;
+        }
+        // The latitude held lies within half a hundredth of a degree of the record's.
+        const double latitude = item.latitude / 100.0;
+        return !full() || (std::abs(latitude - query_->origin.latitude) - 0.01) * kKmPerDegree <=
+                              heap_.top().distanceKm;
     }
 
     std::vector<NearbyAirport> finish() {
@@ -116,6 +126,20 @@ Expected<std::vector<NearbyAirport>> nearestAirports(const NearbyQuery& query,
     if (error) {
         return *error;
     }
+    return nearest.finish();
+}
+
+std::vector<NearbyAirport> nearestAirports(const NearbyQuery& query, const AirportIndex& index) {
+    if (query.limit == 0) {
+        return {};
+    }
+    Nearest nearest(query);
+    index.visitItems([&nearest](const StoredItem& item) {
+        if (nearest.mayBeNearer(item)) {
+            nearest.offer(item.bytes, item.line);
+        }
+        return true;
+    });
     return nearest.finish();
 }
 

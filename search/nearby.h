@@ -3,6 +3,7 @@
 
 #include "platform/expected.h"
 #include "search/airport_record.h"
+#include "search/find.h"
 #include "search/geo.h"
 
 #include <bitset>
@@ -34,5 +35,7 @@ struct NearbyQuery {
 // reading of the data file that keeps no more than limit records at a time.
 Expected<std::vector<NearbyAirport>> nearestAirports(const NearbyQuery& query,
                                                      const std::filesystem::path& dataFile);
+// The same, among the records held in memory.
+std::vector<NearbyAirport> nearestAirports(const NearbyQuery& query, const AirportIndex& index);
 
 } // namespace icao

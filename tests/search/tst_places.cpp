@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "search/airports_by_code.h"
+#include "search/find.h"
 #include "search/geo.h"
 #include "search/nearby.h"
 #include "search/route.h"
@@ -53,7 +55,9 @@ class PlacesTest : public QObject {
     }
 
     // Random airfields, some without coordinates, held against sorting them all: nearest
-    // first, file order among equals, only the kinds asked for, the origin's own line left out.
+    // first, file order among equals, only the kinds asked for, the origin's own line left out;
+    // and the records held in memory give what the file gives, codes looked up included, also
+    // where an item of no fields names a code before its record does.
     void nearestAgreesWithSortingThemAll() {
         std::mt19937 random(3);
         std::uniform_real_distribution<double> latitude(-90, 90);
@@ -69,15 +73,30 @@ class PlacesTest : public QObject {
                                           ? airfields.back().first
                                           : icao::Place{north.toDouble(), east.toDouble()};
             const bool placed = line % 37 != 0;
-            content += QByteArray(1, kind) + "|A" + QByteArray::number(line) + "|Field||||" +
+            const QByteArray code = "A" + QByteArray::number(line);
+            content += (line % 23 == 0 ? "zz" + code + "," : QByteArray()) + QByteArray(1, kind) +
+                       "|" + code + "|Field||||" +
                        (placed ? QByteArray::number(place.latitude, 'f', 6) + "|" +
                                      QByteArray::number(place.longitude, 'f', 6)
                                : QByteArray("|")) +
-                       "|0||\n";
+                       "|0||" + (line % 11 == 0 ? ",,a" : "") + "\n";
             airfields.emplace_back(placed ? place : icao::Place{1000, 0}, kind);
         }
         fixtures::DataFolder folder;
         const auto path = folder.write(content);
+        const auto index = icao::AirportIndex::load(path);
+        QVERIFY(index);
+        for (std::size_t line = 1; line <= airfields.size() + 1; ++line) {
+            const icao::Text code = U"A" + icao::decodeText(std::to_string(line));
+            const auto fromFile = icao::airportsByCode({code}, path)->front();
+            const auto inMemory = icao::airportByCode(code, *index);
+            QCOMPARE(inMemory.has_value(), fromFile.has_value());
+            if (fromFile) {
+                QCOMPARE(inMemory->line, fromFile->line);
+                QCOMPARE(inMemory->name, fromFile->name);
+                QCOMPARE(inMemory->place().has_value(), line % 23 != 0 && line % 37 != 0);
+            }
+        }
         for (int round = 0; round < 50; ++round) {
             const icao::Place origin{latitude(random), longitude(random)};
             const std::size_t limit = 1 + random() % 30;
@@ -104,6 +123,12 @@ class PlacesTest : public QObject {
                 actual.emplace_back(airport.distanceKm, airport.record.line);
             }
             QCOMPARE(actual, expected);
+            const auto kept = icao::nearestAirports({origin, limit, wanted, originLine}, *index);
+            QCOMPARE(kept.size(), nearest->size());
+            for (std::size_t i = 0; i < kept.size(); ++i) {
+                QCOMPARE(kept[i].record.line, (*nearest)[i].record.line);
+                QCOMPARE(kept[i].bearing, (*nearest)[i].bearing);
+            }
         }
     }
 };
