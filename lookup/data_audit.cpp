@@ -58,60 +58,82 @@ bool holdsControlCharacter(const Text& text) {
                        [](char32_t character) { return character < 0x20 || character == 0x7F; });
 }
 
-// Checks each item as it comes. The notes of a line wait for its end, as the first of them
-// tells how many items a comma split it into.
+// Checks each item as it comes. The notes of a line's first item wait until the line is
+// known split by a comma or ended, as the comma and quote notes about that item come first;
+// every later note is reported at once, so that a line of any length costs one item's notes.
 class Auditor {
   public:
     explicit Auditor(const AuditSink& sink) : sink_(sink) {}
 
     void add(std::size_t line, const AuditedItem& item) {
         if (itemsOnLine_ > 0 && line != line_) {
-            flushLine();
+            endLine();
         }
         line_ = line;
-        if (itemsOnLine_++ == 0) {
+        if (++itemsOnLine_ == 1) {
             headQuoted_ = item.quotedItem;
             head_ = item.text;
+        } else if (itemsOnLine_ == 2) {
+            reportHead();
         }
         checkItem(item, itemsOnLine_ == 1);
         ++summary_.items;
     }
 
     AuditSummary finish() {
-        flushLine();
+        if (itemsOnLine_ > 0) {
+            endLine();
+        }
         return summary_;
     }
 
     bool stopped() const { return stopped_; }
 
   private:
-    void note(std::string reason) { lineNotes_.push_back(std::move(reason)); }
+    void note(std::string reason) {
+        if (headReported_) {
+            report(reason);
+        } else {
+            headNotes_.push_back(std::move(reason));
+        }
+    }
 
-    void flushLine() {
-        std::vector<std::string> notes;
-        // How the lookups read the line's first item, which the comma and quote notes tell.
+    void report(const std::string& reason) {
+        stopped_ = stopped_ || (sink_ && !sink_(AuditFinding{line_, reason}));
+        ++summary_.findings;
+        summary_.linesWithFindings += lineReported_ ? 0 : 1;
+        lineReported_ = true;
+    }
+
+    // The comma and quote notes, which tell how the lookups read the line's first item, then
+    // that item's own notes.
+    void reportHead() {
+        headReported_ = true;
+        const bool split = itemsOnLine_ > 1;
         const std::string headSeen =
-            itemsOnLine_ > 1 || headQuoted_ ? whatTheLookupsSee(head_) : std::string();
-        if (itemsOnLine_ > 1) {
-            notes.push_back("a comma splits the line into " + std::to_string(itemsOnLine_) +
-                            " items; of the first, " + headSeen +
-                            ", and the rest is read as further items");
+            split || headQuoted_ ? whatTheLookupsSee(head_) : std::string();
+        if (split) {
+            report("a comma splits the line; of its first item, " + headSeen +
+                   ", and the rest is read as further items");
         }
         if (headQuoted_) {
-            notes.push_back(
-                "a double quote at the start makes the item run to the next double quote; " +
-                headSeen);
+            report("a double quote at the start makes the item run to the next double quote; " +
+                   headSeen);
         }
-        notes.insert(notes.end(), std::make_move_iterator(lineNotes_.begin()),
-                     std::make_move_iterator(lineNotes_.end()));
-        for (const std::string& reason : notes) {
-            stopped_ = stopped_ || (sink_ && !sink_(AuditFinding{line_, reason}));
+        for (const std::string& reason : headNotes_) {
+            report(reason);
         }
-        summary_.findings += notes.size();
-        summary_.linesWithFindings += notes.empty() ? 0 : 1;
-        lineNotes_.clear();
+        headNotes_.clear();
+    }
+
+    void endLine() {
+        if (!headReported_) {
+            reportHead();
+        }
         itemsOnLine_ = 0;
         headQuoted_ = false;
+        headReported_ = false;
+        lineReported_ = false;
     }
 
     void checkItem(const AuditedItem& item, bool startsTheLine) {
@@ -190,8 +212,10 @@ class Auditor {
     std::size_t itemsOnLine_ = 0;
     Text head_;
     bool headQuoted_ = false;
+    bool headReported_ = false;
+    bool lineReported_ = false;
 
-    std::vector<std::string> lineNotes_;
+    std::vector<std::string> headNotes_;
     // The first line of each distinct code and name, keyed by its UTF-8.
     std::unordered_map<std::string, std::size_t> codes_;
     std::unordered_map<std::string, std::size_t> names_;

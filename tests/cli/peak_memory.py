@@ -42,6 +42,7 @@ def main():
         one_key = write(at("one_key.txt"), b"quokka\n", 1)
         zeros = write(at("zeros.txt"), b"\0" * 4096, 12800)
         route = write(at("route.txt"), b"EGLL KJFK " * 410, 25600)
+        foreign_items = write(at("foreign_items.txt"), b"\xc5," * 4096, 256)
         tiny_records = write(at("tiny_records.txt"), b"M|a\n" * 4096, 1024)
         kept_kib = 2 * os.path.getsize(tiny_records) // 1024
         cases = [
@@ -52,6 +53,8 @@ def main():
              [icao, "find", "-", "--file", letters], keys),
             ("find on 256 KiB lines", [icao, "find", "quokka", "--file", long_lines], None),
             ("check on one-letter lines", [icao, "check", "--file", letters], None),
+            ("check on a line of 1M Windows-1252 items",
+             [icao, "check", "--file", foreign_items], None),
             ("code - on 50 MB without a line end", [icao, "code", "-"], zeros),
             ("dist - on a 100 MB route", [icao, "dist", "-"], route),
             ("near on 256 KiB lines", [icao, "near", "0,0", "--file", long_lines], None),

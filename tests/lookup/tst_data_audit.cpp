@@ -17,9 +17,17 @@ class DataAuditTest : public QObject {
             << QByteArray(good + "M|LSZH|Zürich Airport|Zurich|CH|ZRH|\n") << QStringList{};
         QTest::newRow("comma in the name")
             << QByteArray(good + "M|ENAL|Alesund Airport, Vigra|Alesund|NO|AES|\n")
-            << QStringList{"2: a comma splits the line into 2 items; of the first, by code "
+            << QStringList{"2: a comma splits the line; of its first item, by code "
                            "\"ENAL\" it shows \"Alesund Airport\", by name it is never found",
                            "2: no \"|\" follows the name"};
+        // The first item's notes after the comma's, then each later item's as it is read.
+        QTest::newRow("commas between items of another code page")
+            << QByteArray("M|ENAL|\xC5lesund,\xC5,X,\xC5\n" + good)
+            << QStringList{"1: a comma splits the line; of its first item",
+                           "1: no \"|\" follows the name",
+                           "1: not valid UTF-8, so it is read as Windows-1252: \"M|ENAL|Ålesund\"",
+                           "1: not valid UTF-8, so it is read as Windows-1252: \"Å\"",
+                           "1: not valid UTF-8, so it is read as Windows-1252: \"Å\""};
         QTest::newRow("leading double quote")
             << QByteArray("\"M|EGXX|Quoted|\"\n" + good)
             << QStringList{"1: a double quote at the start makes the item run to the next "
