@@ -11,7 +11,7 @@
 namespace icao {
 
 // An airport record, field by field, each closed by "|":
-// MARKER|CODE|NAME|MUNICIPALITY|COUNTRY|IATA|LAT|LON|ELEVATION|KEYWORDS|
+// MARKER|CODE|NAME|MUNICIPALITY|COUNTRY|IATA|LAT|LON|ELEVATION|KEYWORDS|PROMINENCE|
 // Fields a later version adds go at the end, so that the lookups and older records keep
 // theirs.
 enum class RecordField : std::size_t {
@@ -25,8 +25,11 @@ enum class RecordField : std::size_t {
     Longitude,
     Elevation,
     Keywords,
+    // How much the airfield is used and known, a whole number: the larger, the earlier find
+    // lists it among airfields of its kind.
+    Prominence,
 };
-inline constexpr std::size_t kRecordFields = static_cast<std::size_t>(RecordField::Keywords) + 1;
+inline constexpr std::size_t kRecordFields = static_cast<std::size_t>(RecordField::Prominence) + 1;
 
 inline constexpr char32_t kSeparator = U'|';
 
@@ -44,7 +47,8 @@ template <class Character> class BasicRecordFields {
   public:
     using View = std::basic_string_view<Character>;
 
-    explicit BasicRecordFields(View text, RecordField last = RecordField::Keywords) : text_(text) {
+    explicit BasicRecordFields(View text, RecordField last = RecordField::Prominence)
+        : text_(text) {
         const std::size_t wanted = static_cast<std::size_t>(last) + 1;
         ends_.fill(text.size());
         if constexpr (sizeof(Character) == 1) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "search/chunk_search.h"
 
-#include "lookup/airfield_kind.h"
 #include "platform/ascii.h"
 
 namespace icao {
@@ -12,10 +11,10 @@ AirportRecord recordOf(const ItemChunk& chunk, std::size_t index) {
 }
 
 // Keeps the item as a hit of this rank when the list can still show it.
-void keepHit(std::optional<FindRank> rank, AirfieldKind kind, const ItemChunk& chunk,
+void keepHit(std::optional<FindRank> rank, Standing standing, const ItemChunk& chunk,
              std::size_t index, HitCollector& hits) {
-    if (rank && hits.wants(*rank, kind)) {
-        hits.add({*rank, kind, recordOf(chunk, index)});
+    if (rank && hits.wants(*rank, standing)) {
+        hits.add({*rank, standing, recordOf(chunk, index)});
     }
 }
 
@@ -66,7 +65,7 @@ ChunkSearch::Prefilter ChunkSearch::prefilter(const ItemChunk& chunk, std::size_
 bool ChunkSearch::rank(std::string_view folded, const ItemChunk& chunk, std::size_t index,
                        HitCollector& hits, FindRank worst) const {
     const auto rank = rankOf(fieldsOf(folded), query_.folded, worst);
-    keepHit(rank, kindOfItem(chunk.bytesOf(index)), chunk, index, hits);
+    keepHit(rank, standingOfItem(chunk.bytesOf(index)), chunk, index, hits);
     return rank.has_value();
 }
 
@@ -87,9 +86,9 @@ std::size_t ChunkSearch::weighHitsAndSuggestions(const ItemChunk& chunk, Worker*
             continue;
         }
         const auto distance = find.suggester.distanceOf(fieldsOf(folded));
-        const AirfieldKind kind = kindOfItem(chunk.bytesOf(next));
-        if (distance && find.suggester.wouldKeep(*distance, kind)) {
-            find.suggester.keep(*distance, kind, recordOf(chunk, next));
+        const Standing standing = standingOfItem(chunk.bytesOf(next));
+        if (distance && find.suggester.wouldKeep(*distance, standing)) {
+            find.suggester.keep(*distance, standing, recordOf(chunk, next));
         }
     }
     if (find.hits.strong()) {
@@ -107,8 +106,8 @@ void ChunkSearch::rankRemainingHits(const ItemChunk& chunk, std::size_t from, Wo
                              : !query_.needle.mayHold(item)) {
             continue;
         }
-        const AirfieldKind kind = kindOfItem(item);
-        const FindRank worst = hits.worstWanted(kind);
+        const Standing standing = standingOfItem(item);
+        const FindRank worst = hits.worstWanted(standing);
         const bool codesOnly = worst < FindRank::WholeWords;
         if (chunk.isFolded()) {
             const std::string_view folded = chunk.foldedOf(next);
@@ -117,13 +116,14 @@ void ChunkSearch::rankRemainingHits(const ItemChunk& chunk, std::size_t from, Wo
                 continue;
             }
             const FoldedFields fields = codesOf(folded);
-            keepHit(codeRankOf(fields.code, fields.iata, query_.folded), kind, chunk, next, hits);
+            keepHit(codeRankOf(fields.code, fields.iata, query_.folded), standing, chunk, next,
+                    hits);
             continue;
         }
         // ASCII codes fold by lowering, whatever the rest of the item holds.
         const FoldedFields raw = codesOnly ? codesOf(item) : FoldedFields{};
         if (codesOnly && isAscii(raw.code) && isAscii(raw.iata)) {
-            keepHit(codeRankOf(raw.code, raw.iata, query_.folded), kind, chunk, next, hits);
+            keepHit(codeRankOf(raw.code, raw.iata, query_.folded), standing, chunk, next, hits);
             continue;
         }
         const std::string_view folded = foldedOf(chunk, next, worker);

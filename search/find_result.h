@@ -2,6 +2,7 @@
 #pragma once
 
 #include "search/airport_record.h"
+#include "search/standing.h"
 
 #include <cstddef>
 #include <vector>
@@ -21,13 +22,13 @@ inline constexpr std::size_t kRankCount = static_cast<std::size_t>(FindRank::Sub
 
 struct FindHit {
     FindRank rank;
-    // Larger airfields come first within a rank.
-    AirfieldKind kind;
+    // Larger and more prominent airfields come first within a rank.
+    Standing standing;
     AirportRecord record;
 };
 
 struct FindResult {
-    // Best first; within a rank larger airfields first, then file order.
+    // Best first; within a rank larger and more prominent airfields first, then file order.
     std::vector<FindHit> hits;
     // When nothing matched better than a substring: up to three other records within a small
     // edit distance of the query.

@@ -12,28 +12,28 @@
 namespace icao {
 
 // Keeps what the final list can show: every code hit, and of each other rank the best that
-// the ranks before it leave room for, larger airfields first and file order among equals.
+// the ranks before it leave room for, by standing and file order among equals.
 // Hits come in file order; each costs O(log limit).
 class HitCollector {
   public:
     explicit HitCollector(std::size_t limit) : limit_(limit) {}
 
-    // Whether a hit of this rank, of an airfield of this kind, could still be shown.
-    bool wants(FindRank rank, AirfieldKind kind) const {
+    // Whether a hit of this rank, of an airfield of this standing, could still be shown.
+    bool wants(FindRank rank, Standing standing) const {
         if (isCodeRank(rank)) {
             return true;
         }
         const std::size_t room = roomOf(rank);
         const auto& same = cut_[cutIndex(rank)];
-        // Coming later in the file, it must be strictly larger than the last one kept.
-        return room > same.size() || (room > 0 && kind < same.front().kind);
+        // Coming later in the file, it must stand strictly before the last one kept.
+        return room > same.size() || (room > 0 && standing < same.front().standing);
     }
 
-    // The worst rank at which a hit of an airfield of this kind could still be shown; the code
-    // ranks always can.
-    FindRank worstWanted(AirfieldKind kind) const {
+    // The worst rank at which a hit of an airfield of this standing could still be shown; the
+    // code ranks always can.
+    FindRank worstWanted(Standing standing) const {
         for (std::size_t rank = kRankCount; rank-- > kFirstCutRank;) {
-            if (wants(static_cast<FindRank>(rank), kind)) {
+            if (wants(static_cast<FindRank>(rank), standing)) {
                 return static_cast<FindRank>(rank);
             }
         }
@@ -43,7 +43,7 @@ class HitCollector {
     void add(FindHit hit) {
         strong_ = strong_ || hit.rank < FindRank::Substring;
         const FindRank rank = hit.rank;
-        Kept kept{hit.kind, next_++, std::move(hit)};
+        Kept kept{hit.standing, next_++, std::move(hit)};
         if (isCodeRank(rank)) {
             codeHits_.push_back(std::move(kept));
             return;
@@ -83,7 +83,7 @@ class HitCollector {
         std::vector<FindHit> hits;
         std::vector<Kept> codeHits = std::move(codeHits_);
         std::stable_sort(codeHits.begin(), codeHits.end(), [](const Kept& a, const Kept& b) {
-            return std::pair(a.hit.rank, a.kind) < std::pair(b.hit.rank, b.kind);
+            return std::pair(a.hit.rank, a.standing) < std::pair(b.hit.rank, b.standing);
         });
         for (Kept& kept : codeHits) {
             hits.push_back(std::move(kept.hit));
@@ -102,14 +102,13 @@ class HitCollector {
   private:
     static constexpr std::size_t kFirstCutRank = static_cast<std::size_t>(FindRank::IcaoPrefix);
 
-    // A hit with its place in the list's order within its rank: larger airfields first, then
-    // file order.
+    // A hit with its place in the list's order within its rank: by standing, then file order.
     struct Kept {
-        AirfieldKind kind;
+        Standing standing;
         std::size_t order;
         FindHit hit;
         bool operator<(const Kept& other) const {
-            return std::pair(kind, order) < std::pair(other.kind, other.order);
+            return std::pair(standing, order) < std::pair(other.standing, other.order);
         }
     };
     // A heap with the worst kept hit in front, the first to give way.

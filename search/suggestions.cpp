@@ -65,17 +65,17 @@ std::optional<std::size_t> Suggester::distanceOf(const FoldedFields& fields) {
     return 2 * total + (sameLetters ? 0 : 1);
 }
 
-bool Suggester::wouldKeep(std::size_t distance, AirfieldKind kind) const {
+bool Suggester::wouldKeep(std::size_t distance, Standing standing) const {
     return best_.size() < kSuggestions ||
-           std::pair(distance, kind) < std::pair(best_.back().distance, best_.back().kind);
+           std::pair(distance, standing) < std::pair(best_.back().distance, best_.back().standing);
 }
 
-void Suggester::keep(std::size_t distance, AirfieldKind kind, AirportRecord record) {
-    const auto place = std::upper_bound(best_.begin(), best_.end(), std::pair(distance, kind),
+void Suggester::keep(std::size_t distance, Standing standing, AirportRecord record) {
+    const auto place = std::upper_bound(best_.begin(), best_.end(), std::pair(distance, standing),
                                         [](const auto& key, const Kept& kept) {
-                                            return key < std::pair(kept.distance, kept.kind);
+                                            return key < std::pair(kept.distance, kept.standing);
                                         });
-    best_.insert(place, {distance, kind, std::move(record)});
+    best_.insert(place, {distance, standing, std::move(record)});
     if (best_.size() > kSuggestions) {
         best_.pop_back();
     }
@@ -83,8 +83,8 @@ void Suggester::keep(std::size_t distance, AirfieldKind kind, AirportRecord reco
 
 void Suggester::append(Suggester&& later) {
     for (Kept& kept : later.best_) {
-        if (wouldKeep(kept.distance, kept.kind)) {
-            keep(kept.distance, kept.kind, std::move(kept.record));
+        if (wouldKeep(kept.distance, kept.standing)) {
+            keep(kept.distance, kept.standing, std::move(kept.record));
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "search/edit_distance.h"
 #include "search/near_word_filter.h"
 #include "search/query_words.h"
+#include "search/standing.h"
 
 #include <optional>
 #include <utility>
@@ -36,11 +37,11 @@ class Suggester {
     // code, IATA code or place word near enough.
     std::optional<std::size_t> distanceOf(const FoldedFields& fields);
 
-    // Whether a record at this distance, of an airfield of this kind, would be among the
+    // Whether a record at this distance, of an airfield of this standing, would be among the
     // closest so far; only then is it worth making the record for keep. Records come in file
     // order.
-    bool wouldKeep(std::size_t distance, AirfieldKind kind) const;
-    void keep(std::size_t distance, AirfieldKind kind, AirportRecord record);
+    bool wouldKeep(std::size_t distance, Standing standing) const;
+    void keep(std::size_t distance, Standing standing, AirportRecord record);
 
     // Takes the suggestions of the records that follow this suggester's in the file.
     void append(Suggester&& later);
@@ -58,7 +59,7 @@ class Suggester {
     std::vector<Word> words_;
     struct Kept {
         std::size_t distance;
-        AirfieldKind kind;
+        Standing standing;
         AirportRecord record;
     };
     std::vector<Kept> best_;

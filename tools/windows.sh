@@ -17,6 +17,13 @@ trap 'wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
 export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineboot --init >/dev/null 2>&1
 cp /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+# One wine server for the whole run, started once the first-run set-up's has ended: left to
+# itself it ends a few seconds after its last program and starts again with the next, and no
+# test should meet one starting or ending. Its services start here too: the program that
+# starts them hands them its output, and a test's output that stays open keeps CTest waiting.
+wineserver --wait
+wineserver --persistent
+wineboot </dev/null >/dev/null 2>&1
 
 cmake --preset windows
 cmake --build --preset windows

@@ -25,6 +25,8 @@ const QByteArray kAirports = "H|EGLW|London Heliport|London|GB||51.47|-0.18|18||
                              "Flughafen München Franz Josef Strauß|\n"
                              "S|EDBX|Gorlitz Airfield|Gorlitz|DE||\n"
                              "L|AADB|Alpha Airport|Alpha|XX|DBB|\n"
+                             "M|AAMX|Alpha Medium Field|Alpha|XX||1|2|3||900|\n"
+                             "L|AAPX|Alpha Prime Airport|Alpha|XX||1|2|3||40|\n"
                              "L|OMDB|Dubai International Airport|Dubai|AE|DXB|\n";
 
 // Hits as CODE:RANK, ranks numbered from 0 (exact ICAO code) to 5 (substring), then
@@ -83,6 +85,8 @@ class FindTest : public QObject {
             << "EG" << QStringList{"EGLL:2", "EGLC:2", "EGAE:2", "EGLW:2"};
         QTest::newRow("whole words, larger airfields first, then word starts, then substrings")
             << "london" << QStringList{"EGLL:3", "EGLC:3", "EGLW:3", "EGAE:4", "KNLX:5"};
+        QTest::newRow("of one kind the more prominent first, a kind before prominence")
+            << "alpha" << QStringList{"AAPX:3", "AADB:3", "AAMX:3"};
         QTest::newRow("keywords count") << "münchen" << QStringList{"EDDM:3"};
         QTest::newRow("every word must match") << "london heathrow" << QStringList{"EGLL:3"};
         QTest::newRow("municipality words count") << "derry" << QStringList{"EGAE:3"};
@@ -197,7 +201,8 @@ class FindTest : public QObject {
                     QByteArray("QK") + char('A' + random() % 3) + char('A' + random() % 3);
                 content += QByteArray(1, "LMSHCX"[random() % 6]) + "|" + code + "|" + word() + " " +
                            word() + "|" + word() + "|XX|" + (random() % 4 ? "" : "QKA") +
-                           "|1|2|3|" + word() + "|" + (random() % 9 ? "\n" : ",");
+                           "|1|2|3|" + word() + "|" + QByteArray::number(random() % 3) + "|" +
+                           (random() % 9 ? "\n" : ",");
             }
             fixtures::DataFolder folder;
             const auto path = folder.write(content);

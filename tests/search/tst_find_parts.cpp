@@ -158,23 +158,27 @@ class FindPartsTest : public QObject {
         }
     }
 
-    // Hits of random ranks and kinds, in file order, kept in one collector or in two joined at
-    // a random place: what is shown is what sorting them all gives, whatever the limit.
+    // Hits of random ranks, kinds and prominences, in file order, kept in one collector or in two
+    // joined at a random place: what is shown is what sorting them all gives, whatever the limit.
     void hitCollectorKeepsWhatSortingShows() {
         std::mt19937 random(17);
         for (int round = 0; round < 300; ++round) {
             const std::size_t limit = 1 + random() % 8;
             std::vector<icao::FindHit> hits;
             for (std::size_t i = 0, count = random() % 60; i < count; ++i) {
-                icao::FindHit hit{static_cast<icao::FindRank>(random() % icao::kRankCount),
-                                  static_cast<icao::AirfieldKind>(random() % 4),
-                                  {}};
+                const icao::Standing standing{static_cast<icao::AirfieldKind>(random() % 4),
+                                              static_cast<std::uint32_t>(random() % 3)};
+                icao::FindHit hit{
+                    static_cast<icao::FindRank>(random() % icao::kRankCount), standing, {}};
                 hit.record.line = i;
                 hits.push_back(hit);
             }
             auto expected = hits;
             std::stable_sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) {
-                return std::pair(a.rank, a.kind) < std::pair(b.rank, b.kind);
+                return a.rank != b.rank ? a.rank < b.rank
+                       : a.standing.kind != b.standing.kind
+                           ? a.standing.kind < b.standing.kind
+                           : a.standing.prominence > b.standing.prominence;
             });
             std::vector<std::size_t> lines;
             for (const auto& hit : expected) {

@@ -29,15 +29,15 @@ inline icao::FindResult find(const icao::Text& text, std::size_t limit,
         const std::string_view bytes = icao::keptBytes(item.bytes);
         folder.foldItem(bytes, folded);
         const auto record = icao::AirportRecord::fromItem(icao::decodeText(bytes), item.line);
-        const icao::AirfieldKind kind = icao::kindOfItem(bytes);
+        const icao::Standing standing = icao::standingOfItem(bytes);
         const icao::FoldedFields fields = icao::fieldsOf(folded);
         if (const auto rank = icao::rankOf(fields, query)) {
-            if (hits.wants(*rank, kind)) {
-                hits.add({*rank, kind, record});
+            if (hits.wants(*rank, standing)) {
+                hits.add({*rank, standing, record});
             }
         } else if (const auto distance = suggester.distanceOf(fields)) {
-            if (suggester.wouldKeep(*distance, kind)) {
-                suggester.keep(*distance, kind, record);
+            if (suggester.wouldKeep(*distance, standing)) {
+                suggester.keep(*distance, standing, record);
             }
         }
     });
