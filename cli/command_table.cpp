@@ -29,10 +29,11 @@ country and IATA code, ignoring letter case and accents ("zurich" finds
 "Zürich Airport"), best first: exact ICAO code, exact IATA code, ICAO code
 prefix, every word a whole word of the name, municipality or alternate
 names, every word the start of one, TEXT anywhere; within each, larger
-airfields first. When nothing matches better than TEXT anywhere, it
-suggests ("did you mean") up to three records within one or two typing
-errors of TEXT, a swap of two neighbouring letters counting as one. TEXT
-holds at most 200 characters)"},
+airfields first, of one kind the more prominent. When nothing matches better
+than TEXT anywhere, it suggests ("did you mean") up to three records within
+one or two typing errors of TEXT, a swap of two neighbouring letters counting
+as one; in TSV and JSON after the hits, marked by the column "suggestion".
+TEXT holds at most 200 characters)"},
     CommandSpec{Command::Dist, "dist", "CODE CODE [CODE...]", "CODE", Keys::TwoOrMore,
                 kLookupOptions, "dist CODE...",
                 R"(the great-circle distance and the initial true course of each leg from one

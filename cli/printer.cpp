@@ -13,6 +13,18 @@ std::unique_ptr<Printer> makePrinter(Format format) {
     return std::make_unique<TextPrinter>();
 }
 
+void Printer::hitsAndSuggestions(const Table& hits, const Table& suggestions) {
+    Table both{hits.columns, {}};
+    both.columns.push_back({"suggestion", true});
+    for (const auto* part : {&hits, &suggestions}) {
+        for (auto row : part->rows) {
+            row.push_back(Cell::truth(part == &suggestions));
+            both.rows.push_back(std::move(row));
+        }
+    }
+    list(both);
+}
+
 std::vector<Cell> totalRowOf(const Table& totals) {
     std::vector<Cell> total = {Cell::text("total"), Cell::text("")};
     total.insert(total.end(), totals.rows.front().begin(), totals.rows.front().end());

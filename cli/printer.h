@@ -17,6 +17,10 @@ class Printer {
 
     // A list of rows: aligned columns, TSV under a header line, or a JSON array.
     virtual void list(const Table& table) = 0;
+    // The hits of a find and the records it suggests instead, under the same columns: in text
+    // the hits, then the suggestions as a note; in TSV and JSON one list whose "suggestion"
+    // column tells them apart.
+    virtual void hitsAndSuggestions(const Table& hits, const Table& suggestions);
     // A route's legs and its totals: in text and TSV a last row, in JSON members beside the
     // legs.
     virtual void route(const Table& legs, const Table& totals) = 0;

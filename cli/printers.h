@@ -12,6 +12,7 @@ std::vector<Cell> totalRowOf(const Table& totals);
 class TextPrinter final : public Printer {
   public:
     void list(const Table& table) override;
+    void hitsAndSuggestions(const Table& hits, const Table& suggestions) override;
     void route(const Table& legs, const Table& totals) override;
     void answer(const std::string& summary, const Table& row) override;
     void startKeyed(const std::vector<Column>& columns) override;

@@ -57,13 +57,11 @@ int findOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     if (!result) {
         return reportError(result.error());
     }
-    printer.list(recordTable(recordsOf(result->hits)));
     if (result->hits.empty()) {
         printer.notes() << "no airport matches \"" << withVisibleControls(text) << "\"\n";
     }
-    if (!result->suggestions.empty()) {
-        printer.notes() << "did you mean:\n" << alignedText(recordTable(result->suggestions), "  ");
-    }
+    printer.hitsAndSuggestions(recordTable(recordsOf(result->hits)),
+                               recordTable(result->suggestions));
     return exitFor(!result->hits.empty());
 }
 

@@ -67,6 +67,13 @@ void TextPrinter::list(const Table& table) {
     std::cout << alignedText(table);
 }
 
+void TextPrinter::hitsAndSuggestions(const Table& hits, const Table& suggestions) {
+    list(hits);
+    if (!suggestions.rows.empty()) {
+        notes() << "did you mean:\n" << alignedText(suggestions, "  ");
+    }
+}
+
 void TextPrinter::route(const Table& legs, const Table& totals) {
     Table whole = legs;
     whole.rows.push_back(totalRowOf(totals));
