@@ -151,11 +151,17 @@ class Auditor {
         }
         if (startsTheLine && !text.empty()) {
             checkLayout(item, code, nameKey);
-            checkEarlierUse(code, codes_, "code", "shown by code");
-            if (nameKey && checkEarlierUse(*nameKey, names_, "name", "found by name") &&
+            checkEarlierUse(code, codes_, "code", "this record is never shown by code");
+            if (nameKey &&
+                checkEarlierUse(*nameKey, names_, "name", "this record is never found by name") &&
                 nameKey->empty()) {
                 note("the name lookup reads an empty name here, so an empty name search finds "
                      "this record");
+            }
+            const auto iata = TextRecordFields(text, RecordField::Iata)[RecordField::Iata];
+            if (!iata.empty()) {
+                checkEarlierUse(Text(iata), iatas_, "IATA code",
+                                "one airport may stand twice, under two ICAO codes");
             }
         } else {
             codes_.emplace(toUtf8(code), line_);
@@ -195,13 +201,14 @@ class Auditor {
         }
     }
 
-    // Notes a key that an earlier item already holds; yields whether this is the first.
+    // Notes a key that an earlier item already holds, and what follows; yields whether this
+    // is the first.
     bool checkEarlierUse(const Text& key, std::unordered_map<std::string, std::size_t>& seen,
-                         const char* what, const char* lost) {
+                         const char* what, const char* consequence) {
         const auto [earlier, first] = seen.emplace(toUtf8(key), line_);
         if (!first) {
             note(std::string("the ") + what + " " + quoted(key) + " is already used on line " +
-                 std::to_string(earlier->second) + ", so this record is never " + lost);
+                 std::to_string(earlier->second) + ", so " + consequence);
         }
         return first;
     }
@@ -216,9 +223,10 @@ class Auditor {
     bool lineReported_ = false;
 
     std::vector<std::string> headNotes_;
-    // The first line of each distinct code and name, keyed by its UTF-8.
+    // The first line of each distinct code, name and IATA code, keyed by its UTF-8.
     std::unordered_map<std::string, std::size_t> codes_;
     std::unordered_map<std::string, std::size_t> names_;
+    std::unordered_map<std::string, std::size_t> iatas_;
     bool emptyCodeFound_ = false;
     bool stopped_ = false;
 };

@@ -47,6 +47,10 @@ class DataAuditTest : public QObject {
             << QByteArray(good + "M|LSZH|Zurich|\nM|EGLL|Other|\n")
             << QStringList{"3: the code \"EGLL\" is already used on line 1, so this record is "
                            "never shown by code"};
+        QTest::newRow("IATA code used earlier")
+            << QByteArray(good + "M|LSZH|Zurich|Zurich|CH|LHR|\nM|LSZR|Other|Town|CH||\n")
+            << QStringList{"2: the IATA code \"LHR\" is already used on line 1, so one airport "
+                           "may stand twice"};
         QTest::newRow("name used earlier, compared upper-cased")
             << QByteArray(good + "M|EGKK|london heathrow airport|\n")
             << QStringList{"2: the name \"LONDON HEATHROW AIRPORT\" is already used on line 1"};
