@@ -11,7 +11,7 @@
 namespace icao {
 
 // An airport record, field by field, each closed by "|":
-// MARKER|CODE|NAME|MUNICIPALITY|COUNTRY|IATA|LAT|LON|ELEVATION|KEYWORDS|PROMINENCE|
+// MARKER|CODE|NAME|MUNICIPALITY|COUNTRY|IATA|LAT|LON|ELEVATION|KEYWORDS|PROMINENCE|COUNTRY NAMES|
 // Fields a later version adds go at the end, so that the lookups and older records keep
 // theirs.
 enum class RecordField : std::size_t {
@@ -28,8 +28,10 @@ enum class RecordField : std::size_t {
     // How much the airfield is used and known, a whole number: the larger, the earlier find
     // lists it among airfields of its kind.
     Prominence,
+    // The country's names, in English and in its own languages, joined by " / ".
+    CountryNames,
 };
-inline constexpr std::size_t kRecordFields = static_cast<std::size_t>(RecordField::Prominence) + 1;
+inline constexpr std::size_t kRecordFields = static_cast<std::size_t>(RecordField::CountryNames) + 1;
 
 inline constexpr char32_t kSeparator = U'|';
 
@@ -47,7 +49,7 @@ template <class Character> class BasicRecordFields {
   public:
     using View = std::basic_string_view<Character>;
 
-    explicit BasicRecordFields(View text, RecordField last = RecordField::Prominence)
+    explicit BasicRecordFields(View text, RecordField last = RecordField::CountryNames)
         : text_(text) {
         const std::size_t wanted = static_cast<std::size_t>(last) + 1;
         ends_.fill(text.size());

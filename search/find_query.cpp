@@ -73,7 +73,7 @@ std::optional<FindRank> rankOf(const FoldedFields& fields, const FoldedQuery& qu
         return std::nullopt;
     }
     for (std::string_view field : {fields.code, fields.name, fields.municipality, fields.country,
-                                   fields.iata, fields.keywords}) {
+                                   fields.iata, fields.keywords, fields.countryNames}) {
         if (field.find(query.text) != std::string_view::npos) {
             return FindRank::Substring;
         }

@@ -14,8 +14,8 @@ enum class FindRank {
     IcaoCode,   // the query is the ICAO code
     IataCode,   // the query is the IATA code
     IcaoPrefix, // the query starts the ICAO code
-    WholeWords, // every query word is a whole word of the name or municipality
-    WordStarts, // every query word starts a word of the name or municipality
+    WholeWords, // every query word is a whole word of a place field (name, municipality, ...)
+    WordStarts, // every query word starts a word of a place field
     Substring,  // the query stands in some field
 };
 inline constexpr std::size_t kRankCount = static_cast<std::size_t>(FindRank::Substring) + 1;

