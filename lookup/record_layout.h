@@ -12,6 +12,7 @@ namespace icao {
 
 // An airport record, field by field, each closed by "|":
 // MARKER|CODE|NAME|MUNICIPALITY|COUNTRY|IATA|LAT|LON|ELEVATION|KEYWORDS|PROMINENCE|COUNTRY NAMES|
+// TOWN NAMES|
 // Fields a later version adds go at the end, so that the lookups and older records keep
 // theirs.
 enum class RecordField : std::size_t {
@@ -30,8 +31,10 @@ enum class RecordField : std::size_t {
     Prominence,
     // The country's names, in English and in its own languages, joined by " / ".
     CountryNames,
+    // The names in other languages of the city the airfield serves, joined by " / ".
+    TownNames,
 };
-inline constexpr std::size_t kRecordFields = static_cast<std::size_t>(RecordField::CountryNames) + 1;
+inline constexpr std::size_t kRecordFields = static_cast<std::size_t>(RecordField::TownNames) + 1;
 
 inline constexpr char32_t kSeparator = U'|';
 
@@ -49,8 +52,7 @@ template <class Character> class BasicRecordFields {
   public:
     using View = std::basic_string_view<Character>;
 
-    explicit BasicRecordFields(View text, RecordField last = RecordField::CountryNames)
-        : text_(text) {
+    explicit BasicRecordFields(View text, RecordField last = RecordField::TownNames) : text_(text) {
         const std::size_t wanted = static_cast<std::size_t>(last) + 1;
         ends_.fill(text.size());
         if constexpr (sizeof(Character) == 1) {

@@ -72,8 +72,9 @@ std::optional<FindRank> rankOf(const FoldedFields& fields, const FoldedQuery& qu
     if (worst < FindRank::Substring) {
         return std::nullopt;
     }
-    for (std::string_view field : {fields.code, fields.name, fields.municipality, fields.country,
-                                   fields.iata, fields.keywords, fields.countryNames}) {
+    for (std::string_view field :
+         {fields.code, fields.name, fields.municipality, fields.country, fields.iata,
+          fields.keywords, fields.countryNames, fields.townNames}) {
         if (field.find(query.text) != std::string_view::npos) {
             return FindRank::Substring;
         }

@@ -37,13 +37,13 @@ FoldedQuery prepareQuery(const Text& query, TextFolder& folder) {
 FoldedFields fieldsOf(std::string_view folded) {
     const RecordFields fields(folded);
     using enum RecordField;
-    return {fields[Code], fields[Name],     fields[Municipality],
-            fields[Country], fields[Iata], fields[Keywords], fields[CountryNames]};
+    return {fields[Code], fields[Name],     fields[Municipality], fields[Country],
+            fields[Iata], fields[Keywords], fields[CountryNames], fields[TownNames]};
 }
 
 FoldedFields codesOf(std::string_view item) {
     const RecordFields fields(item, RecordField::Iata);
-    return {fields[RecordField::Code], {}, {}, {}, fields[RecordField::Iata], {}, {}};
+    return {fields[RecordField::Code], {}, {}, {}, fields[RecordField::Iata], {}, {}, {}};
 }
 
 } // namespace icao

@@ -68,6 +68,7 @@ struct FoldedFields {
     std::string_view iata;
     std::string_view keywords;
     std::string_view countryNames;
+    std::string_view townNames;
 };
 
 FoldedFields fieldsOf(std::string_view folded);
@@ -75,10 +76,11 @@ FoldedFields fieldsOf(std::string_view folded);
 FoldedFields codesOf(std::string_view item);
 
 // Calls visit with each word of the name, then of the municipality, then of the keywords (the
-// alternate and local names), then of the country's names, until it yields true.
+// alternate and local names), then of the country's names and the town's, until it yields true.
 template <class Visit> bool anyPlaceWord(const FoldedFields& fields, Visit visit) {
     return anyWord(fields.name, visit) || anyWord(fields.municipality, visit) ||
-           anyWord(fields.keywords, visit) || anyWord(fields.countryNames, visit);
+           anyWord(fields.keywords, visit) || anyWord(fields.countryNames, visit) ||
+           anyWord(fields.townNames, visit);
 }
 
 } // namespace icao

