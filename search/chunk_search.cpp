@@ -10,10 +10,15 @@ AirportRecord recordOf(const ItemChunk& chunk, std::size_t index) {
     return AirportRecord::fromItem(decodeText(chunk.bytesOf(index)), chunk.lineOf(index));
 }
 
-// Keeps the item as a hit of this rank when the list can still show it.
-void keepHit(std::optional<FindRank> rank, Standing standing, const ItemChunk& chunk,
-             std::size_t index, HitCollector& hits) {
-    if (rank && hits.wants(*rank, standing)) {
+// Keeps the item as a hit of this rank when the list can still show it; its standing is read
+// only for a hit.
+void keepHit(std::optional<FindRank> rank, const ItemChunk& chunk, std::size_t index,
+             HitCollector& hits) {
+    if (!rank) {
+        return;
+    }
+    const Standing standing = standingOfItem(chunk.bytesOf(index));
+    if (hits.wants(*rank, standing)) {
         hits.add({*rank, standing, recordOf(chunk, index)});
     }
 }
@@ -65,7 +70,7 @@ ChunkSearch::Prefilter ChunkSearch::prefilter(const ItemChunk& chunk, std::size_
 bool ChunkSearch::rank(std::string_view folded, const ItemChunk& chunk, std::size_t index,
                        HitCollector& hits, FindRank worst) const {
     const auto rank = rankOf(fieldsOf(folded), query_.folded, worst);
-    keepHit(rank, standingOfItem(chunk.bytesOf(index)), chunk, index, hits);
+    keepHit(rank, chunk, index, hits);
     return rank.has_value();
 }
 
@@ -86,8 +91,11 @@ std::size_t ChunkSearch::weighHitsAndSuggestions(const ItemChunk& chunk, Worker*
             continue;
         }
         const auto distance = find.suggester.distanceOf(fieldsOf(folded));
+        if (!distance) {
+            continue;
+        }
         const Standing standing = standingOfItem(chunk.bytesOf(next));
-        if (distance && find.suggester.wouldKeep(*distance, standing)) {
+        if (find.suggester.wouldKeep(*distance, standing)) {
             find.suggester.keep(*distance, standing, recordOf(chunk, next));
         }
     }
@@ -106,8 +114,8 @@ void ChunkSearch::rankRemainingHits(const ItemChunk& chunk, std::size_t from, Wo
                              : !query_.needle.mayHold(item)) {
             continue;
         }
-        const Standing standing = standingOfItem(item);
-        const FindRank worst = hits.worstWanted(standing);
+        // The most prominent of its kind rules out what no prominence could keep, unread.
+        const FindRank worst = hits.worstWanted({kindOfItem(item), kMaxProminence});
         const bool codesOnly = worst < FindRank::WholeWords;
         if (chunk.isFolded()) {
             const std::string_view folded = chunk.foldedOf(next);
@@ -116,14 +124,13 @@ void ChunkSearch::rankRemainingHits(const ItemChunk& chunk, std::size_t from, Wo
                 continue;
             }
             const FoldedFields fields = codesOf(folded);
-            keepHit(codeRankOf(fields.code, fields.iata, query_.folded), standing, chunk, next,
-                    hits);
+            keepHit(codeRankOf(fields.code, fields.iata, query_.folded), chunk, next, hits);
             continue;
         }
         // ASCII codes fold by lowering, whatever the rest of the item holds.
         const FoldedFields raw = codesOnly ? codesOf(item) : FoldedFields{};
         if (codesOnly && isAscii(raw.code) && isAscii(raw.iata)) {
-            keepHit(codeRankOf(raw.code, raw.iata, query_.folded), standing, chunk, next, hits);
+            keepHit(codeRankOf(raw.code, raw.iata, query_.folded), chunk, next, hits);
             continue;
         }
         const std::string_view folded = foldedOf(chunk, next, worker);

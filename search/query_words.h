@@ -76,10 +76,15 @@ FoldedFields fieldsOf(std::string_view folded);
 FoldedFields codesOf(std::string_view item);
 
 // Calls visit with each word of the name, then of the municipality, then of the keywords (the
-// alternate and local names), then of the country's names and the town's, until it yields true.
-template <class Visit> bool anyPlaceWord(const FoldedFields& fields, Visit visit) {
+// alternate and local names), until it yields true.
+template <class Visit> bool anyOwnWord(const FoldedFields& fields, Visit visit) {
     return anyWord(fields.name, visit) || anyWord(fields.municipality, visit) ||
-           anyWord(fields.keywords, visit) || anyWord(fields.countryNames, visit) ||
+           anyWord(fields.keywords, visit);
+}
+
+// The same, then each word of the country's names and the town's.
+template <class Visit> bool anyPlaceWord(const FoldedFields& fields, Visit visit) {
+    return anyOwnWord(fields, visit) || anyWord(fields.countryNames, visit) ||
            anyWord(fields.townNames, visit);
 }
 

@@ -55,7 +55,9 @@ std::optional<std::size_t> Suggester::distanceOf(const FoldedFields& fields) {
                 weigh(code);
             }
         }
-        anyPlaceWord(fields, weigh);
+        // Against the record's own words alone: the many names of its country and town would
+        // put some record near almost any typo, and cost the most time.
+        anyOwnWord(fields, weigh);
         if (best > word.bound) {
             return std::nullopt;
         }
