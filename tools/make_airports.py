@@ -29,7 +29,8 @@ known (see prominence()): find lists the more prominent first among airfields of
 COUNTRY NAMES are the country's names in English, then in its own languages, joined by " / ",
 TOWN NAMES the names in other languages of the large city the airfield serves.
 An airport of the JSON package that the database holds under another code (the same IATA
-code) is left out, so that no airfield stands twice. The reader cuts items at commas and double quotes and the fields at
+code, or within 3 km under a name that shares a word) is left out, so that no airfield stands
+twice. The reader cuts items at commas and double quotes and the fields at
 "|", so those are replaced; a name that an earlier record already has (compared upper-cased,
 as the name lookup compares) gets its place added, so every record stays reachable by code
 and by name.
@@ -225,6 +226,36 @@ def country_names(names_by_language, countries):
     return joined
 
 
+# How near two records of a similar name must lie to be one airfield.
+SAME_AIRFIELD_KM = 3
+# Words that airfields' names share whatever the place.
+GENERIC_WORDS = {"airport", "international", "airfield", "aerodrome", "air", "base", "field",
+                 "regional", "municipal", "county", "airstrip", "heliport", "the", "de", "of"}
+
+
+def place_cell(latitude, longitude):
+    return (math.floor(float(latitude or 0) * 10), math.floor(float(longitude or 0) * 10))
+
+
+def name_words(name):
+    return {word for word in re.findall(r"\w+", (name or "").lower()) if word not in GENERIC_WORDS}
+
+
+def same_airfield_beside(airfield, places):
+    """Whether a record of places (by place_cell) lies within SAME_AIRFIELD_KM of the airfield
+    under a name that shares a word with its own, generic words aside."""
+    words = name_words(airfield["name"])
+    north, east = place_cell(airfield["latitude"], airfield["longitude"])
+    for cell in ((north + dn, east + de) for dn in (-1, 0, 1) for de in (-1, 0, 1)):
+        for other in places.get(cell, ()):
+            if (words & name_words(other["name"]) and
+                    distance_km(float(airfield["latitude"]), float(airfield["longitude"]),
+                                float(other["latitude"]), float(other["longitude"]))
+                    <= SAME_AIRFIELD_KM):
+                return True
+    return False
+
+
 def from_database(row):
     return {
         "code": row["icao"],
@@ -262,6 +293,10 @@ def build_records(database_rows, json_airports, signals=None, towns=(), countrie
     airfields = {row["icao"]: from_database(row) for row in database_rows
                  if is_icao_code(row["icao"]) and row["type"] in MARKERS}
     database_iata = {airfield["iata"] for airfield in airfields.values() if airfield["iata"]}
+    database_places = {}
+    for airfield in airfields.values():
+        database_places.setdefault(place_cell(airfield["latitude"], airfield["longitude"]),
+                                   []).append(airfield)
     keywords = {}
     json_of = {}
     added = 0
@@ -274,7 +309,8 @@ def build_records(database_rows, json_airports, signals=None, towns=(), countrie
             keywords[code] = airport["keywords"]
         json_of.setdefault(code, airport)
         if code not in airfields and airport.get("type") in ("large_airport", "medium_airport"):
-            if airport.get("iata_code") and airport["iata_code"] in database_iata:
+            if ((airport.get("iata_code") and airport["iata_code"] in database_iata) or
+                    same_airfield_beside(from_json(airport, code), database_places)):
                 twice += 1
                 continue
             airfields[code] = from_json(airport, code)

@@ -66,10 +66,20 @@ class BuildRecordsTest(unittest.TestCase):
              "latitude_deg": "-12.02", "longitude_deg": "-77.11"},
             {"ident": "SPZO", "type": "medium_airport", "name": "Cusco", "iata_code": "CUZ",
              "latitude_deg": "-13.53", "longitude_deg": "-71.94"},
+            # 2 km from the database's Leeds East, under its name; then one 20 km away.
+            {"ident": "EGCM", "type": "medium_airport", "name": "Leeds East Airport",
+             "latitude_deg": "53.8343", "longitude_deg": "-1.1955"},
+            {"ident": "EGCN", "type": "medium_airport", "name": "Leeds East Airport",
+             "latitude_deg": "53.65", "longitude_deg": "-1.1955"},
+            # Beside it, but under another name.
+            {"ident": "EGCO", "type": "medium_airport", "name": "Fenton Airport",
+             "latitude_deg": "53.84", "longitude_deg": "-1.19"},
         ]
+        leeds = dict(row("EGXG", "Leeds East Airport"), latitude=53.8347, longitude=-1.1947)
         records = self.records([row("SPIM", "Jorge Chavez International", "large_airport",
-                                    iata="LIM")], json_airports)
-        self.assertEqual([r.split("|")[1] for r in records], ["SPIM", "SPZO"])
+                                    iata="LIM"), leeds], json_airports)
+        self.assertEqual([r.split("|")[1] for r in records],
+                         ["EGCN", "EGCO", "EGXG", "SPIM", "SPZO"])
 
     def test_the_towns_an_airfield_serves(self):
         towns = make_airports.read_towns_table(
