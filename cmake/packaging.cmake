@@ -21,7 +21,7 @@ and see the airport's name, or type an airport's full name and see its code.
 The companion command icao searches names, places and alternate names, ignoring
 accents, and tells the distance between airfields and which lie near a place.
 .
-It ships OurAirports data of 17,955 airfields under the Open Database License.")
+It ships OurAirports data of 17,905 airfields under the Open Database License.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windows' fonts fall back to Liberation's, which Qt does not bring.
