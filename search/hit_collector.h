@@ -26,7 +26,7 @@ class HitCollector {
         const std::size_t room = roomOf(rank);
         const auto& same = cut_[cutIndex(rank)];
         // Coming later in the file, it must stand strictly before the last one kept.
-        return room > same.size() || (room > 0 && standing < same.front().standing);
+        return room > same.size() || (room > 0 && standing < same.front().hit.standing);
     }
 
     // The worst rank at which a hit of an airfield of this standing could still be shown; the
@@ -43,7 +43,7 @@ class HitCollector {
     void add(FindHit hit) {
         strong_ = strong_ || hit.rank < FindRank::Substring;
         const FindRank rank = hit.rank;
-        Kept kept{hit.standing, next_++, std::move(hit)};
+        Kept kept{next_++, std::move(hit)};
         if (isCodeRank(rank)) {
             codeHits_.push_back(std::move(kept));
             return;
@@ -83,7 +83,7 @@ class HitCollector {
         std::vector<FindHit> hits;
         std::vector<Kept> codeHits = std::move(codeHits_);
         std::stable_sort(codeHits.begin(), codeHits.end(), [](const Kept& a, const Kept& b) {
-            return std::pair(a.hit.rank, a.standing) < std::pair(b.hit.rank, b.standing);
+            return std::pair(a.hit.rank, a.hit.standing) < std::pair(b.hit.rank, b.hit.standing);
         });
         for (Kept& kept : codeHits) {
             hits.push_back(std::move(kept.hit));
@@ -104,11 +104,10 @@ class HitCollector {
 
     // A hit with its place in the list's order within its rank: by standing, then file order.
     struct Kept {
-        Standing standing;
         std::size_t order;
         FindHit hit;
         bool operator<(const Kept& other) const {
-            return std::pair(standing, order) < std::pair(other.standing, other.order);
+            return std::pair(hit.standing, order) < std::pair(other.hit.standing, other.order);
         }
     };
     // A heap with the worst kept hit in front, the first to give way.
