@@ -29,6 +29,21 @@ constexpr std::array<std::string_view, 4> kNonAsciiKinds = {"Аэропорт", 
                                                             "공항"};
 constexpr std::array<std::string_view, 10> kCountries = {"GB", "DE", "CH", "BR", "PL",
                                                          "IS", "US", "ES", "NO", "JP"};
+// Each country's names and time zone, as the later fields of a record hold them.
+constexpr std::array<std::string_view, 10> kCountryNames = {
+    "United Kingdom / Great Britain / Britain",
+    "Germany / Deutschland",
+    "Switzerland / Schweiz / Suisse / Svizzera",
+    "Brazil / Brasil",
+    "Poland / Polska",
+    "Iceland / Ísland",
+    "United States of America / United States",
+    "Spain / España / Espanya / Espainia",
+    "Norway / Norge / Noreg",
+    "Japan / 日本"};
+constexpr std::array<std::string_view, 10> kTimeZones = {
+    "Europe/London",      "Europe/Berlin",   "Europe/Zurich", "America/Sao_Paulo", "Europe/Warsaw",
+    "Atlantic/Reykjavik", "America/Chicago", "Europe/Madrid", "Europe/Oslo",       "Asia/Tokyo"};
 
 std::string letters(std::size_t value, std::size_t count) {
     std::string code(count, 'A');
@@ -47,7 +62,26 @@ std::string_view pick(std::mt19937& random, const std::array<std::string_view, N
     return words[random() % N];
 }
 
-void writeRecords(std::ofstream& out, bool nonAscii) {
+// PROMINENCE|COUNTRY NAMES|TOWN NAMES|TIME ZONE|RUNWAYS|FREQUENCIES| for a record of the
+// country with this index.
+void appendLaterFields(std::string& record, std::mt19937& random, std::size_t country) {
+    record.append(std::to_string(random() % 900)).append("|").append(kCountryNames[country]);
+    record.append(random() % 7 == 0 ? "|Londres / Londra / Londyn|" : "||");
+    record.append(kTimeZones[country]).append("|");
+    const std::size_t runways = random() % 5;
+    for (std::size_t r = 0; r < runways; ++r) {
+        const unsigned heading = 1 + static_cast<unsigned>(random() % 18);
+        char runway[64];
+        std::snprintf(runway, sizeof runway, "%s%02u/%02u:%u:%u:asphalt:1:%u.4/%u.4",
+                      r == 0 ? "" : " ", heading, heading + 18,
+                      1000 + static_cast<unsigned>(random() % 12000),
+                      50 + static_cast<unsigned>(random() % 150), heading * 10, heading * 10 + 180);
+        record.append(runway);
+    }
+    record.append(random() % 6 == 0 ? "|atis:113.75 unicom:122.8|" : "||");
+}
+
+void writeRecords(std::ofstream& out, bool nonAscii, bool detailed) {
     std::mt19937 random(20261207);
     std::string record;
     for (std::size_t i = 0; i < kRecordCount; ++i) {
@@ -62,7 +96,8 @@ void writeRecords(std::ofstream& out, bool nonAscii) {
                                                : pick(random, kPlaces));
         }
         record.append(" ").append(kind).append("|").append(place).append("|");
-        record.append(pick(random, kCountries)).append("|").append(letters(i * 7 + 3, 3));
+        const std::size_t country = random() % kCountries.size();
+        record.append(kCountries[country]).append("|").append(letters(i * 7 + 3, 3));
         // Coordinates to six decimals, an elevation, and alternate names for one in ten.
         char coordinates[64];
         std::snprintf(coordinates, sizeof coordinates, "|%.6f|%.6f|%u|",
@@ -72,7 +107,11 @@ void writeRecords(std::ofstream& out, bool nonAscii) {
         if (random() % 10 == 0) {
             record.append(nonAscii ? "Аэропорт " : "Flughafen ").append(placeWord(i + 1));
         }
-        record.append("|\n");
+        record.append("|");
+        if (detailed) {
+            appendLaterFields(record, random, country);
+        }
+        record.append("\n");
         out << record;
     }
 }
@@ -105,6 +144,8 @@ std::string shapeName(Shape shape) {
     switch (shape) {
     case Shape::Shipped:
         return "Shipped";
+    case Shape::Detailed:
+        return "Detailed";
     case Shape::NonAscii:
         return "NonAscii";
     case Shape::OneLine:
@@ -125,7 +166,7 @@ std::filesystem::path writeBenchmarkFile(const std::filesystem::path& folder, Sh
         if (shape == Shape::OneLine) {
             writeOneLine(out);
         } else {
-            writeRecords(out, shape == Shape::NonAscii);
+            writeRecords(out, shape == Shape::NonAscii, shape == Shape::Detailed);
         }
     }
     std::filesystem::rename(partial, path);

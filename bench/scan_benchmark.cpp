@@ -151,7 +151,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     const auto folder = std::filesystem::temp_directory_path() / "icao-bench-v3";
     std::map<std::string, std::filesystem::path> files;
-    for (Shape shape : {Shape::Shipped, Shape::NonAscii, Shape::OneLine}) {
+    for (Shape shape : {Shape::Shipped, Shape::Detailed, Shape::NonAscii, Shape::OneLine}) {
         const std::string name = shapeName(shape);
         const auto file = writeBenchmarkFile(folder, shape);
         files[name] = file;

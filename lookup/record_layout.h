@@ -12,7 +12,7 @@ namespace icao {
 
 // An airport record, field by field, each closed by "|":
 // MARKER|CODE|NAME|MUNICIPALITY|COUNTRY|IATA|LAT|LON|ELEVATION|KEYWORDS|PROMINENCE|COUNTRY NAMES|
-// TOWN NAMES|
+// TOWN NAMES|TIME ZONE|RUNWAYS|FREQUENCIES|
 // Fields a later version adds go at the end, so that the lookups and older records keep
 // theirs.
 enum class RecordField : std::size_t {
@@ -33,8 +33,17 @@ enum class RecordField : std::size_t {
     CountryNames,
     // The names in other languages of the city the airfield serves, joined by " / ".
     TownNames,
+    // The IANA time zone the airfield lies in ("Europe/London").
+    TimeZone,
+    // Each runway as ENDS:LENGTH:WIDTH:SURFACE:LIGHTED:HEADINGS, separated by spaces: the ends'
+    // idents joined by "/", feet, one word, 1 or 0, the ends' true headings joined by "/".
+    Runways,
+    // Each radio frequency as NAME:MHZ, separated by spaces ("atis:113.75").
+    Frequencies,
 };
-inline constexpr std::size_t kRecordFields = static_cast<std::size_t>(RecordField::TownNames) + 1;
+inline constexpr std::size_t kRecordFields = static_cast<std::size_t>(RecordField::Frequencies) + 1;
+// The fields find searches all lie up to here; the later ones it never reads.
+inline constexpr RecordField kLastSearchedField = RecordField::TownNames;
 
 inline constexpr char32_t kSeparator = U'|';
 
@@ -52,7 +61,8 @@ template <class Character> class BasicRecordFields {
   public:
     using View = std::basic_string_view<Character>;
 
-    explicit BasicRecordFields(View text, RecordField last = RecordField::TownNames) : text_(text) {
+    explicit BasicRecordFields(View text, RecordField last = RecordField::Frequencies)
+        : text_(text) {
         const std::size_t wanted = static_cast<std::size_t>(last) + 1;
         ends_.fill(text.size());
         if constexpr (sizeof(Character) == 1) {
@@ -98,6 +108,15 @@ inline std::string_view fieldAt(std::string_view bytes, RecordField field) {
     }
     const std::string_view rest = bytes.substr(index == 0 ? 0 : before + 1);
     return rest.substr(0, rest.find('|'));
+}
+
+// The bytes of a record up to the separator that closes the last field find searches, or the
+// whole of a record without later fields: what find folds and searches, so that runways and
+// radio frequencies cost a search nothing.
+inline std::string_view searchedPart(std::string_view bytes) {
+    const std::size_t end =
+        kernels::findNthByte(bytes, '|', static_cast<std::size_t>(kLastSearchedField) + 1);
+    return end == std::string_view::npos ? bytes : bytes.substr(0, end + 1);
 }
 
 using RecordFields = BasicRecordFields<char>;

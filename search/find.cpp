@@ -77,7 +77,7 @@ Expected<AirportIndex> AirportIndex::load(const std::filesystem::path& dataFile)
         }
         ItemChunk& chunk = chunks.back();
         chunk.add(bytes, item.line);
-        records->folder.foldItem(bytes, folded);
+        records->folder.foldItem(searchedPart(bytes), folded);
         chunk.addFolding(folded);
         const auto place = placeOfItem(bytes);
         records->latitudes.push_back(
