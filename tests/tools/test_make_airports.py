@@ -22,7 +22,7 @@ class BuildRecordsTest(unittest.TestCase):
         kinds = list(make_airports.MARKERS)
         rows = [row(f"EG{chr(65 + i)}A", f"Field {i}", kind) for i, kind in enumerate(kinds)]
         records = self.records(rows)
-        self.assertEqual(records[0], "L|EGAA|Field 0|Town|GB||51.470748|-0.459909|83||0|||")
+        self.assertEqual(records[0], "L|EGAA|Field 0|Town|GB||51.470748|-0.459909|83||0||||||")
         self.assertEqual([r[0] for r in records], list("LMSHWBC"))
 
     def test_only_four_letter_codes(self):
@@ -41,8 +41,8 @@ class BuildRecordsTest(unittest.TestCase):
         records = self.records([row("EGLL", "London Heathrow Airport", "large_airport")],
                                json_airports)
         self.assertEqual(records, [
-            "L|EGLL|London Heathrow Airport|Town|GB||51.470748|-0.459909|83|LON / Londres|0|||",
-            "M|ZBAL|Alxa|Alxa|CN||38.75|105|0|a / b/c 'd'|0|||",
+            "L|EGLL|London Heathrow Airport|Town|GB||51.470748|-0.459909|83|LON / Londres|0||||||",
+            "M|ZBAL|Alxa|Alxa|CN||38.75|105|0|a / b/c 'd'|0||||||",
         ])
 
     def test_country_names_in_english_then_its_own_languages(self):
@@ -58,7 +58,7 @@ class BuildRecordsTest(unittest.TestCase):
             "KR": "South Korea / 대한민국",
             "US": "United States of America / United States"})
         records = self.records([row("EGLL", "Heathrow")], countries={"GB": "Britain"})
-        self.assertTrue(records[0].endswith("|0|Britain||"))
+        self.assertTrue(records[0].endswith("|0|Britain|||||"))
 
     def test_an_airport_the_database_has_under_another_code_stands_once(self):
         json_airports = [
@@ -117,6 +117,39 @@ class BuildRecordsTest(unittest.TestCase):
                          160 + 128 + 30 + 20 + 150 + 50 + 360)
         self.assertLess(make_airports.prominence(big, None, 383_822),
                         make_airports.prominence(big, None, 8_961_989))
+
+    def test_time_zones_runways_and_frequencies_close_the_record(self):
+        runways = [
+            {"length_ft": 12001, "width_ft": 164, "surface": "unknown", "lighted": 1,
+             "ends": [{"ident": "09R", "heading": 90.0}, {"ident": "27L", "heading": 270.0}]},
+            {"length_ft": 12799, "width_ft": 164, "surface": "Asphalt", "lighted": 1,
+             "ends": [{"ident": "09L", "heading": 89.6}, {"ident": "27R", "heading": 269.64}]},
+            {"length_ft": 0, "width_ft": 0, "surface": "grass, wet|mud", "lighted": None,
+             "ends": [{"ident": "25.", "heading": 251.0}]},
+        ]
+        self.assertEqual(make_airports.runways_field(runways),
+                         "09L/27R:12799:164:asphalt:1:89.6/269.6 09R/27L:12001:164::1:90/270 "
+                         "25:::grasswetmud::251")
+        frequencies = {"atis": "113.75", "tower": "118.0125", "ground": "closed", "unicom": "0",
+                       "approach": "121"}
+        self.assertEqual(make_airports.frequencies_field(frequencies),
+                         "atis:113.75 tower:118.0125 approach:121")
+        asked = []
+
+        def zones_of(points):
+            asked.append(points)
+            return ["", "Europe/London"]  # in code order: EGLC, EGLL
+
+        details = {"EGLL": {"runways": "09L/27R:12799:164::1:89.6/269.6",
+                            "frequencies": "atis:113.75"}}
+        records, counts = make_airports.build_records(
+            [row("EGLL", "Heathrow"), row("EGLC", "City")], [], details=details,
+            zones_of=zones_of)
+        self.assertEqual(asked, [[(51.470748, -0.459909)] * 2])
+        self.assertEqual([r.split("|")[13:] for r in records],
+                         [["", "", "", ""], ["Europe/London", "09L/27R:12799:164::1:89.6/269.6",
+                                             "atis:113.75", ""]])
+        self.assertEqual((counts["with a time zone"], counts["with runways"]), (1, 1))
 
     def test_repeated_names_get_their_place(self):
         records = self.records([
