@@ -47,10 +47,22 @@ AirportRecord AirportRecord::fromItem(const Text& item, std::size_t line) {
     const TextRecordFields fields(item);
     const auto text = [&fields](RecordField field) { return Text(fields[field]); };
     using enum RecordField;
-    return AirportRecord{
-        line,          text(Marker), text(Code),     text(Name),      text(Municipality),
-        text(Country), text(Iata),   text(Latitude), text(Longitude), text(Elevation),
-        text(Keywords)};
+    return AirportRecord{line,
+                         text(Marker),
+                         text(Code),
+                         text(Name),
+                         text(Municipality),
+                         text(Country),
+                         text(Iata),
+                         text(Latitude),
+                         text(Longitude),
+                         text(Elevation),
+                         text(Keywords),
+                         text(CountryNames),
+                         text(TownNames),
+                         text(TimeZone),
+                         text(Runways),
+                         text(Frequencies)};
 }
 
 } // namespace icao

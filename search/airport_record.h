@@ -33,6 +33,11 @@ struct AirportRecord {
     Text longitude;
     Text elevation;
     Text keywords;
+    Text countryNames;
+    Text townNames;
+    Text timeZone;
+    Text runways;
+    Text frequencies;
 
     static AirportRecord fromItem(const Text& item, std::size_t line);
 

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: MIT
+#include "search/airfield_details.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace icao {
+namespace {
+
+// The parts of text between separators, empty ones kept.
+std::vector<std::string_view> split(std::string_view text, std::string_view separator) {
+    std::vector<std::string_view> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos) {
+            return parts;
+        }
+        start = end + separator.size();
+    }
+}
+
+// The words of text between single spaces, empty ones dropped.
+std::vector<std::string_view> wordsOf(std::string_view text) {
+    std::vector<std::string_view> words;
+    for (std::string_view word : split(text, " ")) {
+        if (!word.empty()) {
+            words.push_back(word);
+        }
+    }
+    return words;
+}
+
+std::optional<int> wholeNumberOf(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<Runway> runwayOf(std::string_view text) {
+    const auto parts = split(text, ":");
+    // A runway of which nothing is known is none.
+    if (parts.size() != 6 || text.find_first_not_of(':') == std::string_view::npos) {
+        return std::nullopt;
+    }
+    Runway runway{
+        {}, wholeNumberOf(parts[1]), wholeNumberOf(parts[2]), std::string(parts[3]), std::nullopt};
+    if (parts[4] == "1" || parts[4] == "0") {
+        runway.lighted = parts[4] == "1";
+    }
+    const auto idents = parts[0].empty() ? std::vector<std::string_view>() : split(parts[0], "/");
+    const auto headings = parts[5].empty() ? std::vector<std::string_view>() : split(parts[5], "/");
+    for (std::size_t end = 0; end < std::max(idents.size(), headings.size()); ++end) {
+        runway.ends.push_back({end < idents.size() ? std::string(idents[end]) : std::string(),
+                               end < headings.size() ? numberOf(headings[end]) : std::nullopt});
+    }
+    return runway;
+}
+
+} // namespace
+
+std::vector<Runway> runwaysOf(std::string_view field) {
+    std::vector<Runway> runways;
+    for (std::string_view text : wordsOf(field)) {
+        if (auto runway = runwayOf(text)) {
+            runways.push_back(std::move(*runway));
+        }
+    }
+    return runways;
+}
+
+std::vector<RadioFrequency> frequenciesOf(std::string_view field) {
+    std::vector<RadioFrequency> frequencies;
+    for (std::string_view text : wordsOf(field)) {
+        const std::size_t colon = text.find(':');
+        const auto megahertz =
+            colon == std::string_view::npos ? std::nullopt : numberOf(text.substr(colon + 1));
+        if (colon != 0 && megahertz && *megahertz > 0) {
+            frequencies.push_back({std::string(text.substr(0, colon)), *megahertz});
+        }
+    }
+    return frequencies;
+}
+
+std::optional<ZoneTime> timeInZone(std::string_view zone, std::chrono::sys_seconds instant) {
+    const QTimeZone timeZone(QByteArray(zone.data(), static_cast<qsizetype>(zone.size())));
+    if (zone.empty() || !timeZone.isValid()) {
+        return std::nullopt;
+    }
+    const QDateTime utc =
+        QDateTime::fromSecsSinceEpoch(instant.time_since_epoch().count(), QTimeZone::utc());
+    const QDateTime local = utc.toTimeZone(timeZone);
+    return ZoneTime{local.toString(QStringLiteral("yyyy-MM-ddTHH:mm")).toStdString(),
+                    timeZone.offsetFromUtc(utc)};
+}
+
+std::string utcOffsetText(int seconds) {
+    const int minutes = std::abs(seconds) / 60;
+    char text[16];
+    std::snprintf(text, sizeof text, "%c%02d:%02d", seconds < 0 ? '-' : '+', minutes / 60,
+                  minutes % 60);
+    return text;
+}
+
+std::string degreesAndMinutes(double degrees, bool latitude) {
+    // In hundredths of a minute, so that 59.999 minutes round up to the next degree.
+    const auto hundredths = static_cast<long long>(std::llround(std::fabs(degrees) * 6000));
+    const char hemisphere = latitude ? (degrees < 0 ? 'S' : 'N') : (degrees < 0 ? 'W' : 'E');
+    char text[48];
+    std::snprintf(text, sizeof text, "%lld\u00B0%02lld.%02lld\u2032%c", hundredths / 6000,
+                  hundredths % 6000 / 100, hundredths % 100, hemisphere);
+    return text;
+}
+
+AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds now) {
+    AirfieldDetails details;
+    const std::string countryNames = toUtf8(record.countryNames);
+    details.countryName = std::string(split(countryNames, " / ").front());
+    details.timeZone = toUtf8(record.timeZone);
+    details.zoneTime = timeInZone(details.timeZone, now);
+    details.runways = runwaysOf(toUtf8(record.runways));
+    details.frequencies = frequenciesOf(toUtf8(record.frequencies));
+    const std::string keywords = toUtf8(record.keywords);
+    for (std::string_view name : split(keywords, " / ")) {
+        if (!name.empty()) {
+            details.alternateNames.emplace_back(name);
+        }
+    }
+    return details;
+}
+
+} // namespace icao

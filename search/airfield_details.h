@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "search/airport_record.h"
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace icao {
+
+struct RunwayEnd {
+    std::string ident;
+    // In degrees from true north.
+    std::optional<double> trueHeading;
+};
+
+// A runway as the record's RUNWAYS field holds it; what the field leaves out is empty or none.
+struct Runway {
+    std::vector<RunwayEnd> ends;
+    std::optional<int> lengthFt;
+    std::optional<int> widthFt;
+    std::string surface;
+    std::optional<bool> lighted;
+};
+
+struct RadioFrequency {
+    std::string name;
+    double megahertz;
+};
+
+// The wall-clock time in a time zone at one instant.
+struct ZoneTime {
+    // "2026-12-08T06:10"
+    std::string localTime;
+    int utcOffsetSeconds;
+};
+
+// The runways of a RUNWAYS field; a runway not written as six parts is left out.
+std::vector<Runway> runwaysOf(std::string_view field);
+// The frequencies of a FREQUENCIES field; one that is not NAME:MHZ is left out.
+std::vector<RadioFrequency> frequenciesOf(std::string_view field);
+
+// The time in an IANA time zone at the instant, by the system's time-zone database; none where
+// the system does not know the zone.
+std::optional<ZoneTime> timeInZone(std::string_view zone, std::chrono::sys_seconds instant);
+// "+01:00", "-03:30", "+00:00".
+std::string utcOffsetText(int seconds);
+// "51°28.24′N": whole degrees, minutes to two decimals, the hemisphere's letter.
+std::string degreesAndMinutes(double degrees, bool latitude);
+
+// What a record tells beyond its first fields, read out for display.
+struct AirfieldDetails {
+    // The country's English name; empty where the record has none.
+    std::string countryName;
+    std::string timeZone;
+    // Where the zone is set and the system knows it.
+    std::optional<ZoneTime> zoneTime;
+    std::vector<Runway> runways;
+    std::vector<RadioFrequency> frequencies;
+    // The record's keywords, one a name.
+    std::vector<std::string> alternateNames;
+};
+
+AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds now);
+
+} // namespace icao
