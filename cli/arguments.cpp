@@ -70,6 +70,11 @@ std::optional<UsageError> checkKeys(const CommandSpec& command, const Arguments&
     switch (command.keys) {
     case Keys::None:
         return count == 0 ? std::nullopt : std::optional(UsageError{name + " takes no KEY"});
+    case Keys::OneOrMore:
+        return count >= 1
+                   ? std::nullopt
+                   : std::optional(UsageError{name + " takes one " + std::string(command.keyName) +
+                                              " or more, or -"});
     case Keys::TwoOrMore:
         return count >= 2 || arguments.batch()
                    ? std::nullopt

@@ -45,3 +45,8 @@ Cell Cell::recordNumber(std::string text, std::optional<double> number) {
     JsonValue value = number ? JsonValue(*number) : JsonValue(nullptr);
     return {text, text, std::move(value)};
 }
+
+Cell Cell::lined(std::vector<std::string> lines, std::string plain, JsonValue value) {
+    return {lines.empty() ? std::string() : lines.front(), std::move(plain), std::move(value),
+            std::move(lines)};
+}

@@ -44,6 +44,15 @@ a spherical earth of mean radius 6,371.0088 km)"},
                 R"(the airfields nearest an airfield's CODE or a place given as LAT,LON in
 decimal degrees (north and east positive), nearest first, with distance and
 initial true course (bearing) from the origin)"},
+    CommandSpec{Command::Info, "info", "CODE [CODE...]", "CODE", Keys::OneOrMore, kLookupOptions,
+                "info CODE...",
+                R"(everything the data file tells of each airfield: ICAO and IATA codes, name,
+kind, municipality, country code and name, position in decimal degrees and
+in degrees and minutes, elevation, time zone with its UTC offset and the
+local time now (from the system's time-zone database; none where it does
+not know the zone), runways (ends, length and width in feet, surface,
+lighting, true headings), radio frequencies in MHz and alternate names; in
+JSON a list of objects)"},
     CommandSpec{Command::Check,
                 "check",
                 "",
@@ -68,7 +77,8 @@ constexpr std::string_view kKeys =
 Z and leading and trailing spaces are ignored. A single key of "-" reads keys from standard
 input, one per line (for dist, a line holds a route's codes), and prints one answer for
 each, in order: in text "KEY<TAB>RESULT", where RESULT is what the single command prints, or
-for find and near the ICAO code of the best hit, for dist the total distance.
+for find and near the ICAO code of the best hit, for dist the total distance, for info the
+name and the local time.
 )";
 
 // Each option's entry, as --help lists them.

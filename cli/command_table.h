@@ -9,7 +9,7 @@
 // The commands and options of icao, described once: parsing, the usage text, the man page's
 // synopsis and the bash completion all follow this table (a test holds the last two to it).
 
-enum class Command { Help, Version, Code, Name, Find, Check, Dist, Near };
+enum class Command { Help, Version, Code, Name, Find, Check, Dist, Near, Info };
 
 // The options a command may take besides --file, in the order a synopsis lists them.
 enum class Option { Limit, Kind, Raw, Format, File };
@@ -21,7 +21,7 @@ struct OptionSpec {
 };
 
 // How many keys a command takes after its name.
-enum class Keys { None, One, TwoOrMore };
+enum class Keys { None, One, OneOrMore, TwoOrMore };
 
 struct CommandSpec {
     Command command;

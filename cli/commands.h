@@ -15,6 +15,7 @@ int runVersion(const std::filesystem::path& dataFile);
 int runFind(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
 int runDist(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
 int runNear(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
+int runInfo(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
 
 inline constexpr int kExitFound = 0;
 inline constexpr int kExitNotFound = 1;

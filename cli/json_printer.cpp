@@ -7,10 +7,11 @@
 namespace {
 
 // JSON as icao has always laid it out: members after ", ", a value after ": ", the elements
-// of an array on lines of their own, and a number in the fewest digits that read back as it
+// of a list of rows on lines of their own (an array within a row, such as an airfield's
+// runways, stays on the row's line), and a number in the fewest digits that read back as it
 // (the library's own may take one more). Text that is not UTF-8 was decoded before it got
 // here; what is left is replaced rather than thrown at.
-std::string laidOut(const JsonValue& value) {
+std::string laidOut(const JsonValue& value, bool rowsApart = true) {
     const auto scalar = [](const JsonValue& json) {
         if (json.is_number_float()) {
             char digits[32];
@@ -22,13 +23,13 @@ std::string laidOut(const JsonValue& value) {
     std::string out;
     if (value.is_object()) {
         for (const auto& [name, member] : value.items()) {
-            out += (out.empty() ? "{" : ", ") + scalar(name) + ": " + laidOut(member);
+            out += (out.empty() ? "{" : ", ") + scalar(name) + ": " + laidOut(member, rowsApart);
         }
         return out.empty() ? "{}" : out + "}";
     }
     if (value.is_array()) {
         for (const JsonValue& element : value) {
-            out += (out.empty() ? "[" : ",\n ") + laidOut(element);
+            out += (out.empty() ? "[" : rowsApart ? ",\n " : ", ") + laidOut(element, false);
         }
         return out.empty() ? "[]" : out + "]";
     }
@@ -64,7 +65,7 @@ void JsonPrinter::route(const Table& legs, const Table& totals) {
 }
 
 void JsonPrinter::answer(const std::string&, const Table& row) {
-    std::cout << laidOut(objectOf(row.columns, row.rows.front())) << '\n';
+    std::cout << laidOut(objectOf(row.columns, row.rows.front()), false) << '\n';
 }
 
 void JsonPrinter::startKeyed(const std::vector<Column>& columns) {
@@ -74,7 +75,7 @@ void JsonPrinter::startKeyed(const std::vector<Column>& columns) {
 
 void JsonPrinter::keyed(const std::string& key, const std::string&, std::vector<Cell> cells) {
     cells.insert(cells.begin(), Cell::text(key));
-    std::cout << laidOut(objectOf(keyedColumns_, cells)) << '\n';
+    std::cout << laidOut(objectOf(keyedColumns_, cells), false) << '\n';
 }
 
 std::ostream& JsonPrinter::notes() {

@@ -35,6 +35,8 @@ int run(const Arguments& arguments, const char* argv0) {
         return runDist(arguments, *printer, dataFile);
     case Command::Near:
         return runNear(arguments, *printer, dataFile);
+    case Command::Info:
+        return runInfo(arguments, *printer, dataFile);
     }
     return kExitError;
 }

@@ -25,6 +25,10 @@ void Printer::hitsAndSuggestions(const Table& hits, const Table& suggestions) {
     list(both);
 }
 
+void Printer::details(const Table& records) {
+    list(records);
+}
+
 std::vector<Cell> totalRowOf(const Table& totals) {
     std::vector<Cell> total = {Cell::text("total"), Cell::text("")};
     total.insert(total.end(), totals.rows.front().begin(), totals.rows.front().end());

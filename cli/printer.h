@@ -27,6 +27,9 @@ class Printer {
     // The answer to one key: text prints the summary alone, TSV a header and the row, JSON
     // the row as an object.
     virtual void answer(const std::string& summary, const Table& row) = 0;
+    // Records told in full, a row each: text prints each as lines of "label  value", every
+    // column with a value, records apart by a blank line; TSV and JSON as a list.
+    virtual void details(const Table& records);
 
     // The answers to keys from standard input, printed as they come: in text
     // "KEY<TAB>SUMMARY", in TSV a header line and then a row a key, in JSON an object a line,

@@ -15,6 +15,7 @@ class TextPrinter final : public Printer {
     void hitsAndSuggestions(const Table& hits, const Table& suggestions) override;
     void route(const Table& legs, const Table& totals) override;
     void answer(const std::string& summary, const Table& row) override;
+    void details(const Table& records) override;
     void startKeyed(const std::vector<Column>& columns) override;
     void keyed(const std::string& key, const std::string& summary,
                std::vector<Cell> cells) override;

@@ -16,6 +16,9 @@ struct Cell {
     std::string shown;
     std::string plain;
     JsonValue value;
+    // Where text shows the cell over several lines, as an airfield's details do its runways;
+    // otherwise shown.
+    std::vector<std::string> lines = {};
 
     static Cell text(std::string text);
     static Cell truth(bool truth);
@@ -29,12 +32,16 @@ struct Cell {
     // A number as a record writes it: its text, and in JSON the number, or null where the
     // text is no number.
     static Cell recordNumber(std::string text, std::optional<double> number);
+    // Shown over these lines in text.
+    static Cell lined(std::vector<std::string> lines, std::string plain, JsonValue value);
 };
 
 struct Column {
     std::string name;
     // Carried by TSV and JSON only; text shows the other columns.
     bool detail = false;
+    // What text calls the column where it names it, as an airfield's details do; else name.
+    std::string label = {};
 };
 
 // Rows of cells under columns: what every command but check prints, in any format.

@@ -84,6 +84,34 @@ void TextPrinter::answer(const std::string& summary, const Table&) {
     std::cout << withVisibleControls(summary) << '\n';
 }
 
+void TextPrinter::details(const Table& records) {
+    std::size_t labelWidth = 0;
+    for (const Column& column : records.columns) {
+        labelWidth =
+            std::max(labelWidth, shownWidth(column.label.empty() ? column.name : column.label));
+    }
+    std::string out;
+    for (const auto& row : records.rows) {
+        out += out.empty() ? "" : "\n";
+        for (std::size_t i = 0; i < records.columns.size() && i < row.size(); ++i) {
+            const Column& column = records.columns[i];
+            const std::string label = column.label.empty() ? column.name : column.label;
+            const Cell& cell = row[i];
+            const std::vector<std::string> lines =
+                cell.lines.empty() ? std::vector<std::string>{cell.shown} : cell.lines;
+            if (column.detail || lines.front().empty()) {
+                continue;
+            }
+            for (std::size_t k = 0; k < lines.size(); ++k) {
+                const std::string head = k == 0 ? label : std::string();
+                out += head + std::string(labelWidth - shownWidth(head) + 2, ' ') +
+                       withVisibleControls(lines[k]) + '\n';
+            }
+        }
+    }
+    std::cout << out;
+}
+
 void TextPrinter::startKeyed(const std::vector<Column>&) {}
 
 void TextPrinter::keyed(const std::string& key, const std::string& summary, std::vector<Cell>) {

@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: MIT
+#include "cli/commands.h"
+#include "cli/key_loop.h"
+#include "search/airfield_details.h"
+#include "search/airports_by_code.h"
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+using icao::AirfieldDetails;
+using icao::AirportRecord;
+
+std::string utf8(const icao::Text& text) {
+    return icao::toUtf8(text);
+}
+
+// A number in the fewest digits that read back as it: 89.6, 270, 113.75.
+std::string shortest(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+const std::vector<Column> kInfoColumns = {
+    {"icao", false, "ICAO code"},
+    {"iata", false, "IATA code"},
+    {"name"},
+    {"kind"},
+    {"municipality"},
+    {"country"},
+    {"country_name", false, "country name"},
+    {"latitude"},
+    {"longitude"},
+    {"elevation_ft", false, "elevation"},
+    {"timezone", false, "time zone"},
+    {"utc_offset", false, "UTC offset"},
+    {"local_time", false, "local time"},
+    {"runways"},
+    {"frequencies"},
+    {"keywords", false, "also known as"},
+};
+
+// A coordinate: in text beside its degrees and minutes, in TSV as the record writes it, in
+// JSON as a number.
+Cell coordinateCell(const icao::Text& field, bool latitude) {
+    const auto degrees = icao::numberOf(field);
+    Cell cell = Cell::recordNumber(utf8(field), degrees);
+    if (degrees) {
+        cell.shown += "  " + icao::degreesAndMinutes(*degrees, latitude);
+    }
+    return cell;
+}
+
+// A runway's parts as text shows them in a column each: ends, size, surface, lighting, true
+// headings; what the record lacks is blank.
+std::vector<Cell> runwayTextCells(const icao::Runway& runway) {
+    std::string ends;
+    std::string headings;
+    for (const icao::RunwayEnd& end : runway.ends) {
+        ends.append(ends.empty() ? "" : "/").append(end.ident);
+        if (end.trueHeading) {
+            headings.append(headings.empty() ? "" : "/").append(shortest(*end.trueHeading));
+            headings.append("°");
+        }
+    }
+    std::string size;
+    if (runway.lengthFt || runway.widthFt) {
+        const auto feet = [](std::optional<int> value) {
+            return value ? std::to_string(*value) : std::string("?");
+        };
+        size = feet(runway.lengthFt) + " × " + feet(runway.widthFt) + " ft";
+    }
+    const std::string lighting = !runway.lighted ? "" : *runway.lighted ? "lighted" : "unlit";
+    return {Cell::text(ends.empty() ? "runway" : ends), Cell::text(size),
+            Cell::text(runway.surface), Cell::text(lighting),
+            Cell::text(headings.empty() ? "" : "true headings " + headings)};
+}
+
+JsonValue runwayJson(const icao::Runway& runway) {
+    JsonValue ends = JsonValue::array();
+    for (const icao::RunwayEnd& end : runway.ends) {
+        ends.push_back(
+            {{"ident", end.ident},
+             {"true_heading", end.trueHeading ? JsonValue(*end.trueHeading) : JsonValue(nullptr)}});
+    }
+    const auto orNull = [](const auto& value) {
+        return value ? JsonValue(*value) : JsonValue(nullptr);
+    };
+    return {{"ends", ends},
+            {"length_ft", orNull(runway.lengthFt)},
+            {"width_ft", orNull(runway.widthFt)},
+            {"surface", runway.surface.empty() ? JsonValue(nullptr) : JsonValue(runway.surface)},
+            {"lighted", orNull(runway.lighted)}};
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find('\n', start);
+        lines.push_back(text.substr(start, end - start));
+        start = end == std::string::npos ? text.size() : end + 1;
+    }
+    return lines;
+}
+
+Cell runwaysCell(const AirportRecord& record, const AirfieldDetails& details) {
+    Table parts{{{"ends"}, {"size"}, {"surface"}, {"lighting"}, {"headings"}}, {}};
+    JsonValue runways = JsonValue::array();
+    for (const icao::Runway& runway : details.runways) {
+        parts.rows.push_back(runwayTextCells(runway));
+        runways.push_back(runwayJson(runway));
+    }
+    // A part no runway has (the surface, often) takes no column.
+    for (std::size_t column = parts.columns.size(); column-- > 0;) {
+        if (std::all_of(parts.rows.begin(), parts.rows.end(),
+                        [column](const auto& row) { return row[column].shown.empty(); })) {
+            parts.columns.erase(parts.columns.begin() + static_cast<std::ptrdiff_t>(column));
+            for (auto& row : parts.rows) {
+                row.erase(row.begin() + static_cast<std::ptrdiff_t>(column));
+            }
+        }
+    }
+    return Cell::lined(linesOf(alignedText(parts)), utf8(record.runways), std::move(runways));
+}
+
+Cell frequenciesCell(const AirportRecord& record, const AirfieldDetails& details) {
+    std::vector<std::string> lines;
+    JsonValue frequencies = JsonValue::object();
+    for (const icao::RadioFrequency& frequency : details.frequencies) {
+        std::string name = frequency.name;
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        lines.push_back(name + "  " + shortest(frequency.megahertz) + " MHz");
+        frequencies[frequency.name] = frequency.megahertz;
+    }
+    return Cell::lined(std::move(lines), utf8(record.frequencies), std::move(frequencies));
+}
+
+Cell textOrMissing(const std::string& text) {
+    return text.empty() ? Cell::missing() : Cell::text(text);
+}
+
+std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& details) {
+    Cell zone = textOrMissing(details.timeZone);
+    if (!details.timeZone.empty() && !details.zoneTime) {
+        zone.shown += " (not known to this system: no local time)";
+    }
+    Cell offset = Cell::missing();
+    Cell localTime = Cell::missing();
+    if (details.zoneTime) {
+        offset = Cell::text(icao::utcOffsetText(details.zoneTime->utcOffsetSeconds));
+        localTime = Cell::text(details.zoneTime->localTime);
+        localTime.shown[localTime.shown.find('T')] = ' ';
+    }
+    Cell elevation = Cell::recordNumber(utf8(record.elevation), icao::numberOf(record.elevation));
+    if (!elevation.shown.empty()) {
+        elevation.shown += " ft";
+    }
+    Cell keywords = Cell::text(utf8(record.keywords));
+    keywords.value = details.alternateNames;
+    return {Cell::text(utf8(record.code)),
+            textOrMissing(utf8(record.iata)),
+            Cell::text(utf8(record.name)),
+            textOrMissing(std::string(icao::kindName(record.kind()))),
+            textOrMissing(utf8(record.municipality)),
+            textOrMissing(utf8(record.country)),
+            textOrMissing(details.countryName),
+            coordinateCell(record.latitude, true),
+            coordinateCell(record.longitude, false),
+            std::move(elevation),
+            std::move(zone),
+            std::move(offset),
+            std::move(localTime),
+            runwaysCell(record, details),
+            frequenciesCell(record, details),
+            std::move(keywords)};
+}
+
+std::chrono::sys_seconds now() {
+    return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+}
+
+// What text prints after a key from standard input: the name, and the local time where known.
+std::string summaryOf(const AirportRecord& record, const AirfieldDetails& details) {
+    std::string summary = utf8(record.name);
+    if (details.zoneTime) {
+        summary += "; " + details.timeZone + " " + details.zoneTime->localTime.substr(11) + " UTC" +
+                   icao::utcOffsetText(details.zoneTime->utcOffsetSeconds);
+    }
+    return summary;
+}
+
+int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    const auto index = icao::AirportIndex::load(dataFile);
+    if (!index) {
+        return reportError(index.error());
+    }
+    return answerEachKey(
+        printer, kInfoColumns, [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
+            const auto record = icao::airportByCode(keyOf(key, arguments.raw), *index);
+            if (!record) {
+                return KeyedAnswer{};
+            }
+            const AirfieldDetails details = icao::detailsOf(*record, now());
+            return KeyedAnswer{summaryOf(*record, details), infoCells(*record, details), true};
+        });
+}
+
+int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    std::vector<icao::Text> codes;
+    for (const std::string& word : arguments.keys) {
+        codes.push_back(keyOf(word, arguments.raw));
+    }
+    const auto records = icao::airportsByCode(codes, dataFile);
+    if (!records) {
+        return reportError(records.error());
+    }
+    Table table{kInfoColumns, {}};
+    const auto instant = now();
+    bool allFound = true;
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        const auto& record = (*records)[i];
+        if (!record) {
+            std::cerr << "icao: no airfield has the code " << utf8(codes[i]) << '\n';
+            allFound = false;
+            continue;
+        }
+        table.rows.push_back(infoCells(*record, icao::detailsOf(*record, instant)));
+    }
+    if (!table.rows.empty()) {
+        printer.details(table);
+    }
+    return exitFor(allFound);
+}
+
+} // namespace
+
+int runInfo(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    return arguments.batch() ? infoEach(arguments, printer, dataFile)
+                             : infoOf(arguments, printer, dataFile);
+}

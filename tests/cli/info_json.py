@@ -1,0 +1,82 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Reads icao info's JSON as a consumer would: every key of each airfield, runways and
+frequencies as nested values, a local time that agrees with the UTC offset and the clock now,
+one object a line for keys from "-", and a data file whose later fields are malformed or
+missing read without a failure.
+Usage: info_json.py ODD_DETAILS_FILE COMMAND... (icao, under its emulator if any)"""
+import datetime
+import json
+import re
+import subprocess
+import sys
+
+KEYS = ["icao", "iata", "name", "kind", "municipality", "country", "country_name", "latitude",
+        "longitude", "elevation_ft", "timezone", "utc_offset", "local_time", "runways",
+        "frequencies", "keywords"]
+
+
+def run(icao, *arguments, keys=None):
+    return subprocess.run(icao + list(arguments), input=keys, capture_output=True, text=True,
+                          encoding="utf-8")
+
+
+def offset_of(text):
+    sign, hours, minutes = re.fullmatch(r"([+-])(\d\d):(\d\d)", text).groups()
+    return (1 if sign == "+" else -1) * datetime.timedelta(hours=int(hours), minutes=int(minutes))
+
+
+def check_local_time(airfield, failures):
+    now = datetime.datetime.now(datetime.timezone.utc).replace(tzinfo=None)
+    local = datetime.datetime.fromisoformat(airfield["local_time"])
+    skew = abs(local - offset_of(airfield["utc_offset"]) - now)
+    if skew > datetime.timedelta(minutes=2):
+        failures.append(f"{airfield['icao']}: local time {airfield['local_time']} at "
+                        f"{airfield['utc_offset']} is {skew} from UTC now")
+
+
+def main():
+    odd_file, icao = sys.argv[1], sys.argv[2:]
+    failures = []
+    answer = run(icao, "info", "EGLL", "YSSY", "XXXX", "--format", "json")
+    airfields = json.loads(answer.stdout)
+    if answer.returncode != 1 or "XXXX" not in answer.stderr:
+        failures.append(f"an unknown code: status {answer.returncode}, {answer.stderr!r}")
+    if [list(airfield) for airfield in airfields] != [KEYS, KEYS]:
+        failures.append(f"keys: {[list(airfield) for airfield in airfields]}")
+    heathrow, sydney = airfields
+    if (heathrow["timezone"], sydney["timezone"]) != ("Europe/London", "Australia/Sydney"):
+        failures.append(f"zones: {heathrow['timezone']}, {sydney['timezone']}")
+    for airfield in airfields:
+        check_local_time(airfield, failures)
+    ends = [[end["ident"] for end in runway["ends"]] for runway in heathrow["runways"]]
+    if ends != [["09L", "27R"], ["09R", "27L"]] or heathrow["runways"][0]["length_ft"] < 12000:
+        failures.append(f"Heathrow's runways: {heathrow['runways']}")
+    if not all(isinstance(mhz, float) for mhz in heathrow["frequencies"].values()):
+        failures.append(f"frequencies: {heathrow['frequencies']}")
+
+    keyed = run(icao, "info", "-", "--format", "json", keys="EGLL\nYSSY\n").stdout.splitlines()
+    if [json.loads(line)["icao"] for line in keyed] != ["EGLL", "YSSY"]:
+        failures.append(f"keys from -: {keyed}")
+
+    odd = run(icao, "info", "EGXA", "EGXB", "--format", "json", "--file", odd_file)
+    if odd.returncode != 0:
+        failures.append(f"odd details: status {odd.returncode}, {odd.stderr}")
+    else:
+        field, older = json.loads(odd.stdout)
+        expected = {"timezone": "Mars/Olympus_Mons", "utc_offset": None, "local_time": None,
+                    "frequencies": {"tower": 118.5}}
+        for key, value in expected.items():
+            if field[key] != value:
+                failures.append(f"odd details, {key}: {field[key]!r}, not {value!r}")
+        if [runway["ends"][0]["ident"] for runway in field["runways"]] != ["09"]:
+            failures.append(f"odd details, runways: {field['runways']}")
+        if (older["timezone"], older["runways"], older["frequencies"]) != (None, [], {}):
+            failures.append(f"a record without the later fields: {older}")
+    for failure in failures:
+        print(failure)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
