@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "search/airfield_details.h"
 
+#include "search/zone_links.h"
+
 #include <QDateTime>
 #include <QTimeZone>
 #include <charconv>
@@ -64,6 +66,38 @@ std::optional<Runway> runwayOf(std::string_view text) {
     return runway;
 }
 
+// The zone by the first of its names the system knows: its own, then, where the database links
+// it to another zone, that zone's, then every other name linked to the same zone. Qt on Windows
+// knows some zones only by a former name (Asia/Calcutta, not Asia/Kolkata).
+QTimeZone knownZone(std::string_view zone) {
+    const auto byName = [](std::string_view name) {
+        return QTimeZone(QByteArray(name.data(), static_cast<qsizetype>(name.size())));
+    };
+    QTimeZone timeZone = byName(zone);
+    if (timeZone.isValid()) {
+        return timeZone;
+    }
+    std::string_view target = zone;
+    for (const ZoneLink& link : kZoneLinks) {
+        if (link.link == zone) {
+            target = link.target;
+            timeZone = byName(target);
+            if (timeZone.isValid()) {
+                return timeZone;
+            }
+        }
+    }
+    for (const ZoneLink& link : kZoneLinks) {
+        if (link.target == target && link.link != zone) {
+            timeZone = byName(link.link);
+            if (timeZone.isValid()) {
+                return timeZone;
+            }
+        }
+    }
+    return timeZone;
+}
+
 } // namespace
 
 std::vector<Runway> runwaysOf(std::string_view field) {
@@ -90,8 +124,11 @@ std::vector<RadioFrequency> frequenciesOf(std::string_view field) {
 }
 
 std::optional<ZoneTime> timeInZone(std::string_view zone, std::chrono::sys_seconds instant) {
-    const QTimeZone timeZone(QByteArray(zone.data(), static_cast<qsizetype>(zone.size())));
-    if (zone.empty() || !timeZone.isValid()) {
+    if (zone.empty()) {
+        return std::nullopt;
+    }
+    const QTimeZone timeZone = knownZone(zone);
+    if (!timeZone.isValid()) {
         return std::nullopt;
     }
     const QDateTime utc =

@@ -93,6 +93,11 @@ class DetailsTest : public QObject {
             << "Europe/London" << qint64(winter) << "2026-12-08T23:45" << std::optional(0);
         QTest::newRow("Kolkata, past midnight")
             << "Asia/Kolkata" << qint64(winter) << "2026-12-09T05:15" << std::optional(19800);
+        // Known to Qt on Windows by a former name alone, Asia/Katmandu and Europe/Kiev.
+        QTest::newRow("Kathmandu")
+            << "Asia/Kathmandu" << qint64(winter) << "2026-12-09T05:30" << std::optional(20700);
+        QTest::newRow("Kyiv") << "Europe/Kyiv" << qint64(summer) << "2026-07-01T15:00"
+                              << std::optional(10800);
         QTest::newRow("St. John's in winter")
             << "America/St_Johns" << qint64(winter) << "2026-12-08T20:15" << std::optional(-12600);
         QTest::newRow("unknown") << "Mars/Olympus_Mons" << qint64(winter) << ""
