@@ -19,13 +19,15 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 and see the airport's name, or type an airport's full name and see its code.
 .
 The companion command icao searches names, places and alternate names, ignoring
-accents, and tells the distance between airfields and which lie near a place.
+accents, tells the distance between airfields and which lie near a place, and shows an
+airfield's runways, radio frequencies, time zone and local time.
 .
 It ships OurAirports data of 17,905 airfields under the Open Database License.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The windows' fonts fall back to Liberation's, which Qt does not bring.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# The windows' fonts fall back to Liberation's, which Qt does not bring; icao info reads the
+# local time from the system's time-zone database.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, tzdata")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_STRIP_FILES ON)

@@ -6,7 +6,7 @@
 # As root it installs them with apt-get; otherwise it prints the line to run.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev libxkbcommon-dev nlohmann-json3-dev fonts-liberation)
+packages=(cmake g++ make qt6-base-dev libxkbcommon-dev nlohmann-json3-dev fonts-liberation tzdata)
 case ${1:-test} in
 test)
     packages+=(
