@@ -42,7 +42,7 @@ enum class RecordField : std::size_t {
     Frequencies,
 };
 inline constexpr std::size_t kRecordFields = static_cast<std::size_t>(RecordField::Frequencies) + 1;
-// The fields find searches all lie up to here; the later ones it never reads.
+// The fields find searches all lie up to here; it ranks and suggests by none of the later ones.
 inline constexpr RecordField kLastSearchedField = RecordField::TownNames;
 
 inline constexpr char32_t kSeparator = U'|';
@@ -111,8 +111,9 @@ inline std::string_view fieldAt(std::string_view bytes, RecordField field) {
 }
 
 // The bytes of a record up to the separator that closes the last field find searches, or the
-// whole of a record without later fields: what find folds and searches, so that runways and
-// radio frequencies cost a search nothing.
+// whole of a record without later fields: what the records find keeps in memory fold, so that
+// their runways and radio frequencies cost the search nothing. A streaming find folds whole
+// items: counting separators in every item would cost it more than the few it folds.
 inline std::string_view searchedPart(std::string_view bytes) {
     const std::size_t end =
         kernels::findNthByte(bytes, '|', static_cast<std::size_t>(kLastSearchedField) + 1);

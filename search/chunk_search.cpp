@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "search/chunk_search.h"
 
-#include "lookup/record_layout.h"
 #include "platform/ascii.h"
 
 namespace icao {
@@ -45,7 +44,7 @@ std::string_view ChunkSearch::foldedOf(const ItemChunk& chunk, std::size_t index
     if (chunk.isFolded()) {
         return chunk.foldedOf(index);
     }
-    worker->folder.foldItem(searchedPart(chunk.bytesOf(index)), worker->folded);
+    worker->folder.foldItem(chunk.bytesOf(index), worker->folded);
     return worker->folded;
 }
 
@@ -59,7 +58,7 @@ ChunkSearch::Prefilter ChunkSearch::prefilter(const ItemChunk& chunk, std::size_
     // A raw ASCII item's pairs are its folding's; any other's are found from the raw ones and
     // the foldings of its other characters. An ASCII item that has the needle's pairs is then
     // searched for the needle itself.
-    const std::string_view item = searchedPart(chunk.bytesOf(index));
+    const std::string_view item = chunk.bytesOf(index);
     const auto raw = pairs.in(item);
     const std::uint64_t found =
         raw.beyondAscii ? pairs.inFolded(item, raw.pairs, worker->folder) : raw.pairs;
@@ -112,7 +111,7 @@ void ChunkSearch::rankRemainingHits(const ItemChunk& chunk, std::size_t from, Wo
         // Every hit holds the needle, code hits too.
         const std::string_view item = chunk.bytesOf(next);
         if (chunk.isFolded() ? !query_.needle.isIn(chunk.foldedOf(next))
-                             : !query_.needle.mayHold(searchedPart(item))) {
+                             : !query_.needle.mayHold(item)) {
             continue;
         }
         // The most prominent of its kind rules out what no prominence could keep, unread.
