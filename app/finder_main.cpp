@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#include "finder/finder_window.h"
+#include "lookup/data_file.h"
+#include "platform/path_text.h"
+
+#include <QApplication>
+#include <QSettings>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName("icaolookup");
+    QCoreApplication::setApplicationName("icaofinder");
+    QApplication::setApplicationDisplayName(QObject::tr("ICAO Finder"));
+
+    // The file chosen with File > Open last time, or else the one beside the program.
+    const auto beside = icao::dataFilePath(
+        icao::pathFromUtf8(QCoreApplication::applicationDirPath().toStdString()));
+    const QString dataFile =
+        QSettings().value("dataFile", QString::fromStdString(icao::utf8Of(beside))).toString();
+    FinderWindow window(dataFile);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+#include "finder/details_page.h"
+
+#include "lookup/airfield_kind.h"
+#include "search/airfield_details.h"
+#include "search/geo.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace {
+
+QString qt(const icao::Text& text) {
+    return QString::fromStdString(icao::toUtf8(text));
+}
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("DetailsPage", text);
+}
+
+// A row of the table of fields; none where the value is empty.
+QString row(const QString& label, const QString& value) {
+    return value.isEmpty()
+               ? QString()
+               : "<tr><th align=left>" + label.toHtmlEscaped() + "</th><td>" + value + "</td></tr>";
+}
+
+QString escaped(const QString& text) {
+    return text.toHtmlEscaped();
+}
+
+QString position(const icao::AirportRecord& record) {
+    const auto latitude = icao::numberOf(record.latitude);
+    const auto longitude = icao::numberOf(record.longitude);
+    if (!latitude || !longitude) {
+        return {};
+    }
+    return escaped(qt(record.latitude) + ", " + qt(record.longitude) + "  (" +
+                   qt(icao::degreesAndMinutes(*latitude, true)) + " " +
+                   qt(icao::degreesAndMinutes(*longitude, false)) + ")");
+}
+
+QString zone(const icao::AirfieldDetails& details) {
+    if (details.timeZone.empty()) {
+        return {};
+    }
+    if (!details.zoneTime) {
+        return escaped(qt(details.timeZone) + " " + tr("(not known to this system)"));
+    }
+    QString localTime = qt(details.zoneTime->localTime);
+    localTime.replace('T', ' ');
+    return escaped(qt(details.timeZone) + ", " + tr("local time") + " " + localTime + " (UTC" +
+                   qt(icao::utcOffsetText(details.zoneTime->utcOffsetSeconds)) + ")");
+}
+
+QString runways(const icao::AirfieldDetails& details) {
+    QStringList lines;
+    for (const icao::Runway& runway : details.runways) {
+        QStringList ends;
+        QStringList headings;
+        for (const icao::RunwayEnd& end : runway.ends) {
+            ends << qt(end.ident);
+            if (end.trueHeading) {
+                headings << QString::number(*end.trueHeading) + "°";
+            }
+        }
+        QStringList parts{ends.isEmpty() ? tr("runway") : ends.join('/')};
+        if (runway.lengthFt) {
+            parts << QString::number(*runway.lengthFt) + " × " +
+                         (runway.widthFt ? QString::number(*runway.widthFt) : "?") + " ft";
+        }
+        if (!runway.surface.empty()) {
+            parts << qt(runway.surface);
+        }
+        if (runway.lighted) {
+            parts << (*runway.lighted ? tr("lighted") : tr("unlit"));
+        }
+        if (!headings.isEmpty()) {
+            parts << tr("true headings") + " " + headings.join('/');
+        }
+        lines << escaped(parts.join("  "));
+    }
+    return lines.join("<br>");
+}
+
+QString frequencies(const icao::AirfieldDetails& details) {
+    QStringList lines;
+    for (const icao::RadioFrequency& frequency : details.frequencies) {
+        lines << escaped(qt(frequency.name).toUpper() + " " + QString::number(frequency.megahertz) +
+                         " MHz");
+    }
+    return lines.join("<br>");
+}
+
+QString neighbours(const Neighbourhood& neighbourhood) {
+    QString rows;
+    for (const icao::NearbyAirport& airport : neighbourhood.nearest) {
+        const QString code = qt(airport.record.code);
+        rows += "<tr><td><a href=\"" + QString(kAirfieldLinkScheme) + ":" + escaped(code) + "\">" +
+                escaped(code) + "</a></td><td>" + escaped(qt(airport.record.name)) +
+                "</td><td align=right>" +
+                QString::number(airport.distanceKm / icao::kKmPerNauticalMile, 'f', 1) +
+                " NM</td><td align=right>" + QString::number(airport.distanceKm, 'f', 1) +
+                " km</td><td align=right>" +
+                QString::number(static_cast<int>(std::lround(airport.bearing)) % 360) +
+                "°</td></tr>";
+    }
+    return rows.isEmpty() ? QString() : "<table cellspacing=4>" + rows + "</table>";
+}
+
+} // namespace
+
+QString detailsPage(const Neighbourhood& neighbourhood, std::chrono::sys_seconds now) {
+    const icao::AirportRecord& record = neighbourhood.record;
+    const icao::AirfieldDetails details = icao::detailsOf(record, now);
+    QString country = qt(record.country);
+    if (!details.countryName.empty()) {
+        country += " (" + qt(details.countryName) + ")";
+    }
+    const QString elevation = record.elevation.empty() ? QString() : qt(record.elevation) + " ft";
+    QStringList alternates;
+    for (const std::string& name : details.alternateNames) {
+        alternates << qt(name);
+    }
+    QString page = "<h2>" + escaped(qt(record.code) + "  " + qt(record.name)) + "</h2><table>";
+    page += row(tr("IATA code"), escaped(qt(record.iata)));
+    page += row(tr("Kind"), escaped(QString::fromUtf8(icao::kindName(record.kind()))));
+    page += row(tr("Place"), escaped(qt(record.municipality)));
+    page += row(tr("Country"), escaped(country));
+    page += row(tr("Position"), position(record));
+    page += row(tr("Elevation"), escaped(elevation));
+    page += row(tr("Time zone"), zone(details));
+    page += row(tr("Runways"), runways(details));
+    page += row(tr("Frequencies"), frequencies(details));
+    page += row(tr("Also known as"), escaped(alternates.join(" / ")));
+    page += "</table>";
+    const QString nearest = neighbours(neighbourhood);
+    if (!nearest.isEmpty()) {
+        page += "<h3>" + escaped(tr("Nearest airfields")) + "</h3>" + nearest;
+    }
+    return page;
+}

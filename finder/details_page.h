@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "finder/search_worker.h"
+
+#include <QString>
+#include <chrono>
+
+// The scheme of the links to neighbouring airfields in the details: "icao:EGLC".
+inline constexpr char kAirfieldLinkScheme[] = "icao";
+
+// An airfield's details as rich text: what icao info tells, the local time at the instant,
+// and its nearest airfields with distance and bearing, each a link to it.
+QString detailsPage(const Neighbourhood& neighbourhood, std::chrono::sys_seconds now);

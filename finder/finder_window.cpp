@@ -1,0 +1,329 @@
+// SPDX-License-Identifier: MIT
+#include "finder/finder_window.h"
+
+#include "finder/details_page.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <chrono>
+
+namespace {
+
+constexpr int kReloadDelayMs = 300;
+constexpr int kMinuteMs = 60 * 1000;
+
+std::chrono::sys_seconds now() {
+    return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+}
+
+} // namespace
+
+FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
+    : QMainWindow(parent), dataFile_(std::move(dataFile)), search_(new QLineEdit),
+      message_(new QLabel), table_(new QTableView), details_(new QTextBrowser),
+      splitter_(new QSplitter), status_(new QLabel), worker_(new SearchWorker) {
+    setWindowTitle(tr("ICAO Finder"));
+    search_->setPlaceholderText(tr("Code, name or place"));
+    search_->setAccessibleName(tr("Search"));
+    search_->setClearButtonEnabled(true);
+    search_->installEventFilter(this);
+    message_->setObjectName("dataFileMessage");
+    message_->setAccessibleName(tr("Data file message"));
+    message_->setWordWrap(true);
+    message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    message_->hide();
+    table_->setModel(&model_);
+    table_->setAccessibleName(tr("Airfields found"));
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setContextMenuPolicy(Qt::CustomContextMenu);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setWordWrap(false);
+    details_->setAccessibleName(tr("Airfield details"));
+    details_->setOpenLinks(false);
+    status_->setAccessibleName(tr("Search status"));
+    statusBar()->addWidget(status_, 1);
+
+    auto* results = new QWidget;
+    auto* layout = new QVBoxLayout(results);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(search_);
+    layout->addWidget(message_);
+    layout->addWidget(table_);
+    splitter_->addWidget(results);
+    splitter_->addWidget(details_);
+    splitter_->setStretchFactor(0, 3);
+    splitter_->setStretchFactor(1, 2);
+    setCentralWidget(splitter_);
+    buildMenus();
+
+    worker_->moveToThread(&thread_);
+    connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
+    connect(worker_, &SearchWorker::loaded, this, &FinderWindow::showLoaded);
+    connect(worker_, &SearchWorker::failed, this, &FinderWindow::showFailure);
+    connect(worker_, &SearchWorker::answered, this, &FinderWindow::showAnswer);
+    connect(worker_, &SearchWorker::described, this, &FinderWindow::showDetails);
+    thread_.start();
+
+    connect(search_, &QLineEdit::textChanged, this, &FinderWindow::search);
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &FinderWindow::selectionChanged);
+    connect(table_, &QTableView::activated, this, [this] { details_->setFocus(); });
+    connect(table_, &QTableView::customContextMenuRequested, this, &FinderWindow::showRowMenu);
+    connect(details_, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+        if (link.scheme() == kAirfieldLinkScheme) {
+            search_->setText(link.path());
+        }
+    });
+    reload_.setSingleShot(true);
+    reload_.setInterval(kReloadDelayMs);
+    connect(&reload_, &QTimer::timeout, this, &FinderWindow::load);
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, &reload_, qOverload<>(&QTimer::start));
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
+        // A file put back, or replaced by a rename, is a new file to watch and to read.
+        if (!watcher_.files().contains(dataFile_) && QFileInfo::exists(dataFile_)) {
+            reload_.start();
+        }
+    });
+    minute_.setInterval(kMinuteMs);
+    connect(&minute_, &QTimer::timeout, this, [this] {
+        if (shown_) {
+            details_->setHtml(detailsPage(*shown_, now()));
+        }
+    });
+    minute_.start();
+    restoreLayout();
+    search_->setFocus();
+    load();
+}
+
+FinderWindow::~FinderWindow() {
+    thread_.quit();
+    thread_.wait();
+}
+
+void FinderWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* open = file->addAction(tr("&Open..."));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, [this] {
+        const QString chosen = QFileDialog::getOpenFileName(
+            this, tr("Open a data file"), QFileInfo(dataFile_).absolutePath(),
+            tr("Airport data (*.txt);;All files (*)"));
+        if (!chosen.isEmpty()) {
+            openDataFile(chosen);
+        }
+    });
+    file->addSeparator();
+    QAction* quit = file->addAction(tr("&Quit"));
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void FinderWindow::openDataFile(const QString& dataFile) {
+    dataFile_ = dataFile;
+    QSettings().setValue("dataFile", dataFile_);
+    load();
+}
+
+void FinderWindow::load() {
+    watchDataFile();
+    QMetaObject::invokeMethod(worker_, "load", Qt::QueuedConnection, Q_ARG(QString, dataFile_));
+}
+
+void FinderWindow::watchDataFile() {
+    if (!watcher_.files().isEmpty()) {
+        watcher_.removePaths(watcher_.files());
+    }
+    if (!watcher_.directories().isEmpty()) {
+        watcher_.removePaths(watcher_.directories());
+    }
+    const QFileInfo file(dataFile_);
+    if (file.exists()) {
+        watcher_.addPath(dataFile_);
+    }
+    if (file.absoluteDir().exists()) {
+        watcher_.addPath(file.absolutePath());
+    }
+}
+
+void FinderWindow::showLoaded(qsizetype records) {
+    loaded_ = true;
+    message_->hide();
+    status_->setText(tr("%1 airfields in %2").arg(records).arg(dataFile_));
+    search();
+    emit dataLoaded();
+}
+
+void FinderWindow::showFailure(const QString& message) {
+    loaded_ = false;
+    model_.clear();
+    details_->clear();
+    shown_.reset();
+    message_->setText(tr("The data file cannot be read: %1").arg(message));
+    message_->show();
+    status_->setText(tr("No data file"));
+    emit dataLoaded();
+}
+
+void FinderWindow::search() {
+    if (!loaded_) {
+        return;
+    }
+    const QString text = search_->text();
+    ++generation_;
+    if (text.trimmed().isEmpty()) {
+        model_.clear();
+        details_->clear();
+        shown_.reset();
+        status_->clear();
+        shownText_ = text;
+        emit resultsShown();
+        return;
+    }
+    worker_->latest().store(generation_);
+    QMetaObject::invokeMethod(worker_, "search", Qt::QueuedConnection, Q_ARG(quint64, generation_),
+                              Q_ARG(QString, text));
+}
+
+void FinderWindow::showAnswer(const SearchAnswer& answer) {
+    if (answer.generation != generation_) {
+        return;
+    }
+    model_.show(answer.result);
+    shownText_ = answer.text;
+    const double milliseconds = static_cast<double>(answer.microseconds) / 1000;
+    if (model_.hitCount() == 0) {
+        status_->setText(model_.rowCount() == 0 ? tr("No airfield matches")
+                                                : tr("No airfield matches; did you mean one of "
+                                                     "these?"));
+    } else {
+        status_->setText(
+            tr("%n airfield(s) matched in %1 ms", nullptr, static_cast<int>(model_.hitCount()))
+                .arg(milliseconds, 0, 'f', 1));
+    }
+    if (model_.rowCount() > 0) {
+        table_->selectRow(0);
+    } else {
+        details_->clear();
+        shown_.reset();
+    }
+    emit resultsShown();
+}
+
+int FinderWindow::selectedRow() const {
+    const QModelIndex current = table_->selectionModel()->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void FinderWindow::selectionChanged() {
+    const int row = selectedRow();
+    if (row < 0) {
+        return;
+    }
+    const QString code = QString::fromStdString(icao::toUtf8(model_.record(row).code));
+    QMetaObject::invokeMethod(worker_, "describe", Qt::QueuedConnection, Q_ARG(QString, code));
+}
+
+void FinderWindow::showDetails(const Neighbourhood& neighbourhood) {
+    const int row = selectedRow();
+    if (row < 0 || model_.record(row).line != neighbourhood.record.line) {
+        return;
+    }
+    shown_ = neighbourhood;
+    details_->setHtml(detailsPage(neighbourhood, now()));
+    emit detailsShown();
+}
+
+void FinderWindow::copyToClipboard(const QString& text) {
+    QApplication::clipboard()->setText(text);
+    statusBar()->showMessage(tr("Copied %1").arg(text.section('\t', 0, 0)), 3000);
+}
+
+void FinderWindow::copySelected(int column) {
+    const int row = selectedRow();
+    if (row < 0) {
+        return;
+    }
+    copyToClipboard(column < 0
+                        ? model_.rowText(row)
+                        : model_.data(model_.index(row, column), Qt::DisplayRole).toString());
+}
+
+void FinderWindow::showRowMenu(const QPoint& position) {
+    if (!table_->indexAt(position).isValid()) {
+        return;
+    }
+    QMenu menu(this);
+    connect(menu.addAction(tr("Copy ICAO code")), &QAction::triggered, this,
+            [this] { copySelected(ResultsModel::Icao); });
+    connect(menu.addAction(tr("Copy name")), &QAction::triggered, this,
+            [this] { copySelected(ResultsModel::Name); });
+    connect(menu.addAction(tr("Copy row")), &QAction::triggered, this,
+            [this] { copySelected(-1); });
+    menu.exec(table_->viewport()->mapToGlobal(position));
+}
+
+bool FinderWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != search_ || event->type() != QEvent::KeyPress) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        QApplication::sendEvent(table_, key);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (selectedRow() >= 0) {
+            details_->setFocus();
+        }
+        return true;
+    case Qt::Key_Escape:
+        search_->clear();
+        return true;
+    default:
+        break;
+    }
+    if (key->matches(QKeySequence::Copy) && !search_->hasSelectedText()) {
+        copySelected(ResultsModel::Icao);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FinderWindow::restoreLayout() {
+    QSettings settings;
+    restoreGeometry(settings.value("geometry").toByteArray());
+    splitter_->restoreState(settings.value("splitter").toByteArray());
+    table_->horizontalHeader()->restoreState(settings.value("columns").toByteArray());
+}
+
+void FinderWindow::closeEvent(QCloseEvent* event) {
+    QSettings settings;
+    settings.setValue("geometry", saveGeometry());
+    settings.setValue("splitter", splitter_->saveState());
+    settings.setValue("columns", table_->horizontalHeader()->saveState());
+    QMainWindow::closeEvent(event);
+}

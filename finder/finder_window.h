@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "finder/results_model.h"
+#include "finder/search_worker.h"
+
+#include <QFileSystemWatcher>
+#include <QMainWindow>
+#include <QThread>
+#include <QTimer>
+#include <optional>
+
+class QLabel;
+class QSplitter;
+class QLineEdit;
+class QTableView;
+class QTextBrowser;
+
+// The finder's one window: a search field whose every change searches the records held in
+// memory on a thread of their own, the results best first, and the selected airfield's
+// details with its nearest neighbours. It reads its data file once, and again whenever the
+// file changes on disk; a file that cannot be read is a message in the window, which stays
+// usable and searches again once the file is back.
+class FinderWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit FinderWindow(QString dataFile, QWidget* parent = nullptr);
+    ~FinderWindow() override;
+
+    QString dataFile() const { return dataFile_; }
+    // The text whose answer the table shows.
+    QString shownText() const { return shownText_; }
+    // Reads another data file, as File > Open does, and remembers it for the next start.
+    void openDataFile(const QString& dataFile);
+
+  signals:
+    // Each search answered and shown; the tests wait for it.
+    void resultsShown();
+    // The details of an airfield shown.
+    void detailsShown();
+    // The data file read, or found unreadable.
+    void dataLoaded();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildMenus();
+    void load();
+    void search();
+    void showAnswer(const SearchAnswer& answer);
+    void showDetails(const Neighbourhood& neighbourhood);
+    void showFailure(const QString& message);
+    void showLoaded(qsizetype records);
+    void selectionChanged();
+    void copyToClipboard(const QString& text);
+    void copySelected(int column);
+    void showRowMenu(const QPoint& position);
+    void watchDataFile();
+    int selectedRow() const;
+    void restoreLayout();
+
+    QString dataFile_;
+    QLineEdit* search_;
+    QLabel* message_;
+    QTableView* table_;
+    ResultsModel model_;
+    QTextBrowser* details_;
+    QSplitter* splitter_;
+    QLabel* status_;
+    QThread thread_;
+    SearchWorker* worker_;
+    QFileSystemWatcher watcher_;
+    // Gathers the changes of a file being written into one reload.
+    QTimer reload_;
+    // Keeps the local time in the details current.
+    QTimer minute_;
+    quint64 generation_ = 0;
+    QString shownText_;
+    bool loaded_ = false;
+    std::optional<Neighbourhood> shown_;
+};

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#include "finder/search_worker.h"
+
+#include "platform/path_text.h"
+#include "search/airports_by_code.h"
+
+#include <QElapsedTimer>
+
+namespace {
+
+// More rows than a window shows, few enough to fill the table at once.
+constexpr std::size_t kShownHits = 50;
+constexpr std::size_t kNeighbours = 10;
+
+icao::Text textOf(const QString& text) {
+    return icao::decodeText(text.toStdString());
+}
+
+} // namespace
+
+void SearchWorker::load(const QString& dataFile) {
+    index_.reset();
+    auto index = icao::AirportIndex::load(icao::pathFromUtf8(dataFile.toStdString()));
+    if (!index) {
+        emit failed(QString::fromStdString(index.error().describe()));
+        return;
+    }
+    qsizetype records = 0;
+    index->visitItems([&records](const icao::StoredItem&) {
+        ++records;
+        return true;
+    });
+    index_ = std::move(*index);
+    emit loaded(records);
+}
+
+void SearchWorker::search(quint64 generation, const QString& text) {
+    if (generation < latest_.load() || !index_) {
+        return;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    SearchAnswer answer{generation, text, index_->find(textOf(text), kShownHits), 0};
+    answer.microseconds = timer.nsecsElapsed() / 1000;
+    emit answered(answer);
+}
+
+void SearchWorker::describe(const QString& code) {
+    if (!index_) {
+        return;
+    }
+    auto record = icao::airportByCode(textOf(code), *index_);
+    if (!record) {
+        return;
+    }
+    Neighbourhood neighbourhood{*record, {}};
+    if (const auto place = record->place()) {
+        neighbourhood.nearest =
+            icao::nearestAirports({*place, kNeighbours, {}, record->line}, *index_);
+    }
+    emit described(neighbourhood);
+}

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "search/find.h"
+#include "search/nearby.h"
+
+#include <QObject>
+#include <QString>
+#include <atomic>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+// What one search answered: the text it was asked, its hits and suggestions, and how long it
+// took.
+struct SearchAnswer {
+    quint64 generation = 0;
+    QString text;
+    icao::FindResult result;
+    qint64 microseconds = 0;
+};
+
+// An airfield and its nearest neighbours, for the details.
+struct Neighbourhood {
+    icao::AirportRecord record;
+    std::vector<icao::NearbyAirport> nearest;
+};
+
+Q_DECLARE_METATYPE(SearchAnswer)
+Q_DECLARE_METATYPE(Neighbourhood)
+
+// Holds the data file's records in memory and answers searches, on a thread of its own, so
+// that typing never waits for one. A search asked for while a newer one waits is skipped: only
+// the latest text is answered.
+class SearchWorker : public QObject {
+    Q_OBJECT
+
+  public:
+    // The generation of the newest search asked for; the window raises it before each request.
+    std::atomic<quint64>& latest() { return latest_; }
+
+  public slots:
+    void load(const QString& dataFile);
+    void search(quint64 generation, const QString& text);
+    void describe(const QString& code);
+
+  signals:
+    // The file's records are held, ready for searches; or they could not be, and why.
+    void loaded(qsizetype records);
+    void failed(const QString& message);
+    void answered(const SearchAnswer& answer);
+    void described(const Neighbourhood& neighbourhood);
+
+  private:
+    std::optional<icao::AirportIndex> index_;
+    std::atomic<quint64> latest_{0};
+};

@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: MIT
+#include "finder/finder_window.h"
+#include "support/fixtures.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <QTextBrowser>
+#include <memory>
+
+namespace {
+
+const QByteArray kAirports =
+    "L|EGLL|London Heathrow Airport|London|GB|LHR|51.470748|-0.459909|83|LON / Londres|864|"
+    "United Kingdom||Europe/London|09L/27R:12799:164::1:89.6/269.6|atis:113.75|\n"
+    "M|EGLC|London City Airport|London|GB|LCY|51.505299|0.055278|19||500|United Kingdom||"
+    "Europe/London|||\n"
+    "L|LSZH|Zürich Airport|Zurich|CH|ZRH|47.458056|8.548056|1417||700|Switzerland||"
+    "Europe/Zurich|||\n"
+    "L|KSFO|San Francisco International Airport|San Francisco|US|SFO|37.619|-122.375|13||800|"
+    "United States||America/Los_Angeles|||\n"
+    "S|EGKR|Redhill Aerodrome|Redhill|GB|KRH|51.2136|-0.1386|222||100|United Kingdom||"
+    "Europe/London|||\n";
+
+} // namespace
+
+class FinderTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<fixtures::DataFolder> folder_;
+    std::unique_ptr<QTemporaryDir> settings_;
+    std::unique_ptr<FinderWindow> window_;
+
+    QLineEdit* search() const { return window_->findChild<QLineEdit*>(); }
+    QTableView* table() const { return window_->findChild<QTableView*>(); }
+    QTextBrowser* details() const { return window_->findChild<QTextBrowser*>(); }
+    QString cell(int row, int column) const {
+        return table()->model()->index(row, column).data().toString();
+    }
+    int selectedRow() const { return table()->selectionModel()->currentIndex().row(); }
+    QString dataFile() const { return QString::fromStdString(icao::utf8Of(folder_->dataFile())); }
+
+    // Types the text as a user would and waits for its answer.
+    void type(const QString& text) {
+        QSignalSpy shown(window_.get(), &FinderWindow::resultsShown);
+        QTest::keyClicks(search(), text);
+        QTRY_VERIFY(!shown.isEmpty());
+        QTRY_COMPARE(window_->shownText(), search()->text());
+    }
+
+    void openWindow() {
+        window_ = std::make_unique<FinderWindow>(dataFile());
+        QSignalSpy loaded(window_.get(), &FinderWindow::dataLoaded);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QTRY_VERIFY(!loaded.isEmpty());
+    }
+
+  private slots:
+    void init() {
+        settings_ = std::make_unique<QTemporaryDir>();
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_->path());
+        folder_ = std::make_unique<fixtures::DataFolder>();
+        folder_->write(kAirports);
+        openWindow();
+    }
+    void cleanup() {
+        window_.reset();
+        folder_.reset();
+        settings_.reset();
+    }
+
+    // The widget that takes the keys once the window is active; without a window manager no
+    // window becomes active by itself.
+    void theSearchFieldHasTheFocusAtStart() { QCOMPARE(window_->focusWidget(), search()); }
+
+    // Typed as a new user would: the best hit is selected, and its details shown.
+    void typingSelectsTheBestHit_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<bool>("suggested");
+        QTest::newRow("name") << "heathrow"
+                              << "EGLL" << false;
+        QTest::newRow("accent") << "zurich"
+                                << "LSZH" << false;
+        QTest::newRow("code in lower case") << "egll"
+                                            << "EGLL" << false;
+        QTest::newRow("typo") << "san fransisco"
+                              << "KSFO" << true;
+    }
+    void typingSelectsTheBestHit() {
+        QFETCH(QString, typed);
+        QFETCH(QString, first);
+        QFETCH(bool, suggested);
+        QSignalSpy described(window_.get(), &FinderWindow::detailsShown);
+        type(typed);
+        QCOMPARE(cell(0, 0), first);
+        QCOMPARE(cell(0, 6) == "did you mean", suggested);
+        QCOMPARE(selectedRow(), 0);
+        QTRY_VERIFY(!described.isEmpty());
+        QVERIFY(details()->toPlainText().contains(first));
+    }
+
+    void keysMoveTheSelectionAndCopyTheCode() {
+        type("london");
+        QVERIFY(table()->model()->rowCount() >= 2);
+        QCOMPARE(cell(0, 0), QString("EGLL"));
+        QTest::keyClick(search(), Qt::Key_Down);
+        QCOMPARE(selectedRow(), 1);
+        QTRY_VERIFY(details()->toPlainText().contains(cell(1, 0)));
+        QTest::keyClick(search(), Qt::Key_Up);
+        QCOMPARE(selectedRow(), 0);
+        QApplication::clipboard()->clear();
+        QTest::keyClick(search(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("EGLL"));
+        // With text selected in the field, Ctrl+C copies that text, as a field does.
+        search()->selectAll();
+        QTest::keyClick(search(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("london"));
+        QTest::keyClick(search(), Qt::Key_Escape);
+        QVERIFY(search()->text().isEmpty());
+        QTRY_COMPARE(table()->model()->rowCount(), 0);
+    }
+
+    // The details' nearest airfields are links; following one selects that airfield.
+    void aNeighbourLinkSelectsIt() {
+        QSignalSpy described(window_.get(), &FinderWindow::detailsShown);
+        type("heathrow");
+        QTRY_VERIFY(!described.isEmpty());
+        QVERIFY(details()->toHtml().contains("icao:EGLC"));
+        emit details()->anchorClicked(QUrl("icao:EGLC"));
+        QTRY_COMPARE(search()->text(), QString("EGLC"));
+        QTRY_COMPARE(cell(0, 0), QString("EGLC"));
+        QCOMPARE(selectedRow(), 0);
+    }
+
+    // A newer text supersedes an older one: after fast typing the rows are the last text's.
+    void fastTypingShowsTheLastTextsAnswer() {
+        QTest::keyClicks(search(), "london heathrow airport, a long text typed fast into it");
+        search()->setText("lsz");
+        QTRY_COMPARE(window_->shownText(), QString("lsz"));
+        QCOMPARE(cell(0, 0), QString("LSZH"));
+    }
+
+    void aRemovedFileIsAMessageUntilItIsBack() {
+        auto* message = window_->findChild<QLabel*>("dataFileMessage");
+        QVERIFY(std::filesystem::remove(folder_->dataFile()));
+        QSignalSpy loaded(window_.get(), &FinderWindow::dataLoaded);
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 10000);
+        QVERIFY(message->isVisible());
+        QVERIFY(message->text().contains(dataFile()));
+        QCOMPARE(table()->model()->rowCount(), 0);
+        loaded.clear();
+        folder_->write(kAirports);
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 10000);
+        QVERIFY(!message->isVisible());
+        type("zurich");
+        QCOMPARE(cell(0, 0), QString("LSZH"));
+    }
+
+    // A file changed on disk is read again by itself.
+    void aChangedFileIsReadAgain() {
+        type("redhill");
+        QCOMPARE(cell(0, 0), QString("EGKR"));
+        QSignalSpy loaded(window_.get(), &FinderWindow::dataLoaded);
+        folder_->write("S|EGXX|Redhill Heliport|Redhill|GB||51|0|1||\n");
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 10000);
+        QTRY_COMPARE(cell(0, 0), QString("EGXX"));
+    }
+
+    // Whatever the file holds, the window stays up and answers.
+    void aMalformedFileNeverStopsTheWindow() {
+        QSignalSpy loaded(window_.get(), &FinderWindow::dataLoaded);
+        QByteArray garbage(64 * 1024, '\0');
+        for (int i = 0; i < garbage.size(); ++i) {
+            garbage[i] = static_cast<char>((i * 7919) % 251);
+        }
+        folder_->write(garbage + "\n|||,\"|\n" + QByteArray(300000, '|'));
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 10000);
+        type("a");
+        QVERIFY(window_->isVisible());
+    }
+
+    void theWindowKeepsItsLayoutAndTheFileChosen() {
+        window_->resize(900, 500);
+        table()->setColumnWidth(2, 333);
+        window_->close();
+        fixtures::DataFolder other;
+        other.write(kAirports);
+        const QString otherFile = QString::fromStdString(icao::utf8Of(other.dataFile()));
+        openWindow();
+        QCOMPARE(window_->size(), QSize(900, 500));
+        QCOMPARE(table()->columnWidth(2), 333);
+        window_->openDataFile(otherFile);
+        QCOMPARE(QSettings().value("dataFile").toString(), otherFile);
+    }
+};
+
+QTEST_MAIN(FinderTest)
+#include "tst_finder.moc"
