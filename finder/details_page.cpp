@@ -24,9 +24,9 @@ QString tr(const char* text) {
 
 // A row of the table of fields; none where the value is empty.
 QString row(const QString& label, const QString& value) {
-    return value.isEmpty()
-               ? QString()
-               : "<tr><th align=left>" + label.toHtmlEscaped() + "</th><td>" + value + "</td></tr>";
+    return value.isEmpty() ? QString()
+                           : "<tr><th align=left style=\"white-space:pre\">" +
+                                 label.toHtmlEscaped() + " </th><td>" + value + "</td></tr>";
 }
 
 QString escaped(const QString& text) {
@@ -57,6 +57,7 @@ QString zone(const icao::AirfieldDetails& details) {
                    qt(icao::utcOffsetText(details.zoneTime->utcOffsetSeconds)) + ")");
 }
 
+// One runway a line, each kept whole: the pane may be narrower than a line.
 QString runways(const icao::AirfieldDetails& details) {
     QStringList lines;
     for (const icao::Runway& runway : details.runways) {
@@ -65,7 +66,7 @@ QString runways(const icao::AirfieldDetails& details) {
         for (const icao::RunwayEnd& end : runway.ends) {
             ends << qt(end.ident);
             if (end.trueHeading) {
-                headings << QString::number(*end.trueHeading) + "°";
+                headings << QString::number(*end.trueHeading) + "°T";
             }
         }
         QStringList parts{ends.isEmpty() ? tr("runway") : ends.join('/')};
@@ -80,11 +81,12 @@ QString runways(const icao::AirfieldDetails& details) {
             parts << (*runway.lighted ? tr("lighted") : tr("unlit"));
         }
         if (!headings.isEmpty()) {
-            parts << tr("true headings") + " " + headings.join('/');
+            parts << headings.join('/');
         }
         lines << escaped(parts.join("  "));
     }
-    return lines.join("<br>");
+    return lines.isEmpty() ? QString()
+                           : "<p style=\"white-space:pre\">" + lines.join("<br>") + "</p>";
 }
 
 QString frequencies(const icao::AirfieldDetails& details) {
@@ -106,7 +108,8 @@ QString neighbours(const Neighbourhood& neighbourhood) {
                 QString::number(airport.distanceKm / icao::kKmPerNauticalMile, 'f', 1) +
                 " NM</td><td align=right>" + QString::number(airport.distanceKm, 'f', 1) +
                 " km</td><td align=right>" +
-                QString::number(static_cast<int>(std::lround(airport.bearing)) % 360) +
+                QString("%1").arg(static_cast<int>(std::lround(airport.bearing)) % 360, 3, 10,
+                                  QChar('0')) +
                 "°</td></tr>";
     }
     return rows.isEmpty() ? QString() : "<table cellspacing=4>" + rows + "</table>";

@@ -216,9 +216,10 @@ void FinderWindow::showAnswer(const SearchAnswer& answer) {
                                                 : tr("No airfield matches; did you mean one of "
                                                      "these?"));
     } else {
-        status_->setText(
-            tr("%n airfield(s) matched in %1 ms", nullptr, static_cast<int>(model_.hitCount()))
-                .arg(milliseconds, 0, 'f', 1));
+        const QString found = model_.hitCount() == 1
+                                  ? tr("1 airfield matched")
+                                  : tr("%1 airfields matched").arg(model_.hitCount());
+        status_->setText(tr("%1 in %2 ms").arg(found).arg(milliseconds, 0, 'f', 1));
     }
     if (model_.rowCount() > 0) {
         table_->selectRow(0);
@@ -317,7 +318,18 @@ void FinderWindow::restoreLayout() {
     QSettings settings;
     restoreGeometry(settings.value("geometry").toByteArray());
     splitter_->restoreState(settings.value("splitter").toByteArray());
-    table_->horizontalHeader()->restoreState(settings.value("columns").toByteArray());
+    if (!table_->horizontalHeader()->restoreState(settings.value("columns").toByteArray())) {
+        // Room for a code, a name and a place as most are; the user's own widths are kept.
+        const int character = table_->fontMetrics().averageCharWidth();
+        for (const auto& [column, characters] : {std::pair{ResultsModel::Icao, 6},
+                                                 {ResultsModel::Iata, 5},
+                                                 {ResultsModel::Name, 30},
+                                                 {ResultsModel::Place, 14},
+                                                 {ResultsModel::Country, 7},
+                                                 {ResultsModel::Kind, 14}}) {
+            table_->setColumnWidth(column, (characters + 2) * character);
+        }
+    }
 }
 
 void FinderWindow::closeEvent(QCloseEvent* event) {
