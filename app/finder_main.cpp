@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName("icaolookup");
     QCoreApplication::setApplicationName("icaofinder");
     QApplication::setApplicationDisplayName(QObject::tr("ICAO Finder"));
+    QApplication::setWindowIcon(QIcon(":/icons/icaofinder-32.png"));
 
     // The file chosen with File > Open last time, or else the one beside the program.
     const auto beside = icao::dataFilePath(

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Draws the program's icon, a small flag, and writes it as PNG, SVG and ICO files.
+"""Draws the programs' icons, a small flag and for the finder the flag under a magnifying glass,
+and writes them as PNG, SVG and ICO files.
 
 Usage: tools/make_icon.py
 
@@ -10,7 +11,9 @@ image, 16 x 11 in the 16 x 16 one, and five eighths of the width high in the lar
 whose outline is a thirty-second of the width. Writes windows/icons/icaolookup-16.png and
 -32.png (the window icon), app/icons/ID-N.png for the launcher sizes and ID.svg, and
 app/icaolookup.ico (the Windows program icon: 16, 32, 48 and 256 pixels, 16 colours with a
-transparency mask).
+transparency mask). The finder's, the flag with a black ring and handle over its lower
+right, go to finder/icons/icaofinder-16.png and -32.png, app/icons/FINDER_ID-N.png, FINDER_ID.svg
+and app/icaofinder.ico.
 """
 
 import pathlib
@@ -28,6 +31,7 @@ VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0,
 
 
 APP_ID = "io.github.icaolookup.IcaoLookup"
+FINDER_ID = "io.github.icaolookup.IcaoFinder"
 LAUNCHER_SIZES = (16, 32, 48, 64, 128, 256)
 
 
@@ -55,6 +59,28 @@ def flag(size, flag_height=None, outline=None):
                 row.append((GREEN, WHITE, RED)[band])
         rows.append(row)
     return rows
+
+
+def magnified(rows):
+    """The flag under a magnifying glass: a black ring whose lens shows the flag, and a handle
+    from the ring to the lower right corner."""
+    size = len(rows)
+    centre = 0.42 * size
+    outer = 0.30 * size
+    ring = max(1.0, size / 12)
+    handle = max(1.0, size / 9)
+    out = [row[:] for row in rows]
+    for y in range(size):
+        for x in range(size):
+            px, py = x + 0.5, y + 0.5
+            distance = ((px - centre) ** 2 + (py - centre) ** 2) ** 0.5
+            # How far along the diagonal from the ring to the corner, and how far off it.
+            along = (px + py) / 2 - centre
+            off = abs(px - py) / 2 ** 0.5
+            on_handle = outer / 2 ** 0.5 <= along and off <= handle / 2 and px < size - 0.5
+            if outer - ring <= distance <= outer or on_handle:
+                out[y][x] = BLACK
+    return out
 
 
 def png(rows):
@@ -120,6 +146,14 @@ def svg():
             f'<rect x="0" y="6" width="32" height="20" fill="#000000"/>{bands}</svg>\n')
 
 
+def finder_svg():
+    """The finder's 32-pixel image, drawn to scale."""
+    return svg().replace(
+        "</svg>", '<circle cx="13.4" cy="13.4" r="8.3" fill="none" stroke="#000000" '
+        'stroke-width="2.7"/><line x1="19.5" y1="19.5" x2="31" y2="31" stroke="#000000" '
+        'stroke-width="3.6" stroke-linecap="square"/></svg>')
+
+
 def main():
     images = {size: flag(size) for size in LAUNCHER_SIZES}
     # The two window icon sizes keep their designed flag heights.
@@ -133,6 +167,15 @@ def main():
         (icons / f"{APP_ID}-{size}.png").write_bytes(png(rows))
     (icons / f"{APP_ID}.svg").write_text(svg())
     (ROOT / "app" / "icaolookup.ico").write_bytes(ico([images[size] for size in (16, 32, 48, 256)]))
+    finder = {size: magnified(rows) for size, rows in images.items()}
+    window_icons = ROOT / "finder" / "icons"
+    window_icons.mkdir(exist_ok=True)
+    for size in (16, 32):
+        (window_icons / f"icaofinder-{size}.png").write_bytes(png(finder[size]))
+    for size, rows in finder.items():
+        (icons / f"{FINDER_ID}-{size}.png").write_bytes(png(rows))
+    (icons / f"{FINDER_ID}.svg").write_text(finder_svg())
+    (ROOT / "app" / "icaofinder.ico").write_bytes(ico([finder[size] for size in (16, 32, 48, 256)]))
 
 
 if __name__ == "__main__":

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Takes a screenshot of each window for the README: runs icaolookup on the shipped data under
-# Xvfb, drives it with xdotool and writes docs/*.png. Needs xvfb, xdotool and imagemagick.
+# Takes a screenshot of each window for the README: runs icaolookup and icaofinder on the
+# shipped data under Xvfb, drives them with xdotool and writes docs/*.png. Needs xvfb, xdotool
+# and imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${1:-}" != "--inside-x" ]; then
-    exec xvfb-run -a -s "-screen 0 800x480x24" "$0" --inside-x
+    exec xvfb-run -a -s "-screen 0 1024x640x24" "$0" --inside-x
 fi
 
 mkdir -p docs
@@ -43,3 +44,14 @@ form2=$(window "NAME2CODE - BY TOVRAMEK")
 xdotool type --window "$form2" --delay 20 "frankfurt main airport"
 click "$form2" 780 1920
 shot "$form2" name2code
+kill $program
+
+# The finder, fresh, as a user types into it; settings of a run of its own.
+XDG_CONFIG_HOME=$(mktemp -d) build/bin/icaofinder &
+program=$!
+finder=$(window "ICAO Finder")
+xdotool windowsize "$finder" 1000 560
+sleep 0.5
+xdotool type --window "$finder" --delay 60 heathrow
+sleep 1
+shot "$finder" finder

@@ -39,7 +39,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" tests/wine/user_checks.sh "$scratch" \
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
 package=icaolookup-$version-windows-x64
 mkdir -p "$scratch/$package" dist
-for program in icaolookup icao; do
+for program in icaolookup icaofinder icao; do
     x86_64-w64-mingw32-strip -o "$scratch/$package/$program.exe" "$bin/$program.exe"
 done
 cp data/airports.txt "$scratch/$package/"
@@ -50,6 +50,8 @@ icaolookup $version for Windows x64
 
 icaolookup.exe  the desktop program: type a four-letter ICAO code to see the airport's
                 name, or an airport's whole name to see its code.
+icaofinder.exe  the finder: airports found by code, name or place as you type, with their
+                details and nearest neighbours.
 icao.exe        the command-line companion; run "icao --help" in a console.
 airports.txt    the airport data both read. It must stay beside the programs.
 

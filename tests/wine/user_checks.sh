@@ -4,7 +4,8 @@
 # the chooser comes up centred and topmost, CODE2NAME answers EGLL, NAME2CODE answers back;
 # with airports.txt missing, and again with it hidden, only the "FILE NON FOUND" warning comes
 # and the program ends after OK. Then icao.exe reads a Windows-1252 file with CRLF line ends
-# from a folder of non-ASCII letters. Usage: user_checks.sh SCRATCH, with $bin the
+# from a folder of non-ASCII letters, and icaofinder.exe finds and copies EGLL as typed.
+# Usage: user_checks.sh SCRATCH, with $bin the
 # folder of the built programs and WINEPREFIX set.
 set -euo pipefail
 scratch=$1
@@ -111,3 +112,20 @@ echo "icao.exe code LSZH: $answer"
 answer=$(cd "$folder" && wine icao.exe find münchen --format tsv | tail -1 | cut -f1,2)
 [ "$answer" = "EDDM	München Flughafen" ] || fail "icao.exe find answered '$answer'"
 echo "icao.exe find münchen: $answer"
+
+# icaofinder.exe as a new user meets it: typing into the field it opens with selects the best
+# hit at once, and Ctrl+C puts its code on the clipboard.
+cp "$bin/icaofinder.exe" "$program/"
+(cd "$program" && exec wine icaofinder.exe) &
+finder_pid=$!
+finder=$(window "ICAO Finder")
+xdotool windowactivate --sync "$finder" 2>/dev/null || true
+xdotool type --window "$finder" --delay 80 heathrow
+sleep 1.5
+xdotool key --window "$finder" ctrl+c
+sleep 0.5
+answer=$(xclip -o -selection clipboard 2>/dev/null || true)
+kill "$finder_pid" 2>/dev/null || true
+wait "$finder_pid" 2>/dev/null || true
+echo "icaofinder.exe heathrow, Ctrl+C: $answer"
+[ "$answer" = "EGLL" ] || fail "icaofinder.exe copied '$answer'"
