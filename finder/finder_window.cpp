@@ -22,6 +22,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <chrono>
+#include <cmath>
 
 namespace {
 
@@ -37,8 +38,10 @@ std::chrono::sys_seconds now() {
 FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
     : QMainWindow(parent), dataFile_(std::move(dataFile)), search_(new QLineEdit),
       message_(new QLabel), table_(new QTableView), details_(new QTextBrowser),
-      splitter_(new QSplitter), status_(new QLabel), worker_(new SearchWorker) {
+      splitter_(new QSplitter), status_(new QLabel), route_(new QLineEdit), legs_(new QLabel),
+      worker_(new SearchWorker) {
     setWindowTitle(tr("ICAO Finder"));
+    search_->setObjectName("search");
     search_->setPlaceholderText(tr("Code, name or place"));
     search_->setAccessibleName(tr("Search"));
     search_->setClearButtonEnabled(true);
@@ -60,6 +63,13 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
     details_->setAccessibleName(tr("Airfield details"));
     details_->setOpenLinks(false);
     status_->setAccessibleName(tr("Search status"));
+    route_->setObjectName("route");
+    route_->setPlaceholderText(tr("Route: codes or names, such as EGLL KJFK RJTT"));
+    route_->setAccessibleName(tr("Route"));
+    route_->setClearButtonEnabled(true);
+    legs_->setObjectName("legs");
+    legs_->setAccessibleName(tr("Route legs"));
+    legs_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     statusBar()->addWidget(status_, 1);
 
     auto* results = new QWidget;
@@ -68,6 +78,8 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
     layout->addWidget(search_);
     layout->addWidget(message_);
     layout->addWidget(table_);
+    layout->addWidget(route_);
+    layout->addWidget(legs_);
     splitter_->addWidget(results);
     splitter_->addWidget(details_);
     splitter_->setStretchFactor(0, 3);
@@ -81,9 +93,11 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
     connect(worker_, &SearchWorker::failed, this, &FinderWindow::showFailure);
     connect(worker_, &SearchWorker::answered, this, &FinderWindow::showAnswer);
     connect(worker_, &SearchWorker::described, this, &FinderWindow::showDetails);
+    connect(worker_, &SearchWorker::planned, this, &FinderWindow::showRoute);
     thread_.start();
 
     connect(search_, &QLineEdit::textChanged, this, &FinderWindow::search);
+    connect(route_, &QLineEdit::textChanged, this, &FinderWindow::planRoute);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &FinderWindow::selectionChanged);
     connect(table_, &QTableView::activated, this, [this] { details_->setFocus(); });
@@ -170,6 +184,7 @@ void FinderWindow::showLoaded(qsizetype records) {
     message_->hide();
     status_->setText(tr("%1 airfields in %2").arg(records).arg(dataFile_));
     search();
+    planRoute();
     emit dataLoaded();
 }
 
@@ -202,6 +217,48 @@ void FinderWindow::search() {
     worker_->latest().store(generation_);
     QMetaObject::invokeMethod(worker_, "search", Qt::QueuedConnection, Q_ARG(quint64, generation_),
                               Q_ARG(QString, text));
+}
+
+void FinderWindow::planRoute() {
+    if (route_->text().trimmed().isEmpty()) {
+        legs_->clear();
+        emit routeShown();
+        return;
+    }
+    QMetaObject::invokeMethod(worker_, "plan", Qt::QueuedConnection,
+                              Q_ARG(QString, route_->text()));
+}
+
+void FinderWindow::showRoute(const RoutePlan& plan) {
+    if (plan.text != route_->text()) {
+        return;
+    }
+    // In nautical miles and kilometres, a cell each.
+    const auto distance = [](double km) {
+        return QString("<td align=right>%1 NM</td><td align=right>%2 km</td>")
+            .arg(km / icao::kKmPerNauticalMile, 0, 'f', 0)
+            .arg(km, 0, 'f', 0);
+    };
+    if (!plan.unknown.isEmpty()) {
+        legs_->setText(tr("No airfield found for %1").arg(plan.unknown.join(", ")).toHtmlEscaped());
+    } else if (plan.route.legs.empty()) {
+        legs_->setText(tr("A route needs two airfields or more"));
+    } else {
+        QString rows;
+        for (const icao::Leg& leg : plan.route.legs) {
+            // One pass of arg(), so that a code holding "%1" stays as it is.
+            const QString course = QString::number(static_cast<int>(std::lround(leg.course)) % 360)
+                                       .rightJustified(3, '0');
+            rows += QString("<tr><td>%1 → %2</td>%3<td align=right>%4°</td></tr>")
+                        .arg(QString::fromStdString(icao::toUtf8(leg.from.code)).toHtmlEscaped(),
+                             QString::fromStdString(icao::toUtf8(leg.to.code)).toHtmlEscaped(),
+                             distance(leg.distanceKm), course);
+        }
+        rows += "<tr><th align=left>" + tr("total").toHtmlEscaped() + "</th>" +
+                distance(plan.route.totalKm) + "</tr>";
+        legs_->setText("<table cellspacing=6>" + rows + "</table>");
+    }
+    emit routeShown();
 }
 
 void FinderWindow::showAnswer(const SearchAnswer& answer) {

@@ -41,6 +41,8 @@ class FinderWindow : public QMainWindow {
     void detailsShown();
     // The data file read, or found unreadable.
     void dataLoaded();
+    // The legs of the route field's text shown.
+    void routeShown();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +55,8 @@ class FinderWindow : public QMainWindow {
     void showAnswer(const SearchAnswer& answer);
     void showDetails(const Neighbourhood& neighbourhood);
     void showFailure(const QString& message);
+    void planRoute();
+    void showRoute(const RoutePlan& plan);
     void showLoaded(qsizetype records);
     void selectionChanged();
     void copyToClipboard(const QString& text);
@@ -70,6 +74,8 @@ class FinderWindow : public QMainWindow {
     QTextBrowser* details_;
     QSplitter* splitter_;
     QLabel* status_;
+    QLineEdit* route_;
+    QLabel* legs_;
     QThread thread_;
     SearchWorker* worker_;
     QFileSystemWatcher watcher_;

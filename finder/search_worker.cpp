@@ -5,6 +5,7 @@
 #include "search/airports_by_code.h"
 
 #include <QElapsedTimer>
+#include <QRegularExpression>
 
 namespace {
 
@@ -59,4 +60,35 @@ void SearchWorker::describe(const QString& code) {
             icao::nearestAirports({*place, kNeighbours, {}, record->line}, *index_);
     }
     emit described(neighbourhood);
+}
+
+void SearchWorker::plan(const QString& text) {
+    if (!index_) {
+        return;
+    }
+    RoutePlan plan{text, {}, {}};
+    std::vector<icao::AirportRecord> stops;
+    static const QRegularExpression kSeparators(QStringLiteral("[\\s\\-]+"));
+    for (const QString& word : text.split(kSeparators, Qt::SkipEmptyParts)) {
+        auto record = icao::airportByCode(textOf(word.toUpper()), *index_);
+        if (!record) {
+            const auto hits = index_->find(textOf(word), 1).hits;
+            if (!hits.empty()) {
+                record = hits.front().record;
+            }
+        }
+        if (record && record->place()) {
+            stops.push_back(*record);
+        } else {
+            plan.unknown << word;
+        }
+    }
+    for (std::size_t i = 1; plan.unknown.isEmpty() && i < stops.size(); ++i) {
+        const icao::Place from = *stops[i - 1].place();
+        const icao::Place to = *stops[i].place();
+        const double km = icao::distanceKm(from, to);
+        plan.route.legs.push_back({stops[i - 1], stops[i], km, icao::initialCourse(from, to)});
+        plan.route.totalKm += km;
+    }
+    emit planned(plan);
 }

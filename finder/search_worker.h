@@ -3,9 +3,11 @@
 
 #include "search/find.h"
 #include "search/nearby.h"
+#include "search/route.h"
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <filesystem>
 #include <memory>
@@ -26,7 +28,15 @@ struct Neighbourhood {
     std::vector<icao::NearbyAirport> nearest;
 };
 
+// The legs of a route typed as codes or names, and the words that named no airfield.
+struct RoutePlan {
+    QString text;
+    icao::Route route;
+    QStringList unknown;
+};
+
 Q_DECLARE_METATYPE(SearchAnswer)
+Q_DECLARE_METATYPE(RoutePlan)
 Q_DECLARE_METATYPE(Neighbourhood)
 
 // Holds the data file's records in memory and answers searches, on a thread of its own, so
@@ -43,6 +53,9 @@ class SearchWorker : public QObject {
     void load(const QString& dataFile);
     void search(quint64 generation, const QString& text);
     void describe(const QString& code);
+    // Each word of the text, split at spaces and dashes, is an airfield's code or else the
+    // best hit of a find for it.
+    void plan(const QString& text);
 
   signals:
     // The file's records are held, ready for searches; or they could not be, and why.
@@ -50,6 +63,7 @@ class SearchWorker : public QObject {
     void failed(const QString& message);
     void answered(const SearchAnswer& answer);
     void described(const Neighbourhood& neighbourhood);
+    void planned(const RoutePlan& plan);
 
   private:
     std::optional<icao::AirportIndex> index_;

@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
 #include <memory>
 
 namespace {
@@ -36,7 +37,7 @@ class FinderTest : public QObject {
     std::unique_ptr<QTemporaryDir> settings_;
     std::unique_ptr<FinderWindow> window_;
 
-    QLineEdit* search() const { return window_->findChild<QLineEdit*>(); }
+    QLineEdit* search() const { return window_->findChild<QLineEdit*>("search"); }
     QTableView* table() const { return window_->findChild<QTableView*>(); }
     QTextBrowser* details() const { return window_->findChild<QTextBrowser*>(); }
     QString cell(int row, int column) const {
@@ -146,6 +147,25 @@ class FinderTest : public QObject {
         search()->setText("lsz");
         QTRY_COMPARE(window_->shownText(), QString("lsz"));
         QCOMPARE(cell(0, 0), QString("LSZH"));
+    }
+
+    // Codes and names, apart by spaces or dashes, make a route's legs, as icao dist gives
+    // them: EGLL to LSZH is 788 km on the great circle.
+    void theRouteFieldShowsEachLegAndTheTotal() {
+        auto* route = window_->findChild<QLineEdit*>("route");
+        auto* legs = window_->findChild<QLabel*>("legs");
+        QSignalSpy shown(window_.get(), &FinderWindow::routeShown);
+        QTest::keyClicks(route, "heathrow-zurich ksfo");
+        QTRY_VERIFY(legs->text().contains("total"));
+        const QString text = QTextDocumentFragment::fromHtml(legs->text()).toPlainText();
+        QVERIFY2(text.contains("EGLL → LSZH") && text.contains("426 NM\n788 km") &&
+                     text.contains("121°") && text.contains("LSZH → KSFO") &&
+                     text.contains("total\n5488 NM\n10165 km"),
+                 qPrintable(text));
+        route->clear();
+        QTest::keyClicks(route, "EGLL xyzzyq");
+        QTRY_VERIFY(legs->text().contains("xyzzyq"));
+        QVERIFY(legs->text().startsWith("No airfield found"));
     }
 
     void aRemovedFileIsAMessageUntilItIsBack() {
