@@ -28,6 +28,7 @@ namespace {
 
 constexpr int kReloadDelayMs = 300;
 constexpr int kMinuteMs = 60 * 1000;
+constexpr int kDescribeDelayMs = 60;
 
 std::chrono::sys_seconds now() {
     return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
@@ -102,6 +103,12 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
             &FinderWindow::selectionChanged);
     connect(table_, &QTableView::activated, this, [this] { details_->setFocus(); });
     connect(table_, &QTableView::customContextMenuRequested, this, &FinderWindow::showRowMenu);
+    // Ctrl+C in the table copies the selected code, as it does from the search field.
+    auto* copyCode = new QAction(tr("Copy ICAO code"), table_);
+    copyCode->setShortcut(QKeySequence::Copy);
+    copyCode->setShortcutContext(Qt::WidgetShortcut);
+    table_->addAction(copyCode);
+    connect(copyCode, &QAction::triggered, this, [this] { copySelected(ResultsModel::Icao); });
     connect(details_, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
         if (link.scheme() == kAirfieldLinkScheme) {
             search_->setText(link.path());
@@ -115,6 +122,16 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
         // A file put back, or replaced by a rename, is a new file to watch and to read.
         if (!watcher_.files().contains(dataFile_) && QFileInfo::exists(dataFile_)) {
             reload_.start();
+        }
+    });
+    describe_.setSingleShot(true);
+    describe_.setInterval(kDescribeDelayMs);
+    connect(&describe_, &QTimer::timeout, this, [this] {
+        const int row = selectedRow();
+        if (row >= 0) {
+            const QString code = QString::fromStdString(icao::toUtf8(model_.record(row).code));
+            QMetaObject::invokeMethod(worker_, "describe", Qt::QueuedConnection,
+                                      Q_ARG(QString, code));
         }
     });
     minute_.setInterval(kMinuteMs);
@@ -293,12 +310,7 @@ int FinderWindow::selectedRow() const {
 }
 
 void FinderWindow::selectionChanged() {
-    const int row = selectedRow();
-    if (row < 0) {
-        return;
-    }
-    const QString code = QString::fromStdString(icao::toUtf8(model_.record(row).code));
-    QMetaObject::invokeMethod(worker_, "describe", Qt::QueuedConnection, Q_ARG(QString, code));
+    describe_.start();
 }
 
 void FinderWindow::showDetails(const Neighbourhood& neighbourhood) {

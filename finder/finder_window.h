@@ -83,6 +83,9 @@ class FinderWindow : public QMainWindow {
     QTimer reload_;
     // Keeps the local time in the details current.
     QTimer minute_;
+    // Shows the details once the selection has rested a moment: laying them out takes longer
+    // than a search, and while the user types each answer moves the selection.
+    QTimer describe_;
     quint64 generation_ = 0;
     QString shownText_;
     bool loaded_ = false;

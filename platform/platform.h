@@ -73,4 +73,7 @@ void keepWindowOnTop(std::uintptr_t nativeWindow);
 // machine's; at least 1.
 std::size_t usableCores();
 
+// The most memory this process has held resident so far, in bytes; 0 where it cannot be told.
+std::size_t peakResidentBytes();
+
 } // namespace icao::platform

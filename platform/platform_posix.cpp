@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sched.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <thread>
@@ -96,6 +97,13 @@ std::size_t usableCores() {
     }
 #endif
     return std::max(1u, std::thread::hardware_concurrency());
+}
+
+std::size_t peakResidentBytes() {
+    rusage usage{};
+    // Linux counts ru_maxrss in kilobytes.
+    return getrusage(RUSAGE_SELF, &usage) == 0 ? static_cast<std::size_t>(usage.ru_maxrss) * 1024
+                                               : 0;
 }
 
 } // namespace icao::platform

@@ -2,6 +2,8 @@
 #include "platform/platform.h"
 
 #include <windows.h>
+
+// psapi.h below needs windows.h first.
 #include <algorithm>
 #include <bit>
 #include <cerrno>
@@ -9,6 +11,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <io.h>
+#include <psapi.h>
 #include <shellapi.h>
 #include <string>
 #include <string_view>
@@ -168,6 +171,14 @@ std::size_t usableCores() {
         return static_cast<std::size_t>(std::popcount(static_cast<std::uint64_t>(process)));
     }
     return 1;
+}
+
+std::size_t peakResidentBytes() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof(counters);
+    return K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters))
+               ? counters.PeakWorkingSetSize
+               : 0;
 }
 
 } // namespace icao::platform

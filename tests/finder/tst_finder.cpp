@@ -124,6 +124,11 @@ class FinderTest : public QObject {
         search()->selectAll();
         QTest::keyClick(search(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QString("london"));
+        table()->setFocus();
+        QTest::keyClick(table(), Qt::Key_Down);
+        QApplication::clipboard()->clear();
+        QTest::keyClick(table(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), cell(1, 0));
         QTest::keyClick(search(), Qt::Key_Escape);
         QVERIFY(search()->text().isEmpty());
         QTRY_COMPARE(table()->model()->rowCount(), 0);
