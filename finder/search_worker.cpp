@@ -5,7 +5,6 @@
 #include "search/airports_by_code.h"
 
 #include <QElapsedTimer>
-#include <QRegularExpression>
 
 namespace {
 
@@ -68,8 +67,11 @@ void SearchWorker::plan(const QString& text) {
     }
     RoutePlan plan{text, {}, {}};
     std::vector<icao::AirportRecord> stops;
-    static const QRegularExpression kSeparators(QStringLiteral("[\\s\\-]+"));
-    for (const QString& word : text.split(kSeparators, Qt::SkipEmptyParts)) {
+    // Dashes and blanks part the words, split by hand: a static QRegularExpression first used
+    // on this thread kept the Windows program from exiting.
+    QString words = text;
+    words.replace('-', ' ');
+    for (const QString& word : words.simplified().split(' ', Qt::SkipEmptyParts)) {
         auto record = icao::airportByCode(textOf(word.toUpper()), *index_);
         if (!record) {
             const auto hits = index_->find(textOf(word), 1).hits;
