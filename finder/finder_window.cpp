@@ -177,6 +177,7 @@ void FinderWindow::openDataFile(const QString& dataFile) {
 
 void FinderWindow::load() {
     watchDataFile();
+    status_->setText(tr("Reading %1 ...").arg(dataFile_));
     QMetaObject::invokeMethod(worker_, "load", Qt::QueuedConnection, Q_ARG(QString, dataFile_));
 }
 

@@ -189,6 +189,22 @@ class FinderTest : public QObject {
         QCOMPARE(cell(0, 0), QString("LSZH"));
     }
 
+    // Started without its file, the window says so, and searches once the file comes.
+    void aFileMissingAtStartIsAMessageUntilItComes() {
+        window_.reset();
+        QVERIFY(std::filesystem::remove(folder_->dataFile()));
+        openWindow();
+        auto* message = window_->findChild<QLabel*>("dataFileMessage");
+        QVERIFY(message->isVisible());
+        QVERIFY2(message->text().contains(dataFile()) && message->text().contains("cannot"),
+                 qPrintable(message->text()));
+        QSignalSpy loaded(window_.get(), &FinderWindow::dataLoaded);
+        folder_->write(kAirports);
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 10000);
+        type("zurich");
+        QCOMPARE(cell(0, 0), QString("LSZH"));
+    }
+
     // A file changed on disk is read again by itself.
     void aChangedFileIsReadAgain() {
         type("redhill");
