@@ -181,10 +181,6 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
             std::move(keywords)};
 }
 
-std::chrono::sys_seconds now() {
-    return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-}
-
 // What text prints after a key from standard input: the name, and the local time where known.
 std::string summaryOf(const AirportRecord& record, const AirfieldDetails& details) {
     std::string summary = utf8(record.name);
@@ -206,7 +202,7 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
             if (!record) {
                 return KeyedAnswer{};
             }
-            const AirfieldDetails details = icao::detailsOf(*record, now());
+            const AirfieldDetails details = icao::detailsOf(*record, icao::secondsNow());
             return KeyedAnswer{summaryOf(*record, details), infoCells(*record, details), true};
         });
 }
@@ -221,7 +217,7 @@ int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::
         return reportError(records.error());
     }
     Table table{kInfoColumns, {}};
-    const auto instant = now();
+    const auto instant = icao::secondsNow();
     bool allFound = true;
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const auto& record = (*records)[i];

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "finder/details_page.h"
 
+#include "finder/qt_text.h"
 #include "lookup/airfield_kind.h"
 #include "search/airfield_details.h"
 #include "search/geo.h"
@@ -9,14 +10,6 @@
 #include <QStringList>
 
 namespace {
-
-QString qt(const icao::Text& text) {
-    return QString::fromStdString(icao::toUtf8(text));
-}
-
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QString tr(const char* text) {
     return QCoreApplication::translate("DetailsPage", text);

@@ -2,6 +2,8 @@
 #include "finder/finder_window.h"
 
 #include "finder/details_page.h"
+#include "finder/qt_text.h"
+#include "search/airfield_details.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,10 +31,6 @@ namespace {
 constexpr int kReloadDelayMs = 300;
 constexpr int kMinuteMs = 60 * 1000;
 constexpr int kDescribeDelayMs = 60;
-
-std::chrono::sys_seconds now() {
-    return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-}
 
 } // namespace
 
@@ -129,7 +127,7 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
     connect(&describe_, &QTimer::timeout, this, [this] {
         const int row = selectedRow();
         if (row >= 0) {
-            const QString code = QString::fromStdString(icao::toUtf8(model_.record(row).code));
+            const QString code = qt(model_.record(row).code);
             QMetaObject::invokeMethod(worker_, "describe", Qt::QueuedConnection,
                                       Q_ARG(QString, code));
         }
@@ -137,7 +135,7 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
     minute_.setInterval(kMinuteMs);
     connect(&minute_, &QTimer::timeout, this, [this] {
         if (shown_) {
-            details_->setHtml(detailsPage(*shown_, now()));
+            details_->setHtml(detailsPage(*shown_, icao::secondsNow()));
         }
     });
     minute_.start();
@@ -268,8 +266,7 @@ void FinderWindow::showRoute(const RoutePlan& plan) {
             const QString course = QString::number(static_cast<int>(std::lround(leg.course)) % 360)
                                        .rightJustified(3, '0');
             rows += QString("<tr><td>%1 → %2</td>%3<td align=right>%4°</td></tr>")
-                        .arg(QString::fromStdString(icao::toUtf8(leg.from.code)).toHtmlEscaped(),
-                             QString::fromStdString(icao::toUtf8(leg.to.code)).toHtmlEscaped(),
+                        .arg(qt(leg.from.code).toHtmlEscaped(), qt(leg.to.code).toHtmlEscaped(),
                              distance(leg.distanceKm), course);
         }
         rows += "<tr><th align=left>" + tr("total").toHtmlEscaped() + "</th>" +
@@ -320,7 +317,7 @@ void FinderWindow::showDetails(const Neighbourhood& neighbourhood) {
         return;
     }
     shown_ = neighbourhood;
-    details_->setHtml(detailsPage(neighbourhood, now()));
+    details_->setHtml(detailsPage(neighbourhood, icao::secondsNow()));
     emit detailsShown();
 }
 

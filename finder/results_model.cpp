@@ -1,17 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "finder/results_model.h"
 
+#include "finder/qt_text.h"
 #include "lookup/airfield_kind.h"
 
 #include <QStringList>
-
-namespace {
-
-QString qt(const icao::Text& text) {
-    return QString::fromStdString(icao::toUtf8(text));
-}
-
-} // namespace
 
 void ResultsModel::show(const icao::FindResult& result) {
     beginResetModel();

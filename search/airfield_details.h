@@ -66,4 +66,9 @@ struct AirfieldDetails {
 
 AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds now);
 
+// Now, to the second, for detailsOf.
+inline std::chrono::sys_seconds secondsNow() {
+    return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+}
+
 } // namespace icao
