@@ -5,9 +5,6 @@
 #include "search/airports_by_code.h"
 
 #include <algorithm>
-#include <cctype>
-#include <chrono>
-#include <cstdio>
 #include <iostream>
 
 namespace {
@@ -17,13 +14,6 @@ using icao::AirportRecord;
 
 std::string utf8(const icao::Text& text) {
     return icao::toUtf8(text);
-}
-
-// A number in the fewest digits that read back as it: 89.6, 270, 113.75.
-std::string shortest(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return text;
 }
 
 const std::vector<Column> kInfoColumns = {
@@ -56,29 +46,12 @@ Cell coordinateCell(const icao::Text& field, bool latitude) {
     return cell;
 }
 
-// A runway's parts as text shows them in a column each: ends, size, surface, lighting, true
-// headings; what the record lacks is blank.
+// A runway's parts as text shows them, in a column each.
 std::vector<Cell> runwayTextCells(const icao::Runway& runway) {
-    std::string ends;
-    std::string headings;
-    for (const icao::RunwayEnd& end : runway.ends) {
-        ends.append(ends.empty() ? "" : "/").append(end.ident);
-        if (end.trueHeading) {
-            headings.append(headings.empty() ? "" : "/").append(shortest(*end.trueHeading));
-            headings.append("°");
-        }
-    }
-    std::string size;
-    if (runway.lengthFt || runway.widthFt) {
-        const auto feet = [](std::optional<int> value) {
-            return value ? std::to_string(*value) : std::string("?");
-        };
-        size = feet(runway.lengthFt) + " × " + feet(runway.widthFt) + " ft";
-    }
-    const std::string lighting = !runway.lighted ? "" : *runway.lighted ? "lighted" : "unlit";
-    return {Cell::text(ends.empty() ? "runway" : ends), Cell::text(size),
-            Cell::text(runway.surface), Cell::text(lighting),
-            Cell::text(headings.empty() ? "" : "true headings " + headings)};
+    icao::RunwayWords words = icao::runwayWords(runway);
+    return {Cell::text(std::move(words.ends)), Cell::text(std::move(words.size)),
+            Cell::text(std::move(words.surface)), Cell::text(std::move(words.lighting)),
+            Cell::text(std::move(words.headings))};
 }
 
 JsonValue runwayJson(const icao::Runway& runway) {
@@ -132,10 +105,7 @@ Cell frequenciesCell(const AirportRecord& record, const AirfieldDetails& details
     std::vector<std::string> lines;
     JsonValue frequencies = JsonValue::object();
     for (const icao::RadioFrequency& frequency : details.frequencies) {
-        std::string name = frequency.name;
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-        lines.push_back(name + "  " + shortest(frequency.megahertz) + " MHz");
+        lines.push_back(icao::frequencyWords(frequency));
         frequencies[frequency.name] = frequency.megahertz;
     }
     return Cell::lined(std::move(lines), utf8(record.frequencies), std::move(frequencies));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/printers.h"
+#include "search/airfield_details.h"
 
-#include <charconv>
 #include <iostream>
 
 namespace {
@@ -14,9 +14,7 @@ namespace {
 std::string laidOut(const JsonValue& value, bool rowsApart = true) {
     const auto scalar = [](const JsonValue& json) {
         if (json.is_number_float()) {
-            char digits[32];
-            const auto end = std::to_chars(digits, digits + sizeof digits, json.get<double>()).ptr;
-            return std::string(digits, end);
+            return icao::shortestNumber(json.get<double>());
         }
         return json.dump(-1, ' ', false, JsonValue::error_handler_t::replace);
     };

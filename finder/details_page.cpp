@@ -54,27 +54,13 @@ QString zone(const icao::AirfieldDetails& details) {
 QString runways(const icao::AirfieldDetails& details) {
     QStringList lines;
     for (const icao::Runway& runway : details.runways) {
-        QStringList ends;
-        QStringList headings;
-        for (const icao::RunwayEnd& end : runway.ends) {
-            ends << qt(end.ident);
-            if (end.trueHeading) {
-                headings << QString::number(*end.trueHeading) + "°T";
+        const icao::RunwayWords words = icao::runwayWords(runway);
+        QStringList parts;
+        for (const std::string* part :
+             {&words.ends, &words.size, &words.surface, &words.lighting, &words.headings}) {
+            if (!part->empty()) {
+                parts << qt(*part);
             }
-        }
-        QStringList parts{ends.isEmpty() ? tr("runway") : ends.join('/')};
-        if (runway.lengthFt) {
-            parts << QString::number(*runway.lengthFt) + " × " +
-                         (runway.widthFt ? QString::number(*runway.widthFt) : "?") + " ft";
-        }
-        if (!runway.surface.empty()) {
-            parts << qt(runway.surface);
-        }
-        if (runway.lighted) {
-            parts << (*runway.lighted ? tr("lighted") : tr("unlit"));
-        }
-        if (!headings.isEmpty()) {
-            parts << headings.join('/');
         }
         lines << escaped(parts.join("  "));
     }
@@ -85,8 +71,7 @@ QString runways(const icao::AirfieldDetails& details) {
 QString frequencies(const icao::AirfieldDetails& details) {
     QStringList lines;
     for (const icao::RadioFrequency& frequency : details.frequencies) {
-        lines << escaped(qt(frequency.name).toUpper() + " " + QString::number(frequency.megahertz) +
-                         " MHz");
+        lines << escaped(qt(icao::frequencyWords(frequency)));
     }
     return lines.join("<br>");
 }

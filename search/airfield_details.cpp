@@ -5,6 +5,8 @@
 
 #include <QDateTime>
 #include <QTimeZone>
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -154,6 +156,44 @@ std::string degreesAndMinutes(double degrees, bool latitude) {
     std::snprintf(text, sizeof text, "%lld\u00B0%02lld.%02lld\u2032%c", hundredths / 6000,
                   hundredths % 6000 / 100, hundredths % 100, hemisphere);
     return text;
+}
+
+std::string shortestNumber(double value) {
+    char digits[32];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    return std::string(digits, end);
+}
+
+RunwayWords runwayWords(const Runway& runway) {
+    RunwayWords words;
+    std::string headings;
+    for (const RunwayEnd& end : runway.ends) {
+        words.ends.append(words.ends.empty() ? "" : "/").append(end.ident);
+        if (end.trueHeading) {
+            headings.append(headings.empty() ? "" : "/").append(shortestNumber(*end.trueHeading));
+            headings.append("°");
+        }
+    }
+    if (words.ends.empty()) {
+        words.ends = "runway";
+    }
+    if (runway.lengthFt || runway.widthFt) {
+        const auto feet = [](std::optional<int> value) {
+            return value ? std::to_string(*value) : std::string("?");
+        };
+        words.size = feet(runway.lengthFt) + " × " + feet(runway.widthFt) + " ft";
+    }
+    words.surface = runway.surface;
+    words.lighting = !runway.lighted ? "" : *runway.lighted ? "lighted" : "unlit";
+    words.headings = headings.empty() ? "" : "true headings " + headings;
+    return words;
+}
+
+std::string frequencyWords(const RadioFrequency& frequency) {
+    std::string name = frequency.name;
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return name + "  " + shortestNumber(frequency.megahertz) + " MHz";
 }
 
 AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds now) {

@@ -51,6 +51,23 @@ std::string utcOffsetText(int seconds);
 // "51°28.24′N": whole degrees, minutes to two decimals, the hemisphere's letter.
 std::string degreesAndMinutes(double degrees, bool latitude);
 
+// A number in the fewest digits that read back as it: 89.6, 270, 118.0125.
+std::string shortestNumber(double value);
+
+// A runway told in words, a part each, as icao info and the finder show it: its ends
+// ("09L/27R", or "runway"), its size ("12799 × 164 ft"), surface, lighting ("lighted",
+// "unlit") and true headings ("true headings 89.6°/269.6°"); a part the record lacks is empty.
+struct RunwayWords {
+    std::string ends;
+    std::string size;
+    std::string surface;
+    std::string lighting;
+    std::string headings;
+};
+RunwayWords runwayWords(const Runway& runway);
+// "ATIS  113.75 MHz".
+std::string frequencyWords(const RadioFrequency& frequency);
+
 // What a record tells beyond its first fields, read out for display.
 struct AirfieldDetails {
     // The country's English name; empty where the record has none.

@@ -76,6 +76,12 @@ class DetailsTest : public QObject {
         QCOMPARE(frequencies[0].name, std::string("atis"));
         QCOMPARE(frequencies[0].megahertz, 113.75);
         QCOMPARE(frequencies[1].megahertz, 118.0125);
+        // Every digit of an 8.33 kHz channel shows, where six significant ones would round it.
+        QCOMPARE(icao::frequencyWords(frequencies[1]), std::string("TOWER  118.0125 MHz"));
+        const auto words = icao::runwayWords(icao::runwaysOf("09L/27R:12799:164::1:89.6/269.6")[0]);
+        QCOMPARE(words.size, std::string("12799 × 164 ft"));
+        QCOMPARE(words.headings, std::string("true headings 89.6°/269.6°"));
+        QCOMPARE(icao::runwayWords(icao::runwaysOf(":1500:::0:")[0]).ends, std::string("runway"));
     }
 
     // Summer and winter time, half-hour zones, and a zone no system knows.
