@@ -48,24 +48,18 @@ std::optional<FindRank> rankOf(const FoldedFields& fields, const FoldedQuery& qu
         return std::nullopt;
     }
     if (!query.words.empty()) {
-        const auto everyWord = [&](auto matches) {
-            return std::all_of(query.words.begin(), query.words.end(),
-                               [&](const std::string& word) {
-                                   return anyPlaceWord(fields, [&](std::string_view place) {
-                                       return matches(place, word);
-                                   });
-                               });
+        const auto everyWord = [&](WordMatch match) {
+            return std::ranges::all_of(query.words, [&](const std::string& word) {
+                return anyPlaceWordMatches(fields, word, match);
+            });
         };
-        if (everyWord(
-                [](std::string_view place, std::string_view word) { return place == word; })) {
+        if (everyWord(WordMatch::Whole)) {
             return FindRank::WholeWords;
         }
         if (worst < FindRank::WordStarts) {
             return std::nullopt;
         }
-        if (everyWord([](std::string_view place, std::string_view word) {
-                return place.starts_with(word);
-            })) {
+        if (everyWord(WordMatch::Start)) {
             return FindRank::WordStarts;
         }
     }

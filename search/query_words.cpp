@@ -34,6 +34,31 @@ FoldedQuery prepareQuery(const Text& query, TextFolder& folder) {
     return prepared;
 }
 
+namespace {
+
+bool holdsWord(std::string_view text, std::string_view word, WordMatch match) {
+    for (std::size_t at = text.find(word); at != std::string_view::npos;
+         at = text.find(word, at + 1)) {
+        // A word of valid UTF-8 is found only where a character starts.
+        const std::size_t end = at + word.size();
+        const bool starts = at == 0 || !isWordByte(text[at - 1]);
+        const bool ends = end == text.size() || !isWordByte(text[end]);
+        if (starts && (match == WordMatch::Start || ends)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool anyPlaceWordMatches(const FoldedFields& fields, std::string_view word, WordMatch match) {
+    return std::ranges::any_of(
+        std::array{fields.name, fields.municipality, fields.keywords, fields.countryNames,
+                   fields.townNames},
+        [&](std::string_view field) { return holdsWord(field, word, match); });
+}
+
 FoldedFields fieldsOf(std::string_view folded) {
     const RecordFields fields(folded);
     using enum RecordField;

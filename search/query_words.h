@@ -82,10 +82,12 @@ template <class Visit> bool anyOwnWord(const FoldedFields& fields, Visit visit) 
            anyWord(fields.keywords, visit);
 }
 
-// The same, then each word of the country's names and the town's.
-template <class Visit> bool anyPlaceWord(const FoldedFields& fields, Visit visit) {
-    return anyOwnWord(fields, visit) || anyWord(fields.countryNames, visit) ||
-           anyWord(fields.townNames, visit);
-}
+// How a query word must stand in a place field's words.
+enum class WordMatch { Whole, Start };
+
+// Whether word, made of word bytes only, is a whole word of one of the place fields (the name,
+// municipality, keywords, country's names and town's), or starts one. Its occurrences are
+// found rather than every word walked: most words of most records share no letter with it.
+bool anyPlaceWordMatches(const FoldedFields& fields, std::string_view word, WordMatch match);
 
 } // namespace icao
