@@ -13,13 +13,13 @@ AirportRecord recordOf(const ItemChunk& chunk, std::size_t index) {
 // Keeps the item as a hit of this rank when the list can still show it; its standing is read
 // only for a hit.
 void keepHit(std::optional<FindRank> rank, const ItemChunk& chunk, std::size_t index,
-             HitCollector& hits) {
+             ItemHits& hits) {
     if (!rank) {
         return;
     }
     const Standing standing = standingOfItem(chunk.bytesOf(index));
     if (hits.wants(*rank, standing)) {
-        hits.add({*rank, standing, recordOf(chunk, index)});
+        hits.add({*rank, standing, index});
     }
 }
 
@@ -68,45 +68,44 @@ ChunkSearch::Prefilter ChunkSearch::prefilter(const ItemChunk& chunk, std::size_
 }
 
 bool ChunkSearch::rank(std::string_view folded, const ItemChunk& chunk, std::size_t index,
-                       HitCollector& hits, FindRank worst) const {
+                       ItemHits& hits, FindRank worst) const {
     const auto rank = rankOf(fieldsOf(folded), query_.folded, worst);
     keepHit(rank, chunk, index, hits);
     return rank.has_value();
 }
 
 std::size_t ChunkSearch::weighHitsAndSuggestions(const ItemChunk& chunk, Worker* worker,
-                                                 ChunkFind& find) {
+                                                 ItemHits& hits, Suggester& suggester) {
     std::size_t next = 0;
-    for (; next < chunk.size() && !find.hits.strong() &&
-           !anyStrongHit_.load(std::memory_order_relaxed);
+    for (; next < chunk.size() && !hits.strong() && !anyStrongHit_.load(std::memory_order_relaxed);
          ++next) {
-        const Prefilter filter = prefilter(chunk, next, worker, find.suggester);
+        const Prefilter filter = prefilter(chunk, next, worker, suggester);
         if (!filter.mayHold && !filter.mayBeNear) {
             continue;
         }
         const std::string_view folded = foldedOf(chunk, next, worker);
         const bool hit =
-            filter.mayHold && query_.needle.isIn(folded) && rank(folded, chunk, next, find.hits);
-        if (hit || find.hits.strong() || !filter.mayBeNear) {
+            filter.mayHold && query_.needle.isIn(folded) && rank(folded, chunk, next, hits);
+        if (hit || hits.strong() || !filter.mayBeNear) {
             continue;
         }
-        const auto distance = find.suggester.distanceOf(fieldsOf(folded));
+        const auto distance = suggester.distanceOf(fieldsOf(folded));
         if (!distance) {
             continue;
         }
         const Standing standing = standingOfItem(chunk.bytesOf(next));
-        if (find.suggester.wouldKeep(*distance, standing)) {
-            find.suggester.keep(*distance, standing, recordOf(chunk, next));
+        if (suggester.wouldKeep(*distance, standing)) {
+            suggester.keep(*distance, standing, recordOf(chunk, next));
         }
     }
-    if (find.hits.strong()) {
+    if (hits.strong()) {
         anyStrongHit_.store(true, std::memory_order_relaxed);
     }
     return next;
 }
 
 void ChunkSearch::rankRemainingHits(const ItemChunk& chunk, std::size_t from, Worker* worker,
-                                    HitCollector& hits) const {
+                                    ItemHits& hits) const {
     for (std::size_t next = from; next < chunk.size(); ++next) {
         // Every hit holds the needle, code hits too.
         const std::string_view item = chunk.bytesOf(next);
@@ -141,15 +140,19 @@ void ChunkSearch::rankRemainingHits(const ItemChunk& chunk, std::size_t from, Wo
 }
 
 ChunkFind ChunkSearch::operator()(const ItemChunk& chunk, std::size_t worker) {
-    ChunkFind find{HitCollector(limit_), Suggester(query_.folded, query_.pairs)};
+    ItemHits hits(limit_);
+    Suggester suggester(query_.folded, query_.pairs);
     // A folded chunk never asks for its worker's folder.
     if (!chunk.isFolded() && !workers_[worker]) {
         workers_[worker].emplace();
     }
     Worker* state = workers_[worker] ? &*workers_[worker] : nullptr;
-    const std::size_t next = weighHitsAndSuggestions(chunk, state, find);
-    rankRemainingHits(chunk, next, state, find.hits);
-    return find;
+    const std::size_t next = weighHitsAndSuggestions(chunk, state, hits, suggester);
+    rankRemainingHits(chunk, next, state, hits);
+    return {std::move(hits).transformed([&chunk](const ItemHit& hit) {
+                return FindHit{hit.rank, hit.standing, recordOf(chunk, hit.index)};
+            }),
+            std::move(suggester)};
 }
 
 } // namespace icao

@@ -28,6 +28,14 @@ struct ChunkFind {
     FindResult finish();
 };
 
+// A hit while its chunk is searched: the item's place in the chunk.
+struct ItemHit {
+    FindRank rank;
+    Standing standing;
+    std::size_t index;
+};
+using ItemHits = BasicHitCollector<ItemHit>;
+
 // The find engine: searches chunks of items for one query, streamed from the file or kept in
 // memory, on up to two workers at once, each with its own folder. A chunk kept in memory holds
 // its items' foldings, so nothing is folded again.
@@ -56,17 +64,18 @@ class ChunkSearch {
                         const Suggester& suggester) const;
     // Ranks a folded item that holds the needle and keeps it when the list can show it; yields
     // whether it is a hit at `worst` or better.
-    bool rank(std::string_view folded, const ItemChunk& chunk, std::size_t index,
-              HitCollector& hits, FindRank worst = FindRank::Substring) const;
+    bool rank(std::string_view folded, const ItemChunk& chunk, std::size_t index, ItemHits& hits,
+              FindRank worst = FindRank::Substring) const;
 
     // Until something matches better than a substring, every item that is no hit may be a
     // suggestion, so a find that matches nothing still reads each item once. Yields where it
     // stopped.
-    std::size_t weighHitsAndSuggestions(const ItemChunk& chunk, Worker* worker, ChunkFind& find);
+    std::size_t weighHitsAndSuggestions(const ItemChunk& chunk, Worker* worker, ItemHits& hits,
+                                        Suggester& suggester);
     // After a strong hit, only hits count; once word hits fill the list, only codes can still
     // bring one.
     void rankRemainingHits(const ItemChunk& chunk, std::size_t from, Worker* worker,
-                           HitCollector& hits) const;
+                           ItemHits& hits) const;
 
     const FindQuery& query_;
     std::size_t limit_;

@@ -7,16 +7,19 @@
 #include <array>
 #include <cstddef>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 namespace icao {
 
 // Keeps what the final list can show: every code hit, and of each other rank the best that
 // the ranks before it leave room for, by standing and file order among equals.
-// Hits come in file order; each costs O(log limit).
-class HitCollector {
+// Hits come in file order; each costs O(log limit). A hit is anything with a rank and a
+// standing: a record, or where an item stands while its chunk is searched, so that only what
+// is kept to the end is ever made a record.
+template <class Hit> class BasicHitCollector {
   public:
-    explicit HitCollector(std::size_t limit) : limit_(limit) {}
+    explicit BasicHitCollector(std::size_t limit) : limit_(limit) {}
 
     // Whether a hit of this rank, of an airfield of this standing, could still be shown.
     bool wants(FindRank rank, Standing standing) const {
@@ -40,7 +43,7 @@ class HitCollector {
         return FindRank::IataCode;
     }
 
-    void add(FindHit hit) {
+    void add(Hit hit) {
         strong_ = strong_ || hit.rank < FindRank::Substring;
         const FindRank rank = hit.rank;
         Kept kept{next_++, std::move(hit)};
@@ -65,7 +68,7 @@ class HitCollector {
     bool strong() const { return strong_; }
 
     // Takes the hits of the records that follow this collector's in the file.
-    void append(HitCollector&& later) {
+    void append(BasicHitCollector&& later) {
         strong_ = strong_ || later.strong_;
         std::vector<Kept> hits = std::move(later.codeHits_);
         for (auto& same : later.cut_) {
@@ -79,8 +82,8 @@ class HitCollector {
     }
 
     // Code hits come first and all stay; the other ranks fill what the limit leaves.
-    std::vector<FindHit> finish() {
-        std::vector<FindHit> hits;
+    std::vector<Hit> finish() {
+        std::vector<Hit> hits;
         std::vector<Kept> codeHits = std::move(codeHits_);
         std::stable_sort(codeHits.begin(), codeHits.end(), [](const Kept& a, const Kept& b) {
             return std::pair(a.hit.rank, a.hit.standing) < std::pair(b.hit.rank, b.hit.standing);
@@ -99,13 +102,32 @@ class HitCollector {
         return hits;
     }
 
+    // The same collector with each kept hit made another kind of hit, in the same places.
+    template <class Make> auto transformed(Make make) && {
+        BasicHitCollector<decltype(make(std::declval<Hit&&>()))> made(limit_);
+        const auto keep = [&](std::vector<Kept>& from, auto& to) {
+            to.reserve(from.size());
+            for (Kept& kept : from) {
+                to.push_back({kept.order, make(std::move(kept.hit))});
+            }
+        };
+        keep(codeHits_, made.codeHits_);
+        for (std::size_t rank = 0; rank < cut_.size(); ++rank) {
+            keep(cut_[rank], made.cut_[rank]);
+        }
+        made.next_ = next_;
+        made.strong_ = strong_;
+        return made;
+    }
+
   private:
+    template <class> friend class BasicHitCollector;
     static constexpr std::size_t kFirstCutRank = static_cast<std::size_t>(FindRank::IcaoPrefix);
 
     // A hit with its place in the list's order within its rank: by standing, then file order.
     struct Kept {
         std::size_t order;
-        FindHit hit;
+        Hit hit;
         bool operator<(const Kept& other) const {
             return std::pair(hit.standing, order) < std::pair(other.hit.standing, other.order);
         }
@@ -134,5 +156,7 @@ class HitCollector {
     std::size_t next_ = 0;
     bool strong_ = false;
 };
+
+using HitCollector = BasicHitCollector<FindHit>;
 
 } // namespace icao
