@@ -3,6 +3,8 @@
 
 #include "platform/ascii.h"
 
+#include <algorithm>
+
 namespace icao {
 namespace {
 
@@ -67,9 +69,37 @@ ChunkSearch::Prefilter ChunkSearch::prefilter(const ItemChunk& chunk, std::size_
     return {mayHold, suggester.mayBeNear(found)};
 }
 
+bool ChunkSearch::mayRankByPlace(const ItemChunk& chunk, std::size_t index, std::string_view folded,
+                                 FindRank worst) const {
+    if (worst < FindRank::WholeWords) {
+        return false;
+    }
+    if (worst >= FindRank::Substring) {
+        return true;
+    }
+    // A word the whole item lacks is in none of its place fields: most items that hold a short
+    // needle hold no such word, and are then not split into fields. An item in memory is
+    // first asked by its marks.
+    const WordMatch match = worst < FindRank::WordStarts ? WordMatch::Whole : WordMatch::Start;
+    const WordMarks needed = match == WordMatch::Whole ? query_.wholeWordMarks : 0;
+    if (query_.folded.words.empty() ||
+        (chunk.isFolded() && (chunk.marksOf(index) & needed) != needed)) {
+        return false;
+    }
+    return std::ranges::all_of(query_.folded.words, [&](const std::string& word) {
+        return holdsWord(folded, word, match);
+    });
+}
+
 bool ChunkSearch::rank(std::string_view folded, const ItemChunk& chunk, std::size_t index,
                        ItemHits& hits, FindRank worst) const {
-    const auto rank = rankOf(fieldsOf(folded), query_.folded, worst);
+    const auto rank = [&] {
+        if (mayRankByPlace(chunk, index, folded, worst)) {
+            return rankOf(fieldsOf(folded), query_.folded, worst);
+        }
+        const FoldedFields codes = codesOf(folded);
+        return codeRankOf(codes.code, codes.iata, query_.folded);
+    }();
     keepHit(rank, chunk, index, hits);
     return rank.has_value();
 }

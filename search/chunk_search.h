@@ -62,6 +62,10 @@ class ChunkSearch {
     std::string_view foldedOf(const ItemChunk& chunk, std::size_t index, Worker* worker) const;
     Prefilter prefilter(const ItemChunk& chunk, std::size_t index, Worker* worker,
                         const Suggester& suggester) const;
+    // Whether the item may rank by its place fields at `worst` or better, not by its codes
+    // alone.
+    bool mayRankByPlace(const ItemChunk& chunk, std::size_t index, std::string_view folded,
+                        FindRank worst) const;
     // Ranks a folded item that holds the needle and keeps it when the list can show it; yields
     // whether it is a hit at `worst` or better.
     bool rank(std::string_view folded, const ItemChunk& chunk, std::size_t index, ItemHits& hits,

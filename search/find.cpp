@@ -78,7 +78,7 @@ Expected<AirportIndex> AirportIndex::load(const std::filesystem::path& dataFile)
         ItemChunk& chunk = chunks.back();
         chunk.add(bytes, item.line);
         records->folder.foldItem(searchedPart(bytes), folded);
-        chunk.addFolding(folded);
+        chunk.addFolding(folded, wordMarksOf(fieldsOf(folded)));
         const auto place = placeOfItem(bytes);
         records->latitudes.push_back(
             place ? static_cast<std::int16_t>(std::lround(place->latitude * 100))

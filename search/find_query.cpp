@@ -23,7 +23,8 @@ std::uint64_t unionOf(const std::vector<std::uint64_t>& bits) {
 
 FindQuery::FindQuery(FoldedQuery query)
     : folded(std::move(query)), pairs(Suggester::pairWordsOf(folded)),
-      needlePairs(unionOf(pairs.bitsOf(folded.mustHold))), needle(folded.mustHold) {}
+      needlePairs(unionOf(pairs.bitsOf(folded.mustHold))), needle(folded.mustHold),
+      wholeWordMarks(wordMarksNeeded(folded.words)) {}
 
 std::optional<FindRank> codeRankOf(std::string_view code, std::string_view iata,
                                    const FoldedQuery& query) {

@@ -5,6 +5,7 @@
 #include "search/letter_pairs.h"
 #include "search/needle_search.h"
 #include "search/query_words.h"
+#include "search/word_marks.h"
 
 #include <cstdint>
 #include <optional>
@@ -23,6 +24,8 @@ struct FindQuery {
     // The pairs of the needle: a record that lacks one cannot hold the needle.
     std::uint64_t needlePairs;
     NeedleSearch needle;
+    // The word marks of every item that may be a hit of whole words.
+    WordMarks wholeWordMarks;
 };
 
 // The rank that the codes alone decide: exact ICAO code, exact IATA code, ICAO code prefix.

@@ -4,6 +4,7 @@
 #include "lookup/data_file.h"
 #include "platform/expected.h"
 #include "platform/platform.h"
+#include "search/word_marks.h"
 
 #include <algorithm>
 #include <atomic>
@@ -26,9 +27,9 @@
 namespace icao {
 
 // Items of a data file copied out of its reader, so that another thread can search them; a
-// chunk kept in memory for many finds also holds each item's folding. An item costs its bytes
-// and eight more (its folding's too when kept), so that a file of tiny records kept in memory
-// stays near the file's own size.
+// chunk kept in memory for many finds also holds each item's folding and word marks. An item
+// costs its bytes and eight more (its folding's too, and two for its marks, when kept), so
+// that a file of tiny records kept in memory stays near the file's own size.
 class ItemChunk {
   public:
     std::size_t size() const { return ends_.size(); }
@@ -44,24 +45,27 @@ class ItemChunk {
         ends_.clear();
         folded_.clear();
         foldedEnds_.clear();
+        marks_.clear();
         lines_.clear();
     }
 
-    // Adds an item, and then its folding where the chunk keeps them. A chunk holds less than
-    // 4 GiB, so that offsets fit 32 bits.
+    // Adds an item, and then its folding and word marks where the chunk keeps them. A chunk holds
+    // less than 4 GiB, so that offsets fit 32 bits.
     void add(std::string_view bytes, std::size_t line) {
         addLine(line);
         bytes_.append(bytes);
         ends_.push_back(static_cast<std::uint32_t>(bytes_.size()));
     }
-    void addFolding(std::string_view folded) {
+    void addFolding(std::string_view folded, WordMarks marks) {
         folded_.append(folded);
         foldedEnds_.push_back(static_cast<std::uint32_t>(folded_.size()));
+        marks_.push_back(marks);
     }
 
     std::string_view bytesOf(std::size_t index) const { return part(bytes_, ends_, index); }
     bool isFolded() const { return !foldedEnds_.empty(); }
     std::string_view foldedOf(std::size_t index) const { return part(folded_, foldedEnds_, index); }
+    WordMarks marksOf(std::size_t index) const { return marks_[index]; }
 
     std::size_t lineOf(std::size_t index) const {
         const auto run = std::prev(std::upper_bound(
@@ -104,6 +108,7 @@ class ItemChunk {
     std::vector<std::uint32_t> ends_;
     std::string folded_;
     std::vector<std::uint32_t> foldedEnds_;
+    std::vector<WordMarks> marks_;
     std::vector<LineRun> lines_;
 };
 

@@ -34,8 +34,6 @@ FoldedQuery prepareQuery(const Text& query, TextFolder& folder) {
     return prepared;
 }
 
-namespace {
-
 bool holdsWord(std::string_view text, std::string_view word, WordMatch match) {
     for (std::size_t at = text.find(word); at != std::string_view::npos;
          at = text.find(word, at + 1)) {
@@ -50,13 +48,10 @@ bool holdsWord(std::string_view text, std::string_view word, WordMatch match) {
     return false;
 }
 
-} // namespace
-
 bool anyPlaceWordMatches(const FoldedFields& fields, std::string_view word, WordMatch match) {
-    return std::ranges::any_of(
-        std::array{fields.name, fields.municipality, fields.keywords, fields.countryNames,
-                   fields.townNames},
-        [&](std::string_view field) { return holdsWord(field, word, match); });
+    return std::ranges::any_of(placeFieldsOf(fields), [&](std::string_view field) {
+        return holdsWord(field, word, match);
+    });
 }
 
 FoldedFields fieldsOf(std::string_view folded) {

@@ -85,6 +85,16 @@ template <class Visit> bool anyOwnWord(const FoldedFields& fields, Visit visit) 
 // How a query word must stand in a place field's words.
 enum class WordMatch { Whole, Start };
 
+// Whether word, made of word bytes only, is a whole word of text or starts one.
+bool holdsWord(std::string_view text, std::string_view word, WordMatch match);
+
+// The fields whose words are an airfield's place: the name, municipality, keywords, country's
+// names and town's.
+inline std::array<std::string_view, 5> placeFieldsOf(const FoldedFields& fields) {
+    return {fields.name, fields.municipality, fields.keywords, fields.countryNames,
+            fields.townNames};
+}
+
 // Whether word, made of word bytes only, is a whole word of one of the place fields (the name,
 // municipality, keywords, country's names and town's), or starts one. Its occurrences are
 // found rather than every word walked: most words of most records share no letter with it.
