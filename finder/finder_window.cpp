@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -383,7 +384,15 @@ bool FinderWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void FinderWindow::restoreLayout() {
     QSettings settings;
-    restoreGeometry(settings.value("geometry").toByteArray());
+    if (!restoreGeometry(settings.value("geometry").toByteArray())) {
+        // A first start: room for the columns and the details in the platform's font, as large
+        // as it is set, within the screen.
+        QSize wanted(fontMetrics().averageCharWidth() * 170, fontMetrics().lineSpacing() * 40);
+        if (const QScreen* shownOn = screen()) {
+            wanted = wanted.boundedTo(shownOn->availableSize() * 0.9);
+        }
+        resize(wanted);
+    }
     splitter_->restoreState(settings.value("splitter").toByteArray());
     if (!table_->horizontalHeader()->restoreState(settings.value("columns").toByteArray())) {
         // Room for a code, a name and a place as most are; the user's own widths are kept.
@@ -393,7 +402,7 @@ void FinderWindow::restoreLayout() {
                                                  {ResultsModel::Name, 30},
                                                  {ResultsModel::Place, 14},
                                                  {ResultsModel::Country, 7},
-                                                 {ResultsModel::Kind, 14}}) {
+                                                 {ResultsModel::Kind, 16}}) {
             table_->setColumnWidth(column, (characters + 2) * character);
         }
     }

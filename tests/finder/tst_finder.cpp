@@ -2,9 +2,11 @@
 #include "finder/finder_window.h"
 #include "support/fixtures.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
@@ -226,6 +228,25 @@ class FinderTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 10000);
         type("a");
         QVERIFY(window_->isVisible());
+    }
+
+    // Set large, the platform's font still leaves a first window within the screen, with the
+    // names in full.
+    void aLargeFontFitsTheScreenAndTheNames() {
+        window_.reset();
+        settings_ = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_->path());
+        const QFont usual = QApplication::font();
+        QFont large = usual;
+        large.setPointSizeF(usual.pointSizeF() * 2);
+        QApplication::setFont(large);
+        openWindow();
+        QApplication::setFont(usual);
+        QVERIFY(window_->screen()->availableGeometry().contains(window_->frameGeometry()));
+        type("heathrow");
+        const QString name = cell(0, 2);
+        QCOMPARE(name, QString("London Heathrow Airport"));
+        QVERIFY(table()->columnWidth(2) > table()->fontMetrics().horizontalAdvance(name));
     }
 
     void theWindowKeepsItsLayoutAndTheFileChosen() {
