@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
@@ -60,6 +61,7 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setWordWrap(false);
+    showSelectionAsActive();
     details_->setAccessibleName(tr("Airfield details"));
     details_->setOpenLinks(false);
     status_->setAccessibleName(tr("Search status"));
@@ -406,6 +408,23 @@ void FinderWindow::restoreLayout() {
             table_->setColumnWidth(column, (characters + 2) * character);
         }
     }
+}
+
+// The search field's keys move the table's selection, so it shows as plainly while the field
+// has the focus as when the table has it; some styles grey an unfocused selection out.
+void FinderWindow::showSelectionAsActive() {
+    QPalette colours = table_->palette();
+    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        colours.setColor(QPalette::Inactive, role, palette().color(QPalette::Active, role));
+    }
+    table_->setPalette(colours);
+}
+
+void FinderWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        showSelectionAsActive();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void FinderWindow::closeEvent(QCloseEvent* event) {

@@ -47,9 +47,11 @@ class FinderWindow : public QMainWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void buildMenus();
+    void showSelectionAsActive();
     void load();
     void search();
     void showAnswer(const SearchAnswer& answer);

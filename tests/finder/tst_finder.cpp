@@ -230,6 +230,22 @@ class FinderTest : public QObject {
         QVERIFY(window_->isVisible());
     }
 
+    // Typing moves the selection from the search field, so the selected row must show in the
+    // highlight, also where the platform greys out a selection without the focus (Windows).
+    void theSelectedRowShowsWhileTheSearchFieldHasTheFocus() {
+        const QPalette usual = QApplication::palette();
+        QPalette greying = usual;
+        greying.setColor(QPalette::Inactive, QPalette::Highlight, QColor(240, 240, 240));
+        QApplication::setPalette(greying);
+        type("heathrow");
+        search()->setFocus();
+        const QRect row = table()->visualRect(table()->model()->index(0, 2));
+        const QColor shown =
+            table()->viewport()->grab().toImage().pixelColor(row.right() - 2, row.center().y());
+        QApplication::setPalette(usual);
+        QCOMPARE(shown, greying.color(QPalette::Active, QPalette::Highlight));
+    }
+
     // Set large, the platform's font still leaves a first window within the screen, with the
     // names in full.
     void aLargeFontFitsTheScreenAndTheNames() {
