@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/expected.h"
+#include "search/geo.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace icao {
+
+// A line of the map in degrees: a land ring, which ends where it starts, or a border.
+using MapLine = std::vector<Place>;
+
+// The world's land and the borders between countries, as the maps draw them: the land coarse
+// for views of the world, finer for closer ones.
+struct World {
+    std::vector<MapLine> coarseLand;
+    std::vector<MapLine> fineLand;
+    std::vector<MapLine> borders;
+};
+
+// Reads outlines in the form tools/make_land.py writes; what is not of that form, truncated,
+// or off the earth is an error that names the source and where, never a crash.
+Expected<World> readWorld(std::span<const unsigned char> bytes,
+                          const std::filesystem::path& source);
+
+// The outlines built into the programs, read once.
+const World& builtInWorld();
+
+} // namespace icao
