@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <string_view>
 
@@ -90,12 +91,12 @@ std::optional<Failure> readLines(Reader& reader, std::vector<MapLine>& lines) {
             }
             longitude += *east;
             latitude += *north;
-            const auto place = placeOf(static_cast<double>(latitude) / kUnit,
-                                       static_cast<double>(longitude) / kUnit);
-            if (!place) {
+            // A line over the antimeridian runs on past 180 degrees, never a turn further.
+            if (std::abs(latitude) > 90 * kUnit || std::abs(longitude) > 360 * kUnit) {
                 return Failure{reader.at(), "a point off the earth"};
             }
-            points.push_back(*place);
+            points.push_back(
+                {static_cast<double>(latitude) / kUnit, static_cast<double>(longitude) / kUnit});
         }
     }
     return std::nullopt;

@@ -12,7 +12,8 @@
 
 namespace icao {
 
-// A line of the map in degrees: a land ring, which ends where it starts, or a border.
+// A line of the map in degrees: a land ring, which ends where it starts, or a border. A line
+// over the antimeridian runs on past 180 degrees east or west, as a route unwrapped does.
 using MapLine = std::vector<Place>;
 
 // The world's land and the borders between countries, as the maps draw them: the land coarse

@@ -9,12 +9,14 @@ The file: "ICAOLAND", a version byte (1) and a count of sections; each section a
 (0 land at 1:110m, 1 land at 1:50m, 2 borders at 1:50m) and a count of lines; each line a count
 of points, then its first point and the steps to each next one, longitude before latitude, in
 thousandths of a degree. Counts are unsigned LEB128, points and steps zigzag LEB128: most steps
-take a byte or two. A land ring ends where it starts.
+take a byte or two. A land ring ends where it starts; a line over the antimeridian runs on past
++-180 degrees, as far as 360.
 
 Usage: tools/make_land.py [WORLD_ATLAS.tgz]   (without it, fetched with `npm pack`)
 """
 
 import json
+import math
 import pathlib
 import subprocess
 import sys
@@ -70,13 +72,32 @@ def ring_of(arcs, indices):
     return ring
 
 
+def unwrapped(line):
+    """The line with each longitude within 180 degrees of the one before, turned whole so that
+    its west end lies from -180 on."""
+    out = [line[0]] if line else []
+    for lon, lat in line[1:]:
+        lon += 360 * round((out[-1][0] - lon) / 360)
+        out.append((lon, lat))
+    turn = 360 * math.ceil((-180 - min(lon for lon, _ in out)) / 360) if out else 0
+    return [(lon + turn, lat) for lon, lat in out]
+
+
+def continuous(ring):
+    """A ring over the antimeridian as one that runs on past +-180 (Chukotka to 190 degrees), so
+    that a map can draw it whole; a ring around a pole (Antarctica) does not close so, and stays
+    as it is."""
+    turned = unwrapped(ring)
+    return turned if ring and abs(turned[-1][0] - turned[0][0]) < 1e-9 else ring
+
+
 def land_rings(topology):
     arcs = decoded_arcs(topology)
     rings = []
     for geometry in topology["objects"]["land"]["geometries"]:
         polygons = geometry["arcs"] if geometry["type"] == "MultiPolygon" else [geometry["arcs"]]
         for polygon in polygons:
-            rings.extend(ring_of(arcs, ring) for ring in polygon)
+            rings.extend(continuous(ring_of(arcs, ring)) for ring in polygon)
     return rings
 
 
@@ -91,7 +112,7 @@ def border_lines(topology):
             for ring in polygon:
                 for index in ring:
                     users[index if index >= 0 else ~index].add(number)
-    return [arc for arc, sharing in zip(arcs, users) if len(sharing) > 1]
+    return [unwrapped(arc) for arc, sharing in zip(arcs, users) if len(sharing) > 1]
 
 
 def encoded_section(kind, lines):

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+#include "map/map_layers.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+namespace icao {
+namespace {
+
+// Closer than this many degrees across, the finer land is drawn.
+constexpr double kFineLandSpan = 40;
+
+struct Extent {
+    double west = 180;
+    double east = -180;
+    double south = 90;
+    double north = -90;
+};
+
+Extent extentOf(const MapLine& line) {
+    Extent extent;
+    for (const Place& place : line) {
+        extent.west = std::min(extent.west, place.longitude);
+        extent.east = std::max(extent.east, place.longitude);
+        extent.south = std::min(extent.south, place.latitude);
+        extent.north = std::max(extent.north, place.latitude);
+    }
+    return extent;
+}
+
+void drawLines(const std::vector<MapLine>& from, Ink ink, bool closed, const MapView& view,
+               std::vector<DrawnLine>& lines) {
+    const DegreeBox& box = view.box();
+    for (const MapLine& line : from) {
+        const Extent extent = extentOf(line);
+        if (extent.north < box.south || extent.south > box.north) {
+            continue;
+        }
+        for (const double turn : {-360.0, 0.0, 360.0}) {
+            if (extent.east + turn < box.west || extent.west + turn > box.east) {
+                continue;
+            }
+            DrawnLine& drawn = lines.emplace_back(DrawnLine{ink, {}, closed});
+            drawn.points.reserve(line.size());
+            for (const Place& place : line) {
+                drawn.points.push_back(view.project({place.latitude, place.longitude + turn}));
+            }
+        }
+    }
+}
+
+struct Rectangle {
+    double left;
+    double top;
+    double right;
+    double bottom;
+
+    bool overlaps(const Rectangle& other) const {
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
+};
+
+constexpr double kMarkRadius = 4;
+constexpr double kGap = 3;
+
+Rectangle labelBox(const PicturePoint& baseline, std::size_t characters) {
+    return {baseline.x, baseline.y - kLabelSize * 0.8, baseline.x + labelWidth(characters),
+            baseline.y + kLabelSize * 0.2};
+}
+
+} // namespace
+
+void drawLand(const World& world, const MapView& view, std::vector<DrawnLine>& lines) {
+    const bool close = view.box().east - view.box().west < kFineLandSpan;
+    drawLines(close ? world.fineLand : world.coarseLand, Ink::Land, true, view, lines);
+    drawLines(world.borders, Ink::Border, false, view, lines);
+}
+
+void placeLabels(std::vector<DrawnAirfield>& airfields) {
+    std::vector<Rectangle> taken;
+    for (const DrawnAirfield& airfield : airfields) {
+        const PicturePoint& at = airfield.at;
+        taken.push_back(
+            {at.x - kMarkRadius, at.y - kMarkRadius, at.x + kMarkRadius, at.y + kMarkRadius});
+    }
+    for (DrawnAirfield& airfield : airfields) {
+        const PicturePoint& at = airfield.at;
+        const double width = labelWidth(airfield.label.size());
+        const double middle = at.y + kLabelSize * 0.3;
+        const std::array<PicturePoint, 4> choices = {
+            PicturePoint{at.x + kMarkRadius + kGap, middle},
+            PicturePoint{at.x - kMarkRadius - kGap - width, middle},
+            PicturePoint{at.x - width / 2, at.y - kMarkRadius - kGap - kLabelSize * 0.2},
+            PicturePoint{at.x - width / 2, at.y + kMarkRadius + kGap + kLabelSize * 0.8}};
+        airfield.labelAt = choices.front();
+        for (const PicturePoint& choice : choices) {
+            const Rectangle box = labelBox(choice, airfield.label.size());
+            if (std::none_of(taken.begin(), taken.end(),
+                             [&](const Rectangle& other) { return box.overlaps(other); })) {
+                airfield.labelAt = choice;
+                break;
+            }
+        }
+        taken.push_back(labelBox(airfield.labelAt, airfield.label.size()));
+    }
+}
+
+ScaleBar scaleBarOf(const MapView& view) {
+    const double wanted = view.kmPerPixel() * view.width() / 5;
+    const double power = std::pow(10.0, std::floor(std::log10(wanted)));
+    double km = power;
+    for (const double step : {2.0, 5.0}) {
+        if (step * power <= wanted) {
+            km = step * power;
+        }
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%g km", km);
+    return {km / view.kmPerPixel(), text};
+}
+
+} // namespace icao

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "map/drawing.h"
+#include "map/land.h"
+#include "map/map_view.h"
+
+#include <vector>
+
+namespace icao {
+
+// What every map shows: the land, finer where the view is close, and the borders, each line
+// where it meets the view, again a turn of the world east or west where the view runs past
+// the antimeridian; lines wholly outside are left out, the painters clip the rest.
+void drawLand(const World& world, const MapView& view, std::vector<DrawnLine>& lines);
+
+// Each airfield's label beside its mark, right of it where that overlaps no label or mark
+// placed before, else left, above or below; right when nothing is free.
+void placeLabels(std::vector<DrawnAirfield>& airfields);
+
+// A bar of a round number of kilometres (1, 2 or 5 times a power of ten) about a fifth of the
+// picture's width.
+ScaleBar scaleBarOf(const MapView& view);
+
+} // namespace icao

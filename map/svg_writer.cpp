@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: MIT
+#include "map/svg_writer.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace icao {
+namespace {
+
+std::string number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", value);
+    std::string_view shown = text;
+    if (shown.ends_with(".0")) {
+        shown.remove_suffix(2);
+    }
+    return shown == "-0" ? "0" : std::string(shown);
+}
+
+std::string escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+// The lines of one ink as one path: land rings closed and filled together, so that a lake's
+// ring, inside its land's, is left unfilled.
+std::string pathOf(const MapDrawing& drawing, Ink ink) {
+    std::string path;
+    for (const DrawnLine& line : drawing.lines) {
+        if (line.ink != ink || line.points.empty()) {
+            continue;
+        }
+        char command = 'M';
+        for (const PicturePoint& point : line.points) {
+            path += command + number(point.x) + ' ' + number(point.y);
+            command = 'L';
+        }
+        if (line.closed) {
+            path += 'Z';
+        }
+    }
+    return path;
+}
+
+struct Style {
+    Ink ink;
+    const char* attributes;
+};
+
+constexpr Style kStyles[] = {
+    {Ink::Land, R"(fill="#f3efe2" stroke="#b8ae94" stroke-width="0.6" fill-rule="evenodd")"},
+    {Ink::Border, R"(fill="none" stroke="#a39a85" stroke-width="0.5" stroke-dasharray="3 2")"},
+    {Ink::Ring, R"(fill="none" stroke="#5b7fa6" stroke-width="0.8" stroke-dasharray="4 3")"},
+    {Ink::Route, R"(fill="none" stroke="#c0392b" stroke-width="2" stroke-linejoin="round")"},
+};
+
+} // namespace
+
+std::string svgOf(const MapDrawing& drawing) {
+    const std::string width = number(drawing.width);
+    const std::string height = number(drawing.height);
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+                      width + "\" height=\"" + height + "\" viewBox=\"0 0 " + width + ' ' + height +
+                      "\" font-family=\"sans-serif\">\n";
+    svg += "<title>" + escaped(drawing.title) + "</title>\n";
+    svg += "<defs><clipPath id=\"view\"><rect width=\"" + width + "\" height=\"" + height +
+           "\"/></clipPath></defs>\n";
+    svg += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"#d6e6f2\"/>\n";
+    svg += "<g clip-path=\"url(#view)\">\n";
+    for (const Style& style : kStyles) {
+        const std::string path = pathOf(drawing, style.ink);
+        if (!path.empty()) {
+            svg += "<path " + std::string(style.attributes) + " d=\"" + path + "\"/>\n";
+        }
+    }
+    svg += "</g>\n<g font-size=\"" + number(kLabelSize) + "\">\n";
+    for (const DrawnAirfield& airfield : drawing.airfields) {
+        svg += "<circle cx=\"" + number(airfield.at.x) + "\" cy=\"" + number(airfield.at.y) +
+               "\" r=\"" + (airfield.main ? "4" : "3") +
+               "\" fill=\"#1f3b57\" stroke=\"#ffffff\" stroke-width=\"1\"/>\n";
+        svg += "<text x=\"" + number(airfield.labelAt.x) + "\" y=\"" + number(airfield.labelAt.y) +
+               "\" fill=\"#1f3b57\" stroke=\"#ffffff\" stroke-width=\"3\" paint-order=\"stroke\"" +
+               (airfield.main ? " font-weight=\"bold\"" : "") + ">" + escaped(airfield.label) +
+               "</text>\n";
+    }
+    svg += "</g>\n";
+    const std::string barTop = number(drawing.height - 22);
+    svg += "<g font-size=\"11\" fill=\"#333333\"><rect x=\"12\" y=\"" + barTop + "\" width=\"" +
+           number(drawing.scale.length) + "\" height=\"4\"/><text x=\"12\" y=\"" +
+           number(drawing.height - 8) + "\">" + escaped(drawing.scale.text) + "</text>\n";
+    svg += "<text x=\"12\" y=\"20\" font-size=\"15\" font-weight=\"bold\">" +
+           escaped(drawing.title) + "</text></g>\n</svg>\n";
+    return svg;
+}
+
+} // namespace icao
