@@ -7,10 +7,11 @@
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Format>, 3> kFormats = {{
+constexpr std::array<std::pair<std::string_view, Format>, 4> kFormats = {{
     {"text", Format::Text},
     {"tsv", Format::Tsv},
     {"json", Format::Json},
+    {"svg", Format::Svg},
 }};
 
 const OptionSpec* findOption(std::string_view name) {
@@ -31,6 +32,9 @@ std::optional<UsageError> setOption(Option option, const std::optional<std::stri
     case Option::File:
         arguments.file = text;
         return text.empty() ? std::optional(UsageError{"--file needs a path"}) : std::nullopt;
+    case Option::Output:
+        arguments.output = text;
+        return text.empty() ? std::optional(UsageError{"--output needs a path"}) : std::nullopt;
     case Option::Limit: {
         const auto [end, error] =
             std::from_chars(text.data(), text.data() + text.size(), arguments.limit);
@@ -55,7 +59,7 @@ std::optional<UsageError> setOption(Option option, const std::optional<std::stri
             std::find_if(kFormats.begin(), kFormats.end(),
                          [&text](const auto& entry) { return entry.first == text; });
         if (format == kFormats.end()) {
-            return UsageError{"--format takes text, tsv or json"};
+            return UsageError{"--format takes text, tsv, json or svg"};
         }
         arguments.format = format->second;
         return std::nullopt;
@@ -86,6 +90,21 @@ std::optional<UsageError> checkKeys(const CommandSpec& command, const Arguments&
     return count == 1 ? std::nullopt
                       : std::optional(UsageError{name + " takes exactly one " +
                                                  std::string(command.keyName)});
+}
+
+// A picture is of one answer, and only a picture goes to --output.
+std::optional<UsageError> checkPicture(const CommandSpec& command, const Arguments& arguments) {
+    const bool picture = arguments.format == Format::Svg;
+    if (picture && command.command != Command::Dist) {
+        return UsageError{"--format svg is for dist"};
+    }
+    if (picture && arguments.batch()) {
+        return UsageError{"--format svg draws one route: give its CODEs, not -"};
+    }
+    if (arguments.output && !picture) {
+        return UsageError{"--output is for --format svg"};
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -162,6 +181,9 @@ std::variant<Arguments, UsageError> parseArguments(const std::vector<std::string
         }
     }
     if (auto error = checkKeys(*command, arguments)) {
+        return *error;
+    }
+    if (auto error = checkPicture(*command, arguments)) {
         return *error;
     }
     return arguments;

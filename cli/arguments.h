@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-enum class Format { Text, Tsv, Json };
+enum class Format { Text, Tsv, Json, Svg };
 
 // What the command line of icao asks for.
 struct Arguments {
@@ -23,6 +23,8 @@ struct Arguments {
     std::optional<std::string> file;
     std::size_t limit = 10;
     Format format = Format::Text;
+    // Where a picture (--format svg) is written instead of standard output.
+    std::optional<std::string> output;
     // The kinds of airfield near lists; every kind when none is set.
     std::bitset<icao::kAirfieldKinds> kinds;
 

@@ -7,12 +7,13 @@
 namespace {
 
 constexpr std::array kOptions = {
-    OptionSpec{Option::Limit, "--limit", "N"},  OptionSpec{Option::Kind, "--kind", "LMSWHBC"},
-    OptionSpec{Option::Raw, "--raw", ""},       OptionSpec{Option::Format, "--format", "F"},
-    OptionSpec{Option::File, "--file", "PATH"},
+    OptionSpec{Option::Limit, "--limit", "N"},      OptionSpec{Option::Kind, "--kind", "LMSWHBC"},
+    OptionSpec{Option::Raw, "--raw", ""},           OptionSpec{Option::Format, "--format", "F"},
+    OptionSpec{Option::Output, "--output", "FILE"}, OptionSpec{Option::File, "--file", "PATH"},
 };
 
 constexpr std::array kLookupOptions = {Option::Raw, Option::Format};
+constexpr std::array kDistOptions = {Option::Raw, Option::Format, Option::Output};
 constexpr std::array kFindOptions = {Option::Limit, Option::Format};
 constexpr std::array kNearOptions = {Option::Limit, Option::Kind, Option::Raw, Option::Format};
 
@@ -34,11 +35,12 @@ than TEXT anywhere, it suggests ("did you mean") up to three records within
 one or two typing errors of TEXT, a swap of two neighbouring letters counting
 as one; in TSV and JSON after the hits, marked by the column "suggestion".
 TEXT holds at most 200 characters)"},
-    CommandSpec{Command::Dist, "dist", "CODE CODE [CODE...]", "CODE", Keys::TwoOrMore,
-                kLookupOptions, "dist CODE...",
+    CommandSpec{Command::Dist, "dist", "CODE CODE [CODE...]", "CODE", Keys::TwoOrMore, kDistOptions,
+                "dist CODE...",
                 R"(the great-circle distance and the initial true course of each leg from one
 airfield to the next, then the total, in nautical miles and kilometres, over
-a spherical earth of mean radius 6,371.0088 km)"},
+a spherical earth of mean radius 6,371.0088 km; with --format svg a map of
+the route, to standard output or --output FILE)"},
     CommandSpec{Command::Near, "near", "CODE|LAT,LON", "ORIGIN", Keys::One, kNearOptions,
                 "near ORIGIN",
                 R"(the airfields nearest an airfield's CODE or a place given as LAT,LON in
@@ -82,14 +84,16 @@ name and the local time.
 )";
 
 // Each option's entry, as --help lists them.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kOptionHelp = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kOptionHelp = {{
     {"--raw", "take KEY or CODE exactly as it stands, as if pasted into the input box"},
     {"--limit N", R"(find and near print at most N airfields (default 10, at least 1); exact
 ICAO and IATA code hits of find are never cut off)"},
     {"--kind K", R"(near lists only airfields of these kinds: L large, M medium, S small
 airport, W seaplane base, H heliport, B balloonport, C closed)"},
     {"--format F", R"(text (default): aligned columns; tsv: tab-separated values under a
-header line; json: JSON, one object per line for keys from "-")"},
+header line; json: JSON, one object per line for keys from "-"; svg (dist):
+a map as an SVG picture)"},
+    {"--output FILE", "write the picture of --format svg to FILE instead of standard output"},
     {"--file PATH", "read PATH instead of airports.txt in the program's own folder"},
     {"--", R"(end of options; a KEY that begins with "-" may follow)"},
     {"--version", R"(print the program's version, its licence, the data file's record count

@@ -12,7 +12,7 @@
 enum class Command { Help, Version, Code, Name, Find, Check, Dist, Near, Info };
 
 // The options a command may take besides --file, in the order a synopsis lists them.
-enum class Option { Limit, Kind, Raw, Format, File };
+enum class Option { Limit, Kind, Raw, Format, Output, File };
 
 struct OptionSpec {
     Option option;

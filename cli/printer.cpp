@@ -8,6 +8,7 @@ std::unique_ptr<Printer> makePrinter(Format format) {
     case Format::Json:
         return std::make_unique<JsonPrinter>();
     case Format::Text:
+    case Format::Svg:
         break;
     }
     return std::make_unique<TextPrinter>();

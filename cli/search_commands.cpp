@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
 #include "cli/key_loop.h"
+#include "cli/picture_output.h"
 #include "cli/record_table.h"
+#include "map/route_map.h"
+#include "map/svg_writer.h"
 #include "search/airports_by_code.h"
 #include "search/find.h"
 #include "search/nearby.h"
@@ -116,6 +119,20 @@ icao::Expected<icao::Route> routeOf(const std::vector<std::string>& words,
 
 const std::vector<Column> kTotalColumns = {{"total_nm"}, {"total_km"}};
 
+// The route's map: every airfield of it marked with its code, each leg its great circle.
+int drawRoute(const icao::Route& route, const Arguments& arguments) {
+    std::vector<icao::MapStop> stops;
+    const auto stopOf = [](const icao::AirportRecord& record) {
+        return icao::MapStop{icao::toUtf8(record.code), record.place().value_or(icao::Place{})};
+    };
+    for (const icao::Leg& leg : route.legs) {
+        stops.push_back(stopOf(leg.from));
+    }
+    stops.push_back(stopOf(route.legs.back().to));
+    return writePicture(icao::svgOf(icao::routeMap(stops, icao::builtInWorld()).drawing),
+                        arguments);
+}
+
 int distOne(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
     if (routeTooLong(arguments.keys)) {
         return kExitError;
@@ -130,6 +147,9 @@ int distOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     }
     if (!route->unknown.empty()) {
         return kExitNotFound;
+    }
+    if (arguments.format == Format::Svg) {
+        return drawRoute(*route, arguments);
     }
     Table legs{{{"from"}, {"to"}, {"distance_nm"}, {"distance_km"}, {"course_deg"}}, {}};
     for (const icao::Leg& leg : route->legs) {
