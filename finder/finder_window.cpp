@@ -389,7 +389,10 @@ void FinderWindow::restoreLayout() {
     if (!restoreGeometry(settings.value("geometry").toByteArray())) {
         // A first start: room for the columns and the details in the platform's font, as large
         // as it is set, within the screen.
-        QSize wanted(fontMetrics().averageCharWidth() * 170, fontMetrics().lineSpacing() * 40);
+        // Never smaller than a small laptop's screen, however small the font measures.
+        QSize wanted =
+            QSize(fontMetrics().averageCharWidth() * 170, fontMetrics().lineSpacing() * 40)
+                .expandedTo({800, 450});
         if (const QScreen* shownOn = screen()) {
             wanted = wanted.boundedTo(shownOn->availableSize() * 0.9);
         }

@@ -239,7 +239,8 @@ class FinderTest : public QObject {
         QApplication::setPalette(greying);
         type("heathrow");
         search()->setFocus();
-        const QRect row = table()->visualRect(table()->model()->index(0, 2));
+        // The code column, always in view, is wider than a code.
+        const QRect row = table()->visualRect(table()->model()->index(0, 0));
         const QColor shown =
             table()->viewport()->grab().toImage().pixelColor(row.right() - 2, row.center().y());
         QApplication::setPalette(usual);
