@@ -147,13 +147,7 @@ void ChunkSearch::rankRemainingHits(const ItemChunk& chunk, std::size_t from, Wo
         const FindRank worst = hits.worstWanted({kindOfItem(item), kMaxProminence});
         const bool codesOnly = worst < FindRank::WholeWords;
         if (chunk.isFolded()) {
-            const std::string_view folded = chunk.foldedOf(next);
-            if (!codesOnly) {
-                rank(folded, chunk, next, hits, worst);
-                continue;
-            }
-            const FoldedFields fields = codesOf(folded);
-            keepHit(codeRankOf(fields.code, fields.iata, query_.folded), chunk, next, hits);
+            rank(chunk.foldedOf(next), chunk, next, hits, worst);
             continue;
         }
         // ASCII codes fold by lowering, whatever the rest of the item holds.

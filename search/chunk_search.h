@@ -66,8 +66,9 @@ class ChunkSearch {
     // alone.
     bool mayRankByPlace(const ItemChunk& chunk, std::size_t index, std::string_view folded,
                         FindRank worst) const;
-    // Ranks a folded item that holds the needle and keeps it when the list can show it; yields
-    // whether it is a hit at `worst` or better.
+    // Ranks a folded item that holds the needle, by its codes alone where no word or substring
+    // hit could be kept, and keeps it when the list can show it; yields whether it is a hit at
+    // `worst` or better.
     bool rank(std::string_view folded, const ItemChunk& chunk, std::size_t index, ItemHits& hits,
               FindRank worst = FindRank::Substring) const;
 
