@@ -77,7 +77,7 @@ void unwrapLongitudes(MapLine& line) {
     }
 }
 
-DegreeBox fittedBox(const std::vector<MapLine>& lines, double margin) {
+std::optional<DegreeBox> boundsOf(std::span<const MapLine> lines) {
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
     DegreeBox box{kInfinity, -kInfinity, kInfinity, -kInfinity};
     for (const MapLine& line : lines) {
@@ -88,9 +88,15 @@ DegreeBox fittedBox(const std::vector<MapLine>& lines, double margin) {
             box.north = std::max(box.north, place.latitude);
         }
     }
-    if (box.west > box.east) {
+    return box.west <= box.east ? std::optional(box) : std::nullopt;
+}
+
+DegreeBox fittedBox(const std::vector<MapLine>& lines, double margin) {
+    const auto bounds = boundsOf(lines);
+    if (!bounds) {
         return {-180, 180, -90, 90};
     }
+    const DegreeBox& box = *bounds;
     const double across = std::max(1.0, margin * (box.east - box.west));
     const double up = std::max(1.0, margin * (box.north - box.south));
     return {box.west - across, box.east + across, std::max(-90.0, box.south - up),

@@ -4,6 +4,8 @@
 #include "map/land.h"
 #include "search/geo.h"
 
+#include <optional>
+#include <span>
 #include <vector>
 
 namespace icao {
@@ -27,6 +29,9 @@ struct DegreeBox {
 
     double centralMeridian() const { return (west + east) / 2; }
 };
+
+// The smallest box that holds the points of the lines, as unwrapped; none for no point.
+std::optional<DegreeBox> boundsOf(std::span<const MapLine> lines);
 
 // The box of unwrapped lines, widened on each side by `margin` of its size (and by a degree at
 // least, so that a single place is shown around), within the latitudes of the earth.

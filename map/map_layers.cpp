@@ -12,34 +12,16 @@ namespace {
 // Closer than this many degrees across, the finer land is drawn.
 constexpr double kFineLandSpan = 40;
 
-struct Extent {
-    double west = 180;
-    double east = -180;
-    double south = 90;
-    double north = -90;
-};
-
-Extent extentOf(const MapLine& line) {
-    Extent extent;
-    for (const Place& place : line) {
-        extent.west = std::min(extent.west, place.longitude);
-        extent.east = std::max(extent.east, place.longitude);
-        extent.south = std::min(extent.south, place.latitude);
-        extent.north = std::max(extent.north, place.latitude);
-    }
-    return extent;
-}
-
 void drawLines(const std::vector<MapLine>& from, Ink ink, bool closed, const MapView& view,
                std::vector<DrawnLine>& lines) {
     const DegreeBox& box = view.box();
     for (const MapLine& line : from) {
-        const Extent extent = extentOf(line);
-        if (extent.north < box.south || extent.south > box.north) {
+        const auto extent = boundsOf({&line, 1});
+        if (!extent || extent->north < box.south || extent->south > box.north) {
             continue;
         }
         for (const double turn : {-360.0, 0.0, 360.0}) {
-            if (extent.east + turn < box.west || extent.west + turn > box.east) {
+            if (extent->east + turn < box.west || extent->west + turn > box.east) {
                 continue;
             }
             DrawnLine& drawn = lines.emplace_back(DrawnLine{ink, {}, closed});
