@@ -388,8 +388,8 @@ void FinderWindow::restoreLayout() {
     QSettings settings;
     if (!restoreGeometry(settings.value("geometry").toByteArray())) {
         // A first start: room for the columns and the details in the platform's font, as large
-        // as it is set, within the screen.
-        // Never smaller than a small laptop's screen, however small the font measures.
+        // as it is set, within the screen; never smaller than a small laptop's screen, however
+        // small the font measures.
         QSize wanted =
             QSize(fontMetrics().averageCharWidth() * 170, fontMetrics().lineSpacing() * 40)
                 .expandedTo({800, 450});
