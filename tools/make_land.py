@@ -18,10 +18,11 @@ Usage: tools/make_land.py [WORLD_ATLAS.tgz]   (without it, fetched with `npm pac
 import json
 import math
 import pathlib
-import subprocess
 import sys
 import tarfile
 import tempfile
+
+from npm_packages import fetch
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 OUTPUT = ROOT / "data" / "land.bin"
@@ -139,12 +140,7 @@ def land_file(read):
 
 def main():
     with tempfile.TemporaryDirectory() as folder:
-        if len(sys.argv) > 1:
-            tarball = sys.argv[1]
-        else:
-            subprocess.run(["npm", "pack", PACKAGE, "--silent"], cwd=folder, check=True,
-                           stdout=subprocess.DEVNULL)
-            tarball = next(pathlib.Path(folder).glob("world-atlas-*.tgz"))
+        tarball = sys.argv[1] if len(sys.argv) > 1 else fetch(PACKAGE, folder)
         with tarfile.open(tarball) as archive:
             contents = land_file(
                 lambda name: json.load(archive.extractfile("package/" + name)))

@@ -10,10 +10,11 @@ Usage: tools/make_zone_links.py [TZDATA.tgz]   (without it, fetched with `npm pa
 
 import json
 import pathlib
-import subprocess
 import sys
 import tarfile
 import tempfile
+
+from npm_packages import fetch
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 OUTPUT = ROOT / "search" / "zone_links.h"
@@ -31,12 +32,7 @@ def read_links(tarball):
 
 def main():
     with tempfile.TemporaryDirectory() as folder:
-        if len(sys.argv) > 1:
-            tarball = sys.argv[1]
-        else:
-            subprocess.run(["npm", "pack", PACKAGE, "--silent"], cwd=folder, check=True,
-                           stdout=subprocess.DEVNULL)
-            tarball = next(pathlib.Path(folder).glob("tzdata-*.tgz"))
+        tarball = sys.argv[1] if len(sys.argv) > 1 else fetch(PACKAGE, folder)
         version, links = read_links(tarball)
     rows = "\n".join(f'    {{"{target}", "{link}"}},' for target, link in links)
     OUTPUT.write_text(f"""// SPDX-License-Identifier: MIT
