@@ -22,17 +22,15 @@ RouteMap routeMap(const std::vector<MapStop>& stops, const World& world, double 
     MapLine route;
     // Where each stop stands in the route, once unwrapped.
     std::vector<std::size_t> stopAt;
-    for (std::size_t stop = 0; stop < stops.size(); ++stop) {
-        if (stop + 1 == stops.size()) {
-            stopAt.push_back(route.empty() ? 0 : route.size() - 1);
-            if (route.empty()) {
-                route.push_back(stops[stop].place);
-            }
-            break;
-        }
-        MapLine leg = legPoints(stops[stop].place, stops[stop + 1].place);
-        stopAt.push_back(route.empty() ? 0 : route.size() - 1);
-        route.insert(route.end(), leg.begin() + (route.empty() ? 0 : 1), leg.end());
+    if (!stops.empty()) {
+        route.push_back(stops.front().place);
+        stopAt.push_back(0);
+    }
+    // Each leg goes on from where the one before ended.
+    for (std::size_t stop = 1; stop < stops.size(); ++stop) {
+        const MapLine leg = legPoints(stops[stop - 1].place, stops[stop].place);
+        route.insert(route.end(), leg.begin() + 1, leg.end());
+        stopAt.push_back(route.size() - 1);
     }
     unwrapLongitudes(route);
     // A route that lies mostly west of -180 once unwrapped is shown a turn east.
