@@ -48,10 +48,23 @@ std::optional<int> wholeNumberOf(std::string_view text) {
     return value;
 }
 
+// A threshold as LAT;LON; none where it does not read as a place.
+std::optional<Place> thresholdOf(std::string_view text) {
+    const std::size_t semicolon = text.find(';');
+    if (semicolon == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto latitude = numberOf(text.substr(0, semicolon));
+    const auto longitude = numberOf(text.substr(semicolon + 1));
+    return latitude && longitude ? placeOf(*latitude, *longitude) : std::nullopt;
+}
+
 std::optional<Runway> runwayOf(std::string_view text) {
     const auto parts = split(text, ":");
-    // A runway of which nothing is known is none.
-    if (parts.size() != 6 || text.find_first_not_of(':') == std::string_view::npos) {
+    // A runway of which nothing is known is none; files written before the thresholds were
+    // carried have six parts.
+    if (parts.size() < 6 || parts.size() > 7 ||
+        text.find_first_not_of(':') == std::string_view::npos) {
         return std::nullopt;
     }
     Runway runway{
@@ -63,7 +76,13 @@ std::optional<Runway> runwayOf(std::string_view text) {
     const auto headings = parts[5].empty() ? std::vector<std::string_view>() : split(parts[5], "/");
     for (std::size_t end = 0; end < std::max(idents.size(), headings.size()); ++end) {
         runway.ends.push_back({end < idents.size() ? std::string(idents[end]) : std::string(),
-                               end < headings.size() ? numberOf(headings[end]) : std::nullopt});
+                               end < headings.size() ? numberOf(headings[end]) : std::nullopt,
+                               std::nullopt});
+    }
+    const auto thresholds = parts.size() < 7 || parts[6].empty() ? std::vector<std::string_view>()
+                                                                 : split(parts[6], "/");
+    for (std::size_t end = 0; end < std::min(thresholds.size(), runway.ends.size()); ++end) {
+        runway.ends[end].threshold = thresholdOf(thresholds[end]);
     }
     return runway;
 }

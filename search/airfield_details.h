@@ -15,6 +15,8 @@ struct RunwayEnd {
     std::string ident;
     // In degrees from true north.
     std::optional<double> trueHeading;
+    // Where the runway begins at this end.
+    std::optional<Place> threshold;
 };
 
 // A runway as the record's RUNWAYS field holds it; what the field leaves out is empty or none.

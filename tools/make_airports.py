@@ -33,9 +33,10 @@ known (see prominence()): find lists the more prominent first among airfields of
 COUNTRY NAMES are the country's names in English, then in its own languages, joined by " / ",
 TOWN NAMES the names in other languages of the large city the airfield serves.
 TIME ZONE is an IANA time zone name. RUNWAYS holds each runway, longest first, as
-ENDS:LENGTH:WIDTH:SURFACE:LIGHTED:HEADINGS separated by spaces: the ends' idents joined by "/",
-length and width in feet, the surface in one word, 1 lit or 0 not, the ends' true headings
-in degrees joined by "/"; a part the database lacks is empty. FREQUENCIES holds each radio
+ENDS:LENGTH:WIDTH:SURFACE:LIGHTED:HEADINGS:POSITIONS separated by spaces: the ends' idents
+joined by "/", length and width in feet, the surface in one word, 1 lit or 0 not, the ends'
+true headings in degrees joined by "/", the ends' thresholds as LAT;LON in decimal degrees
+joined by "/"; a part the database lacks is empty. FREQUENCIES holds each radio
 frequency as NAME:MHZ, separated by spaces (atis:113.75).
 An airport of the JSON package that the database holds under another code (the same IATA
 code, or within 3 km under a name that shares a word) is left out, so that no airfield stands
@@ -142,12 +143,23 @@ def runway_part(text):
 
 def runways_field(runways):
     """The RUNWAYS field of an airfield's runways, each a dict of length_ft, width_ft, surface,
-    lighted and ends (each end a dict of ident and heading), longest first."""
+    lighted and ends (each end a dict of ident, heading, latitude and longitude), longest
+    first."""
     def measure(value):
         return str(int(value)) if value else ""
 
     def heading(value):
         return f"{float(value):.1f}".removesuffix(".0") if value is not None else ""
+
+    def degrees(value):
+        # Five decimals place a threshold within about a metre.
+        return f"{float(value):.5f}".rstrip("0").rstrip(".")
+
+    def positions(ends):
+        # Every end's or none, so that each stands beside its ident.
+        if any(end.get("latitude") is None or end.get("longitude") is None for end in ends):
+            return ""
+        return "/".join(f"{degrees(end['latitude'])};{degrees(end['longitude'])}" for end in ends)
 
     parts = []
     for runway in sorted(runways, key=lambda runway: -(runway["length_ft"] or 0)):
@@ -157,7 +169,8 @@ def runways_field(runways):
             measure(runway["length_ft"]), measure(runway["width_ft"]),
             "" if surface == "unknown" else surface,
             "" if runway["lighted"] is None else str(int(bool(runway["lighted"]))),
-            "/".join(heading(end["heading"]) for end in runway["ends"])]))
+            "/".join(heading(end["heading"]) for end in runway["ends"]),
+            positions(runway["ends"])]))
     return " ".join(parts)
 
 
@@ -453,14 +466,15 @@ def read_details(database):
     runways = {}
     for row in database.execute(
             "SELECT a.icao, r.id, r.length_ft, r.width_ft, r.surface, r.lighted, e.ident, "
-            "e.heading_degT FROM runways r JOIN airports a ON a.id = r.airport_id "
+            "e.heading_degT, e.latitude_deg, e.longitude_deg FROM runways r JOIN airports a ON a.id = r.airport_id "
             "LEFT JOIN runway_ends e ON e.runway_id = r.id ORDER BY r.id, e.id"):
-        code, runway_id, length, width, surface, lighted, ident, heading = row
+        code, runway_id, length, width, surface, lighted, ident, heading, *position = row
         runway = runways.setdefault(code, {}).setdefault(runway_id, {
             "length_ft": length, "width_ft": width, "surface": surface, "lighted": lighted,
             "ends": []})
         if ident is not None:
-            runway["ends"].append({"ident": ident, "heading": heading})
+            runway["ends"].append({"ident": ident, "heading": heading,
+                                   "latitude": position[0], "longitude": position[1]})
     details = {code: {"runways": runways_field(list(by_id.values()))}
                for code, by_id in runways.items()}
     for row in database.execute(f"SELECT a.icao, {', '.join('f.' + c for c in FREQUENCY_COLUMNS)} "

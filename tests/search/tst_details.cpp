@@ -21,8 +21,9 @@ class DetailsTest : public QObject {
 
   private slots:
     void runwaysAreReadPartByPart() {
-        const auto runways = icao::runwaysOf("09L/27R:12799:164:asphalt:1:89.6/269.6 "
-                                             "H1::::0: 25:::grass::251");
+        const auto runways = icao::runwaysOf(
+            "09L/27R:12799:164:asphalt:1:89.6/269.6:51.4775;-0.48943/51.4777;-0.43326 "
+            "H1::::0: 25:::grass::251");
         QCOMPARE(runways.size(), std::size_t{3});
         const icao::Runway& first = runways[0];
         QCOMPARE(first.ends.size(), std::size_t{2});
@@ -32,6 +33,11 @@ class DetailsTest : public QObject {
         QCOMPARE(first.widthFt, std::optional(164));
         QCOMPARE(first.surface, std::string("asphalt"));
         QCOMPARE(first.lighted, std::optional(true));
+        QVERIFY(first.ends[0].threshold && first.ends[1].threshold);
+        QCOMPARE(first.ends[0].threshold->latitude, 51.4775);
+        QCOMPARE(first.ends[1].threshold->longitude, -0.43326);
+        // A record written before thresholds were carried has six parts.
+        QVERIFY(!runways[2].ends[0].threshold);
         // What the database lacks stays unknown, not zero.
         QCOMPARE(runways[1].ends.size(), std::size_t{1});
         QCOMPARE(runways[1].ends[0].trueHeading, std::optional<double>());
@@ -49,7 +55,10 @@ class DetailsTest : public QObject {
         QTest::addColumn<QString>("frequencies");
         QTest::addColumn<int>("frequencyCount");
         QTest::newRow("too few parts") << "09/27:5000:100:grass:1" << 0 << "atis" << 0;
-        QTest::newRow("too many parts") << "09/27:5000:100:grass:1:90/270:x" << 0 << ":118.5" << 0;
+        QTest::newRow("too many parts")
+            << "09/27:5000:100:grass:1:90/270:1;2/3;4:x" << 0 << ":118.5" << 0;
+        QTest::newRow("thresholds off the earth or unreadable")
+            << "09/27:1:100:grass:1:90/270:91;0/0;x" << 1 << "" << 0;
         QTest::newRow("text for numbers")
             << "09/27:long:wide:grass:yes:east/west" << 1 << "atis:fast tower:118.5" << 1;
         QTest::newRow("blanks and colons only") << "  ::::: " << 0 << " : :: " << 0;
@@ -65,6 +74,9 @@ class DetailsTest : public QObject {
         for (const icao::Runway& runway : read) {
             QVERIFY(!runway.lengthFt || *runway.lengthFt == 1);
             QVERIFY(runway.ends.size() <= 3);
+            for (const icao::RunwayEnd& end : runway.ends) {
+                QVERIFY(!end.threshold);
+            }
         }
         QCOMPARE(icao::frequenciesOf(frequencies.toStdString()).size(),
                  static_cast<std::size_t>(frequencyCount));

@@ -121,15 +121,20 @@ class BuildRecordsTest(unittest.TestCase):
     def test_time_zones_runways_and_frequencies_close_the_record(self):
         runways = [
             {"length_ft": 12001, "width_ft": 164, "surface": "unknown", "lighted": 1,
-             "ends": [{"ident": "09R", "heading": 90.0}, {"ident": "27L", "heading": 270.0}]},
+             "ends": [{"ident": "09R", "heading": 90.0, "latitude": 51.464901,
+                       "longitude": -0.486772},
+                      {"ident": "27L", "heading": 270.0, "latitude": 51.465,
+                       "longitude": -0.434076}]},
             {"length_ft": 12799, "width_ft": 164, "surface": "Asphalt", "lighted": 1,
-             "ends": [{"ident": "09L", "heading": 89.6}, {"ident": "27R", "heading": 269.64}]},
+             "ends": [{"ident": "09L", "heading": 89.6, "latitude": 51.4775, "longitude": None},
+                      {"ident": "27R", "heading": 269.64}]},
             {"length_ft": 0, "width_ft": 0, "surface": "grass, wet|mud", "lighted": None,
              "ends": [{"ident": "25.", "heading": 251.0}]},
         ]
         self.assertEqual(make_airports.runways_field(runways),
-                         "09L/27R:12799:164:asphalt:1:89.6/269.6 09R/27L:12001:164::1:90/270 "
-                         "25:::grasswetmud::251")
+                         "09L/27R:12799:164:asphalt:1:89.6/269.6: "
+                         "09R/27L:12001:164::1:90/270:51.4649;-0.48677/51.465;-0.43408 "
+                         "25:::grasswetmud::251:")
         frequencies = {"atis": "113.75", "tower": "118.0125", "ground": "closed", "unicom": "0",
                        "approach": "121"}
         self.assertEqual(make_airports.frequencies_field(frequencies),
