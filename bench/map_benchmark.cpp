@@ -13,10 +13,11 @@ extern const std::size_t kLandBytesSize;
 
 namespace {
 
-const std::vector<icao::MapStop> kWorldRoute = {
-    {"EGLL", {51.4706, -0.4619}}, {"KJFK", {40.6398, -73.7789}}, {"RJTT", {35.5523, 139.78}}};
-const std::vector<icao::MapStop> kShortRoute = {{"EGLL", {51.4706, -0.4619}},
-                                                {"EGKK", {51.1481, -0.1903}}};
+const std::vector<icao::MapStop> kWorldRoute = {{"EGLL", {51.4706, -0.4619}, {}},
+                                                {"KJFK", {40.6398, -73.7789}, {}},
+                                                {"RJTT", {35.5523, 139.78}, {}}};
+const std::vector<icao::MapStop> kShortRoute = {{"EGLL", {51.4706, -0.4619}, {}},
+                                                {"EGKK", {51.1481, -0.1903}, {}}};
 
 void readLand(benchmark::State& state) {
     for (auto _ : state) {

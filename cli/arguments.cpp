@@ -95,11 +95,16 @@ std::optional<UsageError> checkKeys(const CommandSpec& command, const Arguments&
 // A picture is of one answer, and only a picture goes to --output.
 std::optional<UsageError> checkPicture(const CommandSpec& command, const Arguments& arguments) {
     const bool picture = arguments.format == Format::Svg;
-    if (picture && command.command != Command::Dist) {
-        return UsageError{"--format svg is for dist"};
+    if (picture && command.command != Command::Dist && command.command != Command::Near &&
+        command.command != Command::Info) {
+        return UsageError{"--format svg is for dist, near and info"};
     }
     if (picture && arguments.batch()) {
-        return UsageError{"--format svg draws one route: give its CODEs, not -"};
+        return UsageError{"--format svg draws one map: give its " + std::string(command.keyName) +
+                          (command.command == Command::Dist ? "s" : "") + ", not -"};
+    }
+    if (picture && command.command == Command::Info && arguments.keys.size() > 1) {
+        return UsageError{"--format svg draws one airfield: give one CODE"};
     }
     if (arguments.output && !picture) {
         return UsageError{"--output is for --format svg"};

@@ -15,7 +15,9 @@ constexpr std::array kOptions = {
 constexpr std::array kLookupOptions = {Option::Raw, Option::Format};
 constexpr std::array kDistOptions = {Option::Raw, Option::Format, Option::Output};
 constexpr std::array kFindOptions = {Option::Limit, Option::Format};
-constexpr std::array kNearOptions = {Option::Limit, Option::Kind, Option::Raw, Option::Format};
+constexpr std::array kNearOptions = {Option::Limit, Option::Kind, Option::Raw, Option::Format,
+                                     Option::Output};
+constexpr std::array kInfoOptions = {Option::Raw, Option::Format, Option::Output};
 
 constexpr std::array kCommands = {
     CommandSpec{Command::Code, "code", "KEY", "KEY", Keys::One, kLookupOptions, "code KEY",
@@ -45,8 +47,9 @@ the route, to standard output or --output FILE)"},
                 "near ORIGIN",
                 R"(the airfields nearest an airfield's CODE or a place given as LAT,LON in
 decimal degrees (north and east positive), nearest first, with distance and
-initial true course (bearing) from the origin)"},
-    CommandSpec{Command::Info, "info", "CODE [CODE...]", "CODE", Keys::OneOrMore, kLookupOptions,
+initial true course (bearing) from the origin; with --format svg a map of
+them around the origin, with rings at round distances)"},
+    CommandSpec{Command::Info, "info", "CODE [CODE...]", "CODE", Keys::OneOrMore, kInfoOptions,
                 "info CODE...",
                 R"(everything the data file tells of each airfield: ICAO and IATA codes, name,
 kind, municipality, country code and name, position in decimal degrees and
@@ -54,7 +57,8 @@ in degrees and minutes, elevation, time zone with its UTC offset and the
 local time now (from the system's time-zone database; none where it does
 not know the zone), runways (ends, length and width in feet, surface,
 lighting, true headings), radio frequencies in MHz and alternate names; in
-JSON a list of objects)"},
+JSON a list of objects; with --format svg a map of one airfield and its
+runways)"},
     CommandSpec{Command::Check,
                 "check",
                 "",
@@ -91,8 +95,8 @@ ICAO and IATA code hits of find are never cut off)"},
     {"--kind K", R"(near lists only airfields of these kinds: L large, M medium, S small
 airport, W seaplane base, H heliport, B balloonport, C closed)"},
     {"--format F", R"(text (default): aligned columns; tsv: tab-separated values under a
-header line; json: JSON, one object per line for keys from "-"; svg (dist):
-a map as an SVG picture)"},
+header line; json: JSON, one object per line for keys from "-"; svg (dist,
+near, info): a map as an SVG picture)"},
     {"--output FILE", "write the picture of --format svg to FILE instead of standard output"},
     {"--file PATH", "read PATH instead of airports.txt in the program's own folder"},
     {"--", R"(end of options; a KEY that begins with "-" may follow)"},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
 #include "cli/key_loop.h"
+#include "cli/picture_output.h"
 #include "search/airfield_details.h"
 #include "search/airports_by_code.h"
 
@@ -177,6 +178,20 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
         });
 }
 
+// The airfield's map, where the record places it.
+int drawOne(const icao::Text& code, const std::optional<AirportRecord>& record,
+            const Arguments& arguments) {
+    if (!record) {
+        std::cerr << "icao: no airfield has the code " << utf8(code) << '\n';
+        return kExitNotFound;
+    }
+    if (!record->place()) {
+        std::cerr << "icao: " << utf8(code) << " has no coordinates to draw it by\n";
+        return kExitNotFound;
+    }
+    return drawAirfield(*record, arguments);
+}
+
 int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
     std::vector<icao::Text> codes;
     for (const std::string& word : arguments.keys) {
@@ -185,6 +200,9 @@ int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::
     const auto records = icao::airportsByCode(codes, dataFile);
     if (!records) {
         return reportError(records.error());
+    }
+    if (arguments.format == Format::Svg) {
+        return drawOne(codes.front(), records->front(), arguments);
     }
     Table table{kInfoColumns, {}};
     const auto instant = icao::secondsNow();

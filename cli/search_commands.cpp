@@ -3,8 +3,6 @@
 #include "cli/key_loop.h"
 #include "cli/picture_output.h"
 #include "cli/record_table.h"
-#include "map/route_map.h"
-#include "map/svg_writer.h"
 #include "search/airports_by_code.h"
 #include "search/find.h"
 #include "search/nearby.h"
@@ -119,20 +117,6 @@ icao::Expected<icao::Route> routeOf(const std::vector<std::string>& words,
 
 const std::vector<Column> kTotalColumns = {{"total_nm"}, {"total_km"}};
 
-// The route's map: every airfield of it marked with its code, each leg its great circle.
-int drawRoute(const icao::Route& route, const Arguments& arguments) {
-    std::vector<icao::MapStop> stops;
-    const auto stopOf = [](const icao::AirportRecord& record) {
-        return icao::MapStop{icao::toUtf8(record.code), record.place().value_or(icao::Place{})};
-    };
-    for (const icao::Leg& leg : route.legs) {
-        stops.push_back(stopOf(leg.from));
-    }
-    stops.push_back(stopOf(route.legs.back().to));
-    return writePicture(icao::svgOf(icao::routeMap(stops, icao::builtInWorld()).drawing),
-                        arguments);
-}
-
 int distOne(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
     if (routeTooLong(arguments.keys)) {
         return kExitError;
@@ -184,7 +168,8 @@ int distEach(const Arguments& arguments, Printer& printer, const std::filesystem
 // Where ORIGIN lies: LAT,LON in decimal degrees, or else an airfield's code.
 struct Origin {
     std::optional<icao::Place> place;
-    std::optional<std::size_t> line;
+    // The airfield's record, for an origin named by its code.
+    std::optional<icao::AirportRecord> record;
 };
 
 std::optional<double> decimal(std::string text) {
@@ -206,12 +191,12 @@ std::optional<Origin> positionOf(const std::string& key) {
 }
 
 Origin originAt(const std::optional<icao::AirportRecord>& airport) {
-    return Origin{airport ? airport->place() : std::nullopt,
-                  airport ? std::optional(airport->line) : std::nullopt};
+    return Origin{airport ? airport->place() : std::nullopt, airport};
 }
 
 icao::NearbyQuery nearbyQuery(const Origin& origin, const Arguments& arguments) {
-    return {*origin.place, arguments.limit, arguments.kinds, origin.line};
+    return {*origin.place, arguments.limit, arguments.kinds,
+            origin.record ? std::optional(origin.record->line) : std::nullopt};
 }
 
 std::vector<Column> nearbyColumns() {
@@ -226,10 +211,14 @@ std::vector<Cell> nearbyCells(const icao::NearbyAirport& airport) {
     return row;
 }
 
-// The airfields nearest the key's origin; none when the key names no place.
-icao::Expected<std::optional<std::vector<icao::NearbyAirport>>>
-nearbyOf(const std::string& key, const Arguments& arguments,
-         const std::filesystem::path& dataFile) {
+struct Nearby {
+    Origin origin;
+    std::vector<icao::NearbyAirport> airports;
+};
+
+// The key's origin and the airfields nearest it; none when the key names no place.
+icao::Expected<std::optional<Nearby>> nearbyOf(const std::string& key, const Arguments& arguments,
+                                               const std::filesystem::path& dataFile) {
     auto origin = positionOf(key);
     if (!origin) {
         const auto airports = icao::airportsByCode({keyOf(key, arguments.raw)}, dataFile);
@@ -239,22 +228,22 @@ nearbyOf(const std::string& key, const Arguments& arguments,
         origin = originAt(airports->front());
     }
     if (!origin->place) {
-        return std::optional<std::vector<icao::NearbyAirport>>();
+        return std::optional<Nearby>();
     }
-    const auto airports = icao::nearestAirports(nearbyQuery(*origin, arguments), dataFile);
+    auto airports = icao::nearestAirports(nearbyQuery(*origin, arguments), dataFile);
     if (!airports) {
         return airports.error();
     }
-    return std::optional(*airports);
+    return std::optional(Nearby{std::move(*origin), std::move(*airports)});
 }
 
 int nearOne(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
     const std::string& key = arguments.keys.front();
-    const auto airports = nearbyOf(key, arguments, dataFile);
-    if (!airports) {
-        return reportError(airports.error());
+    const auto nearby = nearbyOf(key, arguments, dataFile);
+    if (!nearby) {
+        return reportError(nearby.error());
     }
-    if (!*airports) {
+    if (!*nearby) {
         if (key.find(',') != std::string::npos) {
             std::cerr << "icao: " << key
                       << " is no place: give LAT,LON in decimal degrees, such as 51.47,-0.46\n";
@@ -264,13 +253,19 @@ int nearOne(const Arguments& arguments, Printer& printer, const std::filesystem:
                   << icao::toUtf8(keyOf(key, arguments.raw)) << '\n';
         return kExitNotFound;
     }
-    if ((*airports)->empty()) {
+    const auto& airports = (*nearby)->airports;
+    if (airports.empty()) {
         std::cerr << "icao: " << icao::utf8Of(dataFile) << " holds no other airfield"
                   << (arguments.kinds.any() ? " of the kinds asked" : "") << " with coordinates\n";
         return kExitNotFound;
     }
+    if (arguments.format == Format::Svg) {
+        const Origin& origin = (*nearby)->origin;
+        return drawNeighbourhood(origin.record ? icao::toUtf8(origin.record->code) : key,
+                                 *origin.place, origin.record, airports, arguments);
+    }
     Table table{nearbyColumns(), {}};
-    for (const auto& airport : **airports) {
+    for (const auto& airport : airports) {
         table.rows.push_back(nearbyCells(airport));
     }
     printer.list(table);

@@ -13,13 +13,21 @@ struct PicturePoint {
 };
 
 // What a line of a map stands for; each painter gives each its colour and width.
-enum class Ink { Land, Border, Route, Ring };
+enum class Ink { Land, Border, Ring, Runway, Route };
 
 struct DrawnLine {
     Ink ink;
     std::vector<PicturePoint> points;
     // A ring is filled (land) or drawn round (a distance ring).
     bool closed;
+    // In pixels, for a runway its own width; 0 for the ink's.
+    double width = 0;
+};
+
+// A note written on the map: a ring's distance, a runway's ident.
+struct DrawnText {
+    PicturePoint at;
+    std::string text;
 };
 
 // An airfield marked, with its label placed beside it where it overlaps no other.
@@ -37,13 +45,14 @@ struct ScaleBar {
     std::string text;
 };
 
-// A map as steps for a painter: first the sea, then the lines in order, then the airfields and
-// their labels, the scale bar and the title.
+// A map as steps for a painter: first the sea, then the lines in order, the notes, then the
+// airfields and their labels, the scale bar and the title.
 struct MapDrawing {
     double width;
     double height;
     std::string title;
     std::vector<DrawnLine> lines;
+    std::vector<DrawnText> notes;
     std::vector<DrawnAirfield> airfields;
     ScaleBar scale;
 };

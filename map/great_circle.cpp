@@ -69,6 +69,18 @@ MapLine greatCirclePoints(const Place& from, const Place& to, double stepKm) {
     return line;
 }
 
+Place placeAlong(const Place& from, double course, double km) {
+    const double latitude = from.latitude * kRadians;
+    const double angle = km / kEarthRadiusKm;
+    const double heading = course * kRadians;
+    const double north = std::clamp(std::sin(latitude) * std::cos(angle) +
+                                        std::cos(latitude) * std::sin(angle) * std::cos(heading),
+                                    -1.0, 1.0);
+    const double east = std::atan2(std::sin(heading) * std::sin(angle) * std::cos(latitude),
+                                   std::cos(angle) - std::sin(latitude) * north);
+    return {std::asin(north) / kRadians, std::remainder(from.longitude + east / kRadians, 360.0)};
+}
+
 void unwrapLongitudes(MapLine& line) {
     for (std::size_t i = 1; i < line.size(); ++i) {
         const double before = line[i - 1].longitude;

@@ -15,6 +15,9 @@ namespace icao {
 // antipodes, where every great circle is the shortest, it runs over the pole nearer the first.
 MapLine greatCirclePoints(const Place& from, const Place& to, double stepKm = 50);
 
+// The place `km` from `from` along the initial true course `course` in degrees.
+Place placeAlong(const Place& from, double course, double km);
+
 // The line's longitudes made continuous, each within 180° of the one before, so that a line
 // over the antimeridian runs on past ±180 instead of jumping across the map.
 void unwrapLongitudes(MapLine& line);

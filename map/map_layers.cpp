@@ -29,6 +29,10 @@ void drawLines(const std::vector<MapLine>& from, Ink ink, bool closed, const Map
             for (const Place& place : line) {
                 drawn.points.push_back(view.project({place.latitude, place.longitude + turn}));
             }
+            // An azimuthal view shows every turn in one place.
+            if (!view.repeatsEastAndWest()) {
+                break;
+            }
         }
     }
 }
@@ -58,6 +62,19 @@ void drawLand(const World& world, const MapView& view, std::vector<DrawnLine>& l
     const bool close = view.box().east - view.box().west < kFineLandSpan;
     drawLines(close ? world.fineLand : world.coarseLand, Ink::Land, true, view, lines);
     drawLines(world.borders, Ink::Border, false, view, lines);
+}
+
+MapDrawing landDrawing(const World& world, const MapView& view) {
+    MapDrawing drawing;
+    drawing.width = view.width();
+    drawing.height = view.height();
+    drawLand(world, view, drawing.lines);
+    return drawing;
+}
+
+void finishDrawing(MapDrawing& drawing, const MapView& view) {
+    placeLabels(drawing.airfields);
+    drawing.scale = scaleBarOf(view);
 }
 
 void placeLabels(std::vector<DrawnAirfield>& airfields) {

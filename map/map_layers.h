@@ -13,6 +13,10 @@ namespace icao {
 // where it meets the view, again a turn of the world east or west where the view runs past
 // the antimeridian; lines wholly outside are left out, the painters clip the rest.
 void drawLand(const World& world, const MapView& view, std::vector<DrawnLine>& lines);
+// A drawing of the view's size that shows the land.
+MapDrawing landDrawing(const World& world, const MapView& view);
+// The airfields' labels placed and the scale bar: what every map does last.
+void finishDrawing(MapDrawing& drawing, const MapView& view);
 
 // Each airfield's label beside its mark, right of it where that overlaps no label or mark
 // placed before, else left, above or below; right when nothing is free.

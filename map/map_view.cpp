@@ -8,7 +8,11 @@
 namespace icao {
 namespace {
 
-constexpr double kKmPerDegree = kEarthRadiusKm * std::numbers::pi / 180;
+constexpr double kRadiansPerDegree = std::numbers::pi / 180;
+constexpr double kKmPerDegree = kEarthRadiusKm * kRadiansPerDegree;
+// The closest view shows a few metres a pixel, the widest a turn of the world across.
+constexpr double kFewestKmPerPixel = 0.002;
+constexpr double kMostKmPerPixel = 2 * std::numbers::pi * kEarthRadiusKm / 400;
 
 // Widens [low, high] about its middle to `span`, kept within [floor, ceiling] where it fits.
 void widen(double& low, double& high, double span, double floor, double ceiling) {
@@ -28,7 +32,7 @@ MapView::MapView(const DegreeBox& box, double width, double height)
     : box_(box), width_(width), height_(height) {
     // Past 60° the cosine would stretch a polar view beyond use.
     const double middle = std::clamp((box.south + box.north) / 2, -60.0, 60.0);
-    shrink_ = std::cos(middle * std::numbers::pi / 180);
+    shrink_ = std::cos(middle * kRadiansPerDegree);
     const double across = std::max(1e-6, (box_.east - box_.west) * shrink_);
     const double up = std::max(1e-6, box_.north - box_.south);
     if (across / up < width / height) {
@@ -39,13 +43,134 @@ MapView::MapView(const DegreeBox& box, double width, double height)
     pixelsPerDegree_ = width / ((box_.east - box_.west) * shrink_);
 }
 
+MapView MapView::around(const Place& centre, double radiusKm, double width, double height) {
+    MapView view;
+    view.projection_ = Projection::AzimuthalEquidistant;
+    view.width_ = width;
+    view.height_ = height;
+    view.centre_ = centre;
+    view.pixelsPerKm_ = std::min(width, height) / 2 / std::max(radiusKm, 1e-3);
+    view.boxAroundCentre();
+    return view;
+}
+
+// Every place within the picture's half diagonal of the centre.
+void MapView::boxAroundCentre() {
+    const double reachKm = std::hypot(width_, height_) / 2 / pixelsPerKm_;
+    const double reach = reachKm / kKmPerDegree;
+    box_.south = std::max(-90.0, centre_.latitude - reach);
+    box_.north = std::min(90.0, centre_.latitude + reach);
+    const double widest = std::max(std::abs(box_.south), std::abs(box_.north));
+    const double across = widest >= 89.9 || reach >= 90
+                              ? 180
+                              : std::min(180.0, reach / std::cos(widest * kRadiansPerDegree));
+    box_.west = centre_.longitude - across;
+    box_.east = centre_.longitude + across;
+}
+
 PicturePoint MapView::project(const Place& place) const {
-    return {(place.longitude - box_.west) * shrink_ * pixelsPerDegree_,
-            (box_.north - place.latitude) * pixelsPerDegree_};
+    if (projection_ == Projection::Equirectangular) {
+        return {(place.longitude - box_.west) * shrink_ * pixelsPerDegree_,
+                (box_.north - place.latitude) * pixelsPerDegree_};
+    }
+    const double latitude = place.latitude * kRadiansPerDegree;
+    const double centreLatitude = centre_.latitude * kRadiansPerDegree;
+    const double east = (place.longitude - centre_.longitude) * kRadiansPerDegree;
+    const double cosAngle = std::sin(centreLatitude) * std::sin(latitude) +
+                            std::cos(centreLatitude) * std::cos(latitude) * std::cos(east);
+    const double angle = std::acos(std::clamp(cosAngle, -1.0, 1.0));
+    // Near the antipode every direction meets; it is drawn at the rim, a half turn away.
+    const double perAngle = angle < 1e-9 ? 1 : angle / std::max(std::sin(angle), 1e-9);
+    const double scale = perAngle * kEarthRadiusKm * pixelsPerKm_;
+    const double x = std::cos(latitude) * std::sin(east);
+    const double y = std::cos(centreLatitude) * std::sin(latitude) -
+                     std::sin(centreLatitude) * std::cos(latitude) * std::cos(east);
+    return {width_ / 2 + scale * x, height_ / 2 - scale * y};
+}
+
+Place MapView::placeAt(const PicturePoint& point) const {
+    if (projection_ == Projection::Equirectangular) {
+        return {box_.north - point.y / pixelsPerDegree_,
+                box_.west + point.x / (shrink_ * pixelsPerDegree_)};
+    }
+    const double x = (point.x - width_ / 2) / pixelsPerKm_ / kEarthRadiusKm;
+    const double y = (height_ / 2 - point.y) / pixelsPerKm_ / kEarthRadiusKm;
+    const double angle = std::min(std::hypot(x, y), std::numbers::pi);
+    if (angle < 1e-12) {
+        return centre_;
+    }
+    const double centreLatitude = centre_.latitude * kRadiansPerDegree;
+    const double latitude =
+        std::asin(std::clamp(std::cos(angle) * std::sin(centreLatitude) +
+                                 y * std::sin(angle) * std::cos(centreLatitude) / std::hypot(x, y),
+                             -1.0, 1.0));
+    const double east = std::atan2(x * std::sin(angle),
+                                   std::hypot(x, y) * std::cos(centreLatitude) * std::cos(angle) -
+                                       y * std::sin(centreLatitude) * std::sin(angle));
+    double longitude = centre_.longitude + east / kRadiansPerDegree;
+    longitude = std::remainder(longitude, 360.0);
+    return {latitude / kRadiansPerDegree, longitude};
 }
 
 double MapView::kmPerPixel() const {
-    return kKmPerDegree / pixelsPerDegree_;
+    return projection_ == Projection::Equirectangular ? kKmPerDegree / pixelsPerDegree_
+                                                      : 1 / pixelsPerKm_;
+}
+
+MapView MapView::zoomed(double factor, const PicturePoint& fixed) const {
+    const double kmPerPixel =
+        std::clamp(this->kmPerPixel() / factor, kFewestKmPerPixel, kMostKmPerPixel);
+    factor = this->kmPerPixel() / kmPerPixel;
+    MapView view = *this;
+    if (projection_ == Projection::Equirectangular) {
+        const Place held = placeAt(fixed);
+        view.pixelsPerDegree_ = pixelsPerDegree_ * factor;
+        view.box_.west = held.longitude - fixed.x / (shrink_ * view.pixelsPerDegree_);
+        view.box_.east = view.box_.west + width_ / (shrink_ * view.pixelsPerDegree_);
+        view.box_.north = held.latitude + fixed.y / view.pixelsPerDegree_;
+        view.box_.south = view.box_.north - height_ / view.pixelsPerDegree_;
+        return view;
+    }
+    // The new centre is where the old picture's middle moves toward the fixed point.
+    const PicturePoint middle{width_ / 2, height_ / 2};
+    view.centre_ = placeAt({middle.x + (fixed.x - middle.x) * (1 - 1 / factor),
+                            middle.y + (fixed.y - middle.y) * (1 - 1 / factor)});
+    view.pixelsPerKm_ = pixelsPerKm_ * factor;
+    view.boxAroundCentre();
+    return view;
+}
+
+MapView MapView::panned(const PicturePoint& from, const PicturePoint& to) const {
+    MapView view = *this;
+    if (projection_ == Projection::Equirectangular) {
+        const double east = (from.x - to.x) / (shrink_ * pixelsPerDegree_);
+        // Never so far north or south that the picture shows more than the earth's pole.
+        const double span = box_.north - box_.south;
+        const double north = std::clamp(box_.north + (to.y - from.y) / pixelsPerDegree_,
+                                        std::min(90.0, -90 + span), std::max(90.0, -90 + span));
+        view.box_ = {std::clamp(box_.west + east, -720.0, 360.0), 0, north - span, north};
+        view.box_.east = view.box_.west + (box_.east - box_.west);
+        return view;
+    }
+    view.centre_ = placeAt({width_ / 2 + from.x - to.x, height_ / 2 + from.y - to.y});
+    view.boxAroundCentre();
+    return view;
+}
+
+MapView MapView::resized(double width, double height) const {
+    MapView view = *this;
+    view.width_ = width;
+    view.height_ = height;
+    if (projection_ == Projection::Equirectangular) {
+        const Place middle = placeAt({width_ / 2, height_ / 2});
+        const double across = width / (shrink_ * pixelsPerDegree_);
+        const double up = height / pixelsPerDegree_;
+        view.box_ = {middle.longitude - across / 2, middle.longitude + across / 2,
+                     middle.latitude - up / 2, middle.latitude + up / 2};
+        return view;
+    }
+    view.boxAroundCentre();
+    return view;
 }
 
 } // namespace icao

@@ -7,28 +7,63 @@
 
 namespace icao {
 
-// An equirectangular view of a box of the world on a picture, its longitudes shrunk by the
-// cosine of its middle latitude so that shapes there keep their proportions; the box is
-// widened to the picture's proportions, never cut.
+// How a view lays the world on a picture.
+enum class Projection {
+    // Degrees as they are, longitudes shrunk by the cosine of the middle latitude so that shapes
+    // there keep their proportions: for routes, which may span the world.
+    Equirectangular,
+    // Distances and bearings from the centre true: for a neighbourhood, where rings of one
+    // distance are circles.
+    AzimuthalEquidistant,
+};
+
+// A part of the world as a picture shows it.
 class MapView {
   public:
+    // The box, widened to the picture's proportions, never cut.
     MapView(const DegreeBox& box, double width, double height);
+    // Centred on the place, `radiusKm` from it to the nearer edge of the picture.
+    static MapView around(const Place& centre, double radiusKm, double width, double height);
 
+    Projection projection() const { return projection_; }
+    // The degrees the picture shows, for an azimuthal view a box around them; longitudes may run
+    // past ±180 where the view does.
     const DegreeBox& box() const { return box_; }
     double width() const { return width_; }
     double height() const { return height_; }
 
-    // Where a place lies on the picture; its longitude as unwrapped for the box.
+    // Where a place lies on the picture; for an equirectangular view its longitude as unwrapped
+    // for the box.
     PicturePoint project(const Place& place) const;
-    // The kilometres a pixel measures along the middle latitude.
+    // The place a point of the picture shows.
+    Place placeAt(const PicturePoint& point) const;
+    // The kilometres a pixel measures: along the middle latitude, or anywhere around the centre.
     double kmPerPixel() const;
+    // An equirectangular view repeats the world a turn east and west; an azimuthal one shows
+    // each place once.
+    bool repeatsEastAndWest() const { return projection_ == Projection::Equirectangular; }
+
+    // The view `factor` times closer, the place under `fixed` staying there.
+    MapView zoomed(double factor, const PicturePoint& fixed) const;
+    // The view with what was at one point of the picture moved to another.
+    MapView panned(const PicturePoint& from, const PicturePoint& to) const;
+    // The same part of the world on a picture of another size, its middle kept.
+    MapView resized(double width, double height) const;
 
   private:
-    DegreeBox box_;
-    double width_;
-    double height_;
-    double shrink_;
-    double pixelsPerDegree_;
+    MapView() = default;
+    void boxAroundCentre();
+
+    Projection projection_ = Projection::Equirectangular;
+    DegreeBox box_{};
+    double width_ = 0;
+    double height_ = 0;
+    // Equirectangular.
+    double shrink_ = 1;
+    double pixelsPerDegree_ = 1;
+    // Azimuthal.
+    Place centre_{};
+    double pixelsPerKm_ = 1;
 };
 
 } // namespace icao

@@ -17,51 +17,56 @@ MapLine legPoints(const Place& from, const Place& to) {
 
 } // namespace
 
-RouteMap routeMap(const std::vector<MapStop>& stops, const World& world, double width,
-                  double height) {
-    MapLine route;
-    // Where each stop stands in the route, once unwrapped.
-    std::vector<std::size_t> stopAt;
-    if (!stops.empty()) {
-        route.push_back(stops.front().place);
-        stopAt.push_back(0);
+RouteLine routeLineOf(const std::vector<MapStop>& stops) {
+    RouteLine route;
+    if (stops.empty()) {
+        return route;
     }
+    route.points.push_back(stops.front().place);
+    route.stopAt.push_back(0);
     // Each leg goes on from where the one before ended.
     for (std::size_t stop = 1; stop < stops.size(); ++stop) {
         const MapLine leg = legPoints(stops[stop - 1].place, stops[stop].place);
-        route.insert(route.end(), leg.begin() + 1, leg.end());
-        stopAt.push_back(route.size() - 1);
+        route.points.insert(route.points.end(), leg.begin() + 1, leg.end());
+        route.stopAt.push_back(route.points.size() - 1);
     }
-    unwrapLongitudes(route);
+    unwrapLongitudes(route.points);
     // A route that lies mostly west of -180 once unwrapped is shown a turn east.
-    if (!route.empty()) {
-        const DegreeBox first = fittedBox({route});
-        const double turn = first.centralMeridian() < -180  ? 360
-                            : first.centralMeridian() > 180 ? -360
-                                                            : 0;
-        for (Place& place : route) {
-            place.longitude += turn;
-        }
+    const double middle = fittedBox({route.points}).centralMeridian();
+    const double turn = middle < -180 ? 360 : middle > 180 ? -360 : 0;
+    for (Place& place : route.points) {
+        place.longitude += turn;
     }
-    RouteMap map{MapView(fittedBox({route}), width, height), {}};
-    MapDrawing& drawing = map.drawing;
-    drawing.width = width;
-    drawing.height = height;
-    drawLand(world, map.view, drawing.lines);
+    return route;
+}
+
+MapView routeView(const RouteLine& route, double width, double height) {
+    return MapView(fittedBox({route.points}), width, height);
+}
+
+MapDrawing routeDrawing(const std::vector<MapStop>& stops, const RouteLine& route,
+                        const World& world, const MapView& view) {
+    MapDrawing drawing = landDrawing(world, view);
     DrawnLine& drawn = drawing.lines.emplace_back(DrawnLine{Ink::Route, {}, false});
-    for (const Place& place : route) {
-        drawn.points.push_back(map.view.project(place));
+    for (const Place& place : route.points) {
+        drawn.points.push_back(view.project(place));
     }
-    for (std::size_t stop = 0; stop < stops.size(); ++stop) {
-        drawing.airfields.push_back({map.view.project(route[stopAt[stop]]),
+    for (std::size_t stop = 0; stop < stops.size() && stop < route.stopAt.size(); ++stop) {
+        drawing.airfields.push_back({view.project(route.points[route.stopAt[stop]]),
                                      stops[stop].label,
                                      {},
                                      stop == 0 || stop + 1 == stops.size()});
         drawing.title += (stop == 0 ? "" : " – ") + stops[stop].label;
     }
-    placeLabels(drawing.airfields);
-    drawing.scale = scaleBarOf(map.view);
-    return map;
+    finishDrawing(drawing, view);
+    return drawing;
+}
+
+RouteMap routeMap(const std::vector<MapStop>& stops, const World& world, double width,
+                  double height) {
+    const RouteLine route = routeLineOf(stops);
+    const MapView view = routeView(route, width, height);
+    return {view, routeDrawing(stops, route, world, view)};
 }
 
 } // namespace icao

@@ -4,26 +4,41 @@
 #include "map/drawing.h"
 #include "map/land.h"
 #include "map/map_view.h"
+#include "search/airfield_details.h"
 
 #include <string>
 #include <vector>
 
 namespace icao {
 
-// An airfield a map marks: its label (the code) and where it lies.
+// An airfield a map marks: its label (the code), where it lies and the runways a close view
+// draws, those whose thresholds are known.
 struct MapStop {
     std::string label;
     Place place;
+    std::vector<Runway> runways;
 };
+
+// A route as a map draws it: the legs' great circles, the longitudes made continuous and turned
+// to lie mostly within ±180, and where on them each stop lies.
+struct RouteLine {
+    MapLine points;
+    std::vector<std::size_t> stopAt;
+};
+RouteLine routeLineOf(const std::vector<MapStop>& stops);
+
+// The view fitted to the route: one that runs over the antimeridian is centred there, whole,
+// not split across the map.
+MapView routeView(const RouteLine& route, double width, double height);
+
+// The route through the stops in order over the land, each stop marked and labelled.
+MapDrawing routeDrawing(const std::vector<MapStop>& stops, const RouteLine& route,
+                        const World& world, const MapView& view);
 
 struct RouteMap {
     MapView view;
     MapDrawing drawing;
 };
-
-// The route through the stops in order, each leg its great circle, over the land, each stop
-// marked and labelled, in a view fitted to the route: one that runs over the antimeridian is
-// centred there, whole, not split across the map.
 RouteMap routeMap(const std::vector<MapStop>& stops, const World& world, double width = 960,
                   double height = 540);
 

@@ -60,6 +60,19 @@ std::string pathOf(const MapDrawing& drawing, Ink ink) {
     return path;
 }
 
+std::string runwaysOf(const MapDrawing& drawing) {
+    std::string lines;
+    for (const DrawnLine& line : drawing.lines) {
+        if (line.ink != Ink::Runway || line.points.size() < 2) {
+            continue;
+        }
+        lines += "<line x1=\"" + number(line.points[0].x) + "\" y1=\"" + number(line.points[0].y) +
+                 "\" x2=\"" + number(line.points[1].x) + "\" y2=\"" + number(line.points[1].y) +
+                 "\" stroke=\"#55585c\" stroke-width=\"" + number(line.width) + "\"/>\n";
+    }
+    return lines;
+}
+
 struct Style {
     Ink ink;
     const char* attributes;
@@ -91,6 +104,15 @@ std::string svgOf(const MapDrawing& drawing) {
         if (!path.empty()) {
             svg += "<path " + std::string(style.attributes) + " d=\"" + path + "\"/>\n";
         }
+        // Runways, each of its own width, under the route.
+        if (style.ink == Ink::Ring) {
+            svg += runwaysOf(drawing);
+        }
+    }
+    svg += "</g>\n<g font-size=\"11\" fill=\"#3d5a78\">\n";
+    for (const DrawnText& note : drawing.notes) {
+        svg += "<text x=\"" + number(note.at.x) + "\" y=\"" + number(note.at.y) + "\">" +
+               escaped(note.text) + "</text>\n";
     }
     svg += "</g>\n<g font-size=\"" + number(kLabelSize) + "\">\n";
     for (const DrawnAirfield& airfield : drawing.airfields) {

@@ -12,10 +12,10 @@
 
 namespace {
 
-const icao::MapStop kEgll{"EGLL", {51.4706, -0.4619}};
-const icao::MapStop kKjfk{"KJFK", {40.6398, -73.7789}};
-const icao::MapStop kRjtt{"RJTT", {35.5523, 139.7800}};
-const icao::MapStop kKlax{"KLAX", {33.9425, -118.4081}};
+const icao::MapStop kEgll{"EGLL", {51.4706, -0.4619}, {}};
+const icao::MapStop kKjfk{"KJFK", {40.6398, -73.7789}, {}};
+const icao::MapStop kRjtt{"RJTT", {35.5523, 139.7800}, {}};
+const icao::MapStop kKlax{"KLAX", {33.9425, -118.4081}, {}};
 
 const icao::DrawnLine& routeOf(const icao::MapDrawing& drawing) {
     return *std::find_if(drawing.lines.begin(), drawing.lines.end(),

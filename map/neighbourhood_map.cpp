@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: MIT
+#include "map/neighbourhood_map.h"
+
+#include "map/great_circle.h"
+#include "map/map_layers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace icao {
+namespace {
+
+constexpr double kKmPerFoot = 0.0003048;
+// A runway shorter than this many pixels would be a speck under the airfield's mark; one
+// shorter than the second would have its idents crowd the airfield's label.
+constexpr double kShortestDrawnRunway = 16;
+constexpr double kShortestNamedRunway = 90;
+// A ring is a polygon of this many sides: round at any size a picture has.
+constexpr int kRingSides = 120;
+
+// Where a runway's thresholds lie, both known.
+std::optional<std::pair<Place, Place>> thresholdsOf(const Runway& runway) {
+    if (runway.ends.size() != 2 || !runway.ends[0].threshold || !runway.ends[1].threshold) {
+        return std::nullopt;
+    }
+    return std::pair(*runway.ends[0].threshold, *runway.ends[1].threshold);
+}
+
+// How far the runways reach from the airfield's own place, in kilometres.
+double runwaysReachKm(const MapStop& airfield) {
+    double reach = 0;
+    for (const Runway& runway : airfield.runways) {
+        if (const auto ends = thresholdsOf(runway)) {
+            reach = std::max({reach, distanceKm(airfield.place, ends->first),
+                              distanceKm(airfield.place, ends->second)});
+        }
+    }
+    return reach;
+}
+
+// The largest round distance (1, 2 or 5 times a power of ten) at most `km`.
+double roundDown(double km) {
+    const double power = std::pow(10.0, std::floor(std::log10(km)));
+    double round = power;
+    for (const double step : {2.0, 5.0}) {
+        if (step * power <= km) {
+            round = step * power;
+        }
+    }
+    return round;
+}
+
+std::string kmText(double km) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g km", km);
+    return text;
+}
+
+// Rings about three to the picture's nearer edge, as far as its corners.
+void drawRings(const Place& centre, const MapView& view, MapDrawing& drawing) {
+    const double edgeKm = std::min(view.width(), view.height()) / 2 * view.kmPerPixel();
+    const double cornerKm = std::hypot(view.width(), view.height()) / 2 * view.kmPerPixel();
+    const double step = roundDown(edgeKm / 3);
+    // Beyond a quarter of the earth's round a ring no longer looks like one.
+    for (double km = step; km <= std::min(cornerKm, 10000.0); km += step) {
+        DrawnLine& ring = drawing.lines.emplace_back(DrawnLine{Ink::Ring, {}, true});
+        for (int side = 0; side < kRingSides; ++side) {
+            ring.points.push_back(view.project(placeAlong(centre, 360.0 * side / kRingSides, km)));
+        }
+        const PicturePoint top = ring.points.front();
+        drawing.notes.push_back({{top.x + 4, top.y - 4}, kmText(km)});
+    }
+}
+
+void drawRunways(const MapStop& airfield, const MapView& view, MapDrawing& drawing) {
+    for (const Runway& runway : airfield.runways) {
+        const auto ends = thresholdsOf(runway);
+        if (!ends) {
+            continue;
+        }
+        const PicturePoint from = view.project(ends->first);
+        const PicturePoint to = view.project(ends->second);
+        const double length = std::hypot(to.x - from.x, to.y - from.y);
+        if (length < kShortestDrawnRunway) {
+            continue;
+        }
+        const double width =
+            std::max(2.0, runway.widthFt.value_or(100) * kKmPerFoot / view.kmPerPixel());
+        drawing.lines.push_back({Ink::Runway, {from, to}, false, width});
+        if (length < kShortestNamedRunway) {
+            continue;
+        }
+        // Each end's ident stands beyond it, on the runway's line.
+        const double alongX = (to.x - from.x) / length;
+        const double alongY = (to.y - from.y) / length;
+        const double beyond = 6 + kLabelSize;
+        const auto identAt = [&](const PicturePoint& end, double away, std::size_t characters) {
+            return PicturePoint{end.x + away * alongX * beyond - labelWidth(characters) / 2,
+                                end.y + away * alongY * beyond + kLabelSize * 0.35};
+        };
+        const std::string& first = runway.ends[0].ident;
+        const std::string& second = runway.ends[1].ident;
+        drawing.notes.push_back({identAt(from, -1, first.size()), first});
+        drawing.notes.push_back({identAt(to, 1, second.size()), second});
+    }
+}
+
+} // namespace
+
+MapView neighbourhoodView(const Neighbourhood& neighbourhood, double width, double height) {
+    double reach = 0;
+    for (const MapStop& neighbour : neighbourhood.neighbours) {
+        reach = std::max(reach, distanceKm(neighbourhood.origin.place, neighbour.place));
+    }
+    if (!neighbourhood.neighbours.empty()) {
+        return MapView::around(neighbourhood.origin.place, std::max(3.0, 1.15 * reach), width,
+                               height);
+    }
+    // With no neighbours, the runways and what lies around them, or a town's size.
+    const double runways = runwaysReachKm(neighbourhood.origin);
+    return MapView::around(neighbourhood.origin.place,
+                           runways > 0 ? std::max(1.0, 1.4 * runways) : 5, width, height);
+}
+
+MapDrawing neighbourhoodDrawing(const Neighbourhood& neighbourhood, const World& world,
+                                const MapView& view) {
+    MapDrawing drawing = landDrawing(world, view);
+    drawing.title = neighbourhood.title;
+    if (neighbourhood.rings) {
+        drawRings(neighbourhood.origin.place, view, drawing);
+    }
+    drawRunways(neighbourhood.origin, view, drawing);
+    for (const MapStop& neighbour : neighbourhood.neighbours) {
+        drawRunways(neighbour, view, drawing);
+    }
+    for (const MapStop& neighbour : neighbourhood.neighbours) {
+        drawing.airfields.push_back({view.project(neighbour.place), neighbour.label, {}, false});
+    }
+    // The origin first, so that its label has the first choice of places.
+    drawing.airfields.insert(
+        drawing.airfields.begin(),
+        {view.project(neighbourhood.origin.place), neighbourhood.origin.label, {}, true});
+    finishDrawing(drawing, view);
+    return drawing;
+}
+
+} // namespace icao

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "map/drawing.h"
+#include "map/land.h"
+#include "map/map_view.h"
+#include "map/route_map.h"
+
+#include <string>
+#include <vector>
+
+namespace icao {
+
+// What a map around one place shows: the origin, the airfields near it, and rings at round
+// distances from it where asked.
+struct Neighbourhood {
+    MapStop origin;
+    std::vector<MapStop> neighbours;
+    bool rings = true;
+    std::string title;
+};
+
+// An azimuthal view centred on the origin that holds every neighbour, or, with none, the
+// origin's runways and what lies around them.
+MapView neighbourhoodView(const Neighbourhood& neighbourhood, double width = 960,
+                          double height = 540);
+
+// The land, the rings, every airfield marked and labelled and, where the view is close enough
+// to show them, the airfields' runways with their ends' idents.
+MapDrawing neighbourhoodDrawing(const Neighbourhood& neighbourhood, const World& world,
+                                const MapView& view);
+
+} // namespace icao
