@@ -131,13 +131,19 @@ MapView MapView::zoomed(double factor, const PicturePoint& fixed) const {
         view.box_.south = view.box_.north - height_ / view.pixelsPerDegree_;
         return view;
     }
-    // The new centre is where the old picture's middle moves toward the fixed point.
-    const PicturePoint middle{width_ / 2, height_ / 2};
-    view.centre_ = placeAt({middle.x + (fixed.x - middle.x) * (1 - 1 / factor),
-                            middle.y + (fixed.y - middle.y) * (1 - 1 / factor)});
     view.pixelsPerKm_ = pixelsPerKm_ * factor;
-    view.boxAroundCentre();
+    view.holdAt(placeAt(fixed), fixed);
     return view;
+}
+
+// Moves the centre until the place lies at the point. Each step shifts it by what is left over;
+// the view bends away from its middle, so it takes a few.
+void MapView::holdAt(const Place& place, const PicturePoint& point) {
+    for (int step = 0; step < 4; ++step) {
+        const PicturePoint at = project(place);
+        centre_ = placeAt({width_ / 2 + at.x - point.x, height_ / 2 + at.y - point.y});
+    }
+    boxAroundCentre();
 }
 
 MapView MapView::panned(const PicturePoint& from, const PicturePoint& to) const {
@@ -152,8 +158,7 @@ MapView MapView::panned(const PicturePoint& from, const PicturePoint& to) const 
         view.box_.east = view.box_.west + (box_.east - box_.west);
         return view;
     }
-    view.centre_ = placeAt({width_ / 2 + from.x - to.x, height_ / 2 + from.y - to.y});
-    view.boxAroundCentre();
+    view.holdAt(placeAt(from), to);
     return view;
 }
 

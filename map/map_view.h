@@ -53,6 +53,7 @@ class MapView {
   private:
     MapView() = default;
     void boxAroundCentre();
+    void holdAt(const Place& place, const PicturePoint& point);
 
     Projection projection_ = Projection::Equirectangular;
     DegreeBox box_{};

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "map/map_layers.h"
+#include "map/neighbourhood_map.h"
 #include "map/route_map.h"
 #include "map/svg_writer.h"
 
@@ -20,6 +21,22 @@ const icao::MapStop kKlax{"KLAX", {33.9425, -118.4081}, {}};
 const icao::DrawnLine& routeOf(const icao::MapDrawing& drawing) {
     return *std::find_if(drawing.lines.begin(), drawing.lines.end(),
                          [](const auto& line) { return line.ink == icao::Ink::Route; });
+}
+
+// Heathrow's two runways, their thresholds as the data file gives them.
+std::vector<icao::Runway> heathrowRunways() {
+    return icao::runwaysOf("09L/27R:12799:164::1:89.6/269.6:51.4775;-0.48943/51.4777;-0.43326 "
+                           "09R/27L:12001:164::1:90/270:51.4649;-0.48677/51.465;-0.43407");
+}
+
+std::vector<const icao::DrawnLine*> linesOf(const icao::MapDrawing& drawing, icao::Ink ink) {
+    std::vector<const icao::DrawnLine*> lines;
+    for (const icao::DrawnLine& line : drawing.lines) {
+        if (line.ink == ink) {
+            lines.push_back(&line);
+        }
+    }
+    return lines;
 }
 
 QRectF labelRect(const icao::DrawnAirfield& airfield) {
@@ -114,6 +131,96 @@ class MapDrawingTest : public QObject {
         QVERIFY(bar.text.ends_with(" km"));
         QVERIFY(std::abs(bar.length * map.view.kmPerPixel() - km) < 1e-6 * km);
         QVERIFY(bar.length > map.drawing.width / 12 && bar.length <= map.drawing.width / 5);
+    }
+
+    // Around Heathrow the rings are circles about it at round distances, each named, and the
+    // origin lies at the middle with its neighbours within the picture.
+    void ringsAreRoundDistancesAroundTheOrigin() {
+        icao::MapStop heathrow = kEgll;
+        const icao::Neighbourhood london{
+            heathrow,
+            {{"EGKK", {51.1481, -0.1903}, {}}, {"EGLC", {51.5053, 0.0553}, {}}},
+            true,
+            "Near EGLL"};
+        const icao::MapView view = icao::neighbourhoodView(london);
+        const icao::MapDrawing drawing =
+            icao::neighbourhoodDrawing(london, icao::builtInWorld(), view);
+        QCOMPARE(drawing.title, std::string("Near EGLL"));
+        QCOMPARE(drawing.airfields[0].label, std::string("EGLL"));
+        QVERIFY(std::abs(drawing.airfields[0].at.x - view.width() / 2) < 1e-6);
+        for (const icao::DrawnAirfield& airfield : drawing.airfields) {
+            QVERIFY(airfield.at.x > 0 && airfield.at.x < view.width());
+            QVERIFY(airfield.at.y > 0 && airfield.at.y < view.height());
+        }
+        const auto rings = linesOf(drawing, icao::Ink::Ring);
+        QVERIFY(rings.size() >= 2);
+        QCOMPARE(drawing.notes.size(), rings.size());
+        for (std::size_t ring = 0; ring < rings.size(); ++ring) {
+            const double km = std::stod(drawing.notes[ring].text);
+            QCOMPARE(drawing.notes[ring].text, std::to_string(static_cast<int>(km)) + " km");
+            QCOMPARE(km, std::stod(drawing.notes[0].text) * static_cast<double>(ring + 1));
+            for (const icao::PicturePoint& point : rings[ring]->points) {
+                const double radius = std::hypot(point.x - drawing.airfields[0].at.x,
+                                                 point.y - drawing.airfields[0].at.y);
+                QVERIFY(std::abs(radius * view.kmPerPixel() - km) < 1e-6 * km);
+            }
+        }
+    }
+
+    // Runways are drawn between their thresholds, as wide as they are, where the view is close
+    // enough; in a wide view they are left to the airfield's mark.
+    void runwaysShowOnlyInACloseView_data() {
+        QTest::addColumn<double>("radiusKm");
+        QTest::addColumn<int>("runways");
+        QTest::newRow("the airfield") << 3.0 << 2;
+        QTest::newRow("the region") << 300.0 << 0;
+    }
+    void runwaysShowOnlyInACloseView() {
+        QFETCH(double, radiusKm);
+        QFETCH(int, runways);
+        icao::MapStop heathrow = kEgll;
+        heathrow.runways = heathrowRunways();
+        const icao::Neighbourhood airfield{heathrow, {}, false, "EGLL"};
+        const icao::MapView view = icao::MapView::around(kEgll.place, radiusKm, 960, 540);
+        const icao::MapDrawing drawing =
+            icao::neighbourhoodDrawing(airfield, icao::builtInWorld(), view);
+        const auto drawn = linesOf(drawing, icao::Ink::Runway);
+        QCOMPARE(drawn.size(), static_cast<std::size_t>(runways));
+        QVERIFY(linesOf(drawing, icao::Ink::Ring).empty());
+        for (const icao::DrawnLine* runway : drawn) {
+            QCOMPARE(runway->points.size(), std::size_t{2});
+            const double metres = 164 * 0.3048;
+            QVERIFY(std::abs(runway->width * view.kmPerPixel() * 1000 - metres) < 0.01);
+        }
+        if (runways > 0) {
+            QCOMPARE(drawn[0]->points[0].x, view.project({51.4775, -0.48943}).x);
+            QVERIFY(drawn[0]->points[0].y < drawn[1]->points[0].y);
+            QStringList notes;
+            for (const icao::DrawnText& note : drawing.notes) {
+                notes << QString::fromStdString(note.text);
+            }
+            QCOMPARE(notes, QStringList({"09L", "27R", "09R", "27L"}));
+        }
+        // Alone, an airfield is shown with its runways and what lies around them.
+        const icao::MapView fitted = icao::neighbourhoodView(airfield);
+        QVERIFY(fitted.kmPerPixel() * 270 > 2.6 && fitted.kmPerPixel() * 270 < 5);
+    }
+
+    // Over the antimeridian an azimuthal view draws each piece of land once, not a copy a turn
+    // east and west as well.
+    void aCentredViewDrawsTheLandOnce() {
+        const icao::Neighbourhood fiji{{"NFFN", {-17.7554, 177.443}, {}}, {}, true, "NFFN"};
+        const icao::MapView view = icao::MapView::around(fiji.origin.place, 4000, 960, 540);
+        const icao::MapDrawing drawing =
+            icao::neighbourhoodDrawing(fiji, icao::builtInWorld(), view);
+        const auto land = linesOf(drawing, icao::Ink::Land);
+        QVERIFY(!land.empty());
+        for (std::size_t a = 0; a < land.size(); ++a) {
+            for (std::size_t b = a + 1; b < land.size(); ++b) {
+                QVERIFY(land[a]->points.size() != land[b]->points.size() ||
+                        std::abs(land[a]->points[0].x - land[b]->points[0].x) > 1e-6);
+            }
+        }
     }
 
     // The SVG is well-formed XML with its title, whatever the labels hold.

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: MIT
+#include "map/great_circle.h"
+#include "map/map_view.h"
+
+#include <QTest>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double kWidth = 960;
+constexpr double kHeight = 540;
+
+double turnBetween(double a, double b) {
+    return std::abs(std::remainder(a - b, 360.0));
+}
+
+double pixelsBetween(const icao::PicturePoint& a, const icao::PicturePoint& b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(icao::Place)
+
+class MapViewTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Around any centre, even a pole or the antimeridian, a place lies as far from the middle
+    // of the picture as it is from the centre, in the direction of its bearing, and the point
+    // reads back as the place.
+    void theAzimuthalViewKeepsDistancesAndBearings_data() {
+        QTest::addColumn<icao::Place>("centre");
+        QTest::addColumn<icao::Place>("place");
+        QTest::newRow("London, Gatwick") << icao::Place{51.47, -0.46} << icao::Place{51.15, -0.19};
+        QTest::newRow("London, New York")
+            << icao::Place{51.47, -0.46} << icao::Place{40.64, -73.78};
+        QTest::newRow("over the antimeridian")
+            << icao::Place{-17.76, 177.44} << icao::Place{-13.83, -171.99};
+        QTest::newRow("by the pole") << icao::Place{89.9, 0.0} << icao::Place{78.25, 15.47};
+        QTest::newRow("the centre itself") << icao::Place{10.0, 20.0} << icao::Place{10.0, 20.0};
+    }
+    void theAzimuthalViewKeepsDistancesAndBearings() {
+        QFETCH(icao::Place, centre);
+        QFETCH(icao::Place, place);
+        const icao::MapView view = icao::MapView::around(centre, 100, kWidth, kHeight);
+        const icao::PicturePoint middle{kWidth / 2, kHeight / 2};
+        const icao::PicturePoint at = view.project(place);
+        const double km = icao::distanceKm(centre, place);
+        QVERIFY(std::abs(pixelsBetween(at, middle) * view.kmPerPixel() - km) < 1e-6 * (km + 1));
+        if (km > 1) {
+            const double bearing =
+                std::atan2(at.x - middle.x, middle.y - at.y) * 180 / std::numbers::pi;
+            QVERIFY2(turnBetween(bearing, icao::initialCourse(centre, place)) < 1e-6,
+                     qPrintable(QString::number(bearing)));
+        }
+        const icao::Place back = view.placeAt(at);
+        QVERIFY(icao::distanceKm(back, place) < 1e-6);
+    }
+
+    void aPlaceAlongACourseLiesThere() {
+        for (const double course : {0.0, 45.0, 135.0, 270.0}) {
+            const icao::Place from{-33.95, 151.18};
+            const icao::Place to = icao::placeAlong(from, course, 2500);
+            QVERIFY(std::abs(icao::distanceKm(from, to) - 2500) < 1e-6);
+            QVERIFY(turnBetween(icao::initialCourse(from, to), course) < 1e-6);
+            QVERIFY(to.longitude >= -180 && to.longitude <= 180);
+        }
+    }
+
+    // Zooming keeps the place under the pointer where it was, and dragging moves the place
+    // under the press to where the pointer goes, in either projection.
+    void zoomAndPanHoldThePlaceUnderThePointer_data() {
+        QTest::addColumn<bool>("azimuthal");
+        QTest::newRow("equirectangular") << false;
+        QTest::newRow("azimuthal") << true;
+    }
+    void zoomAndPanHoldThePlaceUnderThePointer() {
+        QFETCH(bool, azimuthal);
+        const icao::MapView view = azimuthal
+                                       ? icao::MapView::around({51.47, -0.46}, 100, kWidth, kHeight)
+                                       : icao::MapView({-80, 20, 30, 60}, kWidth, kHeight);
+        const icao::PicturePoint pointer{800, 100};
+        const icao::Place held = view.placeAt(pointer);
+        for (const double factor : {2.0, 0.5}) {
+            const icao::MapView zoomed = view.zoomed(factor, pointer);
+            QVERIFY(std::abs(zoomed.kmPerPixel() * factor - view.kmPerPixel()) < 1e-9);
+            QVERIFY2(pixelsBetween(zoomed.project(held), pointer) < 0.5,
+                     qPrintable(QString::number(pixelsBetween(zoomed.project(held), pointer))));
+        }
+        const icao::PicturePoint to{300, 400};
+        const icao::MapView panned = view.panned(pointer, to);
+        QVERIFY(pixelsBetween(panned.project(held), to) < 0.5);
+        QCOMPARE(panned.kmPerPixel(), view.kmPerPixel());
+        const icao::MapView resized = view.resized(400, 300);
+        QVERIFY(icao::distanceKm(resized.placeAt({200, 150}),
+                                 view.placeAt({kWidth / 2, kHeight / 2})) < 1e-6);
+    }
+
+    // However far the wheel turns, the view stays between metres and the world a pixel.
+    void zoomStopsAtItsBounds() {
+        icao::MapView view = icao::MapView::around({0, 0}, 100, kWidth, kHeight);
+        for (int turn = 0; turn < 60; ++turn) {
+            view = view.zoomed(2, {10, 10});
+        }
+        QVERIFY(view.kmPerPixel() >= 0.002 - 1e-12);
+        for (int turn = 0; turn < 60; ++turn) {
+            view = view.zoomed(0.5, {10, 10});
+        }
+        QVERIFY(view.kmPerPixel() <= 2 * std::numbers::pi * icao::kEarthRadiusKm / 400 + 1e-9);
+        QVERIFY(std::isfinite(view.placeAt({0, 0}).latitude));
+    }
+};
+
+QTEST_MAIN(MapViewTest)
+#include "tst_map_view.moc"
