@@ -34,13 +34,32 @@ constexpr int kReloadDelayMs = 300;
 constexpr int kMinuteMs = 60 * 1000;
 constexpr int kDescribeDelayMs = 60;
 
+// An airfield as the map marks it: by its code, with its runways.
+icao::MapStop stopOf(const icao::AirportRecord& record) {
+    return {icao::toUtf8(record.code), record.place().value_or(icao::Place{}),
+            icao::runwaysOf(icao::toUtf8(record.runways))};
+}
+
+// The airfield among its neighbours, as the map shows it.
+icao::Neighbourhood mapped(const Neighbourhood& neighbourhood) {
+    icao::Neighbourhood shown{stopOf(neighbourhood.record),
+                              {},
+                              true,
+                              icao::toUtf8(neighbourhood.record.code) + "  " +
+                                  icao::toUtf8(neighbourhood.record.name)};
+    for (const icao::NearbyAirport& airport : neighbourhood.nearest) {
+        shown.neighbours.push_back(stopOf(airport.record));
+    }
+    return shown;
+}
+
 } // namespace
 
 FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
     : QMainWindow(parent), dataFile_(std::move(dataFile)), search_(new QLineEdit),
-      message_(new QLabel), table_(new QTableView), details_(new QTextBrowser),
-      splitter_(new QSplitter), status_(new QLabel), route_(new QLineEdit), legs_(new QLabel),
-      worker_(new SearchWorker) {
+      message_(new QLabel), table_(new QTableView), details_(new QTextBrowser), map_(new MapPane),
+      splitter_(new QSplitter), aside_(new QSplitter(Qt::Vertical)), status_(new QLabel),
+      route_(new QLineEdit), legs_(new QLabel), worker_(new SearchWorker) {
     setWindowTitle(tr("ICAO Finder"));
     search_->setObjectName("search");
     search_->setPlaceholderText(tr("Code, name or place"));
@@ -83,7 +102,12 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
     layout->addWidget(route_);
     layout->addWidget(legs_);
     splitter_->addWidget(results);
-    splitter_->addWidget(details_);
+    aside_->addWidget(details_);
+    aside_->addWidget(map_);
+    aside_->setStretchFactor(0, 1);
+    aside_->setStretchFactor(1, 1);
+    aside_->setChildrenCollapsible(false);
+    splitter_->addWidget(aside_);
     splitter_->setStretchFactor(0, 3);
     splitter_->setStretchFactor(1, 2);
     setCentralWidget(splitter_);
@@ -110,6 +134,7 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
     copyCode->setShortcutContext(Qt::WidgetShortcut);
     table_->addAction(copyCode);
     connect(copyCode, &QAction::triggered, this, [this] { copySelected(ResultsModel::Icao); });
+    connect(map_, &MapPane::airfieldChosen, search_, &QLineEdit::setText);
     connect(details_, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
         if (link.scheme() == kAirfieldLinkScheme) {
             search_->setText(link.path());
@@ -212,6 +237,7 @@ void FinderWindow::showFailure(const QString& message) {
     model_.clear();
     details_->clear();
     shown_.reset();
+    map_->clear();
     message_->setText(tr("The data file cannot be read: %1").arg(message));
     message_->show();
     status_->setText(tr("No data file"));
@@ -228,6 +254,7 @@ void FinderWindow::search() {
         model_.clear();
         details_->clear();
         shown_.reset();
+        map_->clearNeighbourhood();
         status_->clear();
         shownText_ = text;
         emit resultsShown();
@@ -241,6 +268,11 @@ void FinderWindow::search() {
 void FinderWindow::planRoute() {
     if (route_->text().trimmed().isEmpty()) {
         legs_->clear();
+        // Without a route the map goes back to the selected airfield.
+        map_->clearRoute();
+        if (shown_ && !map_->view()) {
+            map_->showNeighbourhood(mapped(*shown_));
+        }
         emit routeShown();
         return;
     }
@@ -260,8 +292,10 @@ void FinderWindow::showRoute(const RoutePlan& plan) {
     };
     if (!plan.unknown.isEmpty()) {
         legs_->setText(tr("No airfield found for %1").arg(plan.unknown.join(", ")).toHtmlEscaped());
+        map_->clearRoute();
     } else if (plan.route.legs.empty()) {
         legs_->setText(tr("A route needs two airfields or more"));
+        map_->clearRoute();
     } else {
         QString rows;
         for (const icao::Leg& leg : plan.route.legs) {
@@ -275,6 +309,11 @@ void FinderWindow::showRoute(const RoutePlan& plan) {
         rows += "<tr><th align=left>" + tr("total").toHtmlEscaped() + "</th>" +
                 distance(plan.route.totalKm) + "</tr>";
         legs_->setText("<table cellspacing=6>" + rows + "</table>");
+        std::vector<icao::MapStop> stops{stopOf(plan.route.legs.front().from)};
+        for (const icao::Leg& leg : plan.route.legs) {
+            stops.push_back(stopOf(leg.to));
+        }
+        map_->showRoute(std::move(stops));
     }
     emit routeShown();
 }
@@ -301,6 +340,7 @@ void FinderWindow::showAnswer(const SearchAnswer& answer) {
     } else {
         details_->clear();
         shown_.reset();
+        map_->clearNeighbourhood();
     }
     emit resultsShown();
 }
@@ -321,6 +361,7 @@ void FinderWindow::showDetails(const Neighbourhood& neighbourhood) {
     }
     shown_ = neighbourhood;
     details_->setHtml(detailsPage(neighbourhood, icao::secondsNow()));
+    map_->showNeighbourhood(mapped(neighbourhood));
     emit detailsShown();
 }
 
@@ -399,6 +440,7 @@ void FinderWindow::restoreLayout() {
         resize(wanted);
     }
     splitter_->restoreState(settings.value("splitter").toByteArray());
+    aside_->restoreState(settings.value("aside").toByteArray());
     if (!table_->horizontalHeader()->restoreState(settings.value("columns").toByteArray())) {
         // Room for a code, a name and a place as most are; the user's own widths are kept.
         const int character = table_->fontMetrics().averageCharWidth();
@@ -434,6 +476,7 @@ void FinderWindow::closeEvent(QCloseEvent* event) {
     QSettings settings;
     settings.setValue("geometry", saveGeometry());
     settings.setValue("splitter", splitter_->saveState());
+    settings.setValue("aside", aside_->saveState());
     settings.setValue("columns", table_->horizontalHeader()->saveState());
     QMainWindow::closeEvent(event);
 }

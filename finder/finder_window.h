@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "finder/map_pane.h"
 #include "finder/results_model.h"
 #include "finder/search_worker.h"
 
@@ -18,9 +19,9 @@ class QTextBrowser;
 
 // The finder's one window: a search field whose every change searches the records held in
 // memory on a thread of their own, the results best first, and the selected airfield's
-// details with its nearest neighbours. It reads its data file once, and again whenever the
-// file changes on disk; a file that cannot be read is a message in the window, which stays
-// usable and searches again once the file is back.
+// details with its nearest neighbours and a map of them, or of the route typed. It reads its data
+// file once, and again whenever the file changes on disk; a file that cannot be read is a message
+// in the window, which stays usable and searches again once the file is back.
 class FinderWindow : public QMainWindow {
     Q_OBJECT
 
@@ -74,7 +75,10 @@ class FinderWindow : public QMainWindow {
     QTableView* table_;
     ResultsModel model_;
     QTextBrowser* details_;
+    MapPane* map_;
     QSplitter* splitter_;
+    // The details over the map.
+    QSplitter* aside_;
     QLabel* status_;
     QLineEdit* route_;
     QLabel* legs_;

@@ -175,6 +175,34 @@ class FinderTest : public QObject {
         QVERIFY(legs->text().startsWith("No airfield found"));
     }
 
+    // The map shows the selected airfield among its neighbours; a double click on a neighbour
+    // selects it, and a route typed takes the map until the route field is cleared.
+    void theMapShowsTheSelectionAndTheRoute() {
+        auto* map = window_->findChild<MapPane*>("map");
+        QVERIFY(map->isVisible() && map->width() > 100 && map->height() > 100);
+        QSignalSpy described(window_.get(), &FinderWindow::detailsShown);
+        type("heathrow");
+        QTRY_VERIFY(!described.isEmpty());
+        QVERIFY(map->view());
+        QCOMPARE(map->drawing().title, std::string("EGLL  London Heathrow Airport"));
+        const auto& airfields = map->drawing().airfields;
+        const auto city =
+            std::find_if(airfields.begin(), airfields.end(),
+                         [](const auto& airfield) { return airfield.label == "EGLC"; });
+        QVERIFY(city != airfields.end());
+        QTest::mouseDClick(map, Qt::LeftButton, {}, QPoint(qRound(city->at.x), qRound(city->at.y)));
+        QTRY_COMPARE(cell(0, 0), QString("EGLC"));
+        QTRY_COMPARE(map->drawing().title, std::string("EGLC  London City Airport"));
+
+        auto* route = window_->findChild<QLineEdit*>("route");
+        QTest::keyClicks(route, "EGLL LSZH");
+        QTRY_COMPARE(map->drawing().title, std::string("EGLL – LSZH"));
+        QSignalSpy routed(window_.get(), &FinderWindow::routeShown);
+        route->clear();
+        QTRY_VERIFY(!routed.isEmpty());
+        QCOMPARE(map->drawing().title, std::string("EGLC  London City Airport"));
+    }
+
     void aRemovedFileIsAMessageUntilItIsBack() {
         auto* message = window_->findChild<QLabel*>("dataFileMessage");
         QVERIFY(std::filesystem::remove(folder_->dataFile()));

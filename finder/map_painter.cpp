@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+#include "finder/map_painter.h"
+
+#include "finder/qt_text.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+QPointF pointOf(const icao::PicturePoint& point) {
+    return {point.x, point.y};
+}
+
+// The lines of one ink as one path, land rings filled together so that a lake stays open.
+QPainterPath pathOf(const icao::MapDrawing& drawing, icao::Ink ink) {
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    for (const icao::DrawnLine& line : drawing.lines) {
+        if (line.ink != ink || line.points.empty()) {
+            continue;
+        }
+        path.moveTo(pointOf(line.points.front()));
+        for (std::size_t i = 1; i < line.points.size(); ++i) {
+            path.lineTo(pointOf(line.points[i]));
+        }
+        if (line.closed) {
+            path.closeSubpath();
+        }
+    }
+    return path;
+}
+
+QColor mixed(const QColor& a, const QColor& b, double part) {
+    return QColor::fromRgbF(static_cast<float>(a.redF() * (1 - part) + b.redF() * part),
+                            static_cast<float>(a.greenF() * (1 - part) + b.greenF() * part),
+                            static_cast<float>(a.blueF() * (1 - part) + b.blueF() * part));
+}
+
+// Text with a halo of the background around it, readable over land, sea and lines.
+void haloText(QPainter& painter, const QPointF& at, const QString& text, const QColor& colour,
+              const QColor& halo) {
+    QPainterPath path;
+    path.addText(at, painter.font(), text);
+    painter.setPen(QPen(halo, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPath(path);
+}
+
+} // namespace
+
+MapColours MapColours::of(const QPalette& palette) {
+    const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    const bool dark = base.lightness() < 128;
+    const QColor water = dark ? QColor(0x1c, 0x2b, 0x3a) : QColor(0xd6, 0xe6, 0xf2);
+    const QColor ground = dark ? QColor(0x3b, 0x3a, 0x33) : QColor(0xf3, 0xef, 0xe2);
+    return {water,
+            ground,
+            mixed(ground, text, 0.3),
+            mixed(ground, text, 0.45),
+            dark ? QColor(0x7f, 0xa6, 0xd0) : QColor(0x5b, 0x7f, 0xa6),
+            mixed(ground, text, 0.65),
+            dark ? QColor(0xff, 0x6f, 0x5e) : QColor(0xc0, 0x39, 0x2b),
+            text,
+            base,
+            mixed(text, water, 0.25)};
+}
+
+void paintMap(QPainter& painter, const icao::MapDrawing& drawing, const MapColours& colours) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF picture(0, 0, drawing.width, drawing.height);
+    painter.fillRect(picture, colours.sea);
+    painter.setClipRect(picture);
+    painter.setPen(QPen(colours.coast, 0.6));
+    painter.setBrush(colours.land);
+    painter.drawPath(pathOf(drawing, icao::Ink::Land));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colours.border, 0.6, Qt::DashLine));
+    painter.drawPath(pathOf(drawing, icao::Ink::Border));
+    painter.setPen(QPen(colours.ring, 0.8, Qt::DashLine));
+    painter.drawPath(pathOf(drawing, icao::Ink::Ring));
+    for (const icao::DrawnLine& line : drawing.lines) {
+        if (line.ink == icao::Ink::Runway && line.points.size() == 2) {
+            painter.setPen(QPen(colours.runway, line.width, Qt::SolidLine, Qt::FlatCap));
+            painter.drawLine(pointOf(line.points[0]), pointOf(line.points[1]));
+        }
+    }
+    painter.setPen(QPen(colours.route, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(pathOf(drawing, icao::Ink::Route));
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    painter.setFont(font);
+    painter.setPen(colours.note);
+    for (const icao::DrawnText& note : drawing.notes) {
+        painter.drawText(pointOf(note.at), qt(note.text));
+    }
+    font.setPixelSize(static_cast<int>(icao::kLabelSize));
+    for (const icao::DrawnAirfield& airfield : drawing.airfields) {
+        painter.setPen(QPen(colours.halo, 1));
+        painter.setBrush(colours.mark);
+        const double radius = airfield.main ? 4 : 3;
+        painter.drawEllipse(pointOf(airfield.at), radius, radius);
+        font.setBold(airfield.main);
+        painter.setFont(font);
+        haloText(painter, pointOf(airfield.labelAt), qt(airfield.label), colours.mark,
+                 colours.halo);
+    }
+    painter.setClipping(false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colours.mark);
+    painter.drawRect(QRectF(12, drawing.height - 22, drawing.scale.length, 4));
+    font.setBold(false);
+    font.setPixelSize(11);
+    painter.setFont(font);
+    haloText(painter, {12, drawing.height - 8}, qt(drawing.scale.text), colours.mark, colours.halo);
+    font.setBold(true);
+    font.setPixelSize(15);
+    painter.setFont(font);
+    haloText(painter, {12, 20}, qt(drawing.title), colours.mark, colours.halo);
+    painter.restore();
+}

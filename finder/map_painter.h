@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "map/drawing.h"
+
+#include <QColor>
+#include <QPalette>
+
+class QPainter;
+
+// The map's colours, light or dark as the window's palette is: the land and sea in quiet
+// tones of it, the labels in its text colour over a halo of its base.
+struct MapColours {
+    QColor sea;
+    QColor land;
+    QColor coast;
+    QColor border;
+    QColor ring;
+    QColor runway;
+    QColor route;
+    QColor mark;
+    QColor halo;
+    QColor note;
+
+    static MapColours of(const QPalette& palette);
+};
+
+// Paints a map's drawing steps, in the order they stand, on the painter's device.
+void paintMap(QPainter& painter, const icao::MapDrawing& drawing, const MapColours& colours);

@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: MIT
+#include "finder/map_pane.h"
+
+#include "finder/map_painter.h"
+#include "finder/qt_text.h"
+#include "map/land.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <cmath>
+
+namespace {
+
+// A notch of the wheel, or a key, zooms by this much.
+constexpr double kZoomStep = 1.5;
+// A key's pan is this part of the pane.
+constexpr double kPanStep = 0.2;
+// A double click this close to a mark chooses it.
+constexpr double kMarkReach = 8;
+
+icao::PicturePoint pictureOf(const QPointF& point) {
+    return {point.x(), point.y()};
+}
+
+} // namespace
+
+MapPane::MapPane(QWidget* parent) : QWidget(parent) {
+    setObjectName("map");
+    setAccessibleName(tr("Map"));
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(200, 150);
+    setCursor(Qt::OpenHandCursor);
+}
+
+QSize MapPane::sizeHint() const {
+    return {480, 300};
+}
+
+void MapPane::showNeighbourhood(icao::Neighbourhood neighbourhood) {
+    shown_ = std::move(neighbourhood);
+    fitView();
+}
+
+void MapPane::showRoute(std::vector<icao::MapStop> stops) {
+    RouteShown route{std::move(stops), {}};
+    route.line = icao::routeLineOf(route.stops);
+    shown_ = std::move(route);
+    fitView();
+}
+
+void MapPane::clear() {
+    shown_ = std::monostate();
+    view_.reset();
+    drawing_ = {};
+    update();
+}
+
+void MapPane::clearNeighbourhood() {
+    if (std::holds_alternative<icao::Neighbourhood>(shown_)) {
+        clear();
+    }
+}
+
+void MapPane::clearRoute() {
+    if (std::holds_alternative<RouteShown>(shown_)) {
+        clear();
+    }
+}
+
+void MapPane::fitView() {
+    const double width = std::max(1, this->width());
+    const double height = std::max(1, this->height());
+    if (const auto* neighbourhood = std::get_if<icao::Neighbourhood>(&shown_)) {
+        setView(icao::neighbourhoodView(*neighbourhood, width, height));
+    } else if (const auto* route = std::get_if<RouteShown>(&shown_)) {
+        setView(icao::routeView(route->line, width, height));
+    }
+}
+
+void MapPane::setView(const icao::MapView& view) {
+    view_ = view;
+    if (const auto* neighbourhood = std::get_if<icao::Neighbourhood>(&shown_)) {
+        drawing_ = icao::neighbourhoodDrawing(*neighbourhood, icao::builtInWorld(), view);
+    } else if (const auto* route = std::get_if<RouteShown>(&shown_)) {
+        drawing_ = icao::routeDrawing(route->stops, route->line, icao::builtInWorld(), view);
+    }
+    update();
+}
+
+void MapPane::zoomAbout(double factor, const QPointF& fixed) {
+    if (view_) {
+        setView(view_->zoomed(factor, pictureOf(fixed)));
+    }
+}
+
+void MapPane::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const MapColours colours = MapColours::of(palette());
+    if (!view_) {
+        painter.fillRect(rect(), colours.sea);
+        return;
+    }
+    paintMap(painter, drawing_, colours);
+}
+
+void MapPane::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The first size the pane gets is the one its view is fitted to; later ones keep the
+    // part of the world the user chose, its middle where it was.
+    if (view_ && event->oldSize().isValid() && event->oldSize().width() > 1) {
+        setView(view_->resized(width(), height()));
+    } else {
+        fitView();
+    }
+}
+
+void MapPane::wheelEvent(QWheelEvent* event) {
+    const double notches = event->angleDelta().y() / 120.0;
+    if (notches != 0) {
+        zoomAbout(std::pow(kZoomStep, notches), event->position());
+    }
+    event->accept();
+}
+
+void MapPane::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        dragFrom_ = event->position();
+        setCursor(Qt::ClosedHandCursor);
+    }
+}
+
+void MapPane::mouseMoveEvent(QMouseEvent* event) {
+    if (dragFrom_ && view_) {
+        setView(view_->panned(pictureOf(*dragFrom_), pictureOf(event->position())));
+        dragFrom_ = event->position();
+    }
+}
+
+void MapPane::mouseReleaseEvent(QMouseEvent*) {
+    dragFrom_.reset();
+    setCursor(Qt::OpenHandCursor);
+}
+
+void MapPane::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPointF at = event->position();
+    const icao::DrawnAirfield* nearest = nullptr;
+    double nearestDistance = kMarkReach;
+    for (const icao::DrawnAirfield& airfield : drawing_.airfields) {
+        const double distance = std::hypot(airfield.at.x - at.x(), airfield.at.y - at.y());
+        if (distance <= nearestDistance) {
+            nearest = &airfield;
+            nearestDistance = distance;
+        }
+    }
+    if (nearest) {
+        emit airfieldChosen(qt(nearest->label));
+    }
+}
+
+void MapPane::keyPressEvent(QKeyEvent* event) {
+    const QPointF middle(width() / 2.0, height() / 2.0);
+    const double across = width() * kPanStep;
+    const double up = height() * kPanStep;
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        zoomAbout(kZoomStep, middle);
+        return;
+    case Qt::Key_Minus:
+        zoomAbout(1 / kZoomStep, middle);
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (view_) {
+            // An arrow shows more of the world that way: what was there moves toward the middle.
+            const QPointF away = event->key() == Qt::Key_Left    ? QPointF(across, 0)
+                                 : event->key() == Qt::Key_Right ? QPointF(-across, 0)
+                                 : event->key() == Qt::Key_Up    ? QPointF(0, up)
+                                                                 : QPointF(0, -up);
+            setView(view_->panned(pictureOf(middle), pictureOf(middle + away)));
+        }
+        return;
+    case Qt::Key_Home:
+        fitView();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}

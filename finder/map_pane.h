@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "map/drawing.h"
+#include "map/map_view.h"
+#include "map/neighbourhood_map.h"
+#include "map/route_map.h"
+
+#include <QWidget>
+#include <optional>
+#include <variant>
+
+// The finder's map: the selected airfield among its neighbours, or the route of the route
+// field, whichever was asked for last. The wheel zooms about the pointer, dragging pans, the
+// keys + and - zoom and the arrows pan; a double click on a marked airfield asks for it.
+class MapPane : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit MapPane(QWidget* parent = nullptr);
+
+    void showNeighbourhood(icao::Neighbourhood neighbourhood);
+    void showRoute(std::vector<icao::MapStop> stops);
+    void clear();
+    // Clears the map where it shows that, and leaves the other.
+    void clearNeighbourhood();
+    void clearRoute();
+
+    // What is drawn, and in what view; none while nothing is shown.
+    const std::optional<icao::MapView>& view() const { return view_; }
+    const icao::MapDrawing& drawing() const { return drawing_; }
+
+    QSize sizeHint() const override;
+
+  signals:
+    // A marked airfield double-clicked: its label, the code.
+    void airfieldChosen(const QString& code);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    struct RouteShown {
+        std::vector<icao::MapStop> stops;
+        icao::RouteLine line;
+    };
+
+    void fitView();
+    void setView(const icao::MapView& view);
+    void zoomAbout(double factor, const QPointF& fixed);
+
+    std::variant<std::monostate, icao::Neighbourhood, RouteShown> shown_;
+    std::optional<icao::MapView> view_;
+    icao::MapDrawing drawing_;
+    std::optional<QPointF> dragFrom_;
+};

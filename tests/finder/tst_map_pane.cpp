@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: MIT
+#include "finder/map_pane.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+const icao::MapStop kEgll{"EGLL", {51.4706, -0.4619}, {}};
+const icao::MapStop kEglc{"EGLC", {51.5053, 0.0553}, {}};
+const icao::MapStop kEgkk{"EGKK", {51.1481, -0.1903}, {}};
+
+double pixelsBetween(const icao::PicturePoint& a, const QPointF& b) {
+    return std::hypot(a.x - b.x(), a.y - b.y());
+}
+
+QPointF pointOf(const icao::PicturePoint& point) {
+    return {point.x, point.y};
+}
+
+} // namespace
+
+class MapPaneTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<MapPane> pane_;
+
+    const icao::MapView& view() const { return *pane_->view(); }
+    const icao::DrawnAirfield& marked(const std::string& code) const {
+        const auto& airfields = pane_->drawing().airfields;
+        return *std::find_if(airfields.begin(), airfields.end(),
+                             [&](const auto& airfield) { return airfield.label == code; });
+    }
+
+    // The median lightness of the pane's pixels along its middle row, clear of the title and
+    // the scale bar.
+    int middleLightness() const {
+        const QImage image = pane_->grab().toImage();
+        std::vector<int> lightness;
+        for (int x = 0; x < image.width(); x += 7) {
+            lightness.push_back(image.pixelColor(x, image.height() / 2 + 40).lightness());
+        }
+        std::nth_element(lightness.begin(), lightness.begin() + lightness.size() / 2,
+                         lightness.end());
+        return lightness[lightness.size() / 2];
+    }
+
+  private slots:
+    void init() {
+        pane_ = std::make_unique<MapPane>();
+        pane_->resize(480, 300);
+        pane_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pane_.get()));
+        pane_->showNeighbourhood({kEgll, {kEglc, kEgkk}, true, "EGLL"});
+    }
+    void cleanup() { pane_.reset(); }
+
+    // The view is fitted to the pane: the origin in the middle, every neighbour within.
+    void theNeighbourhoodFillsThePane() {
+        QVERIFY(pane_->view());
+        QCOMPARE(view().width(), 480.0);
+        QVERIFY(pixelsBetween(marked("EGLL").at, {240, 150}) < 1e-6);
+        for (const auto& airfield : pane_->drawing().airfields) {
+            QVERIFY(QRectF(0, 0, 480, 300).contains(pointOf(airfield.at)));
+        }
+    }
+
+    // A notch of the wheel zooms in about the pointer, which keeps its place; dragging takes
+    // the place pressed on along to where the button is let go.
+    void theWheelZoomsAndDraggingPans() {
+        const QPointF pointer(400, 80);
+        const icao::Place held = view().placeAt({pointer.x(), pointer.y()});
+        const double before = view().kmPerPixel();
+        QWheelEvent notch(pointer, pane_->mapToGlobal(pointer), {}, {0, 120}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(pane_.get(), &notch);
+        QVERIFY(std::abs(view().kmPerPixel() * 1.5 - before) < 1e-9);
+        QVERIFY(pixelsBetween(view().project(held), pointer) < 0.5);
+
+        const QPoint from(100, 100);
+        const QPoint to(300, 220);
+        const icao::Place pressed = view().placeAt({100, 100});
+        QTest::mousePress(pane_.get(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(pane_.get(), QPoint(200, 150));
+        QTest::mouseMove(pane_.get(), to);
+        QTest::mouseRelease(pane_.get(), Qt::LeftButton, {}, to);
+        QVERIFY2(pixelsBetween(view().project(pressed), to) < 1,
+                 qPrintable(QString::number(pixelsBetween(view().project(pressed), to))));
+        // Moving without a button pressed leaves the view.
+        QTest::mouseMove(pane_.get(), from);
+        QVERIFY(pixelsBetween(view().project(pressed), to) < 1);
+        // Home fits the view again; + and - zoom about the middle.
+        QTest::keyClick(pane_.get(), Qt::Key_Home);
+        QCOMPARE(view().kmPerPixel(), before);
+        QTest::keyClick(pane_.get(), Qt::Key_Minus);
+        QVERIFY(std::abs(view().kmPerPixel() - before * 1.5) < 1e-9);
+        QVERIFY(pixelsBetween(view().project(kEgll.place), {240, 150}) < 0.5);
+    }
+
+    // A double click on a mark, or beside it, asks for that airfield; one on the sea or land
+    // away from any asks for none.
+    void aDoubleClickOnAMarkChoosesIt() {
+        QSignalSpy chosen(pane_.get(), &MapPane::airfieldChosen);
+        const QPointF at = pointOf(marked("EGLC").at);
+        QTest::mouseDClick(pane_.get(), Qt::LeftButton, {}, (at + QPointF(3, -2)).toPoint());
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(chosen.takeFirst().at(0).toString(), QString("EGLC"));
+        QTest::mouseDClick(pane_.get(), Qt::LeftButton, {}, QPoint(5, 150));
+        QVERIFY(chosen.isEmpty());
+    }
+
+    // The map follows the palette: dark land and sea under a dark one, light under a light one.
+    void theMapFollowsThePalette() {
+        QPalette dark;
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        pane_->setPalette(dark);
+        QVERIFY2(middleLightness() < 90, qPrintable(QString::number(middleLightness())));
+        QPalette light;
+        light.setColor(QPalette::Base, QColor(255, 255, 255));
+        light.setColor(QPalette::Text, QColor(20, 20, 20));
+        pane_->setPalette(light);
+        QVERIFY2(middleLightness() > 180, qPrintable(QString::number(middleLightness())));
+        // The origin's mark is drawn in the text's colour.
+        const QImage image = pane_->grab().toImage();
+        QCOMPARE(image.pixelColor(240, 150), QColor(20, 20, 20));
+    }
+
+    // A route replaces the neighbourhood; a new size keeps the part of the world shown, and
+    // clearing the route leaves nothing drawn.
+    void aRouteIsShownAndKeptThroughAResize() {
+        pane_->showRoute({kEgll, {"KJFK", {40.6398, -73.7789}, {}}});
+        QCOMPARE(pane_->drawing().title, std::string("EGLL – KJFK"));
+        QCOMPARE(view().projection(), icao::Projection::Equirectangular);
+        const icao::Place middle = view().placeAt({240, 150});
+        pane_->resize(600, 400);
+        QTRY_COMPARE(view().width(), 600.0);
+        QVERIFY(icao::distanceKm(view().placeAt({300, 200}), middle) < 1e-6);
+        pane_->clearNeighbourhood();
+        QVERIFY(pane_->view());
+        pane_->clearRoute();
+        QVERIFY(!pane_->view());
+        QVERIFY(pane_->drawing().airfields.empty());
+    }
+};
+
+QTEST_MAIN(MapPaneTest)
+#include "tst_map_pane.moc"
