@@ -43,6 +43,10 @@ struct Rectangle {
     double right;
     double bottom;
 
+    bool holds(const Rectangle& other) const {
+        return left <= other.left && other.right <= right && top <= other.top &&
+               other.bottom <= bottom;
+    }
     bool overlaps(const Rectangle& other) const {
         return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
     }
@@ -73,11 +77,12 @@ MapDrawing landDrawing(const World& world, const MapView& view) {
 }
 
 void finishDrawing(MapDrawing& drawing, const MapView& view) {
-    placeLabels(drawing.airfields);
+    placeLabels(drawing.airfields, drawing.width, drawing.height);
     drawing.scale = scaleBarOf(view);
 }
 
-void placeLabels(std::vector<DrawnAirfield>& airfields) {
+void placeLabels(std::vector<DrawnAirfield>& airfields, double width, double height) {
+    const Rectangle picture{0, 0, width, height};
     std::vector<Rectangle> taken;
     for (const DrawnAirfield& airfield : airfields) {
         const PicturePoint& at = airfield.at;
@@ -96,7 +101,8 @@ void placeLabels(std::vector<DrawnAirfield>& airfields) {
         airfield.labelAt = choices.front();
         for (const PicturePoint& choice : choices) {
             const Rectangle box = labelBox(choice, airfield.label.size());
-            if (std::none_of(taken.begin(), taken.end(),
+            if (picture.holds(box) &&
+                std::none_of(taken.begin(), taken.end(),
                              [&](const Rectangle& other) { return box.overlaps(other); })) {
                 airfield.labelAt = choice;
                 break;

@@ -19,8 +19,9 @@ MapDrawing landDrawing(const World& world, const MapView& view);
 void finishDrawing(MapDrawing& drawing, const MapView& view);
 
 // Each airfield's label beside its mark, right of it where that overlaps no label or mark
-// placed before, else left, above or below; right when nothing is free.
-void placeLabels(std::vector<DrawnAirfield>& airfields);
+// placed before and lies within the picture, else left, above or below; right when nothing
+// is free.
+void placeLabels(std::vector<DrawnAirfield>& airfields, double width, double height);
 
 // A bar of a round number of kilometres (1, 2 or 5 times a power of ten) about a fifth of the
 // picture's width.
