@@ -120,7 +120,7 @@ MapView neighbourhoodView(const Neighbourhood& neighbourhood, double width, doub
     // With no neighbours, the runways and what lies around them, or a town's size.
     const double runways = runwaysReachKm(neighbourhood.origin);
     return MapView::around(neighbourhood.origin.place,
-                           runways > 0 ? std::max(1.0, 1.4 * runways) : 5, width, height);
+                           runways > 0 ? std::max(1.0, 1.2 * runways) : 5, width, height);
 }
 
 MapDrawing neighbourhoodDrawing(const Neighbourhood& neighbourhood, const World& world,

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Takes a screenshot of each window for the README: runs icaolookup and icaofinder on the
 # shipped data under Xvfb, drives them with xdotool and writes docs/*.png, then renders maps
-# of icao dist. Needs xvfb, xdotool, imagemagick and librsvg2-bin.
+# of icao dist, near and info. Needs xvfb, xdotool, imagemagick and librsvg2-bin.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${1:-}" != "--inside-x" ]; then
@@ -56,6 +56,8 @@ xdotool type --window "$finder" --delay 60 heathrow
 sleep 1
 shot "$finder" finder
 
-# The maps of icao dist, rendered as a browser would show them (rsvg-convert, of librsvg).
+# The maps of icao, rendered as a browser would show them (rsvg-convert, of librsvg).
 build/bin/icao dist EGLL KJFK RJTT --format svg | rsvg-convert -o docs/route.png
 build/bin/icao dist RJTT KLAX --format svg | rsvg-convert -o docs/pacific.png
+build/bin/icao near EGLL --limit 30 --format svg | rsvg-convert -o docs/near.png
+build/bin/icao info EHAM --format svg | rsvg-convert -o docs/runways.png

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+// Times the finder's map as the pane paints it: a neighbourhood and a world route drawn as
+// steps and painted with QPainter on a picture of the pane's usual size. Run offscreen.
+#include "finder/map_painter.h"
+#include "map/neighbourhood_map.h"
+#include "map/route_map.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kWidth = 560;
+constexpr int kHeight = 320;
+
+void paint(benchmark::State& state, const icao::MapDrawing& drawing) {
+    QImage picture(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    const MapColours colours = MapColours::of(QGuiApplication::palette());
+    for (auto _ : state) {
+        QPainter painter(&picture);
+        paintMap(painter, drawing, colours);
+    }
+}
+
+void paintNeighbourhood(benchmark::State& state) {
+    icao::Neighbourhood london{{"EGLL", {51.4706, -0.4619}, {}}, {}, true, "EGLL"};
+    for (const icao::Place place : {icao::Place{51.1481, -0.1903}, icao::Place{51.5053, 0.0553},
+                                    icao::Place{51.8747, -0.3683}, icao::Place{51.6, -0.8}}) {
+        london.neighbours.push_back({"EGXX", place, {}});
+    }
+    const icao::MapView view = icao::neighbourhoodView(london, kWidth, kHeight);
+    paint(state, icao::neighbourhoodDrawing(london, icao::builtInWorld(), view));
+}
+
+void paintWorldRoute(benchmark::State& state) {
+    const icao::RouteMap map = icao::routeMap({{"EGLL", {51.4706, -0.4619}, {}},
+                                               {"KJFK", {40.6398, -73.7789}, {}},
+                                               {"RJTT", {35.5523, 139.78}, {}}},
+                                              icao::builtInWorld(), kWidth, kHeight);
+    paint(state, map.drawing);
+}
+
+} // namespace
+
+BENCHMARK(paintNeighbourhood)->Unit(benchmark::kMillisecond);
+BENCHMARK(paintWorldRoute)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
