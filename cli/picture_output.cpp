@@ -33,19 +33,14 @@ int writePicture(const std::string& picture, const Arguments& arguments) {
     return kExitFound;
 }
 
-icao::MapStop stopOf(const icao::AirportRecord& record) {
-    return {icao::toUtf8(record.code), record.place().value_or(icao::Place{}),
-            icao::runwaysOf(icao::toUtf8(record.runways))};
-}
-
 } // namespace
 
 int drawRoute(const icao::Route& route, const Arguments& arguments) {
     std::vector<icao::MapStop> stops;
     for (const icao::Leg& leg : route.legs) {
-        stops.push_back(stopOf(leg.from));
+        stops.push_back(icao::mapStopOf(leg.from));
     }
-    stops.push_back(stopOf(route.legs.back().to));
+    stops.push_back(icao::mapStopOf(route.legs.back().to));
     return writePicture(icao::svgOf(icao::routeMap(stops, icao::builtInWorld()).drawing),
                         arguments);
 }
@@ -56,10 +51,10 @@ int drawNeighbourhood(const std::string& label, const icao::Place& origin,
                       const Arguments& arguments) {
     icao::Neighbourhood neighbourhood{{label, origin, {}}, {}, true, "Near " + label};
     if (originRecord) {
-        neighbourhood.origin = stopOf(*originRecord);
+        neighbourhood.origin = icao::mapStopOf(*originRecord);
     }
     for (const icao::NearbyAirport& airport : airports) {
-        neighbourhood.neighbours.push_back(stopOf(airport.record));
+        neighbourhood.neighbours.push_back(icao::mapStopOf(airport.record));
     }
     const icao::MapView view = icao::neighbourhoodView(neighbourhood);
     return writePicture(
@@ -68,8 +63,11 @@ int drawNeighbourhood(const std::string& label, const icao::Place& origin,
 }
 
 int drawAirfield(const icao::AirportRecord& record, const Arguments& arguments) {
-    const icao::Neighbourhood airfield{
-        stopOf(record), {}, false, icao::toUtf8(record.code) + "  " + icao::toUtf8(record.name)};
+    const icao::Neighbourhood airfield{icao::mapStopOf(record),
+                                       {},
+                                       false,
+                                       icao::toUtf8(record.code) + "  " +
+                                           icao::toUtf8(record.name)};
     const icao::MapView view = icao::neighbourhoodView(airfield);
     return writePicture(
         icao::svgOf(icao::neighbourhoodDrawing(airfield, icao::builtInWorld(), view)), arguments);

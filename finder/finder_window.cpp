@@ -34,21 +34,15 @@ constexpr int kReloadDelayMs = 300;
 constexpr int kMinuteMs = 60 * 1000;
 constexpr int kDescribeDelayMs = 60;
 
-// An airfield as the map marks it: by its code, with its runways.
-icao::MapStop stopOf(const icao::AirportRecord& record) {
-    return {icao::toUtf8(record.code), record.place().value_or(icao::Place{}),
-            icao::runwaysOf(icao::toUtf8(record.runways))};
-}
-
 // The airfield among its neighbours, as the map shows it.
 icao::Neighbourhood mapped(const Neighbourhood& neighbourhood) {
-    icao::Neighbourhood shown{stopOf(neighbourhood.record),
+    icao::Neighbourhood shown{icao::mapStopOf(neighbourhood.record),
                               {},
                               true,
                               icao::toUtf8(neighbourhood.record.code) + "  " +
                                   icao::toUtf8(neighbourhood.record.name)};
     for (const icao::NearbyAirport& airport : neighbourhood.nearest) {
-        shown.neighbours.push_back(stopOf(airport.record));
+        shown.neighbours.push_back(icao::mapStopOf(airport.record));
     }
     return shown;
 }
@@ -309,9 +303,9 @@ void FinderWindow::showRoute(const RoutePlan& plan) {
         rows += "<tr><th align=left>" + tr("total").toHtmlEscaped() + "</th>" +
                 distance(plan.route.totalKm) + "</tr>";
         legs_->setText("<table cellspacing=6>" + rows + "</table>");
-        std::vector<icao::MapStop> stops{stopOf(plan.route.legs.front().from)};
+        std::vector<icao::MapStop> stops{icao::mapStopOf(plan.route.legs.front().from)};
         for (const icao::Leg& leg : plan.route.legs) {
-            stops.push_back(stopOf(leg.to));
+            stops.push_back(icao::mapStopOf(leg.to));
         }
         map_->showRoute(std::move(stops));
     }

@@ -18,6 +18,8 @@ struct MapStop {
     Place place;
     std::vector<Runway> runways;
 };
+// The airfield of a record, by its code; one without coordinates at 0°, 0°.
+MapStop mapStopOf(const AirportRecord& record);
 
 // A route as a map draws it: the legs' great circles, the longitudes made continuous and turned
 // to lie mostly within ±180, and where on them each stop lies.

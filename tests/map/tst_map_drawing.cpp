@@ -206,9 +206,17 @@ class MapDrawingTest : public QObject {
             }
             QCOMPARE(notes, QStringList({"09L", "27R", "09R", "27L"}));
         }
-        // Alone, an airfield is shown with its runways and what lies around them.
+        // Alone, an airfield is shown with its runways whole and a little around them.
         const icao::MapView fitted = icao::neighbourhoodView(airfield);
-        QVERIFY(fitted.kmPerPixel() * 270 > 2.6 && fitted.kmPerPixel() * 270 < 5);
+        double reach = 0;
+        for (const icao::Runway& runway : heathrow.runways) {
+            for (const icao::RunwayEnd& end : runway.ends) {
+                const icao::PicturePoint at = fitted.project(*end.threshold);
+                QVERIFY(at.x > 0 && at.x < 960 && at.y > 0 && at.y < 540);
+                reach = std::max(reach, icao::distanceKm(kEgll.place, *end.threshold));
+            }
+        }
+        QVERIFY(fitted.kmPerPixel() * 270 < 1.5 * reach);
     }
 
     // Over the antimeridian an azimuthal view draws each piece of land once, not a copy a turn
