@@ -14,6 +14,7 @@ test)
         xvfb xauth openbox xdotool x11-utils
         clang libclang-rt-14-dev
         desktop-file-utils appstream dpkg-dev man-db
+        chromium
     )
     ;;
 windows)
