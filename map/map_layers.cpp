@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "map/map_layers.h"
 
+#include "map/clipping.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -15,6 +17,8 @@ constexpr double kFineLandSpan = 40;
 void drawLines(const std::vector<MapLine>& from, Ink ink, bool closed, const MapView& view,
                std::vector<DrawnLine>& lines) {
     const DegreeBox& box = view.box();
+    const Frame frame = frameOf(view.width(), view.height());
+    std::vector<PicturePoint> projected;
     for (const MapLine& line : from) {
         const auto extent = boundsOf({&line, 1});
         if (!extent || extent->north < box.south || extent->south > box.north) {
@@ -24,10 +28,19 @@ void drawLines(const std::vector<MapLine>& from, Ink ink, bool closed, const Map
             if (extent->east + turn < box.west || extent->west + turn > box.east) {
                 continue;
             }
-            DrawnLine& drawn = lines.emplace_back(DrawnLine{ink, {}, closed});
-            drawn.points.reserve(line.size());
+            projected.clear();
             for (const Place& place : line) {
-                drawn.points.push_back(view.project({place.latitude, place.longitude + turn}));
+                projected.push_back(view.project({place.latitude, place.longitude + turn}));
+            }
+            // Cut to the picture, so that a close view does not carry a continent's outline.
+            if (closed) {
+                if (auto ring = clippedRing(projected, frame); !ring.empty()) {
+                    lines.push_back({ink, std::move(ring), true});
+                }
+            } else {
+                for (auto& run : clippedLine(projected, frame)) {
+                    lines.push_back({ink, std::move(run), false});
+                }
             }
             // An azimuthal view shows every turn in one place.
             if (!view.repeatsEastAndWest()) {

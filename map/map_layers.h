@@ -11,7 +11,7 @@ namespace icao {
 
 // What every map shows: the land, finer where the view is close, and the borders, each line
 // where it meets the view, again a turn of the world east or west where the view runs past
-// the antimeridian; lines wholly outside are left out, the painters clip the rest.
+// the antimeridian; each cut to the picture, lines wholly outside left out.
 void drawLand(const World& world, const MapView& view, std::vector<DrawnLine>& lines);
 // A drawing of the view's size that shows the land.
 MapDrawing landDrawing(const World& world, const MapView& view);

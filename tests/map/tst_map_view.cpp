@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "map/clipping.h"
 #include "map/great_circle.h"
 #include "map/map_view.h"
 
@@ -19,9 +20,23 @@ double pixelsBetween(const icao::PicturePoint& a, const icao::PicturePoint& b) {
     return std::hypot(a.x - b.x, a.y - b.y);
 }
 
+// A ring's area by the shoelace formula.
+double areaOf(const std::vector<icao::PicturePoint>& ring) {
+    double twice = 0;
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+        const auto& a = ring[i];
+        const auto& b = ring[(i + 1) % ring.size()];
+        twice += a.x * b.y - b.x * a.y;
+    }
+    return std::abs(twice) / 2;
+}
+
+using Points = std::vector<icao::PicturePoint>;
+
 } // namespace
 
 Q_DECLARE_METATYPE(icao::Place)
+Q_DECLARE_METATYPE(Points)
 
 class MapViewTest : public QObject {
     Q_OBJECT
@@ -57,6 +72,49 @@ class MapViewTest : public QObject {
         }
         const icao::Place back = view.placeAt(at);
         QVERIFY(icao::distanceKm(back, place) < 1e-6);
+    }
+
+    // A ring cut to the frame keeps the area of it inside, also where the ring is concave and
+    // leaves and enters again; a ring around the frame becomes the frame, one beside it none.
+    void aRingCutToTheFrameKeepsWhatIsInside_data() {
+        QTest::addColumn<Points>("ring");
+        QTest::addColumn<double>("area");
+        QTest::newRow("inside") << Points{{10, 10}, {20, 10}, {20, 20}} << 50.0;
+        QTest::newRow("around") << Points{{-50, -50}, {200, -50}, {200, 200}, {-50, 200}}
+                                << 100.0 * 100;
+        QTest::newRow("beside") << Points{{150, 0}, {180, 0}, {180, 50}} << 0.0;
+        QTest::newRow("half over the right edge")
+            << Points{{50, 20}, {150, 20}, {150, 40}, {50, 40}} << 50.0 * 20;
+        // A U whose two arms reach down past the bottom edge.
+        QTest::newRow("concave over the bottom") << Points{{10, 80}, {30, 80}, {30, 150}, {40, 150},
+                                                           {40, 80}, {60, 80}, {60, 160}, {10, 160}}
+                                                 << 50.0 * 20 - 10.0 * 20;
+    }
+    void aRingCutToTheFrameKeepsWhatIsInside() {
+        QFETCH(Points, ring);
+        QFETCH(double, area);
+        const icao::Frame frame{0, 0, 100, 100};
+        const Points cut = icao::clippedRing(ring, frame);
+        QCOMPARE(areaOf(cut), area);
+        QCOMPARE(cut.empty(), area == 0);
+        for (const icao::PicturePoint& point : cut) {
+            QVERIFY(point.x >= 0 && point.x <= 100 && point.y >= 0 && point.y <= 100);
+        }
+    }
+
+    // A line is cut into the runs that may cross the frame, each from a point outside to the
+    // next outside, so that it is drawn to the edge; one passing the corner diagonally stays.
+    void aLineIsCutIntoTheRunsThatCrossTheFrame() {
+        const icao::Frame frame{0, 0, 100, 100};
+        const auto runs = icao::clippedLine(
+            {{-20, 50}, {50, 50}, {150, 50}, {200, 50}, {200, 80}, {150, 80}, {50, 80}}, frame);
+        QCOMPARE(runs.size(), std::size_t{2});
+        QCOMPARE(runs[0].size(), std::size_t{3});
+        QCOMPARE(runs[0].front().x, -20.0);
+        QCOMPARE(runs[1].front().x, 150.0);
+        QCOMPARE(runs[1].back().x, 50.0);
+        QCOMPARE(icao::clippedLine({{-10, 20}, {20, -10}}, frame).size(), std::size_t{1});
+        QVERIFY(icao::clippedLine({{-10, -20}, {200, -10}}, frame).empty());
     }
 
     void aPlaceAlongACourseLiesThere() {
