@@ -422,11 +422,11 @@ bool FinderWindow::eventFilter(QObject* watched, QEvent* event) {
 void FinderWindow::restoreLayout() {
     QSettings settings;
     if (!restoreGeometry(settings.value("geometry").toByteArray())) {
-        // A first start: room for the columns and the details in the platform's font, as large
-        // as it is set, within the screen; never smaller than a small laptop's screen, however
-        // small the font measures.
+        // A first start: room for the columns, the details and the map in the platform's font, as
+        // large as it is set, within the screen; never smaller than a small laptop's screen,
+        // however small the font measures.
         QSize wanted =
-            QSize(fontMetrics().averageCharWidth() * 170, fontMetrics().lineSpacing() * 40)
+            QSize(fontMetrics().averageCharWidth() * 170, fontMetrics().lineSpacing() * 48)
                 .expandedTo({800, 450});
         if (const QScreen* shownOn = screen()) {
             wanted = wanted.boundedTo(shownOn->availableSize() * 0.9);

@@ -54,6 +54,7 @@ void MapPane::clear() {
     shown_ = std::monostate();
     view_.reset();
     drawing_ = {};
+    setAccessibleDescription({});
     update();
 }
 
@@ -86,6 +87,8 @@ void MapPane::setView(const icao::MapView& view) {
     } else if (const auto* route = std::get_if<RouteShown>(&shown_)) {
         drawing_ = icao::routeDrawing(route->stops, route->line, icao::builtInWorld(), view);
     }
+    // A screen reader tells what the map shows.
+    setAccessibleDescription(qt(drawing_.title));
     update();
 }
 

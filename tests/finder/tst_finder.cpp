@@ -185,6 +185,7 @@ class FinderTest : public QObject {
         QTRY_VERIFY(!described.isEmpty());
         QVERIFY(map->view());
         QCOMPARE(map->drawing().title, std::string("EGLL  London Heathrow Airport"));
+        QCOMPARE(map->accessibleDescription(), QString("EGLL  London Heathrow Airport"));
         const auto& airfields = map->drawing().airfields;
         const auto city =
             std::find_if(airfields.begin(), airfields.end(),
