@@ -130,17 +130,15 @@ MapDrawing neighbourhoodDrawing(const Neighbourhood& neighbourhood, const World&
     if (neighbourhood.rings) {
         drawRings(neighbourhood.origin.place, view, drawing);
     }
-    drawRunways(neighbourhood.origin, view, drawing);
-    for (const MapStop& neighbour : neighbourhood.neighbours) {
-        drawRunways(neighbour, view, drawing);
-    }
-    for (const MapStop& neighbour : neighbourhood.neighbours) {
-        drawing.airfields.push_back({view.project(neighbour.place), neighbour.label, {}, false});
-    }
+    const auto mark = [&](const MapStop& airfield, bool main) {
+        drawRunways(airfield, view, drawing);
+        drawing.airfields.push_back({view.project(airfield.place), airfield.label, {}, main});
+    };
     // The origin first, so that its label has the first choice of places.
-    drawing.airfields.insert(
-        drawing.airfields.begin(),
-        {view.project(neighbourhood.origin.place), neighbourhood.origin.label, {}, true});
+    mark(neighbourhood.origin, true);
+    for (const MapStop& neighbour : neighbourhood.neighbours) {
+        mark(neighbour, false);
+    }
     finishDrawing(drawing, view);
     return drawing;
 }
