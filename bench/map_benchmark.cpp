@@ -11,6 +11,8 @@
 namespace icao {
 extern const unsigned char kLandBytes[];
 extern const std::size_t kLandBytesSize;
+extern const unsigned char kFinestLandBytes[];
+extern const std::size_t kFinestLandBytesSize;
 } // namespace icao
 
 namespace {
@@ -55,9 +57,9 @@ void drawNeighbourhood(benchmark::State& state, double radiusKm, bool svg) {
     }
 }
 
-void readLand(benchmark::State& state) {
+void readLand(benchmark::State& state, const unsigned char* bytes, const std::size_t* size) {
     for (auto _ : state) {
-        auto world = icao::readWorld({icao::kLandBytes, icao::kLandBytesSize}, "built in");
+        auto world = icao::readWorld({bytes, *size}, "built in");
         benchmark::DoNotOptimize(world);
     }
 }
@@ -76,7 +78,10 @@ void drawRoute(benchmark::State& state, const std::vector<icao::MapStop>* stops,
 
 } // namespace
 
-BENCHMARK(readLand)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(readLand, coarse_fine_borders, icao::kLandBytes, &icao::kLandBytesSize)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(readLand, finest, icao::kFinestLandBytes, &icao::kFinestLandBytesSize)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(drawRoute, world, &kWorldRoute, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(drawRoute, world_svg, &kWorldRoute, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(drawRoute, short, &kShortRoute, false)->Unit(benchmark::kMillisecond);

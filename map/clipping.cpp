@@ -33,6 +33,40 @@ bool beyondAnEdge(const PicturePoint& a, const PicturePoint& b, const Frame& fra
            (a.y < frame.top && b.y < frame.top) || (a.y > frame.bottom && b.y > frame.bottom);
 }
 
+// Which edges of the frame the point lies beyond, a bit each.
+unsigned beyond(const PicturePoint& point, const Frame& frame) {
+    return (point.x < frame.left ? 1U : 0U) | (point.x > frame.right ? 2U : 0U) |
+           (point.y < frame.top ? 4U : 0U) | (point.y > frame.bottom ? 8U : 0U);
+}
+
+// The ring with each run of points that all lie beyond one same edge shortened to its first
+// and last: the straight way between them lies beyond that edge too, so what the ring holds
+// of the frame stays the same, and a continent's far coasts cost the cutting nothing.
+std::vector<PicturePoint> shortcutOutside(const std::vector<PicturePoint>& ring,
+                                          const Frame& frame) {
+    std::vector<PicturePoint> kept;
+    std::size_t runStart = 0;
+    unsigned shared = 0;
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+        const unsigned code = beyond(ring[i], frame);
+        if (i > runStart && (shared & code) != 0) {
+            shared &= code;
+            continue;
+        }
+        // The run before this point ends at the point before it.
+        if (i > runStart + 1) {
+            kept.push_back(ring[i - 1]);
+        }
+        kept.push_back(ring[i]);
+        runStart = i;
+        shared = code;
+    }
+    if (ring.size() > runStart + 1) {
+        kept.push_back(ring.back());
+    }
+    return kept;
+}
+
 } // namespace
 
 Frame frameOf(double width, double height, double margin) {
@@ -41,7 +75,7 @@ Frame frameOf(double width, double height, double margin) {
 
 // Sutherland and Hodgman's: the ring cut by each edge in turn.
 std::vector<PicturePoint> clippedRing(const std::vector<PicturePoint>& ring, const Frame& frame) {
-    std::vector<PicturePoint> kept = ring;
+    std::vector<PicturePoint> kept = shortcutOutside(ring, frame);
     std::vector<PicturePoint> cut;
     for (const Edge& edge : edgesOf(frame)) {
         cut.clear();

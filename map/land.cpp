@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -11,6 +12,8 @@ namespace icao {
 
 extern const unsigned char kLandBytes[];
 extern const std::size_t kLandBytesSize;
+extern const unsigned char kFinestLandBytes[];
+extern const std::size_t kFinestLandBytesSize;
 
 namespace {
 
@@ -115,8 +118,9 @@ std::optional<Failure> readAll(Reader& reader, World& world) {
     if (!sections) {
         return Failure{reader.at(), "no count of sections"};
     }
-    const std::array<std::vector<MapLine>*, 3> kinds = {&world.coarseLand, &world.fineLand,
-                                                        &world.borders};
+    auto finest = std::make_shared<std::vector<MapLine>>();
+    const std::array<std::vector<MapLine>*, 4> kinds = {&world.coarseLand, &world.fineLand,
+                                                        &world.borders, finest.get()};
     for (unsigned section = 0; section < *sections; ++section) {
         const auto kind = reader.byte();
         if (!kind || *kind >= kinds.size() || !kinds[*kind]->empty()) {
@@ -128,6 +132,9 @@ std::optional<Failure> readAll(Reader& reader, World& world) {
     }
     if (reader.left() != 0) {
         return Failure{reader.at(), "bytes after the last section"};
+    }
+    if (!finest->empty()) {
+        world.finestLand = [finest]() -> const std::vector<MapLine>& { return *finest; };
     }
     return std::nullopt;
 }
@@ -144,11 +151,25 @@ Expected<World> readWorld(std::span<const unsigned char> bytes,
     return world;
 }
 
+namespace {
+
+// Built from the shipped outlines, which the tests read whole: never an error.
+World builtIn(std::span<const unsigned char> bytes) {
+    auto read = readWorld(bytes, "land outlines built in");
+    return read ? std::move(*read) : World{};
+}
+
+} // namespace
+
 const World& builtInWorld() {
-    // Built from the shipped outlines, which the tests read whole: never an error.
     static const World world = [] {
-        auto read = readWorld({kLandBytes, kLandBytesSize}, "land outlines built in");
-        return read ? std::move(*read) : World{};
+        World read = builtIn({kLandBytes, kLandBytesSize});
+        read.finestLand = []() -> const std::vector<MapLine>& {
+            static const World finest = builtIn({kFinestLandBytes, kFinestLandBytesSize});
+            static const std::vector<MapLine> none;
+            return finest.finestLand ? finest.finestLand() : none;
+        };
+        return read;
     }();
     return world;
 }

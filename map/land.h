@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -17,11 +18,14 @@ namespace icao {
 using MapLine = std::vector<Place>;
 
 // The world's land and the borders between countries, as the maps draw them: the land coarse
-// for views of the world, finer for closer ones.
+// for views of the world, finer for closer ones, finest for an airfield and its runways.
 struct World {
     std::vector<MapLine> coarseLand;
     std::vector<MapLine> fineLand;
     std::vector<MapLine> borders;
+    // Larger than the rest together, so read when a view first asks for it; none (or empty)
+    // where the outlines lack it.
+    std::function<const std::vector<MapLine>&()> finestLand;
 };
 
 // Reads outlines in the form tools/make_land.py writes; what is not of that form, truncated,
@@ -29,7 +33,7 @@ struct World {
 Expected<World> readWorld(std::span<const unsigned char> bytes,
                           const std::filesystem::path& source);
 
-// The outlines built into the programs, read once.
+// The outlines built into the programs, read once; the finest land read apart, on first use.
 const World& builtInWorld();
 
 } // namespace icao

@@ -11,8 +11,10 @@
 namespace icao {
 namespace {
 
-// Closer than this many degrees across, the finer land is drawn.
+// Closer than this many degrees across, the finer land is drawn, and closer than the second,
+// where an airfield's shore is seen, the finest.
 constexpr double kFineLandSpan = 40;
+constexpr double kFinestLandSpan = 3;
 
 void drawLines(const std::vector<MapLine>& from, Ink ink, bool closed, const MapView& view,
                std::vector<DrawnLine>& lines) {
@@ -30,7 +32,7 @@ void drawLines(const std::vector<MapLine>& from, Ink ink, bool closed, const Map
             }
             projected.clear();
             for (const Place& place : line) {
-                projected.push_back(view.project({place.latitude, place.longitude + turn}));
+                projected.push_back(view.projectOutline({place.latitude, place.longitude + turn}));
             }
             // Cut to the picture, so that a close view does not carry a continent's outline.
             if (closed) {
@@ -76,8 +78,12 @@ Rectangle labelBox(const PicturePoint& baseline, std::size_t characters) {
 } // namespace
 
 void drawLand(const World& world, const MapView& view, std::vector<DrawnLine>& lines) {
-    const bool close = view.box().east - view.box().west < kFineLandSpan;
-    drawLines(close ? world.fineLand : world.coarseLand, Ink::Land, true, view, lines);
+    const double span = view.box().east - view.box().west;
+    const std::vector<MapLine>* land = span < kFineLandSpan ? &world.fineLand : &world.coarseLand;
+    if (span < kFinestLandSpan && world.finestLand && !world.finestLand().empty()) {
+        land = &world.finestLand();
+    }
+    drawLines(*land, Ink::Land, true, view, lines);
     drawLines(world.borders, Ink::Border, false, view, lines);
 }
 

@@ -13,6 +13,8 @@ constexpr double kKmPerDegree = kEarthRadiusKm * kRadiansPerDegree;
 // The closest view shows a few metres a pixel, the widest a turn of the world across.
 constexpr double kFewestKmPerPixel = 0.002;
 constexpr double kMostKmPerPixel = 2 * std::numbers::pi * kEarthRadiusKm / 400;
+// A view of at most this reach projects the far points of outlines by degrees.
+constexpr double kLargestRoughReachKm = 500;
 
 // Widens [low, high] about its middle to `span`, kept within [floor, ceiling] where it fits.
 void widen(double& low, double& high, double span, double floor, double ceiling) {
@@ -66,6 +68,28 @@ void MapView::boxAroundCentre() {
                               : std::min(180.0, reach / std::cos(widest * kRadiansPerDegree));
     box_.west = centre_.longitude - across;
     box_.east = centre_.longitude + across;
+    // Degrees stand in for the projection far out only where the view is small and far from
+    // the poles, so that where they meet, twice the reach out, the two differ by little.
+    const double twice = 2 * reach;
+    if (reachKm > kLargestRoughReachKm || std::abs(centre_.latitude) + twice > 80) {
+        exactOutlines_.reset();
+        return;
+    }
+    const double twiceAcross =
+        twice / std::cos((std::abs(centre_.latitude) + twice) * kRadiansPerDegree);
+    exactOutlines_ = DegreeBox{centre_.longitude - twiceAcross, centre_.longitude + twiceAcross,
+                               centre_.latitude - twice, centre_.latitude + twice};
+}
+
+PicturePoint MapView::projectOutline(const Place& place) const {
+    if (!exactOutlines_ ||
+        (place.latitude >= exactOutlines_->south && place.latitude <= exactOutlines_->north &&
+         place.longitude >= exactOutlines_->west && place.longitude <= exactOutlines_->east)) {
+        return project(place);
+    }
+    const double kmPerDegreeEast = kKmPerDegree * std::cos(centre_.latitude * kRadiansPerDegree);
+    return {width_ / 2 + (place.longitude - centre_.longitude) * kmPerDegreeEast * pixelsPerKm_,
+            height_ / 2 - (place.latitude - centre_.latitude) * kKmPerDegree * pixelsPerKm_};
 }
 
 PicturePoint MapView::project(const Place& place) const {

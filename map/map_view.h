@@ -5,6 +5,8 @@
 #include "map/great_circle.h"
 #include "search/geo.h"
 
+#include <optional>
+
 namespace icao {
 
 // How a view lays the world on a picture.
@@ -35,6 +37,11 @@ class MapView {
     // Where a place lies on the picture; for an equirectangular view its longitude as unwrapped
     // for the box.
     PicturePoint project(const Place& place) const;
+    // Where a point of an outline (a coast, a border) lies: as project() within twice the
+    // picture's reach of its middle, and beyond, where only the side of the picture it lies
+    // on shapes what is drawn, by degrees alone, without the trigonometry a continent's
+    // thousands of points would cost.
+    PicturePoint projectOutline(const Place& place) const;
     // The place a point of the picture shows.
     Place placeAt(const PicturePoint& point) const;
     // The kilometres a pixel measures: along the middle latitude, or anywhere around the centre.
@@ -65,6 +72,8 @@ class MapView {
     // Azimuthal.
     Place centre_{};
     double pixelsPerKm_ = 1;
+    // Where projectOutline() projects exactly; everywhere when none.
+    std::optional<DegreeBox> exactOutlines_;
 };
 
 } // namespace icao

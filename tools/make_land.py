@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Writes data/land.bin, the world's land and country borders that the maps draw, from the
-TopoJSON files of the npm package world-atlas 2.0.2 (ISC; the outlines are Natural Earth's,
-in the public domain): the land at 1:110m for world views and at 1:50m for closer ones, and the
-borders between countries at 1:50m.
+"""Writes data/land.bin and data/land10m.bin, the world's land and country borders that the maps
+draw, from the TopoJSON files of the npm package world-atlas 2.0.2 (ISC; the outlines are
+Natural Earth's, in the public domain): in land.bin the land at 1:110m for world views and at
+1:50m for closer ones, and the borders between countries at 1:50m; in land10m.bin the land at
+1:10m for the closest views (an airfield and its runways), apart because it is larger than the
+rest together and read only when such a view asks for it.
 
-The file: "ICAOLAND", a version byte (1) and a count of sections; each section a kind byte
-(0 land at 1:110m, 1 land at 1:50m, 2 borders at 1:50m) and a count of lines; each line a count
+Each file: "ICAOLAND", a version byte (1) and a count of sections; each section a kind byte
+(0 land at 1:110m, 1 land at 1:50m, 2 borders at 1:50m, 3 land at 1:10m) and a count of
+lines; each line a count
 of points, then its first point and the steps to each next one, longitude before latitude, in
 thousandths of a degree. Counts are unsigned LEB128, points and steps zigzag LEB128: most steps
 take a byte or two. A land ring ends where it starts; a line over the antimeridian runs on past
@@ -26,10 +29,11 @@ from npm_packages import fetch
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 OUTPUT = ROOT / "data" / "land.bin"
+FINEST_OUTPUT = ROOT / "data" / "land10m.bin"
 PACKAGE = "world-atlas@2.0.2"
 MAGIC = b"ICAOLAND"
 VERSION = 1
-LAND_110M, LAND_50M, BORDERS_50M = 0, 1, 2
+LAND_110M, LAND_50M, BORDERS_50M, LAND_10M = 0, 1, 2, 3
 
 
 def unsigned(value):
@@ -128,24 +132,34 @@ def encoded_section(kind, lines):
     return bytes(out)
 
 
+def outlines_file(sections):
+    return MAGIC + bytes([VERSION, len(sections)]) + b"".join(sections)
+
+
 def land_file(read):
-    """The file's bytes, read(name) giving a TopoJSON file of the package as parsed JSON."""
-    sections = [
+    """land.bin's bytes, read(name) giving a TopoJSON file of the package as parsed JSON."""
+    return outlines_file([
         encoded_section(LAND_110M, land_rings(read("land-110m.json"))),
         encoded_section(LAND_50M, land_rings(read("land-50m.json"))),
         encoded_section(BORDERS_50M, border_lines(read("countries-50m.json"))),
-    ]
-    return MAGIC + bytes([VERSION, len(sections)]) + b"".join(sections)
+    ])
+
+
+def finest_land_file(read):
+    """land10m.bin's bytes."""
+    return outlines_file([encoded_section(LAND_10M, land_rings(read("land-10m.json")))])
 
 
 def main():
     with tempfile.TemporaryDirectory() as folder:
         tarball = sys.argv[1] if len(sys.argv) > 1 else fetch(PACKAGE, folder)
         with tarfile.open(tarball) as archive:
-            contents = land_file(
-                lambda name: json.load(archive.extractfile("package/" + name)))
-    OUTPUT.write_bytes(contents)
-    print(f"{OUTPUT}: {len(contents)} bytes")
+            def read(name):
+                return json.load(archive.extractfile("package/" + name))
+            files = {OUTPUT: land_file(read), FINEST_OUTPUT: finest_land_file(read)}
+    for output, contents in files.items():
+        output.write_bytes(contents)
+        print(f"{output}: {len(contents)} bytes")
 
 
 if __name__ == "__main__":

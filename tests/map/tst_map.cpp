@@ -46,6 +46,13 @@ class MapTest : public QObject {
         QCOMPARE(line[0].latitude, 0.001);
         QCOMPARE(line[1].longitude, 0.066);
         QCOMPARE(line[1].latitude, 0.004);
+        QVERIFY(!world->finestLand);
+        // The same line as the finest land, a section of its own file.
+        Bytes finest = kOneLine;
+        finest[2] = 3;
+        const auto closest = read(outlines(finest));
+        QVERIFY(closest && closest->finestLand && closest->coarseLand.empty());
+        QCOMPARE(closest->finestLand().front()[1].latitude, 0.004);
     }
 
     void malformedOutlinesAreErrorsThatSayWhy_data() {
@@ -131,6 +138,8 @@ class MapTest : public QObject {
         const std::size_t coarse = pointsOf(world.coarseLand);
         QVERIFY(coarse > 0);
         QVERIFY(pointsOf(world.fineLand) > 2 * coarse);
+        QVERIFY(world.finestLand);
+        QVERIFY(pointsOf(world.finestLand()) > 2 * pointsOf(world.fineLand));
     }
 
     // London to New York: the great circle bends north, past 50°N in its middle, in steps no

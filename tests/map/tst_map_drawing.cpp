@@ -219,6 +219,35 @@ class MapDrawingTest : public QObject {
         QVERIFY(fitted.kmPerPixel() * 270 < 1.5 * reach);
     }
 
+    // Close to an airfield the finest land is drawn: at San Francisco the bay east of the
+    // runways is water, the airfield itself land, which the coarser outlines have wrong.
+    void aCloseViewDrawsTheFinestShore() {
+        const icao::Place airfield{37.619, -122.375};
+        const icao::Neighbourhood ksfo{{"KSFO", airfield, {}}, {}, false, "KSFO"};
+        const icao::MapView view = icao::MapView::around(airfield, 3, 960, 540);
+        const icao::MapDrawing drawing =
+            icao::neighbourhoodDrawing(ksfo, icao::builtInWorld(), view);
+        const auto land = linesOf(drawing, icao::Ink::Land);
+        // Inside an odd number of rings, as the painters fill them.
+        const auto onLand = [&](const icao::Place& place) {
+            const icao::PicturePoint at = view.project(place);
+            bool inside = false;
+            for (const icao::DrawnLine* ring : land) {
+                const auto& points = ring->points;
+                for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
+                    if ((points[i].y > at.y) != (points[j].y > at.y) &&
+                        at.x < points[i].x + (at.y - points[i].y) * (points[j].x - points[i].x) /
+                                                 (points[j].y - points[i].y)) {
+                        inside = !inside;
+                    }
+                }
+            }
+            return inside;
+        };
+        QVERIFY(onLand(airfield));
+        QVERIFY(!onLand({37.605, -122.345}));
+    }
+
     // Over the antimeridian an azimuthal view draws each piece of land once, not a copy a turn
     // east and west as well.
     void aCentredViewDrawsTheLandOnce() {

@@ -86,6 +86,10 @@ class MapViewTest : public QObject {
         QTest::newRow("half over the right edge")
             << Points{{50, 20}, {150, 20}, {150, 40}, {50, 40}} << 50.0 * 20;
         // A U whose two arms reach down past the bottom edge.
+        // Outside, round the top left corner: the corner's quarter of the frame is held.
+        QTest::newRow("round a corner")
+            << Points{{-10, 50}, {-20, 30}, {-10, -10}, {20, -20}, {50, -10}, {50, 50}}
+            << 50.0 * 50;
         QTest::newRow("concave over the bottom") << Points{{10, 80}, {30, 80}, {30, 150}, {40, 150},
                                                            {40, 80}, {60, 80}, {60, 160}, {10, 160}}
                                                  << 50.0 * 20 - 10.0 * 20;
@@ -115,6 +119,33 @@ class MapViewTest : public QObject {
         QCOMPARE(runs[1].back().x, 50.0);
         QCOMPARE(icao::clippedLine({{-10, 20}, {20, -10}}, frame).size(), std::size_t{1});
         QVERIFY(icao::clippedLine({{-10, -20}, {200, -10}}, frame).empty());
+    }
+
+    // Far out, an outline's point may be placed by degrees alone, but on the same side of the
+    // picture as the projection puts it; near, exactly where the projection puts it.
+    void anOutlineFarOutStaysOnItsSide() {
+        const icao::MapView view = icao::MapView::around({51.47, -0.46}, 30, kWidth, kHeight);
+        const icao::Place near{51.6, -0.2};
+        QCOMPARE(view.projectOutline(near).x, view.project(near).x);
+        for (const icao::Place far : {icao::Place{48.86, 2.35}, icao::Place{55.95, -3.19},
+                                      icao::Place{40.64, -73.78}, icao::Place{-33.9, 151.2}}) {
+            const icao::PicturePoint rough = view.projectOutline(far);
+            const icao::PicturePoint exact = view.project(far);
+            const auto side = [](const icao::PicturePoint& point) {
+                return std::pair(point.x < 0        ? -1
+                                 : point.x > kWidth ? 1
+                                                    : 0,
+                                 point.y < 0         ? -1
+                                 : point.y > kHeight ? 1
+                                                     : 0);
+            };
+            QVERIFY(side(exact) != std::pair(0, 0));
+            QVERIFY(side(rough).first == side(exact).first ||
+                    side(rough).second == side(exact).second);
+        }
+        // A wide view projects every point exactly.
+        const icao::MapView wide = icao::MapView::around({51.47, -0.46}, 3000, kWidth, kHeight);
+        QCOMPARE(wide.projectOutline({-33.9, 151.2}).y, wide.project({-33.9, 151.2}).y);
     }
 
     void aPlaceAlongACourseLiesThere() {
