@@ -93,7 +93,7 @@ void paintMap(QPainter& painter, const icao::MapDrawing& drawing, const MapColou
     painter.setPen(QPen(colours.route, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(pathOf(drawing, icao::Ink::Route));
     QFont font = painter.font();
-    font.setPixelSize(11);
+    font.setPixelSize(static_cast<int>(icao::kNoteSize));
     painter.setFont(font);
     painter.setPen(colours.note);
     for (const icao::DrawnText& note : drawing.notes) {

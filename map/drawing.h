@@ -57,11 +57,13 @@ struct MapDrawing {
     ScaleBar scale;
 };
 
-// The picture's font size for labels, in pixels, and the width a label of `characters` takes
-// in it, as painters and the label placement reckon it.
+// The font sizes of the airfields' labels and of the notes, in pixels, and the width a text of
+// `characters` takes in one, as painters and the label placement reckon it: room for capitals
+// and digits, which codes and idents are, wider in bold.
 inline constexpr double kLabelSize = 13;
-inline double labelWidth(std::size_t characters) {
-    return 0.62 * kLabelSize * static_cast<double>(characters);
+inline constexpr double kNoteSize = 11;
+inline double textWidth(std::size_t characters, double size, bool bold = false) {
+    return (bold ? 0.85 : 0.75) * size * static_cast<double>(characters);
 }
 
 } // namespace icao

@@ -70,9 +70,8 @@ struct Rectangle {
 constexpr double kMarkRadius = 4;
 constexpr double kGap = 3;
 
-Rectangle labelBox(const PicturePoint& baseline, std::size_t characters) {
-    return {baseline.x, baseline.y - kLabelSize * 0.8, baseline.x + labelWidth(characters),
-            baseline.y + kLabelSize * 0.2};
+Rectangle textBox(const PicturePoint& baseline, double width, double size) {
+    return {baseline.x, baseline.y - size * 0.8, baseline.x + width, baseline.y + size * 0.2};
 }
 
 } // namespace
@@ -96,21 +95,24 @@ MapDrawing landDrawing(const World& world, const MapView& view) {
 }
 
 void finishDrawing(MapDrawing& drawing, const MapView& view) {
-    placeLabels(drawing.airfields, drawing.width, drawing.height);
+    placeLabels(drawing);
     drawing.scale = scaleBarOf(view);
 }
 
-void placeLabels(std::vector<DrawnAirfield>& airfields, double width, double height) {
-    const Rectangle picture{0, 0, width, height};
+void placeLabels(MapDrawing& drawing) {
+    const Rectangle picture{0, 0, drawing.width, drawing.height};
     std::vector<Rectangle> taken;
-    for (const DrawnAirfield& airfield : airfields) {
+    for (const DrawnText& note : drawing.notes) {
+        taken.push_back(textBox(note.at, textWidth(note.text.size(), kNoteSize), kNoteSize));
+    }
+    for (const DrawnAirfield& airfield : drawing.airfields) {
         const PicturePoint& at = airfield.at;
         taken.push_back(
             {at.x - kMarkRadius, at.y - kMarkRadius, at.x + kMarkRadius, at.y + kMarkRadius});
     }
-    for (DrawnAirfield& airfield : airfields) {
+    for (DrawnAirfield& airfield : drawing.airfields) {
         const PicturePoint& at = airfield.at;
-        const double width = labelWidth(airfield.label.size());
+        const double width = textWidth(airfield.label.size(), kLabelSize, airfield.main);
         const double middle = at.y + kLabelSize * 0.3;
         const std::array<PicturePoint, 4> choices = {
             PicturePoint{at.x + kMarkRadius + kGap, middle},
@@ -119,7 +121,7 @@ void placeLabels(std::vector<DrawnAirfield>& airfields, double width, double hei
             PicturePoint{at.x - width / 2, at.y + kMarkRadius + kGap + kLabelSize * 0.8}};
         airfield.labelAt = choices.front();
         for (const PicturePoint& choice : choices) {
-            const Rectangle box = labelBox(choice, airfield.label.size());
+            const Rectangle box = textBox(choice, width, kLabelSize);
             if (picture.holds(box) &&
                 std::none_of(taken.begin(), taken.end(),
                              [&](const Rectangle& other) { return box.overlaps(other); })) {
@@ -127,7 +129,7 @@ void placeLabels(std::vector<DrawnAirfield>& airfields, double width, double hei
                 break;
             }
         }
-        taken.push_back(labelBox(airfield.labelAt, airfield.label.size()));
+        taken.push_back(textBox(airfield.labelAt, width, kLabelSize));
     }
 }
 

@@ -18,10 +18,10 @@ MapDrawing landDrawing(const World& world, const MapView& view);
 // The airfields' labels placed and the scale bar: what every map does last.
 void finishDrawing(MapDrawing& drawing, const MapView& view);
 
-// Each airfield's label beside its mark, right of it where that overlaps no label or mark
-// placed before and lies within the picture, else left, above or below; right when nothing
-// is free.
-void placeLabels(std::vector<DrawnAirfield>& airfields, double width, double height);
+// Each airfield's label beside its mark, right of it where that overlaps no note, mark or
+// label placed before and lies within the picture, else left, above or below; right when
+// nothing is free.
+void placeLabels(MapDrawing& drawing);
 
 // A bar of a round number of kilometres (1, 2 or 5 times a power of ten) about a fifth of the
 // picture's width.

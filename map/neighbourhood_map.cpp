@@ -94,10 +94,11 @@ void drawRunways(const MapStop& airfield, const MapView& view, MapDrawing& drawi
         // Each end's ident stands beyond it, on the runway's line.
         const double alongX = (to.x - from.x) / length;
         const double alongY = (to.y - from.y) / length;
-        const double beyond = 6 + kLabelSize;
+        const double beyond = 6 + kNoteSize;
         const auto identAt = [&](const PicturePoint& end, double away, std::size_t characters) {
-            return PicturePoint{end.x + away * alongX * beyond - labelWidth(characters) / 2,
-                                end.y + away * alongY * beyond + kLabelSize * 0.35};
+            return PicturePoint{end.x + away * alongX * beyond -
+                                    textWidth(characters, kNoteSize) / 2,
+                                end.y + away * alongY * beyond + kNoteSize * 0.35};
         };
         const std::string& first = runway.ends[0].ident;
         const std::string& second = runway.ends[1].ident;

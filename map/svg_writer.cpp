@@ -109,7 +109,7 @@ std::string svgOf(const MapDrawing& drawing) {
             svg += runwaysOf(drawing);
         }
     }
-    svg += "</g>\n<g font-size=\"11\" fill=\"#3d5a78\">\n";
+    svg += "</g>\n<g font-size=\"" + number(kNoteSize) + "\" fill=\"#3d5a78\">\n";
     for (const DrawnText& note : drawing.notes) {
         svg += "<text x=\"" + number(note.at.x) + "\" y=\"" + number(note.at.y) + "\">" +
                escaped(note.text) + "</text>\n";

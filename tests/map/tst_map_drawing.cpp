@@ -41,7 +41,8 @@ std::vector<const icao::DrawnLine*> linesOf(const icao::MapDrawing& drawing, ica
 
 QRectF labelRect(const icao::DrawnAirfield& airfield) {
     return {airfield.labelAt.x, airfield.labelAt.y - icao::kLabelSize * 0.8,
-            icao::labelWidth(airfield.label.size()), icao::kLabelSize};
+            icao::textWidth(airfield.label.size(), icao::kLabelSize, airfield.main),
+            icao::kLabelSize};
 }
 
 } // namespace
@@ -102,10 +103,14 @@ class MapDrawingTest : public QObject {
         QVERIFY(landNear(std::max(airfields[0].at.x, airfields[1].at.x)));
     }
 
-    // Airfields close together get labels that overlap no other label and no mark, while the
-    // four sides leave room; by the picture's edge a label goes where it is seen whole.
+    // Airfields close together get labels that overlap no other label, no mark and no note,
+    // while the four sides leave room; by the picture's edge a label goes where it is seen
+    // whole.
     void labelsDoNotOverlap() {
-        std::vector<icao::DrawnAirfield> airfields;
+        icao::MapDrawing drawing{400, 300, "", {}, {}, {}, {}};
+        // A runway's ident just right of an airfield's mark takes the right side from its label.
+        drawing.notes.push_back({{110, 105}, "27R"});
+        std::vector<icao::DrawnAirfield>& airfields = drawing.airfields;
         for (int i = 0; i < 4; ++i) {
             airfields.push_back({{200.0 + 24 * (i % 2), 200.0 + 30 * (i / 2)},
                                  "EG0" + std::to_string(i),
@@ -114,10 +119,14 @@ class MapDrawingTest : public QObject {
         }
         airfields.push_back({{395, 100}, "EGLL", {}, false});
         airfields.push_back({{300, 295}, "KJFK", {}, false});
-        icao::placeLabels(airfields, 400, 300);
+        airfields.push_back({{100, 100}, "EHAM", {}, false});
+        icao::placeLabels(drawing);
         const QRectF picture(0, 0, 400, 300);
         QVERIFY(picture.contains(labelRect(airfields[4])));
         QVERIFY(picture.contains(labelRect(airfields[5])));
+        const QRectF note(110, 105 - icao::kNoteSize * 0.8, icao::textWidth(3, icao::kNoteSize),
+                          icao::kNoteSize);
+        QVERIFY(!labelRect(airfields[6]).intersects(note));
         for (std::size_t a = 0; a < airfields.size(); ++a) {
             for (std::size_t b = 0; b < airfields.size(); ++b) {
                 const QRectF mark(airfields[b].at.x - 4, airfields[b].at.y - 4, 8, 8);
