@@ -8,6 +8,7 @@
 #include "lookup/data_summary.h"
 #include "lookup/key_filter.h"
 #include "lookup/text_views.h"
+#include "map/land.h"
 
 #include <iostream>
 
@@ -92,7 +93,8 @@ int runCheck(const std::filesystem::path& dataFile) {
 
 int runVersion(const std::filesystem::path& dataFile) {
     std::cout << "icao " << kVersion << ", " << kCodeLicence << '\n'
-              << "shipped data: " << kDataSource << '\n';
+              << "shipped data: " << kDataSource << '\n'
+              << "maps: " << icao::kLandSource << '\n';
     const auto summary = icao::summarizeDataFile(dataFile);
     if (!summary) {
         return reportError(summary.error());

@@ -33,6 +33,9 @@ struct World {
 Expected<World> readWorld(std::span<const unsigned char> bytes,
                           const std::filesystem::path& source);
 
+// Where the built-in outlines come from, as --version names it; tools/make_land.py's package.
+inline constexpr char kLandSource[] = "Natural Earth, public domain, from world-atlas@2.0.2; ISC";
+
 // The outlines built into the programs, read once; the finest land read apart, on first use.
 const World& builtInWorld();
 

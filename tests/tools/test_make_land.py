@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 """The outlines of tools/make_land.py from crafted TopoJSON, run by CTest: rings joined from
 arcs either way round, rings over the antimeridian made continuous and around the pole left,
-borders only where two countries meet, and the encoding read back."""
+borders only where two countries meet, the encoding read back, and the source the programs
+name the package the script reads."""
 
 import pathlib
 import sys
@@ -88,6 +89,12 @@ class LandTest(unittest.TestCase):
         lines = [[(-179.999, -89.5), (179.999, 89.5), (0.001, 0)], [(12.345, 67.891)]]
         section = make_land.encoded_section(make_land.BORDERS_50M, lines)
         self.assertEqual(decoded(section), (make_land.BORDERS_50M, lines))
+
+
+class SourceTest(unittest.TestCase):
+    def test_the_programs_name_the_package_read(self):
+        header = (pathlib.Path(__file__).resolve().parents[2] / "map" / "land.h").read_text()
+        self.assertIn(f"from {make_land.PACKAGE};", header)
 
 
 if __name__ == "__main__":
