@@ -78,6 +78,12 @@ void MapPane::fitView() {
     } else if (const auto* route = std::get_if<RouteShown>(&shown_)) {
         setView(icao::routeView(route->line, width, height));
     }
+    fitted_ = true;
+}
+
+void MapPane::moveView(const icao::MapView& view) {
+    setView(view);
+    fitted_ = false;
 }
 
 void MapPane::setView(const icao::MapView& view) {
@@ -94,7 +100,7 @@ void MapPane::setView(const icao::MapView& view) {
 
 void MapPane::zoomAbout(double factor, const QPointF& fixed) {
     if (view_) {
-        setView(view_->zoomed(factor, pictureOf(fixed)));
+        moveView(view_->zoomed(factor, pictureOf(fixed)));
     }
 }
 
@@ -110,9 +116,9 @@ void MapPane::paintEvent(QPaintEvent*) {
 
 void MapPane::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    // The first size the pane gets is the one its view is fitted to; later ones keep the
-    // part of the world the user chose, its middle where it was.
-    if (view_ && event->oldSize().isValid() && event->oldSize().width() > 1) {
+    // Until the user zooms or pans, the view is fitted again to each size; after, a new size
+    // keeps the part of the world they chose, its middle where it was.
+    if (view_ && !fitted_) {
         setView(view_->resized(width(), height()));
     } else {
         fitView();
@@ -136,7 +142,7 @@ void MapPane::mousePressEvent(QMouseEvent* event) {
 
 void MapPane::mouseMoveEvent(QMouseEvent* event) {
     if (dragFrom_ && view_) {
-        setView(view_->panned(pictureOf(*dragFrom_), pictureOf(event->position())));
+        moveView(view_->panned(pictureOf(*dragFrom_), pictureOf(event->position())));
         dragFrom_ = event->position();
     }
 }
@@ -184,7 +190,7 @@ void MapPane::keyPressEvent(QKeyEvent* event) {
                                  : event->key() == Qt::Key_Right ? QPointF(-across, 0)
                                  : event->key() == Qt::Key_Up    ? QPointF(0, up)
                                                                  : QPointF(0, -up);
-            setView(view_->panned(pictureOf(middle), pictureOf(middle + away)));
+            moveView(view_->panned(pictureOf(middle), pictureOf(middle + away)));
         }
         return;
     case Qt::Key_Home:

@@ -54,10 +54,14 @@ class MapPane : public QWidget {
 
     void fitView();
     void setView(const icao::MapView& view);
+    // A view the user chose, by zooming or panning.
+    void moveView(const icao::MapView& view);
     void zoomAbout(double factor, const QPointF& fixed);
 
     std::variant<std::monostate, icao::Neighbourhood, RouteShown> shown_;
     std::optional<icao::MapView> view_;
     icao::MapDrawing drawing_;
     std::optional<QPointF> dragFrom_;
+    // Whether the view is the one fitted to what is shown, not moved since.
+    bool fitted_ = true;
 };

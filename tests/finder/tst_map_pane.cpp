@@ -132,15 +132,23 @@ class MapPaneTest : public QObject {
         QCOMPARE(image.pixelColor(240, 150), QColor(20, 20, 20));
     }
 
-    // A route replaces the neighbourhood; a new size keeps the part of the world shown, and
-    // clearing the route leaves nothing drawn.
+    // A route replaces the neighbourhood and is fitted again to a new size, until the user
+    // moves it: then a new size keeps the part of the world shown. Clearing the route leaves
+    // nothing drawn.
     void aRouteIsShownAndKeptThroughAResize() {
         pane_->showRoute({kEgll, {"KJFK", {40.6398, -73.7789}, {}}});
         QCOMPARE(pane_->drawing().title, std::string("EGLL – KJFK"));
         QCOMPARE(view().projection(), icao::Projection::Equirectangular);
-        const icao::Place middle = view().placeAt({240, 150});
+        const double fittedScale = view().kmPerPixel();
+        pane_->resize(960, 300);
+        QTRY_COMPARE(view().width(), 960.0);
+        QVERIFY(view().kmPerPixel() < fittedScale);
+        QTest::keyClick(pane_.get(), Qt::Key_Left);
+        const icao::Place middle = view().placeAt({480, 150});
+        const double movedScale = view().kmPerPixel();
         pane_->resize(600, 400);
         QTRY_COMPARE(view().width(), 600.0);
+        QCOMPARE(view().kmPerPixel(), movedScale);
         QVERIFY(icao::distanceKm(view().placeAt({300, 200}), middle) < 1e-6);
         pane_->clearNeighbourhood();
         QVERIFY(pane_->view());
