@@ -133,18 +133,26 @@ void placeLabels(MapDrawing& drawing) {
     }
 }
 
-ScaleBar scaleBarOf(const MapView& view) {
-    const double wanted = view.kmPerPixel() * view.width() / 5;
-    const double power = std::pow(10.0, std::floor(std::log10(wanted)));
-    double km = power;
+double roundDistanceBelow(double km) {
+    const double power = std::pow(10.0, std::floor(std::log10(km)));
+    double round = power;
     for (const double step : {2.0, 5.0}) {
-        if (step * power <= wanted) {
-            km = step * power;
+        if (step * power <= km) {
+            round = step * power;
         }
     }
+    return round;
+}
+
+std::string distanceText(double km) {
     char text[32];
     std::snprintf(text, sizeof text, "%g km", km);
-    return {km / view.kmPerPixel(), text};
+    return text;
+}
+
+ScaleBar scaleBarOf(const MapView& view) {
+    const double km = roundDistanceBelow(view.kmPerPixel() * view.width() / 5);
+    return {km / view.kmPerPixel(), distanceText(km)};
 }
 
 } // namespace icao

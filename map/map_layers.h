@@ -5,6 +5,7 @@
 #include "map/land.h"
 #include "map/map_view.h"
 
+#include <string>
 #include <vector>
 
 namespace icao {
@@ -22,6 +23,11 @@ void finishDrawing(MapDrawing& drawing, const MapView& view);
 // label placed before and lies within the picture, else left, above or below; right when
 // nothing is free.
 void placeLabels(MapDrawing& drawing);
+
+// The largest round distance (1, 2 or 5 times a power of ten kilometres) at most `km`, and a
+// distance as the maps write it ("20 km").
+double roundDistanceBelow(double km);
+std::string distanceText(double km);
 
 // A bar of a round number of kilometres (1, 2 or 5 times a power of ten) about a fifth of the
 // picture's width.

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace icao {
 namespace {
@@ -39,29 +38,11 @@ double runwaysReachKm(const MapStop& airfield) {
     return reach;
 }
 
-// The largest round distance (1, 2 or 5 times a power of ten) at most `km`.
-double roundDown(double km) {
-    const double power = std::pow(10.0, std::floor(std::log10(km)));
-    double round = power;
-    for (const double step : {2.0, 5.0}) {
-        if (step * power <= km) {
-            round = step * power;
-        }
-    }
-    return round;
-}
-
-std::string kmText(double km) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g km", km);
-    return text;
-}
-
 // Rings about three to the picture's nearer edge, as far as its corners.
 void drawRings(const Place& centre, const MapView& view, MapDrawing& drawing) {
     const double edgeKm = std::min(view.width(), view.height()) / 2 * view.kmPerPixel();
     const double cornerKm = std::hypot(view.width(), view.height()) / 2 * view.kmPerPixel();
-    const double step = roundDown(edgeKm / 3);
+    const double step = roundDistanceBelow(edgeKm / 3);
     // Beyond a quarter of the earth's round a ring no longer looks like one.
     for (double km = step; km <= std::min(cornerKm, 10000.0); km += step) {
         DrawnLine& ring = drawing.lines.emplace_back(DrawnLine{Ink::Ring, {}, true});
@@ -69,7 +50,7 @@ void drawRings(const Place& centre, const MapView& view, MapDrawing& drawing) {
             ring.points.push_back(view.project(placeAlong(centre, 360.0 * side / kRingSides, km)));
         }
         const PicturePoint top = ring.points.front();
-        drawing.notes.push_back({{top.x + 4, top.y - 4}, kmText(km)});
+        drawing.notes.push_back({{top.x + 4, top.y - 4}, distanceText(km)});
     }
 }
 
