@@ -3,6 +3,7 @@
 
 #include "lookup/data_file.h"
 #include "lookup/record_layout.h"
+#include "platform/kernels.h"
 #include "search/chunk_search.h"
 #include "search/item_chunks.h"
 
@@ -27,6 +28,22 @@ FindResult joined(std::vector<ChunkFind> chunks) {
         whole.append(std::move(*later));
     }
     return whole.finish();
+}
+
+// The fields find searches of an item, folded. The item is UTF-8 or Windows-1252 as a whole, as
+// its record reads it: a byte that is not UTF-8 in a later field (the runways, say) makes the
+// searched fields Windows-1252 too. The split lies after a "|", between characters, so the
+// whole is UTF-8 when both parts are.
+void foldSearchedPart(std::string_view bytes, TextFolder& folder, std::string& folded) {
+    const std::string_view searched = searchedPart(bytes);
+    const std::string_view later = bytes.substr(searched.size());
+    // The later fields are ASCII but for a name here and there: the vector kernel finds so.
+    if (folder.foldUtf8(searched, folded) &&
+        (kernels::findBeyondAscii(later, 0) == later.size() || isValidUtf8(later))) {
+        return;
+    }
+    folded = folder.fold(decodeText(bytes));
+    folded.resize(searchedPart(folded).size());
 }
 
 } // namespace
@@ -77,7 +94,7 @@ Expected<AirportIndex> AirportIndex::load(const std::filesystem::path& dataFile)
         }
         ItemChunk& chunk = chunks.back();
         chunk.add(bytes, item.line);
-        records->folder.foldItem(searchedPart(bytes), folded);
+        foldSearchedPart(bytes, records->folder, folded);
         chunk.addFolding(folded, wordMarksOf(fieldsOf(folded)));
         const auto place = placeOfItem(bytes);
         records->latitudes.push_back(

@@ -221,6 +221,23 @@ class FindTest : public QObject {
         }
     }
 
+    // A line that is not UTF-8 is read as Windows-1252 whole, also where the byte that makes it
+    // so stands past the fields find searches (here in the runways): its name is "Ä±stanbul",
+    // not "ıstanbul", to the index in memory as to the scan and the record shown.
+    void aLineNotUtf8IsWindows1252Throughout() {
+        fixtures::DataFolder folder;
+        const auto path = folder.write("L|AAAA|\xc4\xb1stanbul Field|X|XX||1|2|3||5|||"
+                                       "Europe/Istanbul|09:1:1:caf\xe9:1:90:|\n"
+                                       "L|BBBB|Istanbul Airfield|\n");
+        auto index = icao::AirportIndex::load(path);
+        QVERIFY(index);
+        const auto scanned = icao::findAirports(U"istanbul", 10, path);
+        QVERIFY(scanned);
+        QCOMPARE(describe(*scanned), QStringList{"BBBB:3"});
+        QCOMPARE(describe(index->find(U"istanbul", 10)), QStringList{"BBBB:3"});
+        QCOMPARE(describe(index->find(U"\u00e4\u00b1stanbul", 10)), QStringList{"AAAA:3"});
+    }
+
     // What lies past the characters an item keeps is not searched: no find shows a record
     // for text its record does not hold.
     void findReadsWhatTheRecordKeeps() {
