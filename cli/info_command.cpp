@@ -20,9 +20,12 @@ std::string utf8(const icao::Text& text) {
 const std::vector<Column> kInfoColumns = {
     {"icao", false, "ICAO code"},
     {"iata", false, "IATA code"},
+    {"local_code", false, "local code"},
+    {"former_codes", false, "former codes"},
     {"name"},
     {"kind"},
     {"municipality"},
+    {"region"},
     {"country"},
     {"country_name", false, "country name"},
     {"latitude"},
@@ -107,7 +110,12 @@ Cell frequenciesCell(const AirportRecord& record, const AirfieldDetails& details
     JsonValue frequencies = JsonValue::object();
     for (const icao::RadioFrequency& frequency : details.frequencies) {
         lines.push_back(icao::frequencyWords(frequency));
-        frequencies[frequency.name] = frequency.megahertz;
+        // A name again (a second tower) takes a number, so that JSON keeps every frequency.
+        std::string key = frequency.name;
+        for (int n = 2; frequencies.contains(key); ++n) {
+            key = frequency.name + "_" + std::to_string(n);
+        }
+        frequencies[key] = frequency.megahertz;
     }
     return Cell::lined(std::move(lines), utf8(record.frequencies), std::move(frequencies));
 }
@@ -129,16 +137,22 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
         localTime.shown[localTime.shown.find('T')] = ' ';
     }
     Cell elevation = Cell::recordNumber(utf8(record.elevation), icao::numberOf(record.elevation));
-    if (!elevation.shown.empty()) {
-        elevation.shown += " ft";
+    elevation.shown = elevation.value.is_null() ? "unknown" : elevation.shown + " ft";
+    Cell former =
+        details.formerCodes.empty() ? Cell::missing() : Cell::text(utf8(record.formerCodes));
+    if (!details.formerCodes.empty()) {
+        former.value = details.formerCodes;
     }
     Cell keywords = Cell::text(utf8(record.keywords));
     keywords.value = details.alternateNames;
     return {Cell::text(utf8(record.code)),
             textOrMissing(utf8(record.iata)),
+            textOrMissing(utf8(record.localCode)),
+            std::move(former),
             Cell::text(utf8(record.name)),
             textOrMissing(std::string(icao::kindName(record.kind()))),
             textOrMissing(utf8(record.municipality)),
+            textOrMissing(utf8(record.region)),
             textOrMissing(utf8(record.country)),
             textOrMissing(details.countryName),
             coordinateCell(record.latitude, true),
@@ -150,6 +164,14 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
             runwaysCell(record, details),
             frequenciesCell(record, details),
             std::move(keywords)};
+}
+
+// An airfield asked by a code it had before is answered under its current code, and told so.
+void noteFormerCode(const icao::Text& asked, const AirportRecord& record) {
+    if (asked != record.code) {
+        std::cerr << "icao: " << utf8(asked) << " is a former code of " << utf8(record.code)
+                  << '\n';
+    }
 }
 
 // What text prints after a key from standard input: the name, and the local time where known.
@@ -169,10 +191,12 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
     }
     return answerEachKey(
         printer, kInfoColumns, [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
-            const auto record = icao::airportByCode(keyOf(key, arguments.raw), *index);
+            const icao::Text code = keyOf(key, arguments.raw);
+            const auto record = icao::airportByCode(code, *index);
             if (!record) {
                 return KeyedAnswer{};
             }
+            noteFormerCode(code, *record);
             const AirfieldDetails details = icao::detailsOf(*record, icao::secondsNow());
             return KeyedAnswer{summaryOf(*record, details), infoCells(*record, details), true};
         });
@@ -214,6 +238,7 @@ int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::
             allFound = false;
             continue;
         }
+        noteFormerCode(codes[i], *record);
         table.rows.push_back(infoCells(*record, icao::detailsOf(*record, instant)));
     }
     if (!table.rows.empty()) {

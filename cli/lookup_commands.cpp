@@ -9,6 +9,7 @@
 #include "lookup/key_filter.h"
 #include "lookup/text_views.h"
 #include "map/land.h"
+#include "search/airports_by_code.h"
 
 #include <iostream>
 
@@ -47,6 +48,16 @@ int answerKeys(const Arguments& arguments, Printer& printer, const Answers& answ
                          });
 }
 
+// The lookup answers a former code as it answers any code no record holds; the user is told
+// the airfield's code now, beside the answer.
+void noteCurrentCode(const icao::Text& code, const std::filesystem::path& dataFile) {
+    const auto records = icao::airportsByCode({code}, dataFile);
+    if (records && records->front() && records->front()->code != code) {
+        std::cerr << "icao: " << icao::toUtf8(code) << " is a former code; the airfield's code is "
+                  << icao::toUtf8(records->front()->code) << '\n';
+    }
+}
+
 } // namespace
 
 int runLookup(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
@@ -66,6 +77,9 @@ int runLookup(const Arguments& arguments, Printer& printer, const std::filesyste
                                : icao::answerName(icao::decodeText(key), entry, dataFile);
     if (!answer) {
         return reportError(answer.error());
+    }
+    if (byCode && answer->outcome != icao::Outcome::Found) {
+        noteCurrentCode(keyOf(key, arguments.raw), dataFile);
     }
     Table row{{{"key"}, {"result"}, {"found"}}, {{Cell::text(key)}}};
     for (Cell& cell : answerCells(*answer)) {

@@ -12,7 +12,7 @@ namespace icao {
 
 // An airport record, field by field, each closed by "|":
 // MARKER|CODE|NAME|MUNICIPALITY|COUNTRY|IATA|LAT|LON|ELEVATION|KEYWORDS|PROMINENCE|COUNTRY NAMES|
-// TOWN NAMES|TIME ZONE|RUNWAYS|FREQUENCIES|
+// TOWN NAMES|TIME ZONE|RUNWAYS|FREQUENCIES|REGION|LOCAL CODE|FORMER CODES|
 // Fields a later version adds go at the end, so that the lookups and older records keep
 // theirs.
 enum class RecordField : std::size_t {
@@ -35,15 +35,24 @@ enum class RecordField : std::size_t {
     TownNames,
     // The IANA time zone the airfield lies in ("Europe/London").
     TimeZone,
-    // Each runway as ENDS:LENGTH:WIDTH:SURFACE:LIGHTED:HEADINGS, separated by spaces: the ends'
-    // idents joined by "/", feet, one word, 1 or 0, the ends' true headings joined by "/".
+    // Each runway as ENDS:LENGTH:WIDTH:SURFACE:LIGHTED:HEADINGS:POSITIONS, separated by spaces:
+    // the ends' idents joined by "/", feet, one word, 1 or 0, the ends' true headings and their
+    // thresholds (LAT;LON) joined by "/".
     Runways,
     // Each radio frequency as NAME:MHZ, separated by spaces ("atis:113.75").
     Frequencies,
+    // The name of the airfield's ISO 3166-2 region ("Bavaria").
+    Region,
+    // The airfield's national identifier ("PAO" for KPAO).
+    LocalCode,
+    // The ICAO codes the airfield had before its current one, separated by spaces.
+    FormerCodes,
 };
-inline constexpr std::size_t kRecordFields = static_cast<std::size_t>(RecordField::Frequencies) + 1;
-// The fields find searches all lie up to here; it ranks and suggests by none of the later ones.
+inline constexpr std::size_t kRecordFields = static_cast<std::size_t>(RecordField::FormerCodes) + 1;
+// The fields find searches lie up to here and from kFirstLaterSearchedField on; it ranks and
+// suggests by none of the fields between, the time zone, runways and radio frequencies.
 inline constexpr RecordField kLastSearchedField = RecordField::TownNames;
+inline constexpr RecordField kFirstLaterSearchedField = RecordField::Region;
 
 inline constexpr char32_t kSeparator = U'|';
 
@@ -61,7 +70,7 @@ template <class Character> class BasicRecordFields {
   public:
     using View = std::basic_string_view<Character>;
 
-    explicit BasicRecordFields(View text, RecordField last = RecordField::Frequencies)
+    explicit BasicRecordFields(View text, RecordField last = RecordField::FormerCodes)
         : text_(text) {
         const std::size_t wanted = static_cast<std::size_t>(last) + 1;
         ends_.fill(text.size());
@@ -110,15 +119,30 @@ inline std::string_view fieldAt(std::string_view bytes, RecordField field) {
     return rest.substr(0, rest.find('|'));
 }
 
-// The bytes of a record up to the separator that closes the last field find searches, or the
-// whole of a record without later fields: what the records find keeps in memory fold, so that
-// their runways and radio frequencies cost the search nothing. A streaming find folds whole
-// items: counting separators in every item would cost it more than the few it folds.
+// The bytes of a record up to the separator that closes the last field find searches before
+// the time zone, or the whole of a record without later fields: with laterSearchedPart, what
+// the records find keeps in memory fold, so that their runways and radio frequencies cost the
+// search nothing. A streaming find folds whole items: counting separators in every item would
+// cost it more than the few it folds.
 inline std::string_view searchedPart(std::string_view bytes) {
     const std::size_t end =
         kernels::findNthByte(bytes, '|', static_cast<std::size_t>(kLastSearchedField) + 1);
     return end == std::string_view::npos ? bytes : bytes.substr(0, end + 1);
 }
+
+// The bytes of a record from its first later field find searches (the region) on; empty for a
+// record without one.
+inline std::string_view laterSearchedPart(std::string_view bytes) {
+    const std::size_t before =
+        kernels::findNthByte(bytes, '|', static_cast<std::size_t>(kFirstLaterSearchedField));
+    return before == std::string_view::npos ? std::string_view() : bytes.substr(before + 1);
+}
+
+// The separators that stand, in a record's searched parts joined, for the fields between them.
+inline constexpr std::string_view kUnsearchedFields = "|||";
+static_assert(static_cast<std::size_t>(kFirstLaterSearchedField) -
+                  static_cast<std::size_t>(kLastSearchedField) - 1 ==
+              kUnsearchedFields.size());
 
 using RecordFields = BasicRecordFields<char>;
 using TextRecordFields = BasicRecordFields<char32_t>;

@@ -79,6 +79,10 @@ std::optional<Runway> runwayOf(std::string_view text) {
                                end < headings.size() ? numberOf(headings[end]) : std::nullopt,
                                std::nullopt});
     }
+    // Lighting alone is the database's default, not something known of a runway.
+    if (runway.ends.empty() && !runway.lengthFt && !runway.widthFt && runway.surface.empty()) {
+        return std::nullopt;
+    }
     const auto thresholds = parts.size() < 7 || parts[6].empty() ? std::vector<std::string_view>()
                                                                  : split(parts[6], "/");
     for (std::size_t end = 0; end < std::min(thresholds.size(), runway.ends.size()); ++end) {
@@ -119,6 +123,13 @@ QTimeZone knownZone(std::string_view zone) {
     return timeZone;
 }
 
+// A true heading as pilots write one, three digits before the point: "001°", "089.6°".
+std::string headingText(double degrees) {
+    const std::string digits = shortestNumber(degrees);
+    const std::size_t whole = std::min(digits.find('.'), digits.size());
+    return std::string(whole < 3 && degrees >= 0 ? 3 - whole : 0, '0') + digits + "°";
+}
+
 } // namespace
 
 std::vector<Runway> runwaysOf(std::string_view field) {
@@ -138,7 +149,8 @@ std::vector<RadioFrequency> frequenciesOf(std::string_view field) {
         const auto megahertz =
             colon == std::string_view::npos ? std::nullopt : numberOf(text.substr(colon + 1));
         if (colon != 0 && megahertz && *megahertz > 0) {
-            frequencies.push_back({std::string(text.substr(0, colon)), *megahertz});
+            frequencies.push_back({std::string(text.substr(0, colon)),
+                                   std::string(text.substr(colon + 1)), *megahertz});
         }
     }
     return frequencies;
@@ -189,8 +201,7 @@ RunwayWords runwayWords(const Runway& runway) {
     for (const RunwayEnd& end : runway.ends) {
         words.ends.append(words.ends.empty() ? "" : "/").append(end.ident);
         if (end.trueHeading) {
-            headings.append(headings.empty() ? "" : "/").append(shortestNumber(*end.trueHeading));
-            headings.append("°");
+            headings.append(headings.empty() ? "" : "/").append(headingText(*end.trueHeading));
         }
     }
     if (words.ends.empty()) {
@@ -212,7 +223,7 @@ std::string frequencyWords(const RadioFrequency& frequency) {
     std::string name = frequency.name;
     std::transform(name.begin(), name.end(), name.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return name + "  " + shortestNumber(frequency.megahertz) + " MHz";
+    return name + "  " + frequency.megahertzText + " MHz";
 }
 
 AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds now) {
@@ -228,6 +239,10 @@ AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds 
         if (!name.empty()) {
             details.alternateNames.emplace_back(name);
         }
+    }
+    const std::string formerCodes = toUtf8(record.formerCodes);
+    for (std::string_view code : wordsOf(formerCodes)) {
+        details.formerCodes.emplace_back(code);
     }
     return details;
 }

@@ -30,6 +30,8 @@ struct Runway {
 
 struct RadioFrequency {
     std::string name;
+    // As the record writes it ("130.000"): the digits the source gave.
+    std::string megahertzText;
     double megahertz;
 };
 
@@ -58,7 +60,8 @@ std::string shortestNumber(double value);
 
 // A runway told in words, a part each, as icao info and the finder show it: its ends
 // ("09L/27R", or "runway"), its size ("12799 × 164 ft"), surface, lighting ("lighted",
-// "unlit") and true headings ("true headings 89.6°/269.6°"); a part the record lacks is empty.
+// "unlit") and true headings in three digits before the point ("true headings 089.6°/269.6°");
+// a part the record lacks is empty.
 struct RunwayWords {
     std::string ends;
     std::string size;
@@ -67,7 +70,7 @@ struct RunwayWords {
     std::string headings;
 };
 RunwayWords runwayWords(const Runway& runway);
-// "ATIS  113.75 MHz".
+// "ATIS  113.75 MHz", the MHz as the record writes them.
 std::string frequencyWords(const RadioFrequency& frequency);
 
 // What a record tells beyond its first fields, read out for display.
@@ -81,6 +84,8 @@ struct AirfieldDetails {
     std::vector<RadioFrequency> frequencies;
     // The record's keywords, one a name.
     std::vector<std::string> alternateNames;
+    // The ICAO codes the airfield had before.
+    std::vector<std::string> formerCodes;
 };
 
 AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds now);

@@ -62,7 +62,10 @@ AirportRecord AirportRecord::fromItem(const Text& item, std::size_t line) {
                          text(TownNames),
                          text(TimeZone),
                          text(Runways),
-                         text(Frequencies)};
+                         text(Frequencies),
+                         text(Region),
+                         text(LocalCode),
+                         text(FormerCodes)};
 }
 
 } // namespace icao

@@ -38,6 +38,9 @@ struct AirportRecord {
     Text timeZone;
     Text runways;
     Text frequencies;
+    Text region;
+    Text localCode;
+    Text formerCodes;
 
     static AirportRecord fromItem(const Text& item, std::size_t line);
 

@@ -40,28 +40,59 @@ bool namesCode(std::string_view item, const Text& code) {
         });
 }
 
+// Calls visit with each former code an item's record gives. Codes are ASCII in UTF-8 and
+// Windows-1252 alike, so the bytes need no decoding.
+template <class Visit> void forEachFormerCode(std::string_view item, Visit visit) {
+    const std::string_view field = fieldAt(item, RecordField::FormerCodes);
+    for (std::size_t start = 0; start < field.size();) {
+        const std::size_t end = std::min(field.find(' ', start), field.size());
+        if (end > start) {
+            const std::string_view code = field.substr(start, end - start);
+            visit(Text(code.begin(), code.end()));
+        }
+        start = end + 1;
+    }
+}
+
 } // namespace
 
 Expected<std::vector<std::optional<AirportRecord>>>
 airportsByCode(const std::vector<Text>& codes, const std::filesystem::path& dataFile) {
     // Each distinct code once, with the places it was asked at: one look-up an item, however
     // many codes are asked.
-    std::unordered_map<Text, std::vector<std::size_t>> asked;
+    struct Asked {
+        std::vector<std::size_t> at;
+        bool current = false;
+        bool former = false;
+    };
+    std::unordered_map<Text, Asked> asked;
     for (std::size_t i = 0; i < codes.size(); ++i) {
-        asked[codes[i]].push_back(i);
+        asked[codes[i]].at.push_back(i);
     }
     std::vector<std::optional<AirportRecord>> found(codes.size());
     std::size_t missing = asked.size();
+    const auto keep = [&found](Asked& wanted, const FileItem& item) {
+        const auto record = AirportRecord::fromItem(decodeText(item.bytes), item.line);
+        for (const std::size_t i : wanted.at) {
+            found[i] = record;
+        }
+    };
     const auto error = forEachItem(dataFile, [&](const FileItem& item) {
         const auto wanted = asked.find(lookedUpCode(item.bytes));
-        if (wanted != asked.end() && !wanted->second.empty()) {
-            const auto record = AirportRecord::fromItem(decodeText(item.bytes), item.line);
-            for (const std::size_t i : wanted->second) {
-                found[i] = record;
-            }
-            wanted->second.clear();
+        if (wanted != asked.end() && !wanted->second.current) {
+            keep(wanted->second, item);
+            wanted->second.current = true;
             --missing;
         }
+        // A code no record holds now may be a former code: the first record that had it
+        // answers, unless a later one holds it now.
+        forEachFormerCode(item.bytes, [&](const Text& code) {
+            const auto formerly = asked.find(code);
+            if (formerly != asked.end() && !formerly->second.current && !formerly->second.former) {
+                keep(formerly->second, item);
+                formerly->second.former = true;
+            }
+        });
         return missing > 0;
     });
     if (error) {
@@ -72,13 +103,20 @@ airportsByCode(const std::vector<Text>& codes, const std::filesystem::path& data
 
 std::optional<AirportRecord> airportByCode(const Text& code, const AirportIndex& index) {
     std::optional<AirportRecord> found;
+    std::optional<AirportRecord> formerly;
     index.visitItems([&](const StoredItem& item) {
         if (namesCode(item.bytes, code)) {
             found = AirportRecord::fromItem(decodeText(item.bytes), item.line);
+        } else if (!formerly) {
+            forEachFormerCode(item.bytes, [&](const Text& former) {
+                if (former == code && !formerly) {
+                    formerly = AirportRecord::fromItem(decodeText(item.bytes), item.line);
+                }
+            });
         }
         return !found;
     });
-    return found;
+    return found ? found : formerly;
 }
 
 } // namespace icao

@@ -30,20 +30,31 @@ FindResult joined(std::vector<ChunkFind> chunks) {
     return whole.finish();
 }
 
-// The fields find searches of an item, folded. The item is UTF-8 or Windows-1252 as a whole, as
-// its record reads it: a byte that is not UTF-8 in a later field (the runways, say) makes the
-// searched fields Windows-1252 too. The split lies after a "|", between characters, so the
-// whole is UTF-8 when both parts are.
+// The fields find searches of an item, folded: its searched part, separators for the fields
+// between, and its later searched part where it has one. The item is UTF-8 or Windows-1252 as a
+// whole, as its record reads it: a byte that is not UTF-8 in a field between (the runways, say)
+// makes the searched fields Windows-1252 too. The splits lie after a "|", between characters,
+// so the whole is UTF-8 when every part is.
 void foldSearchedPart(std::string_view bytes, TextFolder& folder, std::string& folded) {
     const std::string_view searched = searchedPart(bytes);
-    const std::string_view later = bytes.substr(searched.size());
-    // The later fields are ASCII but for a name here and there: the vector kernel finds so.
+    const std::string_view later = laterSearchedPart(bytes);
+    const std::string_view between =
+        bytes.substr(searched.size(), bytes.size() - searched.size() - later.size());
+    std::string foldedLater;
+    // The fields between are ASCII but for a name here and there: the vector kernel finds so.
     if (folder.foldUtf8(searched, folded) &&
-        (kernels::findBeyondAscii(later, 0) == later.size() || isValidUtf8(later))) {
+        (kernels::findBeyondAscii(between, 0) == between.size() || isValidUtf8(between)) &&
+        folder.foldUtf8(later, foldedLater)) {
+        if (!later.empty()) {
+            folded.append(kUnsearchedFields).append(foldedLater);
+        }
         return;
     }
-    folded = folder.fold(decodeText(bytes));
-    folded.resize(searchedPart(folded).size());
+    const std::string whole = folder.fold(decodeText(bytes));
+    folded = searchedPart(whole);
+    if (const std::string_view wholeLater = laterSearchedPart(whole); !wholeLater.empty()) {
+        folded.append(kUnsearchedFields).append(wholeLater);
+    }
 }
 
 } // namespace

@@ -69,7 +69,8 @@ std::optional<FindRank> rankOf(const FoldedFields& fields, const FoldedQuery& qu
     }
     for (std::string_view field :
          {fields.code, fields.name, fields.municipality, fields.country, fields.iata,
-          fields.keywords, fields.countryNames, fields.townNames}) {
+          fields.keywords, fields.countryNames, fields.townNames, fields.region, fields.localCode,
+          fields.formerCodes}) {
         if (field.find(query.text) != std::string_view::npos) {
             return FindRank::Substring;
         }

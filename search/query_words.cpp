@@ -57,13 +57,17 @@ bool anyPlaceWordMatches(const FoldedFields& fields, std::string_view word, Word
 FoldedFields fieldsOf(std::string_view folded) {
     const RecordFields fields(folded);
     using enum RecordField;
-    return {fields[Code], fields[Name],     fields[Municipality], fields[Country],
-            fields[Iata], fields[Keywords], fields[CountryNames], fields[TownNames]};
+    return {fields[Code],   fields[Name],      fields[Municipality], fields[Country],
+            fields[Iata],   fields[Keywords],  fields[CountryNames], fields[TownNames],
+            fields[Region], fields[LocalCode], fields[FormerCodes]};
 }
 
 FoldedFields codesOf(std::string_view item) {
     const RecordFields fields(item, RecordField::Iata);
-    return {fields[RecordField::Code], {}, {}, {}, fields[RecordField::Iata], {}, {}, {}};
+    FoldedFields codes;
+    codes.code = fields[RecordField::Code];
+    codes.iata = fields[RecordField::Iata];
+    return codes;
 }
 
 } // namespace icao

@@ -69,6 +69,9 @@ struct FoldedFields {
     std::string_view keywords;
     std::string_view countryNames;
     std::string_view townNames;
+    std::string_view region;
+    std::string_view localCode;
+    std::string_view formerCodes;
 };
 
 FoldedFields fieldsOf(std::string_view folded);
@@ -88,15 +91,15 @@ enum class WordMatch { Whole, Start };
 // Whether word, made of word bytes only, is a whole word of text or starts one.
 bool holdsWord(std::string_view text, std::string_view word, WordMatch match);
 
-// The fields whose words are an airfield's place: the name, municipality, keywords, country's
-// names and town's.
-inline std::array<std::string_view, 5> placeFieldsOf(const FoldedFields& fields) {
-    return {fields.name, fields.municipality, fields.keywords, fields.countryNames,
-            fields.townNames};
+// The fields whose words name an airfield or its place: the name, municipality, keywords,
+// country's names, town's and region's, and its local and former codes.
+inline std::array<std::string_view, 8> placeFieldsOf(const FoldedFields& fields) {
+    return {fields.name,      fields.municipality, fields.keywords,  fields.countryNames,
+            fields.townNames, fields.region,       fields.localCode, fields.formerCodes};
 }
 
-// Whether word, made of word bytes only, is a whole word of one of the place fields (the name,
-// municipality, keywords, country's names and town's), or starts one. Its occurrences are
+// Whether word, made of word bytes only, is a whole word of one of the place fields, or starts
+// one. Its occurrences are
 // found rather than every word walked: most words of most records share no letter with it.
 bool anyPlaceWordMatches(const FoldedFields& fields, std::string_view word, WordMatch match);
 

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 """Reads icao info's JSON as a consumer would: every key of each airfield, runways and
 frequencies as nested values, a local time that agrees with the UTC offset and the clock now,
-one object a line for keys from "-", a local time for every zone the shipped data names, and a
+a former code answered under the current one, an unknown elevation as null, one object a line
+for keys from "-", a local time for every zone the shipped data names, and a
 data file whose later fields are malformed or missing read without a failure.
 Usage: info_json.py [--windows] SHIPPED_DATA ODD_DETAILS_FILE COMMAND... (icao, under its
 emulator if any; --windows for the Windows build)"""
@@ -15,10 +16,10 @@ import sys
 
 # Zones newer than the table of Windows zones in the Qt of the Windows build, which knows them by
 # no name at all.
-UNKNOWN_ON_WINDOWS = {"America/Ciudad_Juarez", "America/Coyhaique"}
-KEYS = ["icao", "iata", "name", "kind", "municipality", "country", "country_name", "latitude",
-        "longitude", "elevation_ft", "timezone", "utc_offset", "local_time", "runways",
-        "frequencies", "keywords"]
+UNKNOWN_ON_WINDOWS = {"America/Ciudad_Juarez", "America/Coyhaique", "Antarctica/Troll"}
+KEYS = ["icao", "iata", "local_code", "former_codes", "name", "kind", "municipality", "region",
+        "country", "country_name", "latitude", "longitude", "elevation_ft", "timezone",
+        "utc_offset", "local_time", "runways", "frequencies", "keywords"]
 
 
 def run(icao, *arguments, keys=None):
@@ -76,6 +77,16 @@ def main():
         failures.append(f"Heathrow's runways: {heathrow['runways']}")
     if not all(isinstance(mhz, float) for mhz in heathrow["frequencies"].values()):
         failures.append(f"frequencies: {heathrow['frequencies']}")
+
+    if (heathrow["region"], heathrow["former_codes"], heathrow["local_code"]) != (
+            "England", None, None):
+        failures.append(f"Heathrow's region and codes: {heathrow}")
+    # A former code answers under the current one, and says so; an unknown elevation is null.
+    harare, laikipia = json.loads(run(icao, "info", "FVHA", "HKNY", "--format", "json").stdout)
+    if (harare["icao"], harare["former_codes"], laikipia["elevation_ft"]) != (
+            "FVRG", ["FVHA"], None):
+        failures.append(f"FVHA and HKNY: {harare['icao']}, {harare['former_codes']}, "
+                        f"{laikipia['elevation_ft']}")
 
     keyed = run(icao, "info", "-", "--format", "json", keys="EGLL\nYSSY\n").stdout.splitlines()
     if [json.loads(line)["icao"] for line in keyed] != ["EGLL", "YSSY"]:

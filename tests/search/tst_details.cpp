@@ -63,6 +63,8 @@ class DetailsTest : public QObject {
             << "09/27:long:wide:grass:yes:east/west" << 1 << "atis:fast tower:118.5" << 1;
         QTest::newRow("blanks and colons only") << "  ::::: " << 0 << " : :: " << 0;
         QTest::newRow("more headings than idents") << "09:1:1::1:90/270/10" << 1 << "" << 0;
+        QTest::newRow("nothing known but the lighting")
+            << "::::0:: ::::1: 09::::0::" << 1 << "" << 0;
     }
     void malformedRunwaysAndFrequenciesAreLeftOut() {
         QFETCH(QString, runways);
@@ -92,7 +94,12 @@ class DetailsTest : public QObject {
         QCOMPARE(icao::frequencyWords(frequencies[1]), std::string("TOWER  118.0125 MHz"));
         const auto words = icao::runwayWords(icao::runwaysOf("09L/27R:12799:164::1:89.6/269.6")[0]);
         QCOMPARE(words.size, std::string("12799 × 164 ft"));
-        QCOMPARE(words.headings, std::string("true headings 89.6°/269.6°"));
+        QCOMPARE(words.headings, std::string("true headings 089.6°/269.6°"));
+        QCOMPARE(icao::runwayWords(icao::runwaysOf("18/36:1:1::1:181/1")[0]).headings,
+                 std::string("true headings 181°/001°"));
+        // The MHz as the source wrote them, trailing zeros too.
+        QCOMPARE(icao::frequencyWords(icao::frequenciesOf("unicom:130.000")[0]),
+                 std::string("UNICOM  130.000 MHz"));
         QCOMPARE(icao::runwayWords(icao::runwaysOf(":1500:::0:")[0]).ends, std::string("runway"));
     }
 

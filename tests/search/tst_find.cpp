@@ -27,7 +27,10 @@ const QByteArray kAirports = "H|EGLW|London Heliport|London|GB||51.47|-0.18|18||
                              "L|AADB|Alpha Airport|Alpha|XX|DBB|\n"
                              "M|AAMX|Alpha Medium Field|Alpha|XX||1|2|3||900|\n"
                              "L|AAPX|Alpha Prime Airport|Alpha|XX||1|2|3||40|\n"
-                             "L|OMDB|Dubai International Airport|Dubai|AE|DXB|\n";
+                             "L|OMDB|Dubai International Airport|Dubai|AE|DXB|\n"
+                             "L|FVRG|Harare Airport|Harare|ZW|HRE|-17.9|31.1|4887||10|||"
+                             "Africa/Harare|05/23:15502:151::1:46/226:|atis:113.1|"
+                             "Harare Metropolitan|HRX|FVHA|\n";
 
 // Hits as CODE:RANK, ranks numbered from 0 (exact ICAO code) to 5 (substring), then
 // suggestions as ~CODE.
@@ -104,6 +107,9 @@ class FindTest : public QObject {
         QTest::newRow("two typos in a long word") << "londnderr" << QStringList{"~EGAE"};
         QTest::newRow("accented typo") << "zürjch" << QStringList{"~LSZH", "~LSZR"};
         QTest::newRow("nothing near") << "qqqqqq" << QStringList{};
+        QTest::newRow("a former code") << "fvha" << QStringList{"FVRG:3"};
+        QTest::newRow("the region and local code") << "metropolitan hrx" << QStringList{"FVRG:3"};
+        QTest::newRow("the runways and radio are not searched") << "15502 atis" << QStringList{};
     }
     void ranksBestFirstAndSuggests() {
         QFETCH(QString, text);
@@ -203,7 +209,11 @@ class FindTest : public QObject {
                 content += QByteArray(1, "LMSHCX"[random() % 6]) + "|" + code + "|" + word() + " " +
                            word() + "|" + word() + "|XX|" + (random() % 4 ? "" : "QKA") +
                            "|1|2|3|" + word() + "|" + QByteArray::number(random() % 3) + "|" +
-                           word() + "|" + word() + " / " + word() + (random() % 9 ? "\n" : ",");
+                           word() + "|" + word() + " / " + word() +
+                           (random() % 2 ? "|Zone|09:1:1:" + word() + ":1:90:|atis:1|" + word() +
+                                               "|" + word() + "|QK" + word() + "|"
+                                         : "") +
+                           (random() % 9 ? "\n" : ",");
             }
             fixtures::DataFolder folder;
             const auto path = folder.write(content);

@@ -9,40 +9,89 @@ sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools"))
 import make_airports  # noqa: E402
 
 
-def row(icao, name, kind="small_airport", city="Town", iata=None):
-    return {"icao": icao, "type": kind, "name": name, "city": city, "country_code": "GB",
-            "iata": iata, "latitude": 51.4707480, "longitude": -0.459909, "elevation_ft": 83}
+def row(ident, name, kind="small_airport", city="Town", iata=None, **columns):
+    """An airport as OurAirports' CSV gives one."""
+    return dict({"ident": ident, "type": kind, "name": name, "municipality": city,
+                 "iso_country": "GB", "iata_code": iata, "latitude_deg": "51.4707480",
+                 "longitude_deg": "-0.459909", "elevation_ft": "83"}, **columns)
+
+
+def database_row(icao, name, kind="small_airport", iata=None, **columns):
+    """An airport as the database package gives one."""
+    return dict({"icao": icao, "type": kind, "name": name, "city": "Town", "country_code": "GB",
+                 "state": "GB-ENG", "iata": iata, "faa": None, "local": None,
+                 "latitude": 51.4707480, "longitude": -0.459909, "elevation_ft": 83,
+                 "has_tower": 0}, **columns)
 
 
 class BuildRecordsTest(unittest.TestCase):
-    def records(self, rows, json_airports=(), countries=None):
-        return make_airports.build_records(rows, list(json_airports), countries=countries)[0]
+    def records(self, rows, countries=None, **sources):
+        return make_airports.build_records(rows, countries=countries, **sources)[0]
 
     def test_layout_and_every_marker(self):
         kinds = list(make_airports.MARKERS)
         rows = [row(f"EG{chr(65 + i)}A", f"Field {i}", kind) for i, kind in enumerate(kinds)]
         records = self.records(rows)
-        self.assertEqual(records[0], "L|EGAA|Field 0|Town|GB||51.470748|-0.459909|83||0||||||")
+        self.assertEqual(records[0], "L|EGAA|Field 0|Town|GB||51.470748|-0.459909|83||0|||||||||")
         self.assertEqual([r[0] for r in records], list("LMSHWBC"))
 
     def test_only_four_letter_codes(self):
         records = self.records([row("EGLL", "A"), row("03OI", "B"), row("EGL", "C"),
-                                row("egll", "D")])
+                                row("EG1L", "D")])
         self.assertEqual([r.split("|")[1] for r in records], ["EGLL"])
 
-    def test_keywords_and_airports_only_the_json_package_has(self):
+    def test_current_codes_former_codes_and_local_codes(self):
+        rows = [
+            # Harare's ident stayed FVHA when its code became FVRG.
+            row("FVHA", "Harare", gps_code="FVRG", keywords="FVHA,Harare"),
+            # Navi Mumbai has its code only in the GPS column.
+            row("IN-0276", "Navi Mumbai", "large_airport", gps_code="VANM"),
+            # The plainest column wins a code two rows claim; the other keeps its next claim.
+            row("SDZM", "Old Farm", gps_code="SD3K"),
+            row("BR-0129", "New Heliport", "heliport", gps_code="SDZM"),
+            row("SDAA", "Older Farm", icao_code="SDAB", gps_code="SDZM"),
+            row("KPAO", "Palo Alto", local_code="PAO"),
+            row("00AA", "No code at all", gps_code="00AA"),
+        ]
+        records = {r.split("|")[1]: r.split("|") for r in self.records(rows)}
+        self.assertEqual(sorted(records), ["FVRG", "KPAO", "SDAB", "SDZM", "VANM"])
+        self.assertEqual(records["FVRG"][16:19], ["", "", "FVHA"])
+        self.assertEqual(records["SDZM"][2], "New Heliport")
+        # SDZM is another record's current code, so not one of SDAB's former codes.
+        self.assertEqual(records["SDAB"][18], "SDAA")
+        self.assertEqual(records["KPAO"][17], "PAO")
+
+    def test_regions_elevations_and_non_existent_airfields(self):
+        rows = [row("EGLL", "Heathrow", iso_region="GB-ENG"),
+                row("HKNY", "Laikipia", elevation_ft=""),
+                row("EHAM", "Schiphol", elevation_ft="-11"),
+                row("FAHS", "Non-Existent Airport", "closed", iso_country="ZZ")]
+        records, counts = make_airports.build_records(rows, regions={"GB-ENG": "England"})
+        fields = {r.split("|")[1]: r.split("|") for r in records}
+        self.assertEqual(sorted(fields), ["EGLL", "EHAM", "HKNY"])
+        self.assertEqual([fields[code][8] for code in ("EGLL", "EHAM", "HKNY")], ["83", "-11", ""])
+        self.assertEqual(fields["EGLL"][16], "England")
+        self.assertEqual((counts["left out as non-existent"], counts["elevation unknown"]), (1, 1))
+
+    def test_the_packages_merged_into_rows(self):
         json_airports = [
-            {"gps_code": "EGLL", "type": "large_airport", "name": "Other", "keywords": "LON, Londres"},
+            {"ident": "EGLL", "type": "large_airport", "name": "Other", "keywords": "LON, Londres",
+             "scheduled_service": "yes", "elevation_ft": "83"},
+            {"ident": "EGKK", "type": "large_airport", "name": "Gatwick", "elevation_ft": ""},
             {"ident": "ZBAL", "type": "medium_airport", "name": "Alxa", "municipality": "Alxa",
              "iso_country": "CN", "iata_code": "", "latitude_deg": "38.75", "longitude_deg": "105",
              "elevation_ft": "", "keywords": 'a,b|c "d"'},
             {"ident": "ZZZZ", "type": "small_airport", "name": "Skipped"},
         ]
-        records = self.records([row("EGLL", "London Heathrow Airport", "large_airport")],
-                               json_airports)
+        airports = make_airports.merge_packages(
+            [database_row("EGLL", "London Heathrow Airport", "large_airport"),
+             database_row("EGKK", "Gatwick", "large_airport", elevation_ft=0)], json_airports)
+        records = self.records(airports)
         self.assertEqual(records, [
-            "L|EGLL|London Heathrow Airport|Town|GB||51.470748|-0.459909|83|LON / Londres|0||||||",
-            "M|ZBAL|Alxa|Alxa|CN||38.75|105|0|a / b/c 'd'|0||||||",
+            "L|EGKK|Gatwick|Town|GB||51.470748|-0.459909|||0|||||||||",
+            "L|EGLL|London Heathrow Airport|Town|GB||51.470748|-0.459909|83|LON / Londres|150"
+            "|||||||||",
+            "M|ZBAL|Alxa|Alxa|CN||38.75|105||a / b/c 'd'|0|||||||||",
         ])
 
     def test_country_names_in_english_then_its_own_languages(self):
@@ -58,9 +107,9 @@ class BuildRecordsTest(unittest.TestCase):
             "KR": "South Korea / 대한민국",
             "US": "United States of America / United States"})
         records = self.records([row("EGLL", "Heathrow")], countries={"GB": "Britain"})
-        self.assertTrue(records[0].endswith("|0|Britain|||||"))
+        self.assertTrue(records[0].endswith("|0|Britain||||||||"))
 
-    def test_an_airport_the_database_has_under_another_code_stands_once(self):
+    def test_an_airport_the_database_has_under_another_ident_stands_once(self):
         json_airports = [
             {"ident": "SPJC", "type": "large_airport", "name": "Jorge Chavez", "iata_code": "LIM",
              "latitude_deg": "-12.02", "longitude_deg": "-77.11"},
@@ -74,12 +123,18 @@ class BuildRecordsTest(unittest.TestCase):
             # Beside it, but under another name.
             {"ident": "EGCO", "type": "medium_airport", "name": "Fenton Airport",
              "latitude_deg": "53.84", "longitude_deg": "-1.19"},
+            # Beside a database row that has no code, which cannot stand for it.
+            {"ident": "EGCP", "type": "medium_airport", "name": "Tadcaster Airport",
+             "latitude_deg": "53.9", "longitude_deg": "-1.3"},
         ]
-        leeds = dict(row("EGXG", "Leeds East Airport"), latitude=53.8347, longitude=-1.1947)
-        records = self.records([row("SPIM", "Jorge Chavez International", "large_airport",
-                                    iata="LIM"), leeds], json_airports)
+        database = [database_row("SPIM", "Jorge Chavez International", "large_airport",
+                                 iata="LIM"),
+                    database_row("EGXG", "Leeds East Airport", latitude=53.8347,
+                                 longitude=-1.1947),
+                    database_row("GB-0001", "Tadcaster Airport", latitude=53.9, longitude=-1.3)]
+        records = self.records(make_airports.merge_packages(database, json_airports))
         self.assertEqual([r.split("|")[1] for r in records],
-                         ["EGCN", "EGCO", "EGXG", "SPIM", "SPZO"])
+                         ["EGCN", "EGCO", "EGCP", "EGXG", "SPIM", "SPZO"])
 
     def test_the_towns_an_airfield_serves(self):
         towns = make_airports.read_towns_table(
@@ -112,13 +167,13 @@ class BuildRecordsTest(unittest.TestCase):
         big = {"runways": 4, "longest_ft": 12800, "lighted": True, "frequencies": 2}
         small = {"runways": 1, "longest_ft": 2000}
         scheduled = {"scheduled_service": "yes", "wikipedia_link": "https://example.org/"}
-        self.assertEqual(make_airports.prominence(small, None), 40 + 20)
+        self.assertEqual(make_airports.prominence(small, {}), 40 + 20)
         self.assertEqual(make_airports.prominence(big, scheduled, 1_000_000),
                          160 + 128 + 30 + 20 + 150 + 50 + 360)
-        self.assertLess(make_airports.prominence(big, None, 383_822),
-                        make_airports.prominence(big, None, 8_961_989))
+        self.assertLess(make_airports.prominence(big, {}, 383_822),
+                        make_airports.prominence(big, {}, 8_961_989))
 
-    def test_time_zones_runways_and_frequencies_close_the_record(self):
+    def test_runways_their_thresholds_and_frequencies(self):
         runways = [
             {"length_ft": 12001, "width_ft": 164, "surface": "unknown", "lighted": 1,
              "ends": [{"ident": "09R", "heading": 90.0, "latitude": 51.464901,
@@ -130,30 +185,50 @@ class BuildRecordsTest(unittest.TestCase):
                       {"ident": "27R", "heading": 269.64}]},
             {"length_ft": 0, "width_ft": 0, "surface": "grass, wet|mud", "lighted": None,
              "ends": [{"ident": "25.", "heading": 251.0}]},
+            # Nothing known but the database's default lighting.
+            {"length_ft": 0, "width_ft": 0, "surface": "unknown", "lighted": 0, "ends": []},
         ]
-        self.assertEqual(make_airports.runways_field(runways),
+        self.assertEqual(make_airports.runways_field(runways, 51.47, -0.46),
                          "09L/27R:12799:164:asphalt:1:89.6/269.6: "
                          "09R/27L:12001:164::1:90/270:51.4649;-0.48677/51.465;-0.43408 "
                          "25:::grasswetmud::251:")
-        frequencies = {"atis": "113.75", "tower": "118.0125", "ground": "closed", "unicom": "0",
-                       "approach": "121"}
+        # Latitude and longitude swapped (EDKN), and another airfield's runway: no thresholds.
+        swapped = {"length_ft": 2952, "width_ft": 98, "surface": "grass", "lighted": 0,
+                   "ends": [{"ident": "10", "heading": 104, "latitude": 7.36505,
+                             "longitude": 51.1261},
+                            {"ident": "28", "heading": 284, "latitude": 7.37822,
+                             "longitude": 51.12322}]}
+        # Ends 5 km apart on a runway of 1 km.
+        stretched = {"length_ft": 3300, "width_ft": 98, "surface": "", "lighted": 0,
+                     "ends": [{"ident": "01", "heading": 0, "latitude": 51.10,
+                               "longitude": 7.37},
+                              {"ident": "19", "heading": 180, "latitude": 51.145,
+                               "longitude": 7.37}]}
+        self.assertEqual(make_airports.runways_field([swapped, stretched], 51.124168, 7.373611),
+                         "01/19:3300:98::0:0/180: 10/28:2952:98:grass:0:104/284:")
+        frequencies = [("atis", "113.75"), ("tower", "118.0125"), ("ground", "closed"),
+                       ("unicom", "0"), ("approach", "121"), ("atis", "927.7"),
+                       ("unicom", "130.000"), ("tower", "118.0125"), ("ctaf", "122.8")]
         self.assertEqual(make_airports.frequencies_field(frequencies),
-                         "atis:113.75 tower:118.0125 approach:121")
+                         "atis:113.75 tower:118.0125 unicom:130.000 approach:121 ctaf:122.8")
+
+    def test_time_zones_runways_and_frequencies_close_the_record(self):
         asked = []
 
-        def zones_of(points):
-            asked.append(points)
+        def zones_of(airfields):
+            asked.append([(a["code"], a["latitude"], a["region"]) for a in airfields])
             return ["", "Europe/London"]  # in code order: EGLC, EGLL
 
-        details = {"EGLL": {"runways": "09L/27R:12799:164::1:89.6/269.6",
-                            "frequencies": "atis:113.75"}}
+        runway = {"length_ft": 12799, "width_ft": 164, "surface": "", "lighted": 1,
+                  "ends": [{"ident": "09L", "heading": 89.6}, {"ident": "27R", "heading": 269.6}]}
         records, counts = make_airports.build_records(
-            [row("EGLL", "Heathrow"), row("EGLC", "City")], [], details=details,
+            [row("EGLL", "Heathrow", iso_region="GB-ENG"), row("EGLC", "City")],
+            runways={"EGLL": [runway]}, frequencies={"EGLL": [("atis", "113.75")]},
             zones_of=zones_of)
-        self.assertEqual(asked, [[(51.470748, -0.459909)] * 2])
-        self.assertEqual([r.split("|")[13:] for r in records],
-                         [["", "", "", ""], ["Europe/London", "09L/27R:12799:164::1:89.6/269.6",
-                                             "atis:113.75", ""]])
+        self.assertEqual(asked, [[("EGLC", 51.470748, ""), ("EGLL", 51.470748, "GB-ENG")]])
+        self.assertEqual([r.split("|")[13:16] for r in records],
+                         [["", "", ""], ["Europe/London", "09L/27R:12799:164::1:89.6/269.6:",
+                                         "atis:113.75"]])
         self.assertEqual((counts["with a time zone"], counts["with runways"]), (1, 1))
 
     def test_repeated_names_get_their_place(self):
