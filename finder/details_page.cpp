@@ -102,15 +102,27 @@ QString detailsPage(const Neighbourhood& neighbourhood, std::chrono::sys_seconds
     if (!details.countryName.empty()) {
         country += " (" + qt(details.countryName) + ")";
     }
-    const QString elevation = record.elevation.empty() ? QString() : qt(record.elevation) + " ft";
+    const QString elevation =
+        icao::numberOf(record.elevation) ? qt(record.elevation) + " ft" : tr("unknown");
+    QString codes =
+        qt(record.localCode).isEmpty() ? QString() : tr("local %1").arg(qt(record.localCode));
+    if (!details.formerCodes.empty()) {
+        QStringList former;
+        for (const std::string& code : details.formerCodes) {
+            former << qt(code);
+        }
+        codes += (codes.isEmpty() ? "" : "; ") + tr("formerly %1").arg(former.join(", "));
+    }
     QStringList alternates;
     for (const std::string& name : details.alternateNames) {
         alternates << qt(name);
     }
     QString page = "<h2>" + escaped(qt(record.code) + "  " + qt(record.name)) + "</h2><table>";
     page += row(tr("IATA code"), escaped(qt(record.iata)));
+    page += row(tr("Other codes"), escaped(codes));
     page += row(tr("Kind"), escaped(QString::fromUtf8(icao::kindName(record.kind()))));
     page += row(tr("Place"), escaped(qt(record.municipality)));
+    page += row(tr("Region"), escaped(qt(record.region)));
     page += row(tr("Country"), escaped(country));
     page += row(tr("Position"), position(record));
     page += row(tr("Elevation"), escaped(elevation));

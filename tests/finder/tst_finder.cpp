@@ -27,7 +27,9 @@ const QByteArray kAirports =
     "L|KSFO|San Francisco International Airport|San Francisco|US|SFO|37.619|-122.375|13||800|"
     "United States||America/Los_Angeles|||\n"
     "S|EGKR|Redhill Aerodrome|Redhill|GB|KRH|51.2136|-0.1386|222||100|United Kingdom||"
-    "Europe/London|||\n";
+    "Europe/London|||\n"
+    "L|FVRG|Robert Gabriel Mugabe International Airport|Harare|ZW|HRE|-17.93|31.09||||"
+    "Zimbabwe||Africa/Harare|||Harare Metropolitan Province|HRX|FVHA|\n";
 
 } // namespace
 
@@ -108,6 +110,20 @@ class FinderTest : public QObject {
         QCOMPARE(selectedRow(), 0);
         QTRY_VERIFY(!described.isEmpty());
         QVERIFY(details()->toPlainText().contains(first));
+    }
+
+    // An airfield typed by its former code is found, and its details tell its region, its
+    // other codes and an elevation the data does not know.
+    void aFormerCodeFindsTheAirfield() {
+        QSignalSpy described(window_.get(), &FinderWindow::detailsShown);
+        type("fvha");
+        QCOMPARE(cell(0, 0), QString("FVRG"));
+        QTRY_VERIFY(!described.isEmpty());
+        const QString text = details()->toPlainText();
+        for (const QString& shown : {QString("Harare Metropolitan Province"),
+                                     QString("local HRX; formerly FVHA"), QString("unknown")}) {
+            QVERIFY2(text.contains(shown), qPrintable(shown + " not in " + text));
+        }
     }
 
     void keysMoveTheSelectionAndCopyTheCode() {
