@@ -11,8 +11,9 @@ import math
 import re
 
 # The columns that may hold an airfield's ICAO code, the one that says so most plainly first:
-# OurAirports moves a code that changed to icao_code or gps_code and leaves the ident as it was.
-CODE_COLUMNS = ("icao_code", "gps_code", "ident")
+# OurAirports moves a code that changed to icao_code or gps_code and leaves the ident as it was;
+# older_gps_code is an older release's GPS code, where the data scripts have one.
+CODE_COLUMNS = ("icao_code", "gps_code", "ident", "older_gps_code")
 # A threshold farther than this from its airfield's point is not at the airfield.
 THRESHOLD_REACH_KM = 8
 # Two thresholds farther apart than the runway's length by this much are not its ends.

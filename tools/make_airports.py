@@ -446,7 +446,8 @@ def build_records(airports, runways=None, frequencies=None, regions=None, towns=
 def from_database(row, described):
     """A row of the database's airports with OurAirports' columns, with what the JSON package
     tells of the same ident (described): its keywords, scheduled service, encyclopaedia article,
-    and an elevation left empty where the database's 0 stands for one the source lacks."""
+    a GPS code where the database has none, and an elevation left empty where the database's 0
+    stands for one the source lacks."""
     airport = {"ident": row["icao"], "type": row["type"], "name": row["name"],
                "municipality": row["city"], "iso_country": row["country_code"],
                "iso_region": row["state"], "iata_code": row["iata"], "gps_code": row["faa"],
@@ -458,6 +459,12 @@ def from_database(row, described):
             airport[column] = described.get(column, "")
         if not row["elevation_ft"] and described.get("elevation_ft") == "":
             airport["elevation_ft"] = ""
+        # The JSON package is older: its GPS code stands where the database gives none, and is
+        # a former code where the database gives another (UAFB for Batken, now UCFB).
+        if not row["faa"]:
+            airport["gps_code"] = described.get("gps_code", "")
+        elif described.get("gps_code") != row["faa"]:
+            airport["older_gps_code"] = described.get("gps_code", "")
     return airport
 
 

@@ -83,14 +83,21 @@ class BuildRecordsTest(unittest.TestCase):
              "elevation_ft": "", "keywords": 'a,b|c "d"'},
             {"ident": "ZZZZ", "type": "small_airport", "name": "Skipped"},
         ]
+        # The package is older: Batken's code then was UAFB; the database has none for Kant.
+        json_airports += [{"ident": "UA30", "type": "medium_airport", "gps_code": "UAFB"},
+                          {"ident": "KG-0002", "type": "medium_airport", "gps_code": "UCFP"}]
         airports = make_airports.merge_packages(
             [database_row("EGLL", "London Heathrow Airport", "large_airport"),
-             database_row("EGKK", "Gatwick", "large_airport", elevation_ft=0)], json_airports)
+             database_row("EGKK", "Gatwick", "large_airport", elevation_ft=0),
+             database_row("UA30", "Batken", faa="UCFB"), database_row("KG-0002", "Kant")],
+            json_airports)
         records = self.records(airports)
         self.assertEqual(records, [
             "L|EGKK|Gatwick|Town|GB||51.470748|-0.459909|||0|||||||||",
             "L|EGLL|London Heathrow Airport|Town|GB||51.470748|-0.459909|83|LON / Londres|150"
             "|||||||||",
+            "S|UCFB|Batken|Town|GB||51.470748|-0.459909|83||0||||||||UAFB|",
+            "S|UCFP|Kant|Town|GB||51.470748|-0.459909|83||0|||||||||",
             "M|ZBAL|Alxa|Alxa|CN||38.75|105||a / b/c 'd'|0|||||||||",
         ])
 
