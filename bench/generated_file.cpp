@@ -41,6 +41,9 @@ constexpr std::array<std::string_view, 10> kCountryNames = {
     "Spain / España / Espanya / Espainia",
     "Norway / Norge / Noreg",
     "Japan / 日本"};
+constexpr std::array<std::string_view, 10> kRegions = {
+    "England",        "Bavaria",    "Zurich",    "São Paulo", "Masovian Voivodeship",
+    "Capital Region", "California", "Catalonia", "Viken",     "Tokyo"};
 constexpr std::array<std::string_view, 10> kTimeZones = {
     "Europe/London",      "Europe/Berlin",   "Europe/Zurich", "America/Sao_Paulo", "Europe/Warsaw",
     "Atlantic/Reykjavik", "America/Chicago", "Europe/Madrid", "Europe/Oslo",       "Asia/Tokyo"};
@@ -62,8 +65,9 @@ std::string_view pick(std::mt19937& random, const std::array<std::string_view, N
     return words[random() % N];
 }
 
-// PROMINENCE|COUNTRY NAMES|TOWN NAMES|TIME ZONE|RUNWAYS|FREQUENCIES| for a record of the
-// country with this index.
+// PROMINENCE|COUNTRY NAMES|TOWN NAMES|TIME ZONE|RUNWAYS|FREQUENCIES|REGION|LOCAL CODE|
+// FORMER CODES| for a record of the country with this index, as often as the shipped data has
+// each: a region nearly always, a local code for one in three, a former code for one in 80.
 void appendLaterFields(std::string& record, std::mt19937& random, std::size_t country) {
     record.append(std::to_string(random() % 900)).append("|").append(kCountryNames[country]);
     record.append(random() % 7 == 0 ? "|Londres / Londra / Londyn|" : "||");
@@ -79,6 +83,9 @@ void appendLaterFields(std::string& record, std::mt19937& random, std::size_t co
         record.append(runway);
     }
     record.append(random() % 6 == 0 ? "|atis:113.75 unicom:122.8|" : "||");
+    record.append(kRegions[country]).append("|");
+    record.append(random() % 3 == 0 ? letters(random(), 3) : std::string()).append("|");
+    record.append(random() % 80 == 0 ? letters(random(), 4) : std::string()).append("|");
 }
 
 void writeRecords(std::ofstream& out, bool nonAscii, bool detailed) {

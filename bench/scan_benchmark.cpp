@@ -149,7 +149,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    const auto folder = std::filesystem::temp_directory_path() / "icao-bench-v3";
+    const auto folder = std::filesystem::temp_directory_path() / "icao-bench-v4";
     std::map<std::string, std::filesystem::path> files;
     for (Shape shape : {Shape::Shipped, Shape::Detailed, Shape::NonAscii, Shape::OneLine}) {
         const std::string name = shapeName(shape);

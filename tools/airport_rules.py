@@ -16,7 +16,9 @@ import re
 CODE_COLUMNS = ("icao_code", "gps_code", "ident", "older_gps_code")
 # A threshold farther than this from its airfield's point is not at the airfield.
 THRESHOLD_REACH_KM = 8
-# Two thresholds farther apart than the runway's length by this much are not its ends.
+# Two thresholds farther apart than this many times the runway's length and THRESHOLD_SLACK_KM
+# are not its ends: generous, as a length is sometimes the wrong one (Sawyer's, KSAW).
+THRESHOLD_STRETCH = 1.5
 THRESHOLD_SLACK_KM = 1.0
 # The bands aeronautical radio uses, in MHz: NDB, HF, VHF navigation and communication, UHF.
 RADIO_BANDS_MHZ = ((0.19, 1.75), (2.85, 22.0), (108.0, 137.0), (225.0, 400.0))
@@ -97,7 +99,8 @@ def thresholds_plausible(ends, length_ft, latitude, longitude):
     if any(distance_km(latitude, longitude, *place) > THRESHOLD_REACH_KM for place in places):
         return False
     if len(places) == 2 and length_ft:
-        return distance_km(*places[0], *places[1]) <= length_ft * 0.0003048 + THRESHOLD_SLACK_KM
+        return (distance_km(*places[0], *places[1]) <=
+                THRESHOLD_STRETCH * length_ft * 0.0003048 + THRESHOLD_SLACK_KM)
     return True
 
 
