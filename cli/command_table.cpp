@@ -22,16 +22,17 @@ constexpr std::array kInfoOptions = {Option::Raw, Option::Format, Option::Output
 constexpr std::array kCommands = {
     CommandSpec{Command::Code, "code", "KEY", "KEY", Keys::One, kLookupOptions, "code KEY",
                 R"(the code-to-name lookup: prints the airport name of the first record
-whose ICAO code is KEY, or "ICAO CODE NOT FOUND")"},
+whose ICAO code is KEY, or "ICAO CODE NOT FOUND"; for a code an airfield
+had before, standard error names its current code)"},
     CommandSpec{Command::Name, "name", "KEY", "KEY", Keys::One, kLookupOptions, "name KEY",
                 R"(the name-to-code lookup: prints the ICAO code of the first record whose
 whole name, upper-cased, is KEY, or "AIRPORT NAME NOT FOUND")"},
     CommandSpec{Command::Find, "find", "TEXT", "TEXT", Keys::One, kFindOptions, "find TEXT",
                 R"(searches every record's ICAO code, name, municipality, alternate names,
-country and IATA code, ignoring letter case and accents ("zurich" finds
-"Zürich Airport"), best first: exact ICAO code, exact IATA code, ICAO code
-prefix, every word a whole word of the name, municipality or alternate
-names, every word the start of one, TEXT anywhere; within each, larger
+country, region, IATA code, local code and former codes, ignoring letter
+case and accents ("zurich" finds "Zürich Airport"), best first: exact ICAO
+code, exact IATA code, ICAO code prefix, every word a whole word of the
+name, municipality, alternate names, region or codes, every word the start of one, TEXT anywhere; within each, larger
 airfields first, of one kind the more prominent. When nothing matches better
 than TEXT anywhere, it suggests ("did you mean") up to three records within
 one or two typing errors of TEXT, a swap of two neighbouring letters counting
@@ -51,9 +52,9 @@ initial true course (bearing) from the origin; with --format svg a map of
 them around the origin, with rings at round distances)"},
     CommandSpec{Command::Info, "info", "CODE [CODE...]", "CODE", Keys::OneOrMore, kInfoOptions,
                 "info CODE...",
-                R"(everything the data file tells of each airfield: ICAO and IATA codes, name,
-kind, municipality, country code and name, position in decimal degrees and
-in degrees and minutes, elevation, time zone with its UTC offset and the
+                R"(everything the data file tells of each airfield: ICAO, IATA, local and
+former codes, name, kind, municipality, region, country code and name,
+position in decimal degrees and in degrees and minutes, elevation, time zone with its UTC offset and the
 local time now (from the system's time-zone database; none where it does
 not know the zone), runways (ends, length and width in feet, surface,
 lighting, true headings), radio frequencies in MHz and alternate names; in
