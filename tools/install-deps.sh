@@ -16,6 +16,8 @@ test)
         desktop-file-utils appstream dpkg-dev man-db
         chromium
     )
+    # The data checks fetch an npm package; a machine with Node.js from elsewhere keeps it.
+    command -v npm >/dev/null || packages+=(nodejs npm)
     ;;
 windows)
     packages+=(
