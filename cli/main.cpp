@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <new>
 
@@ -17,6 +18,15 @@ int run(const Arguments& arguments, const char* argv0) {
     const std::filesystem::path dataFile = arguments.file
                                                ? icao::pathFromUtf8(*arguments.file)
                                                : icao::dataFilePath(icao::programFolder(argv0));
+    // The data file is never written: not by its own name, nor through a link or another
+    // spelling of it.
+    std::error_code unused;
+    if (arguments.output &&
+        std::filesystem::equivalent(icao::pathFromUtf8(*arguments.output), dataFile, unused)) {
+        std::cerr << "icao: " << *arguments.output
+                  << ": is the data file being read; the picture is not written over it\n";
+        return kExitError;
+    }
     const auto printer = makePrinter(arguments.format);
     switch (arguments.command) {
     case Command::Help:

@@ -9,25 +9,57 @@
 #include "search/airfield_details.h"
 
 #include <cerrno>
-#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <random>
+#include <system_error>
 
 namespace {
 
+// A name beside FILE that no other file has, for the picture while it is written.
+std::filesystem::path temporaryBeside(const std::filesystem::path& file) {
+    std::random_device seed;
+    std::filesystem::path temporary;
+    do {
+        // Built in steps: GCC 12 warns wrongly of overlap in one chain of additions.
+        std::string name = file.filename().string();
+        name.insert(0, 1, '.');
+        name += '.';
+        name += std::to_string(seed());
+        name += ".part";
+        temporary = file;
+        temporary.replace_filename(name);
+    } while (std::filesystem::exists(temporary));
+    return temporary;
+}
+
+// The picture goes to a temporary file beside FILE, renamed over it once the whole picture is
+// written and flushed: a failure midway (a full disk) leaves FILE as it was.
 int writePicture(const std::string& picture, const Arguments& arguments) {
     if (!arguments.output) {
         std::cout << picture;
         return kExitFound;
     }
-    std::ofstream file(icao::pathFromUtf8(*arguments.output), std::ios::binary | std::ios::trunc);
-    if (file) {
+    const std::filesystem::path output = icao::pathFromUtf8(*arguments.output);
+    const std::filesystem::path temporary = temporaryBeside(output);
+    std::error_code error;
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
         file << picture;
         file.close();
+        if (!file) {
+            error.assign(errno ? errno : EIO, std::generic_category());
+        }
     }
-    if (!file) {
-        std::cerr << "icao: " << *arguments.output
-                  << ": cannot be written: " << std::strerror(errno) << '\n';
+    if (!error) {
+        std::filesystem::rename(temporary, output, error);
+    }
+    if (error) {
+        std::error_code unused;
+        std::filesystem::remove(temporary, unused);
+        std::cerr << "icao: " << *arguments.output << ": cannot be written: " << error.message()
+                  << '\n';
         return kExitError;
     }
     return kExitFound;

@@ -5,6 +5,7 @@
 #include "lookup/record_layout.h"
 #include "lookup/record_views.h"
 #include "lookup/text_views.h"
+#include "lookup/zone_name.h"
 
 #include <algorithm>
 #include <optional>
@@ -162,6 +163,11 @@ class Auditor {
             if (!iata.empty()) {
                 checkEarlierUse(Text(iata), iatas_, "IATA code",
                                 "one airport may stand twice, under two ICAO codes");
+            }
+            const Text zone(TextRecordFields(text, RecordField::TimeZone)[RecordField::TimeZone]);
+            if (!zone.empty() && !isZoneName(toUtf8(zone))) {
+                note("the time zone " + quoted(zone) +
+                     " is no time-zone name, so icao info shows no local time for it");
             }
         } else {
             codes_.emplace(toUtf8(code), line_);

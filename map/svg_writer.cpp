@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "map/svg_writer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -17,25 +18,59 @@ std::string number(double value) {
     return shown == "-0" ? "0" : std::string(shown);
 }
 
+// What a character XML 1.0 does not allow is written as: the replacement character, so that a
+// reader sees that something stood there.
+constexpr std::string_view kNotXml = "\xEF\xBF\xBD";
+
+// Text as XML character data or an attribute's value: markup escaped, and every character XML
+// 1.0 does not allow (controls but tab, line feed and carriage return; U+FFFE, U+FFFF; bytes
+// that are not UTF-8) replaced, so that the picture always parses.
 std::string escaped(std::string_view text) {
     std::string out;
-    for (const char c : text) {
-        switch (c) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        switch (byte) {
         case '&':
             out += "&amp;";
-            break;
+            continue;
         case '<':
             out += "&lt;";
-            break;
+            continue;
         case '>':
             out += "&gt;";
-            break;
+            continue;
         case '"':
             out += "&quot;";
-            break;
+            continue;
         default:
-            out += c;
+            break;
         }
+        if (byte < 0x80) {
+            const bool allowed = byte >= 0x20 || byte == '\t' || byte == '\n' || byte == '\r';
+            out += allowed ? std::string_view(&text[i], 1) : kNotXml;
+            continue;
+        }
+        const std::size_t length = byte >= 0xF8   ? 0
+                                   : byte >= 0xF0 ? 4
+                                   : byte >= 0xE0 ? 3
+                                   : byte >= 0xC0 ? 2
+                                                  : 0;
+        const std::string_view character = text.substr(i, length);
+        const bool whole = length > 0 && character.size() == length &&
+                           std::all_of(character.begin() + 1, character.end(), [](char c) {
+                               return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+                           });
+        const bool nonCharacter = character == "\xEF\xBF\xBE" || character == "\xEF\xBF\xBF";
+        if (!whole || nonCharacter) {
+            out += kNotXml;
+            // A broken sequence is replaced byte by byte.
+            if (!whole) {
+                continue;
+            }
+        } else {
+            out += character;
+        }
+        i += length - 1;
     }
     return out;
 }

@@ -69,6 +69,9 @@ std::filesystem::path executablePath() {
 
 void prepareStandardStreams() {
     std::signal(SIGPIPE, SIG_IGN);
+    // A file past the size limit fails its write, which the program reports, rather than
+    // ending it unexplained.
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 Expected<std::size_t> readStandardInput(char* buffer, std::size_t size) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "search/airfield_details.h"
 
+#include "lookup/zone_name.h"
 #include "search/zone_links.h"
 
 #include <QDateTime>
@@ -157,7 +158,8 @@ std::vector<RadioFrequency> frequenciesOf(std::string_view field) {
 }
 
 std::optional<ZoneTime> timeInZone(std::string_view zone, std::chrono::sys_seconds instant) {
-    if (zone.empty()) {
+    // A name not of the IANA form is never looked up: the database may take it as a path.
+    if (!isZoneName(zone)) {
         return std::nullopt;
     }
     const QTimeZone timeZone = knownZone(zone);

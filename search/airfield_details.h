@@ -48,7 +48,7 @@ std::vector<Runway> runwaysOf(std::string_view field);
 std::vector<RadioFrequency> frequenciesOf(std::string_view field);
 
 // The time in an IANA time zone at the instant, by the system's time-zone database; none where
-// the system does not know the zone.
+// the name is not of the IANA form (see isZoneName) or the system does not know the zone.
 std::optional<ZoneTime> timeInZone(std::string_view zone, std::chrono::sys_seconds instant);
 // "+01:00", "-03:30", "+00:00".
 std::string utcOffsetText(int seconds);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "lookup/data_audit.h"
+#include "lookup/zone_name.h"
 #include "support/fixtures.h"
 
 #include <QTest>
@@ -8,6 +9,28 @@ class DataAuditTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // A zone name is looked up only in the IANA form; a path never is.
+    void zoneNamesHaveTheIanaForm_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("accepted");
+        for (const char* name : {"Europe/London", "America/Argentina/Buenos_Aires", "Etc/GMT+1",
+                                 "Etc/GMT-14", "UTC", "America/Port-au-Prince"}) {
+            QTest::newRow(name) << name << true;
+        }
+        for (const char* name :
+             {"", "../../../../tmp/x/fifo", "/etc/passwd", "Europe//London", "Europe/London/",
+              "Europe/./London", "Europe/Lon don", "Europe\\London", "Europe/Zürich"}) {
+            QTest::newRow(name) << name << false;
+        }
+        QTest::newRow("too long") << QString(65, 'A') << false;
+        QTest::newRow("longest") << QString(64, 'A') << true;
+    }
+    void zoneNamesHaveTheIanaForm() {
+        QFETCH(QString, name);
+        QFETCH(bool, accepted);
+        QCOMPARE(icao::isZoneName(name.toStdString()), accepted);
+    }
+
     // Each expected finding is "LINE: words the reason holds".
     void findings_data() {
         QTest::addColumn<QByteArray>("content");
