@@ -58,7 +58,8 @@ position in decimal degrees and in degrees and minutes, elevation, time zone wit
 local time now (from the system's time-zone database; none where it does
 not know the zone), runways (ends, length and width in feet, surface,
 lighting, true headings), radio frequencies in MHz and alternate names; in
-JSON a list of objects; with --format svg a map of one airfield and its
+JSON a list of objects (for keys from "-" one object a line, with "found");
+with --format svg a map of one airfield and its
 runways)"},
     CommandSpec{Command::Check,
                 "check",

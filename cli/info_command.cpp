@@ -189,16 +189,23 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
     if (!index) {
         return reportError(index.error());
     }
+    // As the other commands' keys from "-": each answer says whether the key was found.
+    std::vector<Column> columns = kInfoColumns;
+    columns.push_back({"found"});
     return answerEachKey(
-        printer, kInfoColumns, [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
+        printer, columns, [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
             const icao::Text code = keyOf(key, arguments.raw);
             const auto record = icao::airportByCode(code, *index);
             if (!record) {
-                return KeyedAnswer{};
+                std::vector<Cell> cells(kInfoColumns.size(), Cell::missing());
+                cells.push_back(Cell::truth(false));
+                return KeyedAnswer{{}, std::move(cells), false};
             }
             noteFormerCode(code, *record);
             const AirfieldDetails details = icao::detailsOf(*record, icao::secondsNow());
-            return KeyedAnswer{summaryOf(*record, details), infoCells(*record, details), true};
+            std::vector<Cell> cells = infoCells(*record, details);
+            cells.push_back(Cell::truth(true));
+            return KeyedAnswer{summaryOf(*record, details), std::move(cells), true};
         });
 }
 
@@ -241,7 +248,8 @@ int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::
         noteFormerCode(codes[i], *record);
         table.rows.push_back(infoCells(*record, icao::detailsOf(*record, instant)));
     }
-    if (!table.rows.empty()) {
+    // JSON gives a list, empty when no code was found, so that it always parses.
+    if (!table.rows.empty() || arguments.format == Format::Json) {
         printer.details(table);
     }
     return exitFor(allFound);

@@ -3,7 +3,7 @@
 """Reads icao info's JSON as a consumer would: every key of each airfield, runways and
 frequencies as nested values, a local time that agrees with the UTC offset and the clock now,
 a former code answered under the current one, an unknown elevation as null, one object a line
-for keys from "-", a local time for every zone the shipped data names, and a
+with "found" for keys from "-", an empty list for no code found, a local time for every zone the shipped data names, and a
 data file whose later fields are malformed or missing read without a failure.
 Usage: info_json.py [--windows] SHIPPED_DATA ODD_DETAILS_FILE COMMAND... (icao, under its
 emulator if any; --windows for the Windows build)"""
@@ -88,9 +88,14 @@ def main():
         failures.append(f"FVHA and HKNY: {harare['icao']}, {harare['former_codes']}, "
                         f"{laikipia['elevation_ft']}")
 
-    keyed = run(icao, "info", "-", "--format", "json", keys="EGLL\nYSSY\n").stdout.splitlines()
-    if [json.loads(line)["icao"] for line in keyed] != ["EGLL", "YSSY"]:
+    keyed = run(icao, "info", "-", "--format", "json", keys="EGLL\nXXXX\nYSSY\n").stdout
+    answers = [json.loads(line) for line in keyed.splitlines()]
+    if [(answer["key"], answer["icao"], answer["found"]) for answer in answers] != [
+            ("EGLL", "EGLL", True), ("XXXX", None, False), ("YSSY", "YSSY", True)]:
         failures.append(f"keys from -: {keyed}")
+    nothing = run(icao, "info", "XXXX", "--format", "json")
+    if (nothing.returncode, json.loads(nothing.stdout or "null")) != (1, []):
+        failures.append(f"an unknown code alone: status {nothing.returncode}, {nothing.stdout!r}")
 
     odd = run(icao, "info", "EGXA", "EGXB", "--format", "json", "--file", odd_file)
     if odd.returncode != 0:
