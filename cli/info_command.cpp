@@ -189,13 +189,14 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
     if (!index) {
         return reportError(index.error());
     }
+    const icao::AirportsByCodeTable byCode(*index);
     // As the other commands' keys from "-": each answer says whether the key was found.
     std::vector<Column> columns = kInfoColumns;
     columns.push_back({"found"});
     return answerEachKey(
         printer, columns, [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
             const icao::Text code = keyOf(key, arguments.raw);
-            const auto record = icao::airportByCode(code, *index);
+            const auto record = byCode.find(code);
             if (!record) {
                 std::vector<Cell> cells(kInfoColumns.size(), Cell::missing());
                 cells.push_back(Cell::truth(false));

@@ -119,4 +119,23 @@ std::optional<AirportRecord> airportByCode(const Text& code, const AirportIndex&
     return found ? found : formerly;
 }
 
+AirportsByCodeTable::AirportsByCodeTable(const AirportIndex& index) {
+    index.visitItems([this](const StoredItem& item) {
+        current_.try_emplace(lookedUpCode(item.bytes), item);
+        forEachFormerCode(item.bytes, [&](const Text& code) { former_.try_emplace(code, item); });
+        return true;
+    });
+}
+
+std::optional<AirportRecord> AirportsByCodeTable::find(const Text& code) const {
+    auto found = current_.find(code);
+    if (found == current_.end()) {
+        found = former_.find(code);
+        if (found == former_.end()) {
+            return std::nullopt;
+        }
+    }
+    return AirportRecord::fromItem(decodeText(found->second.bytes), found->second.line);
+}
+
 } // namespace icao

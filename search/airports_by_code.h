@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace icao {
@@ -18,5 +19,18 @@ Expected<std::vector<std::optional<AirportRecord>>>
 airportsByCode(const std::vector<Text>& codes, const std::filesystem::path& dataFile);
 // The record the code names among the records held in memory, else the first that had it.
 std::optional<AirportRecord> airportByCode(const Text& code, const AirportIndex& index);
+
+// The records held in memory by their codes, for many look-ups in a row (icao info -): each
+// code as the code lookup finds it, the first record whose positions 3 to 6 are the code, else
+// the first that gives it as a former code. Valid while the index is.
+class AirportsByCodeTable {
+  public:
+    explicit AirportsByCodeTable(const AirportIndex& index);
+    std::optional<AirportRecord> find(const Text& code) const;
+
+  private:
+    std::unordered_map<Text, StoredItem> current_;
+    std::unordered_map<Text, StoredItem> former_;
+};
 
 } // namespace icao

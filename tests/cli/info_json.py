@@ -88,10 +88,11 @@ def main():
         failures.append(f"FVHA and HKNY: {harare['icao']}, {harare['former_codes']}, "
                         f"{laikipia['elevation_ft']}")
 
-    keyed = run(icao, "info", "-", "--format", "json", keys="EGLL\nXXXX\nYSSY\n").stdout
+    keyed = run(icao, "info", "-", "--format", "json", keys="EGLL\nXXXX\nYSSY\nFVHA\n").stdout
     answers = [json.loads(line) for line in keyed.splitlines()]
     if [(answer["key"], answer["icao"], answer["found"]) for answer in answers] != [
-            ("EGLL", "EGLL", True), ("XXXX", None, False), ("YSSY", "YSSY", True)]:
+            ("EGLL", "EGLL", True), ("XXXX", None, False), ("YSSY", "YSSY", True),
+            ("FVHA", "FVRG", True)]:
         failures.append(f"keys from -: {keyed}")
     nothing = run(icao, "info", "XXXX", "--format", "json")
     if (nothing.returncode, json.loads(nothing.stdout or "null")) != (1, []):
