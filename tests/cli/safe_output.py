@@ -3,9 +3,9 @@
 """What icao writes is safe: --output replaces a file only with a whole picture and never names
 the data file being read, by any spelling; a picture of records whose names and codes hold
 characters XML does not allow still parses; a time-zone field that is a path is never opened.
-Usage: safe_output.py [--emulated] SCRATCH_FOLDER SHIPPED_DATA COMMAND... (icao, under its
-emulator if any; --emulated leaves out what the emulator cannot show: a size limit, a link, a
-FIFO)"""
+Usage: safe_output.py [--windows] SCRATCH_FOLDER SHIPPED_DATA COMMAND... (icao, under its
+emulator if any; --windows, for the Windows build under wine, leaves out what wine cannot show:
+a size limit, a link, a FIFO)"""
 import os
 import pathlib
 import random
@@ -109,7 +109,7 @@ def check_zone_path(scratch, icao, failures):
 
 
 def main():
-    emulated = sys.argv[1] == "--emulated"
+    emulated = sys.argv[1] == "--windows"
     scratch = pathlib.Path(sys.argv[1 + emulated]) / "safe_output"
     shipped, icao = pathlib.Path(sys.argv[2 + emulated]), sys.argv[3 + emulated:]
     scratch.mkdir(exist_ok=True)
