@@ -278,12 +278,12 @@ int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem
     if (!index) {
         return reportError(index.error());
     }
+    const icao::AirportsByCodeTable byCode(*index);
     return answerEachKey(
         printer, nearbyColumns(), [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
             const auto position = positionOf(key);
             const Origin origin =
-                position ? *position
-                         : originAt(icao::airportByCode(keyOf(key, arguments.raw), *index));
+                position ? *position : originAt(byCode.find(keyOf(key, arguments.raw)));
             if (!origin.place) {
                 return KeyedAnswer{};
             }
