@@ -29,15 +29,15 @@ had before, standard error names its current code)"},
 whole name, upper-cased, is KEY, or "AIRPORT NAME NOT FOUND")"},
     CommandSpec{Command::Find, "find", "TEXT", "TEXT", Keys::One, kFindOptions, "find TEXT",
                 R"(searches every record's ICAO code, name, municipality, alternate names,
-country, region, IATA code, local code and former codes, ignoring letter
-case and accents ("zurich" finds "Zürich Airport"), best first: exact ICAO
-code, exact IATA code, ICAO code prefix, every word a whole word of the
-name, municipality, alternate names, region or codes, every word the start of one, TEXT anywhere; within each, larger
-airfields first, of one kind the more prominent. When nothing matches better
-than TEXT anywhere, it suggests ("did you mean") up to three records within
-one or two typing errors of TEXT, a swap of two neighbouring letters counting
-as one; in TSV and JSON after the hits, marked by the column "suggestion".
-TEXT holds at most 200 characters)"},
+country, region, IATA code, local code and former codes, ignoring letter case
+and accents ("zurich" finds "Zürich Airport"), best first: exact ICAO code,
+exact IATA code, ICAO code prefix, every word a whole word of the name,
+municipality, alternate names, region or codes, every word the start of one,
+TEXT anywhere; within each, larger airfields first, of one kind the more
+prominent. When nothing matches better than TEXT anywhere, it suggests ("did
+you mean") up to three records within one or two typing errors of TEXT, a
+swap of two neighbouring letters counting as one; in TSV and JSON after the
+hits, marked by the column "suggestion". TEXT holds at most 200 characters)"},
     CommandSpec{Command::Dist, "dist", "CODE CODE [CODE...]", "CODE", Keys::TwoOrMore, kDistOptions,
                 "dist CODE...",
                 R"(the great-circle distance and the initial true course of each leg from one
@@ -52,15 +52,14 @@ initial true course (bearing) from the origin; with --format svg a map of
 them around the origin, with rings at round distances)"},
     CommandSpec{Command::Info, "info", "CODE [CODE...]", "CODE", Keys::OneOrMore, kInfoOptions,
                 "info CODE...",
-                R"(everything the data file tells of each airfield: ICAO, IATA, local and
-former codes, name, kind, municipality, region, country code and name,
-position in decimal degrees and in degrees and minutes, elevation, time zone with its UTC offset and the
-local time now (from the system's time-zone database; none where it does
-not know the zone), runways (ends, length and width in feet, surface,
-lighting, true headings), radio frequencies in MHz and alternate names; in
-JSON a list of objects (for keys from "-" one object a line, with "found");
-with --format svg a map of one airfield and its
-runways)"},
+                R"(everything the data file tells of each airfield: ICAO, IATA, local and former
+codes, name, kind, municipality, region, country code and name, position in
+decimal degrees and in degrees and minutes, elevation, time zone with its UTC
+offset and the local time now (from the system's time-zone database; none
+where it does not know the zone), runways (ends, length and width in feet,
+surface, lighting, true headings), radio frequencies in MHz and alternate
+names; in JSON a list of objects (for keys from "-" one object a line, with
+"found"); with --format svg a map of one airfield and its runways)"},
     CommandSpec{Command::Check,
                 "check",
                 "",

@@ -104,8 +104,7 @@ QString detailsPage(const Neighbourhood& neighbourhood, std::chrono::sys_seconds
     }
     const QString elevation =
         icao::numberOf(record.elevation) ? qt(record.elevation) + " ft" : tr("unknown");
-    QString codes =
-        qt(record.localCode).isEmpty() ? QString() : tr("local %1").arg(qt(record.localCode));
+    QString codes = record.localCode.empty() ? QString() : tr("local %1").arg(qt(record.localCode));
     if (!details.formerCodes.empty()) {
         QStringList former;
         for (const std::string& code : details.formerCodes) {
