@@ -14,6 +14,8 @@ import subprocess
 import sys
 import xml.etree.ElementTree as ElementTree
 
+from report import reported
+
 # Characters XML 1.0 does not allow, and some that it does beside them.
 HOSTILE = ["\x01", "\x08", "\x0b", "\x1b[31m", "\x1f", "\ufffe", "\uffff", "\x7f", "<", "&", '"',
            "'", "\t", "é", "東"]
@@ -119,10 +121,7 @@ def main():
     check_hostile_names(scratch, icao, failures)
     if not emulated:
         check_zone_path(scratch, icao, failures)
-    for failure in failures:
-        print(failure)
-    print(f"{len(failures)} failures")
-    return 1 if failures else 0
+    return reported(failures)
 
 
 if __name__ == "__main__":

@@ -12,6 +12,8 @@ import sys
 import xml.etree.ElementTree as ElementTree
 import zlib
 
+from report import reported
+
 SVG = "{http://www.w3.org/2000/svg}"
 SEA, LAND = (0xD6, 0xE6, 0xF2), (0xF3, 0xEF, 0xE2)
 
@@ -108,10 +110,7 @@ def main():
         x = (float(line.get("x1")) + float(line.get("x2"))) / 2
         y = (float(line.get("y1")) + float(line.get("y2"))) / 2
         check(rows, "a runway", x, y, (0x55, 0x58, 0x5C), failures)
-    for failure in failures:
-        print(failure)
-    print(f"{len(failures)} failures")
-    return 1 if failures else 0
+    return reported(failures)
 
 
 if __name__ == "__main__":

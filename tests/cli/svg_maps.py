@@ -12,6 +12,8 @@ import subprocess
 import sys
 import xml.etree.ElementTree as ElementTree
 
+from report import reported
+
 SVG = "{http://www.w3.org/2000/svg}"
 
 
@@ -147,10 +149,7 @@ def main():
         unknown = run(icao, *command, "XXXX", "--format", "svg")
         if unknown.returncode != 1 or unknown.stdout:
             failures.append(f"{command[0]} of an unknown code: status {unknown.returncode}")
-    for failure in failures:
-        print(failure)
-    print(f"{len(failures)} failures")
-    return 1 if failures else 0
+    return reported(failures)
 
 
 if __name__ == "__main__":
