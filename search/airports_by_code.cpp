@@ -40,14 +40,14 @@ bool namesCode(std::string_view item, const Text& code) {
         });
 }
 
-// Calls visit with each former code an item's record gives. Codes are ASCII in UTF-8 and
-// Windows-1252 alike, so the bytes need no decoding.
+// Calls visit with each former code an item's record gives. A code is ASCII, the same in
+// UTF-8 and Windows-1252, so the bytes need no decoding; a word that is not ASCII is no code.
 template <class Visit> void forEachFormerCode(std::string_view item, Visit visit) {
     const std::string_view field = fieldAt(item, RecordField::FormerCodes);
     for (std::size_t start = 0; start < field.size();) {
         const std::size_t end = std::min(field.find(' ', start), field.size());
-        if (end > start) {
-            const std::string_view code = field.substr(start, end - start);
+        const std::string_view code = field.substr(start, end - start);
+        if (!code.empty() && isAscii(code)) {
             visit(Text(code.begin(), code.end()));
         }
         start = end + 1;

@@ -11,6 +11,7 @@
 #include "lookup/data_audit.h"
 #include "lookup/data_file.h"
 #include "lookup/lookups.h"
+#include "lookup/record_layout.h"
 #include "lookup/record_match.h"
 #include "lookup/record_views.h"
 #include "lookup/text_views.h"
@@ -18,6 +19,7 @@
 #include "search/find.h"
 #include "support/find_oracle.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -80,6 +82,32 @@ std::vector<std::string> plainItems(std::string_view bytes) {
     }
 }
 
+// Whether the record gives the code among its former codes: the words of its field, read
+// plainly off the decoded text; only an ASCII word is a code.
+bool hadCode(const icao::Text& text, const icao::Text& code) {
+    std::size_t start = 0;
+    for (std::size_t field = 0; field < static_cast<std::size_t>(icao::RecordField::FormerCodes);
+         ++field) {
+        start = text.find(U'|', start);
+        if (start == icao::Text::npos) {
+            return false;
+        }
+        ++start;
+    }
+    const icao::Text field = text.substr(start, text.find(U'|', start) - start);
+    std::size_t at = 0;
+    while (at <= field.size()) {
+        const std::size_t end = std::min(field.find(U' ', at), field.size());
+        const icao::Text word = field.substr(at, end - at);
+        if (!word.empty() && word == code &&
+            std::all_of(word.begin(), word.end(), [](char32_t c) { return c < 0x80; })) {
+            return true;
+        }
+        at = end + 1;
+    }
+    return false;
+}
+
 int dataFileDescriptor() {
     static const int descriptor = memfd_create("airports.txt", 0);
     return descriptor;
@@ -121,6 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const icao::NameMatcher nameMatcher(key);
     std::optional<icao::Text> firstCodeMatch;
     std::size_t firstCodeLine = 0;
+    std::optional<std::size_t> firstFormerLine;
     std::optional<icao::Text> firstNameMatch;
 
     auto file = icao::DataFile::open(path, readBlock);
@@ -148,6 +177,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const auto writes = icao::codeLookupWrites(text);
             firstCodeMatch = writes.empty() ? U"before" : writes.back();
         }
+        if (!firstFormerLine && hadCode(text, key)) {
+            firstFormerLine = file->line();
+        }
         if (nameMatches && !firstNameMatch) {
             firstNameMatch = icao::upperCase(icao::codeOf(text));
         }
@@ -161,12 +193,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(output.readText() == firstCodeMatch.value_or(icao::kCodeNotFound),
             "code lookup answers otherwise");
 
-    // Routes and near find an airfield by its code as the code lookup does.
+    // Routes and near find an airfield by its code as the code lookup does, else by a former
+    // code.
+    const std::optional<std::size_t> codeLine =
+        firstCodeMatch ? std::optional(firstCodeLine) : firstFormerLine;
     const auto byCode = icao::airportsByCode({key, key}, path);
     require(byCode.hasValue() && byCode->size() == 2, "codes are not looked up");
-    require((*byCode)[0] ? (*byCode)[0]->line == firstCodeLine && (*byCode)[1]
-                         : !firstCodeMatch && !(*byCode)[1],
-            "a code is looked up otherwise");
+    for (const auto& record : *byCode) {
+        require(record ? codeLine == record->line : !codeLine, "a code is looked up otherwise");
+    }
 
     icao::MemoryBox nameInput(key);
     icao::MemoryBox nameOutput;
@@ -185,6 +220,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(outline(*found) == expectedFind, "the scan's find answers otherwise");
     require(outline(airports->find(key, limit)) == expectedFind,
             "the index's find answers otherwise");
+    // The index keeps no record too short to hold a code, so it answers no empty code.
+    if (!key.empty()) {
+        const auto inMemory = icao::airportByCode(key, *airports);
+        const auto fromTable = icao::AirportsByCodeTable(*airports).find(key);
+        require(inMemory ? codeLine == inMemory->line : !codeLine,
+                "the index looks a code up otherwise");
+        require(fromTable ? codeLine == fromTable->line : !codeLine,
+                "the table looks a code up otherwise");
+    }
 
     const auto report = icao::auditDataFile(path);
     require(report.hasValue() && report->items == expected.size(), "the check fails");
