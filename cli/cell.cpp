@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -50,3 +51,11 @@ Cell Cell::lined(std::vector<std::string> lines, std::string plain, JsonValue va
     return {lines.empty() ? std::string() : lines.front(), std::move(plain), std::move(value),
             std::move(lines)};
 }
+
+RowSource::RowSource(std::vector<Column> columns, std::size_t count,
+                     std::function<std::vector<Cell>(std::size_t)> row)
+    : columns(std::move(columns)), count(count), row(std::move(row)) {}
+
+RowSource::RowSource(const Table& table)
+    : columns(table.columns), count(table.rows.size()),
+      row([&table](std::size_t i) { return table.rows[i]; }) {}

@@ -92,7 +92,8 @@ name and the local time.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kOptionHelp = {{
     {"--raw", "take KEY or CODE exactly as it stands, as if pasted into the input box"},
     {"--limit N", R"(find and near print at most N airfields (default 10, at least 1); exact
-ICAO and IATA code hits of find are never cut off)"},
+ICAO and IATA code hits of find are never cut off; near's picture marks
+1000 at most)"},
     {"--kind K", R"(near lists only airfields of these kinds: L large, M medium, S small
 airport, W seaplane base, H heliport, B balloonport, C closed)"},
     {"--format F", R"(text (default): aligned columns; tsv: tab-separated values under a

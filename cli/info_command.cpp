@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/key_loop.h"
 #include "cli/picture_output.h"
+#include "lookup/record_layout.h"
 #include "search/airfield_details.h"
 #include "search/airports_by_code.h"
 
@@ -167,19 +168,20 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
 }
 
 // An airfield asked by a code it had before is answered under its current code, and told so.
-void noteFormerCode(const icao::Text& asked, const AirportRecord& record) {
-    if (asked != record.code) {
-        std::cerr << "icao: " << utf8(asked) << " is a former code of " << utf8(record.code)
+void noteFormerCode(const icao::Text& asked, std::u32string_view code) {
+    if (asked != code) {
+        std::cerr << "icao: " << utf8(asked) << " is a former code of " << utf8(icao::Text(code))
                   << '\n';
     }
 }
 
 // What text prints after a key from standard input: the name, and the local time where known.
-std::string summaryOf(const AirportRecord& record, const AirfieldDetails& details) {
-    std::string summary = utf8(record.name);
-    if (details.zoneTime) {
-        summary += "; " + details.timeZone + " " + details.zoneTime->localTime.substr(11) + " UTC" +
-                   icao::utcOffsetText(details.zoneTime->utcOffsetSeconds);
+std::string summaryOf(std::u32string_view name, const std::string& timeZone,
+                      const std::optional<icao::ZoneTime>& zoneTime) {
+    std::string summary = icao::toUtf8(icao::Text(name));
+    if (zoneTime) {
+        summary += "; " + timeZone + " " + zoneTime->localTime.substr(11) + " UTC" +
+                   icao::utcOffsetText(zoneTime->utcOffsetSeconds);
     }
     return summary;
 }
@@ -190,23 +192,42 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
         return reportError(index.error());
     }
     const icao::AirportsByCodeTable byCode(*index);
+    icao::ZoneClock clock;
     // As the other commands' keys from "-": each answer says whether the key was found.
     std::vector<Column> columns = kInfoColumns;
     columns.push_back({"found"});
     return answerEachKey(
         printer, columns, [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
             const icao::Text code = keyOf(key, arguments.raw);
-            const auto record = byCode.find(code);
-            if (!record) {
-                std::vector<Cell> cells(kInfoColumns.size(), Cell::missing());
-                cells.push_back(Cell::truth(false));
-                return KeyedAnswer{{}, std::move(cells), false};
+            const auto item = byCode.itemOf(code);
+            if (!item) {
+                return KeyedAnswer{{}, [] {
+                                       std::vector<Cell> cells(kInfoColumns.size(),
+                                                               Cell::missing());
+                                       cells.push_back(Cell::truth(false));
+                                       return cells;
+                                   }};
             }
-            noteFormerCode(code, *record);
-            const AirfieldDetails details = icao::detailsOf(*record, icao::secondsNow());
-            std::vector<Cell> cells = infoCells(*record, details);
-            cells.push_back(Cell::truth(true));
-            return KeyedAnswer{summaryOf(*record, details), std::move(cells), true};
+            // Text prints the summary alone: the record is made whole only for a format that
+            // prints its cells.
+            const icao::Text text = icao::decodeText(item->bytes);
+            const icao::TextRecordFields fields(text);
+            const auto now = icao::secondsNow();
+            const std::string timeZone =
+                icao::toUtf8(icao::Text(fields[icao::RecordField::TimeZone]));
+            noteFormerCode(code, fields[icao::RecordField::Code]);
+            std::string summary =
+                summaryOf(fields[icao::RecordField::Name], timeZone, clock.timeIn(timeZone, now));
+            return KeyedAnswer{std::move(summary),
+                               [&clock, item = *item, now] {
+                                   const auto record = AirportRecord::fromItem(
+                                       icao::decodeText(item.bytes), item.line);
+                                   std::vector<Cell> cells =
+                                       infoCells(record, icao::detailsOf(record, now, clock));
+                                   cells.push_back(Cell::truth(true));
+                                   return cells;
+                               },
+                               true};
         });
 }
 
@@ -246,7 +267,7 @@ int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::
             allFound = false;
             continue;
         }
-        noteFormerCode(codes[i], *record);
+        noteFormerCode(codes[i], record->code);
         table.rows.push_back(infoCells(*record, icao::detailsOf(*record, instant)));
     }
     // JSON gives a list, empty when no code was found, so that it always parses.

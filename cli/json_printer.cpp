@@ -11,27 +11,36 @@ namespace {
 // runways, stays on the row's line), and a number in the fewest digits that read back as it
 // (the library's own may take one more). Text that is not UTF-8 was decoded before it got
 // here; what is left is replaced rather than thrown at.
-std::string laidOut(const JsonValue& value, bool rowsApart = true) {
-    const auto scalar = [](const JsonValue& json) {
-        if (json.is_number_float()) {
-            return icao::shortestNumber(json.get<double>());
-        }
-        return json.dump(-1, ' ', false, JsonValue::error_handler_t::replace);
-    };
-    std::string out;
+void layOut(const JsonValue& value, bool rowsApart, std::string& out) {
     if (value.is_object()) {
+        bool first = true;
         for (const auto& [name, member] : value.items()) {
-            out += (out.empty() ? "{" : ", ") + scalar(name) + ": " + laidOut(member, rowsApart);
+            out += first ? "{" : ", ";
+            first = false;
+            layOut(JsonValue(name), false, out);
+            out += ": ";
+            layOut(member, rowsApart, out);
         }
-        return out.empty() ? "{}" : out + "}";
-    }
-    if (value.is_array()) {
+        out += first ? "{}" : "}";
+    } else if (value.is_array()) {
+        bool first = true;
         for (const JsonValue& element : value) {
-            out += (out.empty() ? "[" : rowsApart ? ",\n " : ", ") + laidOut(element, false);
+            out += first ? "[" : rowsApart ? ",\n " : ", ";
+            first = false;
+            layOut(element, false, out);
         }
-        return out.empty() ? "[]" : out + "]";
+        out += first ? "[]" : "]";
+    } else if (value.is_number_float()) {
+        out += icao::shortestNumber(value.get<double>());
+    } else {
+        out += value.dump(-1, ' ', false, JsonValue::error_handler_t::replace);
     }
-    return scalar(value);
+}
+
+std::string laidOut(const JsonValue& value, bool rowsApart = true) {
+    std::string out;
+    layOut(value, rowsApart, out);
+    return out;
 }
 
 JsonValue objectOf(const std::vector<Column>& columns, const std::vector<Cell>& cells) {
@@ -52,8 +61,13 @@ JsonValue arrayOf(const Table& table) {
 
 } // namespace
 
-void JsonPrinter::list(const Table& table) {
-    std::cout << laidOut(arrayOf(table)) << '\n';
+void JsonPrinter::list(const RowSource& rows) {
+    // As laidOut lays out an array of rows, a row at a time.
+    std::cout << '[';
+    for (std::size_t i = 0; i < rows.count; ++i) {
+        std::cout << (i ? ",\n " : "") << laidOut(objectOf(rows.columns, rows.row(i)), false);
+    }
+    std::cout << "]\n";
 }
 
 void JsonPrinter::route(const Table& legs, const Table& totals) {
@@ -71,7 +85,9 @@ void JsonPrinter::startKeyed(const std::vector<Column>& columns) {
     keyedColumns_.insert(keyedColumns_.end(), columns.begin(), columns.end());
 }
 
-void JsonPrinter::keyed(const std::string& key, const std::string&, std::vector<Cell> cells) {
+void JsonPrinter::keyed(const std::string& key, const std::string&,
+                        const std::function<std::vector<Cell>()>& cellsOf) {
+    std::vector<Cell> cells = cellsOf();
     cells.insert(cells.begin(), Cell::text(key));
     std::cout << laidOut(objectOf(keyedColumns_, cells), false) << '\n';
 }

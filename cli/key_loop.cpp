@@ -99,7 +99,7 @@ int answerEachKey(
             continue;
         }
         allFound = keyed->found && allFound;
-        printer.keyed(line, keyed->summary, std::move(keyed->cells));
+        printer.keyed(line, keyed->summary, keyed->cells);
         // After a failed write nothing more can reach the reader; the caller reports it.
         if (!std::cout) {
             return kExitError;

@@ -13,10 +13,11 @@
 inline constexpr std::size_t kMaxKeyLineBytes = 64 * 1024;
 
 // A command's answer to one key from standard input: what text prints after the key, the
-// cells of TSV and JSON (none for a key not found), and whether it was found.
+// cells of TSV and JSON (none for a key not found), made only for a printer that prints
+// them, and whether it was found.
 struct KeyedAnswer {
     std::string summary;
-    std::vector<Cell> cells;
+    std::function<std::vector<Cell>()> cells = [] { return std::vector<Cell>(); };
     bool found = false;
 };
 

@@ -43,7 +43,8 @@ int answerKeys(const Arguments& arguments, Printer& printer, const Answers& answ
                              if (!answer) {
                                  return answer.error();
                              }
-                             return KeyedAnswer{icao::toUtf8(answer->shown), answerCells(*answer),
+                             return KeyedAnswer{icao::toUtf8(answer->shown),
+                                                [answer = *answer] { return answerCells(answer); },
                                                 answer->outcome == icao::Outcome::Found};
                          });
 }

@@ -86,7 +86,7 @@ int drawNeighbourhood(const std::string& label, const icao::Place& origin,
         neighbourhood.origin = icao::mapStopOf(*originRecord);
     }
     for (const icao::NearbyAirport& airport : airports) {
-        neighbourhood.neighbours.push_back(icao::mapStopOf(airport.record));
+        neighbourhood.neighbours.push_back(icao::mapStopOf(airport.item.record()));
     }
     const icao::MapView view = icao::neighbourhoodView(neighbourhood);
     return writePicture(

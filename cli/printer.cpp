@@ -14,16 +14,15 @@ std::unique_ptr<Printer> makePrinter(Format format) {
     return std::make_unique<TextPrinter>();
 }
 
-void Printer::hitsAndSuggestions(const Table& hits, const Table& suggestions) {
-    Table both{hits.columns, {}};
-    both.columns.push_back({"suggestion", true});
-    for (const auto* part : {&hits, &suggestions}) {
-        for (auto row : part->rows) {
-            row.push_back(Cell::truth(part == &suggestions));
-            both.rows.push_back(std::move(row));
-        }
-    }
-    list(both);
+void Printer::hitsAndSuggestions(const RowSource& hits, const Table& suggestions) {
+    std::vector<Column> columns = hits.columns;
+    columns.push_back({"suggestion", true});
+    list(RowSource(std::move(columns), hits.count + suggestions.rows.size(), [&](std::size_t i) {
+        const bool suggested = i >= hits.count;
+        std::vector<Cell> row = suggested ? suggestions.rows[i - hits.count] : hits.row(i);
+        row.push_back(Cell::truth(suggested));
+        return row;
+    }));
 }
 
 void Printer::details(const Table& records) {

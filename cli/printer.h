@@ -4,6 +4,7 @@
 #include "cli/arguments.h"
 #include "cli/table.h"
 
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -15,12 +16,13 @@ class Printer {
   public:
     virtual ~Printer() = default;
 
-    // A list of rows: aligned columns, TSV under a header line, or a JSON array.
-    virtual void list(const Table& table) = 0;
+    // A list of rows: aligned columns, TSV under a header line, or a JSON array; each row
+    // printed as it is made.
+    virtual void list(const RowSource& rows) = 0;
     // The hits of a find and the records it suggests instead, under the same columns: in text
     // the hits, then the suggestions as a note; in TSV and JSON one list whose "suggestion"
     // column tells them apart.
-    virtual void hitsAndSuggestions(const Table& hits, const Table& suggestions);
+    virtual void hitsAndSuggestions(const RowSource& hits, const Table& suggestions);
     // A route's legs and its totals: in text and TSV a last row, in JSON members beside the
     // legs.
     virtual void route(const Table& legs, const Table& totals) = 0;
@@ -36,7 +38,7 @@ class Printer {
     // the key first. Cells an answer lacks are empty, null in JSON.
     virtual void startKeyed(const std::vector<Column>& columns) = 0;
     virtual void keyed(const std::string& key, const std::string& summary,
-                       std::vector<Cell> cells) = 0;
+                       const std::function<std::vector<Cell>()>& cells) = 0;
 
     // Where notes beside an answer go: beside text, on standard output; apart from TSV and
     // JSON, on standard error, so as not to spoil them.
@@ -49,5 +51,7 @@ std::unique_ptr<Printer> makePrinter(Format format);
 std::string withVisibleControls(std::string_view text);
 
 // Rows as aligned text, two spaces between columns, each line after the indent, trailing
-// blanks dropped; detail columns left out.
+// blanks dropped; detail columns left out. The rows are made twice, once to measure the
+// columns and once to print them, so that none is kept.
+void printAligned(std::ostream& out, const RowSource& rows, const std::string& indent = "");
 std::string alignedText(const Table& table, const std::string& indent = "");

@@ -11,25 +11,25 @@ std::vector<Cell> totalRowOf(const Table& totals);
 
 class TextPrinter final : public Printer {
   public:
-    void list(const Table& table) override;
-    void hitsAndSuggestions(const Table& hits, const Table& suggestions) override;
+    void list(const RowSource& rows) override;
+    void hitsAndSuggestions(const RowSource& hits, const Table& suggestions) override;
     void route(const Table& legs, const Table& totals) override;
     void answer(const std::string& summary, const Table& row) override;
     void details(const Table& records) override;
     void startKeyed(const std::vector<Column>& columns) override;
     void keyed(const std::string& key, const std::string& summary,
-               std::vector<Cell> cells) override;
+               const std::function<std::vector<Cell>()>& cells) override;
     std::ostream& notes() override;
 };
 
 class TsvPrinter final : public Printer {
   public:
-    void list(const Table& table) override;
+    void list(const RowSource& rows) override;
     void route(const Table& legs, const Table& totals) override;
     void answer(const std::string& summary, const Table& row) override;
     void startKeyed(const std::vector<Column>& columns) override;
     void keyed(const std::string& key, const std::string& summary,
-               std::vector<Cell> cells) override;
+               const std::function<std::vector<Cell>()>& cells) override;
     std::ostream& notes() override;
 
   private:
@@ -38,12 +38,12 @@ class TsvPrinter final : public Printer {
 
 class JsonPrinter final : public Printer {
   public:
-    void list(const Table& table) override;
+    void list(const RowSource& rows) override;
     void route(const Table& legs, const Table& totals) override;
     void answer(const std::string& summary, const Table& row) override;
     void startKeyed(const std::vector<Column>& columns) override;
     void keyed(const std::string& key, const std::string& summary,
-               std::vector<Cell> cells) override;
+               const std::function<std::vector<Cell>()>& cells) override;
     std::ostream& notes() override;
 
   private:

@@ -3,6 +3,7 @@
 #include "cli/key_loop.h"
 #include "cli/picture_output.h"
 #include "cli/record_table.h"
+#include "map/neighbourhood_map.h"
 #include "search/airports_by_code.h"
 #include "search/find.h"
 #include "search/nearby.h"
@@ -37,14 +38,6 @@ void append(std::vector<Cell>& row, std::vector<Cell> cells) {
     std::move(cells.begin(), cells.end(), std::back_inserter(row));
 }
 
-std::vector<icao::AirportRecord> recordsOf(const std::vector<icao::FindHit>& hits) {
-    std::vector<icao::AirportRecord> records;
-    for (const auto& hit : hits) {
-        records.push_back(hit.record);
-    }
-    return records;
-}
-
 // find TEXT: the hits, and the suggestions beside them.
 int findOne(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
     const std::string& text = arguments.keys.front();
@@ -61,8 +54,11 @@ int findOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     if (result->hits.empty()) {
         printer.notes() << "no airport matches \"" << withVisibleControls(text) << "\"\n";
     }
-    printer.hitsAndSuggestions(recordTable(recordsOf(result->hits)),
-                               recordTable(result->suggestions));
+    const auto& hits = result->hits;
+    printer.hitsAndSuggestions(
+        RowSource(recordColumns(), hits.size(),
+                  [&hits](std::size_t i) { return recordCells(hits[i].item.record()); }),
+        recordTable(result->suggestions));
     return exitFor(!result->hits.empty());
 }
 
@@ -71,19 +67,21 @@ int findEach(Printer& printer, const std::filesystem::path& dataFile) {
     if (!index) {
         return reportError(index.error());
     }
-    return answerEachKey(printer, recordColumns(),
-                         [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
-                             const icao::Text query = icao::decodeText(key);
-                             if (query.size() > icao::kMaxFindText) {
-                                 return KeyedAnswer{};
-                             }
-                             const auto hits = index->find(query, 1).hits;
-                             if (hits.empty()) {
-                                 return KeyedAnswer{};
-                             }
-                             return KeyedAnswer{icao::toUtf8(hits.front().record.code),
-                                                recordCells(hits.front().record), true};
-                         });
+    return answerEachKey(
+        printer, recordColumns(), [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
+            const icao::Text query = icao::decodeText(key);
+            if (query.size() > icao::kMaxFindText) {
+                return KeyedAnswer{};
+            }
+            const auto hits = index->find(query, 1).hits;
+            if (hits.empty()) {
+                return KeyedAnswer{};
+            }
+            auto record = hits.front().item.record();
+            std::string code = icao::toUtf8(record.code);
+            return KeyedAnswer{std::move(code),
+                               [record = std::move(record)] { return recordCells(record); }, true};
+        });
 }
 
 // The codes of a route, as the words of one line of standard input.
@@ -147,22 +145,22 @@ int distOne(const Arguments& arguments, Printer& printer, const std::filesystem:
 }
 
 int distEach(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
-    return answerEachKey(printer, kTotalColumns,
-                         [&](const std::string& line) -> icao::Expected<KeyedAnswer> {
-                             const auto words = wordsOf(line);
-                             if (words.size() < 2 || routeTooLong(words)) {
-                                 return KeyedAnswer{};
-                             }
-                             const auto route = routeOf(words, arguments, dataFile);
-                             if (!route) {
-                                 return route.error();
-                             }
-                             if (!route->unknown.empty()) {
-                                 return KeyedAnswer{};
-                             }
-                             return KeyedAnswer{distanceText(route->totalKm),
-                                                distanceCells(route->totalKm, 1), true};
-                         });
+    return answerEachKey(
+        printer, kTotalColumns, [&](const std::string& line) -> icao::Expected<KeyedAnswer> {
+            const auto words = wordsOf(line);
+            if (words.size() < 2 || routeTooLong(words)) {
+                return KeyedAnswer{};
+            }
+            const auto route = routeOf(words, arguments, dataFile);
+            if (!route) {
+                return route.error();
+            }
+            if (!route->unknown.empty()) {
+                return KeyedAnswer{};
+            }
+            const double km = route->totalKm;
+            return KeyedAnswer{distanceText(km), [km] { return distanceCells(km, 1); }, true};
+        });
 }
 
 // Where ORIGIN lies: LAT,LON in decimal degrees, or else an airfield's code.
@@ -195,7 +193,10 @@ Origin originAt(const std::optional<icao::AirportRecord>& airport) {
 }
 
 icao::NearbyQuery nearbyQuery(const Origin& origin, const Arguments& arguments) {
-    return {*origin.place, arguments.limit, arguments.kinds,
+    const std::size_t limit = arguments.format == Format::Svg
+                                  ? std::min(arguments.limit, icao::kMostMarkedNeighbours)
+                                  : arguments.limit;
+    return {*origin.place, limit, arguments.kinds,
             origin.record ? std::optional(origin.record->line) : std::nullopt};
 }
 
@@ -206,7 +207,7 @@ std::vector<Column> nearbyColumns() {
 }
 
 std::vector<Cell> nearbyCells(const icao::NearbyAirport& airport) {
-    std::vector<Cell> row = recordCells(airport.record);
+    std::vector<Cell> row = recordCells(airport.item.record());
     append(row, distanceAndCourseCells(airport.distanceKm, airport.bearing, 1));
     return row;
 }
@@ -260,15 +261,16 @@ int nearOne(const Arguments& arguments, Printer& printer, const std::filesystem:
         return kExitNotFound;
     }
     if (arguments.format == Format::Svg) {
+        if (arguments.limit > airports.size() && airports.size() == icao::kMostMarkedNeighbours) {
+            std::cerr << "icao: the picture marks the nearest " << airports.size()
+                      << " airfields, the most it shows\n";
+        }
         const Origin& origin = (*nearby)->origin;
         return drawNeighbourhood(origin.record ? icao::toUtf8(origin.record->code) : key,
                                  *origin.place, origin.record, airports, arguments);
     }
-    Table table{nearbyColumns(), {}};
-    for (const auto& airport : airports) {
-        table.rows.push_back(nearbyCells(airport));
-    }
-    printer.list(table);
+    printer.list(RowSource(nearbyColumns(), airports.size(),
+                           [&airports](std::size_t i) { return nearbyCells(airports[i]); }));
     return kExitFound;
 }
 
@@ -291,8 +293,11 @@ int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem
             if (airports.empty()) {
                 return KeyedAnswer{};
             }
-            return KeyedAnswer{icao::toUtf8(airports.front().record.code),
-                               nearbyCells(airports.front()), true};
+            icao::NearbyAirport nearest = airports.front();
+            std::string code = icao::toUtf8(nearest.item.record().code);
+            return KeyedAnswer{std::move(code),
+                               [nearest = std::move(nearest)] { return nearbyCells(nearest); },
+                               true};
         });
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -48,4 +50,17 @@ struct Column {
 struct Table {
     std::vector<Column> columns;
     std::vector<std::vector<Cell>> rows;
+};
+
+// Rows made as a printer asks for them, one at a time, so that a long list never holds every
+// row's cells at once. A printer may ask for a row more than once.
+struct RowSource {
+    RowSource(std::vector<Column> columns, std::size_t count,
+              std::function<std::vector<Cell>(std::size_t)> row);
+    // A table's rows as they stand; valid while the table is.
+    RowSource(const Table& table); // NOLINT(google-explicit-constructor): a table is its rows
+
+    std::vector<Column> columns;
+    std::size_t count;
+    std::function<std::vector<Cell>(std::size_t)> row;
 };

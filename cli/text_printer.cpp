@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <sstream>
 
 namespace {
 
@@ -32,45 +33,57 @@ std::string withVisibleControls(std::string_view text) {
     return out;
 }
 
-std::string alignedText(const Table& table, const std::string& indent) {
+void printAligned(std::ostream& out, const RowSource& rows, const std::string& indent) {
     std::vector<std::size_t> shown;
-    for (std::size_t i = 0; i < table.columns.size(); ++i) {
-        if (!table.columns[i].detail) {
+    for (std::size_t i = 0; i < rows.columns.size(); ++i) {
+        if (!rows.columns[i].detail) {
             shown.push_back(i);
         }
     }
-    std::vector<std::vector<std::string>> texts;
+    const auto textsOf = [&](std::size_t i) {
+        const std::vector<Cell> row = rows.row(i);
+        std::vector<std::string> texts;
+        for (const std::size_t column : shown) {
+            texts.push_back(withVisibleControls(row[column].shown));
+        }
+        return texts;
+    };
     std::vector<std::size_t> widths(shown.size());
-    for (const auto& row : table.rows) {
-        auto& cells = texts.emplace_back();
-        for (std::size_t k = 0; k < shown.size(); ++k) {
-            cells.push_back(withVisibleControls(row[shown[k]].shown));
-            widths[k] = std::max(widths[k], shownWidth(cells.back()));
+    for (std::size_t i = 0; i < rows.count; ++i) {
+        const auto texts = textsOf(i);
+        for (std::size_t k = 0; k < texts.size(); ++k) {
+            widths[k] = std::max(widths[k], shownWidth(texts[k]));
         }
     }
-    std::string out;
-    for (const auto& row : texts) {
+    for (std::size_t i = 0; i < rows.count; ++i) {
+        const auto texts = textsOf(i);
         std::string line = indent;
-        for (std::size_t k = 0; k < row.size(); ++k) {
-            line += row[k];
-            if (k + 1 < row.size()) {
-                line.append(widths[k] - shownWidth(row[k]) + 2, ' ');
+        for (std::size_t k = 0; k < texts.size(); ++k) {
+            line += texts[k];
+            if (k + 1 < texts.size()) {
+                line.append(widths[k] - shownWidth(texts[k]) + 2, ' ');
             }
         }
         line.erase(line.find_last_not_of(' ') + 1);
-        out += line + '\n';
+        out << line << '\n';
     }
-    return out;
 }
 
-void TextPrinter::list(const Table& table) {
-    std::cout << alignedText(table);
+std::string alignedText(const Table& table, const std::string& indent) {
+    std::ostringstream out;
+    printAligned(out, table, indent);
+    return out.str();
 }
 
-void TextPrinter::hitsAndSuggestions(const Table& hits, const Table& suggestions) {
+void TextPrinter::list(const RowSource& rows) {
+    printAligned(std::cout, rows);
+}
+
+void TextPrinter::hitsAndSuggestions(const RowSource& hits, const Table& suggestions) {
     list(hits);
     if (!suggestions.rows.empty()) {
-        notes() << "did you mean:\n" << alignedText(suggestions, "  ");
+        notes() << "did you mean:\n";
+        printAligned(notes(), suggestions, "  ");
     }
 }
 
@@ -114,7 +127,8 @@ void TextPrinter::details(const Table& records) {
 
 void TextPrinter::startKeyed(const std::vector<Column>&) {}
 
-void TextPrinter::keyed(const std::string& key, const std::string& summary, std::vector<Cell>) {
+void TextPrinter::keyed(const std::string& key, const std::string& summary,
+                        const std::function<std::vector<Cell>()>&) {
     std::cout << withVisibleControls(key) << '\t' << withVisibleControls(summary) << '\n';
 }
 

@@ -52,10 +52,10 @@ void printRow(const std::vector<Cell>& cells) {
 
 } // namespace
 
-void TsvPrinter::list(const Table& table) {
-    printHeader(table.columns);
-    for (const auto& row : table.rows) {
-        printRow(row);
+void TsvPrinter::list(const RowSource& rows) {
+    printHeader(rows.columns);
+    for (std::size_t i = 0; i < rows.count; ++i) {
+        printRow(rows.row(i));
     }
 }
 
@@ -75,7 +75,9 @@ void TsvPrinter::startKeyed(const std::vector<Column>& columns) {
     printHeader(withKey);
 }
 
-void TsvPrinter::keyed(const std::string& key, const std::string&, std::vector<Cell> cells) {
+void TsvPrinter::keyed(const std::string& key, const std::string&,
+                       const std::function<std::vector<Cell>()>& cellsOf) {
+    std::vector<Cell> cells = cellsOf();
     cells.insert(cells.begin(), Cell::text(key));
     cells.resize(std::max(cells.size(), keyedColumns_), Cell::missing());
     printRow(cells);

@@ -79,9 +79,10 @@ QString frequencies(const icao::AirfieldDetails& details) {
 QString neighbours(const Neighbourhood& neighbourhood) {
     QString rows;
     for (const icao::NearbyAirport& airport : neighbourhood.nearest) {
-        const QString code = qt(airport.record.code);
+        const icao::AirportRecord record = airport.item.record();
+        const QString code = qt(record.code);
         rows += "<tr><td><a href=\"" + QString(kAirfieldLinkScheme) + ":" + escaped(code) + "\">" +
-                escaped(code) + "</a></td><td>" + escaped(qt(airport.record.name)) +
+                escaped(code) + "</a></td><td>" + escaped(qt(record.name)) +
                 "</td><td align=right>" +
                 QString::number(airport.distanceKm / icao::kKmPerNauticalMile, 'f', 1) +
                 " NM</td><td align=right>" + QString::number(airport.distanceKm, 'f', 1) +

@@ -42,7 +42,7 @@ icao::Neighbourhood mapped(const Neighbourhood& neighbourhood) {
                               icao::toUtf8(neighbourhood.record.code) + "  " +
                                   icao::toUtf8(neighbourhood.record.name)};
     for (const icao::NearbyAirport& airport : neighbourhood.nearest) {
-        shown.neighbours.push_back(icao::mapStopOf(airport.record));
+        shown.neighbours.push_back(icao::mapStopOf(airport.item.record()));
     }
     return shown;
 }

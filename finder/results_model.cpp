@@ -10,7 +10,7 @@ void ResultsModel::show(const icao::FindResult& result) {
     beginResetModel();
     rows_.clear();
     for (const icao::FindHit& hit : result.hits) {
-        rows_.push_back({hit.record, false});
+        rows_.push_back({hit.item.record(), false});
     }
     for (const icao::AirportRecord& record : result.suggestions) {
         rows_.push_back({record, true});

@@ -76,7 +76,7 @@ void SearchWorker::plan(const QString& text) {
         if (!record) {
             const auto hits = index_->find(textOf(word), 1).hits;
             if (!hits.empty()) {
-                record = hits.front().record;
+                record = hits.front().item.record();
             }
         }
         if (record && record->place()) {

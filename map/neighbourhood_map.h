@@ -6,10 +6,15 @@
 #include "map/map_view.h"
 #include "map/route_map.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace icao {
+
+// The most neighbours a map marks: past a thousand marks in a picture of 960 by 540 pixels
+// they stand on one another and their labels hide the land.
+inline constexpr std::size_t kMostMarkedNeighbours = 1000;
 
 // What a map around one place shows: the origin, the airfields near it, and rings at round
 // distances from it where asked.

@@ -173,6 +173,15 @@ std::optional<ZoneTime> timeInZone(std::string_view zone, std::chrono::sys_secon
                     timeZone.offsetFromUtc(utc)};
 }
 
+std::optional<ZoneTime> ZoneClock::timeIn(std::string_view zone, std::chrono::sys_seconds instant) {
+    const auto minute = std::chrono::floor<std::chrono::minutes>(instant);
+    auto [known, added] = known_.try_emplace(std::string(zone));
+    if (added || known->second.minute != minute) {
+        known->second = {minute, timeInZone(zone, instant)};
+    }
+    return known->second.time;
+}
+
 std::string utcOffsetText(int seconds) {
     const int minutes = std::abs(seconds) / 60;
     char text[16];
@@ -229,11 +238,17 @@ std::string frequencyWords(const RadioFrequency& frequency) {
 }
 
 AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds now) {
+    ZoneClock clock;
+    return detailsOf(record, now, clock);
+}
+
+AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds now,
+                          ZoneClock& clock) {
     AirfieldDetails details;
     const std::string countryNames = toUtf8(record.countryNames);
     details.countryName = std::string(split(countryNames, " / ").front());
     details.timeZone = toUtf8(record.timeZone);
-    details.zoneTime = timeInZone(details.timeZone, now);
+    details.zoneTime = clock.timeIn(details.timeZone, now);
     details.runways = runwaysOf(toUtf8(record.runways));
     details.frequencies = frequenciesOf(toUtf8(record.frequencies));
     const std::string keywords = toUtf8(record.keywords);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace icao {
@@ -50,6 +51,21 @@ std::vector<RadioFrequency> frequenciesOf(std::string_view field);
 // The time in an IANA time zone at the instant, by the system's time-zone database; none where
 // the name is not of the IANA form (see isZoneName) or the system does not know the zone.
 std::optional<ZoneTime> timeInZone(std::string_view zone, std::chrono::sys_seconds instant);
+// The times in zones, each worked out once a zone and minute (every zone's offset is whole
+// minutes): many answers in a row share a few hundred zones.
+class ZoneClock {
+  public:
+    // As timeInZone.
+    std::optional<ZoneTime> timeIn(std::string_view zone, std::chrono::sys_seconds instant);
+
+  private:
+    struct Known {
+        std::chrono::sys_time<std::chrono::minutes> minute;
+        std::optional<ZoneTime> time;
+    };
+    std::unordered_map<std::string, Known> known_;
+};
+
 // "+01:00", "-03:30", "+00:00".
 std::string utcOffsetText(int seconds);
 // "51°28.24′N": whole degrees, minutes to two decimals, the hemisphere's letter.
@@ -89,6 +105,9 @@ struct AirfieldDetails {
 };
 
 AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds now);
+// The same, the local time by the clock.
+AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds now,
+                          ZoneClock& clock);
 
 // Now, to the second, for detailsOf.
 inline std::chrono::sys_seconds secondsNow() {

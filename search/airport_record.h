@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace icao {
@@ -48,6 +49,15 @@ struct AirportRecord {
     std::optional<Place> place() const;
 
     AirfieldKind kind() const { return kindOfMarkerField(std::u32string_view(marker)); }
+};
+
+// A record as the data file holds it, its item's bytes and its line, read as a record only when
+// it is shown: a long list of hits or neighbours costs its bytes, not its decoded fields.
+struct RecordItem {
+    std::string bytes;
+    std::size_t line = 0;
+
+    AirportRecord record() const { return AirportRecord::fromItem(decodeText(bytes), line); }
 };
 
 } // namespace icao

@@ -127,7 +127,7 @@ AirportsByCodeTable::AirportsByCodeTable(const AirportIndex& index) {
     });
 }
 
-std::optional<AirportRecord> AirportsByCodeTable::find(const Text& code) const {
+std::optional<StoredItem> AirportsByCodeTable::itemOf(const Text& code) const {
     auto found = current_.find(code);
     if (found == current_.end()) {
         found = former_.find(code);
@@ -135,7 +135,15 @@ std::optional<AirportRecord> AirportsByCodeTable::find(const Text& code) const {
             return std::nullopt;
         }
     }
-    return AirportRecord::fromItem(decodeText(found->second.bytes), found->second.line);
+    return found->second;
+}
+
+std::optional<AirportRecord> AirportsByCodeTable::find(const Text& code) const {
+    const auto item = itemOf(code);
+    if (!item) {
+        return std::nullopt;
+    }
+    return AirportRecord::fromItem(decodeText(item->bytes), item->line);
 }
 
 } // namespace icao

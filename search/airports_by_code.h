@@ -27,6 +27,8 @@ class AirportsByCodeTable {
   public:
     explicit AirportsByCodeTable(const AirportIndex& index);
     std::optional<AirportRecord> find(const Text& code) const;
+    // The same record's item as the index holds it, for an answer that reads only some fields.
+    std::optional<StoredItem> itemOf(const Text& code) const;
 
   private:
     std::unordered_map<Text, StoredItem> current_;

@@ -8,8 +8,8 @@
 namespace icao {
 namespace {
 
-AirportRecord recordOf(const ItemChunk& chunk, std::size_t index) {
-    return AirportRecord::fromItem(decodeText(chunk.bytesOf(index)), chunk.lineOf(index));
+RecordItem itemOf(const ItemChunk& chunk, std::size_t index) {
+    return {std::string(chunk.bytesOf(index)), chunk.lineOf(index)};
 }
 
 // Keeps the item as a hit of this rank when the list can still show it; its standing is read
@@ -125,7 +125,7 @@ std::size_t ChunkSearch::weighHitsAndSuggestions(const ItemChunk& chunk, Worker*
         }
         const Standing standing = standingOfItem(chunk.bytesOf(next));
         if (suggester.wouldKeep(*distance, standing)) {
-            suggester.keep(*distance, standing, recordOf(chunk, next));
+            suggester.keep(*distance, standing, itemOf(chunk, next).record());
         }
     }
     if (hits.strong()) {
@@ -174,7 +174,7 @@ ChunkFind ChunkSearch::operator()(const ItemChunk& chunk, std::size_t worker) {
     const std::size_t next = weighHitsAndSuggestions(chunk, state, hits, suggester);
     rankRemainingHits(chunk, next, state, hits);
     return {std::move(hits).transformed([&chunk](const ItemHit& hit) {
-                return FindHit{hit.rank, hit.standing, recordOf(chunk, hit.index)};
+                return FindHit{hit.rank, hit.standing, itemOf(chunk, hit.index)};
             }),
             std::move(suggester)};
 }

@@ -24,7 +24,7 @@ struct FindHit {
     FindRank rank;
     // Larger and more prominent airfields come first within a rank.
     Standing standing;
-    AirportRecord record;
+    RecordItem item;
 };
 
 struct FindResult {

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <queue>
+#include <vector>
 
 namespace icao {
 namespace {
@@ -16,7 +16,7 @@ struct Candidate {
     double distanceKm;
     std::size_t line;
     Place place;
-    AirportRecord record;
+    RecordItem item;
 
     // Farther, or as far and later in the file: the one to drop first.
     bool operator<(const Candidate& other) const {
@@ -61,7 +61,7 @@ class Nearest {
         // degrees, a degree to spare.
         const auto whole = full() ? wholeDegrees(latitudeField) : std::nullopt;
         if (whole && (std::abs(*whole - query_->origin.latitude) - 1) * kKmPerDegree >
-                         heap_.top().distanceKm) {
+                         heap_.front().distanceKm) {
             return;
         }
         const auto place = placeOfItem(item);
@@ -69,8 +69,8 @@ class Nearest {
             return;
         }
         const double distance = distanceKm(query_->origin, *place);
-        if (!full() || distance < heap_.top().distanceKm) {
-            keep({distance, line, *place, AirportRecord::fromItem(decodeText(item), line)});
+        if (!full() || distance < heap_.front().distanceKm) {
+            keep({distance, line, *place, RecordItem{std::string(item), line}});
         }
     }
 
@@ -83,16 +83,18 @@ class Nearest {
         // The latitude held lies within half a hundredth of a degree of the record's.
         const double latitude = item.latitude / 100.0;
         return !full() || (std::abs(latitude - query_->origin.latitude) - 0.01) * kKmPerDegree <=
-                              heap_.top().distanceKm;
+                              heap_.front().distanceKm;
     }
 
     std::vector<NearbyAirport> finish() {
-        std::vector<NearbyAirport> airports(heap_.size());
-        for (auto at = airports.rbegin(); at != airports.rend(); ++at, heap_.pop()) {
-            const Candidate& candidate = heap_.top();
-            *at = {candidate.record, candidate.distanceKm,
-                   initialCourse(query_->origin, candidate.place)};
+        std::sort_heap(heap_.begin(), heap_.end());
+        std::vector<NearbyAirport> airports;
+        airports.reserve(heap_.size());
+        for (Candidate& candidate : heap_) {
+            airports.push_back({std::move(candidate.item), candidate.distanceKm,
+                                initialCourse(query_->origin, candidate.place)});
         }
+        heap_.clear();
         return airports;
     }
 
@@ -102,14 +104,17 @@ class Nearest {
     bool full() const { return heap_.size() >= query_->limit; }
 
     void keep(Candidate candidate) {
-        heap_.push(std::move(candidate));
+        heap_.push_back(std::move(candidate));
+        std::push_heap(heap_.begin(), heap_.end());
         if (heap_.size() > query_->limit) {
-            heap_.pop();
+            std::pop_heap(heap_.begin(), heap_.end());
+            heap_.pop_back();
         }
     }
 
     const NearbyQuery* query_;
-    std::priority_queue<Candidate> heap_;
+    // The farthest kept in front, the first to give way.
+    std::vector<Candidate> heap_;
 };
 
 } // namespace

@@ -16,7 +16,7 @@
 namespace icao {
 
 struct NearbyAirport {
-    AirportRecord record;
+    RecordItem item;
     double distanceKm;
     // The initial true course from the origin, in degrees.
     double bearing;
@@ -32,7 +32,7 @@ struct NearbyQuery {
 };
 
 // The airfields nearest the origin, nearest first and file order among equals, found in one
-// reading of the data file that keeps no more than limit records at a time.
+// reading of the data file that keeps no more than limit items at a time.
 Expected<std::vector<NearbyAirport>> nearestAirports(const NearbyQuery& query,
                                                      const std::filesystem::path& dataFile);
 // The same, among the records held in memory.

@@ -37,7 +37,7 @@ const QByteArray kAirports = "H|EGLW|London Heliport|London|GB||51.47|-0.18|18||
 QStringList describe(const icao::FindResult& result) {
     QStringList described;
     for (const auto& hit : result.hits) {
-        described.append(QString::fromStdU32String(hit.record.code) + ":" +
+        described.append(QString::fromStdU32String(hit.item.record().code) + ":" +
                          QString::number(static_cast<int>(hit.rank)));
     }
     for (const auto& record : result.suggestions) {

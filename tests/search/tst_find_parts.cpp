@@ -170,7 +170,7 @@ class FindPartsTest : public QObject {
                                               static_cast<std::uint32_t>(random() % 3)};
                 icao::FindHit hit{
                     static_cast<icao::FindRank>(random() % icao::kRankCount), standing, {}};
-                hit.record.line = i;
+                hit.item.line = i;
                 hits.push_back(hit);
             }
             auto expected = hits;
@@ -184,7 +184,7 @@ class FindPartsTest : public QObject {
             for (const auto& hit : expected) {
                 const bool code = hit.rank <= icao::FindRank::IataCode;
                 if (code || lines.size() < limit) {
-                    lines.push_back(hit.record.line);
+                    lines.push_back(hit.item.line);
                 }
             }
             const std::size_t split = random() % (hits.size() + 1);
@@ -196,7 +196,7 @@ class FindPartsTest : public QObject {
             first.append(std::move(second));
             std::vector<std::size_t> kept;
             for (const auto& hit : first.finish()) {
-                kept.push_back(hit.record.line);
+                kept.push_back(hit.item.line);
             }
             QCOMPARE(kept, lines);
         }

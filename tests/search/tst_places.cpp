@@ -120,13 +120,13 @@ class PlacesTest : public QObject {
             QVERIFY(nearest);
             std::vector<std::pair<double, std::size_t>> actual;
             for (const auto& airport : *nearest) {
-                actual.emplace_back(airport.distanceKm, airport.record.line);
+                actual.emplace_back(airport.distanceKm, airport.item.line);
             }
             QCOMPARE(actual, expected);
             const auto kept = icao::nearestAirports({origin, limit, wanted, originLine}, *index);
             QCOMPARE(kept.size(), nearest->size());
             for (std::size_t i = 0; i < kept.size(); ++i) {
-                QCOMPARE(kept[i].record.line, (*nearest)[i].record.line);
+                QCOMPARE(kept[i].item.line, (*nearest)[i].item.line);
                 QCOMPARE(kept[i].bearing, (*nearest)[i].bearing);
             }
         }

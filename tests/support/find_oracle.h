@@ -28,16 +28,16 @@ inline icao::FindResult find(const icao::Text& text, std::size_t limit,
     icao::forEachItem(dataFile, [&](const icao::FileItem& item) {
         const std::string_view bytes = icao::keptBytes(item.bytes);
         folder.foldItem(bytes, folded);
-        const auto record = icao::AirportRecord::fromItem(icao::decodeText(bytes), item.line);
         const icao::Standing standing = icao::standingOfItem(bytes);
         const icao::FoldedFields fields = icao::fieldsOf(folded);
         if (const auto rank = icao::rankOf(fields, query)) {
             if (hits.wants(*rank, standing)) {
-                hits.add({*rank, standing, record});
+                hits.add({*rank, standing, {std::string(bytes), item.line}});
             }
         } else if (const auto distance = suggester.distanceOf(fields)) {
             if (suggester.wouldKeep(*distance, standing)) {
-                suggester.keep(*distance, standing, record);
+                suggester.keep(*distance, standing,
+                               icao::AirportRecord::fromItem(icao::decodeText(bytes), item.line));
             }
         }
     });
