@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 """Runs icao on hostile files, keys and routes of the shapes that once made it grow without
 bound, and holds each run's peak memory (the child's own getrusage) under 64 MB, and a run that
-keeps the file in memory under 64 MB and twice the file.
+keeps the file in memory, or hits as many as its records, under 64 MB and twice the file.
 Usage: peak_memory.py ICAO"""
 import os
 import subprocess
@@ -29,6 +29,18 @@ def write(path, block, count):
     return path
 
 
+def airfields(path, count):
+    """count airfields of full records, every one an "airport", spread over Europe."""
+    with open(path, "w", encoding="utf-8") as out:
+        for i in range(count):
+            code = "".join(chr(65 + i // 26 ** k % 26) for k in range(4))
+            out.write(f"M|{code}|Field {i} Airport|Town {i}|GB|{code[:3]}|"
+                      f"{40 + i % 2000 / 100:.6f}|{-5 + i // 2000 % 30 / 3:.6f}|{i % 900}|"
+                      f"Old Field {i}|{i % 97}|United Kingdom||Europe/London|"
+                      f"09/27:9000:150:ASP:1:89.6/269.6:|TWR:118.5 ATIS:121.85|England|F{i}||\n")
+    return path
+
+
 def main():
     icao = sys.argv[1]
     with tempfile.TemporaryDirectory() as folder:
@@ -45,6 +57,9 @@ def main():
         foreign_items = write(at("foreign_items.txt"), b"\xc5," * 4096, 256)
         tiny_records = write(at("tiny_records.txt"), b"M|a\n" * 4096, 1024)
         kept_kib = 2 * os.path.getsize(tiny_records) // 1024
+        fields = airfields(at("airfields.txt"), 60000)
+        fields_kib = 2 * os.path.getsize(fields) // 1024
+        codes = write(at("codes.txt"), b"AAAA\nZZZZ\nBAAA\n", 30000)
         cases = [
             ("find - on 10 MB of commas", [icao, "find", "-", "--file", commas], one_key),
             ("find - on 16 MB of tiny records", [icao, "find", "-", "--file", tiny_records],
@@ -58,6 +73,19 @@ def main():
             ("code - on 50 MB without a line end", [icao, "code", "-"], zeros),
             ("dist - on a 100 MB route", [icao, "dist", "-"], route),
             ("near on 256 KiB lines", [icao, "near", "0,0", "--file", long_lines], None),
+            ("find airport --limit 1e9 on 60,000 records",
+             [icao, "find", "airport", "--limit", "1000000000", "--file", fields], None,
+             fields_kib),
+            ("find ... as JSON", [icao, "find", "airport", "--limit", "1000000000",
+                                  "--format", "json", "--file", fields], None, fields_kib),
+            ("near --limit 100000 on 60,000 records",
+             [icao, "near", "50,0", "--limit", "100000", "--file", fields], None, fields_kib),
+            ("near ... as JSON", [icao, "near", "50,0", "--limit", "100000", "--format", "json",
+                                  "--file", fields], None, fields_kib),
+            ("near ... as SVG", [icao, "near", "50,0", "--limit", "100000", "--format", "svg",
+                                 "--file", fields], None, fields_kib),
+            ("info - with 90,000 keys as JSON",
+             [icao, "info", "-", "--format", "json", "--file", fields], codes, fields_kib),
         ]
         failed = 0
         for name, command, stdin, *kept in cases:

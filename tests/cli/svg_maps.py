@@ -100,6 +100,19 @@ def check_neighbourhood(icao, failures):
         failures.append(f"no rings at round distances: {ring_notes}")
 
 
+def check_marks_capped(icao, failures):
+    """A limit past what a picture shows marks the nearest 1000, the same as near lists, and
+    says so."""
+    table = run(icao, "near", "EGLL", "--limit", "1000", "--format", "tsv").stdout.decode()
+    nearest = ["EGLL"] + [line.split("\t")[0] for line in table.splitlines()[1:]]
+    drawn = run(icao, "near", "EGLL", "--limit", "50000", "--format", "svg")
+    root = check_map(drawn.stdout, "Near EGLL", nearest, failures)
+    if drawn.returncode != 0 or "marks the nearest 1000" not in drawn.stderr.decode():
+        failures.append(f"near --limit 50000: status {drawn.returncode}, {drawn.stderr!r}")
+    if root is not None and len(marked_at(root)) != len(nearest):
+        failures.append(f"{len(marked_at(root))} labels for the nearest {len(nearest)}")
+
+
 def check_airfield(icao, failures):
     """EGLL's two parallel runways, east to west, 09L north of 09R, each end named."""
     drawn = run(icao, "info", "EGLL", "--format", "svg")
@@ -125,6 +138,7 @@ def main():
     for codes in (["EGLL", "KJFK", "RJTT"], ["RJTT", "KLAX"]):
         check_route(icao, codes, failures)
     check_neighbourhood(icao, failures)
+    check_marks_capped(icao, failures)
     check_airfield(icao, failures)
     picture = scratch / "route.svg"
     written = run(icao, "dist", "egll", "kjfk", "--format=svg", "--output", str(picture))

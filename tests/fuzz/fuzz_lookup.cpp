@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer harness: arbitrary bytes as the data file and arbitrary keys, through the item
-// reader, the record comparisons, both lookups, find and the checker.
+// reader, the record comparisons, both lookups, find, a map of its hits and the checker.
 //
 // Input: one byte for the key's length, one for the read block size (and the find limit), the
 // key, then the file.
@@ -15,10 +15,13 @@
 #include "lookup/record_match.h"
 #include "lookup/record_views.h"
 #include "lookup/text_views.h"
+#include "map/neighbourhood_map.h"
+#include "map/svg_writer.h"
 #include "search/airports_by_code.h"
 #include "search/find.h"
 #include "support/find_oracle.h"
 
+#include <QXmlStreamReader>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -108,6 +111,30 @@ bool hadCode(const icao::Text& text, const icao::Text& code) {
     return false;
 }
 
+// Whether the text parses as XML to its end.
+bool wellFormed(const std::string& svg) {
+    QXmlStreamReader reader(QByteArray::fromStdString(svg));
+    while (!reader.atEnd()) {
+        reader.readNext();
+    }
+    return !reader.hasError();
+}
+
+// The hits drawn as a map around the first, the key its title, with no land: whatever their
+// names and codes hold, the picture is well-formed XML.
+bool drawsWellFormed(const icao::FindResult& found, const icao::Text& key) {
+    if (found.hits.empty()) {
+        return true;
+    }
+    icao::Neighbourhood neighbourhood{
+        icao::mapStopOf(found.hits.front().item.record()), {}, true, icao::toUtf8(key)};
+    for (std::size_t i = 1; i < found.hits.size(); ++i) {
+        neighbourhood.neighbours.push_back(icao::mapStopOf(found.hits[i].item.record()));
+    }
+    const icao::MapView view = icao::neighbourhoodView(neighbourhood);
+    return wellFormed(icao::svgOf(icao::neighbourhoodDrawing(neighbourhood, icao::World{}, view)));
+}
+
 int dataFileDescriptor() {
     static const int descriptor = memfd_create("airports.txt", 0);
     return descriptor;
@@ -117,7 +144,7 @@ int dataFileDescriptor() {
 std::vector<std::pair<std::size_t, int>> outline(const icao::FindResult& result) {
     std::vector<std::pair<std::size_t, int>> lines;
     for (const auto& hit : result.hits) {
-        lines.emplace_back(hit.record.line, static_cast<int>(hit.rank));
+        lines.emplace_back(hit.item.line, static_cast<int>(hit.rank));
     }
     for (const auto& record : result.suggestions) {
         lines.emplace_back(record.line, -1);
@@ -218,6 +245,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto airports = icao::AirportIndex::load(path);
     require(found.hasValue() && airports.hasValue(), "find failed");
     require(outline(*found) == expectedFind, "the scan's find answers otherwise");
+    require(drawsWellFormed(*found, key), "a map of the hits is not well-formed XML");
     require(outline(airports->find(key, limit)) == expectedFind,
             "the index's find answers otherwise");
     // The index keeps no record too short to hold a code, so it answers no empty code.
