@@ -42,9 +42,9 @@ const std::vector<Column> kInfoColumns = {
 
 // A coordinate: in text beside its degrees and minutes, in TSV as the record writes it, in
 // JSON as a number.
-Cell coordinateCell(const icao::Text& field, bool latitude) {
+Cell coordinateCell(const std::string& field, bool latitude) {
     const auto degrees = icao::numberOf(field);
-    Cell cell = Cell::recordNumber(utf8(field), degrees);
+    Cell cell = Cell::recordNumber(field, degrees);
     if (degrees) {
         cell.shown += "  " + icao::degreesAndMinutes(*degrees, latitude);
     }
@@ -103,7 +103,7 @@ Cell runwaysCell(const AirportRecord& record, const AirfieldDetails& details) {
             }
         }
     }
-    return Cell::lined(linesOf(alignedText(parts)), utf8(record.runways), std::move(runways));
+    return Cell::lined(linesOf(alignedText(parts)), record.runways, std::move(runways));
 }
 
 Cell frequenciesCell(const AirportRecord& record, const AirfieldDetails& details) {
@@ -118,7 +118,7 @@ Cell frequenciesCell(const AirportRecord& record, const AirfieldDetails& details
         }
         frequencies[key] = frequency.megahertz;
     }
-    return Cell::lined(std::move(lines), utf8(record.frequencies), std::move(frequencies));
+    return Cell::lined(std::move(lines), record.frequencies, std::move(frequencies));
 }
 
 Cell textOrMissing(const std::string& text) {
@@ -137,24 +137,23 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
         localTime = Cell::text(details.zoneTime->localTime);
         localTime.shown[localTime.shown.find('T')] = ' ';
     }
-    Cell elevation = Cell::recordNumber(utf8(record.elevation), icao::numberOf(record.elevation));
+    Cell elevation = Cell::recordNumber(record.elevation, icao::numberOf(record.elevation));
     elevation.shown = elevation.value.is_null() ? "unknown" : elevation.shown + " ft";
-    Cell former =
-        details.formerCodes.empty() ? Cell::missing() : Cell::text(utf8(record.formerCodes));
+    Cell former = details.formerCodes.empty() ? Cell::missing() : Cell::text(record.formerCodes);
     if (!details.formerCodes.empty()) {
         former.value = details.formerCodes;
     }
-    Cell keywords = Cell::text(utf8(record.keywords));
+    Cell keywords = Cell::text(record.keywords);
     keywords.value = details.alternateNames;
-    return {Cell::text(utf8(record.code)),
-            textOrMissing(utf8(record.iata)),
-            textOrMissing(utf8(record.localCode)),
+    return {Cell::text(record.code),
+            textOrMissing(record.iata),
+            textOrMissing(record.localCode),
             std::move(former),
-            Cell::text(utf8(record.name)),
+            Cell::text(record.name),
             textOrMissing(std::string(icao::kindName(record.kind()))),
-            textOrMissing(utf8(record.municipality)),
-            textOrMissing(utf8(record.region)),
-            textOrMissing(utf8(record.country)),
+            textOrMissing(record.municipality),
+            textOrMissing(record.region),
+            textOrMissing(record.country),
             textOrMissing(details.countryName),
             coordinateCell(record.latitude, true),
             coordinateCell(record.longitude, false),
@@ -168,17 +167,17 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
 }
 
 // An airfield asked by a code it had before is answered under its current code, and told so.
-void noteFormerCode(const icao::Text& asked, std::u32string_view code) {
-    if (asked != code) {
-        std::cerr << "icao: " << utf8(asked) << " is a former code of " << utf8(icao::Text(code))
-                  << '\n';
+void noteFormerCode(const icao::Text& asked, std::string_view code) {
+    const std::string askedCode = utf8(asked);
+    if (askedCode != code) {
+        std::cerr << "icao: " << askedCode << " is a former code of " << code << '\n';
     }
 }
 
 // What text prints after a key from standard input: the name, and the local time where known.
-std::string summaryOf(std::u32string_view name, const std::string& timeZone,
+std::string summaryOf(std::string_view name, const std::string& timeZone,
                       const std::optional<icao::ZoneTime>& zoneTime) {
-    std::string summary = icao::toUtf8(icao::Text(name));
+    std::string summary(name);
     if (zoneTime) {
         summary += "; " + timeZone + " " + zoneTime->localTime.substr(11) + " UTC" +
                    icao::utcOffsetText(zoneTime->utcOffsetSeconds);
@@ -210,18 +209,17 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
             }
             // Text prints the summary alone: the record is made whole only for a format that
             // prints its cells.
-            const icao::Text text = icao::decodeText(item->bytes);
-            const icao::TextRecordFields fields(text);
+            const std::string text = icao::decodedUtf8(item->bytes);
+            const icao::RecordFields fields(text);
             const auto now = icao::secondsNow();
-            const std::string timeZone =
-                icao::toUtf8(icao::Text(fields[icao::RecordField::TimeZone]));
+            const std::string timeZone(fields[icao::RecordField::TimeZone]);
             noteFormerCode(code, fields[icao::RecordField::Code]);
             std::string summary =
                 summaryOf(fields[icao::RecordField::Name], timeZone, clock.timeIn(timeZone, now));
             return KeyedAnswer{std::move(summary),
                                [&clock, item = *item, now] {
-                                   const auto record = AirportRecord::fromItem(
-                                       icao::decodeText(item.bytes), item.line);
+                                   const auto record =
+                                       AirportRecord::fromItem(item.bytes, item.line);
                                    std::vector<Cell> cells =
                                        infoCells(record, icao::detailsOf(record, now, clock));
                                    cells.push_back(Cell::truth(true));

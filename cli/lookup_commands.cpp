@@ -53,9 +53,9 @@ int answerKeys(const Arguments& arguments, Printer& printer, const Answers& answ
 // the airfield's code now, beside the answer.
 void noteCurrentCode(const icao::Text& code, const std::filesystem::path& dataFile) {
     const auto records = icao::airportsByCode({code}, dataFile);
-    if (records && records->front() && records->front()->code != code) {
+    if (records && records->front() && records->front()->code != icao::toUtf8(code)) {
         std::cerr << "icao: " << icao::toUtf8(code) << " is a former code; the airfield's code is "
-                  << icao::toUtf8(records->front()->code) << '\n';
+                  << records->front()->code << '\n';
     }
 }
 

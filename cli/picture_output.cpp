@@ -95,11 +95,8 @@ int drawNeighbourhood(const std::string& label, const icao::Place& origin,
 }
 
 int drawAirfield(const icao::AirportRecord& record, const Arguments& arguments) {
-    const icao::Neighbourhood airfield{icao::mapStopOf(record),
-                                       {},
-                                       false,
-                                       icao::toUtf8(record.code) + "  " +
-                                           icao::toUtf8(record.name)};
+    const icao::Neighbourhood airfield{
+        icao::mapStopOf(record), {}, false, record.code + "  " + record.name};
     const icao::MapView view = icao::neighbourhoodView(airfield);
     return writePicture(
         icao::svgOf(icao::neighbourhoodDrawing(airfield, icao::builtInWorld(), view)), arguments);

@@ -1,14 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/record_table.h"
 
-namespace {
-
-Cell textCell(const icao::Text& text) {
-    return Cell::text(icao::toUtf8(text));
-}
-
-} // namespace
-
 std::vector<Column> recordColumns() {
     return {{"icao"},
             {"name"},
@@ -24,14 +16,14 @@ std::vector<Column> recordColumns() {
 
 std::vector<Cell> recordCells(const icao::AirportRecord& record) {
     std::vector<Cell> cells = {
-        textCell(record.code),         textCell(record.name),
-        textCell(record.municipality), textCell(record.country),
-        textCell(record.iata),         Cell::text(std::string(icao::kindName(record.kind()))),
+        Cell::text(record.code),         Cell::text(record.name),
+        Cell::text(record.municipality), Cell::text(record.country),
+        Cell::text(record.iata),         Cell::text(std::string(icao::kindName(record.kind()))),
     };
-    for (const icao::Text* number : {&record.latitude, &record.longitude, &record.elevation}) {
-        cells.push_back(Cell::recordNumber(icao::toUtf8(*number), icao::numberOf(*number)));
+    for (const std::string* number : {&record.latitude, &record.longitude, &record.elevation}) {
+        cells.push_back(Cell::recordNumber(*number, icao::numberOf(*number)));
     }
-    cells.push_back(textCell(record.keywords));
+    cells.push_back(Cell::text(record.keywords));
     return cells;
 }
 

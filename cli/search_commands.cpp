@@ -78,7 +78,7 @@ int findEach(Printer& printer, const std::filesystem::path& dataFile) {
                 return KeyedAnswer{};
             }
             auto record = hits.front().item.record();
-            std::string code = icao::toUtf8(record.code);
+            std::string code = record.code;
             return KeyedAnswer{std::move(code),
                                [record = std::move(record)] { return recordCells(record); }, true};
         });
@@ -135,8 +135,7 @@ int distOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     }
     Table legs{{{"from"}, {"to"}, {"distance_nm"}, {"distance_km"}, {"course_deg"}}, {}};
     for (const icao::Leg& leg : route->legs) {
-        std::vector<Cell> row = {Cell::text(icao::toUtf8(leg.from.code)),
-                                 Cell::text(icao::toUtf8(leg.to.code))};
+        std::vector<Cell> row = {Cell::text(leg.from.code), Cell::text(leg.to.code)};
         append(row, distanceAndCourseCells(leg.distanceKm, leg.course, 0));
         legs.rows.push_back(std::move(row));
     }
@@ -266,8 +265,8 @@ int nearOne(const Arguments& arguments, Printer& printer, const std::filesystem:
                       << " airfields, the most it shows\n";
         }
         const Origin& origin = (*nearby)->origin;
-        return drawNeighbourhood(origin.record ? icao::toUtf8(origin.record->code) : key,
-                                 *origin.place, origin.record, airports, arguments);
+        return drawNeighbourhood(origin.record ? origin.record->code : key, *origin.place,
+                                 origin.record, airports, arguments);
     }
     printer.list(RowSource(nearbyColumns(), airports.size(),
                            [&airports](std::size_t i) { return nearbyCells(airports[i]); }));
@@ -294,7 +293,7 @@ int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem
                 return KeyedAnswer{};
             }
             icao::NearbyAirport nearest = airports.front();
-            std::string code = icao::toUtf8(nearest.item.record().code);
+            std::string code = nearest.item.record().code;
             return KeyedAnswer{std::move(code),
                                [nearest = std::move(nearest)] { return nearbyCells(nearest); },
                                true};

@@ -39,8 +39,7 @@ icao::Neighbourhood mapped(const Neighbourhood& neighbourhood) {
     icao::Neighbourhood shown{icao::mapStopOf(neighbourhood.record),
                               {},
                               true,
-                              icao::toUtf8(neighbourhood.record.code) + "  " +
-                                  icao::toUtf8(neighbourhood.record.name)};
+                              neighbourhood.record.code + "  " + neighbourhood.record.name};
     for (const icao::NearbyAirport& airport : neighbourhood.nearest) {
         shown.neighbours.push_back(icao::mapStopOf(airport.item.record()));
     }

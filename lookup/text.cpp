@@ -142,4 +142,11 @@ std::string toUtf8(const Text& text) {
     return out;
 }
 
+std::string decodedUtf8(std::string_view bytes) {
+    if (bytes.size() <= kMaxItemCharacters && isValidUtf8(bytes)) {
+        return std::string(bytes);
+    }
+    return toUtf8(decodeText(bytes));
+}
+
 } // namespace icao

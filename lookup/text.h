@@ -43,5 +43,8 @@ std::string_view keptBytes(std::string_view bytes);
 bool isValidUtf8(std::string_view bytes);
 
 std::string toUtf8(const Text& text);
+// decodeText's characters as UTF-8: the bytes themselves where they are UTF-8 of no more than
+// kMaxItemCharacters, as most items are, so that they are decoded only when they must be.
+std::string decodedUtf8(std::string_view bytes);
 
 } // namespace icao

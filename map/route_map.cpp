@@ -18,8 +18,7 @@ MapLine legPoints(const Place& from, const Place& to) {
 } // namespace
 
 MapStop mapStopOf(const AirportRecord& record) {
-    return {toUtf8(record.code), record.place().value_or(Place{}),
-            runwaysOf(toUtf8(record.runways))};
+    return {record.code, record.place().value_or(Place{}), runwaysOf(record.runways)};
 }
 
 RouteLine routeLineOf(const std::vector<MapStop>& stops) {

@@ -245,20 +245,17 @@ AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds 
 AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds now,
                           ZoneClock& clock) {
     AirfieldDetails details;
-    const std::string countryNames = toUtf8(record.countryNames);
-    details.countryName = std::string(split(countryNames, " / ").front());
-    details.timeZone = toUtf8(record.timeZone);
+    details.countryName = std::string(split(record.countryNames, " / ").front());
+    details.timeZone = record.timeZone;
     details.zoneTime = clock.timeIn(details.timeZone, now);
-    details.runways = runwaysOf(toUtf8(record.runways));
-    details.frequencies = frequenciesOf(toUtf8(record.frequencies));
-    const std::string keywords = toUtf8(record.keywords);
-    for (std::string_view name : split(keywords, " / ")) {
+    details.runways = runwaysOf(record.runways);
+    details.frequencies = frequenciesOf(record.frequencies);
+    for (std::string_view name : split(record.keywords, " / ")) {
         if (!name.empty()) {
             details.alternateNames.emplace_back(name);
         }
     }
-    const std::string formerCodes = toUtf8(record.formerCodes);
-    for (std::string_view code : wordsOf(formerCodes)) {
+    for (std::string_view code : wordsOf(record.formerCodes)) {
         details.formerCodes.emplace_back(code);
     }
     return details;

@@ -20,17 +20,6 @@ std::optional<double> numberOf(std::string_view field) {
     return value;
 }
 
-std::optional<double> numberOf(std::u32string_view field) {
-    std::string ascii;
-    for (const char32_t character : field) {
-        if (character >= 0x80) {
-            return std::nullopt;
-        }
-        ascii.push_back(static_cast<char>(character));
-    }
-    return numberOf(std::string_view(ascii));
-}
-
 std::optional<Place> placeOfItem(std::string_view item) {
     const auto latitude = numberOf(fieldAt(item, RecordField::Latitude));
     const auto longitude = numberOf(fieldAt(item, RecordField::Longitude));
@@ -43,9 +32,10 @@ std::optional<Place> AirportRecord::place() const {
     return north && east ? placeOf(*north, *east) : std::nullopt;
 }
 
-AirportRecord AirportRecord::fromItem(const Text& item, std::size_t line) {
-    const TextRecordFields fields(item);
-    const auto text = [&fields](RecordField field) { return Text(fields[field]); };
+AirportRecord AirportRecord::fromItem(std::string_view bytes, std::size_t line) {
+    const std::string item = decodedUtf8(bytes);
+    const RecordFields fields(item);
+    const auto text = [&fields](RecordField field) { return std::string(fields[field]); };
     using enum RecordField;
     return AirportRecord{line,
                          text(Marker),

@@ -72,7 +72,7 @@ airportsByCode(const std::vector<Text>& codes, const std::filesystem::path& data
     std::vector<std::optional<AirportRecord>> found(codes.size());
     std::size_t missing = asked.size();
     const auto keep = [&found](Asked& wanted, const FileItem& item) {
-        const auto record = AirportRecord::fromItem(decodeText(item.bytes), item.line);
+        const auto record = AirportRecord::fromItem(item.bytes, item.line);
         for (const std::size_t i : wanted.at) {
             found[i] = record;
         }
@@ -106,11 +106,11 @@ std::optional<AirportRecord> airportByCode(const Text& code, const AirportIndex&
     std::optional<AirportRecord> formerly;
     index.visitItems([&](const StoredItem& item) {
         if (namesCode(item.bytes, code)) {
-            found = AirportRecord::fromItem(decodeText(item.bytes), item.line);
+            found = AirportRecord::fromItem(item.bytes, item.line);
         } else if (!formerly) {
             forEachFormerCode(item.bytes, [&](const Text& former) {
                 if (former == code && !formerly) {
-                    formerly = AirportRecord::fromItem(decodeText(item.bytes), item.line);
+                    formerly = AirportRecord::fromItem(item.bytes, item.line);
                 }
             });
         }
@@ -143,7 +143,7 @@ std::optional<AirportRecord> AirportsByCodeTable::find(const Text& code) const {
     if (!item) {
         return std::nullopt;
     }
-    return AirportRecord::fromItem(decodeText(item->bytes), item->line);
+    return AirportRecord::fromItem(item->bytes, item->line);
 }
 
 } // namespace icao

@@ -155,9 +155,9 @@ class DetailsTest : public QObject {
 
     void detailsReadTheRecordsLaterFields() {
         const auto record = icao::AirportRecord::fromItem(
-            U"L|EGLL|London Heathrow Airport|London|GB|LHR|51.47|-0.46|83|LON / Londres|864|"
-            U"United Kingdom / Great Britain|Londra|Europe/London|09L/27R:12799:164::1:89.6/269.6|"
-            U"atis:113.75|",
+            "L|EGLL|London Heathrow Airport|London|GB|LHR|51.47|-0.46|83|LON / Londres|864|"
+            "United Kingdom / Great Britain|Londra|Europe/London|09L/27R:12799:164::1:89.6/269.6|"
+            "atis:113.75|",
             1);
         const auto details = icao::detailsOf(record, utcAt(2026y / July / 1, hours(12)));
         QCOMPARE(details.countryName, std::string("United Kingdom"));
@@ -169,7 +169,7 @@ class DetailsTest : public QObject {
         QCOMPARE(details.alternateNames, (std::vector<std::string>{"LON", "Londres"}));
         // A record of the older layout has no details, and no zone.
         const auto older =
-            icao::detailsOf(icao::AirportRecord::fromItem(U"S|EGXX|Field|", 2), sys_seconds());
+            icao::detailsOf(icao::AirportRecord::fromItem("S|EGXX|Field|", 2), sys_seconds());
         QVERIFY(older.countryName.empty() && !older.zoneTime && older.runways.empty());
         QVERIFY(older.alternateNames.empty());
     }

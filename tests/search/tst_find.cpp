@@ -37,11 +37,11 @@ const QByteArray kAirports = "H|EGLW|London Heliport|London|GB||51.47|-0.18|18||
 QStringList describe(const icao::FindResult& result) {
     QStringList described;
     for (const auto& hit : result.hits) {
-        described.append(QString::fromStdU32String(hit.item.record().code) + ":" +
+        described.append(QString::fromStdString(hit.item.record().code) + ":" +
                          QString::number(static_cast<int>(hit.rank)));
     }
     for (const auto& record : result.suggestions) {
-        described.append("~" + QString::fromStdU32String(record.code));
+        described.append("~" + QString::fromStdString(record.code));
     }
     return described;
 }

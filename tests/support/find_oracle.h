@@ -37,7 +37,7 @@ inline icao::FindResult find(const icao::Text& text, std::size_t limit,
         } else if (const auto distance = suggester.distanceOf(fields)) {
             if (suggester.wouldKeep(*distance, standing)) {
                 suggester.keep(*distance, standing,
-                               icao::AirportRecord::fromItem(icao::decodeText(bytes), item.line));
+                               icao::AirportRecord::fromItem(bytes, item.line));
             }
         }
     });
