@@ -96,10 +96,10 @@ void nearScan(benchmark::State& state, const std::filesystem::path& file) {
 // near - for one code: its record, then its ten nearest, all in memory.
 void indexNear(benchmark::State& state, icao::AirportIndex* index) {
     for (auto _ : state) {
-        const auto origin = icao::airportByCode(U"EGLL", *index);
+        const auto origin = icao::airportsByCode({U"EGLL"}, *index)->front();
         const auto nearest =
             icao::nearestAirports({*origin->place(), 10, {}, origin->line}, *index);
-        if (nearest.size() != 10) {
+        if (nearest->size() != 10) {
             state.SkipWithError("near did not answer as expected");
         }
     }

@@ -190,7 +190,6 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
     if (!index) {
         return reportError(index.error());
     }
-    const icao::AirportsByCodeTable byCode(*index);
     icao::ZoneClock clock;
     // As the other commands' keys from "-": each answer says whether the key was found.
     std::vector<Column> columns = kInfoColumns;
@@ -198,7 +197,7 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
     return answerEachKey(
         printer, columns, [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
             const icao::Text code = keyOf(key, arguments.raw);
-            const auto item = byCode.itemOf(code);
+            const auto item = index->itemByCode(code);
             if (!item) {
                 return KeyedAnswer{{}, [] {
                                        std::vector<Cell> cells(kInfoColumns.size(),

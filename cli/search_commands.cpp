@@ -123,9 +123,9 @@ int distOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     if (!route) {
         return reportError(route.error());
     }
-    for (const icao::Text& code : route->unknown) {
-        std::cerr << "icao: no airfield with coordinates has the code " << icao::toUtf8(code)
-                  << '\n';
+    for (const std::size_t at : route->unknown) {
+        std::cerr << "icao: no airfield with coordinates has the code "
+                  << icao::toUtf8(keyOf(arguments.keys[at], arguments.raw)) << '\n';
     }
     if (!route->unknown.empty()) {
         return kExitNotFound;
@@ -279,20 +279,21 @@ int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem
     if (!index) {
         return reportError(index.error());
     }
-    const icao::AirportsByCodeTable byCode(*index);
     return answerEachKey(
         printer, nearbyColumns(), [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
             const auto position = positionOf(key);
             const Origin origin =
-                position ? *position : originAt(byCode.find(keyOf(key, arguments.raw)));
+                position
+                    ? *position
+                    : originAt(icao::airportsByCode({keyOf(key, arguments.raw)}, *index)->front());
             if (!origin.place) {
                 return KeyedAnswer{};
             }
             const auto airports = icao::nearestAirports(nearbyQuery(origin, arguments), *index);
-            if (airports.empty()) {
+            if (!airports || airports->empty()) {
                 return KeyedAnswer{};
             }
-            icao::NearbyAirport nearest = airports.front();
+            icao::NearbyAirport nearest = airports->front();
             std::string code = nearest.item.record().code;
             return KeyedAnswer{std::move(code),
                                [nearest = std::move(nearest)] { return nearbyCells(nearest); },

@@ -49,14 +49,14 @@ void SearchWorker::describe(const QString& code) {
     if (!index_) {
         return;
     }
-    auto record = icao::airportByCode(textOf(code), *index_);
+    auto record = icao::airportsByCode({textOf(code)}, *index_)->front();
     if (!record) {
         return;
     }
     Neighbourhood neighbourhood{*record, {}};
     if (const auto place = record->place()) {
         neighbourhood.nearest =
-            icao::nearestAirports({*place, kNeighbours, {}, record->line}, *index_);
+            std::move(*icao::nearestAirports({*place, kNeighbours, {}, record->line}, *index_));
     }
     emit described(neighbourhood);
 }
@@ -66,31 +66,24 @@ void SearchWorker::plan(const QString& text) {
         return;
     }
     RoutePlan plan{text, {}, {}};
-    std::vector<icao::AirportRecord> stops;
     // Dashes and blanks part the words, split by hand: a static QRegularExpression first used
     // on this thread kept the Windows program from exiting.
-    QString words = text;
-    words.replace('-', ' ');
-    for (const QString& word : words.simplified().split(' ', Qt::SkipEmptyParts)) {
-        auto record = icao::airportByCode(textOf(word.toUpper()), *index_);
-        if (!record) {
-            const auto hits = index_->find(textOf(word), 1).hits;
-            if (!hits.empty()) {
-                record = hits.front().item.record();
-            }
-        }
-        if (record && record->place()) {
-            stops.push_back(*record);
-        } else {
-            plan.unknown << word;
-        }
+    QString spaced = text;
+    spaced.replace('-', ' ');
+    const QStringList words = spaced.simplified().split(' ', Qt::SkipEmptyParts);
+    std::vector<icao::Text> codes;
+    for (const QString& word : words) {
+        codes.push_back(textOf(word.toUpper()));
     }
-    for (std::size_t i = 1; plan.unknown.isEmpty() && i < stops.size(); ++i) {
-        const icao::Place from = *stops[i - 1].place();
-        const icao::Place to = *stops[i].place();
-        const double km = icao::distanceKm(from, to);
-        plan.route.legs.push_back({stops[i - 1], stops[i], km, icao::initialCourse(from, to)});
-        plan.route.totalKm += km;
+    // A word that is no code is read as find's best hit for it (find ignores letter case).
+    const auto bestHit = [this](const icao::Text& word) -> std::optional<icao::AirportRecord> {
+        const auto hits = index_->find(word, 1).hits;
+        return hits.empty() ? std::nullopt : std::optional(hits.front().item.record());
+    };
+    auto route = icao::planRoute(codes, *index_, bestHit);
+    for (const std::size_t at : route->unknown) {
+        plan.unknown << words[static_cast<qsizetype>(at)];
     }
+    plan.route = std::move(*route);
     emit planned(plan);
 }

@@ -5,10 +5,12 @@
 #include "lookup/record_layout.h"
 #include "platform/kernels.h"
 #include "search/chunk_search.h"
+#include "search/code_table.h"
 #include "search/item_chunks.h"
 
 #include <cmath>
 #include <functional>
+#include <mutex>
 
 namespace icao {
 namespace {
@@ -79,6 +81,9 @@ struct AirportIndex::Records {
     std::vector<ItemChunk> chunks;
     // Each item's latitude, in file order.
     std::vector<std::int16_t> latitudes;
+    // Built when a code is first asked: find - never asks one.
+    std::once_flag codesBuilt;
+    CodeTable codes;
 };
 
 AirportIndex::AirportIndex(std::unique_ptr<Records> records) : records_(std::move(records)) {}
@@ -125,6 +130,16 @@ FindResult AirportIndex::find(const Text& text, std::size_t limit) {
     }
     ChunkSearch search(query, limit);
     return joined(searchStoredChunks<ChunkFind>(records_->chunks, std::ref(search)));
+}
+
+std::optional<StoredItem> AirportIndex::itemByCode(const Text& code) const {
+    std::call_once(records_->codesBuilt, [this] {
+        visitItems([this](const StoredItem& item) {
+            records_->codes.add(item);
+            return true;
+        });
+    });
+    return records_->codes.find(code);
 }
 
 void AirportIndex::visitItems(const std::function<bool(const StoredItem&)>& visit) const {

@@ -5,6 +5,7 @@
 #include "search/find_result.h"
 #include "search/folding.h"
 #include "search/query_words.h"
+#include "search/stored_item.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -26,16 +27,6 @@ inline constexpr std::size_t kDefaultFindLimit = 10;
 Expected<FindResult> findAirports(const Text& text, std::size_t limit,
                                   const std::filesystem::path& dataFile);
 
-// An item of the records held in memory, with its airfield's latitude in hundredths of a
-// degree, rounded, so that a search for the nearest rules most items out without reading them.
-struct StoredItem {
-    static constexpr std::int16_t kNoPlace = std::numeric_limits<std::int16_t>::min();
-
-    std::string_view bytes;
-    std::size_t line;
-    std::int16_t latitude;
-};
-
 // The records of a data file held in memory, folded once, for many finds in a row: the desktop
 // finder asks at every key press, icao for each key read from standard input.
 class AirportIndex {
@@ -51,6 +42,9 @@ class AirportIndex {
     // Each kept item's bytes and line, in file order, until visit returns false: every item
     // but those no find, code lookup or place can use.
     void visitItems(const std::function<bool(const StoredItem&)>& visit) const;
+    // The item a code names, by a hash: as the code lookup finds it, else the first that gives
+    // it as a former code.
+    std::optional<StoredItem> itemByCode(const Text& code) const;
 
   private:
     struct Records;

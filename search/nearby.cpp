@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "search/nearby.h"
 
-#include "lookup/data_file.h"
 #include "lookup/record_layout.h"
 
 #include <algorithm>
@@ -74,9 +73,12 @@ class Nearest {
         }
     }
 
-    // Whether an item held in memory may be nearer than the farthest kept, by the latitude
-    // it is held with; never one of no place.
+    // Whether an item may be nearer than the farthest kept, by the latitude it is held with
+    // in memory; never one of no place, always one streamed, which offer rules out itself.
     bool mayBeNearer(const StoredItem& item) const {
+        if (item.latitude == StoredItem::kNotRead) {
+            return true;
+        }
         if (item.latitude == StoredItem::kNoPlace) {
             return false;
         }
@@ -120,31 +122,20 @@ class Nearest {
 } // namespace
 
 Expected<std::vector<NearbyAirport>> nearestAirports(const NearbyQuery& query,
-                                                     const std::filesystem::path& dataFile) {
+                                                     const RecordSource& source) {
     if (query.limit == 0) {
         return std::vector<NearbyAirport>();
     }
     Nearest nearest(query);
-    const auto error = forEachItem(dataFile, [&nearest](const FileItem& item) {
-        nearest.offer(keptBytes(item.bytes), item.line);
-    });
-    if (error) {
-        return *error;
-    }
-    return nearest.finish();
-}
-
-std::vector<NearbyAirport> nearestAirports(const NearbyQuery& query, const AirportIndex& index) {
-    if (query.limit == 0) {
-        return {};
-    }
-    Nearest nearest(query);
-    index.visitItems([&nearest](const StoredItem& item) {
+    const auto error = source.visitItems([&nearest](const StoredItem& item) {
         if (nearest.mayBeNearer(item)) {
             nearest.offer(item.bytes, item.line);
         }
         return true;
     });
+    if (error) {
+        return *error;
+    }
     return nearest.finish();
 }
 

@@ -3,12 +3,11 @@
 
 #include "platform/expected.h"
 #include "search/airport_record.h"
-#include "search/find.h"
 #include "search/geo.h"
+#include "search/record_source.h"
 
 #include <bitset>
 #include <cstddef>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,10 +31,8 @@ struct NearbyQuery {
 };
 
 // The airfields nearest the origin, nearest first and file order among equals, found in one
-// reading of the data file that keeps no more than limit items at a time.
+// pass over the records that keeps no more than limit items at a time.
 Expected<std::vector<NearbyAirport>> nearestAirports(const NearbyQuery& query,
-                                                     const std::filesystem::path& dataFile);
-// The same, among the records held in memory.
-std::vector<NearbyAirport> nearestAirports(const NearbyQuery& query, const AirportIndex& index);
+                                                     const RecordSource& source);
 
 } // namespace icao

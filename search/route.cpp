@@ -5,19 +5,24 @@
 
 namespace icao {
 
-Expected<Route> planRoute(const std::vector<Text>& codes, const std::filesystem::path& dataFile) {
-    const auto airports = airportsByCode(codes, dataFile);
+Expected<Route> planRoute(const std::vector<Text>& codes, const RecordSource& source,
+                          const StopReader& otherwise) {
+    auto airports = airportsByCode(codes, source);
     if (!airports) {
         return airports.error();
     }
     Route route;
     std::vector<Place> places;
     for (std::size_t i = 0; i < codes.size(); ++i) {
-        const auto place = (*airports)[i] ? (*airports)[i]->place() : std::nullopt;
+        auto& airport = (*airports)[i];
+        if (!airport && otherwise) {
+            airport = otherwise(codes[i]);
+        }
+        const auto place = airport ? airport->place() : std::nullopt;
         if (place) {
             places.push_back(*place);
         } else {
-            route.unknown.push_back(codes[i]);
+            route.unknown.push_back(i);
         }
     }
     if (!route.unknown.empty()) {

@@ -3,8 +3,11 @@
 
 #include "platform/expected.h"
 #include "search/airport_record.h"
+#include "search/record_source.h"
 
-#include <filesystem>
+#include <cstddef>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace icao {
@@ -21,12 +24,17 @@ struct Leg {
 struct Route {
     std::vector<Leg> legs;
     double totalKm = 0;
-    // The codes that name no airfield with coordinates, in the order given; the route is empty
-    // when there are any.
-    std::vector<Text> unknown;
+    // Where, among the codes given, those stand that name no airfield with coordinates, in
+    // order; the route is empty when there are any.
+    std::vector<std::size_t> unknown;
 };
 
-// The legs from each code to the next, over a spherical earth.
-Expected<Route> planRoute(const std::vector<Text>& codes, const std::filesystem::path& dataFile);
+// How a stop's code is read when no record has it; none when nothing is.
+using StopReader = std::function<std::optional<AirportRecord>(const Text& code)>;
+
+// The legs from each code to the next, over a spherical earth: each code read as the code
+// lookup reads it (or as a former code), else by otherwise where given.
+Expected<Route> planRoute(const std::vector<Text>& codes, const RecordSource& source,
+                          const StopReader& otherwise = {});
 
 } // namespace icao

@@ -51,7 +51,21 @@ class PlacesTest : public QObject {
         QCOMPARE(route->legs[1].to.code, std::string("KLAX"));
         QVERIFY(std::abs(route->totalKm - 2 * 0.623585 * icao::kEarthRadiusKm) < 1);
         QCOMPARE(icao::planRoute({U"KLAX", U"XNOP", U"ZZZZ"}, path)->unknown,
-                 (std::vector<icao::Text>{U"XNOP", U"ZZZZ"}));
+                 (std::vector<std::size_t>{1, 2}));
+        // The records held in memory plan the same route, and read a word no code names as
+        // they are told to.
+        const auto index = icao::AirportIndex::load(path);
+        QVERIFY(index);
+        QCOMPARE(icao::planRoute({U"KLAX", U"KJFK", U"KLAX"}, *index)->totalKm, route->totalKm);
+        const auto byName = [](const icao::Text& word) {
+            return word == U"ZZZZ" ? std::optional(icao::AirportRecord::fromItem(
+                                         "L|KJFK|New York|||JFK|40.633333|-73.783333|0||", 2))
+                                   : std::nullopt;
+        };
+        const auto named = icao::planRoute({U"KLAX", U"ZZZZ", U"XNOP"}, *index, byName);
+        QCOMPARE(named->unknown, (std::vector<std::size_t>{2}));
+        QCOMPARE(icao::planRoute({U"KLAX", U"ZZZZ"}, *index, byName)->legs.at(0).to.code,
+                 std::string("KJFK"));
     }
 
     // Random airfields, some without coordinates, held against sorting them all: nearest
@@ -89,7 +103,7 @@ class PlacesTest : public QObject {
         for (std::size_t line = 1; line <= airfields.size() + 1; ++line) {
             const icao::Text code = U"A" + icao::decodeText(std::to_string(line));
             const auto fromFile = icao::airportsByCode({code}, path)->front();
-            const auto inMemory = icao::airportByCode(code, *index);
+            const auto inMemory = icao::airportsByCode({code}, *index)->front();
             QCOMPARE(inMemory.has_value(), fromFile.has_value());
             if (fromFile) {
                 QCOMPARE(inMemory->line, fromFile->line);
@@ -124,10 +138,10 @@ class PlacesTest : public QObject {
             }
             QCOMPARE(actual, expected);
             const auto kept = icao::nearestAirports({origin, limit, wanted, originLine}, *index);
-            QCOMPARE(kept.size(), nearest->size());
-            for (std::size_t i = 0; i < kept.size(); ++i) {
-                QCOMPARE(kept[i].item.line, (*nearest)[i].item.line);
-                QCOMPARE(kept[i].bearing, (*nearest)[i].bearing);
+            QCOMPARE(kept->size(), nearest->size());
+            for (std::size_t i = 0; i < kept->size(); ++i) {
+                QCOMPARE((*kept)[i].item.line, (*nearest)[i].item.line);
+                QCOMPARE((*kept)[i].bearing, (*nearest)[i].bearing);
             }
         }
     }
