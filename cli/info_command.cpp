@@ -3,7 +3,7 @@
 #include "cli/key_loop.h"
 #include "cli/picture_output.h"
 #include "lookup/record_layout.h"
-#include "search/airfield_details.h"
+#include "records/airfield_details.h"
 #include "search/airports_by_code.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/printers.h"
-#include "search/airfield_details.h"
+#include "records/airfield_details.h"
 
 #include <iostream>
 

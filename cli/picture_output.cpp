@@ -6,7 +6,7 @@
 #include "map/route_map.h"
 #include "map/svg_writer.h"
 #include "platform/path_text.h"
-#include "search/airfield_details.h"
+#include "records/airfield_details.h"
 
 #include <cerrno>
 #include <filesystem>

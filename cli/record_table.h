@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cli/table.h"
-#include "search/airport_record.h"
+#include "records/airport_record.h"
 
 #include <vector>
 

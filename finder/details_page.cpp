@@ -3,8 +3,8 @@
 
 #include "finder/qt_text.h"
 #include "lookup/airfield_kind.h"
-#include "search/airfield_details.h"
-#include "search/geo.h"
+#include "records/airfield_details.h"
+#include "records/geo.h"
 
 #include <QCoreApplication>
 #include <QStringList>

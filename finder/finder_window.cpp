@@ -3,7 +3,7 @@
 
 #include "finder/details_page.h"
 #include "finder/qt_text.h"
-#include "search/airfield_details.h"
+#include "records/airfield_details.h"
 
 #include <QAction>
 #include <QApplication>

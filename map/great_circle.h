@@ -2,7 +2,7 @@
 #pragma once
 
 #include "map/land.h"
-#include "search/geo.h"
+#include "records/geo.h"
 
 #include <optional>
 #include <span>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/expected.h"
-#include "search/geo.h"
+#include "records/geo.h"
 
 #include <cstddef>
 #include <filesystem>

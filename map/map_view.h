@@ -3,7 +3,7 @@
 
 #include "map/drawing.h"
 #include "map/great_circle.h"
-#include "search/geo.h"
+#include "records/geo.h"
 
 #include <optional>
 

@@ -4,7 +4,7 @@
 #include "map/drawing.h"
 #include "map/land.h"
 #include "map/map_view.h"
-#include "search/airfield_details.h"
+#include "records/airfield_details.h"
 
 #include <string>
 #include <vector>

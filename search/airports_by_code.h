@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/expected.h"
-#include "search/airport_record.h"
+#include "records/airport_record.h"
 #include "search/record_source.h"
 
 #include <optional>

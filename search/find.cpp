@@ -7,6 +7,7 @@
 #include "search/chunk_search.h"
 #include "search/code_table.h"
 #include "search/item_chunks.h"
+#include "search/searched_fields.h"
 
 #include <cmath>
 #include <functional>

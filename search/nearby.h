@@ -2,8 +2,8 @@
 #pragma once
 
 #include "platform/expected.h"
-#include "search/airport_record.h"
-#include "search/geo.h"
+#include "records/airport_record.h"
+#include "records/geo.h"
 #include "search/record_source.h"
 
 #include <bitset>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "search/airport_record.h"
+#include "records/airport_record.h"
 #include "search/folding.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "search/airport_record.h"
+#include "records/airport_record.h"
 #include "search/edit_distance.h"
 #include "search/near_word_filter.h"
 #include "search/query_words.h"

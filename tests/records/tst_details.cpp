@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "search/airfield_details.h"
+#include "records/airfield_details.h"
 
 #include <QTest>
 

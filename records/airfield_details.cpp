@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "search/airfield_details.h"
+#include "records/airfield_details.h"
 
 #include "lookup/zone_name.h"
-#include "search/zone_links.h"
+#include "records/zone_links.h"
 
 #include <QDateTime>
 #include <QTimeZone>

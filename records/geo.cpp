@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "search/geo.h"
+#include "records/geo.h"
 
 #include <algorithm>
 #include <cmath>

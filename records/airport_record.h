@@ -3,7 +3,7 @@
 
 #include "lookup/airfield_kind.h"
 #include "lookup/text.h"
-#include "search/geo.h"
+#include "records/geo.h"
 
 #include <cstddef>
 #include <optional>

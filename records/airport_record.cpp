@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "search/airport_record.h"
+#include "records/airport_record.h"
 
 #include "lookup/record_layout.h"
 
