@@ -149,8 +149,9 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
         const int row = selectedRow();
         if (row >= 0) {
             const QString code = qt(model_.record(row).code);
-            QMetaObject::invokeMethod(worker_, "describe", Qt::QueuedConnection,
-                                      Q_ARG(QString, code));
+            QMetaObject::invokeMethod(
+                worker_, [worker = worker_, code] { worker->describe(code); },
+                Qt::QueuedConnection);
         }
     });
     minute_.setInterval(kMinuteMs);
@@ -197,7 +198,9 @@ void FinderWindow::openDataFile(const QString& dataFile) {
 void FinderWindow::load() {
     watchDataFile();
     status_->setText(tr("Reading %1 ...").arg(dataFile_));
-    QMetaObject::invokeMethod(worker_, "load", Qt::QueuedConnection, Q_ARG(QString, dataFile_));
+    QMetaObject::invokeMethod(
+        worker_, [worker = worker_, dataFile = dataFile_] { worker->load(dataFile); },
+        Qt::QueuedConnection);
 }
 
 void FinderWindow::watchDataFile() {
@@ -254,8 +257,10 @@ void FinderWindow::search() {
         return;
     }
     worker_->latest().store(generation_);
-    QMetaObject::invokeMethod(worker_, "search", Qt::QueuedConnection, Q_ARG(quint64, generation_),
-                              Q_ARG(QString, text));
+    QMetaObject::invokeMethod(
+        worker_,
+        [worker = worker_, generation = generation_, text] { worker->search(generation, text); },
+        Qt::QueuedConnection);
 }
 
 void FinderWindow::planRoute() {
@@ -269,8 +274,9 @@ void FinderWindow::planRoute() {
         emit routeShown();
         return;
     }
-    QMetaObject::invokeMethod(worker_, "plan", Qt::QueuedConnection,
-                              Q_ARG(QString, route_->text()));
+    QMetaObject::invokeMethod(
+        worker_, [worker = worker_, text = route_->text()] { worker->plan(text); },
+        Qt::QueuedConnection);
 }
 
 void FinderWindow::showRoute(const RoutePlan& plan) {
