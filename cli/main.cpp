@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/printers.h"
 #include "lookup/data_file.h"
 #include "platform/path_text.h"
 #include "platform/platform.h"

@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <iosfwd>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,8 +43,6 @@ class Printer {
     // JSON, on standard error, so as not to spoil them.
     virtual std::ostream& notes() = 0;
 };
-
-std::unique_ptr<Printer> makePrinter(Format format);
 
 // Text for a terminal: control characters written as escapes (\t, \xHH), never sent raw.
 std::string withVisibleControls(std::string_view text);

@@ -3,7 +3,11 @@
 
 #include "cli/printer.h"
 
-// The printer of each format.
+#include <memory>
+
+// The printer of each format, and the one that prints a format.
+
+std::unique_ptr<Printer> makePrinter(Format format);
 
 // A route's totals as the last row of its legs: "total", no destination, the distances and no
 // course.

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#include "cli/printers.h"
+
+std::unique_ptr<Printer> makePrinter(Format format) {
+    switch (format) {
+    case Format::Tsv:
+        return std::make_unique<TsvPrinter>();
+    case Format::Json:
+        return std::make_unique<JsonPrinter>();
+    case Format::Text:
+    case Format::Svg:
+        break;
+    }
+    return std::make_unique<TextPrinter>();
+}
+
+std::vector<Cell> totalRowOf(const Table& totals) {
+    std::vector<Cell> total = {Cell::text("total"), Cell::text("")};
+    total.insert(total.end(), totals.rows.front().begin(), totals.rows.front().end());
+    total.push_back(Cell::text(""));
+    return total;
+}
