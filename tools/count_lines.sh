@@ -10,7 +10,8 @@ count() {
         grep -cv '^\s*//'
 }
 code=$(count 'platform/*.cpp' 'platform/*.h' 'lookup/*.cpp' 'lookup/*.h' 'records/*.cpp' \
-    'records/*.h' 'search/*.cpp' 'search/*.h' 'map/*.cpp' 'map/*.h' 'windows/*.cpp' 'windows/*.h' 'finder/*.cpp' 'finder/*.h' 'cli/*.cpp' 'cli/*.h' 'app/*.cpp' 'app/*.h')
+    'records/*.h' 'search/*.cpp' 'search/*.h' 'map/*.cpp' 'map/*.h' 'windows/*.cpp' \
+    'windows/*.h' 'finder/*.cpp' 'finder/*.h' 'cli/*.cpp' 'cli/*.h' 'app/*.cpp' 'app/*.h')
 tests=$(count 'tests/*.cpp' 'tests/*.h')
 awk -v code="$code" -v tests="$tests" \
     'BEGIN { printf "code %d lines, tests %d lines, tests/code %.2f\n", code, tests, tests / code }'
