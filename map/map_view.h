@@ -3,9 +3,11 @@
 
 #include "map/drawing.h"
 #include "map/great_circle.h"
+#include "map/projections.h"
 #include "records/geo.h"
 
-#include <optional>
+#include <utility>
+#include <variant>
 
 namespace icao {
 
@@ -19,7 +21,8 @@ enum class Projection {
     AzimuthalEquidistant,
 };
 
-// A part of the world as a picture shows it.
+// A part of the world as a picture shows it, by one projection or the other; a value, each
+// change a new view.
 class MapView {
   public:
     // The box, widened to the picture's proportions, never cut.
@@ -27,12 +30,12 @@ class MapView {
     // Centred on the place, `radiusKm` from it to the nearer edge of the picture.
     static MapView around(const Place& centre, double radiusKm, double width, double height);
 
-    Projection projection() const { return projection_; }
+    Projection projection() const;
     // The degrees the picture shows, for an azimuthal view a box around them; longitudes may run
     // past ±180 where the view does.
-    const DegreeBox& box() const { return box_; }
-    double width() const { return width_; }
-    double height() const { return height_; }
+    const DegreeBox& box() const;
+    double width() const;
+    double height() const;
 
     // Where a place lies on the picture; for an equirectangular view its longitude as unwrapped
     // for the box.
@@ -48,7 +51,7 @@ class MapView {
     double kmPerPixel() const;
     // An equirectangular view repeats the world a turn east and west; an azimuthal one shows
     // each place once.
-    bool repeatsEastAndWest() const { return projection_ == Projection::Equirectangular; }
+    bool repeatsEastAndWest() const { return projection() == Projection::Equirectangular; }
 
     // The view `factor` times closer, the place under `fixed` staying there.
     MapView zoomed(double factor, const PicturePoint& fixed) const;
@@ -58,22 +61,10 @@ class MapView {
     MapView resized(double width, double height) const;
 
   private:
-    MapView() = default;
-    void boxAroundCentre();
-    void holdAt(const Place& place, const PicturePoint& point);
+    using Projected = std::variant<Equirectangular, AzimuthalEquidistant>;
+    explicit MapView(Projected projected) : projected_(std::move(projected)) {}
 
-    Projection projection_ = Projection::Equirectangular;
-    DegreeBox box_{};
-    double width_ = 0;
-    double height_ = 0;
-    // Equirectangular.
-    double shrink_ = 1;
-    double pixelsPerDegree_ = 1;
-    // Azimuthal.
-    Place centre_{};
-    double pixelsPerKm_ = 1;
-    // Where projectOutline() projects exactly; everywhere when none.
-    std::optional<DegreeBox> exactOutlines_;
+    Projected projected_;
 };
 
 } // namespace icao
