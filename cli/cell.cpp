@@ -19,7 +19,7 @@ std::string fixed(double value, int decimals) {
 Cell Cell::text(std::string text) {
     // Keys come as the user typed them; JSON takes them decoded as records are, so that it
     // always parses.
-    JsonValue value = icao::isValidUtf8(text) ? text : icao::toUtf8(icao::decodeText(text));
+    CellValue value = icao::isValidUtf8(text) ? text : icao::toUtf8(icao::decodeText(text));
     return {text, text, std::move(value)};
 }
 
@@ -43,11 +43,10 @@ Cell Cell::course(double degrees) {
 }
 
 Cell Cell::recordNumber(std::string text, std::optional<double> number) {
-    JsonValue value = number ? JsonValue(*number) : JsonValue(nullptr);
-    return {text, text, std::move(value)};
+    return {text, text, CellValue::orNull(number)};
 }
 
-Cell Cell::lined(std::vector<std::string> lines, std::string plain, JsonValue value) {
+Cell Cell::lined(std::vector<std::string> lines, std::string plain, CellValue value) {
     return {lines.empty() ? std::string() : lines.front(), std::move(plain), std::move(value),
             std::move(lines)};
 }

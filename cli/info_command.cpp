@@ -59,21 +59,18 @@ std::vector<Cell> runwayTextCells(const icao::Runway& runway) {
             Cell::text(std::move(words.headings))};
 }
 
-JsonValue runwayJson(const icao::Runway& runway) {
-    JsonValue ends = JsonValue::array();
+CellValue runwayValue(const icao::Runway& runway) {
+    CellValue::List ends;
     for (const icao::RunwayEnd& end : runway.ends) {
-        ends.push_back(
-            {{"ident", end.ident},
-             {"true_heading", end.trueHeading ? JsonValue(*end.trueHeading) : JsonValue(nullptr)}});
+        ends.emplace_back(CellValue::Members{{"ident", end.ident},
+                                             {"true_heading", CellValue::orNull(end.trueHeading)}});
     }
-    const auto orNull = [](const auto& value) {
-        return value ? JsonValue(*value) : JsonValue(nullptr);
-    };
-    return {{"ends", ends},
-            {"length_ft", orNull(runway.lengthFt)},
-            {"width_ft", orNull(runway.widthFt)},
-            {"surface", runway.surface.empty() ? JsonValue(nullptr) : JsonValue(runway.surface)},
-            {"lighted", orNull(runway.lighted)}};
+    return CellValue::Members{
+        {"ends", std::move(ends)},
+        {"length_ft", CellValue::orNull(runway.lengthFt)},
+        {"width_ft", CellValue::orNull(runway.widthFt)},
+        {"surface", runway.surface.empty() ? CellValue() : CellValue(runway.surface)},
+        {"lighted", CellValue::orNull(runway.lighted)}};
 }
 
 std::vector<std::string> linesOf(const std::string& text) {
@@ -88,10 +85,10 @@ std::vector<std::string> linesOf(const std::string& text) {
 
 Cell runwaysCell(const AirportRecord& record, const AirfieldDetails& details) {
     Table parts{{{"ends"}, {"size"}, {"surface"}, {"lighting"}, {"headings"}}, {}};
-    JsonValue runways = JsonValue::array();
+    CellValue::List runways;
     for (const icao::Runway& runway : details.runways) {
         parts.rows.push_back(runwayTextCells(runway));
-        runways.push_back(runwayJson(runway));
+        runways.push_back(runwayValue(runway));
     }
     // A part no runway has (the surface, often) takes no column.
     for (std::size_t column = parts.columns.size(); column-- > 0;) {
@@ -108,15 +105,19 @@ Cell runwaysCell(const AirportRecord& record, const AirfieldDetails& details) {
 
 Cell frequenciesCell(const AirportRecord& record, const AirfieldDetails& details) {
     std::vector<std::string> lines;
-    JsonValue frequencies = JsonValue::object();
+    CellValue::Members frequencies;
+    const auto taken = [&frequencies](const std::string& key) {
+        return std::any_of(frequencies.begin(), frequencies.end(),
+                           [&key](const auto& member) { return member.first == key; });
+    };
     for (const icao::RadioFrequency& frequency : details.frequencies) {
         lines.push_back(icao::frequencyWords(frequency));
         // A name again (a second tower) takes a number, so that JSON keeps every frequency.
         std::string key = frequency.name;
-        for (int n = 2; frequencies.contains(key); ++n) {
+        for (int n = 2; taken(key); ++n) {
             key = frequency.name + "_" + std::to_string(n);
         }
-        frequencies[key] = frequency.megahertz;
+        frequencies.emplace_back(std::move(key), frequency.megahertz);
     }
     return Cell::lined(std::move(lines), record.frequencies, std::move(frequencies));
 }
@@ -138,7 +139,7 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
         localTime.shown[localTime.shown.find('T')] = ' ';
     }
     Cell elevation = Cell::recordNumber(record.elevation, icao::numberOf(record.elevation));
-    elevation.shown = elevation.value.is_null() ? "unknown" : elevation.shown + " ft";
+    elevation.shown = elevation.value.isNull() ? "unknown" : elevation.shown + " ft";
     Cell former = details.formerCodes.empty() ? Cell::missing() : Cell::text(record.formerCodes);
     if (!details.formerCodes.empty()) {
         former.value = details.formerCodes;

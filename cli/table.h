@@ -3,21 +3,46 @@
 
 #include <cstddef>
 #include <functional>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <variant>
 #include <vector>
 
-// The value JSON carries for a cell, its members in the order they were set.
-using JsonValue = nlohmann::ordered_json;
+// The value JSON carries for a cell, as a plain value that only the JSON printer writes as
+// JSON: null, true or false, a whole number, a number, a text, a list, or members in the order
+// they were set.
+struct CellValue {
+    using List = std::vector<CellValue>;
+    using Members = std::vector<std::pair<std::string, CellValue>>;
+
+    // Implicit, so that a value is written as what it is.
+    CellValue(std::nullptr_t = nullptr) {}
+    CellValue(bool truth) : held(truth) {}
+    CellValue(int whole) : held(static_cast<long long>(whole)) {}
+    CellValue(double number) : held(number) {}
+    CellValue(std::string text) : held(std::move(text)) {}
+    CellValue(const char* text) : held(std::string(text)) {}
+    CellValue(List list) : held(std::move(list)) {}
+    CellValue(Members members) : held(std::move(members)) {}
+    CellValue(const std::vector<std::string>& texts) : held(List(texts.begin(), texts.end())) {}
+    // Null where there is no value.
+    template <class Value> static CellValue orNull(const std::optional<Value>& value) {
+        return value ? CellValue(*value) : CellValue();
+    }
+
+    bool isNull() const { return std::holds_alternative<std::nullptr_t>(held); }
+
+    std::variant<std::nullptr_t, bool, long long, double, std::string, List, Members> held;
+};
 
 // One value of a table, as each format shows it: text with units where it has them, TSV as a
 // plain number or text, JSON as a number, true, false, null or a string.
 struct Cell {
     std::string shown;
     std::string plain;
-    JsonValue value;
+    CellValue value;
     // Where text shows the cell over several lines, as an airfield's details do its runways;
     // otherwise shown.
     std::vector<std::string> lines = {};
@@ -35,7 +60,7 @@ struct Cell {
     // text is no number.
     static Cell recordNumber(std::string text, std::optional<double> number);
     // Shown over these lines in text.
-    static Cell lined(std::vector<std::string> lines, std::string plain, JsonValue value);
+    static Cell lined(std::vector<std::string> lines, std::string plain, CellValue value);
 };
 
 struct Column {
@@ -57,8 +82,8 @@ struct Table {
 struct RowSource {
     RowSource(std::vector<Column> columns, std::size_t count,
               std::function<std::vector<Cell>(std::size_t)> row);
-    // A table's rows as they stand; valid while the table is.
-    RowSource(const Table& table); // NOLINT(google-explicit-constructor): a table is its rows
+    // A table's rows as they stand, implicit as a table is its rows; valid while the table is.
+    RowSource(const Table& table);
 
     std::vector<Column> columns;
     std::size_t count;

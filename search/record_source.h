@@ -17,9 +17,9 @@ namespace icao {
 class RecordSource {
   public:
     // Implicit, as a command asks of a file or of the records it holds alike.
-    RecordSource(const std::filesystem::path& dataFile); // NOLINT(google-explicit-constructor)
+    RecordSource(const std::filesystem::path& dataFile);
     // Valid while the index is.
-    RecordSource(const AirportIndex& index); // NOLINT(google-explicit-constructor)
+    RecordSource(const AirportIndex& index);
 
     // Each item's kept bytes and line, in file order, until visit returns false; the error
     // that kept the file from being opened or read to the end.
