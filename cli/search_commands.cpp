@@ -29,7 +29,7 @@ std::vector<Cell> distanceAndCourseCells(double km, double course, int shownDeci
     return cells;
 }
 
-std::string distanceText(double km) {
+std::string totalDistanceText(double km) {
     const std::vector<Cell> cells = distanceCells(km, 0);
     return cells[0].shown + "  " + cells[1].shown;
 }
@@ -158,7 +158,7 @@ int distEach(const Arguments& arguments, Printer& printer, const std::filesystem
                 return KeyedAnswer{};
             }
             const double km = route->totalKm;
-            return KeyedAnswer{distanceText(km), [km] { return distanceCells(km, 1); }, true};
+            return KeyedAnswer{totalDistanceText(km), [km] { return distanceCells(km, 1); }, true};
         });
 }
 

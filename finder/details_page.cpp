@@ -76,7 +76,7 @@ QString frequencies(const icao::AirfieldDetails& details) {
     return lines.join("<br>");
 }
 
-QString neighbours(const Neighbourhood& neighbourhood) {
+QString neighbours(const DescribedAirfield& neighbourhood) {
     QString rows;
     for (const icao::NearbyAirport& airport : neighbourhood.nearest) {
         const icao::AirportRecord record = airport.item.record();
@@ -96,7 +96,7 @@ QString neighbours(const Neighbourhood& neighbourhood) {
 
 } // namespace
 
-QString detailsPage(const Neighbourhood& neighbourhood, std::chrono::sys_seconds now) {
+QString detailsPage(const DescribedAirfield& neighbourhood, std::chrono::sys_seconds now) {
     const icao::AirportRecord& record = neighbourhood.record;
     const icao::AirfieldDetails details = icao::detailsOf(record, now);
     QString country = qt(record.country);

@@ -11,4 +11,4 @@ inline constexpr char kAirfieldLinkScheme[] = "icao";
 
 // An airfield's details as rich text: what icao info tells, the local time at the instant,
 // and its nearest airfields with distance and bearing, each a link to it.
-QString detailsPage(const Neighbourhood& neighbourhood, std::chrono::sys_seconds now);
+QString detailsPage(const DescribedAirfield& neighbourhood, std::chrono::sys_seconds now);

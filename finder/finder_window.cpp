@@ -35,7 +35,7 @@ constexpr int kMinuteMs = 60 * 1000;
 constexpr int kDescribeDelayMs = 60;
 
 // The airfield among its neighbours, as the map shows it.
-icao::Neighbourhood mapped(const Neighbourhood& neighbourhood) {
+icao::Neighbourhood mapped(const DescribedAirfield& neighbourhood) {
     icao::Neighbourhood shown{icao::mapStopOf(neighbourhood.record),
                               {},
                               true,
@@ -353,7 +353,7 @@ void FinderWindow::selectionChanged() {
     describe_.start();
 }
 
-void FinderWindow::showDetails(const Neighbourhood& neighbourhood) {
+void FinderWindow::showDetails(const DescribedAirfield& neighbourhood) {
     const int row = selectedRow();
     if (row < 0 || model_.record(row).line != neighbourhood.record.line) {
         return;

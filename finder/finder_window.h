@@ -56,7 +56,7 @@ class FinderWindow : public QMainWindow {
     void load();
     void search();
     void showAnswer(const SearchAnswer& answer);
-    void showDetails(const Neighbourhood& neighbourhood);
+    void showDetails(const DescribedAirfield& neighbourhood);
     void showFailure(const QString& message);
     void planRoute();
     void showRoute(const RoutePlan& plan);
@@ -95,5 +95,5 @@ class FinderWindow : public QMainWindow {
     quint64 generation_ = 0;
     QString shownText_;
     bool loaded_ = false;
-    std::optional<Neighbourhood> shown_;
+    std::optional<DescribedAirfield> shown_;
 };

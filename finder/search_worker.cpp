@@ -53,7 +53,7 @@ void SearchWorker::describe(const QString& code) {
     if (!record) {
         return;
     }
-    Neighbourhood neighbourhood{*record, {}};
+    DescribedAirfield neighbourhood{*record, {}};
     if (const auto place = record->place()) {
         neighbourhood.nearest =
             std::move(*icao::nearestAirports({*place, kNeighbours, {}, record->line}, *index_));

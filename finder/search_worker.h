@@ -23,7 +23,7 @@ struct SearchAnswer {
 };
 
 // An airfield and its nearest neighbours, for the details.
-struct Neighbourhood {
+struct DescribedAirfield {
     icao::AirportRecord record;
     std::vector<icao::NearbyAirport> nearest;
 };
@@ -37,7 +37,7 @@ struct RoutePlan {
 
 Q_DECLARE_METATYPE(SearchAnswer)
 Q_DECLARE_METATYPE(RoutePlan)
-Q_DECLARE_METATYPE(Neighbourhood)
+Q_DECLARE_METATYPE(DescribedAirfield)
 
 // Holds the data file's records in memory and answers searches, on a thread of its own, so
 // that typing never waits for one. A search asked for while a newer one waits is skipped: only
@@ -62,7 +62,7 @@ class SearchWorker : public QObject {
     void loaded(qsizetype records);
     void failed(const QString& message);
     void answered(const SearchAnswer& answer);
-    void described(const Neighbourhood& neighbourhood);
+    void described(const DescribedAirfield& neighbourhood);
     void planned(const RoutePlan& plan);
 
   private:

@@ -144,7 +144,7 @@ double roundDistanceBelow(double km) {
     return round;
 }
 
-std::string distanceText(double km) {
+std::string mapDistanceText(double km) {
     char text[32];
     std::snprintf(text, sizeof text, "%g km", km);
     return text;
@@ -152,7 +152,7 @@ std::string distanceText(double km) {
 
 ScaleBar scaleBarOf(const MapView& view) {
     const double km = roundDistanceBelow(view.kmPerPixel() * view.width() / 5);
-    return {km / view.kmPerPixel(), distanceText(km)};
+    return {km / view.kmPerPixel(), mapDistanceText(km)};
 }
 
 } // namespace icao

@@ -27,7 +27,7 @@ void placeLabels(MapDrawing& drawing);
 // The largest round distance (1, 2 or 5 times a power of ten kilometres) at most `km`, and a
 // distance as the maps write it ("20 km").
 double roundDistanceBelow(double km);
-std::string distanceText(double km);
+std::string mapDistanceText(double km);
 
 // A bar of a round number of kilometres (1, 2 or 5 times a power of ten) about a fifth of the
 // picture's width.

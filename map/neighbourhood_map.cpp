@@ -50,7 +50,7 @@ void drawRings(const Place& centre, const MapView& view, MapDrawing& drawing) {
             ring.points.push_back(view.project(placeAlong(centre, 360.0 * side / kRingSides, km)));
         }
         const PicturePoint top = ring.points.front();
-        drawing.notes.push_back({{top.x + 4, top.y - 4}, distanceText(km)});
+        drawing.notes.push_back({{top.x + 4, top.y - 4}, mapDistanceText(km)});
     }
 }
 
