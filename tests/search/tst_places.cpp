@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "records/geo.h"
 #include "search/airports_by_code.h"
 #include "search/find.h"
-#include "records/geo.h"
 #include "search/nearby.h"
 #include "search/route.h"
 #include "support/fixtures.h"
