@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "map/svg_writer.h"
 
-#include <algorithm>
+#include "lookup/text.h"
+
 #include <cstdio>
 #include <string_view>
 
@@ -50,27 +51,12 @@ std::string escaped(std::string_view text) {
             out += allowed ? std::string_view(&text[i], 1) : kNotXml;
             continue;
         }
-        const std::size_t length = byte >= 0xF8   ? 0
-                                   : byte >= 0xF0 ? 4
-                                   : byte >= 0xE0 ? 3
-                                   : byte >= 0xC0 ? 2
-                                                  : 0;
-        const std::string_view character = text.substr(i, length);
-        const bool whole = length > 0 && character.size() == length &&
-                           std::all_of(character.begin() + 1, character.end(), [](char c) {
-                               return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-                           });
-        const bool nonCharacter = character == "\xEF\xBF\xBE" || character == "\xEF\xBF\xBF";
-        if (!whole || nonCharacter) {
-            out += kNotXml;
-            // A broken sequence is replaced byte by byte.
-            if (!whole) {
-                continue;
-            }
-        } else {
-            out += character;
-        }
-        i += length - 1;
+        // A broken sequence is replaced byte by byte.
+        std::size_t next = i;
+        const auto character = nextUtf8Character(text, next);
+        const bool nonCharacter = character == U'\uFFFE' || character == U'\uFFFF';
+        out += !character || nonCharacter ? kNotXml : text.substr(i, next - i);
+        i = character ? next - 1 : i;
     }
     return out;
 }

@@ -9,6 +9,8 @@
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -296,6 +298,45 @@ class MapDrawingTest : public QObject {
         QCOMPARE(title, QString("EGLL – K<&>\""));
         QVERIFY(texts.contains("K<&>\""));
         QVERIFY(texts.contains("EGLL"));
+    }
+
+    // A label's characters XML 1.0 does not allow, and bytes that are not UTF-8 (a broken
+    // sequence, an encoded surrogate, an overlong form), are written as U+FFFD; the rest stand.
+    void labelsKeepOnlyWhatXmlAllows() {
+        const std::pair<std::string, std::u16string> cases[] = {
+            {"A\x01"
+             "B",
+             u"A\uFFFDB"},
+            {"A\tB", u"A\tB"},
+            {"Z\xC3\xBCrich", u"Z\u00FCrich"},
+            {"A\xC3", u"A\uFFFD"},
+            {"A\xED\xA0\x80"
+             "B",
+             u"A\uFFFD\uFFFD\uFFFDB"},
+            {"A\xC0\xAF"
+             "B",
+             u"A\uFFFD\uFFFDB"},
+            {"A\xEF\xBF\xBE"
+             "B",
+             u"A\uFFFDB"},
+            {"\xF0\x9F\x9B\xAB", u"\U0001F6EB"},
+        };
+        for (const auto& [label, shown] : cases) {
+            icao::MapStop odd = kKjfk;
+            odd.label = label;
+            const std::string svg =
+                icao::svgOf(icao::routeMap({kEgll, odd}, icao::builtInWorld()).drawing);
+            QXmlStreamReader xml(QByteArray::fromStdString(svg));
+            QStringList texts;
+            while (!xml.atEnd()) {
+                if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text") {
+                    texts << xml.readElementText();
+                }
+            }
+            QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+            QVERIFY2(texts.contains(QString::fromStdU16String(shown)),
+                     qPrintable(texts.join(" | ")));
+        }
     }
 };
 
