@@ -205,8 +205,9 @@ std::vector<Column> nearbyColumns() {
     return columns;
 }
 
-std::vector<Cell> nearbyCells(const icao::NearbyAirport& airport) {
-    std::vector<Cell> row = recordCells(airport.item.record());
+std::vector<Cell> nearbyCells(const icao::AirportRecord& record,
+                              const icao::NearbyAirport& airport) {
+    std::vector<Cell> row = recordCells(record);
     append(row, distanceAndCourseCells(airport.distanceKm, airport.bearing, 1));
     return row;
 }
@@ -268,8 +269,9 @@ int nearOne(const Arguments& arguments, Printer& printer, const std::filesystem:
         return drawNeighbourhood(origin.record ? origin.record->code : key, *origin.place,
                                  origin.record, airports, arguments);
     }
-    printer.list(RowSource(nearbyColumns(), airports.size(),
-                           [&airports](std::size_t i) { return nearbyCells(airports[i]); }));
+    printer.list(RowSource(nearbyColumns(), airports.size(), [&airports](std::size_t i) {
+        return nearbyCells(airports[i].item.record(), airports[i]);
+    }));
     return kExitFound;
 }
 
@@ -294,9 +296,12 @@ int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem
                 return KeyedAnswer{};
             }
             icao::NearbyAirport nearest = airports->front();
-            std::string code = nearest.item.record().code;
+            auto record = nearest.item.record();
+            std::string code = record.code;
             return KeyedAnswer{std::move(code),
-                               [nearest = std::move(nearest)] { return nearbyCells(nearest); },
+                               [record = std::move(record), nearest = std::move(nearest)] {
+                                   return nearbyCells(record, nearest);
+                               },
                                true};
         });
 }

@@ -125,7 +125,8 @@ std::size_t ChunkSearch::weighHitsAndSuggestions(const ItemChunk& chunk, Worker*
         }
         const Standing standing = standingOfItem(chunk.bytesOf(next));
         if (suggester.wouldKeep(*distance, standing)) {
-            suggester.keep(*distance, standing, itemOf(chunk, next).record());
+            suggester.keep(*distance, standing,
+                           AirportRecord::fromItem(chunk.bytesOf(next), chunk.lineOf(next)));
         }
     }
     if (hits.strong()) {

@@ -13,13 +13,12 @@ namespace {
 
 struct Candidate {
     double distanceKm;
-    std::size_t line;
     Place place;
     RecordItem item;
 
     // Farther, or as far and later in the file: the one to drop first.
     bool operator<(const Candidate& other) const {
-        return std::tie(distanceKm, line) < std::tie(other.distanceKm, other.line);
+        return std::tie(distanceKm, item.line) < std::tie(other.distanceKm, other.item.line);
     }
 };
 
@@ -69,7 +68,7 @@ class Nearest {
         }
         const double distance = distanceKm(query_->origin, *place);
         if (!full() || distance < heap_.front().distanceKm) {
-            keep({distance, line, *place, RecordItem{std::string(item), line}});
+            keep({distance, *place, RecordItem{std::string(item), line}});
         }
     }
 
