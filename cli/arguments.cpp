@@ -68,6 +68,21 @@ std::optional<UsageError> setOption(Option option, const std::optional<std::stri
     return std::nullopt;
 }
 
+// "dist, near and info"
+std::string drawingCommands() {
+    std::vector<std::string_view> names;
+    for (const CommandSpec& command : commandSpecs()) {
+        if (command.draws) {
+            names.push_back(command.name);
+        }
+    }
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        text.append(i == 0 ? "" : i + 1 == names.size() ? " and " : ", ").append(names[i]);
+    }
+    return text;
+}
+
 std::optional<UsageError> checkKeys(const CommandSpec& command, const Arguments& arguments) {
     const std::size_t count = arguments.keys.size();
     const std::string name(command.name);
@@ -95,9 +110,8 @@ std::optional<UsageError> checkKeys(const CommandSpec& command, const Arguments&
 // A picture is of one answer, and only a picture goes to --output.
 std::optional<UsageError> checkPicture(const CommandSpec& command, const Arguments& arguments) {
     const bool picture = arguments.format == Format::Svg;
-    if (picture && command.command != Command::Dist && command.command != Command::Near &&
-        command.command != Command::Info) {
-        return UsageError{"--format svg is for dist, near and info"};
+    if (picture && !command.draws) {
+        return UsageError{"--format svg is for " + drawingCommands()};
     }
     if (picture && arguments.batch()) {
         return UsageError{"--format svg draws one map: give its " + std::string(command.keyName) +

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "cli/command_table.h"
 
+#include "cli/commands.h"
+
 #include <algorithm>
 #include <array>
+#include <iostream>
 
 namespace {
 
@@ -19,14 +22,23 @@ constexpr std::array kNearOptions = {Option::Limit, Option::Kind, Option::Raw, O
                                      Option::Output};
 constexpr std::array kInfoOptions = {Option::Raw, Option::Format, Option::Output};
 
-constexpr std::array kCommands = {
+int runHelp(const Arguments&, Printer&, const std::filesystem::path&) {
+    std::cout << usageText();
+    return kExitFound;
+}
+
+// The commands named on the command line, in the usage text's order, then those that an
+// option asks for.
+constexpr std::array kAllCommands = {
     CommandSpec{Command::Code, "code", "KEY", "KEY", Keys::One, kLookupOptions, "code KEY",
                 R"(the code-to-name lookup: prints the airport name of the first record
 whose ICAO code is KEY, or "ICAO CODE NOT FOUND"; for a code an airfield
-had before, standard error names its current code)"},
+had before, standard error names its current code)",
+                false, runLookup},
     CommandSpec{Command::Name, "name", "KEY", "KEY", Keys::One, kLookupOptions, "name KEY",
                 R"(the name-to-code lookup: prints the ICAO code of the first record whose
-whole name, upper-cased, is KEY, or "AIRPORT NAME NOT FOUND")"},
+whole name, upper-cased, is KEY, or "AIRPORT NAME NOT FOUND")",
+                false, runLookup},
     CommandSpec{Command::Find, "find", "TEXT", "TEXT", Keys::One, kFindOptions, "find TEXT",
                 R"(searches every record's ICAO code, name, municipality, alternate names,
 country, region, IATA code, local code and former codes, ignoring letter case
@@ -37,19 +49,22 @@ TEXT anywhere; within each, larger airfields first, of one kind the more
 prominent. When nothing matches better than TEXT anywhere, it suggests ("did
 you mean") up to three records within one or two typing errors of TEXT, a
 swap of two neighbouring letters counting as one; in TSV and JSON after the
-hits, marked by the column "suggestion". TEXT holds at most 200 characters)"},
+hits, marked by the column "suggestion". TEXT holds at most 200 characters)",
+                false, runFind},
     CommandSpec{Command::Dist, "dist", "CODE CODE [CODE...]", "CODE", Keys::TwoOrMore, kDistOptions,
                 "dist CODE...",
                 R"(the great-circle distance and the initial true course of each leg from one
 airfield to the next, then the total, in nautical miles and kilometres, over
 a spherical earth of mean radius 6,371.0088 km; with --format svg a map of
-the route, to standard output or --output FILE)"},
+the route, to standard output or --output FILE)",
+                true, runDist},
     CommandSpec{Command::Near, "near", "CODE|LAT,LON", "ORIGIN", Keys::One, kNearOptions,
                 "near ORIGIN",
                 R"(the airfields nearest an airfield's CODE or a place given as LAT,LON in
 decimal degrees (north and east positive), nearest first, with distance and
 initial true course (bearing) from the origin; with --format svg a map of
-them around the origin, with rings at round distances)"},
+them around the origin, with rings at round distances)",
+                true, runNear},
     CommandSpec{Command::Info, "info", "CODE [CODE...]", "CODE", Keys::OneOrMore, kInfoOptions,
                 "info CODE...",
                 R"(everything the data file tells of each airfield: ICAO, IATA, local and former
@@ -59,7 +74,8 @@ offset and the local time now (from the system's time-zone database; none
 where it does not know the zone), runways (ends, length and width in feet,
 surface, lighting, true headings), radio frequencies in MHz and alternate
 names; in JSON a list of objects (for keys from "-" one object a line, with
-"found"); with --format svg a map of one airfield and its runways)"},
+"found"); with --format svg a map of one airfield and its runways)",
+                true, runInfo},
     CommandSpec{Command::Check,
                 "check",
                 "",
@@ -72,8 +88,13 @@ every line a lookup treats differently from what it suggests: a comma
 or double quote that splits or shortens it, a record not laid out as
 marker|CODE|NAME|..., a code or name an earlier record already uses,
 a blank line or an item an empty key finds, a line that is not UTF-8
-and is read as Windows-1252; then a summary line)"},
+and is read as Windows-1252; then a summary line)",
+                false,
+                runCheck},
+    CommandSpec{Command::Help, "--help", "", "", Keys::None, {}, "", "", false, runHelp},
+    CommandSpec{Command::Version, "--version", "", "", Keys::None, {}, "", "", false, runVersion},
 };
+constexpr auto kCommands = std::span(kAllCommands).first(kAllCommands.size() - 2);
 
 // The usage text's other parts, between the commands' entries and the options'.
 constexpr std::string_view kSummary =
@@ -166,6 +187,11 @@ const CommandSpec* findCommand(std::string_view name) {
     const auto found = std::find_if(kCommands.begin(), kCommands.end(),
                                     [name](const CommandSpec& spec) { return spec.name == name; });
     return found == kCommands.end() ? nullptr : &*found;
+}
+
+const CommandSpec& specOf(Command command) {
+    return *std::find_if(kAllCommands.begin(), kAllCommands.end(),
+                         [command](const CommandSpec& spec) { return spec.command == command; });
 }
 
 bool takes(const CommandSpec& command, Option option) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
@@ -10,6 +11,14 @@
 // synopsis and the bash completion all follow this table (a test holds the last two to it).
 
 enum class Command { Help, Version, Code, Name, Find, Check, Dist, Near, Info };
+
+struct Arguments;
+class Printer;
+
+// A command's work: prints its answer through the printer of the format asked for and yields
+// the exit status.
+using CommandHandler = int (*)(const Arguments& arguments, Printer& printer,
+                               const std::filesystem::path& dataFile);
 
 // The options a command may take besides --file, in the order a synopsis lists them.
 enum class Option { Limit, Kind, Raw, Format, Output, File };
@@ -36,6 +45,9 @@ struct CommandSpec {
     // The usage text's entry: its label ("dist CODE...") and its lines.
     std::string_view label;
     std::string_view help;
+    // Whether --format svg draws its answer.
+    bool draws;
+    CommandHandler run;
 };
 
 // Every option that a command takes, in synopsis order; --file last, taken by all.
@@ -45,6 +57,8 @@ const OptionSpec& specOf(Option option);
 // The commands named on the command line, in the usage text's order.
 std::span<const CommandSpec> commandSpecs();
 const CommandSpec* findCommand(std::string_view name);
+// Any command, --help and --version among them.
+const CommandSpec& specOf(Command command);
 bool takes(const CommandSpec& command, Option option);
 
 // What icao --help prints.

@@ -8,10 +8,10 @@
 
 #include <filesystem>
 
-// The commands of icao, each printing its answer and yielding the exit status.
+// The commands of icao, each a CommandHandler that the command table names.
 int runLookup(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
-int runCheck(const std::filesystem::path& dataFile);
-int runVersion(const std::filesystem::path& dataFile);
+int runCheck(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
+int runVersion(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
 int runFind(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
 int runDist(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
 int runNear(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);

@@ -90,7 +90,7 @@ int runLookup(const Arguments& arguments, Printer& printer, const std::filesyste
     return exitFor(answer->outcome == icao::Outcome::Found);
 }
 
-int runCheck(const std::filesystem::path& dataFile) {
+int runCheck(const Arguments&, Printer&, const std::filesystem::path& dataFile) {
     // Findings go out as they are found; a failed write ends the check, and main reports it.
     const auto report = icao::auditDataFile(dataFile, [](const icao::AuditFinding& finding) {
         std::cout << finding.line << ": " << finding.reason << '\n';
@@ -106,7 +106,7 @@ int runCheck(const std::filesystem::path& dataFile) {
     return exitFor(report->findings == 0);
 }
 
-int runVersion(const std::filesystem::path& dataFile) {
+int runVersion(const Arguments&, Printer&, const std::filesystem::path& dataFile) {
     std::cout << "icao " << kVersion << ", " << kCodeLicence << '\n'
               << "shipped data: " << kDataSource << '\n'
               << "maps: " << icao::kLandSource << '\n';

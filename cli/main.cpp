@@ -29,27 +29,7 @@ int run(const Arguments& arguments, const char* argv0) {
         return kExitError;
     }
     const auto printer = makePrinter(arguments.format);
-    switch (arguments.command) {
-    case Command::Help:
-        std::cout << usageText();
-        return kExitFound;
-    case Command::Version:
-        return runVersion(dataFile);
-    case Command::Check:
-        return runCheck(dataFile);
-    case Command::Code:
-    case Command::Name:
-        return runLookup(arguments, *printer, dataFile);
-    case Command::Find:
-        return runFind(arguments, *printer, dataFile);
-    case Command::Dist:
-        return runDist(arguments, *printer, dataFile);
-    case Command::Near:
-        return runNear(arguments, *printer, dataFile);
-    case Command::Info:
-        return runInfo(arguments, *printer, dataFile);
-    }
-    return kExitError;
+    return specOf(arguments.command).run(arguments, *printer, dataFile);
 }
 
 } // namespace
