@@ -17,10 +17,10 @@ extern const std::size_t kFinestLandBytesSize;
 
 namespace {
 
-const std::vector<icao::MapStop> kWorldRoute = {{"EGLL", {51.4706, -0.4619}, {}},
+const std::vector<icao::MarkedAirfield> kWorldRoute = {{"EGLL", {51.4706, -0.4619}, {}},
                                                 {"KJFK", {40.6398, -73.7789}, {}},
                                                 {"RJTT", {35.5523, 139.78}, {}}};
-const std::vector<icao::MapStop> kShortRoute = {{"EGLL", {51.4706, -0.4619}, {}},
+const std::vector<icao::MarkedAirfield> kShortRoute = {{"EGLL", {51.4706, -0.4619}, {}},
                                                 {"EGKK", {51.1481, -0.1903}, {}}};
 
 // Heathrow with its runways and the airfields around it, seen at a town's size and at a
@@ -64,7 +64,7 @@ void readLand(benchmark::State& state, const unsigned char* bytes, const std::si
     }
 }
 
-void drawRoute(benchmark::State& state, const std::vector<icao::MapStop>* stops, bool svg) {
+void drawRoute(benchmark::State& state, const std::vector<icao::MarkedAirfield>* stops, bool svg) {
     const icao::World& world = icao::builtInWorld();
     for (auto _ : state) {
         const icao::RouteMap map = icao::routeMap(*stops, world);

@@ -6,7 +6,6 @@
 #include "map/route_map.h"
 #include "map/svg_writer.h"
 #include "platform/path_text.h"
-#include "records/airfield_details.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -68,26 +67,18 @@ int writePicture(const std::string& picture, const Arguments& arguments) {
 } // namespace
 
 int drawRoute(const icao::Route& route, const Arguments& arguments) {
-    std::vector<icao::MapStop> stops;
-    for (const icao::Leg& leg : route.legs) {
-        stops.push_back(icao::mapStopOf(leg.from));
-    }
-    stops.push_back(icao::mapStopOf(route.legs.back().to));
-    return writePicture(icao::svgOf(icao::routeMap(stops, icao::builtInWorld()).drawing),
-                        arguments);
+    return writePicture(
+        icao::svgOf(icao::routeMap(icao::stopsOf(route), icao::builtInWorld()).drawing), arguments);
 }
 
 int drawNeighbourhood(const std::string& label, const icao::Place& origin,
                       const std::optional<icao::AirportRecord>& originRecord,
                       const std::vector<icao::NearbyAirport>& airports,
                       const Arguments& arguments) {
-    icao::Neighbourhood neighbourhood{{label, origin, {}}, {}, true, "Near " + label};
-    if (originRecord) {
-        neighbourhood.origin = icao::mapStopOf(*originRecord);
-    }
-    for (const icao::NearbyAirport& airport : airports) {
-        neighbourhood.neighbours.push_back(icao::mapStopOf(airport.item.record()));
-    }
+    const icao::Neighbourhood neighbourhood =
+        icao::neighbourhoodOf(originRecord ? icao::markedAirfieldOf(*originRecord)
+                                           : icao::MarkedAirfield{label, origin, {}},
+                              airports, "Near " + label);
     const icao::MapView view = icao::neighbourhoodView(neighbourhood);
     return writePicture(
         icao::svgOf(icao::neighbourhoodDrawing(neighbourhood, icao::builtInWorld(), view)),
@@ -95,8 +86,7 @@ int drawNeighbourhood(const std::string& label, const icao::Place& origin,
 }
 
 int drawAirfield(const icao::AirportRecord& record, const Arguments& arguments) {
-    const icao::Neighbourhood airfield{
-        icao::mapStopOf(record), {}, false, record.code + "  " + record.name};
+    const icao::Neighbourhood airfield = icao::airfieldAlone(record);
     const icao::MapView view = icao::neighbourhoodView(airfield);
     return writePicture(
         icao::svgOf(icao::neighbourhoodDrawing(airfield, icao::builtInWorld(), view)), arguments);

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "cli/arguments.h"
-#include "search/nearby.h"
-#include "search/route.h"
+#include "records/nearby_airport.h"
+#include "records/route_legs.h"
 
 #include <string>
 

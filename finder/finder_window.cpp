@@ -34,18 +34,6 @@ constexpr int kReloadDelayMs = 300;
 constexpr int kMinuteMs = 60 * 1000;
 constexpr int kDescribeDelayMs = 60;
 
-// The airfield among its neighbours, as the map shows it.
-icao::Neighbourhood mapped(const DescribedAirfield& neighbourhood) {
-    icao::Neighbourhood shown{icao::mapStopOf(neighbourhood.record),
-                              {},
-                              true,
-                              neighbourhood.record.code + "  " + neighbourhood.record.name};
-    for (const icao::NearbyAirport& airport : neighbourhood.nearest) {
-        shown.neighbours.push_back(icao::mapStopOf(airport.item.record()));
-    }
-    return shown;
-}
-
 } // namespace
 
 FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
@@ -269,7 +257,7 @@ void FinderWindow::planRoute() {
         // Without a route the map goes back to the selected airfield.
         map_->clearRoute();
         if (shown_ && !map_->view()) {
-            map_->showNeighbourhood(mapped(*shown_));
+            map_->showNeighbourhood(icao::neighbourhoodOf(shown_->record, shown_->nearest));
         }
         emit routeShown();
         return;
@@ -308,11 +296,7 @@ void FinderWindow::showRoute(const RoutePlan& plan) {
         rows += "<tr><th align=left>" + tr("total").toHtmlEscaped() + "</th>" +
                 distance(plan.route.totalKm) + "</tr>";
         legs_->setText("<table cellspacing=6>" + rows + "</table>");
-        std::vector<icao::MapStop> stops{icao::mapStopOf(plan.route.legs.front().from)};
-        for (const icao::Leg& leg : plan.route.legs) {
-            stops.push_back(icao::mapStopOf(leg.to));
-        }
-        map_->showRoute(std::move(stops));
+        map_->showRoute(icao::stopsOf(plan.route));
     }
     emit routeShown();
 }
@@ -360,7 +344,7 @@ void FinderWindow::showDetails(const DescribedAirfield& neighbourhood) {
     }
     shown_ = neighbourhood;
     details_->setHtml(detailsPage(neighbourhood, icao::secondsNow()));
-    map_->showNeighbourhood(mapped(neighbourhood));
+    map_->showNeighbourhood(icao::neighbourhoodOf(neighbourhood.record, neighbourhood.nearest));
     emit detailsShown();
 }
 

@@ -43,7 +43,7 @@ void MapPane::showNeighbourhood(icao::Neighbourhood neighbourhood) {
     fitView();
 }
 
-void MapPane::showRoute(std::vector<icao::MapStop> stops) {
+void MapPane::showRoute(std::vector<icao::MarkedAirfield> stops) {
     RouteShown route{std::move(stops), {}};
     route.line = icao::routeLineOf(route.stops);
     shown_ = std::move(route);

@@ -20,7 +20,7 @@ class MapPane : public QWidget {
     explicit MapPane(QWidget* parent = nullptr);
 
     void showNeighbourhood(icao::Neighbourhood neighbourhood);
-    void showRoute(std::vector<icao::MapStop> stops);
+    void showRoute(std::vector<icao::MarkedAirfield> stops);
     void clear();
     // Clears the map where it shows that, and leaves the other.
     void clearNeighbourhood();
@@ -48,7 +48,7 @@ class MapPane : public QWidget {
 
   private:
     struct RouteShown {
-        std::vector<icao::MapStop> stops;
+        std::vector<icao::MarkedAirfield> stops;
         icao::RouteLine line;
     };
 

@@ -27,7 +27,7 @@ std::optional<std::pair<Place, Place>> thresholdsOf(const Runway& runway) {
 }
 
 // How far the runways reach from the airfield's own place, in kilometres.
-double runwaysReachKm(const MapStop& airfield) {
+double runwaysReachKm(const MarkedAirfield& airfield) {
     double reach = 0;
     for (const Runway& runway : airfield.runways) {
         if (const auto ends = thresholdsOf(runway)) {
@@ -54,7 +54,7 @@ void drawRings(const Place& centre, const MapView& view, MapDrawing& drawing) {
     }
 }
 
-void drawRunways(const MapStop& airfield, const MapView& view, MapDrawing& drawing) {
+void drawRunways(const MarkedAirfield& airfield, const MapView& view, MapDrawing& drawing) {
     for (const Runway& runway : airfield.runways) {
         const auto ends = thresholdsOf(runway);
         if (!ends) {
@@ -90,9 +90,28 @@ void drawRunways(const MapStop& airfield, const MapView& view, MapDrawing& drawi
 
 } // namespace
 
+Neighbourhood neighbourhoodOf(MarkedAirfield origin, const std::vector<NearbyAirport>& neighbours,
+                              std::string title) {
+    Neighbourhood neighbourhood{std::move(origin), {}, true, std::move(title)};
+    neighbourhood.neighbours.reserve(neighbours.size());
+    for (const NearbyAirport& airport : neighbours) {
+        neighbourhood.neighbours.push_back(markedAirfieldOf(airport.item.record()));
+    }
+    return neighbourhood;
+}
+
+Neighbourhood neighbourhoodOf(const AirportRecord& origin,
+                              const std::vector<NearbyAirport>& neighbours) {
+    return neighbourhoodOf(markedAirfieldOf(origin), neighbours, titleOf(origin));
+}
+
+Neighbourhood airfieldAlone(const AirportRecord& record) {
+    return {markedAirfieldOf(record), {}, false, titleOf(record)};
+}
+
 MapView neighbourhoodView(const Neighbourhood& neighbourhood, double width, double height) {
     double reach = 0;
-    for (const MapStop& neighbour : neighbourhood.neighbours) {
+    for (const MarkedAirfield& neighbour : neighbourhood.neighbours) {
         reach = std::max(reach, distanceKm(neighbourhood.origin.place, neighbour.place));
     }
     if (!neighbourhood.neighbours.empty()) {
@@ -112,13 +131,13 @@ MapDrawing neighbourhoodDrawing(const Neighbourhood& neighbourhood, const World&
     if (neighbourhood.rings) {
         drawRings(neighbourhood.origin.place, view, drawing);
     }
-    const auto mark = [&](const MapStop& airfield, bool main) {
+    const auto mark = [&](const MarkedAirfield& airfield, bool main) {
         drawRunways(airfield, view, drawing);
         drawing.airfields.push_back({view.project(airfield.place), airfield.label, {}, main});
     };
     // The origin first, so that its label has the first choice of places.
     mark(neighbourhood.origin, true);
-    for (const MapStop& neighbour : neighbourhood.neighbours) {
+    for (const MarkedAirfield& neighbour : neighbourhood.neighbours) {
         mark(neighbour, false);
     }
     finishDrawing(drawing, view);

@@ -4,7 +4,8 @@
 #include "map/drawing.h"
 #include "map/land.h"
 #include "map/map_view.h"
-#include "map/route_map.h"
+#include "map/marked_airfield.h"
+#include "records/nearby_airport.h"
 
 #include <cstddef>
 #include <string>
@@ -19,11 +20,20 @@ inline constexpr std::size_t kMostMarkedNeighbours = 1000;
 // What a map around one place shows: the origin, the airfields near it, and rings at round
 // distances from it where asked.
 struct Neighbourhood {
-    MapStop origin;
-    std::vector<MapStop> neighbours;
+    MarkedAirfield origin;
+    std::vector<MarkedAirfield> neighbours;
     bool rings = true;
     std::string title;
 };
+
+// The origin among the airfields near it, with rings.
+Neighbourhood neighbourhoodOf(MarkedAirfield origin, const std::vector<NearbyAirport>& neighbours,
+                              std::string title);
+// An airfield among those near it, titled by its code and name.
+Neighbourhood neighbourhoodOf(const AirportRecord& origin,
+                              const std::vector<NearbyAirport>& neighbours);
+// One airfield alone, titled by its code and name, without rings.
+Neighbourhood airfieldAlone(const AirportRecord& record);
 
 // An azimuthal view centred on the origin that holds every neighbour, or, with none, the
 // origin's runways and what lies around them.

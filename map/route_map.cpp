@@ -17,11 +17,18 @@ MapLine legPoints(const Place& from, const Place& to) {
 
 } // namespace
 
-MapStop mapStopOf(const AirportRecord& record) {
-    return {record.code, record.place().value_or(Place{}), runwaysOf(record.runways)};
+std::vector<MarkedAirfield> stopsOf(const Route& route) {
+    std::vector<MarkedAirfield> stops;
+    for (const Leg& leg : route.legs) {
+        stops.push_back(markedAirfieldOf(leg.from));
+    }
+    if (!route.legs.empty()) {
+        stops.push_back(markedAirfieldOf(route.legs.back().to));
+    }
+    return stops;
 }
 
-RouteLine routeLineOf(const std::vector<MapStop>& stops) {
+RouteLine routeLineOf(const std::vector<MarkedAirfield>& stops) {
     RouteLine route;
     if (stops.empty()) {
         return route;
@@ -48,7 +55,7 @@ MapView routeView(const RouteLine& route, double width, double height) {
     return MapView(fittedBox({route.points}), width, height);
 }
 
-MapDrawing routeDrawing(const std::vector<MapStop>& stops, const RouteLine& route,
+MapDrawing routeDrawing(const std::vector<MarkedAirfield>& stops, const RouteLine& route,
                         const World& world, const MapView& view) {
     MapDrawing drawing = landDrawing(world, view);
     DrawnLine& drawn = drawing.lines.emplace_back(DrawnLine{Ink::Route, {}, false});
@@ -66,7 +73,7 @@ MapDrawing routeDrawing(const std::vector<MapStop>& stops, const RouteLine& rout
     return drawing;
 }
 
-RouteMap routeMap(const std::vector<MapStop>& stops, const World& world, double width,
+RouteMap routeMap(const std::vector<MarkedAirfield>& stops, const World& world, double width,
                   double height) {
     const RouteLine route = routeLineOf(stops);
     const MapView view = routeView(route, width, height);

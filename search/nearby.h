@@ -4,6 +4,7 @@
 #include "platform/expected.h"
 #include "records/airport_record.h"
 #include "records/geo.h"
+#include "records/nearby_airport.h"
 #include "search/record_source.h"
 
 #include <bitset>
@@ -13,13 +14,6 @@
 #include <vector>
 
 namespace icao {
-
-struct NearbyAirport {
-    RecordItem item;
-    double distanceKm;
-    // The initial true course from the origin, in degrees.
-    double bearing;
-};
 
 struct NearbyQuery {
     Place origin;

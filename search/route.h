@@ -3,6 +3,7 @@
 
 #include "platform/expected.h"
 #include "records/airport_record.h"
+#include "records/route_legs.h"
 #include "search/record_source.h"
 
 #include <cstddef>
@@ -11,23 +12,6 @@
 #include <vector>
 
 namespace icao {
-
-// One leg of a route: the great circle from one airfield to the next.
-struct Leg {
-    AirportRecord from;
-    AirportRecord to;
-    double distanceKm;
-    // The initial true course, in degrees.
-    double course;
-};
-
-struct Route {
-    std::vector<Leg> legs;
-    double totalKm = 0;
-    // Where, among the codes given, those stand that name no airfield with coordinates, in
-    // order; the route is empty when there are any.
-    std::vector<std::size_t> unknown;
-};
 
 // How a stop's code is read when no record has it; none when nothing is.
 using StopReader = std::function<std::optional<AirportRecord>(const Text& code)>;

@@ -11,9 +11,9 @@
 
 namespace {
 
-const icao::MapStop kEgll{"EGLL", {51.4706, -0.4619}, {}};
-const icao::MapStop kEglc{"EGLC", {51.5053, 0.0553}, {}};
-const icao::MapStop kEgkk{"EGKK", {51.1481, -0.1903}, {}};
+const icao::MarkedAirfield kEgll{"EGLL", {51.4706, -0.4619}, {}};
+const icao::MarkedAirfield kEglc{"EGLC", {51.5053, 0.0553}, {}};
+const icao::MarkedAirfield kEgkk{"EGKK", {51.1481, -0.1903}, {}};
 
 double pixelsBetween(const icao::PicturePoint& a, const QPointF& b) {
     return std::hypot(a.x - b.x(), a.y - b.y());

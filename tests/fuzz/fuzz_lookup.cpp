@@ -127,9 +127,9 @@ bool drawsWellFormed(const icao::FindResult& found, const icao::Text& key) {
         return true;
     }
     icao::Neighbourhood neighbourhood{
-        icao::mapStopOf(found.hits.front().item.record()), {}, true, icao::toUtf8(key)};
+        icao::markedAirfieldOf(found.hits.front().item.record()), {}, true, icao::toUtf8(key)};
     for (std::size_t i = 1; i < found.hits.size(); ++i) {
-        neighbourhood.neighbours.push_back(icao::mapStopOf(found.hits[i].item.record()));
+        neighbourhood.neighbours.push_back(icao::markedAirfieldOf(found.hits[i].item.record()));
     }
     const icao::MapView view = icao::neighbourhoodView(neighbourhood);
     return wellFormed(icao::svgOf(icao::neighbourhoodDrawing(neighbourhood, icao::World{}, view)));

@@ -15,10 +15,10 @@
 
 namespace {
 
-const icao::MapStop kEgll{"EGLL", {51.4706, -0.4619}, {}};
-const icao::MapStop kKjfk{"KJFK", {40.6398, -73.7789}, {}};
-const icao::MapStop kRjtt{"RJTT", {35.5523, 139.7800}, {}};
-const icao::MapStop kKlax{"KLAX", {33.9425, -118.4081}, {}};
+const icao::MarkedAirfield kEgll{"EGLL", {51.4706, -0.4619}, {}};
+const icao::MarkedAirfield kKjfk{"KJFK", {40.6398, -73.7789}, {}};
+const icao::MarkedAirfield kRjtt{"RJTT", {35.5523, 139.7800}, {}};
+const icao::MarkedAirfield kKlax{"KLAX", {33.9425, -118.4081}, {}};
 
 const icao::DrawnLine& routeOf(const icao::MapDrawing& drawing) {
     return *std::find_if(drawing.lines.begin(), drawing.lines.end(),
@@ -152,7 +152,7 @@ class MapDrawingTest : public QObject {
     // Around Heathrow the rings are circles about it at round distances, each named, and the
     // origin lies at the middle with its neighbours within the picture.
     void ringsAreRoundDistancesAroundTheOrigin() {
-        icao::MapStop heathrow = kEgll;
+        icao::MarkedAirfield heathrow = kEgll;
         const icao::Neighbourhood london{
             heathrow,
             {{"EGKK", {51.1481, -0.1903}, {}}, {"EGLC", {51.5053, 0.0553}, {}}},
@@ -194,7 +194,7 @@ class MapDrawingTest : public QObject {
     void runwaysShowOnlyInACloseView() {
         QFETCH(double, radiusKm);
         QFETCH(int, runways);
-        icao::MapStop heathrow = kEgll;
+        icao::MarkedAirfield heathrow = kEgll;
         heathrow.runways = heathrowRunways();
         const icao::Neighbourhood airfield{heathrow, {}, false, "EGLL"};
         const icao::MapView view = icao::MapView::around(kEgll.place, radiusKm, 960, 540);
@@ -278,7 +278,7 @@ class MapDrawingTest : public QObject {
 
     // The SVG is well-formed XML with its title, whatever the labels hold.
     void theSvgIsWellFormed() {
-        icao::MapStop odd = kKjfk;
+        icao::MarkedAirfield odd = kKjfk;
         odd.label = "K<&>\"";
         const std::string svg =
             icao::svgOf(icao::routeMap({kEgll, odd}, icao::builtInWorld()).drawing);
@@ -322,7 +322,7 @@ class MapDrawingTest : public QObject {
             {"\xF0\x9F\x9B\xAB", u"\U0001F6EB"},
         };
         for (const auto& [label, shown] : cases) {
-            icao::MapStop odd = kKjfk;
+            icao::MarkedAirfield odd = kKjfk;
             odd.label = label;
             const std::string svg =
                 icao::svgOf(icao::routeMap({kEgll, odd}, icao::builtInWorld()).drawing);
