@@ -42,7 +42,7 @@ void haloText(QPainter& painter, const QPointF& at, const QString& text, const Q
               const QColor& halo) {
     QPainterPath path;
     path.addText(at, painter.font(), text);
-    painter.setPen(QPen(halo, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(halo, icao::kHaloWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
     painter.setPen(Qt::NoPen);
@@ -76,22 +76,34 @@ void paintMap(QPainter& painter, const icao::MapDrawing& drawing, const MapColou
     const QRectF picture(0, 0, drawing.width, drawing.height);
     painter.fillRect(picture, colours.sea);
     painter.setClipRect(picture);
-    painter.setPen(QPen(colours.coast, 0.6));
-    painter.setBrush(colours.land);
-    painter.drawPath(pathOf(drawing, icao::Ink::Land));
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(colours.border, 0.6, Qt::DashLine));
-    painter.drawPath(pathOf(drawing, icao::Ink::Border));
-    painter.setPen(QPen(colours.ring, 0.8, Qt::DashLine));
-    painter.drawPath(pathOf(drawing, icao::Ink::Ring));
-    for (const icao::DrawnLine& line : drawing.lines) {
-        if (line.ink == icao::Ink::Runway && line.points.size() == 2) {
-            painter.setPen(QPen(colours.runway, line.width, Qt::SolidLine, Qt::FlatCap));
-            painter.drawLine(pointOf(line.points[0]), pointOf(line.points[1]));
+    for (const icao::Ink ink : icao::kInks) {
+        painter.setBrush(Qt::NoBrush);
+        switch (ink) {
+        case icao::Ink::Land:
+            painter.setPen(QPen(colours.coast, 0.6));
+            painter.setBrush(colours.land);
+            break;
+        case icao::Ink::Border:
+            painter.setPen(QPen(colours.border, 0.6, Qt::DashLine));
+            break;
+        case icao::Ink::Ring:
+            painter.setPen(QPen(colours.ring, 0.8, Qt::DashLine));
+            break;
+        case icao::Ink::Route:
+            painter.setPen(QPen(colours.route, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            break;
+        case icao::Ink::Runway:
+            // Each runway at its own width.
+            for (const icao::DrawnLine& line : drawing.lines) {
+                if (line.ink == ink && line.points.size() == 2) {
+                    painter.setPen(QPen(colours.runway, line.width, Qt::SolidLine, Qt::FlatCap));
+                    painter.drawLine(pointOf(line.points[0]), pointOf(line.points[1]));
+                }
+            }
+            continue;
         }
+        painter.drawPath(pathOf(drawing, ink));
     }
-    painter.setPen(QPen(colours.route, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(pathOf(drawing, icao::Ink::Route));
     QFont font = painter.font();
     font.setPixelSize(static_cast<int>(icao::kNoteSize));
     painter.setFont(font);
@@ -101,9 +113,9 @@ void paintMap(QPainter& painter, const icao::MapDrawing& drawing, const MapColou
     }
     font.setPixelSize(static_cast<int>(icao::kLabelSize));
     for (const icao::DrawnAirfield& airfield : drawing.airfields) {
-        painter.setPen(QPen(colours.halo, 1));
+        painter.setPen(QPen(colours.halo, icao::kMarkOutline));
         painter.setBrush(colours.mark);
-        const double radius = airfield.main ? 4 : 3;
+        const double radius = airfield.main ? icao::kMainMarkRadius : icao::kMarkRadius;
         painter.drawEllipse(pointOf(airfield.at), radius, radius);
         font.setBold(airfield.main);
         painter.setFont(font);
@@ -111,16 +123,17 @@ void paintMap(QPainter& painter, const icao::MapDrawing& drawing, const MapColou
                  colours.halo);
     }
     painter.setClipping(false);
+    const icao::ScaleBar& scale = drawing.scale;
     painter.setPen(Qt::NoPen);
     painter.setBrush(colours.mark);
-    painter.drawRect(QRectF(12, drawing.height - 22, drawing.scale.length, 4));
+    painter.drawRect(QRectF(pointOf(scale.at), QSizeF(scale.length, scale.thickness)));
     font.setBold(false);
-    font.setPixelSize(11);
+    font.setPixelSize(static_cast<int>(icao::kScaleTextSize));
     painter.setFont(font);
-    haloText(painter, {12, drawing.height - 8}, qt(drawing.scale.text), colours.mark, colours.halo);
+    haloText(painter, pointOf(scale.textAt), qt(scale.text), colours.mark, colours.halo);
     font.setBold(true);
-    font.setPixelSize(15);
+    font.setPixelSize(static_cast<int>(icao::kTitleSize));
     painter.setFont(font);
-    haloText(painter, {12, 20}, qt(drawing.title), colours.mark, colours.halo);
+    haloText(painter, pointOf(drawing.titleAt), qt(drawing.title), colours.mark, colours.halo);
     painter.restore();
 }

@@ -25,5 +25,5 @@ struct MapColours {
     static MapColours of(const QPalette& palette);
 };
 
-// Paints a map's drawing steps, in the order they stand, on the painter's device.
+// Paints a map's drawing steps, in the drawing's paint order, on the painter's device.
 void paintMap(QPainter& painter, const icao::MapDrawing& drawing, const MapColours& colours);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ struct PicturePoint {
 
 // What a line of a map stands for; each painter gives each its colour and width.
 enum class Ink { Land, Border, Ring, Runway, Route };
+// The inks in the order they are painted, each over those before.
+inline constexpr std::array kInks = {Ink::Land, Ink::Border, Ink::Ring, Ink::Runway, Ink::Route};
 
 struct DrawnLine {
     Ink ink;
@@ -39,29 +42,43 @@ struct DrawnAirfield {
     bool main;
 };
 
-// A bar of a round distance, drawn at the bottom left, and what it measures.
+// A bar of a round distance at the bottom left, and what it measures.
 struct ScaleBar {
+    // The bar's top left corner, its length and thickness, and the baseline of its text.
+    PicturePoint at;
     double length;
+    double thickness;
+    PicturePoint textAt;
     std::string text;
 };
 
-// A map as steps for a painter: first the sea, then the lines in order, the notes, then the
-// airfields and their labels, the scale bar and the title.
+// A map as steps for a painter, painted in this order, each over what came before: the sea
+// (the whole picture), the lines by ink in the order of kInks, the notes, each airfield's mark then
+// its label, then, unclipped, the scale bar and the title.
 struct MapDrawing {
     double width;
     double height;
     std::string title;
+    // The title's baseline.
+    PicturePoint titleAt;
     std::vector<DrawnLine> lines;
     std::vector<DrawnText> notes;
     std::vector<DrawnAirfield> airfields;
     ScaleBar scale;
 };
 
-// The font sizes of the airfields' labels and of the notes, in pixels, and the width a text of
-// `characters` takes in one, as painters and the label placement reckon it: room for capitals
-// and digits, which codes and idents are, wider in bold.
+// The sizes painters and the label placement share, in pixels. A text's width is reckoned
+// with room for capitals and digits, which codes and idents are, wider in bold.
 inline constexpr double kLabelSize = 13;
 inline constexpr double kNoteSize = 11;
+inline constexpr double kScaleTextSize = 11;
+inline constexpr double kTitleSize = 15;
+inline constexpr double kMarkRadius = 3;
+inline constexpr double kMainMarkRadius = 4;
+// The outline round a mark, and the halo of background round a label, the scale's text and
+// the title that keeps them readable over land, sea and lines.
+inline constexpr double kMarkOutline = 1;
+inline constexpr double kHaloWidth = 3;
 inline double textWidth(std::size_t characters, double size, bool bold = false) {
     return (bold ? 0.85 : 0.75) * size * static_cast<double>(characters);
 }

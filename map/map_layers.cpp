@@ -67,8 +67,15 @@ struct Rectangle {
     }
 };
 
-constexpr double kMarkRadius = 4;
+// Between a mark and its label.
 constexpr double kGap = 3;
+// The left margin of the title and of the scale bar; the title's baseline from the top; how
+// high the bar stands over the bottom, and its text's baseline under the bar's foot.
+constexpr double kMargin = 12;
+constexpr double kTitleBaseline = 20;
+constexpr double kScaleBarRaise = 22;
+constexpr double kScaleBarThickness = 4;
+constexpr double kScaleTextDrop = 10;
 
 Rectangle textBox(const PicturePoint& baseline, double width, double size) {
     return {baseline.x, baseline.y - size * 0.8, baseline.x + width, baseline.y + size * 0.2};
@@ -97,6 +104,7 @@ MapDrawing landDrawing(const World& world, const MapView& view) {
 void finishDrawing(MapDrawing& drawing, const MapView& view) {
     placeLabels(drawing);
     drawing.scale = scaleBarOf(view);
+    drawing.titleAt = {kMargin, kTitleBaseline};
 }
 
 void placeLabels(MapDrawing& drawing) {
@@ -107,18 +115,18 @@ void placeLabels(MapDrawing& drawing) {
     }
     for (const DrawnAirfield& airfield : drawing.airfields) {
         const PicturePoint& at = airfield.at;
-        taken.push_back(
-            {at.x - kMarkRadius, at.y - kMarkRadius, at.x + kMarkRadius, at.y + kMarkRadius});
+        taken.push_back({at.x - kMainMarkRadius, at.y - kMainMarkRadius, at.x + kMainMarkRadius,
+                         at.y + kMainMarkRadius});
     }
     for (DrawnAirfield& airfield : drawing.airfields) {
         const PicturePoint& at = airfield.at;
         const double width = textWidth(airfield.label.size(), kLabelSize, airfield.main);
         const double middle = at.y + kLabelSize * 0.3;
+        const double away = kMainMarkRadius + kGap;
         const std::array<PicturePoint, 4> choices = {
-            PicturePoint{at.x + kMarkRadius + kGap, middle},
-            PicturePoint{at.x - kMarkRadius - kGap - width, middle},
-            PicturePoint{at.x - width / 2, at.y - kMarkRadius - kGap - kLabelSize * 0.2},
-            PicturePoint{at.x - width / 2, at.y + kMarkRadius + kGap + kLabelSize * 0.8}};
+            PicturePoint{at.x + away, middle}, PicturePoint{at.x - away - width, middle},
+            PicturePoint{at.x - width / 2, at.y - away - kLabelSize * 0.2},
+            PicturePoint{at.x - width / 2, at.y + away + kLabelSize * 0.8}};
         airfield.labelAt = choices.front();
         for (const PicturePoint& choice : choices) {
             const Rectangle box = textBox(choice, width, kLabelSize);
@@ -152,7 +160,12 @@ std::string mapDistanceText(double km) {
 
 ScaleBar scaleBarOf(const MapView& view) {
     const double km = roundDistanceBelow(view.kmPerPixel() * view.width() / 5);
-    return {km / view.kmPerPixel(), mapDistanceText(km)};
+    const double top = view.height() - kScaleBarRaise;
+    return {{kMargin, top},
+            km / view.kmPerPixel(),
+            kScaleBarThickness,
+            {kMargin, top + kScaleBarThickness + kScaleTextDrop},
+            mapDistanceText(km)};
 }
 
 } // namespace icao

@@ -94,17 +94,22 @@ std::string runwaysOf(const MapDrawing& drawing) {
     return lines;
 }
 
-struct Style {
-    Ink ink;
-    const char* attributes;
-};
-
-constexpr Style kStyles[] = {
-    {Ink::Land, R"(fill="#f3efe2" stroke="#b8ae94" stroke-width="0.6" fill-rule="evenodd")"},
-    {Ink::Border, R"(fill="none" stroke="#a39a85" stroke-width="0.5" stroke-dasharray="3 2")"},
-    {Ink::Ring, R"(fill="none" stroke="#5b7fa6" stroke-width="0.8" stroke-dasharray="4 3")"},
-    {Ink::Route, R"(fill="none" stroke="#c0392b" stroke-width="2" stroke-linejoin="round")"},
-};
+// The style of an ink's one path; runways are lines each of its own width.
+std::string_view styleOf(Ink ink) {
+    switch (ink) {
+    case Ink::Land:
+        return R"(fill="#f3efe2" stroke="#b8ae94" stroke-width="0.6" fill-rule="evenodd")";
+    case Ink::Border:
+        return R"(fill="none" stroke="#a39a85" stroke-width="0.5" stroke-dasharray="3 2")";
+    case Ink::Ring:
+        return R"(fill="none" stroke="#5b7fa6" stroke-width="0.8" stroke-dasharray="4 3")";
+    case Ink::Route:
+        return R"(fill="none" stroke="#c0392b" stroke-width="2" stroke-linejoin="round")";
+    case Ink::Runway:
+        break;
+    }
+    return {};
+}
 
 } // namespace
 
@@ -120,14 +125,11 @@ std::string svgOf(const MapDrawing& drawing) {
            "\"/></clipPath></defs>\n";
     svg += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"#d6e6f2\"/>\n";
     svg += "<g clip-path=\"url(#view)\">\n";
-    for (const Style& style : kStyles) {
-        const std::string path = pathOf(drawing, style.ink);
-        if (!path.empty()) {
-            svg += "<path " + std::string(style.attributes) + " d=\"" + path + "\"/>\n";
-        }
-        // Runways, each of its own width, under the route.
-        if (style.ink == Ink::Ring) {
+    for (const Ink ink : kInks) {
+        if (ink == Ink::Runway) {
             svg += runwaysOf(drawing);
+        } else if (const std::string path = pathOf(drawing, ink); !path.empty()) {
+            svg += "<path " + std::string(styleOf(ink)) + " d=\"" + path + "\"/>\n";
         }
     }
     svg += "</g>\n<g font-size=\"" + number(kNoteSize) + "\" fill=\"#3d5a78\">\n";
@@ -138,19 +140,22 @@ std::string svgOf(const MapDrawing& drawing) {
     svg += "</g>\n<g font-size=\"" + number(kLabelSize) + "\">\n";
     for (const DrawnAirfield& airfield : drawing.airfields) {
         svg += "<circle cx=\"" + number(airfield.at.x) + "\" cy=\"" + number(airfield.at.y) +
-               "\" r=\"" + (airfield.main ? "4" : "3") +
-               "\" fill=\"#1f3b57\" stroke=\"#ffffff\" stroke-width=\"1\"/>\n";
+               "\" r=\"" + number(airfield.main ? kMainMarkRadius : kMarkRadius) +
+               "\" fill=\"#1f3b57\" stroke=\"#ffffff\" stroke-width=\"" + number(kMarkOutline) +
+               "\"/>\n";
         svg += "<text x=\"" + number(airfield.labelAt.x) + "\" y=\"" + number(airfield.labelAt.y) +
-               "\" fill=\"#1f3b57\" stroke=\"#ffffff\" stroke-width=\"3\" paint-order=\"stroke\"" +
-               (airfield.main ? " font-weight=\"bold\"" : "") + ">" + escaped(airfield.label) +
-               "</text>\n";
+               "\" fill=\"#1f3b57\" stroke=\"#ffffff\" stroke-width=\"" + number(kHaloWidth) +
+               "\" paint-order=\"stroke\"" + (airfield.main ? " font-weight=\"bold\"" : "") + ">" +
+               escaped(airfield.label) + "</text>\n";
     }
-    svg += "</g>\n";
-    const std::string barTop = number(drawing.height - 22);
-    svg += "<g font-size=\"11\" fill=\"#333333\"><rect x=\"12\" y=\"" + barTop + "\" width=\"" +
-           number(drawing.scale.length) + "\" height=\"4\"/><text x=\"12\" y=\"" +
-           number(drawing.height - 8) + "\">" + escaped(drawing.scale.text) + "</text>\n";
-    svg += "<text x=\"12\" y=\"20\" font-size=\"15\" font-weight=\"bold\">" +
+    const ScaleBar& scale = drawing.scale;
+    svg += "</g>\n<g font-size=\"" + number(kScaleTextSize) + "\" fill=\"#333333\"><rect x=\"" +
+           number(scale.at.x) + "\" y=\"" + number(scale.at.y) + "\" width=\"" +
+           number(scale.length) + "\" height=\"" + number(scale.thickness) + "\"/><text x=\"" +
+           number(scale.textAt.x) + "\" y=\"" + number(scale.textAt.y) + "\">" +
+           escaped(scale.text) + "</text>\n";
+    svg += "<text x=\"" + number(drawing.titleAt.x) + "\" y=\"" + number(drawing.titleAt.y) +
+           "\" font-size=\"" + number(kTitleSize) + "\" font-weight=\"bold\">" +
            escaped(drawing.title) + "</text></g>\n</svg>\n";
     return svg;
 }

@@ -109,7 +109,7 @@ class MapDrawingTest : public QObject {
     // while the four sides leave room; by the picture's edge a label goes where it is seen
     // whole.
     void labelsDoNotOverlap() {
-        icao::MapDrawing drawing{400, 300, "", {}, {}, {}, {}};
+        icao::MapDrawing drawing{400, 300, "", {}, {}, {}, {}, {}};
         // A runway's ident just right of an airfield's mark takes the right side from its label.
         drawing.notes.push_back({{110, 105}, "27R"});
         std::vector<icao::DrawnAirfield>& airfields = drawing.airfields;
