@@ -4,7 +4,7 @@
 #include "search/find_query.h"
 #include "search/folding.h"
 #include "search/hit_collector.h"
-#include "search/item_chunks.h"
+#include "search/item_chunk.h"
 #include "search/suggestions.h"
 
 #include <array>

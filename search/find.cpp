@@ -4,9 +4,9 @@
 #include "lookup/data_file.h"
 #include "lookup/record_layout.h"
 #include "platform/kernels.h"
+#include "search/chunk_pipeline.h"
 #include "search/chunk_search.h"
 #include "search/code_table.h"
-#include "search/item_chunks.h"
 #include "search/searched_fields.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "search/chunk_pipeline.h"
 #include "search/find.h"
 #include "search/folding.h"
-#include "search/item_chunks.h"
 #include "support/find_oracle.h"
 #include "support/fixtures.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "search/chunk_pipeline.h"
 #include "search/edit_distance.h"
 #include "search/folding.h"
 #include "search/hit_collector.h"
-#include "search/item_chunks.h"
 #include "search/letter_pairs.h"
 #include "search/near_word_filter.h"
 #include "support/fixtures.h"
