@@ -3,6 +3,7 @@
 
 #include "finder/details_page.h"
 #include "finder/qt_text.h"
+#include "finder/route_legs.h"
 #include "records/airfield_details.h"
 
 #include <QAction>
@@ -25,12 +26,9 @@
 #include <QTableView>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-#include <chrono>
-#include <cmath>
 
 namespace {
 
-constexpr int kReloadDelayMs = 300;
 constexpr int kMinuteMs = 60 * 1000;
 constexpr int kDescribeDelayMs = 60;
 
@@ -42,6 +40,28 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
       splitter_(new QSplitter), aside_(new QSplitter(Qt::Vertical)), status_(new QLabel),
       route_(new QLineEdit), legs_(new QLabel), worker_(new SearchWorker) {
     setWindowTitle(tr("ICAO Finder"));
+    setUpControls();
+    layOut();
+    buildMenus();
+    startWorker();
+    connectControls();
+    connect(&watcher_, &DataFileWatcher::changed, this, &FinderWindow::load);
+    describe_.setSingleShot(true);
+    describe_.setInterval(kDescribeDelayMs);
+    connect(&describe_, &QTimer::timeout, this, &FinderWindow::describeSelected);
+    minute_.setInterval(kMinuteMs);
+    connect(&minute_, &QTimer::timeout, this, [this] {
+        if (shown_) {
+            details_->setHtml(detailsPage(*shown_, icao::secondsNow()));
+        }
+    });
+    minute_.start();
+    restoreLayout();
+    search_->setFocus();
+    load();
+}
+
+void FinderWindow::setUpControls() {
     search_->setObjectName("search");
     search_->setPlaceholderText(tr("Code, name or place"));
     search_->setAccessibleName(tr("Search"));
@@ -72,8 +92,11 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
     legs_->setObjectName("legs");
     legs_->setAccessibleName(tr("Route legs"));
     legs_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    statusBar()->addWidget(status_, 1);
+}
 
+// The search, its results and the route on the left; the details over the map on the right.
+void FinderWindow::layOut() {
+    statusBar()->addWidget(status_, 1);
     auto* results = new QWidget;
     auto* layout = new QVBoxLayout(results);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -92,8 +115,9 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
     splitter_->setStretchFactor(0, 3);
     splitter_->setStretchFactor(1, 2);
     setCentralWidget(splitter_);
-    buildMenus();
+}
 
+void FinderWindow::startWorker() {
     worker_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
     connect(worker_, &SearchWorker::loaded, this, &FinderWindow::showLoaded);
@@ -102,11 +126,13 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
     connect(worker_, &SearchWorker::described, this, &FinderWindow::showDetails);
     connect(worker_, &SearchWorker::planned, this, &FinderWindow::showRoute);
     thread_.start();
+}
 
+void FinderWindow::connectControls() {
     connect(search_, &QLineEdit::textChanged, this, &FinderWindow::search);
     connect(route_, &QLineEdit::textChanged, this, &FinderWindow::planRoute);
-    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &FinderWindow::selectionChanged);
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, &describe_,
+            qOverload<>(&QTimer::start));
     connect(table_, &QTableView::activated, this, [this] { details_->setFocus(); });
     connect(table_, &QTableView::customContextMenuRequested, this, &FinderWindow::showRowMenu);
     // Ctrl+C in the table copies the selected code, as it does from the search field.
@@ -121,37 +147,15 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
             search_->setText(link.path());
         }
     });
-    reload_.setSingleShot(true);
-    reload_.setInterval(kReloadDelayMs);
-    connect(&reload_, &QTimer::timeout, this, &FinderWindow::load);
-    connect(&watcher_, &QFileSystemWatcher::fileChanged, &reload_, qOverload<>(&QTimer::start));
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
-        // A file put back, or replaced by a rename, is a new file to watch and to read.
-        if (!watcher_.files().contains(dataFile_) && QFileInfo::exists(dataFile_)) {
-            reload_.start();
-        }
-    });
-    describe_.setSingleShot(true);
-    describe_.setInterval(kDescribeDelayMs);
-    connect(&describe_, &QTimer::timeout, this, [this] {
-        const int row = selectedRow();
-        if (row >= 0) {
-            const QString code = qt(model_.record(row).code);
-            QMetaObject::invokeMethod(
-                worker_, [worker = worker_, code] { worker->describe(code); },
-                Qt::QueuedConnection);
-        }
-    });
-    minute_.setInterval(kMinuteMs);
-    connect(&minute_, &QTimer::timeout, this, [this] {
-        if (shown_) {
-            details_->setHtml(detailsPage(*shown_, icao::secondsNow()));
-        }
-    });
-    minute_.start();
-    restoreLayout();
-    search_->setFocus();
-    load();
+}
+
+void FinderWindow::describeSelected() {
+    const int row = selectedRow();
+    if (row >= 0) {
+        const QString code = qt(model_.record(row).code);
+        QMetaObject::invokeMethod(
+            worker_, [worker = worker_, code] { worker->describe(code); }, Qt::QueuedConnection);
+    }
 }
 
 FinderWindow::~FinderWindow() {
@@ -184,27 +188,11 @@ void FinderWindow::openDataFile(const QString& dataFile) {
 }
 
 void FinderWindow::load() {
-    watchDataFile();
+    watcher_.watch(dataFile_);
     status_->setText(tr("Reading %1 ...").arg(dataFile_));
     QMetaObject::invokeMethod(
         worker_, [worker = worker_, dataFile = dataFile_] { worker->load(dataFile); },
         Qt::QueuedConnection);
-}
-
-void FinderWindow::watchDataFile() {
-    if (!watcher_.files().isEmpty()) {
-        watcher_.removePaths(watcher_.files());
-    }
-    if (!watcher_.directories().isEmpty()) {
-        watcher_.removePaths(watcher_.directories());
-    }
-    const QFileInfo file(dataFile_);
-    if (file.exists()) {
-        watcher_.addPath(dataFile_);
-    }
-    if (file.absoluteDir().exists()) {
-        watcher_.addPath(file.absolutePath());
-    }
 }
 
 void FinderWindow::showLoaded(qsizetype records) {
@@ -271,32 +259,11 @@ void FinderWindow::showRoute(const RoutePlan& plan) {
     if (plan.text != route_->text()) {
         return;
     }
-    // In nautical miles and kilometres, a cell each.
-    const auto distance = [](double km) {
-        return QString("<td align=right>%1 NM</td><td align=right>%2 km</td>")
-            .arg(km / icao::kKmPerNauticalMile, 0, 'f', 0)
-            .arg(km, 0, 'f', 0);
-    };
-    if (!plan.unknown.isEmpty()) {
-        legs_->setText(tr("No airfield found for %1").arg(plan.unknown.join(", ")).toHtmlEscaped());
-        map_->clearRoute();
-    } else if (plan.route.legs.empty()) {
-        legs_->setText(tr("A route needs two airfields or more"));
-        map_->clearRoute();
-    } else {
-        QString rows;
-        for (const icao::Leg& leg : plan.route.legs) {
-            // One pass of arg(), so that a code holding "%1" stays as it is.
-            const QString course = QString::number(static_cast<int>(std::lround(leg.course)) % 360)
-                                       .rightJustified(3, '0');
-            rows += QString("<tr><td>%1 → %2</td>%3<td align=right>%4°</td></tr>")
-                        .arg(qt(leg.from.code).toHtmlEscaped(), qt(leg.to.code).toHtmlEscaped(),
-                             distance(leg.distanceKm), course);
-        }
-        rows += "<tr><th align=left>" + tr("total").toHtmlEscaped() + "</th>" +
-                distance(plan.route.totalKm) + "</tr>";
-        legs_->setText("<table cellspacing=6>" + rows + "</table>");
+    legs_->setText(routeLegsPage(plan));
+    if (plan.unknown.isEmpty() && !plan.route.legs.empty()) {
         map_->showRoute(icao::stopsOf(plan.route));
+    } else {
+        map_->clearRoute();
     }
     emit routeShown();
 }
@@ -331,10 +298,6 @@ void FinderWindow::showAnswer(const SearchAnswer& answer) {
 int FinderWindow::selectedRow() const {
     const QModelIndex current = table_->selectionModel()->currentIndex();
     return current.isValid() ? current.row() : -1;
-}
-
-void FinderWindow::selectionChanged() {
-    describe_.start();
 }
 
 void FinderWindow::showDetails(const DescribedAirfield& neighbourhood) {

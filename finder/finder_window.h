@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "finder/data_file_watcher.h"
 #include "finder/map_pane.h"
 #include "finder/results_model.h"
 #include "finder/search_worker.h"
 
-#include <QFileSystemWatcher>
 #include <QMainWindow>
 #include <QThread>
 #include <QTimer>
@@ -51,7 +51,11 @@ class FinderWindow : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    void setUpControls();
+    void layOut();
     void buildMenus();
+    void startWorker();
+    void connectControls();
     void showSelectionAsActive();
     void load();
     void search();
@@ -61,11 +65,10 @@ class FinderWindow : public QMainWindow {
     void planRoute();
     void showRoute(const RoutePlan& plan);
     void showLoaded(qsizetype records);
-    void selectionChanged();
+    void describeSelected();
     void copyToClipboard(const QString& text);
     void copySelected(int column);
     void showRowMenu(const QPoint& position);
-    void watchDataFile();
     int selectedRow() const;
     void restoreLayout();
 
@@ -84,9 +87,7 @@ class FinderWindow : public QMainWindow {
     QLabel* legs_;
     QThread thread_;
     SearchWorker* worker_;
-    QFileSystemWatcher watcher_;
-    // Gathers the changes of a file being written into one reload.
-    QTimer reload_;
+    DataFileWatcher watcher_;
     // Keeps the local time in the details current.
     QTimer minute_;
     // Shows the details once the selection has rested a moment: laying them out takes longer
