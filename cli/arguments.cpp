@@ -94,11 +94,6 @@ std::optional<UsageError> checkKeys(const CommandSpec& command, const Arguments&
                    ? std::nullopt
                    : std::optional(UsageError{name + " takes one " + std::string(command.keyName) +
                                               " or more, or -"});
-    case Keys::TwoOrMore:
-        return count >= 2 || arguments.batch()
-                   ? std::nullopt
-                   : std::optional(UsageError{name + " takes two " + std::string(command.keyName) +
-                                              "s or more, or -"});
     case Keys::One:
         break;
     }

@@ -51,12 +51,19 @@ you mean") up to three records within one or two typing errors of TEXT, a
 swap of two neighbouring letters counting as one; in TSV and JSON after the
 hits, marked by the column "suggestion". TEXT holds at most 200 characters)",
                 false, runFind},
-    CommandSpec{Command::Dist, "dist", "CODE CODE [CODE...]", "CODE", Keys::TwoOrMore, kDistOptions,
-                "dist CODE...",
+    CommandSpec{Command::Dist, "dist", "STOP [STOP...]", "STOP", Keys::OneOrMore, kDistOptions,
+                "dist STOP...",
                 R"(the great-circle distance and the initial true course of each leg from one
 airfield to the next, then the total, in nautical miles and kilometres, over
-a spherical earth of mean radius 6,371.0088 km; with --format svg a map of
-the route, to standard output or --output FILE)",
+a spherical earth of mean radius 6,371.0088 km. A stop is an ICAO code, a
+code the airfield had before, an IATA code or a name of one or more words,
+apart by spaces, commas, dashes, "→", "to" or "via" ("heathrow to paris",
+"EGLL,LFPG", "san francisco los angeles"); words that are not codes are
+read as the fewest names that each match an airfield's words whole, as find
+ranks them. In text, standard error says how each stop that is not an ICAO
+code was read (TSV and JSON: from_read and to_read); with --raw each STOP is
+one code as it stands; with --format svg a map of the route, to standard
+output or --output FILE)",
                 true, runDist},
     CommandSpec{Command::Near, "near", "CODE|LAT,LON", "ORIGIN", Keys::One, kNearOptions,
                 "near ORIGIN",
@@ -103,7 +110,7 @@ constexpr std::string_view kSummary =
 constexpr std::string_view kKeys =
     R"(KEY and CODE are taken as if typed into the window's input box: letters a to z become A to
 Z and leading and trailing spaces are ignored. A single key of "-" reads keys from standard
-input, one per line (for dist, a line holds a route's codes), and prints one answer for
+input, one per line (for dist, a line holds a route), and prints one answer for
 each, in order: in text "KEY<TAB>RESULT", where RESULT is what the single command prints, or
 for find and near the ICAO code of the best hit, for dist the total distance, for info the
 name and the local time.

@@ -30,12 +30,12 @@ struct OptionSpec {
 };
 
 // How many keys a command takes after its name.
-enum class Keys { None, One, OneOrMore, TwoOrMore };
+enum class Keys { None, One, OneOrMore };
 
 struct CommandSpec {
     Command command;
     std::string_view name;
-    // What follows the name in the synopsis ("CODE CODE [CODE...]"), and what a key is called
+    // What follows the name in the synopsis ("STOP [STOP...]"), and what a key is called
     // in a usage error ("TEXT").
     std::string_view arguments;
     std::string_view keyName;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/printers.h"
 
+#include <algorithm>
+
 std::unique_ptr<Printer> makePrinter(Format format) {
     switch (format) {
     case Format::Tsv:
@@ -14,9 +16,9 @@ std::unique_ptr<Printer> makePrinter(Format format) {
     return std::make_unique<TextPrinter>();
 }
 
-std::vector<Cell> totalRowOf(const Table& totals) {
+std::vector<Cell> totalRowOf(const Table& legs, const Table& totals) {
     std::vector<Cell> total = {Cell::text("total"), Cell::text("")};
     total.insert(total.end(), totals.rows.front().begin(), totals.rows.front().end());
-    total.push_back(Cell::text(""));
+    total.resize(std::max(total.size(), legs.columns.size()), Cell::text(""));
     return total;
 }

@@ -9,9 +9,9 @@
 
 std::unique_ptr<Printer> makePrinter(Format format);
 
-// A route's totals as the last row of its legs: "total", no destination, the distances and no
-// course.
-std::vector<Cell> totalRowOf(const Table& totals);
+// A route's totals as the last row of its legs: "total", no destination, the distances, and
+// nothing under the legs' other columns.
+std::vector<Cell> totalRowOf(const Table& legs, const Table& totals);
 
 class TextPrinter final : public Printer {
   public:

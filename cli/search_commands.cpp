@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
+#include "cli/distance_cells.h"
 #include "cli/key_loop.h"
 #include "cli/picture_output.h"
 #include "cli/record_table.h"
@@ -7,7 +8,6 @@
 #include "search/airports_by_code.h"
 #include "search/find.h"
 #include "search/nearby.h"
-#include "search/route.h"
 
 #include <algorithm>
 #include <iostream>
@@ -15,28 +15,6 @@
 #include <sstream>
 
 namespace {
-
-// A distance in nautical miles and kilometres, shown with this many decimals.
-std::vector<Cell> distanceCells(double km, int shownDecimals) {
-    return {Cell::measure(km / icao::kKmPerNauticalMile, shownDecimals, " NM"),
-            Cell::measure(km, shownDecimals, " km")};
-}
-
-// A distance, then the course to fly it.
-std::vector<Cell> distanceAndCourseCells(double km, double course, int shownDecimals) {
-    std::vector<Cell> cells = distanceCells(km, shownDecimals);
-    cells.push_back(Cell::course(course));
-    return cells;
-}
-
-std::string totalDistanceText(double km) {
-    const std::vector<Cell> cells = distanceCells(km, 0);
-    return cells[0].shown + "  " + cells[1].shown;
-}
-
-void append(std::vector<Cell>& row, std::vector<Cell> cells) {
-    std::move(cells.begin(), cells.end(), std::back_inserter(row));
-}
 
 // find TEXT: the hits, and the suggestions beside them.
 int findOne(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
@@ -81,84 +59,6 @@ int findEach(Printer& printer, const std::filesystem::path& dataFile) {
             std::string code = record.code;
             return KeyedAnswer{std::move(code),
                                [record = std::move(record)] { return recordCells(record); }, true};
-        });
-}
-
-// The codes of a route, as the words of one line of standard input.
-std::vector<std::string> wordsOf(const std::string& line) {
-    std::istringstream words(line);
-    return {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
-}
-
-// The most codes a route holds: far more than any flight plan, few enough that a route is
-// planned at once.
-constexpr std::size_t kMaxRouteCodes = 1000;
-
-bool routeTooLong(const std::vector<std::string>& words) {
-    if (words.size() <= kMaxRouteCodes) {
-        return false;
-    }
-    std::cerr << "icao: a route of " << words.size() << " codes is refused; it holds at most "
-              << kMaxRouteCodes << "\n";
-    return true;
-}
-
-icao::Expected<icao::Route> routeOf(const std::vector<std::string>& words,
-                                    const Arguments& arguments,
-                                    const std::filesystem::path& dataFile) {
-    std::vector<icao::Text> codes;
-    for (const std::string& word : words) {
-        codes.push_back(keyOf(word, arguments.raw));
-    }
-    return icao::planRoute(codes, dataFile);
-}
-
-const std::vector<Column> kTotalColumns = {{"total_nm"}, {"total_km"}};
-
-int distOne(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
-    if (routeTooLong(arguments.keys)) {
-        return kExitError;
-    }
-    const auto route = routeOf(arguments.keys, arguments, dataFile);
-    if (!route) {
-        return reportError(route.error());
-    }
-    for (const std::size_t at : route->unknown) {
-        std::cerr << "icao: no airfield with coordinates has the code "
-                  << icao::toUtf8(keyOf(arguments.keys[at], arguments.raw)) << '\n';
-    }
-    if (!route->unknown.empty()) {
-        return kExitNotFound;
-    }
-    if (arguments.format == Format::Svg) {
-        return drawRoute(*route, arguments);
-    }
-    Table legs{{{"from"}, {"to"}, {"distance_nm"}, {"distance_km"}, {"course_deg"}}, {}};
-    for (const icao::Leg& leg : route->legs) {
-        std::vector<Cell> row = {Cell::text(leg.from.code), Cell::text(leg.to.code)};
-        append(row, distanceAndCourseCells(leg.distanceKm, leg.course, 0));
-        legs.rows.push_back(std::move(row));
-    }
-    printer.route(legs, Table{kTotalColumns, {distanceCells(route->totalKm, 0)}});
-    return kExitFound;
-}
-
-int distEach(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
-    return answerEachKey(
-        printer, kTotalColumns, [&](const std::string& line) -> icao::Expected<KeyedAnswer> {
-            const auto words = wordsOf(line);
-            if (words.size() < 2 || routeTooLong(words)) {
-                return KeyedAnswer{};
-            }
-            const auto route = routeOf(words, arguments, dataFile);
-            if (!route) {
-                return route.error();
-            }
-            if (!route->unknown.empty()) {
-                return KeyedAnswer{};
-            }
-            const double km = route->totalKm;
-            return KeyedAnswer{totalDistanceText(km), [km] { return distanceCells(km, 1); }, true};
         });
 }
 
@@ -310,11 +210,6 @@ int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem
 
 int runFind(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
     return arguments.batch() ? findEach(printer, dataFile) : findOne(arguments, printer, dataFile);
-}
-
-int runDist(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
-    return arguments.batch() ? distEach(arguments, printer, dataFile)
-                             : distOne(arguments, printer, dataFile);
 }
 
 int runNear(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {

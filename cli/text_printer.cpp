@@ -89,7 +89,7 @@ void TextPrinter::hitsAndSuggestions(const RowSource& hits, const Table& suggest
 
 void TextPrinter::route(const Table& legs, const Table& totals) {
     Table whole = legs;
-    whole.rows.push_back(totalRowOf(totals));
+    whole.rows.push_back(totalRowOf(legs, totals));
     list(whole);
 }
 

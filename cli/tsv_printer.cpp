@@ -61,7 +61,7 @@ void TsvPrinter::list(const RowSource& rows) {
 
 void TsvPrinter::route(const Table& legs, const Table& totals) {
     list(legs);
-    printRow(totalRowOf(totals));
+    printRow(totalRowOf(legs, totals));
 }
 
 void TsvPrinter::answer(const std::string&, const Table& row) {

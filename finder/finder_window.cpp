@@ -91,7 +91,7 @@ void FinderWindow::setUpControls() {
     route_->setClearButtonEnabled(true);
     legs_->setObjectName("legs");
     legs_->setAccessibleName(tr("Route legs"));
-    legs_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    legs_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
 }
 
 // The search, its results and the route on the left; the details over the map on the right.
@@ -130,7 +130,9 @@ void FinderWindow::startWorker() {
 
 void FinderWindow::connectControls() {
     connect(search_, &QLineEdit::textChanged, this, &FinderWindow::search);
-    connect(route_, &QLineEdit::textChanged, this, &FinderWindow::planRoute);
+    connect(route_, &QLineEdit::textChanged, this, [this] { planRoute(false); });
+    connect(route_, &QLineEdit::returnPressed, this, [this] { planRoute(true); });
+    connect(legs_, &QLabel::linkActivated, this, &FinderWindow::chooseStop);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, &describe_,
             qOverload<>(&QTimer::start));
     connect(table_, &QTableView::activated, this, [this] { details_->setFocus(); });
@@ -200,7 +202,7 @@ void FinderWindow::showLoaded(qsizetype records) {
     message_->hide();
     status_->setText(tr("%1 airfields in %2").arg(records).arg(dataFile_));
     search();
-    planRoute();
+    planRoute(true);
     emit dataLoaded();
 }
 
@@ -239,7 +241,7 @@ void FinderWindow::search() {
         Qt::QueuedConnection);
 }
 
-void FinderWindow::planRoute() {
+void FinderWindow::planRoute(bool typed) {
     if (route_->text().trimmed().isEmpty()) {
         legs_->clear();
         // Without a route the map goes back to the selected airfield.
@@ -251,7 +253,7 @@ void FinderWindow::planRoute() {
         return;
     }
     QMetaObject::invokeMethod(
-        worker_, [worker = worker_, text = route_->text()] { worker->plan(text); },
+        worker_, [worker = worker_, text = route_->text(), typed] { worker->plan(text, typed); },
         Qt::QueuedConnection);
 }
 
@@ -259,13 +261,24 @@ void FinderWindow::showRoute(const RoutePlan& plan) {
     if (plan.text != route_->text()) {
         return;
     }
+    plan_ = plan;
     legs_->setText(routeLegsPage(plan));
-    if (plan.unknown.isEmpty() && !plan.route.legs.empty()) {
+    if (!plan.route.legs.empty()) {
         map_->showRoute(icao::stopsOf(plan.route));
     } else {
         map_->clearRoute();
     }
     emit routeShown();
+}
+
+void FinderWindow::chooseStop(const QString& link) {
+    const QStringList parts = link.split(':');
+    bool isNumber = false;
+    const std::size_t at = parts.value(1).toULongLong(&isNumber);
+    if (parts.size() == 3 && parts[0] == kRouteStopLinkScheme && isNumber && plan_ &&
+        at < plan_->reading.stops.size()) {
+        route_->setText(routeWithStop(*plan_, at, parts[2]));
+    }
 }
 
 void FinderWindow::showAnswer(const SearchAnswer& answer) {

@@ -62,7 +62,9 @@ class FinderWindow : public QMainWindow {
     void showAnswer(const SearchAnswer& answer);
     void showDetails(const DescribedAirfield& neighbourhood);
     void showFailure(const QString& message);
-    void planRoute();
+    // Plans the route field's text; unless typed is done, its last word may still be typed.
+    void planRoute(bool typed);
+    void chooseStop(const QString& link);
     void showRoute(const RoutePlan& plan);
     void showLoaded(qsizetype records);
     void describeSelected();
@@ -97,4 +99,6 @@ class FinderWindow : public QMainWindow {
     QString shownText_;
     bool loaded_ = false;
     std::optional<DescribedAirfield> shown_;
+    // The route last shown, whose stops the legs' links choose again.
+    std::optional<RoutePlan> plan_;
 };

@@ -13,6 +13,10 @@ QString tr(const char* text) {
     return QCoreApplication::translate("RouteLegs", text);
 }
 
+QString escaped(const std::string& text) {
+    return qt(text).toHtmlEscaped();
+}
+
 // In nautical miles and kilometres, a cell each.
 QString distanceCells(double km) {
     return QString("<td align=right>%1 NM</td><td align=right>%2 km</td>")
@@ -20,14 +24,63 @@ QString distanceCells(double km) {
         .arg(km, 0, 'f', 0);
 }
 
+// The other airfields a stop may mean, each a link that puts it in the stop's place.
+QString candidateLinks(const icao::RouteStop& stop, std::size_t at) {
+    QStringList links;
+    for (const icao::AirportRecord& candidate : stop.candidates) {
+        links << QString("<a href=\"%1:%2:%3\">%4</a> %5")
+                     .arg(kRouteStopLinkScheme)
+                     .arg(at)
+                     .arg(escaped(candidate.code), escaped(candidate.code),
+                          escaped(candidate.name));
+    }
+    return links.join(", ");
+}
+
+QString readingLine(const icao::RouteStop& stop, std::size_t at) {
+    const QString given = "<i>" + escaped(stop.given) + "</i>";
+    if (!stop.airport) {
+        const QString links = candidateLinks(stop, at);
+        return tr("No airfield found for %1").arg(given) +
+               (links.isEmpty() ? QString() : "; " + tr("did you mean %1?").arg(links));
+    }
+    const QString how = stop.read == icao::StopRead::Name       ? tr("name")
+                        : stop.read == icao::StopRead::IataCode ? tr("IATA code")
+                                                                : tr("former code");
+    QString line = QString("%1 → %2 %3 (%4)")
+                       .arg(given, escaped(stop.airport->code), escaped(stop.airport->name), how);
+    if (!stop.candidates.empty()) {
+        line += "; " + tr("or %1").arg(candidateLinks(stop, at));
+    }
+    return line;
+}
+
 } // namespace
 
 QString routeLegsPage(const RoutePlan& plan) {
-    if (!plan.unknown.isEmpty()) {
-        return tr("No airfield found for %1").arg(plan.unknown.join(", ")).toHtmlEscaped();
+    QStringList lines;
+    const auto& stops = plan.reading.stops;
+    // The stops unread first: they are why there is no route.
+    for (const bool unread : {true, false}) {
+        for (std::size_t at = 0; at < stops.size(); ++at) {
+            if ((!stops[at].airport) == unread && stops[at].read != icao::StopRead::IcaoCode) {
+                lines << readingLine(stops[at], at);
+            }
+        }
     }
+    for (const std::size_t at : plan.route.unknown) {
+        if (stops[at].airport) {
+            lines << tr("%1 has no coordinates").arg(escaped(stops[at].airport->code));
+        }
+    }
+    if (!plan.reading.pending.empty()) {
+        lines << tr("Reading %1 ...").arg("<i>" + escaped(plan.reading.pending) + "</i>");
+    }
+    QString page = lines.join("<br>");
     if (plan.route.legs.empty()) {
-        return tr("A route needs two airfields or more");
+        return plan.route.unknown.empty() ? (page.isEmpty() ? QString() : page + "<br>") +
+                                                tr("A route needs two airfields or more")
+                                          : page;
     }
     QString rows;
     for (const icao::Leg& leg : plan.route.legs) {
@@ -35,10 +88,22 @@ QString routeLegsPage(const RoutePlan& plan) {
         const QString course =
             QString::number(static_cast<int>(std::lround(leg.course)) % 360).rightJustified(3, '0');
         rows += QString("<tr><td>%1 → %2</td>%3<td align=right>%4°</td></tr>")
-                    .arg(qt(leg.from.code).toHtmlEscaped(), qt(leg.to.code).toHtmlEscaped(),
+                    .arg(escaped(leg.from.code), escaped(leg.to.code),
                          distanceCells(leg.distanceKm), course);
     }
     rows += "<tr><th align=left>" + tr("total").toHtmlEscaped() + "</th>" +
             distanceCells(plan.route.totalKm) + "</tr>";
-    return "<table cellspacing=6>" + rows + "</table>";
+    return page + "<table cellspacing=6>" + rows + "</table>";
+}
+
+QString routeWithStop(const RoutePlan& plan, std::size_t at, const QString& code) {
+    QStringList words;
+    for (std::size_t i = 0; i < plan.reading.stops.size(); ++i) {
+        const icao::RouteStop& stop = plan.reading.stops[i];
+        words << (i == at ? code : stop.airport ? qt(stop.airport->code) : qt(stop.given));
+    }
+    if (!plan.reading.pending.empty()) {
+        words << qt(plan.reading.pending);
+    }
+    return words.join(' ');
 }

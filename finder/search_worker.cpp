@@ -61,29 +61,15 @@ void SearchWorker::describe(const QString& code) {
     emit described(neighbourhood);
 }
 
-void SearchWorker::plan(const QString& text) {
+void SearchWorker::plan(const QString& text, bool typed) {
     if (!index_) {
         return;
     }
-    RoutePlan plan{text, {}, {}};
-    // Dashes and blanks part the words, split by hand: a static QRegularExpression first used
-    // on this thread kept the Windows program from exiting.
-    QString spaced = text;
-    spaced.replace('-', ' ');
-    const QStringList words = spaced.simplified().split(' ', Qt::SkipEmptyParts);
-    std::vector<icao::Text> codes;
-    for (const QString& word : words) {
-        codes.push_back(textOf(word.toUpper()));
-    }
-    // A word that is no code is read as find's best hit for it (find ignores letter case).
-    const auto bestHit = [this](const icao::Text& word) -> std::optional<icao::AirportRecord> {
-        const auto hits = index_->find(word, 1).hits;
-        return hits.empty() ? std::nullopt : std::optional(hits.front().item.record());
+    const auto names = [this](const icao::Text& words, std::size_t limit) {
+        return index_->find(words, limit);
     };
-    auto route = icao::planRoute(codes, *index_, bestHit);
-    for (const std::size_t at : route->unknown) {
-        plan.unknown << words[static_cast<qsizetype>(at)];
-    }
-    plan.route = std::move(*route);
+    RoutePlan plan{
+        text, std::move(*icao::readRoute(text.toStdString(), *index_, names, typed)), {}};
+    plan.route = icao::routeThrough(plan.reading);
     emit planned(plan);
 }

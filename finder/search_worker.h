@@ -3,11 +3,10 @@
 
 #include "search/find.h"
 #include "search/nearby.h"
-#include "search/route.h"
+#include "search/route_reading.h"
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <atomic>
 #include <filesystem>
 #include <memory>
@@ -28,11 +27,11 @@ struct DescribedAirfield {
     std::vector<icao::NearbyAirport> nearest;
 };
 
-// The legs of a route typed as codes or names, and the words that named no airfield.
+// A route typed as codes or names: how each stop was read, and the legs through them.
 struct RoutePlan {
     QString text;
+    icao::RouteReading reading;
     icao::Route route;
-    QStringList unknown;
 };
 
 Q_DECLARE_METATYPE(SearchAnswer)
@@ -53,9 +52,9 @@ class SearchWorker : public QObject {
     void load(const QString& dataFile);
     void search(quint64 generation, const QString& text);
     void describe(const QString& code);
-    // Each word of the text, split at spaces and dashes, is an airfield's code or else the
-    // best hit of a find for it.
-    void plan(const QString& text);
+    // Reads the text as icao dist does; unless typed is done, a last word that reads as
+    // nothing yet waits.
+    void plan(const QString& text, bool typed);
 
   signals:
     // The file's records are held, ready for searches; or they could not be, and why.

@@ -147,7 +147,7 @@ def main():
         failures.append(f"--output: status {written.returncode}, {len(written.stdout)} bytes out")
     misuses = {
         ("find", "heathrow", "--format", "svg"): "--format svg is for dist, near and info",
-        ("dist", "-", "--format", "svg"): "--format svg draws one map: give its CODEs",
+        ("dist", "-", "--format", "svg"): "--format svg draws one map: give its STOPs",
         ("near", "-", "--format", "svg"): "--format svg draws one map: give its ORIGIN",
         ("info", "EGLL", "KJFK", "--format", "svg"): "draws one airfield",
         ("dist", "EGLL", "KJFK", "--output", str(picture)): "--output is for --format svg",

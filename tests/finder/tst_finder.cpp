@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
@@ -173,22 +174,49 @@ class FinderTest : public QObject {
     }
 
     // Codes and names, apart by spaces or dashes, make a route's legs, as icao dist gives
-    // them: EGLL to LSZH is 788 km on the great circle.
+    // them: EGLL to LSZH is 788 km on the great circle. A name says what it was read as.
     void theRouteFieldShowsEachLegAndTheTotal() {
         auto* route = window_->findChild<QLineEdit*>("route");
         auto* legs = window_->findChild<QLabel*>("legs");
-        QSignalSpy shown(window_.get(), &FinderWindow::routeShown);
         QTest::keyClicks(route, "heathrow-zurich ksfo");
         QTRY_VERIFY(legs->text().contains("total"));
         const QString text = QTextDocumentFragment::fromHtml(legs->text()).toPlainText();
-        QVERIFY2(text.contains("EGLL → LSZH") && text.contains("426 NM\n788 km") &&
+        QVERIFY2(text.contains("heathrow → EGLL London Heathrow Airport (name)") &&
+                     text.contains("EGLL → LSZH") && text.contains("426 NM\n788 km") &&
                      text.contains("121°") && text.contains("LSZH → KSFO") &&
                      text.contains("total\n5488 NM\n10165 km"),
                  qPrintable(text));
-        route->clear();
-        QTest::keyClicks(route, "EGLL xyzzyq");
+    }
+
+    // A last word that reads as nothing waits while it may still be typed: no leg is drawn to
+    // a half-typed word; Enter, or a space after it, reads it, and it is named unread.
+    void aHalfTypedLastWordWaits() {
+        auto* route = window_->findChild<QLineEdit*>("route");
+        auto* legs = window_->findChild<QLabel*>("legs");
+        QTest::keyClicks(route, "EGLL LSZH xyzzyq");
         QTRY_VERIFY(legs->text().contains("xyzzyq"));
-        QVERIFY(legs->text().startsWith("No airfield found"));
+        QVERIFY2(legs->text().startsWith("Reading") && legs->text().contains("total"),
+                 qPrintable(legs->text()));
+        QTest::keyClick(route, Qt::Key_Return);
+        QTRY_VERIFY(legs->text().startsWith("No airfield found"));
+        QVERIFY(!legs->text().contains("total"));
+        route->clear();
+        QTest::keyClicks(route, "EGLL xyzzyq ");
+        QTRY_VERIFY(legs->text().startsWith("No airfield found"));
+    }
+
+    // A name with other airfields it may mean offers them as links; one chosen takes the
+    // stop's place, and the route is planned through it.
+    void aStopCanBeChosenAgain() {
+        auto* route = window_->findChild<QLineEdit*>("route");
+        auto* legs = window_->findChild<QLabel*>("legs");
+        QTest::keyClicks(route, "london zurich");
+        QTRY_VERIFY(legs->text().contains("EGLL → LSZH"));
+        const auto link = QRegularExpression("href=\"([^\"]*EGLC)\"").match(legs->text());
+        QVERIFY2(link.hasMatch(), qPrintable(legs->text()));
+        emit legs->linkActivated(link.captured(1));
+        QCOMPARE(route->text(), QString("EGLC LSZH"));
+        QTRY_VERIFY(legs->text().contains("EGLC → LSZH"));
     }
 
     // The map shows the selected airfield among its neighbours; a double click on a neighbour

@@ -3,7 +3,7 @@
 #include "search/airports_by_code.h"
 #include "search/find.h"
 #include "search/nearby.h"
-#include "search/route.h"
+#include "search/route_reading.h"
 #include "support/fixtures.h"
 
 #include <QTest>
@@ -46,26 +46,18 @@ class PlacesTest : public QObject {
         const auto path = folder.write("L|KLAX|Los Angeles|||LAX|33.95|-118.4|0||\n"
                                        "L|KJFK|New York|||JFK|40.633333|-73.783333|0||\n"
                                        "S|XNOP|No Place|||||||\n");
-        const auto route = icao::planRoute({U"KLAX", U"KJFK", U"KLAX"}, path);
-        QCOMPARE(route->legs.size(), std::size_t(2));
-        QCOMPARE(route->legs[1].to.code, std::string("KLAX"));
-        QVERIFY(std::abs(route->totalKm - 2 * 0.623585 * icao::kEarthRadiusKm) < 1);
-        QCOMPARE(icao::planRoute({U"KLAX", U"XNOP", U"ZZZZ"}, path)->unknown,
-                 (std::vector<std::size_t>{1, 2}));
-        // The records held in memory plan the same route, and read a word no code names as
-        // they are told to.
+        const auto plan = [](const std::vector<icao::Text>& codes, const auto& source) {
+            return icao::routeThrough(*icao::readCodes(codes, source));
+        };
+        const auto route = plan({U"KLAX", U"KJFK", U"KLAX"}, path);
+        QCOMPARE(route.legs.size(), std::size_t(2));
+        QCOMPARE(route.legs[1].to.code, std::string("KLAX"));
+        QVERIFY(std::abs(route.totalKm - 2 * 0.623585 * icao::kEarthRadiusKm) < 1);
+        QCOMPARE(plan({U"KLAX", U"XNOP", U"ZZZZ"}, path).unknown, (std::vector<std::size_t>{1, 2}));
+        // The records held in memory plan the same route.
         const auto index = icao::AirportIndex::load(path);
         QVERIFY(index);
-        QCOMPARE(icao::planRoute({U"KLAX", U"KJFK", U"KLAX"}, *index)->totalKm, route->totalKm);
-        const auto byName = [](const icao::Text& word) {
-            return word == U"ZZZZ" ? std::optional(icao::AirportRecord::fromItem(
-                                         "L|KJFK|New York|||JFK|40.633333|-73.783333|0||", 2))
-                                   : std::nullopt;
-        };
-        const auto named = icao::planRoute({U"KLAX", U"ZZZZ", U"XNOP"}, *index, byName);
-        QCOMPARE(named->unknown, (std::vector<std::size_t>{2}));
-        QCOMPARE(icao::planRoute({U"KLAX", U"ZZZZ"}, *index, byName)->legs.at(0).to.code,
-                 std::string("KJFK"));
+        QCOMPARE(plan({U"KLAX", U"KJFK", U"KLAX"}, *index).totalKm, route.totalKm);
     }
 
     // Random airfields, some without coordinates, held against sorting them all: nearest

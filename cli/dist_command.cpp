@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: MIT
+#include "cli/commands.h"
+#include "cli/distance_cells.h"
+#include "cli/key_loop.h"
+#include "cli/picture_output.h"
+#include "search/find.h"
+#include "search/route_reading.h"
+
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+
+namespace {
+
+// The most words a route holds: far more than any flight plan, few enough that a route is
+// read and planned at once.
+constexpr std::size_t kMaxRouteWords = 1000;
+
+// The records a route's names are asked of, held in memory once the first name is asked: a
+// route of codes alone is looked up in one pass over the file.
+class RouteNames {
+  public:
+    explicit RouteNames(const std::filesystem::path& dataFile) : dataFile_(&dataFile) {}
+    explicit RouteNames(icao::AirportIndex& index) : index_(&index) {}
+
+    icao::NameFinder finder() {
+        return [this](const icao::Text& text, std::size_t limit) -> icao::FindResult {
+            if (!index_ && !error) {
+                auto loaded = icao::AirportIndex::load(*dataFile_);
+                if (!loaded) {
+                    error = loaded.error();
+                    return {};
+                }
+                loaded_.emplace(std::move(*loaded));
+                index_ = &*loaded_;
+            }
+            return index_ ? index_->find(text, limit) : icao::FindResult{};
+        };
+    }
+
+    // Why the records could not be held, once asked.
+    std::optional<icao::FileError> error;
+
+  private:
+    const std::filesystem::path* dataFile_ = nullptr;
+    std::optional<icao::AirportIndex> loaded_;
+    icao::AirportIndex* index_ = nullptr;
+};
+
+bool routeTooLong(std::size_t words) {
+    if (words <= kMaxRouteWords) {
+        return false;
+    }
+    std::cerr << "icao: a route of " << words << " words is refused; it holds at most "
+              << kMaxRouteWords << "\n";
+    return true;
+}
+
+std::string joined(const std::vector<std::string>& keys) {
+    std::string text;
+    for (const std::string& key : keys) {
+        text.append(text.empty() ? "" : " ").append(key);
+    }
+    return text;
+}
+
+// The route as typed; with --raw each key one code exactly as it stands.
+icao::Expected<icao::RouteReading> readingOf(const std::vector<std::string>& keys,
+                                             const Arguments& arguments,
+                                             const icao::RecordSource& source, RouteNames& names) {
+    if (arguments.raw) {
+        std::vector<icao::Text> codes;
+        for (const std::string& key : keys) {
+            codes.push_back(keyOf(key, true));
+        }
+        return icao::readCodes(codes, source);
+    }
+    auto reading = icao::readRoute(joined(keys), source, names.finder());
+    if (names.error) {
+        return *names.error;
+    }
+    return reading;
+}
+
+std::string airfieldText(const icao::AirportRecord& record) {
+    return record.code + " " + record.name;
+}
+
+std::string candidatesText(const icao::RouteStop& stop) {
+    std::string text;
+    for (const icao::AirportRecord& candidate : stop.candidates) {
+        text.append(text.empty() ? "" : ", ").append(airfieldText(candidate));
+    }
+    return text;
+}
+
+// How a stop was read, as a note says it and TSV shows it: "name \"heathrow\"".
+std::string readingText(const icao::RouteStop& stop) {
+    switch (stop.read) {
+    case icao::StopRead::IcaoCode:
+        return "code";
+    case icao::StopRead::FormerCode:
+        return "former code " + stop.given;
+    case icao::StopRead::IataCode:
+        return "IATA code " + stop.given;
+    case icao::StopRead::Name:
+        return "name \"" + stop.given + "\"";
+    case icao::StopRead::Unread:
+        break;
+    }
+    return "unread \"" + stop.given + "\"";
+}
+
+Cell readingCell(const icao::RouteStop& stop) {
+    static constexpr const char* kReadAs[] = {"icao_code", "former_code", "iata_code", "name",
+                                              "unread"};
+    Cell cell = Cell::text(readingText(stop));
+    cell.value = CellValue::Members{{"given", stop.given},
+                                    {"read_as", kReadAs[static_cast<int>(stop.read)]}};
+    return cell;
+}
+
+// Every stop that was not its own ICAO code, on standard error: what it was read as, and
+// the other airfields a name may mean.
+void noteReadings(const icao::RouteReading& reading, std::ostream& notes) {
+    for (const icao::RouteStop& stop : reading.stops) {
+        if (stop.read == icao::StopRead::IcaoCode || !stop.airport) {
+            continue;
+        }
+        notes << "icao: " << withVisibleControls(stop.given) << ": read as "
+              << withVisibleControls(airfieldText(*stop.airport)) << ", by "
+              << (stop.read == icao::StopRead::Name       ? "its name"
+                  : stop.read == icao::StopRead::IataCode ? "its IATA code"
+                                                          : "a code it had before");
+        if (!stop.candidates.empty()) {
+            notes << "; also " << withVisibleControls(candidatesText(stop));
+        }
+        notes << '\n';
+    }
+}
+
+// Each stop that names no airfield with coordinates, on standard error.
+void reportUnknown(const icao::RouteReading& reading, const icao::Route& route) {
+    for (const std::size_t at : route.unknown) {
+        const icao::RouteStop& stop = reading.stops[at];
+        if (stop.airport) {
+            std::cerr << "icao: no airfield with coordinates has the code "
+                      << withVisibleControls(stop.airport->code) << '\n';
+            continue;
+        }
+        std::cerr << "icao: no airfield found for \"" << withVisibleControls(stop.given) << '"';
+        if (!stop.candidates.empty()) {
+            std::cerr << "; did you mean " << withVisibleControls(candidatesText(stop));
+        }
+        std::cerr << '\n';
+    }
+}
+
+const std::vector<Column> kTotalColumns = {{"total_nm"}, {"total_km"}};
+
+int distOne(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    if (routeTooLong(arguments.raw ? arguments.keys.size()
+                                   : icao::countRouteWords(joined(arguments.keys)))) {
+        return kExitError;
+    }
+    RouteNames names(dataFile);
+    const auto reading = readingOf(arguments.keys, arguments, dataFile, names);
+    if (!reading) {
+        return reportError(reading.error());
+    }
+    const icao::Route route = icao::routeThrough(*reading);
+    if (!route.unknown.empty()) {
+        reportUnknown(*reading, route);
+        return kExitNotFound;
+    }
+    if (route.legs.empty()) {
+        std::cerr << "icao: a route needs two airfields or more\n";
+        return kExitNotFound;
+    }
+    if (arguments.format == Format::Text) {
+        noteReadings(*reading, std::cerr);
+    }
+    if (arguments.format == Format::Svg) {
+        return drawRoute(route, arguments);
+    }
+    Table legs{{{"from"},
+                {"to"},
+                {"distance_nm"},
+                {"distance_km"},
+                {"course_deg"},
+                {"from_read", true},
+                {"to_read", true}},
+               {}};
+    for (std::size_t i = 0; i < route.legs.size(); ++i) {
+        const icao::Leg& leg = route.legs[i];
+        std::vector<Cell> row = {Cell::text(leg.from.code), Cell::text(leg.to.code)};
+        append(row, distanceAndCourseCells(leg.distanceKm, leg.course, 0));
+        row.push_back(readingCell(reading->stops[i]));
+        row.push_back(readingCell(reading->stops[i + 1]));
+        legs.rows.push_back(std::move(row));
+    }
+    printer.route(legs, Table{kTotalColumns, {distanceCells(route.totalKm, 0)}});
+    return kExitFound;
+}
+
+int distEach(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    // Many routes: the records held in memory once answer codes and names alike.
+    auto index = icao::AirportIndex::load(dataFile);
+    if (!index) {
+        return reportError(index.error());
+    }
+    RouteNames names(*index);
+    return answerEachKey(
+        printer, kTotalColumns, [&](const std::string& line) -> icao::Expected<KeyedAnswer> {
+            // With --raw, the line's words are its codes.
+            std::istringstream split(line);
+            const std::vector<std::string> keys =
+                arguments.raw ? std::vector<std::string>{std::istream_iterator<std::string>(split),
+                                                         std::istream_iterator<std::string>()}
+                              : std::vector<std::string>{line};
+            if (routeTooLong(arguments.raw ? keys.size() : icao::countRouteWords(line))) {
+                return KeyedAnswer{};
+            }
+            const auto reading = readingOf(keys, arguments, *index, names);
+            if (!reading) {
+                return reading.error();
+            }
+            const icao::Route route = icao::routeThrough(*reading);
+            if (route.legs.empty()) {
+                return KeyedAnswer{};
+            }
+            const double km = route.totalKm;
+            return KeyedAnswer{totalDistanceText(km), [km] { return distanceCells(km, 1); }, true};
+        });
+}
+
+} // namespace
+
+int runDist(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    return arguments.batch() ? distEach(arguments, printer, dataFile)
+                             : distOne(arguments, printer, dataFile);
+}

@@ -1,0 +1,322 @@
+// SPDX-License-Identifier: MIT
+#include "search/route_reading.h"
+
+#include "records/geo.h"
+#include "search/airports_by_code.h"
+#include "search/standing.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <map>
+#include <utility>
+
+namespace icao {
+namespace {
+
+// The words of a route, in runs that a name never crosses.
+struct RouteWords {
+    std::vector<std::vector<std::string>> runs;
+    // Whether a separator follows the last word, so that it is typed whole.
+    bool ended = true;
+    std::size_t count = 0;
+};
+
+bool isWord(std::string_view word, std::string_view wanted) {
+    return std::equal(word.begin(), word.end(), wanted.begin(), wanted.end(),
+                      [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; });
+}
+
+RouteWords wordsOf(std::string_view text) {
+    // Spaces and dashes part words; the rest part runs too.
+    constexpr std::array<std::string_view, 3> kWideSoft = {"\u2013", "\u2014", "\u2012"};
+    constexpr std::array<std::string_view, 2> kWideHard = {"\u2192", "\u21D2"};
+    RouteWords words;
+    words.runs.emplace_back();
+    std::string word;
+    const auto endRun = [&words] {
+        if (!words.runs.back().empty()) {
+            words.runs.emplace_back();
+        }
+    };
+    const auto endWord = [&] {
+        if (isWord(word, "to") || isWord(word, "via")) {
+            endRun();
+        } else if (!word.empty()) {
+            words.runs.back().push_back(word);
+            ++words.count;
+        }
+        word.clear();
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view rest = text.substr(i);
+        const auto startsWithAny = [&rest](const auto& marks) {
+            return std::find_if(marks.begin(), marks.end(),
+                                [&rest](std::string_view mark) { return rest.starts_with(mark); });
+        };
+        const char c = text[i];
+        if (c == ' ' || c == '\t' || c == '-' || c == '\n' || c == '\r') {
+            endWord();
+        } else if (c == ',' || c == ';' || c == '>') {
+            endWord();
+            endRun();
+        } else if (const auto soft = startsWithAny(kWideSoft); soft != kWideSoft.end()) {
+            endWord();
+            i += soft->size() - 1;
+        } else if (const auto hard = startsWithAny(kWideHard); hard != kWideHard.end()) {
+            endWord();
+            endRun();
+            i += hard->size() - 1;
+        } else {
+            word += c;
+            words.ended = false;
+            continue;
+        }
+        words.ended = true;
+    }
+    endWord();
+    if (words.runs.back().empty()) {
+        words.runs.pop_back();
+    }
+    return words;
+}
+
+// A word as the code lookup reads a key typed into the input box: a to z raised.
+Text codeOf(std::string_view word) {
+    std::string raised(word);
+    for (char& c : raised) {
+        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+    }
+    return decodeText(raised);
+}
+
+std::string joined(const std::vector<std::string>& words, std::size_t from, std::size_t count) {
+    std::string text;
+    for (std::size_t i = from; i < from + count; ++i) {
+        text.append(i == from ? "" : " ").append(words[i]);
+    }
+    return text;
+}
+
+bool isStrong(FindRank rank) {
+    return rank == FindRank::IcaoCode || rank == FindRank::IataCode || rank == FindRank::WholeWords;
+}
+
+// Reads the runs of words that are not codes, asking names once for each span.
+class NameReader {
+  public:
+    explicit NameReader(const NameFinder& names) : names_(names) {}
+
+    const FindResult& find(const std::string& text) {
+        auto found = asked_.find(text);
+        if (found == asked_.end()) {
+            found = asked_.emplace(text, names_(decodeText(text), kStopCandidates + 1)).first;
+        }
+        return found->second;
+    }
+
+    // The span's stop, where its best hit reads it strongly, and where that airfield stands.
+    std::optional<std::pair<RouteStop, Standing>> stopOf(const std::string& span) {
+        const FindResult& result = find(span);
+        if (result.hits.empty() || !isStrong(result.hits.front().rank)) {
+            return std::nullopt;
+        }
+        const FindHit& best = result.hits.front();
+        RouteStop stop{span,
+                       best.rank == FindRank::IcaoCode   ? StopRead::IcaoCode
+                       : best.rank == FindRank::IataCode ? StopRead::IataCode
+                                                         : StopRead::Name,
+                       best.item.record(),
+                       {}};
+        for (std::size_t i = 1; i < result.hits.size() && i <= kStopCandidates; ++i) {
+            stop.candidates.push_back(result.hits[i].item.record());
+        }
+        return std::pair(std::move(stop), best.standing);
+    }
+
+    // Whether a longer span from the same word may still read strongly: not once no hit is
+    // better than a word's start, as each word of a whole-word match is one of the shorter.
+    bool mayGrow(const std::string& span) {
+        const FindResult& result = find(span);
+        return !result.hits.empty() && result.hits.front().rank < FindRank::WordStarts;
+    }
+
+    RouteStop unread(const std::string& given) {
+        RouteStop stop{given, StopRead::Unread, std::nullopt, {}};
+        const FindResult& result = find(given);
+        for (std::size_t i = 0; i < result.hits.size() && i < kStopCandidates; ++i) {
+            stop.candidates.push_back(result.hits[i].item.record());
+        }
+        for (std::size_t i = 0;
+             i < result.suggestions.size() && stop.candidates.size() < kStopCandidates; ++i) {
+            stop.candidates.push_back(result.suggestions[i]);
+        }
+        return stop;
+    }
+
+    // The run split into the fewest spans each read strongly, words that none reads left as
+    // few stops unread as may be; of two splits alike, the one whose airfields are the larger,
+    // then the more prominent ("san francisco" and "los angeles" rather than a small field in
+    // San Francisco named "los" and "angeles"), then the one with the longer first names.
+    std::vector<RouteStop> read(const std::vector<std::string>& words) {
+        const std::size_t n = words.size();
+        // From each word on: the words unread, the stops, the kinds summed (larger first) and
+        // the prominence given up, each the fewer the better; and the span taken from it (0
+        // for the word unread).
+        using Cost = std::array<std::uint64_t, 4>;
+        std::vector<Cost> cost(n + 1, Cost{});
+        std::vector<std::size_t> taken(n, 0);
+        std::vector<std::vector<std::optional<std::pair<RouteStop, Standing>>>> spans(n);
+        for (std::size_t i = n; i-- > 0;) {
+            for (std::size_t length = 1; length <= std::min(kLongestName, n - i); ++length) {
+                const std::string span = joined(words, i, length);
+                spans[i].push_back(stopOf(span));
+                if (!mayGrow(span)) {
+                    break;
+                }
+            }
+            cost[i] = cost[i + 1];
+            cost[i][0] += 1;
+            cost[i][1] += 1;
+            for (std::size_t length = spans[i].size(); length > 0; --length) {
+                const auto& span = spans[i][length - 1];
+                if (!span) {
+                    continue;
+                }
+                Cost through = cost[i + length];
+                through[1] += 1;
+                through[2] += static_cast<std::uint64_t>(span->second.kind);
+                through[3] += kMaxProminence - span->second.prominence;
+                if (through < cost[i]) {
+                    cost[i] = through;
+                    taken[i] = length;
+                }
+            }
+        }
+        std::vector<RouteStop> stops;
+        for (std::size_t i = 0; i < n;) {
+            if (taken[i] > 0) {
+                stops.push_back(std::move(spans[i][taken[i] - 1]->first));
+                i += taken[i];
+                continue;
+            }
+            std::size_t end = i + 1;
+            while (end < n && taken[end] == 0) {
+                ++end;
+            }
+            stops.push_back(unread(joined(words, i, end - i)));
+            i = end;
+        }
+        return stops;
+    }
+
+  private:
+    const NameFinder& names_;
+    std::map<std::string, FindResult> asked_;
+};
+
+} // namespace
+
+Expected<RouteReading> readRoute(std::string_view text, const RecordSource& source,
+                                 const NameFinder& names, bool lastWordDone) {
+    const RouteWords words = wordsOf(text);
+    std::vector<Text> codes;
+    for (const auto& run : words.runs) {
+        for (const std::string& word : run) {
+            codes.push_back(codeOf(word));
+        }
+    }
+    auto airports = airportsByCode(codes, source);
+    if (!airports) {
+        return airports.error();
+    }
+    RouteReading reading;
+    reading.words = words.count;
+    NameReader reader(names);
+    std::size_t at = 0;
+    for (const auto& run : words.runs) {
+        // Between the codes, the words that name airfields.
+        std::vector<std::string> named;
+        const auto readNamed = [&] {
+            for (RouteStop& stop : reader.read(named)) {
+                reading.stops.push_back(std::move(stop));
+            }
+            named.clear();
+        };
+        for (const std::string& word : run) {
+            auto& airport = (*airports)[at];
+            if (airport) {
+                readNamed();
+                const bool current = airport->code == toUtf8(codes[at]);
+                reading.stops.push_back({word,
+                                         current ? StopRead::IcaoCode : StopRead::FormerCode,
+                                         std::move(airport),
+                                         {}});
+            } else {
+                named.push_back(word);
+            }
+            ++at;
+        }
+        readNamed();
+    }
+    // The word still being typed waits until it reads as something.
+    if (!lastWordDone && !words.ended && !reading.stops.empty() &&
+        reading.stops.back().read == StopRead::Unread) {
+        RouteStop& last = reading.stops.back();
+        const std::size_t space = last.given.rfind(' ');
+        if (space == std::string::npos) {
+            reading.pending = std::move(last.given);
+            reading.stops.pop_back();
+        } else {
+            reading.pending = last.given.substr(space + 1);
+            last = reader.unread(last.given.substr(0, space));
+        }
+    }
+    return reading;
+}
+
+std::size_t countRouteWords(std::string_view text) {
+    return wordsOf(text).count;
+}
+
+Expected<RouteReading> readCodes(const std::vector<Text>& codes, const RecordSource& source) {
+    auto airports = airportsByCode(codes, source);
+    if (!airports) {
+        return airports.error();
+    }
+    RouteReading reading;
+    reading.words = codes.size();
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        auto& airport = (*airports)[i];
+        const StopRead read = !airport                            ? StopRead::Unread
+                              : airport->code == toUtf8(codes[i]) ? StopRead::IcaoCode
+                                                                  : StopRead::FormerCode;
+        reading.stops.push_back({toUtf8(codes[i]), read, std::move(airport), {}});
+    }
+    return reading;
+}
+
+Route routeThrough(const RouteReading& reading) {
+    Route route;
+    std::vector<Place> places;
+    for (std::size_t i = 0; i < reading.stops.size(); ++i) {
+        const auto& airport = reading.stops[i].airport;
+        if (const auto place = airport ? airport->place() : std::nullopt) {
+            places.push_back(*place);
+        } else {
+            route.unknown.push_back(i);
+        }
+    }
+    if (!route.unknown.empty()) {
+        return route;
+    }
+    for (std::size_t i = 0; i + 1 < places.size(); ++i) {
+        const double distance = distanceKm(places[i], places[i + 1]);
+        route.legs.push_back({*reading.stops[i].airport, *reading.stops[i + 1].airport, distance,
+                              initialCourse(places[i], places[i + 1])});
+        route.totalKm += distance;
+    }
+    return route;
+}
+
+} // namespace icao

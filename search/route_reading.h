@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/expected.h"
+#include "records/airport_record.h"
+#include "records/route_legs.h"
+#include "search/find_result.h"
+#include "search/record_source.h"
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace icao {
+
+// How a stop of a route was read.
+enum class StopRead {
+    IcaoCode,   // the code lookup's record for the word
+    FormerCode, // the first record that had the word as a code before
+    IataCode,   // the word is the airfield's IATA code
+    Name,       // every word a whole word of its name, place, local names or codes
+    Unread,     // nothing reads the words strongly
+};
+
+struct RouteStop {
+    // The words read, as typed, one space apart.
+    std::string given;
+    StopRead read = StopRead::Unread;
+    // The airfield read; none for a stop unread.
+    std::optional<AirportRecord> airport;
+    // Other airfields the words may mean, best first, at most kStopCandidates: for a name the
+    // next hits of find, for a stop unread find's best hits or its suggestions.
+    std::vector<AirportRecord> candidates;
+};
+
+inline constexpr std::size_t kStopCandidates = 3;
+// The most words one name of an airfield spans ("general mitchell international airport").
+inline constexpr std::size_t kLongestName = 6;
+
+struct RouteReading {
+    std::vector<RouteStop> stops;
+    // The last words, still being typed, that read as nothing yet: left out of the stops.
+    std::string pending;
+    // How many words the text held.
+    std::size_t words = 0;
+};
+
+// Finds a text's best hits, as find ranks them.
+using NameFinder = std::function<FindResult(const Text& text, std::size_t limit)>;
+
+// Reads a route as people type it: codes (ICAO, a former code, IATA) and names of several
+// words, apart by spaces, dashes, commas, "→", "to" or "via". A run of words that are not codes
+// is split into the fewest spans that each name an airfield strongly (a whole-word match, as
+// find ranks it, "san francisco los angeles" being KSFO KLAX); words that none does are a stop
+// unread, with candidates. The codes are looked up in source, the names asked of names; a
+// span never crosses a comma, an arrow, "to" or "via". Unless lastWordDone, a last stop that
+// reads as nothing is pending rather than unread.
+Expected<RouteReading> readRoute(std::string_view text, const RecordSource& source,
+                                 const NameFinder& names, bool lastWordDone = true);
+
+// How many words readRoute finds in the text, before it reads any.
+std::size_t countRouteWords(std::string_view text);
+
+// Each code a stop, read as the code lookup reads it, or as a former code; nothing else.
+Expected<RouteReading> readCodes(const std::vector<Text>& codes, const RecordSource& source);
+
+// The legs from each stop to the next, over a spherical earth. Where a stop is unread or its
+// airfield has no coordinates, the route has no legs and unknown names those stops.
+Route routeThrough(const RouteReading& reading);
+
+} // namespace icao

@@ -1,0 +1,85 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Routes typed as people type them, on the shipped data: icao dist reads each to the stops
+meant, says in JSON how each stop was read and in text on standard error, answers the same
+from standard input, and names a word it cannot read.
+Usage: read_routes.py COMMAND... (icao, under its emulator if any)"""
+import json
+import subprocess
+import sys
+
+from report import reported
+
+# The words given, the stops meant, and how the first stop is read.
+ROUTES = [
+    (["heathrow", "to", "paris"], ["EGLL", "LFPG"], "name"),
+    (["EGLL,LFPG"], ["EGLL", "LFPG"], "icao_code"),
+    (["EGLL-LFPG"], ["EGLL", "LFPG"], "icao_code"),
+    (["EGLL", "→", "LFPG", "via", "EDDF"], ["EGLL", "LFPG", "EDDF"], "icao_code"),
+    (["san", "francisco", "los", "angeles"], ["KSFO", "KLAX"], "name"),
+    (["new", "york", "london"], ["KJFK", "EGLL"], "name"),
+    (["LHR", "CDG"], ["EGLL", "LFPG"], "iata_code"),
+    (["lhr", "jfk", "lax"], ["EGLL", "KJFK", "KLAX"], "iata_code"),
+    (["FVHA", "egll"], ["FVRG", "EGLL"], "former_code"),
+    (["frankfurt", "munich", "berlin"], ["EDDF", "EDDM", "EDDB"], "name"),
+    (["rio", "de", "janeiro", "sao", "paulo"], ["SBGL", "SBGR"], "name"),
+    (["lyon", "saint-exupéry", "nice"], ["LFLL", "LFMN"], "name"),
+    (["zürich", "münchen"], ["LSZH", "EDDM"], "name"),
+]
+
+
+def run(icao, *words, stdin=None):
+    return subprocess.run(icao + ["dist", *words], input=stdin, capture_output=True, text=True,
+                          encoding="utf-8")
+
+
+def stops_of(legs):
+    return [legs[0]["from"]] + [leg["to"] for leg in legs]
+
+
+def main():
+    icao = sys.argv[1:]
+    failures = []
+    for words, meant, first_read in ROUTES:
+        answer = run(icao, *words, "--format", "json")
+        if answer.returncode != 0:
+            failures.append(f"{' '.join(words)}: status {answer.returncode}, {answer.stderr}")
+            continue
+        legs = json.loads(answer.stdout)["legs"]
+        if stops_of(legs) != meant:
+            failures.append(f"{' '.join(words)}: {stops_of(legs)}, not {meant}")
+        read = legs[0]["from_read"]
+        if read["read_as"] != first_read:
+            failures.append(f"{' '.join(words)}: first stop read as {read}, not {first_read}")
+    # From standard input, one route a line, as given on the command line.
+    lines = "".join(" ".join(words) + "\n" for words, _, _ in ROUTES)
+    batch = run(icao, "-", "--format", "json", stdin=lines)
+    found = [json.loads(line)["total_nm"] is not None for line in batch.stdout.splitlines()]
+    if found != [True] * len(ROUTES):
+        failures.append(f"dist -: found {found}, {batch.stderr}")
+    # Text says on standard error how a name was read, and the rest it may mean.
+    text = run(icao, "heathrow", "paris", "london")
+    if "heathrow: read as EGLL London Heathrow Airport, by its name\n" not in text.stderr or \
+            "london: read as EGLL London Heathrow Airport, by its name; also EGKK" not in text.stderr:
+        failures.append(f"dist heathrow paris london: {text.stderr}")
+    # A word nothing reads is named, with what it may be; no route is planned around it.
+    typo = run(icao, "EGLL", "lfpgg", "KJFK")
+    if typo.returncode != 1 or typo.stdout or \
+            not typo.stderr.startswith('icao: no airfield found for "lfpgg"; did you mean LFPG'):
+        failures.append(f"dist EGLL lfpgg KJFK: status {typo.returncode}, {typo.stderr}")
+    # TSV: how each stop was read in columns of its own, every row as wide as the header.
+    tsv = run(icao, "san", "francisco", "los", "angeles", "--format", "tsv").stdout.splitlines()
+    rows = [line.split("\t") for line in tsv]
+    if rows[0][5:] != ["from_read", "to_read"] or rows[1][5:] != ['name "san francisco"',
+                                                                  'name "los angeles"'] or \
+            {len(row) for row in rows} != {7}:
+        failures.append(f"dist san francisco los angeles --format tsv: {rows}")
+    # With --raw a key is one code as it stands: a name is no stop.
+    raw = run(icao, "--raw", "EGLL", "paris")
+    if raw.returncode != 1 or 'no airfield found for "paris"' not in raw.stderr:
+        failures.append(f"dist --raw EGLL paris: status {raw.returncode}, {raw.stderr}")
+    return reported(failures)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
