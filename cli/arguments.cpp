@@ -21,6 +21,33 @@ const OptionSpec* findOption(std::string_view name) {
     return found == options.end() ? nullptr : &*found;
 }
 
+// A ground speed as a number and its unit ("450kt", "800 km/h", "500mph"), in knots; none
+// for anything else or a speed not above zero.
+std::optional<double> knotsOf(std::string_view text) {
+    constexpr std::array<std::pair<std::string_view, double>, 4> kUnits = {{
+        {"kt", 1.0},
+        {"km/h", 1 / 1.852},
+        {"kmh", 1 / 1.852},
+        {"mph", 1.609344 / 1.852},
+    }};
+    for (const auto& [unit, knots] : kUnits) {
+        if (text.size() > unit.size() && text.ends_with(unit)) {
+            std::string_view number = text.substr(0, text.size() - unit.size());
+            while (!number.empty() && number.back() == ' ') {
+                number.remove_suffix(1);
+            }
+            double value = 0;
+            const auto [end, error] =
+                std::from_chars(number.data(), number.data() + number.size(), value);
+            if (!number.empty() && error == std::errc() && end == number.data() + number.size() &&
+                value > 0 && value < 1e6) {
+                return value * knots;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 // Stores an option's value in the arguments; a usage error when the value is not one it takes.
 std::optional<UsageError> setOption(Option option, const std::optional<std::string>& value,
                                     Arguments& arguments) {
@@ -54,6 +81,11 @@ std::optional<UsageError> setOption(Option option, const std::optional<std::stri
         }
         return text.empty() ? std::optional(UsageError{"--kind takes letters of LMSWHBC"})
                             : std::nullopt;
+    case Option::Speed:
+        arguments.speedKnots = knotsOf(text);
+        return arguments.speedKnots
+                   ? std::nullopt
+                   : std::optional(UsageError{"--speed takes a number and kt, km/h or mph"});
     case Option::Format: {
         const auto format =
             std::find_if(kFormats.begin(), kFormats.end(),

@@ -27,6 +27,8 @@ struct Arguments {
     std::optional<std::string> output;
     // The kinds of airfield near lists; every kind when none is set.
     std::bitset<icao::kAirfieldKinds> kinds;
+    // The ground speed dist reckons time en route at, in knots.
+    std::optional<double> speedKnots;
 
     bool batch() const { return keys.size() == 1 && keys.front() == "-"; }
 };

@@ -12,11 +12,12 @@ namespace {
 constexpr std::array kOptions = {
     OptionSpec{Option::Limit, "--limit", "N"},      OptionSpec{Option::Kind, "--kind", "LMSWHBC"},
     OptionSpec{Option::Raw, "--raw", ""},           OptionSpec{Option::Format, "--format", "F"},
-    OptionSpec{Option::Output, "--output", "FILE"}, OptionSpec{Option::File, "--file", "PATH"},
+    OptionSpec{Option::Output, "--output", "FILE"}, OptionSpec{Option::Speed, "--speed", "SPEED"},
+    OptionSpec{Option::File, "--file", "PATH"},
 };
 
 constexpr std::array kLookupOptions = {Option::Raw, Option::Format};
-constexpr std::array kDistOptions = {Option::Raw, Option::Format, Option::Output};
+constexpr std::array kDistOptions = {Option::Raw, Option::Format, Option::Output, Option::Speed};
 constexpr std::array kFindOptions = {Option::Limit, Option::Format};
 constexpr std::array kNearOptions = {Option::Limit, Option::Kind, Option::Raw, Option::Format,
                                      Option::Output};
@@ -117,7 +118,7 @@ name and the local time.
 )";
 
 // Each option's entry, as --help lists them.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kOptionHelp = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kOptionHelp = {{
     {"--raw", "take KEY or CODE exactly as it stands, as if pasted into the input box"},
     {"--limit N", R"(find and near print at most N airfields (default 10, at least 1); exact
 ICAO and IATA code hits of find are never cut off; near's picture marks
@@ -128,6 +129,8 @@ airport, W seaplane base, H heliport, B balloonport, C closed)"},
 header line; json: JSON, one object per line for keys from "-"; svg (dist,
 near, info): a map as an SVG picture)"},
     {"--output FILE", "write the picture of --format svg to FILE instead of standard output"},
+    {"--speed SPEED", R"(dist gives each leg's time en route and the total at this ground speed,
+a number and a unit: kt, km/h or mph (450kt, 800km/h))"},
     {"--file PATH", "read PATH instead of airports.txt in the program's own folder"},
     {"--", R"(end of options; a KEY that begins with "-" may follow)"},
     {"--version", R"(print the program's version, its licence, the data file's record count

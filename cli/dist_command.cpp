@@ -157,7 +157,22 @@ void reportUnknown(const icao::RouteReading& reading, const icao::Route& route) 
     }
 }
 
-const std::vector<Column> kTotalColumns = {{"total_nm"}, {"total_km"}};
+// The total's columns, with its time where a speed is given.
+std::vector<Column> totalColumns(const Arguments& arguments) {
+    std::vector<Column> columns = {{"total_nm"}, {"total_km"}};
+    if (arguments.speedKnots) {
+        columns.push_back({"total_time_min"});
+    }
+    return columns;
+}
+
+std::vector<Cell> totalCells(double km, int shownDecimals, const Arguments& arguments) {
+    std::vector<Cell> cells = distanceCells(km, shownDecimals);
+    if (arguments.speedKnots) {
+        cells.push_back(timeCell(km, *arguments.speedKnots));
+    }
+    return cells;
+}
 
 int distOne(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
     if (routeTooLong(arguments.raw ? arguments.keys.size()
@@ -184,23 +199,23 @@ int distOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     if (arguments.format == Format::Svg) {
         return drawRoute(route, arguments);
     }
-    Table legs{{{"from"},
-                {"to"},
-                {"distance_nm"},
-                {"distance_km"},
-                {"course_deg"},
-                {"from_read", true},
-                {"to_read", true}},
-               {}};
+    Table legs{{{"from"}, {"to"}, {"distance_nm"}, {"distance_km"}}, {}};
+    // The time beside the distance, so that the total's stands under the legs'.
+    if (arguments.speedKnots) {
+        legs.columns.push_back({"time_min"});
+    }
+    legs.columns.insert(legs.columns.end(),
+                        {{"course_deg"}, {"from_read", true}, {"to_read", true}});
     for (std::size_t i = 0; i < route.legs.size(); ++i) {
         const icao::Leg& leg = route.legs[i];
         std::vector<Cell> row = {Cell::text(leg.from.code), Cell::text(leg.to.code)};
-        append(row, distanceAndCourseCells(leg.distanceKm, leg.course, 0));
+        append(row, totalCells(leg.distanceKm, 0, arguments));
+        row.push_back(Cell::course(leg.course));
         row.push_back(readingCell(reading->stops[i]));
         row.push_back(readingCell(reading->stops[i + 1]));
         legs.rows.push_back(std::move(row));
     }
-    printer.route(legs, Table{kTotalColumns, {distanceCells(route.totalKm, 0)}});
+    printer.route(legs, Table{totalColumns(arguments), {totalCells(route.totalKm, 0, arguments)}});
     return kExitFound;
 }
 
@@ -212,7 +227,8 @@ int distEach(const Arguments& arguments, Printer& printer, const std::filesystem
     }
     RouteNames names(*index);
     return answerEachKey(
-        printer, kTotalColumns, [&](const std::string& line) -> icao::Expected<KeyedAnswer> {
+        printer, totalColumns(arguments),
+        [&](const std::string& line) -> icao::Expected<KeyedAnswer> {
             // With --raw, the line's words are its codes.
             std::istringstream split(line);
             const std::vector<std::string> keys =
@@ -231,7 +247,12 @@ int distEach(const Arguments& arguments, Printer& printer, const std::filesystem
                 return KeyedAnswer{};
             }
             const double km = route.totalKm;
-            return KeyedAnswer{totalDistanceText(km), [km] { return distanceCells(km, 1); }, true};
+            std::string summary = totalDistanceText(km);
+            if (arguments.speedKnots) {
+                summary += "  " + timeCell(km, *arguments.speedKnots).shown;
+            }
+            return KeyedAnswer{std::move(summary),
+                               [km, &arguments] { return totalCells(km, 1, arguments); }, true};
         });
 }
 

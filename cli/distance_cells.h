@@ -13,4 +13,8 @@ std::vector<Cell> distanceAndCourseCells(double km, double course, int shownDeci
 // A route's total as text prints it: "3338 NM  6182 km".
 std::string totalDistanceText(double km);
 
+// The time to fly a distance at a ground speed: "1:05" (hours and minutes) in text, minutes in
+// TSV (one decimal) and JSON.
+Cell timeCell(double km, double knots);
+
 void append(std::vector<Cell>& row, std::vector<Cell> cells);

@@ -74,6 +74,16 @@ def main():
                                                                   'name "los angeles"'] or \
             {len(row) for row in rows} != {7}:
         failures.append(f"dist san francisco los angeles --format tsv: {rows}")
+    # At a ground speed, each leg's minutes and the total's, in JSON as in text.
+    timed = json.loads(run(icao, "EGLL", "LFPG", "KJFK", "--speed", "800km/h", "--format",
+                           "json").stdout)
+    minutes = [leg["distance_km"] / 800 * 60 for leg in timed["legs"]]
+    if [round(leg["time_min"], 6) for leg in timed["legs"]] != [round(m, 6) for m in minutes] \
+            or round(timed["total_time_min"], 6) != round(sum(minutes), 6):
+        failures.append(f"dist --speed 800km/h: {timed}")
+    text = run(icao, "EGLL", "LFPG", "KJFK", "--speed", "450kt").stdout.splitlines()
+    if [line.split()[-1] for line in text] != ["141°", "292°", "7:25"] or "0:25" not in text[0]:
+        failures.append(f"dist --speed 450kt: {text}")
     # With --raw a key is one code as it stands: a name is no stop.
     raw = run(icao, "--raw", "EGLL", "paris")
     if raw.returncode != 1 or 'no airfield found for "paris"' not in raw.stderr:

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
+#include "cli/arguments.h"
 #include "cli/command_table.h"
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
+#include <cmath>
 
 namespace {
 
@@ -84,6 +86,31 @@ class CommandTableTest : public QObject {
             }
         }
         QCOMPARE(covered.size(), names.size());
+    }
+
+    // A ground speed is a number and its unit, read in knots; anything else is a usage error.
+    void aSpeedIsANumberAndAUnit_data() {
+        QTest::addColumn<QString>("speed");
+        QTest::addColumn<double>("knots");
+        QTest::newRow("knots") << "450kt" << 450.0;
+        QTest::newRow("kilometres an hour") << "926km/h" << 500.0;
+        QTest::newRow("without the slash, a space") << "185.2 kmh" << 100.0;
+        QTest::newRow("miles an hour") << "115.078mph" << 100.0;
+        for (const char* wrong : {"450", "kt", "0kt", "-5kt", "450 knots", "1e9kt", "45O kt"}) {
+            QTest::newRow(wrong) << wrong << 0.0;
+        }
+    }
+    void aSpeedIsANumberAndAUnit() {
+        QFETCH(QString, speed);
+        QFETCH(double, knots);
+        const auto parsed =
+            parseArguments({"dist", "EGLL", "LFPG", "--speed", speed.toStdString()});
+        const auto* arguments = std::get_if<Arguments>(&parsed);
+        QCOMPARE(arguments != nullptr, knots > 0);
+        if (arguments) {
+            QVERIFY2(std::abs(*arguments->speedKnots - knots) < 1e-3,
+                     qPrintable(QString::number(*arguments->speedKnots)));
+        }
     }
 };
 
