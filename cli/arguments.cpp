@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 
 namespace {
 
@@ -21,8 +22,26 @@ const OptionSpec* findOption(std::string_view name) {
     return found == options.end() ? nullptr : &*found;
 }
 
-// A ground speed as a number and its unit ("450kt", "800 km/h", "500mph"), in knots; none
-// for anything else or a speed not above zero.
+// The number of a measure written with this unit after it ("450kt", "800 km/h"); none for
+// another unit or a number not above zero.
+std::optional<double> measureOf(std::string_view text, std::string_view unit) {
+    if (text.size() <= unit.size() || !text.ends_with(unit)) {
+        return std::nullopt;
+    }
+    std::string_view number = text.substr(0, text.size() - unit.size());
+    while (!number.empty() && number.back() == ' ') {
+        number.remove_suffix(1);
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (number.empty() || error != std::errc() || end != number.data() + number.size() ||
+        !(value > 0)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// A ground speed as a number and its unit, in knots; none for anything else.
 std::optional<double> knotsOf(std::string_view text) {
     constexpr std::array<std::pair<std::string_view, double>, 4> kUnits = {{
         {"kt", 1.0},
@@ -31,18 +50,23 @@ std::optional<double> knotsOf(std::string_view text) {
         {"mph", 1.609344 / 1.852},
     }};
     for (const auto& [unit, knots] : kUnits) {
-        if (text.size() > unit.size() && text.ends_with(unit)) {
-            std::string_view number = text.substr(0, text.size() - unit.size());
-            while (!number.empty() && number.back() == ' ') {
-                number.remove_suffix(1);
-            }
-            double value = 0;
-            const auto [end, error] =
-                std::from_chars(number.data(), number.data() + number.size(), value);
-            if (!number.empty() && error == std::errc() && end == number.data() + number.size() &&
-                value > 0 && value < 1e6) {
-                return value * knots;
-            }
+        if (const auto speed = measureOf(text, unit); speed && *speed < 1e6) {
+            return *speed * knots;
+        }
+    }
+    return std::nullopt;
+}
+
+// A length as a number and its unit ("2000m", "6500 ft"), in whole feet; none for anything
+// else or a length not above zero.
+std::optional<int> feetOf(std::string_view text) {
+    constexpr std::array<std::pair<std::string_view, double>, 2> kUnits = {{
+        {"ft", 1.0},
+        {"m", 1 / 0.3048},
+    }};
+    for (const auto& [unit, feet] : kUnits) {
+        if (const auto length = measureOf(text, unit); length && *length < 1e6) {
+            return static_cast<int>(std::ceil(*length * feet - 1e-9));
         }
     }
     return std::nullopt;
@@ -77,10 +101,36 @@ std::optional<UsageError> setOption(Option option, const std::optional<std::stri
             if (kind == icao::AirfieldKind::Unknown) {
                 return UsageError{"--kind takes letters of LMSWHBC"};
             }
-            arguments.kinds.set(static_cast<std::size_t>(kind));
+            arguments.filter.kinds.set(static_cast<std::size_t>(kind));
         }
         return text.empty() ? std::optional(UsageError{"--kind takes letters of LMSWHBC"})
                             : std::nullopt;
+    case Option::Country:
+        arguments.filter.country = text;
+        return text.size() == 2 ? std::nullopt
+                                : std::optional(UsageError{"--country takes a two-letter code"});
+    case Option::Region:
+        arguments.filter.region = text;
+        return text.empty() ? std::optional(UsageError{"--region needs a name"}) : std::nullopt;
+    case Option::MinRunway:
+        arguments.filter.minRunwayFt = feetOf(text);
+        return arguments.filter.minRunwayFt
+                   ? std::nullopt
+                   : std::optional(UsageError{"--min-runway takes a length and m or ft"});
+    case Option::Surface:
+        arguments.filter.surface = text == "paved"     ? std::optional(icao::Surface::Paved)
+                                   : text == "unpaved" ? std::optional(icao::Surface::Unpaved)
+                                   : text == "water"   ? std::optional(icao::Surface::Water)
+                                                       : std::nullopt;
+        return arguments.filter.surface
+                   ? std::nullopt
+                   : std::optional(UsageError{"--surface takes paved, unpaved or water"});
+    case Option::Lighted:
+        arguments.filter.lighted = true;
+        return std::nullopt;
+    case Option::Scheduled:
+        arguments.filter.scheduled = true;
+        return std::nullopt;
     case Option::Speed:
         arguments.speedKnots = knotsOf(text);
         return arguments.speedKnots

@@ -3,6 +3,7 @@
 
 #include "cli/command_table.h"
 #include "lookup/airfield_kind.h"
+#include "records/airfield_filter.h"
 
 #include <bitset>
 #include <cstddef>
@@ -25,8 +26,8 @@ struct Arguments {
     Format format = Format::Text;
     // Where a picture (--format svg) is written instead of standard output.
     std::optional<std::string> output;
-    // The kinds of airfield near lists; every kind when none is set.
-    std::bitset<icao::kAirfieldKinds> kinds;
+    // The airfields find and near list; every one when nothing is set.
+    icao::AirfieldFilter filter;
     // The ground speed dist reckons time en route at, in knots.
     std::optional<double> speedKnots;
 

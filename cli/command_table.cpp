@@ -10,17 +10,30 @@
 namespace {
 
 constexpr std::array kOptions = {
-    OptionSpec{Option::Limit, "--limit", "N"},      OptionSpec{Option::Kind, "--kind", "LMSWHBC"},
-    OptionSpec{Option::Raw, "--raw", ""},           OptionSpec{Option::Format, "--format", "F"},
-    OptionSpec{Option::Output, "--output", "FILE"}, OptionSpec{Option::Speed, "--speed", "SPEED"},
+    OptionSpec{Option::Limit, "--limit", "N"},
+    OptionSpec{Option::Kind, "--kind", "LMSWHBC"},
+    OptionSpec{Option::Country, "--country", "CC"},
+    OptionSpec{Option::Region, "--region", "NAME"},
+    OptionSpec{Option::MinRunway, "--min-runway", "LENGTH"},
+    OptionSpec{Option::Surface, "--surface", "S"},
+    OptionSpec{Option::Lighted, "--lighted", ""},
+    OptionSpec{Option::Scheduled, "--scheduled", ""},
+    OptionSpec{Option::Raw, "--raw", ""},
+    OptionSpec{Option::Format, "--format", "F"},
+    OptionSpec{Option::Output, "--output", "FILE"},
+    OptionSpec{Option::Speed, "--speed", "SPEED"},
     OptionSpec{Option::File, "--file", "PATH"},
 };
 
 constexpr std::array kLookupOptions = {Option::Raw, Option::Format};
 constexpr std::array kDistOptions = {Option::Raw, Option::Format, Option::Output, Option::Speed};
-constexpr std::array kFindOptions = {Option::Limit, Option::Format};
-constexpr std::array kNearOptions = {Option::Limit, Option::Kind, Option::Raw, Option::Format,
-                                     Option::Output};
+constexpr std::array kFindOptions = {Option::Limit,   Option::Kind,      Option::Country,
+                                     Option::Region,  Option::MinRunway, Option::Surface,
+                                     Option::Lighted, Option::Scheduled, Option::Format};
+constexpr std::array kNearOptions = {Option::Limit,   Option::Kind,      Option::Country,
+                                     Option::Region,  Option::MinRunway, Option::Surface,
+                                     Option::Lighted, Option::Scheduled, Option::Raw,
+                                     Option::Format,  Option::Output};
 constexpr std::array kInfoOptions = {Option::Raw, Option::Format, Option::Output};
 
 int runHelp(const Arguments&, Printer&, const std::filesystem::path&) {
@@ -118,13 +131,25 @@ name and the local time.
 )";
 
 // Each option's entry, as --help lists them.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kOptionHelp = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 16> kOptionHelp = {{
     {"--raw", "take KEY or CODE exactly as it stands, as if pasted into the input box"},
     {"--limit N", R"(find and near print at most N airfields (default 10, at least 1); exact
 ICAO and IATA code hits of find are never cut off; near's picture marks
 1000 at most)"},
-    {"--kind K", R"(near lists only airfields of these kinds: L large, M medium, S small
-airport, W seaplane base, H heliport, B balloonport, C closed)"},
+    {"--kind K", R"(find and near list only airfields of these kinds: L large, M medium, S
+small airport, W seaplane base, H heliport, B balloonport, C closed)"},
+    {"--country CC", "only airfields of this country, by its ISO 3166 code (GB, US)"},
+    {"--region NAME", R"(only airfields of this region as the data names it (England,
+California), in any letter case)"},
+    {"--min-runway L", R"(only airfields with a runway at least this long, with its unit:
+2000m or 6500ft; the runway's conditions, this, --surface and --lighted,
+hold for one runway together, named in the column qualifying_runway)"},
+    {"--surface S", R"(only airfields with a runway of this surface: paved (asphalt, concrete),
+unpaved (grass, gravel, dirt) or water; a runway of no known surface has
+none of them)"},
+    {"--lighted", "only airfields with a lighted runway"},
+    {"--scheduled", R"(only airfields with scheduled service: the data says nothing of it, so
+those with an IATA code)"},
     {"--format F", R"(text (default): aligned columns; tsv: tab-separated values under a
 header line; json: JSON, one object per line for keys from "-"; svg (dist,
 near, info): a map as an SVG picture)"},
@@ -142,7 +167,7 @@ constexpr std::string_view kClosing =
     R"(An option's value may follow it as the next word or after "=" (--limit=5).
 
 Exit status: 0 when a record matched (with keys from "-", every key), 1 when none did
-(some key did not; for dist, a code named no airfield with coordinates), 2 on an error,
+(some key did not; for dist, a stop named no airfield with coordinates), 2 on an error,
 among them a write error on standard output; for check, 0 when nothing was reported, 1
 when something was, 2 when the file could not be read.
 )";
@@ -161,22 +186,36 @@ std::string entry(std::string_view label, std::string_view help, std::size_t col
     return text;
 }
 
-std::string synopsis(const CommandSpec& command) {
-    std::string line = "icao ";
-    line.append(command.name);
+// A command's synopsis, its options wrapped to lines of at most kUsageWidth characters, each
+// line after the first indented, then set under the command's keys.
+constexpr std::size_t kUsageWidth = 96;
+
+std::string synopsis(const CommandSpec& command, std::string_view indent) {
+    // Built in steps: GCC 12 warns wrongly of overlap in a chain of additions.
+    std::string head = "icao ";
+    head.append(command.name);
+    std::string line = head;
     if (!command.arguments.empty()) {
         line.append(" ").append(command.arguments);
     }
+    std::string text;
     for (const OptionSpec& option : kOptions) {
-        if (takes(command, option.option)) {
-            line.append(" [").append(option.name);
-            if (!option.value.empty()) {
-                line.append(" ").append(option.value);
-            }
-            line.append("]");
+        if (!takes(command, option.option)) {
+            continue;
         }
+        std::string part = "[";
+        part.append(option.name);
+        if (!option.value.empty()) {
+            part.append(" ").append(option.value);
+        }
+        part.append("]");
+        if (indent.size() + line.size() + 1 + part.size() > kUsageWidth) {
+            text.append(line).append("\n").append(indent);
+            line = std::string(head.size(), ' ');
+        }
+        line.append(" ").append(part);
     }
-    return line;
+    return text.append(line);
 }
 
 } // namespace
@@ -213,7 +252,7 @@ std::string usageText() {
     constexpr std::string_view kIndent = "       ";
     std::string text;
     for (const CommandSpec& command : kCommands) {
-        text.append(text.empty() ? "Usage: " : kIndent).append(synopsis(command)) += '\n';
+        text.append(text.empty() ? "Usage: " : kIndent).append(synopsis(command, kIndent)) += '\n';
     }
     text.append(kIndent).append("icao --version [--file PATH]\n");
     text.append(kIndent).append("icao -h | --help\n\n").append(kSummary);

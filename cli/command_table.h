@@ -21,7 +21,21 @@ using CommandHandler = int (*)(const Arguments& arguments, Printer& printer,
                                const std::filesystem::path& dataFile);
 
 // The options a command may take besides --file, in the order a synopsis lists them.
-enum class Option { Limit, Kind, Raw, Format, Output, Speed, File };
+enum class Option {
+    Limit,
+    Kind,
+    Country,
+    Region,
+    MinRunway,
+    Surface,
+    Lighted,
+    Scheduled,
+    Raw,
+    Format,
+    Output,
+    Speed,
+    File
+};
 
 struct OptionSpec {
     Option option;

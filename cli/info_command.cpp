@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/key_loop.h"
 #include "cli/picture_output.h"
+#include "cli/runway_cells.h"
 #include "lookup/record_layout.h"
 #include "records/airfield_details.h"
 #include "search/airports_by_code.h"
@@ -57,20 +58,6 @@ std::vector<Cell> runwayTextCells(const icao::Runway& runway) {
     return {Cell::text(std::move(words.ends)), Cell::text(std::move(words.size)),
             Cell::text(std::move(words.surface)), Cell::text(std::move(words.lighting)),
             Cell::text(std::move(words.headings))};
-}
-
-CellValue runwayValue(const icao::Runway& runway) {
-    CellValue::List ends;
-    for (const icao::RunwayEnd& end : runway.ends) {
-        ends.emplace_back(CellValue::Members{{"ident", end.ident},
-                                             {"true_heading", CellValue::orNull(end.trueHeading)}});
-    }
-    return CellValue::Members{
-        {"ends", std::move(ends)},
-        {"length_ft", CellValue::orNull(runway.lengthFt)},
-        {"width_ft", CellValue::orNull(runway.widthFt)},
-        {"surface", runway.surface.empty() ? CellValue() : CellValue(runway.surface)},
-        {"lighted", CellValue::orNull(runway.lighted)}};
 }
 
 std::vector<std::string> linesOf(const std::string& text) {

@@ -4,6 +4,7 @@
 #include "cli/key_loop.h"
 #include "cli/picture_output.h"
 #include "cli/record_table.h"
+#include "cli/runway_cells.h"
 #include "map/neighbourhood_map.h"
 #include "search/airports_by_code.h"
 #include "search/find.h"
@@ -16,6 +17,25 @@
 
 namespace {
 
+// The records' columns, and where the filter asks for a runway, the first that qualifies.
+std::vector<Column> filteredColumns(const icao::AirfieldFilter& filter) {
+    std::vector<Column> columns = recordColumns();
+    if (filter.asksRunway()) {
+        columns.push_back({"qualifying_runway"});
+    }
+    return columns;
+}
+
+std::vector<Cell> filteredCells(const icao::AirportRecord& record,
+                                const icao::AirfieldFilter& filter) {
+    std::vector<Cell> cells = recordCells(record);
+    if (filter.asksRunway()) {
+        const auto runway = icao::qualifyingRunway(filter, record);
+        cells.push_back(runway ? runwayCell(*runway) : Cell::missing());
+    }
+    return cells;
+}
+
 // find TEXT: the hits, and the suggestions beside them.
 int findOne(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
     const std::string& text = arguments.keys.front();
@@ -25,7 +45,7 @@ int findOne(const Arguments& arguments, Printer& printer, const std::filesystem:
                   << icao::kMaxFindText << " are searched\n";
         return kExitError;
     }
-    const auto result = icao::findAirports(query, arguments.limit, dataFile);
+    const auto result = icao::findAirports(query, arguments.limit, dataFile, arguments.filter);
     if (!result) {
         return reportError(result.error());
     }
@@ -33,33 +53,42 @@ int findOne(const Arguments& arguments, Printer& printer, const std::filesystem:
         printer.notes() << "no airport matches \"" << withVisibleControls(text) << "\"\n";
     }
     const auto& hits = result->hits;
-    printer.hitsAndSuggestions(
-        RowSource(recordColumns(), hits.size(),
-                  [&hits](std::size_t i) { return recordCells(hits[i].item.record()); }),
-        recordTable(result->suggestions));
+    const icao::AirfieldFilter& filter = arguments.filter;
+    Table suggestions{filteredColumns(filter), {}};
+    for (const icao::AirportRecord& record : result->suggestions) {
+        suggestions.rows.push_back(filteredCells(record, filter));
+    }
+    printer.hitsAndSuggestions(RowSource(filteredColumns(filter), hits.size(),
+                                         [&hits, &filter](std::size_t i) {
+                                             return filteredCells(hits[i].item.record(), filter);
+                                         }),
+                               suggestions);
     return exitFor(!result->hits.empty());
 }
 
-int findEach(Printer& printer, const std::filesystem::path& dataFile) {
+int findEach(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
     auto index = icao::AirportIndex::load(dataFile);
     if (!index) {
         return reportError(index.error());
     }
-    return answerEachKey(
-        printer, recordColumns(), [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
-            const icao::Text query = icao::decodeText(key);
-            if (query.size() > icao::kMaxFindText) {
-                return KeyedAnswer{};
-            }
-            const auto hits = index->find(query, 1).hits;
-            if (hits.empty()) {
-                return KeyedAnswer{};
-            }
-            auto record = hits.front().item.record();
-            std::string code = record.code;
-            return KeyedAnswer{std::move(code),
-                               [record = std::move(record)] { return recordCells(record); }, true};
-        });
+    return answerEachKey(printer, filteredColumns(arguments.filter),
+                         [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
+                             const icao::Text query = icao::decodeText(key);
+                             if (query.size() > icao::kMaxFindText) {
+                                 return KeyedAnswer{};
+                             }
+                             const auto hits = index->find(query, 1, arguments.filter).hits;
+                             if (hits.empty()) {
+                                 return KeyedAnswer{};
+                             }
+                             auto record = hits.front().item.record();
+                             std::string code = record.code;
+                             return KeyedAnswer{std::move(code),
+                                                [record = std::move(record), &arguments] {
+                                                    return filteredCells(record, arguments.filter);
+                                                },
+                                                true};
+                         });
 }
 
 // Where ORIGIN lies: LAT,LON in decimal degrees, or else an airfield's code.
@@ -95,19 +124,19 @@ icao::NearbyQuery nearbyQuery(const Origin& origin, const Arguments& arguments) 
     const std::size_t limit = arguments.format == Format::Svg
                                   ? std::min(arguments.limit, icao::kMostMarkedNeighbours)
                                   : arguments.limit;
-    return {*origin.place, limit, arguments.kinds,
+    return {*origin.place, limit, arguments.filter,
             origin.record ? std::optional(origin.record->line) : std::nullopt};
 }
 
-std::vector<Column> nearbyColumns() {
-    std::vector<Column> columns = recordColumns();
+std::vector<Column> nearbyColumns(const icao::AirfieldFilter& filter) {
+    std::vector<Column> columns = filteredColumns(filter);
     columns.insert(columns.end(), {{"distance_nm"}, {"distance_km"}, {"bearing_deg"}});
     return columns;
 }
 
-std::vector<Cell> nearbyCells(const icao::AirportRecord& record,
-                              const icao::NearbyAirport& airport) {
-    std::vector<Cell> row = recordCells(record);
+std::vector<Cell> nearbyCells(const icao::AirportRecord& record, const icao::NearbyAirport& airport,
+                              const icao::AirfieldFilter& filter) {
+    std::vector<Cell> row = filteredCells(record, filter);
     append(row, distanceAndCourseCells(airport.distanceKm, airport.bearing, 1));
     return row;
 }
@@ -157,7 +186,10 @@ int nearOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     const auto& airports = (*nearby)->airports;
     if (airports.empty()) {
         std::cerr << "icao: " << icao::utf8Of(dataFile) << " holds no other airfield"
-                  << (arguments.kinds.any() ? " of the kinds asked" : "") << " with coordinates\n";
+                  << (arguments.filter.kinds.any() || arguments.filter.readsRecords()
+                          ? " of those asked"
+                          : "")
+                  << " with coordinates\n";
         return kExitNotFound;
     }
     if (arguments.format == Format::Svg) {
@@ -169,8 +201,9 @@ int nearOne(const Arguments& arguments, Printer& printer, const std::filesystem:
         return drawNeighbourhood(origin.record ? origin.record->code : key, *origin.place,
                                  origin.record, airports, arguments);
     }
-    printer.list(RowSource(nearbyColumns(), airports.size(), [&airports](std::size_t i) {
-        return nearbyCells(airports[i].item.record(), airports[i]);
+    const icao::AirfieldFilter& filter = arguments.filter;
+    printer.list(RowSource(nearbyColumns(filter), airports.size(), [&](std::size_t i) {
+        return nearbyCells(airports[i].item.record(), airports[i], filter);
     }));
     return kExitFound;
 }
@@ -182,7 +215,8 @@ int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem
         return reportError(index.error());
     }
     return answerEachKey(
-        printer, nearbyColumns(), [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
+        printer, nearbyColumns(arguments.filter),
+        [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
             const auto position = positionOf(key);
             const Origin origin =
                 position
@@ -198,18 +232,20 @@ int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem
             icao::NearbyAirport nearest = airports->front();
             auto record = nearest.item.record();
             std::string code = record.code;
-            return KeyedAnswer{std::move(code),
-                               [record = std::move(record), nearest = std::move(nearest)] {
-                                   return nearbyCells(record, nearest);
-                               },
-                               true};
+            return KeyedAnswer{
+                std::move(code),
+                [record = std::move(record), nearest = std::move(nearest), &arguments] {
+                    return nearbyCells(record, nearest, arguments.filter);
+                },
+                true};
         });
 }
 
 } // namespace
 
 int runFind(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
-    return arguments.batch() ? findEach(printer, dataFile) : findOne(arguments, printer, dataFile);
+    return arguments.batch() ? findEach(arguments, printer, dataFile)
+                             : findOne(arguments, printer, dataFile);
 }
 
 int runNear(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {

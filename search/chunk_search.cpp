@@ -12,20 +12,25 @@ RecordItem itemOf(const ItemChunk& chunk, std::size_t index) {
     return {std::string(chunk.bytesOf(index)), chunk.lineOf(index)};
 }
 
-// Keeps the item as a hit of this rank when the list can still show it; its standing is read
-// only for a hit.
-void keepHit(std::optional<FindRank> rank, const ItemChunk& chunk, std::size_t index,
-             ItemHits& hits) {
+} // namespace
+
+void ChunkSearch::keepHit(std::optional<FindRank> rank, const ItemChunk& chunk, std::size_t index,
+                          ItemHits& hits) const {
     if (!rank) {
         return;
     }
     const Standing standing = standingOfItem(chunk.bytesOf(index));
-    if (hits.wants(*rank, standing)) {
+    if (hits.wants(*rank, standing) && admitted(chunk, index)) {
         hits.add({*rank, standing, index});
     }
 }
 
-} // namespace
+bool ChunkSearch::admitted(const ItemChunk& chunk, std::size_t index) const {
+    const std::string_view item = chunk.bytesOf(index);
+    return filter_.wantsKind(kindOfItem(item)) &&
+           (!filter_.readsRecords() ||
+            admits(filter_, AirportRecord::fromItem(item, chunk.lineOf(index))));
+}
 
 void ChunkFind::append(ChunkFind&& later) {
     hits.append(std::move(later.hits));
@@ -124,7 +129,7 @@ std::size_t ChunkSearch::weighHitsAndSuggestions(const ItemChunk& chunk, Worker*
             continue;
         }
         const Standing standing = standingOfItem(chunk.bytesOf(next));
-        if (suggester.wouldKeep(*distance, standing)) {
+        if (suggester.wouldKeep(*distance, standing) && admitted(chunk, next)) {
             suggester.keep(*distance, standing,
                            AirportRecord::fromItem(chunk.bytesOf(next), chunk.lineOf(next)));
         }

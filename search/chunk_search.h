@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "records/airfield_filter.h"
 #include "search/find_query.h"
 #include "search/folding.h"
 #include "search/hit_collector.h"
@@ -43,7 +44,9 @@ class ChunkSearch {
   public:
     static constexpr std::size_t kWorkers = 2;
 
-    ChunkSearch(const FindQuery& query, std::size_t limit) : query_(query), limit_(limit) {}
+    // Only airfields the filter admits are hits or suggestions.
+    ChunkSearch(const FindQuery& query, std::size_t limit, const AirfieldFilter& filter)
+        : query_(query), limit_(limit), filter_(filter) {}
 
     ChunkFind operator()(const ItemChunk& chunk, std::size_t worker);
 
@@ -82,8 +85,15 @@ class ChunkSearch {
     void rankRemainingHits(const ItemChunk& chunk, std::size_t from, Worker* worker,
                            ItemHits& hits) const;
 
+    // Keeps the item as a hit of this rank when the filter admits it and the list can still
+    // show it; its standing is read only for a hit.
+    void keepHit(std::optional<FindRank> rank, const ItemChunk& chunk, std::size_t index,
+                 ItemHits& hits) const;
+    bool admitted(const ItemChunk& chunk, std::size_t index) const;
+
     const FindQuery& query_;
     std::size_t limit_;
+    const AirfieldFilter& filter_;
     // Made when a worker first searches a chunk that is not folded: a folder's tables are
     // large next to one find in memory.
     std::array<std::optional<Worker>, kWorkers> workers_;

@@ -63,13 +63,14 @@ void foldSearchedPart(std::string_view bytes, TextFolder& folder, std::string& f
 } // namespace
 
 Expected<FindResult> findAirports(const Text& text, std::size_t limit,
-                                  const std::filesystem::path& dataFile) {
+                                  const std::filesystem::path& dataFile,
+                                  const AirfieldFilter& filter) {
     TextFolder folder;
     const FindQuery query(prepareQuery(text, folder));
     if (query.folded.text.empty()) {
         return FindResult();
     }
-    ChunkSearch search(query, limit);
+    ChunkSearch search(query, limit, filter);
     auto chunks = searchInChunks<ChunkFind>(dataFile, std::ref(search));
     if (!chunks) {
         return chunks.error();
@@ -124,12 +125,12 @@ Expected<AirportIndex> AirportIndex::load(const std::filesystem::path& dataFile)
     return AirportIndex(std::move(records));
 }
 
-FindResult AirportIndex::find(const Text& text, std::size_t limit) {
+FindResult AirportIndex::find(const Text& text, std::size_t limit, const AirfieldFilter& filter) {
     const FindQuery query(prepareQuery(text, records_->folder));
     if (query.folded.text.empty()) {
         return {};
     }
-    ChunkSearch search(query, limit);
+    ChunkSearch search(query, limit, filter);
     return joined(searchStoredChunks<ChunkFind>(records_->chunks, std::ref(search)));
 }
 

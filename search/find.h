@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/expected.h"
+#include "records/airfield_filter.h"
 #include "search/find_result.h"
 #include "search/folding.h"
 #include "search/query_words.h"
@@ -24,8 +25,10 @@ inline constexpr std::size_t kDefaultFindLimit = 10;
 // Searches every record of the data file for text (its first kMaxFindText characters),
 // ignoring letter case and accents. At most limit hits are kept, beyond those whose ICAO or
 // IATA code is the query.
+// Only airfields the filter admits are hits or suggestions.
 Expected<FindResult> findAirports(const Text& text, std::size_t limit,
-                                  const std::filesystem::path& dataFile);
+                                  const std::filesystem::path& dataFile,
+                                  const AirfieldFilter& filter = {});
 
 // The records of a data file held in memory, folded once, for many finds in a row: the desktop
 // finder asks at every key press, icao for each key read from standard input.
@@ -37,7 +40,7 @@ class AirportIndex {
     ~AirportIndex();
 
     // The same answer as findAirports over the same file.
-    FindResult find(const Text& text, std::size_t limit);
+    FindResult find(const Text& text, std::size_t limit, const AirfieldFilter& filter = {});
 
     // Each kept item's bytes and line, in file order, until visit returns false: every item
     // but those no find, code lookup or place can use.

@@ -40,18 +40,13 @@ std::optional<int> wholeDegrees(std::string_view field) {
     return negative ? -whole : whole;
 }
 
-bool wantedKind(std::string_view item, const std::bitset<kAirfieldKinds>& kinds) {
-    const AirfieldKind kind = kindOfItem(item);
-    return kinds.none() || (kind < AirfieldKind::Unknown && kinds[static_cast<std::size_t>(kind)]);
-}
-
 // The nearest airfields among those offered so far: a heap whose top is the one to drop.
 class Nearest {
   public:
     explicit Nearest(const NearbyQuery& query) : query_(&query) {}
 
     void offer(std::string_view item, std::size_t line) {
-        if (line == query_->originLine || !wantedKind(item, query_->kinds)) {
+        if (line == query_->originLine || !query_->filter.wantsKind(kindOfItem(item))) {
             return;
         }
         const std::string_view latitudeField = fieldAt(item, RecordField::Latitude);
@@ -67,7 +62,10 @@ class Nearest {
             return;
         }
         const double distance = distanceKm(query_->origin, *place);
-        if (!full() || distance < heap_.front().distanceKm) {
+        // The rest of the filter reads the whole record: only for one that would be kept.
+        const bool nearer = !full() || distance < heap_.front().distanceKm;
+        if (nearer && (!query_->filter.readsRecords() ||
+                       admits(query_->filter, AirportRecord::fromItem(item, line)))) {
             keep({distance, *place, RecordItem{std::string(item), line}});
         }
     }

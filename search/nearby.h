@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/expected.h"
+#include "records/airfield_filter.h"
 #include "records/airport_record.h"
 #include "records/geo.h"
 #include "records/nearby_airport.h"
@@ -18,8 +19,8 @@ namespace icao {
 struct NearbyQuery {
     Place origin;
     std::size_t limit = 10;
-    // The kinds wanted; every kind when none is set.
-    std::bitset<kAirfieldKinds> kinds;
+    // The airfields wanted; every one when nothing is set.
+    AirfieldFilter filter;
     // The line of the origin's own record, which is left out.
     std::optional<std::size_t> originLine;
 };

@@ -50,9 +50,10 @@ class CommandTableTest : public QObject {
                 continue;
             }
             QStringList options;
-            auto found = QRegularExpression("\\\\-\\\\-(\\w+)").globalMatch(block);
+            // A name's own dashes are escaped too: \-\-min\-runway.
+            auto found = QRegularExpression("\\\\-\\\\-(\\w+(?:\\\\-\\w+)*)").globalMatch(block);
             while (found.hasNext()) {
-                options.append("--" + found.next().captured(1));
+                options.append("--" + found.next().captured(1).replace("\\-", "-"));
             }
             blocks[name.captured(1)] = options;
         }
@@ -110,6 +111,38 @@ class CommandTableTest : public QObject {
         if (arguments) {
             QVERIFY2(std::abs(*arguments->speedKnots - knots) < 1e-3,
                      qPrintable(QString::number(*arguments->speedKnots)));
+        }
+    }
+
+    // Filters' values: a length with its unit in whole feet, rounded up so that a runway just
+    // short is never let in; a two-letter country; a known surface.
+    void filtersTakeTheirValues_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("minRunwayFt");
+        QTest::newRow("metres") << QStringList{"--min-runway", "2500m"} << 8203;
+        QTest::newRow("feet") << QStringList{"--min-runway=6500 ft"} << 6500;
+        QTest::newRow("a fraction") << QStringList{"--min-runway", "0.5ft"} << 1;
+        QTest::newRow("surface, country")
+            << QStringList{"--surface", "water", "--country", "GB"} << 0;
+        for (const auto& wrong :
+             {QStringList{"--min-runway", "2500"}, QStringList{"--min-runway", "2500km"},
+              QStringList{"--min-runway", "0m"}, QStringList{"--surface", "tar"},
+              QStringList{"--country", "GBR"}, QStringList{"--lighted=yes"}}) {
+            QTest::newRow(qPrintable(wrong.join(' '))) << wrong << -1;
+        }
+    }
+    void filtersTakeTheirValues() {
+        QFETCH(QStringList, options);
+        QFETCH(int, minRunwayFt);
+        std::vector<std::string> words = {"near", "EGLL"};
+        for (const QString& option : options) {
+            words.push_back(option.toStdString());
+        }
+        const auto parsed = parseArguments(words);
+        const auto* arguments = std::get_if<Arguments>(&parsed);
+        QCOMPARE(arguments != nullptr, minRunwayFt >= 0);
+        if (arguments) {
+            QCOMPARE(arguments->filter.minRunwayFt.value_or(0), minRunwayFt);
         }
     }
 };

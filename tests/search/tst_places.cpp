@@ -118,9 +118,9 @@ class PlacesTest : public QObject {
             }
             std::sort(expected.begin(), expected.end());
             expected.resize(std::min(expected.size(), limit));
-            std::bitset<icao::kAirfieldKinds> wanted;
+            icao::AirfieldFilter wanted;
             for (const char marker : kinds) {
-                wanted.set(static_cast<std::size_t>(icao::kindOfMarker(marker)));
+                wanted.kinds.set(static_cast<std::size_t>(icao::kindOfMarker(marker)));
             }
             const auto nearest = icao::nearestAirports({origin, limit, wanted, originLine}, path);
             QVERIFY(nearest);

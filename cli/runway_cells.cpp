@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#include "cli/runway_cells.h"
+
+CellValue runwayValue(const icao::Runway& runway) {
+    CellValue::List ends;
+    for (const icao::RunwayEnd& end : runway.ends) {
+        ends.emplace_back(CellValue::Members{{"ident", end.ident},
+                                             {"true_heading", CellValue::orNull(end.trueHeading)}});
+    }
+    return CellValue::Members{
+        {"ends", std::move(ends)},
+        {"length_ft", CellValue::orNull(runway.lengthFt)},
+        {"width_ft", CellValue::orNull(runway.widthFt)},
+        {"surface", runway.surface.empty() ? CellValue() : CellValue(runway.surface)},
+        {"lighted", CellValue::orNull(runway.lighted)}};
+}
+
+Cell runwayCell(const icao::Runway& runway) {
+    const icao::RunwayWords words = icao::runwayWords(runway);
+    std::string shown;
+    for (const std::string* part : {&words.ends, &words.size, &words.surface, &words.lighting}) {
+        if (!part->empty()) {
+            shown.append(shown.empty() ? "" : "  ").append(*part);
+        }
+    }
+    return {shown, shown, runwayValue(runway)};
+}

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "lookup/airfield_kind.h"
+#include "records/airfield_details.h"
+#include "records/airport_record.h"
+
+#include <bitset>
+#include <optional>
+#include <string>
+
+namespace icao {
+
+// What a runway is made of, as far as landing on it goes.
+enum class Surface { Paved, Unpaved, Water };
+
+// The surface a RUNWAYS field's word names ("asphalt", "grass", "water"); none for a word it
+// does not know, or none given.
+std::optional<Surface> surfaceOf(const std::string& word);
+
+// The airfields a question keeps: of these kinds, in this country and region, with a runway
+// at least this long, of this surface and lighted, with scheduled service. Every condition
+// left unset keeps them all; the runway's conditions hold for one runway together.
+struct AirfieldFilter {
+    std::bitset<kAirfieldKinds> kinds;
+    // An ISO 3166 country code, as the record's country field holds it ("GB").
+    std::string country;
+    // The region as the record names it ("England"), in any letter case.
+    std::string region;
+    std::optional<int> minRunwayFt;
+    std::optional<Surface> surface;
+    bool lighted = false;
+    // The data says nothing of scheduled service: an airfield with an IATA code has it.
+    bool scheduled = false;
+
+    bool wantsKind(AirfieldKind kind) const {
+        return kinds.none() ||
+               (kind < AirfieldKind::Unknown && kinds[static_cast<std::size_t>(kind)]);
+    }
+    // Whether a condition beyond the kind is set, which only the whole record can answer.
+    bool readsRecords() const {
+        return !country.empty() || !region.empty() || asksRunway() || scheduled;
+    }
+    bool asksRunway() const { return minRunwayFt || surface || lighted; }
+};
+
+// Whether the filter keeps the record.
+bool admits(const AirfieldFilter& filter, const AirportRecord& record);
+// The record's first runway that meets the filter's runway conditions; none where it asks
+// none or no runway meets them.
+std::optional<Runway> qualifyingRunway(const AirfieldFilter& filter, const AirportRecord& record);
+
+} // namespace icao
