@@ -131,6 +131,13 @@ std::optional<UsageError> setOption(Option option, const std::optional<std::stri
     case Option::Scheduled:
         arguments.filter.scheduled = true;
         return std::nullopt;
+    case Option::Units:
+        arguments.distanceUnit = text == "nm"   ? std::optional(DistanceUnit::NauticalMile)
+                                 : text == "km" ? std::optional(DistanceUnit::Kilometre)
+                                 : text == "mi" ? std::optional(DistanceUnit::StatuteMile)
+                                                : std::nullopt;
+        return arguments.distanceUnit ? std::nullopt
+                                      : std::optional(UsageError{"--units takes nm, km or mi"});
     case Option::Speed:
         arguments.speedKnots = knotsOf(text);
         return arguments.speedKnots

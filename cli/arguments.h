@@ -13,6 +13,7 @@
 #include <vector>
 
 enum class Format { Text, Tsv, Json, Svg };
+enum class DistanceUnit { NauticalMile, Kilometre, StatuteMile };
 
 // What the command line of icao asks for.
 struct Arguments {
@@ -28,6 +29,8 @@ struct Arguments {
     std::optional<std::string> output;
     // The airfields find and near list; every one when nothing is set.
     icao::AirfieldFilter filter;
+    // The one unit text and TSV give distances in; nautical miles and kilometres when none.
+    std::optional<DistanceUnit> distanceUnit;
     // The ground speed dist reckons time en route at, in knots.
     std::optional<double> speedKnots;
 

@@ -33,6 +33,7 @@ enum class Option {
     Raw,
     Format,
     Output,
+    Units,
     Speed,
     File
 };

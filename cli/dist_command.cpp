@@ -159,7 +159,7 @@ void reportUnknown(const icao::RouteReading& reading, const icao::Route& route) 
 
 // The total's columns, with its time where a speed is given.
 std::vector<Column> totalColumns(const Arguments& arguments) {
-    std::vector<Column> columns = {{"total_nm"}, {"total_km"}};
+    std::vector<Column> columns = distanceColumns("total", arguments);
     if (arguments.speedKnots) {
         columns.push_back({"total_time_min"});
     }
@@ -167,7 +167,7 @@ std::vector<Column> totalColumns(const Arguments& arguments) {
 }
 
 std::vector<Cell> totalCells(double km, int shownDecimals, const Arguments& arguments) {
-    std::vector<Cell> cells = distanceCells(km, shownDecimals);
+    std::vector<Cell> cells = distanceCells(km, shownDecimals, arguments);
     if (arguments.speedKnots) {
         cells.push_back(timeCell(km, *arguments.speedKnots));
     }
@@ -199,7 +199,10 @@ int distOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     if (arguments.format == Format::Svg) {
         return drawRoute(route, arguments);
     }
-    Table legs{{{"from"}, {"to"}, {"distance_nm"}, {"distance_km"}}, {}};
+    Table legs{{{"from"}, {"to"}}, {}};
+    for (Column& column : distanceColumns("distance", arguments)) {
+        legs.columns.push_back(std::move(column));
+    }
     // The time beside the distance, so that the total's stands under the legs'.
     if (arguments.speedKnots) {
         legs.columns.push_back({"time_min"});
@@ -247,7 +250,7 @@ int distEach(const Arguments& arguments, Printer& printer, const std::filesystem
                 return KeyedAnswer{};
             }
             const double km = route.totalKm;
-            std::string summary = totalDistanceText(km);
+            std::string summary = totalDistanceText(km, arguments);
             if (arguments.speedKnots) {
                 summary += "  " + timeCell(km, *arguments.speedKnots).shown;
             }

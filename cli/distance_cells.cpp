@@ -7,20 +7,61 @@
 #include <cstdio>
 #include <iterator>
 
-std::vector<Cell> distanceCells(double km, int shownDecimals) {
-    return {Cell::measure(km / icao::kKmPerNauticalMile, shownDecimals, " NM"),
-            Cell::measure(km, shownDecimals, " km")};
+namespace {
+
+struct Unit {
+    DistanceUnit unit;
+    std::string_view key;   // "nm", in a column's name
+    std::string_view shown; // " NM", after a number in text
+    double km;              // how many kilometres one is
+};
+
+constexpr Unit kUnits[] = {
+    {DistanceUnit::NauticalMile, "nm", " NM", icao::kKmPerNauticalMile},
+    {DistanceUnit::Kilometre, "km", " km", 1.0},
+    {DistanceUnit::StatuteMile, "mi", " mi", 1.609344},
+};
+
+std::vector<Unit> unitsOf(const Arguments& arguments) {
+    if (!arguments.distanceUnit || arguments.format == Format::Json) {
+        return {kUnits[0], kUnits[1]};
+    }
+    return {kUnits[static_cast<std::size_t>(*arguments.distanceUnit)]};
 }
 
-std::vector<Cell> distanceAndCourseCells(double km, double course, int shownDecimals) {
-    std::vector<Cell> cells = distanceCells(km, shownDecimals);
+} // namespace
+
+std::vector<Column> distanceColumns(std::string_view prefix, const Arguments& arguments) {
+    std::vector<Column> columns;
+    for (const Unit& unit : unitsOf(arguments)) {
+        std::string name(prefix);
+        name.append("_").append(unit.key);
+        columns.push_back({std::move(name)});
+    }
+    return columns;
+}
+
+std::vector<Cell> distanceCells(double km, int shownDecimals, const Arguments& arguments) {
+    std::vector<Cell> cells;
+    for (const Unit& unit : unitsOf(arguments)) {
+        cells.push_back(Cell::measure(km / unit.km, shownDecimals, unit.shown));
+    }
+    return cells;
+}
+
+std::vector<Cell> distanceAndCourseCells(double km, double course, int shownDecimals,
+                                         const Arguments& arguments) {
+    std::vector<Cell> cells = distanceCells(km, shownDecimals, arguments);
     cells.push_back(Cell::course(course));
     return cells;
 }
 
-std::string totalDistanceText(double km) {
-    const std::vector<Cell> cells = distanceCells(km, 0);
-    return cells[0].shown + "  " + cells[1].shown;
+std::string totalDistanceText(double km, const Arguments& arguments) {
+    std::string text;
+    for (const Cell& cell : distanceCells(km, 0, arguments)) {
+        text.append(text.empty() ? "" : "  ").append(cell.shown);
+    }
+    return text;
 }
 
 Cell timeCell(double km, double knots) {

@@ -128,16 +128,19 @@ icao::NearbyQuery nearbyQuery(const Origin& origin, const Arguments& arguments) 
             origin.record ? std::optional(origin.record->line) : std::nullopt};
 }
 
-std::vector<Column> nearbyColumns(const icao::AirfieldFilter& filter) {
-    std::vector<Column> columns = filteredColumns(filter);
-    columns.insert(columns.end(), {{"distance_nm"}, {"distance_km"}, {"bearing_deg"}});
+std::vector<Column> nearbyColumns(const Arguments& arguments) {
+    std::vector<Column> columns = filteredColumns(arguments.filter);
+    for (Column& column : distanceColumns("distance", arguments)) {
+        columns.push_back(std::move(column));
+    }
+    columns.push_back({"bearing_deg"});
     return columns;
 }
 
 std::vector<Cell> nearbyCells(const icao::AirportRecord& record, const icao::NearbyAirport& airport,
-                              const icao::AirfieldFilter& filter) {
-    std::vector<Cell> row = filteredCells(record, filter);
-    append(row, distanceAndCourseCells(airport.distanceKm, airport.bearing, 1));
+                              const Arguments& arguments) {
+    std::vector<Cell> row = filteredCells(record, arguments.filter);
+    append(row, distanceAndCourseCells(airport.distanceKm, airport.bearing, 1, arguments));
     return row;
 }
 
@@ -201,9 +204,8 @@ int nearOne(const Arguments& arguments, Printer& printer, const std::filesystem:
         return drawNeighbourhood(origin.record ? origin.record->code : key, *origin.place,
                                  origin.record, airports, arguments);
     }
-    const icao::AirfieldFilter& filter = arguments.filter;
-    printer.list(RowSource(nearbyColumns(filter), airports.size(), [&](std::size_t i) {
-        return nearbyCells(airports[i].item.record(), airports[i], filter);
+    printer.list(RowSource(nearbyColumns(arguments), airports.size(), [&](std::size_t i) {
+        return nearbyCells(airports[i].item.record(), airports[i], arguments);
     }));
     return kExitFound;
 }
@@ -215,7 +217,7 @@ int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem
         return reportError(index.error());
     }
     return answerEachKey(
-        printer, nearbyColumns(arguments.filter),
+        printer, nearbyColumns(arguments),
         [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
             const auto position = positionOf(key);
             const Origin origin =
@@ -232,12 +234,10 @@ int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem
             icao::NearbyAirport nearest = airports->front();
             auto record = nearest.item.record();
             std::string code = record.code;
-            return KeyedAnswer{
-                std::move(code),
-                [record = std::move(record), nearest = std::move(nearest), &arguments] {
-                    return nearbyCells(record, nearest, arguments.filter);
-                },
-                true};
+            return KeyedAnswer{std::move(code),
+                               [record = std::move(record), nearest = std::move(nearest),
+                                &arguments] { return nearbyCells(record, nearest, arguments); },
+                               true};
         });
 }
 
