@@ -138,6 +138,10 @@ std::optional<UsageError> setOption(Option option, const std::optional<std::stri
                                                 : std::nullopt;
         return arguments.distanceUnit ? std::nullopt
                                       : std::optional(UsageError{"--units takes nm, km or mi"});
+    case Option::Length:
+        arguments.lengthUnit = text == "m" ? icao::LengthUnit::Metre : icao::LengthUnit::Foot;
+        return text == "m" || text == "ft" ? std::nullopt
+                                           : std::optional(UsageError{"--length takes ft or m"});
     case Option::Speed:
         arguments.speedKnots = knotsOf(text);
         return arguments.speedKnots

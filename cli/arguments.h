@@ -3,6 +3,7 @@
 
 #include "cli/command_table.h"
 #include "lookup/airfield_kind.h"
+#include "records/airfield_details.h"
 #include "records/airfield_filter.h"
 
 #include <bitset>
@@ -31,8 +32,15 @@ struct Arguments {
     icao::AirfieldFilter filter;
     // The one unit text and TSV give distances in; nautical miles and kilometres when none.
     std::optional<DistanceUnit> distanceUnit;
+    // The unit text and TSV give lengths and elevations in.
+    icao::LengthUnit lengthUnit = icao::LengthUnit::Foot;
     // The ground speed dist reckons time en route at, in knots.
     std::optional<double> speedKnots;
+
+    // Lengths as shown: JSON keeps feet, its keys fixed.
+    icao::LengthUnit shownLength() const {
+        return format == Format::Json ? icao::LengthUnit::Foot : lengthUnit;
+    }
 
     bool batch() const { return keys.size() == 1 && keys.front() == "-"; }
 };

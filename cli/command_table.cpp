@@ -21,7 +21,8 @@ constexpr std::array kOptions = {
     OptionSpec{Option::Raw, "--raw", ""},
     OptionSpec{Option::Format, "--format", "F"},
     OptionSpec{Option::Output, "--output", "FILE"},
-    OptionSpec{Option::Units, "--units", "U"},
+    OptionSpec{Option::Units, "--units", "UNIT"},
+    OptionSpec{Option::Length, "--length", "UNIT"},
     OptionSpec{Option::Speed, "--speed", "SPEED"},
     OptionSpec{Option::File, "--file", "PATH"},
 };
@@ -29,14 +30,14 @@ constexpr std::array kOptions = {
 constexpr std::array kLookupOptions = {Option::Raw, Option::Format};
 constexpr std::array kDistOptions = {Option::Raw, Option::Format, Option::Output, Option::Units,
                                      Option::Speed};
-constexpr std::array kFindOptions = {Option::Limit,   Option::Kind,      Option::Country,
-                                     Option::Region,  Option::MinRunway, Option::Surface,
-                                     Option::Lighted, Option::Scheduled, Option::Format};
-constexpr std::array kNearOptions = {Option::Limit,   Option::Kind,      Option::Country,
-                                     Option::Region,  Option::MinRunway, Option::Surface,
-                                     Option::Lighted, Option::Scheduled, Option::Raw,
-                                     Option::Format,  Option::Output,    Option::Units};
-constexpr std::array kInfoOptions = {Option::Raw, Option::Format, Option::Output};
+constexpr std::array kFindOptions = {
+    Option::Limit,   Option::Kind,    Option::Country,   Option::Region, Option::MinRunway,
+    Option::Surface, Option::Lighted, Option::Scheduled, Option::Format, Option::Length};
+constexpr std::array kNearOptions = {
+    Option::Limit,   Option::Kind,    Option::Country,   Option::Region, Option::MinRunway,
+    Option::Surface, Option::Lighted, Option::Scheduled, Option::Raw,    Option::Format,
+    Option::Output,  Option::Units,   Option::Length};
+constexpr std::array kInfoOptions = {Option::Raw, Option::Format, Option::Output, Option::Length};
 
 int runHelp(const Arguments&, Printer&, const std::filesystem::path&) {
     std::cout << usageText();
@@ -133,7 +134,7 @@ name and the local time.
 )";
 
 // Each option's entry, as --help lists them.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 17> kOptionHelp = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 18> kOptionHelp = {{
     {"--raw", "take KEY or CODE exactly as it stands, as if pasted into the input box"},
     {"--limit N", R"(find and near print at most N airfields (default 10, at least 1); exact
 ICAO and IATA code hits of find are never cut off; near's picture marks
@@ -156,9 +157,11 @@ those with an IATA code)"},
 header line; json: JSON, one object per line for keys from "-"; svg (dist,
 near, info): a map as an SVG picture)"},
     {"--output FILE", "write the picture of --format svg to FILE instead of standard output"},
-    {"--units U", R"(dist and near give distances in this unit alone in text and TSV: nm
+    {"--units UNIT", R"(dist and near give distances in this unit alone in text and TSV: nm
 (nautical miles), km or mi (statute miles); JSON keeps its keys, distance_nm
 and distance_km; without it, nautical miles and kilometres)"},
+    {"--length UNIT", R"(find, near and info give lengths and elevations in ft (the default) or
+m in text and TSV; JSON keeps feet, its keys ending in _ft)"},
     {"--speed SPEED", R"(dist gives each leg's time en route and the total at this ground speed,
 a number and a unit: kt, km/h or mph (450kt, 800km/h))"},
     {"--file PATH", "read PATH instead of airports.txt in the program's own folder"},

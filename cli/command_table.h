@@ -34,6 +34,7 @@ enum class Option {
     Format,
     Output,
     Units,
+    Length,
     Speed,
     File
 };

@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/key_loop.h"
 #include "cli/picture_output.h"
+#include "cli/record_table.h"
 #include "cli/runway_cells.h"
 #include "lookup/record_layout.h"
 #include "records/airfield_details.h"
@@ -19,7 +20,7 @@ std::string utf8(const icao::Text& text) {
     return icao::toUtf8(text);
 }
 
-const std::vector<Column> kInfoColumns = {
+const std::vector<Column> kInfoFootColumns = {
     {"icao", false, "ICAO code"},
     {"iata", false, "IATA code"},
     {"local_code", false, "local code"},
@@ -41,6 +42,17 @@ const std::vector<Column> kInfoColumns = {
     {"keywords", false, "also known as"},
 };
 
+// The columns, the elevation's named for its unit.
+std::vector<Column> infoColumns(icao::LengthUnit unit) {
+    std::vector<Column> columns = kInfoFootColumns;
+    for (Column& column : columns) {
+        if (column.name == "elevation_ft" && unit == icao::LengthUnit::Metre) {
+            column.name = "elevation_m";
+        }
+    }
+    return columns;
+}
+
 // A coordinate: in text beside its degrees and minutes, in TSV as the record writes it, in
 // JSON as a number.
 Cell coordinateCell(const std::string& field, bool latitude) {
@@ -53,8 +65,8 @@ Cell coordinateCell(const std::string& field, bool latitude) {
 }
 
 // A runway's parts as text shows them, in a column each.
-std::vector<Cell> runwayTextCells(const icao::Runway& runway) {
-    icao::RunwayWords words = icao::runwayWords(runway);
+std::vector<Cell> runwayTextCells(const icao::Runway& runway, icao::LengthUnit unit) {
+    icao::RunwayWords words = icao::runwayWords(runway, unit);
     return {Cell::text(std::move(words.ends)), Cell::text(std::move(words.size)),
             Cell::text(std::move(words.surface)), Cell::text(std::move(words.lighting)),
             Cell::text(std::move(words.headings))};
@@ -70,11 +82,12 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
-Cell runwaysCell(const AirportRecord& record, const AirfieldDetails& details) {
+Cell runwaysCell(const AirportRecord& record, const AirfieldDetails& details,
+                 icao::LengthUnit unit) {
     Table parts{{{"ends"}, {"size"}, {"surface"}, {"lighting"}, {"headings"}}, {}};
     CellValue::List runways;
     for (const icao::Runway& runway : details.runways) {
-        parts.rows.push_back(runwayTextCells(runway));
+        parts.rows.push_back(runwayTextCells(runway, unit));
         runways.push_back(runwayValue(runway));
     }
     // A part no runway has (the surface, often) takes no column.
@@ -113,7 +126,8 @@ Cell textOrMissing(const std::string& text) {
     return text.empty() ? Cell::missing() : Cell::text(text);
 }
 
-std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& details) {
+std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& details,
+                            icao::LengthUnit unit) {
     Cell zone = textOrMissing(details.timeZone);
     if (!details.timeZone.empty() && !details.zoneTime) {
         zone.shown += " (not known to this system: no local time)";
@@ -125,8 +139,7 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
         localTime = Cell::text(details.zoneTime->localTime);
         localTime.shown[localTime.shown.find('T')] = ' ';
     }
-    Cell elevation = Cell::recordNumber(record.elevation, icao::numberOf(record.elevation));
-    elevation.shown = elevation.value.isNull() ? "unknown" : elevation.shown + " ft";
+    Cell elevation = elevationCell(record, unit);
     Cell former = details.formerCodes.empty() ? Cell::missing() : Cell::text(record.formerCodes);
     if (!details.formerCodes.empty()) {
         former.value = details.formerCodes;
@@ -149,7 +162,7 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
             std::move(zone),
             std::move(offset),
             std::move(localTime),
-            runwaysCell(record, details),
+            runwaysCell(record, details, unit),
             frequenciesCell(record, details),
             std::move(keywords)};
 }
@@ -180,7 +193,7 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
     }
     icao::ZoneClock clock;
     // As the other commands' keys from "-": each answer says whether the key was found.
-    std::vector<Column> columns = kInfoColumns;
+    std::vector<Column> columns = infoColumns(arguments.shownLength());
     columns.push_back({"found"});
     return answerEachKey(
         printer, columns, [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
@@ -188,7 +201,7 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
             const auto item = index->itemByCode(code);
             if (!item) {
                 return KeyedAnswer{{}, [] {
-                                       std::vector<Cell> cells(kInfoColumns.size(),
+                                       std::vector<Cell> cells(kInfoFootColumns.size(),
                                                                Cell::missing());
                                        cells.push_back(Cell::truth(false));
                                        return cells;
@@ -204,11 +217,12 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
             std::string summary =
                 summaryOf(fields[icao::RecordField::Name], timeZone, clock.timeIn(timeZone, now));
             return KeyedAnswer{std::move(summary),
-                               [&clock, item = *item, now] {
+                               [&clock, &arguments, item = *item, now] {
                                    const auto record =
                                        AirportRecord::fromItem(item.bytes, item.line);
                                    std::vector<Cell> cells =
-                                       infoCells(record, icao::detailsOf(record, now, clock));
+                                       infoCells(record, icao::detailsOf(record, now, clock),
+                                                 arguments.shownLength());
                                    cells.push_back(Cell::truth(true));
                                    return cells;
                                },
@@ -242,7 +256,7 @@ int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::
     if (arguments.format == Format::Svg) {
         return drawOne(codes.front(), records->front(), arguments);
     }
-    Table table{kInfoColumns, {}};
+    Table table{infoColumns(arguments.shownLength()), {}};
     const auto instant = icao::secondsNow();
     bool allFound = true;
     for (std::size_t i = 0; i < codes.size(); ++i) {
@@ -253,7 +267,8 @@ int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::
             continue;
         }
         noteFormerCode(codes[i], record->code);
-        table.rows.push_back(infoCells(*record, icao::detailsOf(*record, instant)));
+        table.rows.push_back(
+            infoCells(*record, icao::detailsOf(*record, instant), arguments.shownLength()));
     }
     // JSON gives a list, empty when no code was found, so that it always parses.
     if (!table.rows.empty() || arguments.format == Format::Json) {

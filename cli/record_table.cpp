@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/record_table.h"
 
-std::vector<Column> recordColumns() {
+std::vector<Column> recordColumns(icao::LengthUnit unit) {
     return {{"icao"},
             {"name"},
             {"municipality"},
@@ -10,27 +10,38 @@ std::vector<Column> recordColumns() {
             {"kind"},
             {"latitude", true},
             {"longitude", true},
-            {"elevation_ft", true},
+            {unit == icao::LengthUnit::Metre ? "elevation_m" : "elevation_ft", true},
             {"keywords", true}};
 }
 
-std::vector<Cell> recordCells(const icao::AirportRecord& record) {
+Cell elevationCell(const icao::AirportRecord& record, icao::LengthUnit unit) {
+    const auto feet = icao::numberOf(record.elevation);
+    if (!feet) {
+        Cell unknown = Cell::recordNumber(record.elevation, std::nullopt);
+        unknown.shown = "unknown";
+        return unknown;
+    }
+    // Feet as the record writes them; metres whole.
+    if (unit == icao::LengthUnit::Foot) {
+        return {record.elevation + " ft", record.elevation, *feet};
+    }
+    const int metres = icao::lengthIn(*feet, unit);
+    return {std::to_string(metres) + " m", std::to_string(metres), metres};
+}
+
+std::vector<Cell> recordCells(const icao::AirportRecord& record, icao::LengthUnit unit) {
     std::vector<Cell> cells = {
         Cell::text(record.code),         Cell::text(record.name),
         Cell::text(record.municipality), Cell::text(record.country),
         Cell::text(record.iata),         Cell::text(std::string(icao::kindName(record.kind()))),
     };
-    for (const std::string* number : {&record.latitude, &record.longitude, &record.elevation}) {
+    for (const std::string* number : {&record.latitude, &record.longitude}) {
         cells.push_back(Cell::recordNumber(*number, icao::numberOf(*number)));
     }
+    // Plain as the record holds it, as TSV and JSON gave it before any unit was asked.
+    Cell elevation = elevationCell(record, unit);
+    elevation.shown = elevation.plain;
+    cells.push_back(std::move(elevation));
     cells.push_back(Cell::text(record.keywords));
     return cells;
-}
-
-Table recordTable(const std::vector<icao::AirportRecord>& records) {
-    Table table{recordColumns(), {}};
-    for (const auto& record : records) {
-        table.rows.push_back(recordCells(record));
-    }
-    return table;
 }

@@ -2,14 +2,16 @@
 #pragma once
 
 #include "cli/table.h"
+#include "records/airfield_details.h"
 #include "records/airport_record.h"
 
 #include <vector>
 
 // Airport records as rows. Text shows code, name, municipality, country, IATA code and kind;
-// TSV and JSON carry every field, coordinates and elevation as numbers.
-std::vector<Column> recordColumns();
-std::vector<Cell> recordCells(const icao::AirportRecord& record);
+// TSV and JSON carry every field, coordinates and elevation as numbers, the elevation in the
+// unit given.
+std::vector<Column> recordColumns(icao::LengthUnit unit);
+std::vector<Cell> recordCells(const icao::AirportRecord& record, icao::LengthUnit unit);
 
-// The rows of these records under recordColumns.
-Table recordTable(const std::vector<icao::AirportRecord>& records);
+// The record's elevation in the unit, shown with it; "unknown" where the record has none.
+Cell elevationCell(const icao::AirportRecord& record, icao::LengthUnit unit);

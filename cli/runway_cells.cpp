@@ -15,8 +15,8 @@ CellValue runwayValue(const icao::Runway& runway) {
         {"lighted", CellValue::orNull(runway.lighted)}};
 }
 
-Cell runwayCell(const icao::Runway& runway) {
-    const icao::RunwayWords words = icao::runwayWords(runway);
+Cell runwayCell(const icao::Runway& runway, icao::LengthUnit unit) {
+    const icao::RunwayWords words = icao::runwayWords(runway, unit);
     std::string shown;
     for (const std::string* part : {&words.ends, &words.size, &words.surface, &words.lighting}) {
         if (!part->empty()) {

@@ -10,4 +10,4 @@ CellValue runwayValue(const icao::Runway& runway);
 
 // A runway in one cell: its ends, size, surface and lighting as text shows them
 // ("09L/27R  12799 × 164 ft  asphalt  lighted"), the runway's value in JSON.
-Cell runwayCell(const icao::Runway& runway);
+Cell runwayCell(const icao::Runway& runway, icao::LengthUnit unit);

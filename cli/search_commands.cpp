@@ -18,20 +18,21 @@
 namespace {
 
 // The records' columns, and where the filter asks for a runway, the first that qualifies.
-std::vector<Column> filteredColumns(const icao::AirfieldFilter& filter) {
-    std::vector<Column> columns = recordColumns();
+std::vector<Column> filteredColumns(const Arguments& arguments) {
+    const icao::AirfieldFilter& filter = arguments.filter;
+    std::vector<Column> columns = recordColumns(arguments.shownLength());
     if (filter.asksRunway()) {
         columns.push_back({"qualifying_runway"});
     }
     return columns;
 }
 
-std::vector<Cell> filteredCells(const icao::AirportRecord& record,
-                                const icao::AirfieldFilter& filter) {
-    std::vector<Cell> cells = recordCells(record);
+std::vector<Cell> filteredCells(const icao::AirportRecord& record, const Arguments& arguments) {
+    const icao::AirfieldFilter& filter = arguments.filter;
+    std::vector<Cell> cells = recordCells(record, arguments.shownLength());
     if (filter.asksRunway()) {
         const auto runway = icao::qualifyingRunway(filter, record);
-        cells.push_back(runway ? runwayCell(*runway) : Cell::missing());
+        cells.push_back(runway ? runwayCell(*runway, arguments.shownLength()) : Cell::missing());
     }
     return cells;
 }
@@ -53,14 +54,13 @@ int findOne(const Arguments& arguments, Printer& printer, const std::filesystem:
         printer.notes() << "no airport matches \"" << withVisibleControls(text) << "\"\n";
     }
     const auto& hits = result->hits;
-    const icao::AirfieldFilter& filter = arguments.filter;
-    Table suggestions{filteredColumns(filter), {}};
+    Table suggestions{filteredColumns(arguments), {}};
     for (const icao::AirportRecord& record : result->suggestions) {
-        suggestions.rows.push_back(filteredCells(record, filter));
+        suggestions.rows.push_back(filteredCells(record, arguments));
     }
-    printer.hitsAndSuggestions(RowSource(filteredColumns(filter), hits.size(),
-                                         [&hits, &filter](std::size_t i) {
-                                             return filteredCells(hits[i].item.record(), filter);
+    printer.hitsAndSuggestions(RowSource(filteredColumns(arguments), hits.size(),
+                                         [&hits, &arguments](std::size_t i) {
+                                             return filteredCells(hits[i].item.record(), arguments);
                                          }),
                                suggestions);
     return exitFor(!result->hits.empty());
@@ -71,7 +71,7 @@ int findEach(const Arguments& arguments, Printer& printer, const std::filesystem
     if (!index) {
         return reportError(index.error());
     }
-    return answerEachKey(printer, filteredColumns(arguments.filter),
+    return answerEachKey(printer, filteredColumns(arguments),
                          [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
                              const icao::Text query = icao::decodeText(key);
                              if (query.size() > icao::kMaxFindText) {
@@ -85,7 +85,7 @@ int findEach(const Arguments& arguments, Printer& printer, const std::filesystem
                              std::string code = record.code;
                              return KeyedAnswer{std::move(code),
                                                 [record = std::move(record), &arguments] {
-                                                    return filteredCells(record, arguments.filter);
+                                                    return filteredCells(record, arguments);
                                                 },
                                                 true};
                          });
@@ -129,7 +129,7 @@ icao::NearbyQuery nearbyQuery(const Origin& origin, const Arguments& arguments) 
 }
 
 std::vector<Column> nearbyColumns(const Arguments& arguments) {
-    std::vector<Column> columns = filteredColumns(arguments.filter);
+    std::vector<Column> columns = filteredColumns(arguments);
     for (Column& column : distanceColumns("distance", arguments)) {
         columns.push_back(std::move(column));
     }
@@ -139,7 +139,7 @@ std::vector<Column> nearbyColumns(const Arguments& arguments) {
 
 std::vector<Cell> nearbyCells(const icao::AirportRecord& record, const icao::NearbyAirport& airport,
                               const Arguments& arguments) {
-    std::vector<Cell> row = filteredCells(record, arguments.filter);
+    std::vector<Cell> row = filteredCells(record, arguments);
     append(row, distanceAndCourseCells(airport.distanceKm, airport.bearing, 1, arguments));
     return row;
 }

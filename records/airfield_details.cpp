@@ -206,7 +206,15 @@ std::string shortestNumber(double value) {
     return std::string(digits, end);
 }
 
-RunwayWords runwayWords(const Runway& runway) {
+int lengthIn(double feet, LengthUnit unit) {
+    return static_cast<int>(std::lround(unit == LengthUnit::Metre ? feet * 0.3048 : feet));
+}
+
+const char* lengthSuffix(LengthUnit unit) {
+    return unit == LengthUnit::Metre ? " m" : " ft";
+}
+
+RunwayWords runwayWords(const Runway& runway, LengthUnit unit) {
     RunwayWords words;
     std::string headings;
     for (const RunwayEnd& end : runway.ends) {
@@ -219,10 +227,10 @@ RunwayWords runwayWords(const Runway& runway) {
         words.ends = "runway";
     }
     if (runway.lengthFt || runway.widthFt) {
-        const auto feet = [](std::optional<int> value) {
-            return value ? std::to_string(*value) : std::string("?");
+        const auto shown = [unit](std::optional<int> feet) {
+            return feet ? std::to_string(lengthIn(*feet, unit)) : std::string("?");
         };
-        words.size = feet(runway.lengthFt) + " × " + feet(runway.widthFt) + " ft";
+        words.size = shown(runway.lengthFt) + " × " + shown(runway.widthFt) + lengthSuffix(unit);
     }
     words.surface = runway.surface;
     words.lighting = !runway.lighted ? "" : *runway.lighted ? "lighted" : "unlit";

@@ -85,7 +85,13 @@ struct RunwayWords {
     std::string lighting;
     std::string headings;
 };
-RunwayWords runwayWords(const Runway& runway);
+// The unit a length or an elevation is shown in; the data holds feet.
+enum class LengthUnit { Foot, Metre };
+// Feet in the unit, whole: 12799 ft is 3901 m.
+int lengthIn(double feet, LengthUnit unit);
+// " ft" or " m", after a number.
+const char* lengthSuffix(LengthUnit unit);
+RunwayWords runwayWords(const Runway& runway, LengthUnit unit = LengthUnit::Foot);
 // "ATIS  113.75 MHz", the MHz as the record writes them.
 std::string frequencyWords(const RadioFrequency& frequency);
 
