@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Writes search/zone_links.h from the links of the IANA time-zone database, as the npm
+"""Writes records/zone_links.h from the links of the IANA time-zone database, as the npm
 package tzdata 1.0.51 holds it (timezone-data.json, MIT; the database itself is in the public
 domain): the other names of each time zone, so that a system that knows a zone only by an
 older or a linked name (Asia/Calcutta for Asia/Kolkata, as Qt on Windows does) still finds it.
@@ -17,7 +17,7 @@ import tempfile
 from npm_packages import fetch
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-OUTPUT = ROOT / "search" / "zone_links.h"
+OUTPUT = ROOT / "records" / "zone_links.h"
 PACKAGE = "tzdata@1.0.51"
 
 
