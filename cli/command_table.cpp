@@ -77,7 +77,9 @@ code the airfield had before, an IATA code or a name of one or more words,
 apart by spaces, commas, dashes, "→", "to" or "via" ("heathrow to paris",
 "EGLL,LFPG", "san francisco los angeles"); words that are not codes are
 read as the fewest names that each match an airfield's words whole, as find
-ranks them. In text, standard error says how each stop that is not an ICAO
+ranks them. TSV and JSON give each leg's initial_true_course and its
+initial_magnetic_course, by the World Magnetic Model 2025 where the leg
+begins, today. In text, standard error says how each stop that is not an ICAO
 code was read (TSV and JSON: from_read and to_read); with --raw each STOP is
 one code as it stands; with --format svg a map of the route, to standard
 output or --output FILE)",
@@ -93,12 +95,13 @@ them around the origin, with rings at round distances)",
                 "info CODE...",
                 R"(everything the data file tells of each airfield: ICAO, IATA, local and former
 codes, name, kind, municipality, region, country code and name, position in
-decimal degrees and in degrees and minutes, elevation, time zone with its UTC
+decimal degrees and in degrees and minutes, elevation, the magnetic variation
+today (World Magnetic Model 2025, east positive), time zone with its UTC
 offset and the local time now (from the system's time-zone database; none
 where it does not know the zone), runways (ends, length and width in feet,
-surface, lighting, true headings), radio frequencies in MHz and alternate
-names; in JSON a list of objects (for keys from "-" one object a line, with
-"found"); with --format svg a map of one airfield and its runways)",
+surface, lighting, true and magnetic headings), radio frequencies in MHz and
+alternate names; in JSON a list of objects (for keys from "-" one object a
+line, with "found"); with --format svg a map of one airfield and its runways)",
                 true, runInfo},
     CommandSpec{Command::Check,
                 "check",

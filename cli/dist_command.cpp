@@ -3,6 +3,8 @@
 #include "cli/distance_cells.h"
 #include "cli/key_loop.h"
 #include "cli/picture_output.h"
+#include "records/airfield_details.h"
+#include "records/magnetic_model.h"
 #include "search/find.h"
 #include "search/route_reading.h"
 
@@ -207,13 +209,24 @@ int distOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     if (arguments.speedKnots) {
         legs.columns.push_back({"time_min"});
     }
-    legs.columns.insert(legs.columns.end(),
-                        {{"course_deg"}, {"from_read", true}, {"to_read", true}});
+    legs.columns.insert(legs.columns.end(), {{"course_deg"},
+                                             {"initial_true_course", true},
+                                             {"initial_magnetic_course", true},
+                                             {"from_read", true},
+                                             {"to_read", true}});
+    // The magnetic course by the variation where each leg begins, today.
+    const double year = icao::decimalYearOf(icao::secondsNow());
     for (std::size_t i = 0; i < route.legs.size(); ++i) {
         const icao::Leg& leg = route.legs[i];
         std::vector<Cell> row = {Cell::text(leg.from.code), Cell::text(leg.to.code)};
         append(row, totalCells(leg.distanceKm, 0, arguments));
         row.push_back(Cell::course(leg.course));
+        const double variation = icao::magneticVariation(*leg.from.place(), year);
+        for (const double course : {leg.course, icao::magneticHeading(leg.course, variation)}) {
+            Cell cell = Cell::course(course);
+            cell.shown = cell.plain;
+            row.push_back(std::move(cell));
+        }
         row.push_back(readingCell(reading->stops[i]));
         row.push_back(readingCell(reading->stops[i + 1]));
         legs.rows.push_back(std::move(row));

@@ -9,6 +9,7 @@
 #include "search/airports_by_code.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <iostream>
 
 namespace {
@@ -34,6 +35,7 @@ const std::vector<Column> kInfoFootColumns = {
     {"latitude"},
     {"longitude"},
     {"elevation_ft", false, "elevation"},
+    {"magnetic_variation", false, "magnetic variation"},
     {"timezone", false, "time zone"},
     {"utc_offset", false, "UTC offset"},
     {"local_time", false, "local time"},
@@ -65,8 +67,9 @@ Cell coordinateCell(const std::string& field, bool latitude) {
 }
 
 // A runway's parts as text shows them, in a column each.
-std::vector<Cell> runwayTextCells(const icao::Runway& runway, icao::LengthUnit unit) {
-    icao::RunwayWords words = icao::runwayWords(runway, unit);
+std::vector<Cell> runwayTextCells(const icao::Runway& runway, icao::LengthUnit unit,
+                                  std::optional<double> variation) {
+    icao::RunwayWords words = icao::runwayWords(runway, unit, variation);
     return {Cell::text(std::move(words.ends)), Cell::text(std::move(words.size)),
             Cell::text(std::move(words.surface)), Cell::text(std::move(words.lighting)),
             Cell::text(std::move(words.headings))};
@@ -87,8 +90,8 @@ Cell runwaysCell(const AirportRecord& record, const AirfieldDetails& details,
     Table parts{{{"ends"}, {"size"}, {"surface"}, {"lighting"}, {"headings"}}, {}};
     CellValue::List runways;
     for (const icao::Runway& runway : details.runways) {
-        parts.rows.push_back(runwayTextCells(runway, unit));
-        runways.push_back(runwayValue(runway));
+        parts.rows.push_back(runwayTextCells(runway, unit, details.magneticVariation));
+        runways.push_back(runwayValue(runway, details.magneticVariation));
     }
     // A part no runway has (the surface, often) takes no column.
     for (std::size_t column = parts.columns.size(); column-- > 0;) {
@@ -120,6 +123,16 @@ Cell frequenciesCell(const AirportRecord& record, const AirfieldDetails& details
         frequencies.emplace_back(std::move(key), frequency.megahertz);
     }
     return Cell::lined(std::move(lines), record.frequencies, std::move(frequencies));
+}
+
+// East positive, in degrees; "1.0° W" in text.
+Cell variationCell(std::optional<double> variation) {
+    if (!variation) {
+        return Cell::missing();
+    }
+    char plain[32];
+    std::snprintf(plain, sizeof plain, "%.1f", *variation);
+    return {icao::variationText(*variation), plain, *variation};
 }
 
 Cell textOrMissing(const std::string& text) {
@@ -159,6 +172,7 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
             coordinateCell(record.latitude, true),
             coordinateCell(record.longitude, false),
             std::move(elevation),
+            variationCell(details.magneticVariation),
             std::move(zone),
             std::move(offset),
             std::move(localTime),

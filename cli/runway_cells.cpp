@@ -1,11 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "cli/runway_cells.h"
 
-CellValue runwayValue(const icao::Runway& runway) {
+#include "records/magnetic_model.h"
+
+CellValue runwayValue(const icao::Runway& runway, std::optional<double> variation) {
     CellValue::List ends;
     for (const icao::RunwayEnd& end : runway.ends) {
-        ends.emplace_back(CellValue::Members{{"ident", end.ident},
-                                             {"true_heading", CellValue::orNull(end.trueHeading)}});
+        CellValue::Members members{{"ident", end.ident},
+                                   {"true_heading", CellValue::orNull(end.trueHeading)}};
+        if (variation) {
+            members.emplace_back(
+                "magnetic_heading",
+                end.trueHeading ? CellValue(icao::magneticHeading(*end.trueHeading, *variation))
+                                : CellValue());
+        }
+        ends.emplace_back(std::move(members));
     }
     return CellValue::Members{
         {"ends", std::move(ends)},

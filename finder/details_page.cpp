@@ -54,7 +54,8 @@ QString zone(const icao::AirfieldDetails& details) {
 QString runways(const icao::AirfieldDetails& details) {
     QStringList lines;
     for (const icao::Runway& runway : details.runways) {
-        const icao::RunwayWords words = icao::runwayWords(runway);
+        const icao::RunwayWords words =
+            icao::runwayWords(runway, icao::LengthUnit::Foot, details.magneticVariation);
         QStringList parts;
         for (const std::string* part :
              {&words.ends, &words.size, &words.surface, &words.lighting, &words.headings}) {
@@ -126,6 +127,10 @@ QString detailsPage(const DescribedAirfield& neighbourhood, std::chrono::sys_sec
     page += row(tr("Country"), escaped(country));
     page += row(tr("Position"), position(record));
     page += row(tr("Elevation"), escaped(elevation));
+    if (details.magneticVariation) {
+        page += row(tr("Magnetic variation"),
+                    escaped(qt(icao::variationText(*details.magneticVariation))));
+    }
     page += row(tr("Time zone"), zone(details));
     page += row(tr("Runways"), runways(details));
     page += row(tr("Frequencies"), frequencies(details));

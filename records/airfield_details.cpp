@@ -2,6 +2,7 @@
 #include "records/airfield_details.h"
 
 #include "lookup/zone_name.h"
+#include "records/magnetic_model.h"
 #include "records/zone_links.h"
 
 #include <QDateTime>
@@ -214,13 +215,25 @@ const char* lengthSuffix(LengthUnit unit) {
     return unit == LengthUnit::Metre ? " m" : " ft";
 }
 
-RunwayWords runwayWords(const Runway& runway, LengthUnit unit) {
+std::string variationText(double degrees) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f° %s", std::abs(degrees), degrees < 0 ? "W" : "E");
+    return text;
+}
+
+RunwayWords runwayWords(const Runway& runway, LengthUnit unit, std::optional<double> variation) {
     RunwayWords words;
     std::string headings;
+    std::string magnetic;
     for (const RunwayEnd& end : runway.ends) {
         words.ends.append(words.ends.empty() ? "" : "/").append(end.ident);
         if (end.trueHeading) {
             headings.append(headings.empty() ? "" : "/").append(headingText(*end.trueHeading));
+            if (variation) {
+                const double heading = magneticHeading(*end.trueHeading, *variation);
+                magnetic.append(magnetic.empty() ? "" : "/")
+                    .append(headingText(std::fmod(std::round(heading * 10) / 10, 360.0)));
+            }
         }
     }
     if (words.ends.empty()) {
@@ -235,6 +248,9 @@ RunwayWords runwayWords(const Runway& runway, LengthUnit unit) {
     words.surface = runway.surface;
     words.lighting = !runway.lighted ? "" : *runway.lighted ? "lighted" : "unlit";
     words.headings = headings.empty() ? "" : "true headings " + headings;
+    if (!magnetic.empty()) {
+        words.headings += "  magnetic " + magnetic;
+    }
     return words;
 }
 
@@ -257,6 +273,11 @@ AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds 
     details.timeZone = record.timeZone;
     details.zoneTime = clock.timeIn(details.timeZone, now);
     details.runways = runwaysOf(record.runways);
+    if (const auto place = record.place()) {
+        constexpr double kKmPerFoot = 0.0003048;
+        details.magneticVariation = magneticVariation(
+            *place, decimalYearOf(now), numberOf(record.elevation).value_or(0) * kKmPerFoot);
+    }
     details.frequencies = frequenciesOf(record.frequencies);
     for (std::string_view name : split(record.keywords, " / ")) {
         if (!name.empty()) {

@@ -91,7 +91,9 @@ enum class LengthUnit { Foot, Metre };
 int lengthIn(double feet, LengthUnit unit);
 // " ft" or " m", after a number.
 const char* lengthSuffix(LengthUnit unit);
-RunwayWords runwayWords(const Runway& runway, LengthUnit unit = LengthUnit::Foot);
+// With a magnetic variation, the headings are given magnetic too.
+RunwayWords runwayWords(const Runway& runway, LengthUnit unit = LengthUnit::Foot,
+                        std::optional<double> variation = std::nullopt);
 // "ATIS  113.75 MHz", the MHz as the record writes them.
 std::string frequencyWords(const RadioFrequency& frequency);
 
@@ -108,7 +110,13 @@ struct AirfieldDetails {
     std::vector<std::string> alternateNames;
     // The ICAO codes the airfield had before.
     std::vector<std::string> formerCodes;
+    // The magnetic variation at the airfield at the instant asked, degrees east positive;
+    // none without coordinates.
+    std::optional<double> magneticVariation;
 };
+
+// A magnetic variation as pilots say it: "1.0° W", "12.9° E".
+std::string variationText(double degrees);
 
 AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds now);
 // The same, the local time by the clock.

@@ -18,7 +18,7 @@ import sys
 # no name at all.
 UNKNOWN_ON_WINDOWS = {"America/Ciudad_Juarez", "America/Coyhaique", "Antarctica/Troll"}
 KEYS = ["icao", "iata", "local_code", "former_codes", "name", "kind", "municipality", "region",
-        "country", "country_name", "latitude", "longitude", "elevation_ft", "timezone",
+        "country", "country_name", "latitude", "longitude", "elevation_ft", "magnetic_variation", "timezone",
         "utc_offset", "local_time", "runways", "frequencies", "keywords"]
 
 
@@ -75,6 +75,15 @@ def main():
     ends = [[end["ident"] for end in runway["ends"]] for runway in heathrow["runways"]]
     if ends != [["09L", "27R"], ["09R", "27L"]] or heathrow["runways"][0]["length_ft"] < 12000:
         failures.append(f"Heathrow's runways: {heathrow['runways']}")
+    # Magnetic north lies a degree or two east of true at London over the model's years
+    # (WMM2025), and each end's magnetic heading is its true one less that.
+    variation = heathrow["magnetic_variation"]
+    if not 0.5 < variation < 3:
+        failures.append(f"Heathrow's magnetic variation: {variation}")
+    for runway in heathrow["runways"]:
+        for end in runway["ends"]:
+            if abs((end["true_heading"] - variation) % 360 - end["magnetic_heading"]) > 1e-9:
+                failures.append(f"Heathrow's runway end {end}")
     if not all(isinstance(mhz, float) for mhz in heathrow["frequencies"].values()):
         failures.append(f"frequencies: {heathrow['frequencies']}")
 

@@ -70,9 +70,9 @@ def main():
     # TSV: how each stop was read in columns of its own, every row as wide as the header.
     tsv = run(icao, "san", "francisco", "los", "angeles", "--format", "tsv").stdout.splitlines()
     rows = [line.split("\t") for line in tsv]
-    if rows[0][5:] != ["from_read", "to_read"] or rows[1][5:] != ['name "san francisco"',
+    if rows[0][-2:] != ["from_read", "to_read"] or rows[1][-2:] != ['name "san francisco"',
                                                                   'name "los angeles"'] or \
-            {len(row) for row in rows} != {7}:
+            {len(row) for row in rows} != {9}:
         failures.append(f"dist san francisco los angeles --format tsv: {rows}")
     # At a ground speed, each leg's minutes and the total's, in JSON as in text.
     timed = json.loads(run(icao, "EGLL", "LFPG", "KJFK", "--speed", "800km/h", "--format",
@@ -84,6 +84,14 @@ def main():
     text = run(icao, "EGLL", "LFPG", "KJFK", "--speed", "450kt").stdout.splitlines()
     if [line.split()[-1] for line in text] != ["141°", "292°", "7:25"] or "0:25" not in text[0]:
         failures.append(f"dist --speed 450kt: {text}")
+    # Each leg's initial course true and magnetic, apart by the variation where it begins.
+    leg = json.loads(run(icao, "EGLL", "KJFK", "--format", "json").stdout)["legs"][0]
+    info = subprocess.run(icao + ["info", "EGLL", "--format", "json"], capture_output=True,
+                          text=True, encoding="utf-8")
+    variation = json.loads(info.stdout)[0]["magnetic_variation"]
+    apart = (leg["initial_true_course"] - leg["initial_magnetic_course"]) % 360
+    if abs(apart - variation) > 0.01 or leg["initial_true_course"] != leg["course_deg"]:
+        failures.append(f"dist EGLL KJFK: {leg}, variation {variation}")
     # With --raw a key is one code as it stands: a name is no stop.
     raw = run(icao, "--raw", "EGLL", "paris")
     if raw.returncode != 1 or 'no airfield found for "paris"' not in raw.stderr:

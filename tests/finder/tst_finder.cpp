@@ -111,6 +111,12 @@ class FinderTest : public QObject {
         QCOMPARE(selectedRow(), 0);
         QTRY_VERIFY(!described.isEmpty());
         QVERIFY(details()->toPlainText().contains(first));
+        // Every airfield with coordinates has a magnetic variation; a runway with true
+        // headings has magnetic ones.
+        QVERIFY(QRegularExpression("Magnetic variation\\s*[0-9]+\\.[0-9]° [EW]")
+                    .match(details()->toPlainText())
+                    .hasMatch());
+        QCOMPARE(details()->toPlainText().contains("magnetic 08"), first == "EGLL");
     }
 
     // An airfield typed by its former code is found, and its details tell its region, its
