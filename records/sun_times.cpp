@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+#include "records/sun_times.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace icao {
+namespace {
+
+constexpr double kRadians = std::numbers::pi / 180;
+
+double sinDegrees(double degrees) {
+    return std::sin(degrees * kRadians);
+}
+
+double cosDegrees(double degrees) {
+    return std::cos(degrees * kRadians);
+}
+
+// The sun's declination in degrees and the equation of time in minutes at this many Julian
+// centuries since J2000.0, as NOAA's solar calculator reckons them.
+struct SunPosition {
+    double declination;
+    double equationOfTime;
+};
+
+SunPosition sunAt(double centuries) {
+    const double t = centuries;
+    const double meanLongitude = std::fmod(280.46646 + t * (36000.76983 + t * 0.0003032), 360.0);
+    const double meanAnomaly = 357.52911 + t * (35999.05029 - 0.0001537 * t);
+    const double eccentricity = 0.016708634 - t * (0.000042037 + 0.0000001267 * t);
+    const double centre = sinDegrees(meanAnomaly) * (1.914602 - t * (0.004817 + 0.000014 * t)) +
+                          sinDegrees(2 * meanAnomaly) * (0.019993 - 0.000101 * t) +
+                          sinDegrees(3 * meanAnomaly) * 0.000289;
+    const double omega = 125.04 - 1934.136 * t;
+    const double apparentLongitude = meanLongitude + centre - 0.00569 - 0.00478 * sinDegrees(omega);
+    const double meanObliquity =
+        23 + (26 + (21.448 - t * (46.815 + t * (0.00059 - t * 0.001813))) / 60) / 60;
+    const double obliquity = meanObliquity + 0.00256 * cosDegrees(omega);
+    const double declination =
+        std::asin(sinDegrees(obliquity) * sinDegrees(apparentLongitude)) / kRadians;
+    const double y = std::pow(std::tan(obliquity * kRadians / 2), 2);
+    const double l0 = meanLongitude * kRadians;
+    const double m = meanAnomaly * kRadians;
+    const double equation = y * std::sin(2 * l0) - 2 * eccentricity * std::sin(m) +
+                            4 * eccentricity * y * std::sin(m) * std::cos(2 * l0) -
+                            0.5 * y * y * std::sin(4 * l0) -
+                            1.25 * eccentricity * eccentricity * std::sin(2 * m);
+    return {declination, 4 * equation / kRadians};
+}
+
+// Julian centuries since J2000.0 at this many minutes into the date (UTC).
+double centuriesAt(std::chrono::sys_days date, double minutes) {
+    const double days = static_cast<double>(date.time_since_epoch().count()) + minutes / 1440;
+    // 1970-01-01T00:00Z is Julian day 2440587.5; J2000.0 is 2451545.0.
+    return (days + 2440587.5 - 2451545.0) / 36525;
+}
+
+// The sun's hour angle, in degrees, when its centre stands at this zenith angle; none when it
+// never does that day, with the reason.
+std::optional<double> hourAngle(double latitude, double declination, double zenith, bool& above,
+                                bool& below) {
+    const double cosine = (cosDegrees(zenith) - sinDegrees(latitude) * sinDegrees(declination)) /
+                          (cosDegrees(latitude) * cosDegrees(declination));
+    above = cosine < -1;
+    below = cosine > 1;
+    if (above || below) {
+        return std::nullopt;
+    }
+    return std::acos(cosine) / kRadians;
+}
+
+SunCrossing crossingOf(const Place& place, std::chrono::sys_days date, double zenith) {
+    SunCrossing crossing;
+    const double latitude = std::clamp(place.latitude, -89.999, 89.999);
+    for (const int side : {-1, 1}) {
+        // From solar noon, then once more at the time found: the sun moves on meanwhile.
+        double minutes = 720 - 4 * place.longitude;
+        bool above = false;
+        bool below = false;
+        for (int round = 0; round < 3; ++round) {
+            const SunPosition sun = sunAt(centuriesAt(date, minutes));
+            const auto angle = hourAngle(latitude, sun.declination, zenith, above, below);
+            if (!angle) {
+                break;
+            }
+            minutes = 720 - 4 * (place.longitude - side * *angle) - sun.equationOfTime;
+            if (round == 2) {
+                const auto at = date + std::chrono::seconds(std::lround(minutes * 60));
+                (side < 0 ? crossing.up : crossing.down) = std::chrono::sys_seconds(at);
+            }
+        }
+        crossing.alwaysAbove = crossing.alwaysAbove || (above && !crossing.up && !crossing.down);
+        crossing.alwaysBelow = crossing.alwaysBelow || (below && !crossing.up && !crossing.down);
+    }
+    return crossing;
+}
+
+} // namespace
+
+SunTimes sunTimesOn(const Place& place, std::chrono::sys_days date) {
+    return {crossingOf(place, date, 90.833), crossingOf(place, date, 96)};
+}
+
+} // namespace icao
