@@ -7,6 +7,7 @@
 #include "records/airfield_filter.h"
 
 #include <bitset>
+#include <chrono>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -34,6 +35,8 @@ struct Arguments {
     std::optional<DistanceUnit> distanceUnit;
     // The unit text and TSV give lengths and elevations in.
     icao::LengthUnit lengthUnit = icao::LengthUnit::Foot;
+    // The day info tells the sun's times of; today at each airfield when none.
+    std::optional<std::chrono::sys_days> date;
     // The ground speed dist reckons time en route at, in knots.
     std::optional<double> speedKnots;
 

@@ -23,6 +23,7 @@ constexpr std::array kOptions = {
     OptionSpec{Option::Output, "--output", "FILE"},
     OptionSpec{Option::Units, "--units", "UNIT"},
     OptionSpec{Option::Length, "--length", "UNIT"},
+    OptionSpec{Option::Date, "--date", "DATE"},
     OptionSpec{Option::Speed, "--speed", "SPEED"},
     OptionSpec{Option::File, "--file", "PATH"},
 };
@@ -37,7 +38,8 @@ constexpr std::array kNearOptions = {
     Option::Limit,   Option::Kind,    Option::Country,   Option::Region, Option::MinRunway,
     Option::Surface, Option::Lighted, Option::Scheduled, Option::Raw,    Option::Format,
     Option::Output,  Option::Units,   Option::Length};
-constexpr std::array kInfoOptions = {Option::Raw, Option::Format, Option::Output, Option::Length};
+constexpr std::array kInfoOptions = {Option::Raw, Option::Format, Option::Output, Option::Length,
+                                     Option::Date};
 
 int runHelp(const Arguments&, Printer&, const std::filesystem::path&) {
     std::cout << usageText();
@@ -98,9 +100,11 @@ codes, name, kind, municipality, region, country code and name, position in
 decimal degrees and in degrees and minutes, elevation, the magnetic variation
 today (World Magnetic Model 2025, east positive), time zone with its UTC
 offset and the local time now (from the system's time-zone database; none
-where it does not know the zone), runways (ends, length and width in feet,
-surface, lighting, true and magnetic headings), radio frequencies in MHz and
-alternate names; in JSON a list of objects (for keys from "-" one object a
+where it does not know the zone), civil dawn, sunrise, sunset and civil dusk
+of the day at the airfield in UTC and local time (none on a polar day or
+night, which text says; --date for another day), runways (ends, length and
+width in feet, surface, lighting, true and magnetic headings), radio
+frequencies in MHz and alternate names; in JSON a list of objects (for keys from "-" one object a
 line, with "found"); with --format svg a map of one airfield and its runways)",
                 true, runInfo},
     CommandSpec{Command::Check,
@@ -137,7 +141,7 @@ name and the local time.
 )";
 
 // Each option's entry, as --help lists them.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 18> kOptionHelp = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 19> kOptionHelp = {{
     {"--raw", "take KEY or CODE exactly as it stands, as if pasted into the input box"},
     {"--limit N", R"(find and near print at most N airfields (default 10, at least 1); exact
 ICAO and IATA code hits of find are never cut off; near's picture marks
@@ -165,6 +169,8 @@ near, info): a map as an SVG picture)"},
 and distance_km; without it, nautical miles and kilometres)"},
     {"--length UNIT", R"(find, near and info give lengths and elevations in ft (the default) or
 m in text and TSV; JSON keeps feet, its keys ending in _ft)"},
+    {"--date DATE", R"(info gives the sun's times of this day, YYYY-MM-DD, instead of today at
+the airfield)"},
     {"--speed SPEED", R"(dist gives each leg's time en route and the total at this ground speed,
 a number and a unit: kt, km/h or mph (450kt, 800km/h))"},
     {"--file PATH", "read PATH instead of airports.txt in the program's own folder"},

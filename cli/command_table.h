@@ -35,6 +35,7 @@ enum class Option {
     Output,
     Units,
     Length,
+    Date,
     Speed,
     File
 };

@@ -6,6 +6,7 @@
 #include "cli/runway_cells.h"
 #include "lookup/record_layout.h"
 #include "records/airfield_details.h"
+#include "records/sun_times.h"
 #include "search/airports_by_code.h"
 
 #include <algorithm>
@@ -39,6 +40,10 @@ const std::vector<Column> kInfoFootColumns = {
     {"timezone", false, "time zone"},
     {"utc_offset", false, "UTC offset"},
     {"local_time", false, "local time"},
+    {"civil_dawn", false, "civil dawn"},
+    {"sunrise"},
+    {"sunset"},
+    {"civil_dusk", false, "civil dusk"},
     {"runways"},
     {"frequencies"},
     {"keywords", false, "also known as"},
@@ -135,12 +140,65 @@ Cell variationCell(std::optional<double> variation) {
     return {icao::variationText(*variation), plain, *variation};
 }
 
+// The day whose sun info tells: the one asked, else today at the airfield (in UTC where its
+// zone is not known).
+std::chrono::sys_days sunDayOf(const AirfieldDetails& details, const Arguments& arguments,
+                               std::chrono::sys_seconds now) {
+    if (arguments.date) {
+        return *arguments.date;
+    }
+    if (details.zoneTime) {
+        const std::string& local = details.zoneTime->localTime;
+        const int year = std::stoi(local.substr(0, 4));
+        const unsigned month = static_cast<unsigned>(std::stoi(local.substr(5, 2)));
+        const unsigned day = static_cast<unsigned>(std::stoi(local.substr(8, 2)));
+        return std::chrono::year(year) / month / day;
+    }
+    return std::chrono::floor<std::chrono::days>(now);
+}
+
+// A crossing of the sun: its time in UTC and, where the zone is known, local, as text shows
+// it; ISO 8601 UTC in TSV and JSON; none on a day it does not come, which text says.
+Cell sunCell(const std::optional<std::chrono::sys_seconds>& at, const icao::SunCrossing& crossing,
+             const icao::SunTimes& sun, const AirfieldDetails& details) {
+    if (!at) {
+        Cell none = Cell::missing();
+        const bool civil = &crossing == &sun.civil;
+        none.shown = crossing.alwaysAbove   ? (civil ? "none: never darker than civil twilight"
+                                                     : "none: polar day, the sun stays up")
+                     : crossing.alwaysBelow ? (civil ? "none: dark all day, not even twilight"
+                                                     : "none: polar night, the sun stays down")
+                                            : "none";
+        return none;
+    }
+    using namespace std::chrono;
+    const auto day = floor<days>(*at);
+    const year_month_day date(day);
+    const hh_mm_ss clock(*at - day);
+    char iso[32];
+    std::snprintf(iso, sizeof iso, "%04d-%02u-%02uT%02d:%02d:%02dZ", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  static_cast<int>(clock.hours().count()),
+                  static_cast<int>(clock.minutes().count()),
+                  static_cast<int>(clock.seconds().count()));
+    const std::string shown = std::string(iso).substr(11, 5);
+    std::string text = std::string(shown) + " UTC";
+    if (const auto local = icao::timeInZone(details.timeZone, *at)) {
+        text += ", " + local->localTime.substr(11) + " local";
+    }
+    return {text, iso, std::string(iso)};
+}
+
 Cell textOrMissing(const std::string& text) {
     return text.empty() ? Cell::missing() : Cell::text(text);
 }
 
 std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& details,
-                            icao::LengthUnit unit) {
+                            const Arguments& arguments, std::chrono::sys_seconds now) {
+    const icao::LengthUnit unit = arguments.shownLength();
+    const auto place = record.place();
+    const icao::SunTimes sun =
+        place ? icao::sunTimesOn(*place, sunDayOf(details, arguments, now)) : icao::SunTimes{};
     Cell zone = textOrMissing(details.timeZone);
     if (!details.timeZone.empty() && !details.zoneTime) {
         zone.shown += " (not known to this system: no local time)";
@@ -176,6 +234,10 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
             std::move(zone),
             std::move(offset),
             std::move(localTime),
+            place ? sunCell(sun.civil.up, sun.civil, sun, details) : Cell::missing(),
+            place ? sunCell(sun.sun.up, sun.sun, sun, details) : Cell::missing(),
+            place ? sunCell(sun.sun.down, sun.sun, sun, details) : Cell::missing(),
+            place ? sunCell(sun.civil.down, sun.civil, sun, details) : Cell::missing(),
             runwaysCell(record, details, unit),
             frequenciesCell(record, details),
             std::move(keywords)};
@@ -234,9 +296,8 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
                                [&clock, &arguments, item = *item, now] {
                                    const auto record =
                                        AirportRecord::fromItem(item.bytes, item.line);
-                                   std::vector<Cell> cells =
-                                       infoCells(record, icao::detailsOf(record, now, clock),
-                                                 arguments.shownLength());
+                                   std::vector<Cell> cells = infoCells(
+                                       record, icao::detailsOf(record, now, clock), arguments, now);
                                    cells.push_back(Cell::truth(true));
                                    return cells;
                                },
@@ -282,7 +343,7 @@ int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::
         }
         noteFormerCode(codes[i], record->code);
         table.rows.push_back(
-            infoCells(*record, icao::detailsOf(*record, instant), arguments.shownLength()));
+            infoCells(*record, icao::detailsOf(*record, instant), arguments, instant));
     }
     // JSON gives a list, empty when no code was found, so that it always parses.
     if (!table.rows.empty() || arguments.format == Format::Json) {

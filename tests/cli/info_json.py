@@ -18,8 +18,9 @@ import sys
 # no name at all.
 UNKNOWN_ON_WINDOWS = {"America/Ciudad_Juarez", "America/Coyhaique", "Antarctica/Troll"}
 KEYS = ["icao", "iata", "local_code", "former_codes", "name", "kind", "municipality", "region",
-        "country", "country_name", "latitude", "longitude", "elevation_ft", "magnetic_variation", "timezone",
-        "utc_offset", "local_time", "runways", "frequencies", "keywords"]
+        "country", "country_name", "latitude", "longitude", "elevation_ft", "magnetic_variation",
+        "timezone", "utc_offset", "local_time", "civil_dawn", "sunrise", "sunset", "civil_dusk", "runways",
+        "frequencies", "keywords"]
 
 
 def run(icao, *arguments, keys=None):
