@@ -104,8 +104,9 @@ where it does not know the zone), civil dawn, sunrise, sunset and civil dusk
 of the day at the airfield in UTC and local time (none on a polar day or
 night, which text says; --date for another day), runways (ends, length and
 width in feet, surface, lighting, true and magnetic headings), radio
-frequencies in MHz and alternate names; in JSON a list of objects (for keys from "-" one object a
-line, with "found"); with --format svg a map of one airfield and its runways)",
+frequencies in MHz and alternate names; in JSON a list of objects (for keys
+from "-" one object a line, with "found"); with --format svg a map of one
+airfield and its runways)",
                 true, runInfo},
     CommandSpec{Command::Check,
                 "check",
