@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "records/magnetic_model.h"
+#include "support/reference_table.h"
 
-#include <QFile>
 #include <QTest>
 #include <cmath>
 #include <tuple>
@@ -16,24 +16,17 @@ class MagneticTest : public QObject {
     // earth, poles and the antimeridian among them, at heights and times over the model's
     // years: the same variation, well within the 0.1° the maps and headings need.
     void agreesWithMagvar() {
-        QFile table(QStringLiteral(ICAO_TESTS_DIR "/records/magvar_reference.tsv"));
-        QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
-        int compared = 0;
-        while (!table.atEnd()) {
-            const QString line = QString::fromUtf8(table.readLine()).trimmed();
-            if (line.startsWith('#') || line.isEmpty()) {
-                continue;
-            }
-            const QStringList cells = line.split('\t');
+        const auto rows =
+            fixtures::referenceRows(QStringLiteral(ICAO_TESTS_DIR "/records/magvar_reference.tsv"));
+        for (const QStringList& cells : rows) {
             QCOMPARE(cells.size(), 5);
             const double variation =
                 icao::magneticVariation({cells[0].toDouble(), cells[1].toDouble()},
                                         cells[3].toDouble(), cells[2].toDouble());
             QVERIFY2(std::abs(variation - cells[4].toDouble()) < 0.006,
-                     qPrintable(line + " gives " + QString::number(variation, 'f', 4)));
-            ++compared;
+                     qPrintable(cells.join(' ') + " gives " + QString::number(variation, 'f', 4)));
         }
-        QVERIFY(compared >= 20);
+        QVERIFY(rows.size() >= 20);
     }
 
     void decimalYearsAndHeadings() {

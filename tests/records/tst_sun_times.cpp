@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "records/sun_times.h"
+#include "support/reference_table.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QTest>
 #include <cmath>
 
@@ -48,15 +48,10 @@ class SunTimesTest : public QObject {
         QFETCH(QString, file);
         QFETCH(int, tolerance);
         QFETCH(int, toleranceAtEquinoxes);
-        QFile table(QStringLiteral(ICAO_TESTS_DIR "/records/") + file);
-        QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
-        int compared = 0;
-        while (!table.atEnd()) {
-            const QString line = QString::fromUtf8(table.readLine()).trimmed();
-            if (line.startsWith('#') || line.isEmpty()) {
-                continue;
-            }
-            const QStringList cells = line.split('\t');
+        const auto rows =
+            fixtures::referenceRows(QStringLiteral(ICAO_TESTS_DIR "/records/") + file);
+        for (const QStringList& cells : rows) {
+            const QString line = cells.join(' ');
             QCOMPARE(cells.size(), 7);
             const QDate date = QDate::fromString(cells[2], Qt::ISODate);
             const auto day = sys_days{year(date.year()) / date.month() / date.day()};
@@ -73,9 +68,8 @@ class SunTimesTest : public QObject {
                 QVERIFY2(near || (!expected && !found[i]),
                          qPrintable(line + ": " + QString::number(i) + " is " + shown(found[i])));
             }
-            ++compared;
         }
-        QVERIFY(compared >= 40);
+        QVERIFY(rows.size() >= 40);
     }
 
     // Polar day and night are told apart: Longyearbyen's sun never sets in June and never
