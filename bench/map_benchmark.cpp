@@ -18,10 +18,10 @@ extern const std::size_t kFinestLandBytesSize;
 namespace {
 
 const std::vector<icao::MarkedAirfield> kWorldRoute = {{"EGLL", {51.4706, -0.4619}, {}},
-                                                {"KJFK", {40.6398, -73.7789}, {}},
-                                                {"RJTT", {35.5523, 139.78}, {}}};
+                                                       {"KJFK", {40.6398, -73.7789}, {}},
+                                                       {"RJTT", {35.5523, 139.78}, {}}};
 const std::vector<icao::MarkedAirfield> kShortRoute = {{"EGLL", {51.4706, -0.4619}, {}},
-                                                {"EGKK", {51.1481, -0.1903}, {}}};
+                                                       {"EGKK", {51.1481, -0.1903}, {}}};
 
 // Heathrow with its runways and the airfields around it, seen at a town's size and at a
 // continent's.
