@@ -15,10 +15,6 @@
 
 namespace {
 
-// The most words a route holds: far more than any flight plan, few enough that a route is
-// read and planned at once.
-constexpr std::size_t kMaxRouteWords = 1000;
-
 // The records a route's names are asked of, held in memory once the first name is asked: a
 // route of codes alone is looked up in one pass over the file.
 class RouteNames {
@@ -51,11 +47,11 @@ class RouteNames {
 };
 
 bool routeTooLong(std::size_t words) {
-    if (words <= kMaxRouteWords) {
+    if (words <= icao::kMaxRouteWords) {
         return false;
     }
     std::cerr << "icao: a route of " << words << " words is refused; it holds at most "
-              << kMaxRouteWords << "\n";
+              << icao::kMaxRouteWords << "\n";
     return true;
 }
 

@@ -252,8 +252,13 @@ void FinderWindow::planRoute(bool typed) {
         emit routeShown();
         return;
     }
+    ++planGeneration_;
+    worker_->latestPlan().store(planGeneration_);
     QMetaObject::invokeMethod(
-        worker_, [worker = worker_, text = route_->text(), typed] { worker->plan(text, typed); },
+        worker_,
+        [worker = worker_, generation = planGeneration_, text = route_->text(), typed] {
+            worker->plan(generation, text, typed);
+        },
         Qt::QueuedConnection);
 }
 

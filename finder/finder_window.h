@@ -96,6 +96,7 @@ class FinderWindow : public QMainWindow {
     // than a search, and while the user types each answer moves the selection.
     QTimer describe_;
     quint64 generation_ = 0;
+    quint64 planGeneration_ = 0;
     QString shownText_;
     bool loaded_ = false;
     std::optional<DescribedAirfield> shown_;

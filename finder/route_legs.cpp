@@ -58,6 +58,11 @@ QString readingLine(const icao::RouteStop& stop, std::size_t at) {
 } // namespace
 
 QString routeLegsPage(const RoutePlan& plan) {
+    if (plan.refusedWords > 0) {
+        return tr("A route holds at most %1 words; this one has %2")
+            .arg(icao::kMaxRouteWords)
+            .arg(plan.refusedWords);
+    }
     QStringList lines;
     const auto& stops = plan.reading.stops;
     // The stops unread first: they are why there is no route.

@@ -61,15 +61,20 @@ void SearchWorker::describe(const QString& code) {
     emit described(neighbourhood);
 }
 
-void SearchWorker::plan(const QString& text, bool typed) {
-    if (!index_) {
+void SearchWorker::plan(quint64 generation, const QString& text, bool typed) {
+    // A plan asked for while a newer one waits is dropped, as a search is.
+    if (generation < latestPlan_.load() || !index_) {
+        return;
+    }
+    const std::string words = text.toStdString();
+    if (const std::size_t count = icao::countRouteWords(words); count > icao::kMaxRouteWords) {
+        emit planned(RoutePlan{text, {}, {}, count});
         return;
     }
     const auto names = [this](const icao::Text& words, std::size_t limit) {
         return index_->find(words, limit);
     };
-    RoutePlan plan{
-        text, std::move(*icao::readRoute(text.toStdString(), *index_, names, typed)), {}};
+    RoutePlan plan{text, std::move(*icao::readRoute(words, *index_, names, typed)), {}, 0};
     plan.route = icao::routeThrough(plan.reading);
     emit planned(plan);
 }

@@ -32,6 +32,8 @@ struct RoutePlan {
     QString text;
     icao::RouteReading reading;
     icao::Route route;
+    // The words of a route too long to read; 0 for one read.
+    std::size_t refusedWords = 0;
 };
 
 Q_DECLARE_METATYPE(SearchAnswer)
@@ -47,6 +49,8 @@ class SearchWorker : public QObject {
   public:
     // The generation of the newest search asked for; the window raises it before each request.
     std::atomic<quint64>& latest() { return latest_; }
+    // As latest, for the route's plans.
+    std::atomic<quint64>& latestPlan() { return latestPlan_; }
 
   public slots:
     void load(const QString& dataFile);
@@ -54,7 +58,7 @@ class SearchWorker : public QObject {
     void describe(const QString& code);
     // Reads the text as icao dist does; unless typed is done, a last word that reads as
     // nothing yet waits.
-    void plan(const QString& text, bool typed);
+    void plan(quint64 generation, const QString& text, bool typed);
 
   signals:
     // The file's records are held, ready for searches; or they could not be, and why.
@@ -67,4 +71,5 @@ class SearchWorker : public QObject {
   private:
     std::optional<icao::AirportIndex> index_;
     std::atomic<quint64> latest_{0};
+    std::atomic<quint64> latestPlan_{0};
 };

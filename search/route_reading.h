@@ -37,6 +37,9 @@ struct RouteStop {
 };
 
 inline constexpr std::size_t kStopCandidates = 3;
+// The most words a route holds: far more than any flight plan, few enough that a route is
+// read and planned at once.
+inline constexpr std::size_t kMaxRouteWords = 1000;
 // The most words one name of an airfield spans ("general mitchell international airport").
 inline constexpr std::size_t kLongestName = 6;
 

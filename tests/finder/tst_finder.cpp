@@ -211,6 +211,17 @@ class FinderTest : public QObject {
         QTRY_VERIFY(legs->text().startsWith("No airfield found"));
     }
 
+    // A route as long as icao dist refuses is refused here too, at once and with the reason;
+    // one word fewer is planned.
+    void aRouteTooLongIsRefused() {
+        auto* route = window_->findChild<QLineEdit*>("route");
+        auto* legs = window_->findChild<QLabel*>("legs");
+        route->setText(QString("EGLL LSZH ").repeated(500) + "KSFO");
+        QTRY_VERIFY(legs->text().startsWith("A route holds at most 1000 words; this one has 1001"));
+        route->setText(QString("EGLL LSZH ").repeated(500));
+        QTRY_VERIFY(legs->text().contains("total"));
+    }
+
     // A name with other airfields it may mean offers them as links; one chosen takes the
     // stop's place, and the route is planned through it.
     void aStopCanBeChosenAgain() {
