@@ -147,43 +147,34 @@ std::chrono::sys_days sunDayOf(const AirfieldDetails& details, const Arguments& 
     if (arguments.date) {
         return *arguments.date;
     }
-    if (details.zoneTime) {
-        const std::string& local = details.zoneTime->localTime;
-        const int year = std::stoi(local.substr(0, 4));
-        const unsigned month = static_cast<unsigned>(std::stoi(local.substr(5, 2)));
-        const unsigned day = static_cast<unsigned>(std::stoi(local.substr(8, 2)));
-        return std::chrono::year(year) / month / day;
-    }
-    return std::chrono::floor<std::chrono::days>(now);
+    const int offset = details.zoneTime ? details.zoneTime->utcOffsetSeconds : 0;
+    return std::chrono::floor<std::chrono::days>(now + std::chrono::seconds(offset));
 }
 
 // A crossing of the sun: its time in UTC and, where the zone is known, local, as text shows
 // it; ISO 8601 UTC in TSV and JSON; none on a day it does not come, which text says.
 Cell sunCell(const std::optional<std::chrono::sys_seconds>& at, const icao::SunCrossing& crossing,
-             const icao::SunTimes& sun, const AirfieldDetails& details) {
+             bool twilight, const AirfieldDetails& details, icao::ZoneClock& clock) {
     if (!at) {
         Cell none = Cell::missing();
-        const bool civil = &crossing == &sun.civil;
-        none.shown = crossing.alwaysAbove   ? (civil ? "none: never darker than civil twilight"
-                                                     : "none: polar day, the sun stays up")
-                     : crossing.alwaysBelow ? (civil ? "none: dark all day, not even twilight"
-                                                     : "none: polar night, the sun stays down")
+        none.shown = crossing.alwaysAbove   ? (twilight ? "none: never darker than civil twilight"
+                                                        : "none: polar day, the sun stays up")
+                     : crossing.alwaysBelow ? (twilight ? "none: dark all day, not even twilight"
+                                                        : "none: polar night, the sun stays down")
                                             : "none";
         return none;
     }
     using namespace std::chrono;
     const auto day = floor<days>(*at);
     const year_month_day date(day);
-    const hh_mm_ss clock(*at - day);
+    const hh_mm_ss time(*at - day);
     char iso[32];
     std::snprintf(iso, sizeof iso, "%04d-%02u-%02uT%02d:%02d:%02dZ", static_cast<int>(date.year()),
                   static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                  static_cast<int>(clock.hours().count()),
-                  static_cast<int>(clock.minutes().count()),
-                  static_cast<int>(clock.seconds().count()));
-    const std::string shown = std::string(iso).substr(11, 5);
-    std::string text = std::string(shown) + " UTC";
-    if (const auto local = icao::timeInZone(details.timeZone, *at)) {
+                  static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+                  static_cast<int>(time.seconds().count()));
+    std::string text = std::string(iso).substr(11, 5) + " UTC";
+    if (const auto local = clock.timeIn(details.timeZone, *at)) {
         text += ", " + local->localTime.substr(11) + " local";
     }
     return {text, iso, std::string(iso)};
@@ -194,7 +185,8 @@ Cell textOrMissing(const std::string& text) {
 }
 
 std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& details,
-                            const Arguments& arguments, std::chrono::sys_seconds now) {
+                            const Arguments& arguments, std::chrono::sys_seconds now,
+                            icao::ZoneClock& clock) {
     const icao::LengthUnit unit = arguments.shownLength();
     const auto place = record.place();
     const icao::SunTimes sun =
@@ -234,10 +226,10 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
             std::move(zone),
             std::move(offset),
             std::move(localTime),
-            place ? sunCell(sun.civil.up, sun.civil, sun, details) : Cell::missing(),
-            place ? sunCell(sun.sun.up, sun.sun, sun, details) : Cell::missing(),
-            place ? sunCell(sun.sun.down, sun.sun, sun, details) : Cell::missing(),
-            place ? sunCell(sun.civil.down, sun.civil, sun, details) : Cell::missing(),
+            place ? sunCell(sun.civil.up, sun.civil, true, details, clock) : Cell::missing(),
+            place ? sunCell(sun.sun.up, sun.sun, false, details, clock) : Cell::missing(),
+            place ? sunCell(sun.sun.down, sun.sun, false, details, clock) : Cell::missing(),
+            place ? sunCell(sun.civil.down, sun.civil, true, details, clock) : Cell::missing(),
             runwaysCell(record, details, unit),
             frequenciesCell(record, details),
             std::move(keywords)};
@@ -296,8 +288,9 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
                                [&clock, &arguments, item = *item, now] {
                                    const auto record =
                                        AirportRecord::fromItem(item.bytes, item.line);
-                                   std::vector<Cell> cells = infoCells(
-                                       record, icao::detailsOf(record, now, clock), arguments, now);
+                                   std::vector<Cell> cells =
+                                       infoCells(record, icao::detailsOf(record, now, clock),
+                                                 arguments, now, clock);
                                    cells.push_back(Cell::truth(true));
                                    return cells;
                                },
@@ -333,6 +326,7 @@ int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::
     }
     Table table{infoColumns(arguments.shownLength()), {}};
     const auto instant = icao::secondsNow();
+    icao::ZoneClock clock;
     bool allFound = true;
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const auto& record = (*records)[i];
@@ -342,8 +336,8 @@ int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::
             continue;
         }
         noteFormerCode(codes[i], record->code);
-        table.rows.push_back(
-            infoCells(*record, icao::detailsOf(*record, instant), arguments, instant));
+        table.rows.push_back(infoCells(*record, icao::detailsOf(*record, instant, clock), arguments,
+                                       instant, clock));
     }
     // JSON gives a list, empty when no code was found, so that it always parses.
     if (!table.rows.empty() || arguments.format == Format::Json) {

@@ -158,29 +158,58 @@ std::vector<RadioFrequency> frequenciesOf(std::string_view field) {
     return frequencies;
 }
 
+namespace {
+
+// The wall-clock time in a zone the system knows.
+ZoneTime wallClockTime(const QTimeZone& timeZone, std::chrono::sys_seconds instant) {
+    const QDateTime utc =
+        QDateTime::fromSecsSinceEpoch(instant.time_since_epoch().count(), QTimeZone::utc());
+    const QDateTime local = utc.toTimeZone(timeZone);
+    return {local.toString(QStringLiteral("yyyy-MM-ddTHH:mm")).toStdString(),
+            timeZone.offsetFromUtc(utc)};
+}
+
+} // namespace
+
 std::optional<ZoneTime> timeInZone(std::string_view zone, std::chrono::sys_seconds instant) {
     // A name not of the IANA form is never looked up: the database may take it as a path.
     if (!isZoneName(zone)) {
         return std::nullopt;
     }
     const QTimeZone timeZone = knownZone(zone);
-    if (!timeZone.isValid()) {
-        return std::nullopt;
-    }
-    const QDateTime utc =
-        QDateTime::fromSecsSinceEpoch(instant.time_since_epoch().count(), QTimeZone::utc());
-    const QDateTime local = utc.toTimeZone(timeZone);
-    return ZoneTime{local.toString(QStringLiteral("yyyy-MM-ddTHH:mm")).toStdString(),
-                    timeZone.offsetFromUtc(utc)};
+    return timeZone.isValid() ? std::optional(wallClockTime(timeZone, instant)) : std::nullopt;
 }
 
+// A zone the system knows, or none; the last minute asked of it and its time then.
+struct ZoneClock::Zone {
+    std::optional<QTimeZone> timeZone;
+    std::optional<std::chrono::sys_time<std::chrono::minutes>> minute;
+    ZoneTime time;
+};
+
+ZoneClock::ZoneClock() = default;
+ZoneClock::ZoneClock(ZoneClock&&) noexcept = default;
+ZoneClock& ZoneClock::operator=(ZoneClock&&) noexcept = default;
+ZoneClock::~ZoneClock() = default;
+
 std::optional<ZoneTime> ZoneClock::timeIn(std::string_view zone, std::chrono::sys_seconds instant) {
-    const auto minute = std::chrono::floor<std::chrono::minutes>(instant);
-    auto [known, added] = known_.try_emplace(std::string(zone));
-    if (added || known->second.minute != minute) {
-        known->second = {minute, timeInZone(zone, instant)};
+    auto& known = known_[std::string(zone)];
+    if (!known) {
+        known = std::make_unique<Zone>();
+        if (const QTimeZone timeZone = isZoneName(zone) ? knownZone(zone) : QTimeZone();
+            timeZone.isValid()) {
+            known->timeZone = timeZone;
+        }
     }
-    return known->second.time;
+    if (!known->timeZone) {
+        return std::nullopt;
+    }
+    const auto minute = std::chrono::floor<std::chrono::minutes>(instant);
+    if (known->minute != minute) {
+        known->minute = minute;
+        known->time = wallClockTime(*known->timeZone, instant);
+    }
+    return known->time;
 }
 
 std::string utcOffsetText(int seconds) {

@@ -4,6 +4,7 @@
 #include "records/airport_record.h"
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,15 +56,17 @@ std::optional<ZoneTime> timeInZone(std::string_view zone, std::chrono::sys_secon
 // minutes): many answers in a row share a few hundred zones.
 class ZoneClock {
   public:
-    // As timeInZone.
+    ZoneClock();
+    ZoneClock(ZoneClock&&) noexcept;
+    ZoneClock& operator=(ZoneClock&&) noexcept;
+    ~ZoneClock();
+
+    // As timeInZone: each zone looked up once, its time at the last minute asked kept.
     std::optional<ZoneTime> timeIn(std::string_view zone, std::chrono::sys_seconds instant);
 
   private:
-    struct Known {
-        std::chrono::sys_time<std::chrono::minutes> minute;
-        std::optional<ZoneTime> time;
-    };
-    std::unordered_map<std::string, Known> known_;
+    struct Zone;
+    std::unordered_map<std::string, std::unique_ptr<Zone>> known_;
 };
 
 // "+01:00", "-03:30", "+00:00".
