@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "records/airfield_filter.h"
 
+#include "platform/ascii.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -10,12 +12,8 @@ namespace icao {
 namespace {
 
 bool sameLetters(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto lower = [](char c) {
-            return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-        };
-        return lower(x) == lower(y);
-    });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
 bool meets(const AirfieldFilter& filter, const Runway& runway) {

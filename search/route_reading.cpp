@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "search/route_reading.h"
 
+#include "lookup/key_filter.h"
+#include "platform/ascii.h"
 #include "records/geo.h"
 #include "search/airports_by_code.h"
 #include "search/standing.h"
@@ -24,7 +26,7 @@ struct RouteWords {
 
 bool isWord(std::string_view word, std::string_view wanted) {
     return std::equal(word.begin(), word.end(), wanted.begin(), wanted.end(),
-                      [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; });
+                      [](char a, char b) { return lowerAscii(a) == b; });
 }
 
 RouteWords wordsOf(std::string_view text) {
@@ -79,15 +81,6 @@ RouteWords wordsOf(std::string_view text) {
         words.runs.pop_back();
     }
     return words;
-}
-
-// A word as the code lookup reads a key typed into the input box: a to z raised.
-Text codeOf(std::string_view word) {
-    std::string raised(word);
-    for (char& c : raised) {
-        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
-    }
-    return decodeText(raised);
 }
 
 std::string joined(const std::vector<std::string>& words, std::size_t from, std::size_t count) {
@@ -223,7 +216,8 @@ Expected<RouteReading> readRoute(std::string_view text, const RecordSource& sour
     std::vector<Text> codes;
     for (const auto& run : words.runs) {
         for (const std::string& word : run) {
-            codes.push_back(codeOf(word));
+            // As the code lookup reads a key typed into the input box.
+            codes.push_back(filterTypedText(decodeText(word)));
         }
     }
     auto airports = airportsByCode(codes, source);
