@@ -23,56 +23,6 @@ const OptionSpec* findOption(std::string_view name) {
     return found == options.end() ? nullptr : &*found;
 }
 
-// The number of a measure written with this unit after it ("450kt", "800 km/h"); none for
-// another unit or a number not above zero.
-std::optional<double> measureOf(std::string_view text, std::string_view unit) {
-    if (text.size() <= unit.size() || !text.ends_with(unit)) {
-        return std::nullopt;
-    }
-    std::string_view number = text.substr(0, text.size() - unit.size());
-    while (!number.empty() && number.back() == ' ') {
-        number.remove_suffix(1);
-    }
-    double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (number.empty() || error != std::errc() || end != number.data() + number.size() ||
-        !(value > 0)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// A ground speed as a number and its unit, in knots; none for anything else.
-std::optional<double> knotsOf(std::string_view text) {
-    constexpr std::array<std::pair<std::string_view, double>, 4> kUnits = {{
-        {"kt", 1.0},
-        {"km/h", 1 / 1.852},
-        {"kmh", 1 / 1.852},
-        {"mph", 1.609344 / 1.852},
-    }};
-    for (const auto& [unit, knots] : kUnits) {
-        if (const auto speed = measureOf(text, unit); speed && *speed < 1e6) {
-            return *speed * knots;
-        }
-    }
-    return std::nullopt;
-}
-
-// A length as a number and its unit ("2000m", "6500 ft"), in whole feet; none for anything
-// else or a length not above zero.
-std::optional<int> feetOf(std::string_view text) {
-    constexpr std::array<std::pair<std::string_view, double>, 2> kUnits = {{
-        {"ft", 1.0},
-        {"m", 1 / 0.3048},
-    }};
-    for (const auto& [unit, feet] : kUnits) {
-        if (const auto length = measureOf(text, unit); length && *length < 1e6) {
-            return static_cast<int>(std::ceil(*length * feet - 1e-9));
-        }
-    }
-    return std::nullopt;
-}
-
 // Stores an option's value in the arguments; a usage error when the value is not one it takes.
 std::optional<UsageError> setOption(Option option, const std::optional<std::string>& value,
                                     Arguments& arguments) {
@@ -114,7 +64,7 @@ std::optional<UsageError> setOption(Option option, const std::optional<std::stri
         arguments.filter.region = text;
         return text.empty() ? std::optional(UsageError{"--region needs a name"}) : std::nullopt;
     case Option::MinRunway:
-        arguments.filter.minRunwayFt = feetOf(text);
+        arguments.filter.minRunwayFt = icao::feetOf(text);
         return arguments.filter.minRunwayFt
                    ? std::nullopt
                    : std::optional(UsageError{"--min-runway takes a length and m or ft"});
@@ -133,10 +83,7 @@ std::optional<UsageError> setOption(Option option, const std::optional<std::stri
         arguments.filter.scheduled = true;
         return std::nullopt;
     case Option::Units:
-        arguments.distanceUnit = text == "nm"   ? std::optional(DistanceUnit::NauticalMile)
-                                 : text == "km" ? std::optional(DistanceUnit::Kilometre)
-                                 : text == "mi" ? std::optional(DistanceUnit::StatuteMile)
-                                                : std::nullopt;
+        arguments.distanceUnit = icao::distanceUnitOf(text);
         return arguments.distanceUnit ? std::nullopt
                                       : std::optional(UsageError{"--units takes nm, km or mi"});
     case Option::Length:
@@ -158,7 +105,7 @@ std::optional<UsageError> setOption(Option option, const std::optional<std::stri
         return std::nullopt;
     }
     case Option::Speed:
-        arguments.speedKnots = knotsOf(text);
+        arguments.speedKnots = icao::knotsOf(text);
         return arguments.speedKnots
                    ? std::nullopt
                    : std::optional(UsageError{"--speed takes a number and kt, km/h or mph"});

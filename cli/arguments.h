@@ -5,6 +5,7 @@
 #include "lookup/airfield_kind.h"
 #include "records/airfield_details.h"
 #include "records/airfield_filter.h"
+#include "records/units.h"
 
 #include <bitset>
 #include <chrono>
@@ -15,7 +16,6 @@
 #include <vector>
 
 enum class Format { Text, Tsv, Json, Svg };
-enum class DistanceUnit { NauticalMile, Kilometre, StatuteMile };
 
 // What the command line of icao asks for.
 struct Arguments {
@@ -32,7 +32,7 @@ struct Arguments {
     // The airfields find and near list; every one when nothing is set.
     icao::AirfieldFilter filter;
     // The one unit text and TSV give distances in; nautical miles and kilometres when none.
-    std::optional<DistanceUnit> distanceUnit;
+    std::optional<icao::DistanceUnit> distanceUnit;
     // The unit text and TSV give lengths and elevations in.
     icao::LengthUnit lengthUnit = icao::LengthUnit::Foot;
     // The day info tells the sun's times of; today at each airfield when none.

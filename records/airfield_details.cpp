@@ -236,14 +236,6 @@ std::string shortestNumber(double value) {
     return std::string(digits, end);
 }
 
-int lengthIn(double feet, LengthUnit unit) {
-    return static_cast<int>(std::lround(unit == LengthUnit::Metre ? feet * 0.3048 : feet));
-}
-
-const char* lengthSuffix(LengthUnit unit) {
-    return unit == LengthUnit::Metre ? " m" : " ft";
-}
-
 std::string variationText(double degrees) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f° %s", std::abs(degrees), degrees < 0 ? "W" : "E");

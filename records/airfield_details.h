@@ -2,6 +2,7 @@
 #pragma once
 
 #include "records/airport_record.h"
+#include "records/units.h"
 
 #include <chrono>
 #include <memory>
@@ -88,12 +89,6 @@ struct RunwayWords {
     std::string lighting;
     std::string headings;
 };
-// The unit a length or an elevation is shown in; the data holds feet.
-enum class LengthUnit { Foot, Metre };
-// Feet in the unit, whole: 12799 ft is 3901 m.
-int lengthIn(double feet, LengthUnit unit);
-// " ft" or " m", after a number.
-const char* lengthSuffix(LengthUnit unit);
 // With a magnetic variation, the headings are given magnetic too.
 RunwayWords runwayWords(const Runway& runway, LengthUnit unit = LengthUnit::Foot,
                         std::optional<double> variation = std::nullopt);
