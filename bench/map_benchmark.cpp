@@ -48,7 +48,8 @@ void drawNeighbourhood(benchmark::State& state, double radiusKm, bool svg) {
     for (auto _ : state) {
         const icao::MapView view =
             icao::MapView::around(neighbourhood.origin.place, radiusKm, 960, 540);
-        const icao::MapDrawing drawing = icao::neighbourhoodDrawing(neighbourhood, world, view);
+        const icao::MapDrawing drawing =
+            icao::neighbourhoodDrawing(neighbourhood, world, view, icao::DistanceUnit::Kilometre);
         if (svg) {
             benchmark::DoNotOptimize(icao::svgOf(drawing));
         } else {
@@ -67,7 +68,7 @@ void readLand(benchmark::State& state, const unsigned char* bytes, const std::si
 void drawRoute(benchmark::State& state, const std::vector<icao::MarkedAirfield>* stops, bool svg) {
     const icao::World& world = icao::builtInWorld();
     for (auto _ : state) {
-        const icao::RouteMap map = icao::routeMap(*stops, world);
+        const icao::RouteMap map = icao::routeMap(*stops, world, icao::DistanceUnit::Kilometre);
         if (svg) {
             benchmark::DoNotOptimize(icao::svgOf(map.drawing));
         } else {

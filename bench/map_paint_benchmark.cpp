@@ -31,14 +31,16 @@ void paintNeighbourhood(benchmark::State& state) {
         london.neighbours.push_back({"EGXX", place, {}});
     }
     const icao::MapView view = icao::neighbourhoodView(london, kWidth, kHeight);
-    paint(state, icao::neighbourhoodDrawing(london, icao::builtInWorld(), view));
+    paint(state, icao::neighbourhoodDrawing(london, icao::builtInWorld(), view,
+                                            icao::DistanceUnit::Kilometre));
 }
 
 void paintWorldRoute(benchmark::State& state) {
-    const icao::RouteMap map = icao::routeMap({{"EGLL", {51.4706, -0.4619}, {}},
-                                               {"KJFK", {40.6398, -73.7789}, {}},
-                                               {"RJTT", {35.5523, 139.78}, {}}},
-                                              icao::builtInWorld(), kWidth, kHeight);
+    const icao::RouteMap map =
+        icao::routeMap({{"EGLL", {51.4706, -0.4619}, {}},
+                        {"KJFK", {40.6398, -73.7789}, {}},
+                        {"RJTT", {35.5523, 139.78}, {}}},
+                       icao::builtInWorld(), icao::DistanceUnit::Kilometre, kWidth, kHeight);
     paint(state, map.drawing);
 }
 

@@ -64,11 +64,18 @@ int writePicture(const std::string& picture, const Arguments& arguments) {
     return kExitFound;
 }
 
+// A map measures in the one unit asked for, kilometres when none is.
+icao::DistanceUnit mapUnitOf(const Arguments& arguments) {
+    return arguments.distanceUnit.value_or(icao::DistanceUnit::Kilometre);
+}
+
 } // namespace
 
 int drawRoute(const icao::Route& route, const Arguments& arguments) {
     return writePicture(
-        icao::svgOf(icao::routeMap(icao::stopsOf(route), icao::builtInWorld()).drawing), arguments);
+        icao::svgOf(icao::routeMap(icao::stopsOf(route), icao::builtInWorld(), mapUnitOf(arguments))
+                        .drawing),
+        arguments);
 }
 
 int drawNeighbourhood(const std::string& label, const icao::Place& origin,
@@ -80,14 +87,15 @@ int drawNeighbourhood(const std::string& label, const icao::Place& origin,
                                            : icao::MarkedAirfield{label, origin, {}},
                               airports, "Near " + label);
     const icao::MapView view = icao::neighbourhoodView(neighbourhood);
-    return writePicture(
-        icao::svgOf(icao::neighbourhoodDrawing(neighbourhood, icao::builtInWorld(), view)),
-        arguments);
+    return writePicture(icao::svgOf(icao::neighbourhoodDrawing(neighbourhood, icao::builtInWorld(),
+                                                               view, mapUnitOf(arguments))),
+                        arguments);
 }
 
 int drawAirfield(const icao::AirportRecord& record, const Arguments& arguments) {
     const icao::Neighbourhood airfield = icao::airfieldAlone(record);
     const icao::MapView view = icao::neighbourhoodView(airfield);
-    return writePicture(
-        icao::svgOf(icao::neighbourhoodDrawing(airfield, icao::builtInWorld(), view)), arguments);
+    return writePicture(icao::svgOf(icao::neighbourhoodDrawing(airfield, icao::builtInWorld(), view,
+                                                               mapUnitOf(arguments))),
+                        arguments);
 }

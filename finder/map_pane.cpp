@@ -43,6 +43,13 @@ void MapPane::showNeighbourhood(icao::Neighbourhood neighbourhood) {
     fitView();
 }
 
+void MapPane::setDistanceUnit(icao::DistanceUnit unit) {
+    unit_ = unit;
+    if (view_) {
+        setView(*view_);
+    }
+}
+
 void MapPane::showRoute(std::vector<icao::MarkedAirfield> stops) {
     RouteShown route{std::move(stops), {}};
     route.line = icao::routeLineOf(route.stops);
@@ -89,9 +96,9 @@ void MapPane::moveView(const icao::MapView& view) {
 void MapPane::setView(const icao::MapView& view) {
     view_ = view;
     if (const auto* neighbourhood = std::get_if<icao::Neighbourhood>(&shown_)) {
-        drawing_ = icao::neighbourhoodDrawing(*neighbourhood, icao::builtInWorld(), view);
+        drawing_ = icao::neighbourhoodDrawing(*neighbourhood, icao::builtInWorld(), view, unit_);
     } else if (const auto* route = std::get_if<RouteShown>(&shown_)) {
-        drawing_ = icao::routeDrawing(route->stops, route->line, icao::builtInWorld(), view);
+        drawing_ = icao::routeDrawing(route->stops, route->line, icao::builtInWorld(), view, unit_);
     }
     // A screen reader tells what the map shows.
     setAccessibleDescription(qt(drawing_.title));

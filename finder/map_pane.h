@@ -20,6 +20,8 @@ class MapPane : public QWidget {
     explicit MapPane(QWidget* parent = nullptr);
 
     void showNeighbourhood(icao::Neighbourhood neighbourhood);
+    // The unit of the rings and the scale bar.
+    void setDistanceUnit(icao::DistanceUnit unit);
     void showRoute(std::vector<icao::MarkedAirfield> stops);
     void clear();
     // Clears the map where it shows that, and leaves the other.
@@ -64,4 +66,5 @@ class MapPane : public QWidget {
     std::optional<QPointF> dragFrom_;
     // Whether the view is the one fitted to what is shown, not moved since.
     bool fitted_ = true;
+    icao::DistanceUnit unit_ = icao::DistanceUnit::NauticalMile;
 };

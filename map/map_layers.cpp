@@ -101,9 +101,9 @@ MapDrawing landDrawing(const World& world, const MapView& view) {
     return drawing;
 }
 
-void finishDrawing(MapDrawing& drawing, const MapView& view) {
+void finishDrawing(MapDrawing& drawing, const MapView& view, DistanceUnit unit) {
     placeLabels(drawing);
-    drawing.scale = scaleBarOf(view);
+    drawing.scale = scaleBarOf(view, unit);
     drawing.titleAt = {kMargin, kTitleBaseline};
 }
 
@@ -141,31 +141,33 @@ void placeLabels(MapDrawing& drawing) {
     }
 }
 
-double roundDistanceBelow(double km) {
-    const double power = std::pow(10.0, std::floor(std::log10(km)));
+double roundDistanceBelow(double distance) {
+    const double power = std::pow(10.0, std::floor(std::log10(distance)));
     double round = power;
     for (const double step : {2.0, 5.0}) {
-        if (step * power <= km) {
+        if (step * power <= distance) {
             round = step * power;
         }
     }
     return round;
 }
 
-std::string mapDistanceText(double km) {
+std::string mapDistanceText(double distance, DistanceUnit unit) {
     char text[32];
-    std::snprintf(text, sizeof text, "%g km", km);
+    std::snprintf(text, sizeof text, "%g %.*s", distance,
+                  static_cast<int>(nameOf(unit).symbol.size()), nameOf(unit).symbol.data());
     return text;
 }
 
-ScaleBar scaleBarOf(const MapView& view) {
-    const double km = roundDistanceBelow(view.kmPerPixel() * view.width() / 5);
+ScaleBar scaleBarOf(const MapView& view, DistanceUnit unit) {
+    const double distance =
+        roundDistanceBelow(distanceIn(view.kmPerPixel() * view.width() / 5, unit));
     const double top = view.height() - kScaleBarRaise;
     return {{kMargin, top},
-            km / view.kmPerPixel(),
+            distance * nameOf(unit).km / view.kmPerPixel(),
             kScaleBarThickness,
             {kMargin, top + kScaleBarThickness + kScaleTextDrop},
-            mapDistanceText(km)};
+            mapDistanceText(distance, unit)};
 }
 
 } // namespace icao

@@ -4,6 +4,7 @@
 #include "map/drawing.h"
 #include "map/land.h"
 #include "map/map_view.h"
+#include "records/units.h"
 
 #include <string>
 #include <vector>
@@ -16,21 +17,21 @@ namespace icao {
 void drawLand(const World& world, const MapView& view, std::vector<DrawnLine>& lines);
 // A drawing of the view's size that shows the land.
 MapDrawing landDrawing(const World& world, const MapView& view);
-// The airfields' labels placed and the scale bar: what every map does last.
-void finishDrawing(MapDrawing& drawing, const MapView& view);
+// The airfields' labels placed and the scale bar in the unit: what every map does last.
+void finishDrawing(MapDrawing& drawing, const MapView& view, DistanceUnit unit);
 
 // Each airfield's label beside its mark, right of it where that overlaps no note, mark or
 // label placed before and lies within the picture, else left, above or below; right when
 // nothing is free.
 void placeLabels(MapDrawing& drawing);
 
-// The largest round distance (1, 2 or 5 times a power of ten kilometres) at most `km`, and a
-// distance as the maps write it ("20 km").
-double roundDistanceBelow(double km);
-std::string mapDistanceText(double km);
+// The largest round number (1, 2 or 5 times a power of ten) at most `distance`, and a distance
+// in the unit as the maps write it ("20 NM").
+double roundDistanceBelow(double distance);
+std::string mapDistanceText(double distance, DistanceUnit unit);
 
-// A bar of a round number of kilometres (1, 2 or 5 times a power of ten) about a fifth of the
+// A bar of a round number of the unit (1, 2 or 5 times a power of ten) about a fifth of the
 // picture's width.
-ScaleBar scaleBarOf(const MapView& view);
+ScaleBar scaleBarOf(const MapView& view, DistanceUnit unit);
 
 } // namespace icao

@@ -38,19 +38,22 @@ double runwaysReachKm(const MarkedAirfield& airfield) {
     return reach;
 }
 
-// Rings about three to the picture's nearer edge, as far as its corners.
-void drawRings(const Place& centre, const MapView& view, MapDrawing& drawing) {
+// Rings at round distances in the unit, about three to the picture's nearer edge, as far as
+// its corners.
+void drawRings(const Place& centre, const MapView& view, DistanceUnit unit, MapDrawing& drawing) {
+    const double unitKm = nameOf(unit).km;
     const double edgeKm = std::min(view.width(), view.height()) / 2 * view.kmPerPixel();
     const double cornerKm = std::hypot(view.width(), view.height()) / 2 * view.kmPerPixel();
-    const double step = roundDistanceBelow(edgeKm / 3);
+    const double step = roundDistanceBelow(edgeKm / unitKm / 3);
     // Beyond a quarter of the earth's round a ring no longer looks like one.
-    for (double km = step; km <= std::min(cornerKm, 10000.0); km += step) {
+    for (int count = 1; count * step * unitKm <= std::min(cornerKm, 10000.0); ++count) {
+        const double km = count * step * unitKm;
         DrawnLine& ring = drawing.lines.emplace_back(DrawnLine{Ink::Ring, {}, true});
         for (int side = 0; side < kRingSides; ++side) {
             ring.points.push_back(view.project(placeAlong(centre, 360.0 * side / kRingSides, km)));
         }
         const PicturePoint top = ring.points.front();
-        drawing.notes.push_back({{top.x + 4, top.y - 4}, mapDistanceText(km)});
+        drawing.notes.push_back({{top.x + 4, top.y - 4}, mapDistanceText(count * step, unit)});
     }
 }
 
@@ -125,11 +128,11 @@ MapView neighbourhoodView(const Neighbourhood& neighbourhood, double width, doub
 }
 
 MapDrawing neighbourhoodDrawing(const Neighbourhood& neighbourhood, const World& world,
-                                const MapView& view) {
+                                const MapView& view, DistanceUnit unit) {
     MapDrawing drawing = landDrawing(world, view);
     drawing.title = neighbourhood.title;
     if (neighbourhood.rings) {
-        drawRings(neighbourhood.origin.place, view, drawing);
+        drawRings(neighbourhood.origin.place, view, unit, drawing);
     }
     const auto mark = [&](const MarkedAirfield& airfield, bool main) {
         drawRunways(airfield, view, drawing);
@@ -140,7 +143,7 @@ MapDrawing neighbourhoodDrawing(const Neighbourhood& neighbourhood, const World&
     for (const MarkedAirfield& neighbour : neighbourhood.neighbours) {
         mark(neighbour, false);
     }
-    finishDrawing(drawing, view);
+    finishDrawing(drawing, view, unit);
     return drawing;
 }
 

@@ -6,6 +6,7 @@
 #include "map/map_view.h"
 #include "map/marked_airfield.h"
 #include "records/nearby_airport.h"
+#include "records/units.h"
 
 #include <cstddef>
 #include <string>
@@ -41,8 +42,9 @@ MapView neighbourhoodView(const Neighbourhood& neighbourhood, double width = 960
                           double height = 540);
 
 // The land, the rings, every airfield marked and labelled and, where the view is close enough
-// to show them, the airfields' runways with their ends' idents.
+// to show them, the airfields' runways with their ends' idents; the rings and the scale bar in
+// the unit.
 MapDrawing neighbourhoodDrawing(const Neighbourhood& neighbourhood, const World& world,
-                                const MapView& view);
+                                const MapView& view, DistanceUnit unit);
 
 } // namespace icao

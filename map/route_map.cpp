@@ -56,7 +56,7 @@ MapView routeView(const RouteLine& route, double width, double height) {
 }
 
 MapDrawing routeDrawing(const std::vector<MarkedAirfield>& stops, const RouteLine& route,
-                        const World& world, const MapView& view) {
+                        const World& world, const MapView& view, DistanceUnit unit) {
     MapDrawing drawing = landDrawing(world, view);
     DrawnLine& drawn = drawing.lines.emplace_back(DrawnLine{Ink::Route, {}, false});
     for (const Place& place : route.points) {
@@ -69,15 +69,15 @@ MapDrawing routeDrawing(const std::vector<MarkedAirfield>& stops, const RouteLin
                                      stop == 0 || stop + 1 == stops.size()});
         drawing.title += (stop == 0 ? "" : " – ") + stops[stop].label;
     }
-    finishDrawing(drawing, view);
+    finishDrawing(drawing, view, unit);
     return drawing;
 }
 
-RouteMap routeMap(const std::vector<MarkedAirfield>& stops, const World& world, double width,
-                  double height) {
+RouteMap routeMap(const std::vector<MarkedAirfield>& stops, const World& world, DistanceUnit unit,
+                  double width, double height) {
     const RouteLine route = routeLineOf(stops);
     const MapView view = routeView(route, width, height);
-    return {view, routeDrawing(stops, route, world, view)};
+    return {view, routeDrawing(stops, route, world, view, unit)};
 }
 
 } // namespace icao

@@ -6,6 +6,7 @@
 #include "map/map_view.h"
 #include "map/marked_airfield.h"
 #include "records/route_legs.h"
+#include "records/units.h"
 
 #include <string>
 #include <vector>
@@ -27,15 +28,16 @@ RouteLine routeLineOf(const std::vector<MarkedAirfield>& stops);
 // not split across the map.
 MapView routeView(const RouteLine& route, double width, double height);
 
-// The route through the stops in order over the land, each stop marked and labelled.
+// The route through the stops in order over the land, each stop marked and labelled, the scale
+// bar in the unit.
 MapDrawing routeDrawing(const std::vector<MarkedAirfield>& stops, const RouteLine& route,
-                        const World& world, const MapView& view);
+                        const World& world, const MapView& view, DistanceUnit unit);
 
 struct RouteMap {
     MapView view;
     MapDrawing drawing;
 };
-RouteMap routeMap(const std::vector<MarkedAirfield>& stops, const World& world, double width = 960,
-                  double height = 540);
+RouteMap routeMap(const std::vector<MarkedAirfield>& stops, const World& world, DistanceUnit unit,
+                  double width = 960, double height = 540);
 
 } // namespace icao

@@ -132,7 +132,8 @@ bool drawsWellFormed(const icao::FindResult& found, const icao::Text& key) {
         neighbourhood.neighbours.push_back(icao::markedAirfieldOf(found.hits[i].item.record()));
     }
     const icao::MapView view = icao::neighbourhoodView(neighbourhood);
-    return wellFormed(icao::svgOf(icao::neighbourhoodDrawing(neighbourhood, icao::World{}, view)));
+    return wellFormed(icao::svgOf(icao::neighbourhoodDrawing(neighbourhood, icao::World{}, view,
+                                                             icao::DistanceUnit::Kilometre)));
 }
 
 int dataFileDescriptor() {

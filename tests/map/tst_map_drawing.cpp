@@ -56,7 +56,8 @@ class MapDrawingTest : public QObject {
     // London to New York: the curve's middle lies north of where 50°N is drawn, and both ends
     // lie on their airfields' marks, within the picture.
     void theAtlanticRouteBendsNorth() {
-        const icao::RouteMap map = icao::routeMap({kEgll, kKjfk}, icao::builtInWorld());
+        const icao::RouteMap map =
+            icao::routeMap({kEgll, kKjfk}, icao::builtInWorld(), icao::DistanceUnit::Kilometre);
         const icao::DrawnLine& route = routeOf(map.drawing);
         const icao::PicturePoint middle = route.points[route.points.size() / 2];
         const double longitude = (kEgll.place.longitude + kKjfk.place.longitude) / 2;
@@ -80,7 +81,8 @@ class MapDrawingTest : public QObject {
     void aPacificRouteIsNotDrawnAcrossTheMap() {
         QFETCH(bool, eastward);
         const auto stops = eastward ? std::vector{kRjtt, kKlax} : std::vector{kKlax, kRjtt};
-        const icao::RouteMap map = icao::routeMap(stops, icao::builtInWorld());
+        const icao::RouteMap map =
+            icao::routeMap(stops, icao::builtInWorld(), icao::DistanceUnit::Kilometre);
         const icao::DrawnLine& route = routeOf(map.drawing);
         for (std::size_t i = 1; i < route.points.size(); ++i) {
             QVERIFY(std::abs(route.points[i].x - route.points[i - 1].x) < map.drawing.width / 20);
@@ -138,15 +140,21 @@ class MapDrawingTest : public QObject {
         }
     }
 
+    // In each unit the bar is a round number of it, as long as that many.
     void theScaleBarIsARoundDistance() {
-        const icao::RouteMap map = icao::routeMap({kEgll, kKjfk}, icao::builtInWorld());
-        const icao::ScaleBar& bar = map.drawing.scale;
-        const double km = std::stod(bar.text);
-        const double leading = km / std::pow(10.0, std::floor(std::log10(km)));
-        QVERIFY(leading == 1 || leading == 2 || leading == 5);
-        QVERIFY(bar.text.ends_with(" km"));
-        QVERIFY(std::abs(bar.length * map.view.kmPerPixel() - km) < 1e-6 * km);
-        QVERIFY(bar.length > map.drawing.width / 12 && bar.length <= map.drawing.width / 5);
+        for (const icao::DistanceUnitName& unit : icao::kDistanceUnits) {
+            const icao::RouteMap map =
+                icao::routeMap({kEgll, kKjfk}, icao::builtInWorld(), unit.unit);
+            const icao::ScaleBar& bar = map.drawing.scale;
+            const double distance = std::stod(bar.text);
+            const double leading = distance / std::pow(10.0, std::floor(std::log10(distance)));
+            QVERIFY(leading == 1 || leading == 2 || leading == 5);
+            const std::string suffix = std::string(" ").append(unit.symbol);
+            QVERIFY(bar.text.ends_with(suffix));
+            const double km = distance * unit.km;
+            QVERIFY(std::abs(bar.length * map.view.kmPerPixel() - km) < 1e-6 * km);
+            QVERIFY(bar.length > map.drawing.width / 12 && bar.length <= map.drawing.width / 5);
+        }
     }
 
     // Around Heathrow the rings are circles about it at round distances, each named, and the
@@ -159,26 +167,32 @@ class MapDrawingTest : public QObject {
             true,
             "Near EGLL"};
         const icao::MapView view = icao::neighbourhoodView(london);
-        const icao::MapDrawing drawing =
-            icao::neighbourhoodDrawing(london, icao::builtInWorld(), view);
-        QCOMPARE(drawing.title, std::string("Near EGLL"));
-        QCOMPARE(drawing.airfields[0].label, std::string("EGLL"));
-        QVERIFY(std::abs(drawing.airfields[0].at.x - view.width() / 2) < 1e-6);
-        for (const icao::DrawnAirfield& airfield : drawing.airfields) {
-            QVERIFY(airfield.at.x > 0 && airfield.at.x < view.width());
-            QVERIFY(airfield.at.y > 0 && airfield.at.y < view.height());
-        }
-        const auto rings = linesOf(drawing, icao::Ink::Ring);
-        QVERIFY(rings.size() >= 2);
-        QCOMPARE(drawing.notes.size(), rings.size());
-        for (std::size_t ring = 0; ring < rings.size(); ++ring) {
-            const double km = std::stod(drawing.notes[ring].text);
-            QCOMPARE(drawing.notes[ring].text, std::to_string(static_cast<int>(km)) + " km");
-            QCOMPARE(km, std::stod(drawing.notes[0].text) * static_cast<double>(ring + 1));
-            for (const icao::PicturePoint& point : rings[ring]->points) {
-                const double radius = std::hypot(point.x - drawing.airfields[0].at.x,
-                                                 point.y - drawing.airfields[0].at.y);
-                QVERIFY(std::abs(radius * view.kmPerPixel() - km) < 1e-6 * km);
+        for (const icao::DistanceUnitName& unit : icao::kDistanceUnits) {
+            const icao::MapDrawing drawing =
+                icao::neighbourhoodDrawing(london, icao::builtInWorld(), view, unit.unit);
+            QCOMPARE(drawing.title, std::string("Near EGLL"));
+            QCOMPARE(drawing.airfields[0].label, std::string("EGLL"));
+            QVERIFY(std::abs(drawing.airfields[0].at.x - view.width() / 2) < 1e-6);
+            for (const icao::DrawnAirfield& airfield : drawing.airfields) {
+                QVERIFY(airfield.at.x > 0 && airfield.at.x < view.width());
+                QVERIFY(airfield.at.y > 0 && airfield.at.y < view.height());
+            }
+            const auto rings = linesOf(drawing, icao::Ink::Ring);
+            QVERIFY(rings.size() >= 2);
+            QCOMPARE(drawing.notes.size(), rings.size());
+            for (std::size_t ring = 0; ring < rings.size(); ++ring) {
+                const double distance = std::stod(drawing.notes[ring].text);
+                std::string written = std::to_string(static_cast<int>(distance));
+                written.append(" ").append(unit.symbol);
+                QCOMPARE(drawing.notes[ring].text, written);
+                QCOMPARE(distance,
+                         std::stod(drawing.notes[0].text) * static_cast<double>(ring + 1));
+                const double km = distance * unit.km;
+                for (const icao::PicturePoint& point : rings[ring]->points) {
+                    const double radius = std::hypot(point.x - drawing.airfields[0].at.x,
+                                                     point.y - drawing.airfields[0].at.y);
+                    QVERIFY(std::abs(radius * view.kmPerPixel() - km) < 1e-6 * km);
+                }
             }
         }
     }
@@ -198,8 +212,8 @@ class MapDrawingTest : public QObject {
         heathrow.runways = heathrowRunways();
         const icao::Neighbourhood airfield{heathrow, {}, false, "EGLL"};
         const icao::MapView view = icao::MapView::around(kEgll.place, radiusKm, 960, 540);
-        const icao::MapDrawing drawing =
-            icao::neighbourhoodDrawing(airfield, icao::builtInWorld(), view);
+        const icao::MapDrawing drawing = icao::neighbourhoodDrawing(
+            airfield, icao::builtInWorld(), view, icao::DistanceUnit::Kilometre);
         const auto drawn = linesOf(drawing, icao::Ink::Runway);
         QCOMPARE(drawn.size(), static_cast<std::size_t>(runways));
         QVERIFY(linesOf(drawing, icao::Ink::Ring).empty());
@@ -236,8 +250,8 @@ class MapDrawingTest : public QObject {
         const icao::Place airfield{37.619, -122.375};
         const icao::Neighbourhood ksfo{{"KSFO", airfield, {}}, {}, false, "KSFO"};
         const icao::MapView view = icao::MapView::around(airfield, 3, 960, 540);
-        const icao::MapDrawing drawing =
-            icao::neighbourhoodDrawing(ksfo, icao::builtInWorld(), view);
+        const icao::MapDrawing drawing = icao::neighbourhoodDrawing(
+            ksfo, icao::builtInWorld(), view, icao::DistanceUnit::Kilometre);
         const auto land = linesOf(drawing, icao::Ink::Land);
         // Inside an odd number of rings, as the painters fill them.
         const auto onLand = [&](const icao::Place& place) {
@@ -264,8 +278,8 @@ class MapDrawingTest : public QObject {
     void aCentredViewDrawsTheLandOnce() {
         const icao::Neighbourhood fiji{{"NFFN", {-17.7554, 177.443}, {}}, {}, true, "NFFN"};
         const icao::MapView view = icao::MapView::around(fiji.origin.place, 4000, 960, 540);
-        const icao::MapDrawing drawing =
-            icao::neighbourhoodDrawing(fiji, icao::builtInWorld(), view);
+        const icao::MapDrawing drawing = icao::neighbourhoodDrawing(
+            fiji, icao::builtInWorld(), view, icao::DistanceUnit::Kilometre);
         const auto land = linesOf(drawing, icao::Ink::Land);
         QVERIFY(!land.empty());
         for (std::size_t a = 0; a < land.size(); ++a) {
@@ -280,8 +294,9 @@ class MapDrawingTest : public QObject {
     void theSvgIsWellFormed() {
         icao::MarkedAirfield odd = kKjfk;
         odd.label = "K<&>\"";
-        const std::string svg =
-            icao::svgOf(icao::routeMap({kEgll, odd}, icao::builtInWorld()).drawing);
+        const std::string svg = icao::svgOf(
+            icao::routeMap({kEgll, odd}, icao::builtInWorld(), icao::DistanceUnit::Kilometre)
+                .drawing);
         QXmlStreamReader xml(QByteArray::fromStdString(svg));
         QStringList texts;
         QString title;
@@ -324,8 +339,9 @@ class MapDrawingTest : public QObject {
         for (const auto& [label, shown] : cases) {
             icao::MarkedAirfield odd = kKjfk;
             odd.label = label;
-            const std::string svg =
-                icao::svgOf(icao::routeMap({kEgll, odd}, icao::builtInWorld()).drawing);
+            const std::string svg = icao::svgOf(
+                icao::routeMap({kEgll, odd}, icao::builtInWorld(), icao::DistanceUnit::Kilometre)
+                    .drawing);
             QXmlStreamReader xml(QByteArray::fromStdString(svg));
             QStringList texts;
             while (!xml.atEnd()) {
