@@ -51,11 +51,10 @@ QString zone(const icao::AirfieldDetails& details) {
 }
 
 // One runway a line, each kept whole: the pane may be narrower than a line.
-QString runways(const icao::AirfieldDetails& details) {
+QString runways(const icao::AirfieldDetails& details, icao::LengthUnit unit) {
     QStringList lines;
     for (const icao::Runway& runway : details.runways) {
-        const icao::RunwayWords words =
-            icao::runwayWords(runway, icao::LengthUnit::Foot, details.magneticVariation);
+        const icao::RunwayWords words = icao::runwayWords(runway, unit, details.magneticVariation);
         QStringList parts;
         for (const std::string* part :
              {&words.ends, &words.size, &words.surface, &words.lighting, &words.headings}) {
@@ -77,17 +76,15 @@ QString frequencies(const icao::AirfieldDetails& details) {
     return lines.join("<br>");
 }
 
-QString neighbours(const DescribedAirfield& neighbourhood) {
+QString neighbours(const DescribedAirfield& neighbourhood, icao::DistanceUnit unit) {
     QString rows;
     for (const icao::NearbyAirport& airport : neighbourhood.nearest) {
         const icao::AirportRecord record = airport.item.record();
         const QString code = qt(record.code);
         rows += "<tr><td><a href=\"" + QString(kAirfieldLinkScheme) + ":" + escaped(code) + "\">" +
                 escaped(code) + "</a></td><td>" + escaped(qt(record.name)) +
+                "</td><td align=right>" + distanceText(airport.distanceKm, unit, 1) +
                 "</td><td align=right>" +
-                QString::number(airport.distanceKm / icao::kKmPerNauticalMile, 'f', 1) +
-                " NM</td><td align=right>" + QString::number(airport.distanceKm, 'f', 1) +
-                " km</td><td align=right>" +
                 QString("%1").arg(static_cast<int>(std::lround(airport.bearing)) % 360, 3, 10,
                                   QChar('0')) +
                 "°</td></tr>";
@@ -97,15 +94,18 @@ QString neighbours(const DescribedAirfield& neighbourhood) {
 
 } // namespace
 
-QString detailsPage(const DescribedAirfield& neighbourhood, std::chrono::sys_seconds now) {
+QString detailsPage(const DescribedAirfield& neighbourhood, std::chrono::sys_seconds now,
+                    ShownUnits units) {
     const icao::AirportRecord& record = neighbourhood.record;
     const icao::AirfieldDetails details = icao::detailsOf(record, now);
     QString country = qt(record.country);
     if (!details.countryName.empty()) {
         country += " (" + qt(details.countryName) + ")";
     }
-    const QString elevation =
-        icao::numberOf(record.elevation) ? qt(record.elevation) + " ft" : tr("unknown");
+    const auto feet = icao::numberOf(record.elevation);
+    const QString elevation = feet ? QString::number(icao::lengthIn(*feet, units.length)) +
+                                         icao::lengthSuffix(units.length)
+                                   : tr("unknown");
     QString codes = record.localCode.empty() ? QString() : tr("local %1").arg(qt(record.localCode));
     if (!details.formerCodes.empty()) {
         QStringList former;
@@ -132,11 +132,11 @@ QString detailsPage(const DescribedAirfield& neighbourhood, std::chrono::sys_sec
                     escaped(qt(icao::variationText(*details.magneticVariation))));
     }
     page += row(tr("Time zone"), zone(details));
-    page += row(tr("Runways"), runways(details));
+    page += row(tr("Runways"), runways(details, units.length));
     page += row(tr("Frequencies"), frequencies(details));
     page += row(tr("Also known as"), escaped(alternates.join(" / ")));
     page += "</table>";
-    const QString nearest = neighbours(neighbourhood);
+    const QString nearest = neighbours(neighbourhood, units.distance);
     if (!nearest.isEmpty()) {
         page += "<h3>" + escaped(tr("Nearest airfields")) + "</h3>" + nearest;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "finder/search_worker.h"
+#include "finder/shown_units.h"
 
 #include <QString>
 #include <chrono>
@@ -10,5 +11,7 @@
 inline constexpr char kAirfieldLinkScheme[] = "icao";
 
 // An airfield's details as rich text: what icao info tells, the local time at the instant,
-// and its nearest airfields with distance and bearing, each a link to it.
-QString detailsPage(const DescribedAirfield& neighbourhood, std::chrono::sys_seconds now);
+// and its nearest airfields with distance and bearing, each a link to it; distances and lengths
+// in the units.
+QString detailsPage(const DescribedAirfield& neighbourhood, std::chrono::sys_seconds now,
+                    ShownUnits units);

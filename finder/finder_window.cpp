@@ -7,6 +7,7 @@
 #include "records/airfield_details.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -25,6 +26,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -36,9 +38,10 @@ constexpr int kDescribeDelayMs = 60;
 
 FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
     : QMainWindow(parent), dataFile_(std::move(dataFile)), search_(new QLineEdit),
+      filters_(new FilterBar), showFilters_(new QAction(tr("&Filters"), this)),
       message_(new QLabel), table_(new QTableView), details_(new QTextBrowser), map_(new MapPane),
       splitter_(new QSplitter), aside_(new QSplitter(Qt::Vertical)), status_(new QLabel),
-      route_(new QLineEdit), legs_(new QLabel), worker_(new SearchWorker) {
+      route_(new QLineEdit), speed_(new QLineEdit), legs_(new QLabel), worker_(new SearchWorker) {
     setWindowTitle(tr("ICAO Finder"));
     setUpControls();
     layOut();
@@ -52,7 +55,7 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
     minute_.setInterval(kMinuteMs);
     connect(&minute_, &QTimer::timeout, this, [this] {
         if (shown_) {
-            details_->setHtml(detailsPage(*shown_, icao::secondsNow()));
+            details_->setHtml(detailsPage(*shown_, icao::secondsNow(), units_));
         }
     });
     minute_.start();
@@ -89,6 +92,16 @@ void FinderWindow::setUpControls() {
     route_->setPlaceholderText(tr("Route: codes or names, such as EGLL KJFK RJTT"));
     route_->setAccessibleName(tr("Route"));
     route_->setClearButtonEnabled(true);
+    speed_->setObjectName("speed");
+    speed_->setPlaceholderText(tr("Speed, such as 450kt"));
+    speed_->setAccessibleName(tr("Ground speed"));
+    speed_->setToolTip(tr("The ground speed to reckon time en route at: kt, km/h or mph"));
+    speed_->setMaximumWidth(fontMetrics().averageCharWidth() * 24);
+    showFilters_->setObjectName("showFilters");
+    showFilters_->setCheckable(true);
+    showFilters_->setShortcut(tr("Ctrl+Shift+F"));
+    showFilters_->setToolTip(tr("Keep to airfields of a kind, a country or a runway"));
+    filters_->hide();
     legs_->setObjectName("legs");
     legs_->setAccessibleName(tr("Route legs"));
     legs_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
@@ -100,10 +113,20 @@ void FinderWindow::layOut() {
     auto* results = new QWidget;
     auto* layout = new QVBoxLayout(results);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(search_);
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(search_);
+    auto* filtersButton = new QToolButton;
+    filtersButton->setDefaultAction(showFilters_);
+    filtersButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    searchRow->addWidget(filtersButton);
+    layout->addLayout(searchRow);
+    layout->addWidget(filters_);
     layout->addWidget(message_);
     layout->addWidget(table_);
-    layout->addWidget(route_);
+    auto* routeRow = new QHBoxLayout;
+    routeRow->addWidget(route_);
+    routeRow->addWidget(speed_);
+    layout->addLayout(routeRow);
     layout->addWidget(legs_);
     splitter_->addWidget(results);
     aside_->addWidget(details_);
@@ -132,6 +155,9 @@ void FinderWindow::connectControls() {
     connect(search_, &QLineEdit::textChanged, this, &FinderWindow::search);
     connect(route_, &QLineEdit::textChanged, this, [this] { planRoute(false); });
     connect(route_, &QLineEdit::returnPressed, this, [this] { planRoute(true); });
+    connect(speed_, &QLineEdit::textChanged, this, &FinderWindow::showLegs);
+    connect(showFilters_, &QAction::toggled, filters_, &QWidget::setVisible);
+    connect(filters_, &FilterBar::changed, this, &FinderWindow::filtersChanged);
     connect(legs_, &QLabel::linkActivated, this, &FinderWindow::chooseStop);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, &describe_,
             qOverload<>(&QTimer::start));
@@ -156,7 +182,11 @@ void FinderWindow::describeSelected() {
     if (row >= 0) {
         const QString code = qt(model_.record(row).code);
         QMetaObject::invokeMethod(
-            worker_, [worker = worker_, code] { worker->describe(code); }, Qt::QueuedConnection);
+            worker_,
+            [worker = worker_, code, filter = filters_->filter()] {
+                worker->describe(code, filter);
+            },
+            Qt::QueuedConnection);
     }
 }
 
@@ -181,6 +211,73 @@ void FinderWindow::buildMenus() {
     QAction* quit = file->addAction(tr("&Quit"));
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->addAction(showFilters_);
+    QAction* clearFilters = view->addAction(tr("&Clear filters"));
+    clearFilters->setObjectName("clearFilters");
+    connect(clearFilters, &QAction::triggered, filters_, &FilterBar::clear);
+    buildUnitsMenu();
+}
+
+// Distances in one unit and lengths in another, each a choice of its own; kept for the next
+// start.
+void FinderWindow::buildUnitsMenu() {
+    QMenu* menu = menuBar()->addMenu(tr("&Units"));
+    QSettings settings;
+    ShownUnits units;
+    units.distance = icao::distanceUnitOf(settings.value("units/distance").toString().toStdString())
+                         .value_or(units.distance);
+    units.length = settings.value("units/length").toString() == "m" ? icao::LengthUnit::Metre
+                                                                    : icao::LengthUnit::Foot;
+    auto* distances = new QActionGroup(menu);
+    for (const auto& [unit, label] :
+         {std::pair{icao::DistanceUnit::NauticalMile, tr("&Nautical miles")},
+          {icao::DistanceUnit::Kilometre, tr("&Kilometres")},
+          {icao::DistanceUnit::StatuteMile, tr("&Statute miles")}}) {
+        QAction* choice = distances->addAction(label);
+        choice->setObjectName(QString("distance_") + icao::nameOf(unit).key.data());
+        choice->setCheckable(true);
+        choice->setChecked(unit == units.distance);
+        connect(choice, &QAction::triggered, this, [this, unit = unit] {
+            setUnits({unit, units_.length});
+            QSettings().setValue("units/distance",
+                                 QString::fromLatin1(icao::nameOf(unit).key.data()));
+        });
+    }
+    menu->addSection(tr("Distances"));
+    menu->addActions(distances->actions());
+    auto* lengths = new QActionGroup(menu);
+    for (const auto& [unit, label, key] : {std::tuple{icao::LengthUnit::Foot, tr("&Feet"), "ft"},
+                                           {icao::LengthUnit::Metre, tr("&Metres"), "m"}}) {
+        QAction* choice = lengths->addAction(label);
+        choice->setObjectName(QString("length_") + key);
+        choice->setCheckable(true);
+        choice->setChecked(unit == units.length);
+        connect(choice, &QAction::triggered, this, [this, unit = unit, key = key] {
+            setUnits({units_.distance, unit});
+            QSettings().setValue("units/length", key);
+        });
+    }
+    menu->addSection(tr("Lengths and elevations"));
+    menu->addActions(lengths->actions());
+    setUnits(units);
+}
+
+void FinderWindow::setUnits(ShownUnits units) {
+    units_ = units;
+    map_->setDistanceUnit(units.distance);
+    if (shown_) {
+        details_->setHtml(detailsPage(*shown_, icao::secondsNow(), units_));
+    }
+    showLegs();
+}
+
+void FinderWindow::filtersChanged() {
+    const int conditions = filters_->conditionCount();
+    showFilters_->setText(conditions == 0 ? tr("&Filters") : tr("&Filters (%1)").arg(conditions));
+    search();
+    // The nearest airfields keep to the filters too.
+    describe_.start();
 }
 
 void FinderWindow::openDataFile(const QString& dataFile) {
@@ -237,7 +334,9 @@ void FinderWindow::search() {
     worker_->latest().store(generation_);
     QMetaObject::invokeMethod(
         worker_,
-        [worker = worker_, generation = generation_, text] { worker->search(generation, text); },
+        [worker = worker_, generation = generation_, text, filter = filters_->filter()] {
+            worker->search(generation, text, filter);
+        },
         Qt::QueuedConnection);
 }
 
@@ -267,13 +366,22 @@ void FinderWindow::showRoute(const RoutePlan& plan) {
         return;
     }
     plan_ = plan;
-    legs_->setText(routeLegsPage(plan));
+    showLegs();
     if (!plan.route.legs.empty()) {
         map_->showRoute(icao::stopsOf(plan.route));
     } else {
         map_->clearRoute();
     }
     emit routeShown();
+}
+
+void FinderWindow::showLegs() {
+    if (!plan_ || route_->text().trimmed().isEmpty()) {
+        return;
+    }
+    const QString speed = speed_->text().trimmed();
+    const auto knots = icao::knotsOf(speed.toStdString());
+    legs_->setText(routeLegsPage(*plan_, {units_.distance, knots, !speed.isEmpty() && !knots}));
 }
 
 void FinderWindow::chooseStop(const QString& link) {
@@ -293,14 +401,18 @@ void FinderWindow::showAnswer(const SearchAnswer& answer) {
     model_.show(answer.result);
     shownText_ = answer.text;
     const double milliseconds = static_cast<double>(answer.microseconds) / 1000;
+    const bool filtered = filters_->conditionCount() > 0;
     if (model_.hitCount() == 0) {
-        status_->setText(model_.rowCount() == 0 ? tr("No airfield matches")
-                                                : tr("No airfield matches; did you mean one of "
-                                                     "these?"));
+        status_->setText(model_.rowCount() > 0 ? tr("No airfield matches; did you mean one of "
+                                                    "these?")
+                         : filtered            ? tr("No airfield matches the filters")
+                                               : tr("No airfield matches"));
     } else {
-        const QString found = model_.hitCount() == 1
-                                  ? tr("1 airfield matched")
-                                  : tr("%1 airfields matched").arg(model_.hitCount());
+        QString found = model_.hitCount() == 1 ? tr("1 airfield matched")
+                                               : tr("%1 airfields matched").arg(model_.hitCount());
+        if (filtered) {
+            found = tr("%1 the filters").arg(found);
+        }
         status_->setText(tr("%1 in %2 ms").arg(found).arg(milliseconds, 0, 'f', 1));
     }
     if (model_.rowCount() > 0) {
@@ -324,7 +436,7 @@ void FinderWindow::showDetails(const DescribedAirfield& neighbourhood) {
         return;
     }
     shown_ = neighbourhood;
-    details_->setHtml(detailsPage(neighbourhood, icao::secondsNow()));
+    details_->setHtml(detailsPage(neighbourhood, icao::secondsNow(), units_));
     map_->showNeighbourhood(icao::neighbourhoodOf(neighbourhood.record, neighbourhood.nearest));
     emit detailsShown();
 }

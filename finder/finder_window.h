@@ -2,15 +2,18 @@
 #pragma once
 
 #include "finder/data_file_watcher.h"
+#include "finder/filter_bar.h"
 #include "finder/map_pane.h"
 #include "finder/results_model.h"
 #include "finder/search_worker.h"
+#include "finder/shown_units.h"
 
 #include <QMainWindow>
 #include <QThread>
 #include <QTimer>
 #include <optional>
 
+class QAction;
 class QLabel;
 class QSplitter;
 class QLineEdit;
@@ -54,6 +57,9 @@ class FinderWindow : public QMainWindow {
     void setUpControls();
     void layOut();
     void buildMenus();
+    void buildUnitsMenu();
+    void setUnits(ShownUnits units);
+    void filtersChanged();
     void startWorker();
     void connectControls();
     void showSelectionAsActive();
@@ -66,6 +72,8 @@ class FinderWindow : public QMainWindow {
     void planRoute(bool typed);
     void chooseStop(const QString& link);
     void showRoute(const RoutePlan& plan);
+    // The legs of the route last planned, told in the units at the speed typed.
+    void showLegs();
     void showLoaded(qsizetype records);
     void describeSelected();
     void copyToClipboard(const QString& text);
@@ -76,6 +84,8 @@ class FinderWindow : public QMainWindow {
 
     QString dataFile_;
     QLineEdit* search_;
+    FilterBar* filters_;
+    QAction* showFilters_;
     QLabel* message_;
     QTableView* table_;
     ResultsModel model_;
@@ -86,6 +96,7 @@ class FinderWindow : public QMainWindow {
     QSplitter* aside_;
     QLabel* status_;
     QLineEdit* route_;
+    QLineEdit* speed_;
     QLabel* legs_;
     QThread thread_;
     SearchWorker* worker_;
@@ -95,6 +106,7 @@ class FinderWindow : public QMainWindow {
     // Shows the details once the selection has rested a moment: laying them out takes longer
     // than a search, and while the user types each answer moves the selection.
     QTimer describe_;
+    ShownUnits units_;
     quint64 generation_ = 0;
     quint64 planGeneration_ = 0;
     QString shownText_;

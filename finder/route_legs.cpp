@@ -17,11 +17,13 @@ QString escaped(const std::string& text) {
     return qt(text).toHtmlEscaped();
 }
 
-// In nautical miles and kilometres, a cell each.
-QString distanceCells(double km) {
-    return QString("<td align=right>%1 NM</td><td align=right>%2 km</td>")
-        .arg(km / icao::kKmPerNauticalMile, 0, 'f', 0)
-        .arg(km, 0, 'f', 0);
+// The distance in the unit, then the time to fly it at the speed.
+QString distanceCells(double km, const LegsTelling& telling) {
+    QString cells = "<td align=right>" + distanceText(km, telling.unit, 0) + "</td>";
+    if (telling.knots) {
+        cells += "<td align=right>" + qt(icao::flyingTime(km, *telling.knots).shown) + "</td>";
+    }
+    return cells;
 }
 
 // The other airfields a stop may mean, each a link that puts it in the stop's place.
@@ -57,7 +59,7 @@ QString readingLine(const icao::RouteStop& stop, std::size_t at) {
 
 } // namespace
 
-QString routeLegsPage(const RoutePlan& plan) {
+QString routeLegsPage(const RoutePlan& plan, const LegsTelling& telling) {
     if (plan.refusedWords > 0) {
         return tr("A route holds at most %1 words; this one has %2")
             .arg(icao::kMaxRouteWords)
@@ -81,6 +83,9 @@ QString routeLegsPage(const RoutePlan& plan) {
     if (!plan.reading.pending.empty()) {
         lines << tr("Reading %1 ...").arg("<i>" + escaped(plan.reading.pending) + "</i>");
     }
+    if (telling.speedUnread) {
+        lines << tr("A speed is a number and kt, km/h or mph, such as 450kt");
+    }
     QString page = lines.join("<br>");
     if (plan.route.legs.empty()) {
         return plan.route.unknown.empty() ? (page.isEmpty() ? QString() : page + "<br>") +
@@ -94,10 +99,10 @@ QString routeLegsPage(const RoutePlan& plan) {
             QString::number(static_cast<int>(std::lround(leg.course)) % 360).rightJustified(3, '0');
         rows += QString("<tr><td>%1 → %2</td>%3<td align=right>%4°</td></tr>")
                     .arg(escaped(leg.from.code), escaped(leg.to.code),
-                         distanceCells(leg.distanceKm), course);
+                         distanceCells(leg.distanceKm, telling), course);
     }
     rows += "<tr><th align=left>" + tr("total").toHtmlEscaped() + "</th>" +
-            distanceCells(plan.route.totalKm) + "</tr>";
+            distanceCells(plan.route.totalKm, telling) + "</tr>";
     return page + "<table cellspacing=6>" + rows + "</table>";
 }
 

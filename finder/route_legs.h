@@ -2,18 +2,28 @@
 #pragma once
 
 #include "finder/search_worker.h"
+#include "finder/shown_units.h"
 
 #include <QString>
 #include <cstddef>
+#include <optional>
 
 // The scheme of the links that choose another airfield for a stop: "stop:2:EGKK".
 inline constexpr char kRouteStopLinkScheme[] = "stop";
 
+// How the legs are told: distances in this unit and, at a ground speed in knots, the time to
+// fly each leg and the whole route; a speed typed that cannot be read is said so.
+struct LegsTelling {
+    icao::DistanceUnit unit = icao::DistanceUnit::NauticalMile;
+    std::optional<double> knots;
+    bool speedUnread = false;
+};
+
 // A planned route as rich text: how each stop that is not an ICAO code was read, with the
 // other airfields it may mean as links, the words still being read, then each leg with its
-// distance in nautical miles and kilometres and its initial true course, and the total; or
-// why there is no route.
-QString routeLegsPage(const RoutePlan& plan);
+// distance, its initial true course and its time at the speed, and the total; or why there is
+// no route.
+QString routeLegsPage(const RoutePlan& plan, const LegsTelling& telling);
 
 // The route's text with the stop at `at` made this code and every stop read made its code.
 QString routeWithStop(const RoutePlan& plan, std::size_t at, const QString& code);

@@ -34,18 +34,19 @@ void SearchWorker::load(const QString& dataFile) {
     emit loaded(records);
 }
 
-void SearchWorker::search(quint64 generation, const QString& text) {
+void SearchWorker::search(quint64 generation, const QString& text,
+                          const icao::AirfieldFilter& filter) {
     if (generation < latest_.load() || !index_) {
         return;
     }
     QElapsedTimer timer;
     timer.start();
-    SearchAnswer answer{generation, text, index_->find(textOf(text), kShownHits), 0};
+    SearchAnswer answer{generation, text, index_->find(textOf(text), kShownHits, filter), 0};
     answer.microseconds = timer.nsecsElapsed() / 1000;
     emit answered(answer);
 }
 
-void SearchWorker::describe(const QString& code) {
+void SearchWorker::describe(const QString& code, const icao::AirfieldFilter& filter) {
     if (!index_) {
         return;
     }
@@ -56,7 +57,7 @@ void SearchWorker::describe(const QString& code) {
     DescribedAirfield neighbourhood{*record, {}};
     if (const auto place = record->place()) {
         neighbourhood.nearest =
-            std::move(*icao::nearestAirports({*place, kNeighbours, {}, record->line}, *index_));
+            std::move(*icao::nearestAirports({*place, kNeighbours, filter, record->line}, *index_));
     }
     emit described(neighbourhood);
 }

@@ -54,8 +54,9 @@ class SearchWorker : public QObject {
 
   public slots:
     void load(const QString& dataFile);
-    void search(quint64 generation, const QString& text);
-    void describe(const QString& code);
+    // The airfields the text finds, and the nearest to one, that the filter keeps.
+    void search(quint64 generation, const QString& text, const icao::AirfieldFilter& filter);
+    void describe(const QString& code, const icao::AirfieldFilter& filter);
     // Reads the text as icao dist does; unless typed is done, a last word that reads as
     // nothing yet waits.
     void plan(quint64 generation, const QString& text, bool typed);

@@ -2,14 +2,17 @@
 #include "finder/finder_window.h"
 #include "support/fixtures.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 #include <QTextBrowser>
@@ -180,7 +183,7 @@ class FinderTest : public QObject {
     }
 
     // Codes and names, apart by spaces or dashes, make a route's legs, as icao dist gives
-    // them: EGLL to LSZH is 788 km on the great circle. A name says what it was read as.
+    // them: EGLL to LSZH is 426 NM on the great circle. A name says what it was read as.
     void theRouteFieldShowsEachLegAndTheTotal() {
         auto* route = window_->findChild<QLineEdit*>("route");
         auto* legs = window_->findChild<QLabel*>("legs");
@@ -188,10 +191,140 @@ class FinderTest : public QObject {
         QTRY_VERIFY(legs->text().contains("total"));
         const QString text = QTextDocumentFragment::fromHtml(legs->text()).toPlainText();
         QVERIFY2(text.contains("heathrow → EGLL London Heathrow Airport (name)") &&
-                     text.contains("EGLL → LSZH") && text.contains("426 NM\n788 km") &&
-                     text.contains("121°") && text.contains("LSZH → KSFO") &&
-                     text.contains("total\n5488 NM\n10165 km"),
+                     text.contains("EGLL → LSZH") && text.contains("426 NM\n121°") &&
+                     text.contains("LSZH → KSFO") && text.contains("total\n5488 NM") &&
+                     !text.contains("km"),
                  qPrintable(text));
+    }
+
+    // A ground speed gives each leg's time and the whole route's; a speed that does not read
+    // is said so, and the legs stay.
+    void aSpeedGivesTheTimeEnRoute_data() {
+        QTest::addColumn<QString>("speed");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("knots") << "450kt" << QStringList{"426 NM\n0:57", "total\n5488 NM\n12:12"};
+        QTest::newRow("km/h") << "800 km/h" << QStringList{"426 NM\n0:59", "total\n5488 NM\n12:42"};
+        QTest::newRow("mph") << "500mph" << QStringList{"426 NM\n0:59", "total\n5488 NM\n12:38"};
+        QTest::newRow("unreadable") << "fast" << QStringList{"A speed is a number", "426 NM\n121°"};
+        QTest::newRow("none") << "" << QStringList{"426 NM\n121°", "total\n5488 NM"};
+    }
+    void aSpeedGivesTheTimeEnRoute() {
+        QFETCH(QString, speed);
+        QFETCH(QStringList, shown);
+        auto* route = window_->findChild<QLineEdit*>("route");
+        auto* legs = window_->findChild<QLabel*>("legs");
+        QTest::keyClicks(route, "EGLL LSZH KSFO");
+        QTRY_VERIFY(legs->text().contains("total"));
+        QTest::keyClicks(window_->findChild<QLineEdit*>("speed"), speed);
+        const QString text = QTextDocumentFragment::fromHtml(legs->text()).toPlainText();
+        for (const QString& part : shown) {
+            QVERIFY2(text.contains(part), qPrintable(part + " not in " + text));
+        }
+    }
+
+    // The Units menu sets distances and lengths everywhere they are told: the legs, the
+    // nearest airfields, the runways and elevation, the map's rings and scale bar; the choice
+    // is kept for the next start.
+    void theUnitsMenuSetsEveryDistanceAndLength_data() {
+        QTest::addColumn<QString>("distance");
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<QStringList>("legs");
+        QTest::addColumn<QStringList>("told");
+        QTest::addColumn<QString>("symbol");
+        QTest::newRow("km and m") << "distance_km"
+                                  << "length_m" << QStringList{"788 km", "10165 km"}
+                                  << QStringList{"25 m", "3901 × 50 m", " km"} << " km";
+        QTest::newRow("mi and ft") << "distance_mi"
+                                   << "length_ft" << QStringList{"490 mi", "6316 mi"}
+                                   << QStringList{"83 ft", "12799 × 164 ft", " mi"} << " mi";
+        QTest::newRow("nm and m") << "distance_nm"
+                                  << "length_m" << QStringList{"426 NM", "5488 NM"}
+                                  << QStringList{"25 m", " NM"} << " NM";
+    }
+    void theUnitsMenuSetsEveryDistanceAndLength() {
+        QFETCH(QString, distance);
+        QFETCH(QString, length);
+        QFETCH(QStringList, legs);
+        QFETCH(QStringList, told);
+        QFETCH(QString, symbol);
+        const auto choose = [this](const QString& name) {
+            auto* action = window_->findChild<QAction*>(name);
+            QVERIFY2(action, qPrintable(name));
+            action->trigger();
+            QVERIFY(action->isChecked());
+        };
+        choose(distance);
+        choose(length);
+        for (int start = 0; start < 2; ++start) {
+            QSignalSpy described(window_.get(), &FinderWindow::detailsShown);
+            type("heathrow");
+            QTRY_VERIFY(!described.isEmpty());
+            const QString page = details()->toPlainText();
+            for (const QString& part : told) {
+                QVERIFY2(page.contains(part), qPrintable(part + " not in " + page));
+            }
+            const auto* map = window_->findChild<MapPane*>("map");
+            QVERIFY(QString::fromStdString(map->drawing().scale.text).endsWith(symbol));
+            QVERIFY(!map->drawing().notes.empty());
+            QVERIFY(QString::fromStdString(map->drawing().notes.front().text).endsWith(symbol));
+            auto* route = window_->findChild<QLineEdit*>("route");
+            QTest::keyClicks(route, "EGLL LSZH KSFO");
+            QTRY_VERIFY(window_->findChild<QLabel*>("legs")->text().contains("total"));
+            const QString told =
+                QTextDocumentFragment::fromHtml(window_->findChild<QLabel*>("legs")->text())
+                    .toPlainText();
+            for (const QString& part : legs) {
+                QVERIFY2(told.contains(part), qPrintable(part + " not in " + told));
+            }
+            QVERIFY(QString::fromStdString(map->drawing().scale.text).endsWith(symbol));
+            window_->close();
+            window_.reset();
+            openWindow();
+        }
+    }
+
+    // The filters keep the search's hits and the nearest airfields to a kind, a country or a
+    // runway, as icao find and near do, and the status says the hits are filtered.
+    void theFiltersKeepTheHitsAndTheNearest() {
+        auto* filters = window_->findChild<QAction*>("showFilters");
+        filters->trigger();
+        QVERIFY(window_->findChild<QWidget*>("filters")->isVisible());
+        type("london");
+        QCOMPARE(table()->model()->rowCount(), 2);
+        auto* kind = window_->findChild<QComboBox*>("kindFilter");
+        QSignalSpy shown(window_.get(), &FinderWindow::resultsShown);
+        QSignalSpy described(window_.get(), &FinderWindow::detailsShown);
+        kind->setCurrentIndex(kind->findText("Large airports"));
+        QTRY_COMPARE(table()->model()->rowCount(), 1);
+        QCOMPARE(cell(0, 0), QString("EGLL"));
+        QVERIFY(window_->statusBar()->findChild<QLabel*>()->text().contains("the filters"));
+        QCOMPARE(filters->text(), QString("&Filters (1)"));
+        // The nearest to Heathrow are the large airports only.
+        QTRY_VERIFY(!described.isEmpty());
+        QTRY_VERIFY(details()->toHtml().contains("icao:LSZH"));
+        QVERIFY(!details()->toHtml().contains("icao:EGLC"));
+
+        auto* runway = window_->findChild<QLineEdit*>("runwayFilter");
+        QTest::keyClicks(runway, "3900m");
+        QTRY_COMPARE(window_->shownText(), QString("london"));
+        QTRY_COMPARE(cell(0, 0), QString("EGLL"));
+        runway->clear();
+        QTest::keyClicks(runway, "4000m");
+        QTRY_COMPARE(table()->model()->rowCount(), 0);
+        QVERIFY(window_->statusBar()->findChild<QLabel*>()->text().contains(
+            "No airfield matches the filters"));
+        // A length that does not read keeps every runway.
+        runway->setText("long");
+        QTRY_COMPARE(table()->model()->rowCount(), 1);
+
+        window_->findChild<QAction*>("clearFilters")->trigger();
+        QTRY_COMPARE(table()->model()->rowCount(), 2);
+        QCOMPARE(filters->text(), QString("&Filters"));
+        auto* country = window_->findChild<QLineEdit*>("countryFilter");
+        search()->setText("airport");
+        QTest::keyClicks(country, "ch");
+        QTRY_COMPARE(table()->model()->rowCount(), 1);
+        QCOMPARE(cell(0, 0), QString("LSZH"));
     }
 
     // A last word that reads as nothing waits while it may still be typed: no leg is drawn to
