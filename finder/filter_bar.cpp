@@ -89,9 +89,9 @@ FilterBar::FilterBar(QWidget* parent)
     layout->addWidget(kind_, 0, 1);
     layout->addWidget(labelFor(tr("C&ountry"), country_), 0, 2);
     layout->addWidget(country_, 0, 3);
-    layout->addWidget(labelFor(tr("Runway at &least"), minRunway_), 1, 0);
+    layout->addWidget(labelFor(tr("&Runway at least"), minRunway_), 1, 0);
     layout->addWidget(minRunway_, 1, 1);
-    layout->addWidget(labelFor(tr("&Region"), region_), 1, 2);
+    layout->addWidget(labelFor(tr("R&egion"), region_), 1, 2);
     layout->addWidget(region_, 1, 3);
     layout->addWidget(labelFor(tr("S&urface"), surface_), 2, 0);
     layout->addWidget(surface_, 2, 1);
