@@ -167,7 +167,8 @@ near, info): a map as an SVG picture)"},
     {"--output FILE", "write the picture of --format svg to FILE instead of standard output"},
     {"--units UNIT", R"(dist and near give distances in this unit alone in text and TSV: nm
 (nautical miles), km or mi (statute miles); JSON keeps its keys, distance_nm
-and distance_km; without it, nautical miles and kilometres)"},
+and distance_km; without it, nautical miles and kilometres; a map's rings
+and scale bar in the unit, kilometres without it)"},
     {"--length UNIT", R"(find, near and info give lengths and elevations in ft (the default) or
 m in text and TSV; JSON keeps feet, its keys ending in _ft)"},
     {"--date DATE", R"(info gives the sun's times of this day, YYYY-MM-DD, instead of today at

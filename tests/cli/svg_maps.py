@@ -21,7 +21,11 @@ def run(icao, *arguments):
     return subprocess.run(icao + list(arguments), capture_output=True)
 
 
-def check_map(svg, title, codes, failures):
+# Each unit of --units: the symbol its map writes, and its kilometres; kilometres without it.
+UNITS = {None: ("km", 1.0), "nm": ("NM", 1.852), "km": ("km", 1.0), "mi": ("mi", 1.609344)}
+
+
+def check_map(svg, title, codes, failures, symbol="km"):
     """The picture's root, once its title, labels, marks and scale bar are checked."""
     try:
         root = ElementTree.fromstring(svg)
@@ -36,7 +40,7 @@ def check_map(svg, title, codes, failures):
     for code in codes:
         if code not in texts:
             failures.append(f"no label {code}: {texts}")
-    if not any(text and text.endswith(" km") for text in texts):
+    if not any(text and text.endswith(" " + symbol) for text in texts):
         failures.append(f"no scale bar: {texts}")
     marks = list(root.iter(SVG + "circle"))
     if len(marks) != len(codes):
@@ -52,11 +56,12 @@ def marked_at(root):
     return dict(zip(labels, marks))
 
 
-def km_per_pixel(root):
+def km_per_pixel(root, unit=None):
+    symbol, km = UNITS[unit]
     bar = next(rect for rect in root.iter(SVG + "rect") if rect.get("height") == "4")
     scale = next(text.text for text in root.iter(SVG + "text")
-                 if text.text.endswith(" km") and text.get("x") == "12")
-    return float(scale.removesuffix(" km")) / float(bar.get("width"))
+                 if text.text.endswith(" " + symbol) and text.get("x") == "12")
+    return float(scale.removesuffix(" " + symbol)) * km / float(bar.get("width"))
 
 
 def check_route(icao, codes, failures):
@@ -71,19 +76,20 @@ def check_route(icao, codes, failures):
         failures.append("the route is not one smooth path")
 
 
-def check_neighbourhood(icao, failures):
+def check_neighbourhood(icao, unit, failures):
     """Around EGLL each neighbour lies as far and in the direction near's table gives, within
-    a pixel's worth and a degree, and rings with their distances are drawn."""
+    a pixel's worth and a degree, and rings with their distances in the unit are drawn."""
+    symbol = UNITS[unit][0]
     table = run(icao, "near", "EGLL", "--format", "tsv").stdout.decode().splitlines()
     header = table[0].split("\t")
     rows = [dict(zip(header, line.split("\t"))) for line in table[1:]]
     codes = ["EGLL"] + [row["icao"] for row in rows]
-    drawn = run(icao, "near", "egll", "--format", "svg")
-    root = check_map(drawn.stdout, "Near EGLL", codes, failures)
+    drawn = run(icao, "near", "egll", "--format", "svg", *(["--units", unit] if unit else []))
+    root = check_map(drawn.stdout, "Near EGLL", codes, failures, symbol)
     if root is None:
         return
     at = marked_at(root)
-    scale = km_per_pixel(root)
+    scale = km_per_pixel(root, unit)
     origin_x, origin_y = at["EGLL"]
     for row in rows:
         x, y = at[row["icao"]]
@@ -95,9 +101,9 @@ def check_neighbourhood(icao, failures):
                             f"{row['distance_km']} km at {row['bearing_deg']}°")
     rings = [path for path in root.iter(SVG + "path") if path.get("stroke") == "#5b7fa6"]
     ring_notes = [text.text for text in root.iter(SVG + "text")
-                  if text.text.endswith(" km") and text.get("x") != "12"]
+                  if text.text.endswith(" " + symbol) and text.get("x") != "12"]
     if len(rings) != 1 or rings[0].get("d", "").count("Z") < 2 or len(ring_notes) < 2:
-        failures.append(f"no rings at round distances: {ring_notes}")
+        failures.append(f"no rings at round distances in {symbol}: {ring_notes}")
 
 
 def check_marks_capped(icao, failures):
@@ -137,7 +143,8 @@ def main():
     failures = []
     for codes in (["EGLL", "KJFK", "RJTT"], ["RJTT", "KLAX"]):
         check_route(icao, codes, failures)
-    check_neighbourhood(icao, failures)
+    for unit in UNITS:
+        check_neighbourhood(icao, unit, failures)
     check_marks_capped(icao, failures)
     check_airfield(icao, failures)
     picture = scratch / "route.svg"
