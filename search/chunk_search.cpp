@@ -20,6 +20,16 @@ void ChunkSearch::keepHit(std::optional<FindRank> rank, const ItemChunk& chunk, 
         return;
     }
     const Standing standing = standingOfItem(chunk.bytesOf(index));
+    if (count_ == HitCount::Every) {
+        if (!admitted(chunk, index)) {
+            return;
+        }
+        hits.countHit();
+        if (hits.wants(*rank, standing)) {
+            hits.add({*rank, standing, index});
+        }
+        return;
+    }
     if (hits.wants(*rank, standing) && admitted(chunk, index)) {
         hits.add({*rank, standing, index});
     }
@@ -41,6 +51,9 @@ FindResult ChunkFind::finish() {
     FindResult result;
     if (!hits.strong()) {
         result.suggestions = suggester.finish();
+    }
+    if (count == HitCount::Every) {
+        result.matched = hits.counted();
     }
     result.hits = hits.finish();
     return result;
@@ -149,8 +162,11 @@ void ChunkSearch::rankRemainingHits(const ItemChunk& chunk, std::size_t from, Wo
                              : !query_.needle.mayHold(item)) {
             continue;
         }
-        // The most prominent of its kind rules out what no prominence could keep, unread.
-        const FindRank worst = hits.worstWanted({kindOfItem(item), kMaxProminence});
+        // The most prominent of its kind rules out what no prominence could keep, unread; a
+        // count ranks every item.
+        const FindRank worst = count_ == HitCount::Every
+                                   ? FindRank::Substring
+                                   : hits.worstWanted({kindOfItem(item), kMaxProminence});
         const bool codesOnly = worst < FindRank::WholeWords;
         if (chunk.isFolded()) {
             rank(chunk.foldedOf(next), chunk, next, hits, worst);
@@ -182,7 +198,7 @@ ChunkFind ChunkSearch::operator()(const ItemChunk& chunk, std::size_t worker) {
     return {std::move(hits).transformed([&chunk](const ItemHit& hit) {
                 return FindHit{hit.rank, hit.standing, itemOf(chunk, hit.index)};
             }),
-            std::move(suggester)};
+            std::move(suggester), count_};
 }
 
 } // namespace icao

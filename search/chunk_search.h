@@ -22,6 +22,7 @@ namespace icao {
 struct ChunkFind {
     HitCollector hits;
     Suggester suggester;
+    HitCount count = HitCount::KeptOnly;
 
     // Takes the find of the chunk that follows this one in the file.
     void append(ChunkFind&& later);
@@ -45,8 +46,9 @@ class ChunkSearch {
     static constexpr std::size_t kWorkers = 2;
 
     // Only airfields the filter admits are hits or suggestions.
-    ChunkSearch(const FindQuery& query, std::size_t limit, const AirfieldFilter& filter)
-        : query_(query), limit_(limit), filter_(filter) {}
+    ChunkSearch(const FindQuery& query, std::size_t limit, const AirfieldFilter& filter,
+                HitCount count = HitCount::KeptOnly)
+        : query_(query), limit_(limit), filter_(filter), count_(count) {}
 
     ChunkFind operator()(const ItemChunk& chunk, std::size_t worker);
 
@@ -86,7 +88,7 @@ class ChunkSearch {
                            ItemHits& hits) const;
 
     // Keeps the item as a hit of this rank when the filter admits it and the list can still
-    // show it; its standing is read only for a hit.
+    // show it, and counts it where every hit is counted; its standing is read only for a hit.
     void keepHit(std::optional<FindRank> rank, const ItemChunk& chunk, std::size_t index,
                  ItemHits& hits) const;
     bool admitted(const ItemChunk& chunk, std::size_t index) const;
@@ -94,6 +96,7 @@ class ChunkSearch {
     const FindQuery& query_;
     std::size_t limit_;
     const AirfieldFilter& filter_;
+    HitCount count_;
     // Made when a worker first searches a chunk that is not folded: a folder's tables are
     // large next to one find in memory.
     std::array<std::optional<Worker>, kWorkers> workers_;

@@ -125,12 +125,13 @@ Expected<AirportIndex> AirportIndex::load(const std::filesystem::path& dataFile)
     return AirportIndex(std::move(records));
 }
 
-FindResult AirportIndex::find(const Text& text, std::size_t limit, const AirfieldFilter& filter) {
+FindResult AirportIndex::find(const Text& text, std::size_t limit, const AirfieldFilter& filter,
+                              HitCount count) {
     const FindQuery query(prepareQuery(text, records_->folder));
     if (query.folded.text.empty()) {
         return {};
     }
-    ChunkSearch search(query, limit, filter);
+    ChunkSearch search(query, limit, filter, count);
     return joined(searchStoredChunks<ChunkFind>(records_->chunks, std::ref(search)));
 }
 

@@ -40,7 +40,8 @@ class AirportIndex {
     ~AirportIndex();
 
     // The same answer as findAirports over the same file.
-    FindResult find(const Text& text, std::size_t limit, const AirfieldFilter& filter = {});
+    FindResult find(const Text& text, std::size_t limit, const AirfieldFilter& filter = {},
+                    HitCount count = HitCount::KeptOnly);
 
     // Each kept item's bytes and line, in file order, until visit returns false: every item
     // but those no find, code lookup or place can use.

@@ -5,6 +5,7 @@
 #include "search/standing.h"
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 namespace icao {
@@ -27,12 +28,18 @@ struct FindHit {
     RecordItem item;
 };
 
+// Whether a find counts every hit, kept or not, for "50 of 64 shown"; a count costs the ranking
+// of every record that holds the query, which a find that keeps only its best need not do.
+enum class HitCount { KeptOnly, Every };
+
 struct FindResult {
     // Best first; within a rank larger and more prominent airfields first, then file order.
     std::vector<FindHit> hits;
     // When nothing matched better than a substring: up to three other records within a small
     // edit distance of the query.
     std::vector<AirportRecord> suggestions;
+    // Every hit, where the find counted them: as many as hits when all are kept.
+    std::optional<std::size_t> matched;
 };
 
 } // namespace icao

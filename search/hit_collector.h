@@ -64,12 +64,17 @@ template <class Hit> class BasicHitCollector {
         }
     }
 
+    // A hit counted whether or not it is kept, where a find counts every hit.
+    void countHit() { ++counted_; }
+    std::size_t counted() const { return counted_; }
+
     // Whether a hit better than a mere substring came: then no record is a suggestion.
     bool strong() const { return strong_; }
 
     // Takes the hits of the records that follow this collector's in the file.
     void append(BasicHitCollector&& later) {
         strong_ = strong_ || later.strong_;
+        counted_ += later.counted_;
         std::vector<Kept> hits = std::move(later.codeHits_);
         for (auto& same : later.cut_) {
             std::move(same.begin(), same.end(), std::back_inserter(hits));
@@ -117,6 +122,7 @@ template <class Hit> class BasicHitCollector {
         }
         made.next_ = next_;
         made.strong_ = strong_;
+        made.counted_ = counted_;
         return made;
     }
 
@@ -155,6 +161,7 @@ template <class Hit> class BasicHitCollector {
     std::array<Ranked, kRankCount - kFirstCutRank> cut_;
     std::size_t next_ = 0;
     bool strong_ = false;
+    std::size_t counted_ = 0;
 };
 
 using HitCollector = BasicHitCollector<FindHit>;

@@ -189,7 +189,9 @@ class FindTest : public QObject {
 
     // Random files of near and far words, codes and accents, in chunks of every size: the scan
     // of the file and the index in memory both answer as the slow oracle does, for queries
-    // that hit codes, words and substrings, fill the list or match nothing at all.
+    // that hit codes, words and substrings, fill the list or match nothing at all. A find that
+    // counts every hit keeps the same ones, and counts as many as a find without a limit
+    // shows, with a filter too.
     void bothEnginesAnswerAsTheOracle() {
         std::mt19937 random(29);
         const std::vector<QByteArray> words = {"quokka", "quokkz", "Quakka", "Zürich", "zurich",
@@ -227,6 +229,16 @@ class FindTest : public QObject {
                 QVERIFY(scanned);
                 QCOMPARE(describe(*scanned), expected);
                 QCOMPARE(describe(index->find(fixtures::text(query), limit)), expected);
+                const auto every = oracle::find(fixtures::text(query), 100000, path);
+                const auto counted =
+                    index->find(fixtures::text(query), limit, {}, icao::HitCount::Every);
+                QCOMPARE(describe(counted), expected);
+                QCOMPARE(counted.matched, std::optional(every.hits.size()));
+                icao::AirfieldFilter large;
+                large.kinds.set(static_cast<std::size_t>(icao::AirfieldKind::LargeAirport));
+                QCOMPARE(
+                    index->find(fixtures::text(query), limit, large, icao::HitCount::Every).matched,
+                    std::optional(index->find(fixtures::text(query), 100000, large).hits.size()));
             }
         }
     }
