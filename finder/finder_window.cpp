@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
@@ -33,6 +34,8 @@ namespace {
 
 constexpr int kMinuteMs = 60 * 1000;
 constexpr int kDescribeDelayMs = 60;
+// As many characters as most airfields' names have.
+constexpr int kNameCharacters = 32;
 
 } // namespace
 
@@ -41,7 +44,8 @@ FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
       filters_(new FilterBar), showFilters_(new QAction(tr("&Filters"), this)),
       message_(new QLabel), table_(new QTableView), details_(new QTextBrowser), map_(new MapPane),
       splitter_(new QSplitter), aside_(new QSplitter(Qt::Vertical)), status_(new QLabel),
-      route_(new QLineEdit), speed_(new QLineEdit), legs_(new QLabel), worker_(new SearchWorker) {
+      more_(new QPushButton), route_(new QLineEdit), speed_(new QLineEdit), legs_(new QLabel),
+      worker_(new SearchWorker) {
     setWindowTitle(tr("ICAO Finder"));
     setUpControls();
     layOut();
@@ -82,12 +86,33 @@ void FinderWindow::setUpControls() {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setContextMenuPolicy(Qt::CustomContextMenu);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // The codes, the country and the kind as wide as they are, the name taking what the window
+    // gives (fitNameColumn), the place as the user sets it.
+    QHeaderView* header = table_->horizontalHeader();
+    for (const int column :
+         {ResultsModel::Icao, ResultsModel::Iata, ResultsModel::Country, ResultsModel::Kind}) {
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    header->setResizeContentsPrecision(static_cast<int>(kFirstShownHits));
+    header->setStretchLastSection(false);
+    // Best first until a header is clicked; a third click gives that order back.
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table_->horizontalHeader()->setSortIndicatorClearable(true);
+    table_->setSortingEnabled(true);
+    table_->viewport()->installEventFilter(this);
+    connect(header, &QHeaderView::sectionResized, this, [this](int column) {
+        if (column != ResultsModel::Name) {
+            fitNameColumn();
+        }
+    });
     table_->setWordWrap(false);
     showSelectionAsActive();
     details_->setAccessibleName(tr("Airfield details"));
     details_->setOpenLinks(false);
     status_->setAccessibleName(tr("Search status"));
+    more_->setObjectName("showMore");
+    more_->setFlat(true);
+    more_->hide();
     route_->setObjectName("route");
     route_->setPlaceholderText(tr("Route: codes or names, such as EGLL KJFK RJTT"));
     route_->setAccessibleName(tr("Route"));
@@ -110,6 +135,7 @@ void FinderWindow::setUpControls() {
 // The search, its results and the route on the left; the details over the map on the right.
 void FinderWindow::layOut() {
     statusBar()->addWidget(status_, 1);
+    statusBar()->addPermanentWidget(more_);
     auto* results = new QWidget;
     auto* layout = new QVBoxLayout(results);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -153,6 +179,7 @@ void FinderWindow::startWorker() {
 
 void FinderWindow::connectControls() {
     connect(search_, &QLineEdit::textChanged, this, &FinderWindow::search);
+    connect(more_, &QPushButton::clicked, this, &FinderWindow::showMore);
     connect(route_, &QLineEdit::textChanged, this, [this] { planRoute(false); });
     connect(route_, &QLineEdit::returnPressed, this, [this] { planRoute(true); });
     connect(speed_, &QLineEdit::textChanged, this, &FinderWindow::showLegs);
@@ -316,6 +343,36 @@ void FinderWindow::showFailure(const QString& message) {
 }
 
 void FinderWindow::search() {
+    shownLimit_ = kFirstShownHits;
+    keptSelection_.clear();
+    requestSearch();
+}
+
+// The name takes the room the other columns leave, never less than a long name needs: in a
+// narrow window the table scrolls sideways rather than cut the names short.
+void FinderWindow::fitNameColumn() {
+    const QHeaderView* header = table_->horizontalHeader();
+    int others = 0;
+    for (int column = 0; column < ResultsModel::ColumnCount; ++column) {
+        others += column == ResultsModel::Name ? 0 : header->sectionSize(column);
+    }
+    const int least = kNameCharacters * table_->fontMetrics().averageCharWidth();
+    table_->setColumnWidth(ResultsModel::Name,
+                           std::max(least, table_->viewport()->width() - others));
+}
+
+void FinderWindow::showMore() {
+    stepPastKept_ = false;
+    if (model_.hitCount() >= model_.matchedCount()) {
+        return;
+    }
+    shownLimit_ = model_.hitCount() + kMoreShownHits;
+    const int row = selectedRow();
+    keptSelection_ = row >= 0 ? model_.value(row, ResultsModel::Icao) : QString();
+    requestSearch();
+}
+
+void FinderWindow::requestSearch() {
     if (!loaded_) {
         return;
     }
@@ -327,6 +384,7 @@ void FinderWindow::search() {
         shown_.reset();
         map_->clearNeighbourhood();
         status_->clear();
+        more_->hide();
         shownText_ = text;
         emit resultsShown();
         return;
@@ -334,9 +392,8 @@ void FinderWindow::search() {
     worker_->latest().store(generation_);
     QMetaObject::invokeMethod(
         worker_,
-        [worker = worker_, generation = generation_, text, filter = filters_->filter()] {
-            worker->search(generation, text, filter);
-        },
+        [worker = worker_, generation = generation_, text, filter = filters_->filter(),
+         limit = shownLimit_] { worker->search(generation, text, filter, limit); },
         Qt::QueuedConnection);
 }
 
@@ -408,15 +465,31 @@ void FinderWindow::showAnswer(const SearchAnswer& answer) {
                          : filtered            ? tr("No airfield matches the filters")
                                                : tr("No airfield matches"));
     } else {
-        QString found = model_.hitCount() == 1 ? tr("1 airfield matched")
-                                               : tr("%1 airfields matched").arg(model_.hitCount());
+        const std::size_t matched = model_.matchedCount();
+        QString found =
+            matched == 1 ? tr("1 airfield matched") : tr("%1 airfields matched").arg(matched);
         if (filtered) {
             found = tr("%1 the filters").arg(found);
         }
-        status_->setText(tr("%1 in %2 ms").arg(found).arg(milliseconds, 0, 'f', 1));
+        found = tr("%1 in %2 ms").arg(found).arg(milliseconds, 0, 'f', 1);
+        if (model_.hitCount() < matched) {
+            found = tr("%1, %2 shown").arg(found).arg(model_.hitCount());
+        }
+        status_->setText(found);
     }
+    const std::size_t unshown = model_.matchedCount() - model_.hitCount();
+    more_->setText(tr("Show %1 &more").arg(std::min(unshown, kMoreShownHits)));
+    more_->setVisible(unshown > 0);
     if (model_.rowCount() > 0) {
-        table_->selectRow(0);
+        int row = 0;
+        for (int at = 0; !keptSelection_.isEmpty() && at < model_.rowCount(); ++at) {
+            if (model_.value(at, ResultsModel::Icao) == keptSelection_) {
+                row = std::min(at + int(stepPastKept_), model_.rowCount() - 1);
+                break;
+            }
+        }
+        table_->selectRow(row);
+        table_->scrollTo(model_.index(row, 0));
     } else {
         details_->clear();
         shown_.reset();
@@ -451,9 +524,7 @@ void FinderWindow::copySelected(int column) {
     if (row < 0) {
         return;
     }
-    copyToClipboard(column < 0
-                        ? model_.rowText(row)
-                        : model_.data(model_.index(row, column), Qt::DisplayRole).toString());
+    copyToClipboard(column < 0 ? model_.rowText(row) : model_.value(row, column));
 }
 
 void FinderWindow::showRowMenu(const QPoint& position) {
@@ -471,15 +542,26 @@ void FinderWindow::showRowMenu(const QPoint& position) {
 }
 
 bool FinderWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_->viewport() && event->type() == QEvent::Resize) {
+        fitNameColumn();
+    }
     if (watched != search_ || event->type() != QEvent::KeyPress) {
         return QMainWindow::eventFilter(watched, event);
     }
     auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
-    case Qt::Key_Up:
     case Qt::Key_Down:
-    case Qt::Key_PageUp:
     case Qt::Key_PageDown:
+        // Past the last row shown, the next rows come.
+        if (selectedRow() + 1 == model_.rowCount() && more_->isVisible()) {
+            showMore();
+            stepPastKept_ = true;
+            return true;
+        }
+        QApplication::sendEvent(table_, key);
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
         QApplication::sendEvent(table_, key);
         return true;
     case Qt::Key_Return:
@@ -517,18 +599,13 @@ void FinderWindow::restoreLayout() {
     }
     splitter_->restoreState(settings.value("splitter").toByteArray());
     aside_->restoreState(settings.value("aside").toByteArray());
-    if (!table_->horizontalHeader()->restoreState(settings.value("columns").toByteArray())) {
-        // Room for a code, a name and a place as most are; the user's own widths are kept.
-        const int character = table_->fontMetrics().averageCharWidth();
-        for (const auto& [column, characters] : {std::pair{ResultsModel::Icao, 6},
-                                                 {ResultsModel::Iata, 5},
-                                                 {ResultsModel::Name, 30},
-                                                 {ResultsModel::Place, 14},
-                                                 {ResultsModel::Country, 7},
-                                                 {ResultsModel::Kind, 16}}) {
-            table_->setColumnWidth(column, (characters + 2) * character);
-        }
-    }
+    // The place's width as the user left it, in the same font; in another, room for a place
+    // as most are.
+    const int placeWidth = settings.value("placeColumn").toInt();
+    const bool sameFont = settings.value("columnsFont").toString() == table_->font().toString();
+    table_->setColumnWidth(
+        ResultsModel::Place,
+        sameFont && placeWidth > 0 ? placeWidth : 16 * table_->fontMetrics().averageCharWidth());
 }
 
 // The search field's keys move the table's selection, so it shows as plainly while the field
@@ -553,6 +630,7 @@ void FinderWindow::closeEvent(QCloseEvent* event) {
     settings.setValue("geometry", saveGeometry());
     settings.setValue("splitter", splitter_->saveState());
     settings.setValue("aside", aside_->saveState());
-    settings.setValue("columns", table_->horizontalHeader()->saveState());
+    settings.setValue("placeColumn", table_->columnWidth(ResultsModel::Place));
+    settings.setValue("columnsFont", table_->font().toString());
     QMainWindow::closeEvent(event);
 }

@@ -15,6 +15,7 @@
 
 class QAction;
 class QLabel;
+class QPushButton;
 class QSplitter;
 class QLineEdit;
 class QTableView;
@@ -64,7 +65,12 @@ class FinderWindow : public QMainWindow {
     void connectControls();
     void showSelectionAsActive();
     void load();
+    // Searches the field's text anew, its first rows; or, showing more, with room for more rows
+    // and the selection kept.
     void search();
+    void showMore();
+    void requestSearch();
+    void fitNameColumn();
     void showAnswer(const SearchAnswer& answer);
     void showDetails(const DescribedAirfield& neighbourhood);
     void showFailure(const QString& message);
@@ -95,6 +101,7 @@ class FinderWindow : public QMainWindow {
     // The details over the map.
     QSplitter* aside_;
     QLabel* status_;
+    QPushButton* more_;
     QLineEdit* route_;
     QLineEdit* speed_;
     QLabel* legs_;
@@ -108,6 +115,11 @@ class FinderWindow : public QMainWindow {
     QTimer describe_;
     ShownUnits units_;
     quint64 generation_ = 0;
+    std::size_t shownLimit_ = kFirstShownHits;
+    // The code selected when more rows were asked for, selected again once they come.
+    QString keptSelection_;
+    // Whether the row after it is selected instead, as Down past the last row asks.
+    bool stepPastKept_ = false;
     quint64 planGeneration_ = 0;
     QString shownText_;
     bool loaded_ = false;

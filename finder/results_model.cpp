@@ -4,18 +4,22 @@
 #include "finder/qt_text.h"
 #include "lookup/airfield_kind.h"
 
+#include <QFont>
 #include <QStringList>
+#include <algorithm>
 
 void ResultsModel::show(const icao::FindResult& result) {
     beginResetModel();
     rows_.clear();
     for (const icao::FindHit& hit : result.hits) {
-        rows_.push_back({hit.item.record(), false});
+        rows_.push_back({hit.item.record(), false, rows_.size()});
     }
     for (const icao::AirportRecord& record : result.suggestions) {
-        rows_.push_back({record, true});
+        rows_.push_back({record, true, rows_.size()});
     }
     hits_ = result.hits.size();
+    matched_ = std::max(hits_, result.matched.value_or(0));
+    sortRows();
     endResetModel();
 }
 
@@ -31,13 +35,9 @@ int ResultsModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QVariant ResultsModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole) {
-        return {};
-    }
-    const Row& row = rows_[static_cast<std::size_t>(index.row())];
-    const icao::AirportRecord& record = row.record;
-    switch (index.column()) {
+QString ResultsModel::value(int row, int column) const {
+    const icao::AirportRecord& record = rows_[static_cast<std::size_t>(row)].record;
+    switch (column) {
     case Icao:
         return qt(record.code);
     case Iata:
@@ -50,34 +50,106 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const {
         return qt(record.country);
     case Kind:
         return QString::fromUtf8(icao::kindName(record.kind()));
-    case Suggested:
-        return row.suggested ? tr("did you mean") : QString();
     default:
         return {};
     }
+}
+
+QVariant ResultsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) {
+        return {};
+    }
+    const bool suggested = rows_[static_cast<std::size_t>(index.row())].suggested;
+    if (role == Qt::FontRole && suggested) {
+        QFont italic;
+        italic.setItalic(true);
+        return italic;
+    }
+    if (role == Qt::ToolTipRole && suggested) {
+        return tr("Nothing matched; this airfield's name or code is near what was typed");
+    }
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    const QString shown = value(index.row(), index.column());
+    return suggested && index.column() == Name ? tr("did you mean %1?").arg(shown) : shown;
 }
 
 QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    static const char* const kHeaders[] = {QT_TR_NOOP("ICAO"),
-                                           QT_TR_NOOP("IATA"),
-                                           QT_TR_NOOP("Name"),
-                                           QT_TR_NOOP("Place"),
-                                           QT_TR_NOOP("Country"),
-                                           QT_TR_NOOP("Kind"),
-                                           ""};
+    static const char* const kHeaders[] = {QT_TR_NOOP("ICAO"),    QT_TR_NOOP("IATA"),
+                                           QT_TR_NOOP("Name"),    QT_TR_NOOP("Place"),
+                                           QT_TR_NOOP("Country"), QT_TR_NOOP("Kind")};
     return section >= 0 && section < ColumnCount ? tr(kHeaders[section]) : QVariant();
+}
+
+void ResultsModel::sort(int column, Qt::SortOrder order) {
+    sortColumn_ = column;
+    sortOrder_ = order;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<std::size_t> ranksBefore;
+    for (const QModelIndex& index : before) {
+        ranksBefore.push_back(rows_[static_cast<std::size_t>(index.row())].rank);
+    }
+    sortRows();
+    // The selection follows its row to where it is sorted.
+    std::vector<int> rowOfRank(rows_.size());
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        rowOfRank[rows_[row].rank] = static_cast<int>(row);
+    }
+    QModelIndexList after;
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        after << index(rowOfRank[ranksBefore[static_cast<std::size_t>(i)]], before[i].column());
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+// By the column, as a reader sorts: letters in the locale's order, a kind by size; rows that
+// are equal stay best first.
+void ResultsModel::sortRows() {
+    if (sortColumn_ < 0 || sortColumn_ >= ColumnCount) {
+        std::sort(rows_.begin(), rows_.end(),
+                  [](const Row& a, const Row& b) { return a.rank < b.rank; });
+        return;
+    }
+    const auto compare = [this](const Row& a, const Row& b) {
+        if (sortColumn_ == Kind) {
+            return static_cast<int>(a.record.kind()) - static_cast<int>(b.record.kind());
+        }
+        const auto text = [this](const Row& row) {
+            switch (sortColumn_) {
+            case Icao:
+                return qt(row.record.code);
+            case Iata:
+                return qt(row.record.iata);
+            case Name:
+                return qt(row.record.name);
+            case Place:
+                return qt(row.record.municipality);
+            default:
+                return qt(row.record.country);
+            }
+        };
+        return QString::localeAwareCompare(text(a), text(b));
+    };
+    const bool descending = sortOrder_ == Qt::DescendingOrder;
+    std::stable_sort(rows_.begin(), rows_.end(), [&](const Row& a, const Row& b) {
+        const int order = compare(a, b);
+        return order != 0 ? (descending ? order > 0 : order < 0) : a.rank < b.rank;
+    });
 }
 
 QString ResultsModel::rowText(int row) const {
     QStringList cells;
     for (int column = 0; column < ColumnCount; ++column) {
-        const QString cell = data(this->index(row, column), Qt::DisplayRole).toString();
-        if (column != Suggested || !cell.isEmpty()) {
-            cells << cell;
-        }
+        cells << value(row, column);
+    }
+    if (isSuggestion(row)) {
+        cells << tr("did you mean");
     }
     return cells.join('\t');
 }

@@ -8,8 +8,6 @@
 
 namespace {
 
-// More rows than a window shows, few enough to fill the table at once.
-constexpr std::size_t kShownHits = 50;
 constexpr std::size_t kNeighbours = 10;
 
 icao::Text textOf(const QString& text) {
@@ -35,13 +33,14 @@ void SearchWorker::load(const QString& dataFile) {
 }
 
 void SearchWorker::search(quint64 generation, const QString& text,
-                          const icao::AirfieldFilter& filter) {
+                          const icao::AirfieldFilter& filter, std::size_t limit) {
     if (generation < latest_.load() || !index_) {
         return;
     }
     QElapsedTimer timer;
     timer.start();
-    SearchAnswer answer{generation, text, index_->find(textOf(text), kShownHits, filter), 0};
+    SearchAnswer answer{generation, text,
+                        index_->find(textOf(text), limit, filter, icao::HitCount::Every), 0};
     answer.microseconds = timer.nsecsElapsed() / 1000;
     emit answered(answer);
 }

@@ -12,6 +12,11 @@
 #include <memory>
 #include <optional>
 
+// The rows a search shows first: more than a window shows, few enough to fill the table at
+// once; each "show more" adds the second.
+inline constexpr std::size_t kFirstShownHits = 50;
+inline constexpr std::size_t kMoreShownHits = 200;
+
 // What one search answered: the text it was asked, its hits and suggestions, and how long it
 // took.
 struct SearchAnswer {
@@ -54,8 +59,10 @@ class SearchWorker : public QObject {
 
   public slots:
     void load(const QString& dataFile);
-    // The airfields the text finds, and the nearest to one, that the filter keeps.
-    void search(quint64 generation, const QString& text, const icao::AirfieldFilter& filter);
+    // The airfields the text finds, the best up to the limit, and the nearest to one, that the
+    // filter keeps; every hit is counted.
+    void search(quint64 generation, const QString& text, const icao::AirfieldFilter& filter,
+                std::size_t limit);
     void describe(const QString& code, const icao::AirfieldFilter& filter);
     // Reads the text as icao dist does; unless typed is done, a last word that reads as
     // nothing yet waits.
