@@ -14,11 +14,9 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(":/icons/icaofinder-32.png"));
 
     // The file chosen with File > Open last time, or else the one beside the program.
-    const auto beside = icao::dataFilePath(
-        icao::pathFromUtf8(QCoreApplication::applicationDirPath().toStdString()));
-    const QString dataFile =
-        QSettings().value("dataFile", QString::fromStdString(icao::utf8Of(beside))).toString();
-    FinderWindow window(dataFile);
+    const QString shipped = QString::fromStdString(icao::utf8Of(icao::dataFilePath(
+        icao::pathFromUtf8(QCoreApplication::applicationDirPath().toStdString()))));
+    FinderWindow window(QSettings().value("dataFile", shipped).toString(), shipped);
     window.show();
     return QApplication::exec();
 }

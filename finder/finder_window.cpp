@@ -11,12 +11,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
@@ -39,14 +41,13 @@ constexpr int kNameCharacters = 32;
 
 } // namespace
 
-FinderWindow::FinderWindow(QString dataFile, QWidget* parent)
-    : QMainWindow(parent), dataFile_(std::move(dataFile)), search_(new QLineEdit),
-      filters_(new FilterBar), showFilters_(new QAction(tr("&Filters"), this)),
-      message_(new QLabel), table_(new QTableView), details_(new QTextBrowser), map_(new MapPane),
-      splitter_(new QSplitter), aside_(new QSplitter(Qt::Vertical)), status_(new QLabel),
-      more_(new QPushButton), route_(new QLineEdit), speed_(new QLineEdit), legs_(new QLabel),
-      worker_(new SearchWorker) {
-    setWindowTitle(tr("ICAO Finder"));
+FinderWindow::FinderWindow(QString dataFile, QString shippedFile, QWidget* parent)
+    : QMainWindow(parent), dataFile_(std::move(dataFile)), shippedFile_(std::move(shippedFile)),
+      fileShown_(new QLabel), search_(new QLineEdit), filters_(new FilterBar),
+      showFilters_(new QAction(tr("&Filters"), this)), message_(new QLabel), table_(new QTableView),
+      details_(new QTextBrowser), map_(new MapPane), splitter_(new QSplitter),
+      aside_(new QSplitter(Qt::Vertical)), status_(new QLabel), more_(new QPushButton),
+      route_(new QLineEdit), speed_(new QLineEdit), legs_(new QLabel), worker_(new SearchWorker) {
     setUpControls();
     layOut();
     buildMenus();
@@ -110,6 +111,8 @@ void FinderWindow::setUpControls() {
     details_->setAccessibleName(tr("Airfield details"));
     details_->setOpenLinks(false);
     status_->setAccessibleName(tr("Search status"));
+    fileShown_->setObjectName("fileShown");
+    fileShown_->setAccessibleName(tr("Data file"));
     more_->setObjectName("showMore");
     more_->setFlat(true);
     more_->hide();
@@ -136,6 +139,7 @@ void FinderWindow::setUpControls() {
 void FinderWindow::layOut() {
     statusBar()->addWidget(status_, 1);
     statusBar()->addPermanentWidget(more_);
+    statusBar()->addPermanentWidget(fileShown_);
     auto* results = new QWidget;
     auto* layout = new QVBoxLayout(results);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -234,6 +238,11 @@ void FinderWindow::buildMenus() {
             openDataFile(chosen);
         }
     });
+    readShipped_ = file->addAction(tr("&Shipped data"));
+    readShipped_->setObjectName("readShipped");
+    readShipped_->setToolTip(tr("Read the airports.txt shipped beside the program again"));
+    readShipped_->setEnabled(false);
+    connect(readShipped_, &QAction::triggered, this, [this] { openDataFile(shippedFile_); });
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"));
     quit->setShortcut(QKeySequence::Quit);
@@ -309,13 +318,36 @@ void FinderWindow::filtersChanged() {
 
 void FinderWindow::openDataFile(const QString& dataFile) {
     dataFile_ = dataFile;
-    QSettings().setValue("dataFile", dataFile_);
+    // The shipped file is no choice to remember: the next start reads it anyway, wherever the
+    // program is then.
+    if (readsShippedFile()) {
+        QSettings().remove("dataFile");
+    } else {
+        QSettings().setValue("dataFile", dataFile_);
+    }
     load();
+}
+
+bool FinderWindow::readsShippedFile() const {
+    const QFileInfo shipped(shippedFile_);
+    const QFileInfo read(dataFile_);
+    return !shippedFile_.isEmpty() &&
+           (shipped.canonicalFilePath().isEmpty()
+                ? shipped.absoluteFilePath() == read.absoluteFilePath()
+                : shipped.canonicalFilePath() == read.canonicalFilePath());
+}
+
+void FinderWindow::showFileRead(const QString& state) {
+    const QString shown = tr("%1 (%2)").arg(QFileInfo(dataFile_).fileName(), state);
+    setWindowTitle(shown);
+    fileShown_->setText(shown);
+    fileShown_->setToolTip(QDir::toNativeSeparators(QFileInfo(dataFile_).absoluteFilePath()));
+    readShipped_->setEnabled(!shippedFile_.isEmpty() && !readsShippedFile());
 }
 
 void FinderWindow::load() {
     watcher_.watch(dataFile_);
-    status_->setText(tr("Reading %1 ...").arg(dataFile_));
+    showFileRead(tr("reading ..."));
     QMetaObject::invokeMethod(
         worker_, [worker = worker_, dataFile = dataFile_] { worker->load(dataFile); },
         Qt::QueuedConnection);
@@ -324,7 +356,8 @@ void FinderWindow::load() {
 void FinderWindow::showLoaded(qsizetype records) {
     loaded_ = true;
     message_->hide();
-    status_->setText(tr("%1 airfields in %2").arg(records).arg(dataFile_));
+    showFileRead(records == 1 ? tr("1 airfield")
+                              : tr("%1 airfields").arg(QLocale().toString(records)));
     search();
     planRoute(true);
     emit dataLoaded();
@@ -339,6 +372,7 @@ void FinderWindow::showFailure(const QString& message) {
     message_->setText(tr("The data file cannot be read: %1").arg(message));
     message_->show();
     status_->setText(tr("No data file"));
+    showFileRead(tr("cannot be read"));
     emit dataLoaded();
 }
 
@@ -460,10 +494,17 @@ void FinderWindow::showAnswer(const SearchAnswer& answer) {
     const double milliseconds = static_cast<double>(answer.microseconds) / 1000;
     const bool filtered = filters_->conditionCount() > 0;
     if (model_.hitCount() == 0) {
-        status_->setText(model_.rowCount() > 0 ? tr("No airfield matches; did you mean one of "
+        // In a file of the user's own, what is missing may be in the shipped one.
+        const QString elsewhere =
+            shippedFile_.isEmpty() || readsShippedFile()
+                ? QString()
+                : tr(" in %1, which is not the shipped data (File > Shipped data reads that)")
+                      .arg(QFileInfo(dataFile_).fileName());
+        status_->setText(model_.rowCount() > 0 ? tr("No airfield matches%1; did you mean one of "
                                                     "these?")
-                         : filtered            ? tr("No airfield matches the filters")
-                                               : tr("No airfield matches"));
+                                                     .arg(elsewhere)
+                         : filtered ? tr("No airfield matches the filters%1").arg(elsewhere)
+                                    : tr("No airfield matches%1").arg(elsewhere));
     } else {
         const std::size_t matched = model_.matchedCount();
         QString found =

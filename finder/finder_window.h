@@ -30,7 +30,8 @@ class FinderWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit FinderWindow(QString dataFile, QWidget* parent = nullptr);
+    // Reads the data file; File > Shipped data goes back to the shipped one, where it is given.
+    explicit FinderWindow(QString dataFile, QString shippedFile = {}, QWidget* parent = nullptr);
     ~FinderWindow() override;
 
     QString dataFile() const { return dataFile_; }
@@ -81,6 +82,9 @@ class FinderWindow : public QMainWindow {
     // The legs of the route last planned, told in the units at the speed typed.
     void showLegs();
     void showLoaded(qsizetype records);
+    // The file read, or that cannot be, in the title and the status bar.
+    void showFileRead(const QString& state);
+    bool readsShippedFile() const;
     void describeSelected();
     void copyToClipboard(const QString& text);
     void copySelected(int column);
@@ -89,6 +93,9 @@ class FinderWindow : public QMainWindow {
     void restoreLayout();
 
     QString dataFile_;
+    QString shippedFile_;
+    QAction* readShipped_ = nullptr;
+    QLabel* fileShown_;
     QLineEdit* search_;
     FilterBar* filters_;
     QAction* showFilters_;

@@ -49,7 +49,7 @@ kill $program
 # The finder, fresh, as a user types into it; settings of a run of its own.
 XDG_CONFIG_HOME=$(mktemp -d) build/bin/icaofinder &
 program=$!
-finder=$(window "ICAO Finder")
+finder=$(window "$finder_caption")
 xdotool windowsize "$finder" 1000 560
 sleep 0.5
 xdotool type --window "$finder" --delay 60 heathrow

@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Sourced by the scripts that drive the programs' windows on an X display with xdotool.
 
-# Waits up to fifteen seconds for a visible window with exactly this caption and prints its
-# id; without one, says so on standard error and fails.
+# Waits up to fifteen seconds for a visible window with exactly this caption (an extended
+# regular expression) and prints its id; without one, says so on standard error and fails.
 window() {
     local id
     for _ in $(seq 150); do
@@ -16,3 +16,8 @@ window() {
     echo "no window '$1'" >&2
     return 1
 }
+
+# The finder's caption once it has read the shipped file: its name and record count, then the
+# program's name after a dash the platform chooses.
+finder_caption='airports\.txt \([0-9,.]+ airfields\) .+ ICAO Finder'
+

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,7 +67,8 @@ class FinderTest : public QObject {
     }
 
     void openWindow() {
-        window_ = std::make_unique<FinderWindow>(dataFile());
+        window_ = std::make_unique<FinderWindow>(
+            QSettings().value("dataFile", dataFile()).toString(), dataFile());
         QSignalSpy loaded(window_.get(), &FinderWindow::dataLoaded);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -561,6 +564,45 @@ class FinderTest : public QObject {
         const QString name = cell(0, 2);
         QCOMPARE(name, QString("London Heathrow Airport"));
         QVERIFY(table()->columnWidth(2) > table()->fontMetrics().horizontalAdvance(name));
+    }
+
+    // The title and the status bar name the file read and its records; a file of the user's
+    // own that lacks what is searched says so, and File > Shipped data goes back, for this
+    // start and the next.
+    void theFileReadIsNamedAndTheShippedOneIsAChoiceAway() {
+        auto* shown = window_->findChild<QLabel*>("fileShown");
+        auto* readShipped = window_->findChild<QAction*>("readShipped");
+        const QString shipped = QFileInfo(dataFile()).fileName() + " (6 airfields)";
+        QCOMPARE(window_->windowTitle(), shipped);
+        QCOMPARE(shown->text(), shipped);
+        QVERIFY(!readShipped->isEnabled());
+        fixtures::DataFolder other;
+        const auto otherPath = other.path() / "mine.txt";
+        QVERIFY(QFile::copy(QString::fromStdString(icao::utf8Of(other.write("M|EGLC|London City "
+                                                                            "Airport|London|GB|"
+                                                                            "LCY|\n"))),
+                            QString::fromStdString(icao::utf8Of(otherPath))));
+        QSignalSpy loaded(window_.get(), &FinderWindow::dataLoaded);
+        window_->openDataFile(QString::fromStdString(icao::utf8Of(otherPath)));
+        QTRY_VERIFY(!loaded.isEmpty());
+        QCOMPARE(window_->windowTitle(), QString("mine.txt (1 airfield)"));
+        QVERIFY(readShipped->isEnabled());
+        type("kjfk");
+        const QString status = window_->statusBar()->findChild<QLabel*>()->text();
+        QVERIFY2(status.contains("in mine.txt, which is not the shipped data"), qPrintable(status));
+        window_->close();
+        openWindow();
+        QCOMPARE(window_->windowTitle(), QString("mine.txt (1 airfield)"));
+        loaded.clear();
+        QSignalSpy reloaded(window_.get(), &FinderWindow::dataLoaded);
+        window_->findChild<QAction*>("readShipped")->trigger();
+        QTRY_VERIFY(!reloaded.isEmpty());
+        QCOMPARE(window_->windowTitle(), shipped);
+        QVERIFY(!QSettings().contains("dataFile"));
+        search()->clear();
+        type("kjfk");
+        QCOMPARE(window_->statusBar()->findChild<QLabel*>()->text(),
+                 QString("No airfield matches"));
     }
 
     void theWindowKeepsItsLayoutAndTheFileChosen() {

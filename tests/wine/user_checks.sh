@@ -118,7 +118,7 @@ echo "icao.exe find münchen: $answer"
 cp "$bin/icaofinder.exe" "$program/"
 (cd "$program" && exec wine icaofinder.exe) &
 finder_pid=$!
-finder=$(window "ICAO Finder")
+finder=$(window "$finder_caption")
 xdotool windowactivate --sync "$finder" 2>/dev/null || true
 xdotool type --window "$finder" --delay 80 heathrow
 sleep 1.5
