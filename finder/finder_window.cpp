@@ -21,9 +21,11 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -36,6 +38,8 @@ namespace {
 
 constexpr int kMinuteMs = 60 * 1000;
 constexpr int kDescribeDelayMs = 60;
+// The lines of legs shown at once; more scroll.
+constexpr int kLegsLines = 7;
 // As many characters as most airfields' names have.
 constexpr int kNameCharacters = 32;
 
@@ -44,10 +48,11 @@ constexpr int kNameCharacters = 32;
 FinderWindow::FinderWindow(QString dataFile, QString shippedFile, QWidget* parent)
     : QMainWindow(parent), dataFile_(std::move(dataFile)), shippedFile_(std::move(shippedFile)),
       fileShown_(new QLabel), search_(new QLineEdit), filters_(new FilterBar),
-      showFilters_(new QAction(tr("&Filters"), this)), message_(new QLabel), table_(new QTableView),
-      details_(new QTextBrowser), map_(new MapPane), splitter_(new QSplitter),
-      aside_(new QSplitter(Qt::Vertical)), status_(new QLabel), more_(new QPushButton),
-      route_(new QLineEdit), speed_(new QLineEdit), legs_(new QLabel), worker_(new SearchWorker) {
+      showFilters_(new QAction(tr("&Filters"), this)), filtersButton_(new QToolButton),
+      message_(new QLabel), table_(new QTableView), details_(new QTextBrowser), map_(new MapPane),
+      splitter_(new QSplitter), aside_(new QSplitter(Qt::Vertical)), status_(new QLabel),
+      more_(new QPushButton), route_(new QLineEdit), speed_(new QLineEdit), legs_(new QLabel),
+      worker_(new SearchWorker) {
     setUpControls();
     layOut();
     buildMenus();
@@ -64,6 +69,8 @@ FinderWindow::FinderWindow(QString dataFile, QString shippedFile, QWidget* paren
         }
     });
     minute_.start();
+    setTabOrder();
+    qApp->installEventFilter(this);
     restoreLayout();
     search_->setFocus();
     load();
@@ -133,6 +140,8 @@ void FinderWindow::setUpControls() {
     legs_->setObjectName("legs");
     legs_->setAccessibleName(tr("Route legs"));
     legs_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    legs_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    legs_->setWordWrap(true);
 }
 
 // The search, its results and the route on the left; the details over the map on the right.
@@ -145,10 +154,9 @@ void FinderWindow::layOut() {
     layout->setContentsMargins(0, 0, 0, 0);
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(search_);
-    auto* filtersButton = new QToolButton;
-    filtersButton->setDefaultAction(showFilters_);
-    filtersButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    searchRow->addWidget(filtersButton);
+    filtersButton_->setDefaultAction(showFilters_);
+    filtersButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    searchRow->addWidget(filtersButton_);
     layout->addLayout(searchRow);
     layout->addWidget(filters_);
     layout->addWidget(message_);
@@ -157,7 +165,14 @@ void FinderWindow::layOut() {
     routeRow->addWidget(route_);
     routeRow->addWidget(speed_);
     layout->addLayout(routeRow);
-    layout->addWidget(legs_);
+    // The legs scroll in an area of their own, so that a long route moves nothing else.
+    auto* legsArea = new QScrollArea;
+    legsArea->setObjectName("legsArea");
+    legsArea->setWidget(legs_);
+    legsArea->setWidgetResizable(true);
+    legsArea->setFrameShape(QFrame::NoFrame);
+    legsArea->setFixedHeight(fontMetrics().lineSpacing() * kLegsLines);
+    layout->addWidget(legsArea);
     splitter_->addWidget(results);
     aside_->addWidget(details_);
     aside_->addWidget(map_);
@@ -182,16 +197,25 @@ void FinderWindow::startWorker() {
 }
 
 void FinderWindow::connectControls() {
-    connect(search_, &QLineEdit::textChanged, this, &FinderWindow::search);
+    connect(search_, &QLineEdit::textChanged, this, [this] {
+        mapAsks_ = MapAsk::Airfield;
+        search();
+    });
+    connect(search_, &QLineEdit::textEdited, this, [this] { typedSinceStep_ = true; });
     connect(more_, &QPushButton::clicked, this, &FinderWindow::showMore);
-    connect(route_, &QLineEdit::textChanged, this, [this] { planRoute(false); });
+    connect(route_, &QLineEdit::textChanged, this, [this] {
+        mapAsks_ = MapAsk::Route;
+        planRoute(false);
+    });
     connect(route_, &QLineEdit::returnPressed, this, [this] { planRoute(true); });
     connect(speed_, &QLineEdit::textChanged, this, &FinderWindow::showLegs);
     connect(showFilters_, &QAction::toggled, filters_, &QWidget::setVisible);
     connect(filters_, &FilterBar::changed, this, &FinderWindow::filtersChanged);
     connect(legs_, &QLabel::linkActivated, this, &FinderWindow::chooseStop);
-    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, &describe_,
-            qOverload<>(&QTimer::start));
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        mapAsks_ = MapAsk::Airfield;
+        describe_.start();
+    });
     connect(table_, &QTableView::activated, this, [this] { details_->setFocus(); });
     connect(table_, &QTableView::customContextMenuRequested, this, &FinderWindow::showRowMenu);
     // Ctrl+C in the table copies the selected code, as it does from the search field.
@@ -253,6 +277,68 @@ void FinderWindow::buildMenus() {
     clearFilters->setObjectName("clearFilters");
     connect(clearFilters, &QAction::triggered, filters_, &FilterBar::clear);
     buildUnitsMenu();
+    buildGoMenu();
+}
+
+// Back and Forward through the airfields looked at, as a browser's, and keys to the two
+// fields from anywhere in the window.
+void FinderWindow::buildGoMenu() {
+    QMenu* go = menuBar()->addMenu(tr("&Go"));
+    back_ = go->addAction(tr("&Back"));
+    back_->setObjectName("back");
+    back_->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Back)});
+    connect(back_, &QAction::triggered, this, [this] { showStep(history_.back()); });
+    forward_ = go->addAction(tr("&Forward"));
+    forward_->setObjectName("forward");
+    forward_->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::Key_Forward)});
+    connect(forward_, &QAction::triggered, this, [this] { showStep(history_.forward()); });
+    go->addSeparator();
+    QAction* toSearch = go->addAction(tr("&Search field"));
+    toSearch->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::CTRL | Qt::Key_L)});
+    connect(toSearch, &QAction::triggered, this, [this] {
+        search_->setFocus(Qt::ShortcutFocusReason);
+        search_->selectAll();
+    });
+    QAction* toRoute = go->addAction(tr("&Route field"));
+    toRoute->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(toRoute, &QAction::triggered, this,
+            [this] { route_->setFocus(Qt::ShortcutFocusReason); });
+    showHistoryState();
+}
+
+void FinderWindow::showHistoryState() {
+    back_->setEnabled(history_.canGoBack());
+    forward_->setEnabled(history_.canGoForward());
+}
+
+void FinderWindow::showStep(const std::optional<SelectionHistory::Step>& step) {
+    showHistoryState();
+    if (!step) {
+        return;
+    }
+    if (search_->text() != step->text) {
+        search_->setText(step->text);
+        keptSelection_ = step->code;
+        return;
+    }
+    for (int row = 0; row < model_.rowCount(); ++row) {
+        if (model_.value(row, ResultsModel::Icao) == step->code) {
+            table_->selectRow(row);
+            table_->scrollTo(model_.index(row, 0));
+            return;
+        }
+    }
+}
+
+// Through every control in the order they stand, the table left by Tab like any other.
+void FinderWindow::setTabOrder() {
+    table_->setTabKeyNavigation(false);
+    QWidget* order[] = {search_, filtersButton_, filters_, table_, route_,
+                        speed_,  legs_,          details_, map_};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 // Distances in one unit and lengths in another, each a choice of its own; kept for the next
@@ -368,7 +454,8 @@ void FinderWindow::showFailure(const QString& message) {
     model_.clear();
     details_->clear();
     shown_.reset();
-    map_->clear();
+    plan_.reset();
+    showOnMap();
     message_->setText(tr("The data file cannot be read: %1").arg(message));
     message_->show();
     status_->setText(tr("No data file"));
@@ -416,7 +503,7 @@ void FinderWindow::requestSearch() {
         model_.clear();
         details_->clear();
         shown_.reset();
-        map_->clearNeighbourhood();
+        showOnMap();
         status_->clear();
         more_->hide();
         shownText_ = text;
@@ -434,11 +521,8 @@ void FinderWindow::requestSearch() {
 void FinderWindow::planRoute(bool typed) {
     if (route_->text().trimmed().isEmpty()) {
         legs_->clear();
-        // Without a route the map goes back to the selected airfield.
-        map_->clearRoute();
-        if (shown_ && !map_->view()) {
-            map_->showNeighbourhood(icao::neighbourhoodOf(shown_->record, shown_->nearest));
-        }
+        plan_.reset();
+        showOnMap();
         emit routeShown();
         return;
     }
@@ -457,12 +541,9 @@ void FinderWindow::showRoute(const RoutePlan& plan) {
         return;
     }
     plan_ = plan;
+    ++planVersion_;
     showLegs();
-    if (!plan.route.legs.empty()) {
-        map_->showRoute(icao::stopsOf(plan.route));
-    } else {
-        map_->clearRoute();
-    }
+    showOnMap();
     emit routeShown();
 }
 
@@ -534,9 +615,28 @@ void FinderWindow::showAnswer(const SearchAnswer& answer) {
     } else {
         details_->clear();
         shown_.reset();
-        map_->clearNeighbourhood();
+        showOnMap();
     }
     emit resultsShown();
+}
+
+void FinderWindow::showOnMap() {
+    const bool route = plan_ && !plan_->route.legs.empty();
+    const bool wantsRoute = route && (mapAsks_ == MapAsk::Route || !shown_);
+    const std::pair shows{wantsRoute ? MapAsk::Route : MapAsk::Airfield, wantsRoute ? planVersion_
+                                                                         : shown_ ? airfieldVersion_
+                                                                                  : 0};
+    if (shows == mapShows_) {
+        return;
+    }
+    mapShows_ = shows;
+    if (wantsRoute) {
+        map_->showRoute(icao::stopsOf(plan_->route));
+    } else if (shown_) {
+        map_->showNeighbourhood(icao::neighbourhoodOf(shown_->record, shown_->nearest));
+    } else {
+        map_->clear();
+    }
 }
 
 int FinderWindow::selectedRow() const {
@@ -550,8 +650,12 @@ void FinderWindow::showDetails(const DescribedAirfield& neighbourhood) {
         return;
     }
     shown_ = neighbourhood;
+    history_.record({shownText_, qt(neighbourhood.record.code)}, typedSinceStep_);
+    typedSinceStep_ = false;
+    showHistoryState();
+    ++airfieldVersion_;
     details_->setHtml(detailsPage(neighbourhood, icao::secondsNow(), units_));
-    map_->showNeighbourhood(icao::neighbourhoodOf(neighbourhood.record, neighbourhood.nearest));
+    showOnMap();
     emit detailsShown();
 }
 
@@ -583,6 +687,16 @@ void FinderWindow::showRowMenu(const QPoint& position) {
 }
 
 bool FinderWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The mouse's back and forward buttons, wherever in the window they are pressed.
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this &&
+            (press->button() == Qt::BackButton || press->button() == Qt::ForwardButton)) {
+            (press->button() == Qt::BackButton ? back_ : forward_)->trigger();
+            return true;
+        }
+    }
     if (watched == table_->viewport() && event->type() == QEvent::Resize) {
         fitNameColumn();
     }

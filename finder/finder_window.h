@@ -6,6 +6,7 @@
 #include "finder/map_pane.h"
 #include "finder/results_model.h"
 #include "finder/search_worker.h"
+#include "finder/selection_history.h"
 #include "finder/shown_units.h"
 
 #include <QMainWindow>
@@ -20,6 +21,7 @@ class QSplitter;
 class QLineEdit;
 class QTableView;
 class QTextBrowser;
+class QToolButton;
 
 // The finder's one window: a search field whose every change searches the records held in
 // memory on a thread of their own, the results best first, and the selected airfield's
@@ -60,6 +62,14 @@ class FinderWindow : public QMainWindow {
     void layOut();
     void buildMenus();
     void buildUnitsMenu();
+    void buildGoMenu();
+    void setTabOrder();
+    // Shows a step of the history again: its text searched, its airfield selected.
+    void showStep(const std::optional<SelectionHistory::Step>& step);
+    void showHistoryState();
+    // The map shows what was asked for last, an airfield or a route; while that has nothing
+    // to show, the other.
+    void showOnMap();
     void setUnits(ShownUnits units);
     void filtersChanged();
     void startWorker();
@@ -99,6 +109,9 @@ class FinderWindow : public QMainWindow {
     QLineEdit* search_;
     FilterBar* filters_;
     QAction* showFilters_;
+    QToolButton* filtersButton_;
+    QAction* back_ = nullptr;
+    QAction* forward_ = nullptr;
     QLabel* message_;
     QTableView* table_;
     ResultsModel model_;
@@ -131,6 +144,16 @@ class FinderWindow : public QMainWindow {
     QString shownText_;
     bool loaded_ = false;
     std::optional<DescribedAirfield> shown_;
+    SelectionHistory history_;
+    // Whether the search's text was typed since the history's last step.
+    bool typedSinceStep_ = false;
     // The route last shown, whose stops the legs' links choose again.
     std::optional<RoutePlan> plan_;
+    enum class MapAsk { Airfield, Route };
+    MapAsk mapAsks_ = MapAsk::Airfield;
+    // Raised with each airfield or route shown, so that the map is drawn again only for what
+    // it does not show yet, and keeps the user's zoom otherwise.
+    quint64 airfieldVersion_ = 0;
+    quint64 planVersion_ = 0;
+    std::pair<MapAsk, quint64> mapShows_{MapAsk::Airfield, 0};
 };

@@ -65,18 +65,6 @@ void MapPane::clear() {
     update();
 }
 
-void MapPane::clearNeighbourhood() {
-    if (std::holds_alternative<icao::Neighbourhood>(shown_)) {
-        clear();
-    }
-}
-
-void MapPane::clearRoute() {
-    if (std::holds_alternative<RouteShown>(shown_)) {
-        clear();
-    }
-}
-
 void MapPane::fitView() {
     const double width = std::max(1, this->width());
     const double height = std::max(1, this->height());

@@ -24,9 +24,6 @@ class MapPane : public QWidget {
     void setDistanceUnit(icao::DistanceUnit unit);
     void showRoute(std::vector<icao::MarkedAirfield> stops);
     void clear();
-    // Clears the map where it shows that, and leaves the other.
-    void clearNeighbourhood();
-    void clearRoute();
 
     // What is drawn, and in what view; none while nothing is shown.
     const std::optional<icao::MapView>& view() const { return view_; }

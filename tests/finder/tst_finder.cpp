@@ -66,6 +66,12 @@ class FinderTest : public QObject {
         QTRY_COMPARE(window_->shownText(), search()->text());
     }
 
+    // Shortcuts reach only the active window; without a window manager none is by itself.
+    void activate() {
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+
     void openWindow() {
         window_ = std::make_unique<FinderWindow>(
             QSettings().value("dataFile", dataFile()).toString(), dataFile());
@@ -249,6 +255,103 @@ class FinderTest : public QObject {
         for (int row = 1; row < table()->model()->rowCount(); ++row) {
             QVERIFY(QString::localeAwareCompare(cell(row - 1, 2), cell(row, 2)) <= 0);
         }
+    }
+
+    // Tab goes through every control and leaves the table as any other; Ctrl+R and Ctrl+F go
+    // to the route and back to the search from anywhere.
+    void tabAndShortcutsGoEverywhere() {
+        activate();
+        type("london");
+        search()->setFocus();
+        QList<QWidget*> visited;
+        for (int press = 0; press < 12; ++press) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget();
+        }
+        auto* route = window_->findChild<QLineEdit*>("route");
+        const qsizetype atTable = visited.indexOf(table());
+        QVERIFY(atTable >= 0);
+        QCOMPARE(visited.value(atTable + 1), route);
+        QCOMPARE(visited.value(atTable + 2), window_->findChild<QLineEdit*>("speed"));
+        QVERIFY(visited.contains(details()));
+        QVERIFY(visited.contains(window_->findChild<MapPane*>("map")));
+        QVERIFY(visited.contains(search()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), route);
+        QTest::keyClick(route, Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), search());
+        QCOMPARE(search()->selectedText(), QString("london"));
+    }
+
+    // Back and Forward, by Alt+Left and Alt+Right or the mouse's side buttons, go through the
+    // airfields looked at: a link followed is a step, a name typed letter by letter is one.
+    void backAndForwardGoThroughTheSelections() {
+        activate();
+        const auto selectedCode = [this] {
+            return table()->model()->index(selectedRow(), 0).data().toString();
+        };
+        const auto shows = [&](const QString& text, const QString& code) {
+            QTRY_COMPARE(window_->shownText(), text);
+            QTRY_COMPARE(selectedCode(), code);
+            QTRY_VERIFY(details()->toPlainText().startsWith(code));
+        };
+        type("london");
+        shows("london", "EGLL");
+        QTest::keyClick(search(), Qt::Key_Down);
+        shows("london", "EGLC");
+        emit details()->anchorClicked(QUrl("icao:EGKR"));
+        shows("EGKR", "EGKR");
+        search()->clear();
+        type("zurich");
+        shows("zurich", "LSZH");
+        const std::pair<QString, QString> back[] = {
+            {"EGKR", "EGKR"}, {"london", "EGLC"}, {"london", "EGLL"}};
+        for (const auto& [text, code] : back) {
+            QTest::keyClick(search(), Qt::Key_Left, Qt::AltModifier);
+            shows(text, code);
+        }
+        QTest::keyClick(search(), Qt::Key_Right, Qt::AltModifier);
+        shows("london", "EGLC");
+        QTest::mousePress(table()->viewport(), Qt::ForwardButton);
+        shows("EGKR", "EGKR");
+        QTest::mousePress(table()->viewport(), Qt::BackButton);
+        shows("london", "EGLC");
+        // A step taken from the middle drops the steps after it.
+        QTest::keyClick(search(), Qt::Key_Up);
+        shows("london", "EGLL");
+        QVERIFY(!window_->findChild<QAction*>("forward")->isEnabled());
+    }
+
+    // The map shows what was asked for last, and, while that has nothing to show, what else
+    // there is: never blank while there is an airfield or a route.
+    void theMapShowsWhatWasAskedForLast() {
+        auto* map = window_->findChild<MapPane*>("map");
+        auto* route = window_->findChild<QLineEdit*>("route");
+        const auto title = [map] { return map->drawing().title; };
+        QTest::keyClicks(route, "EGLL LSZH");
+        QTRY_COMPARE(title(), std::string("EGLL – LSZH"));
+        type("zurich");
+        QTRY_COMPARE(title(), std::string("LSZH  Zürich Airport"));
+        QTest::keyClick(search(), Qt::Key_Escape);
+        QTRY_COMPARE(title(), std::string("EGLL – LSZH"));
+        type("zurich");
+        QTRY_COMPARE(title(), std::string("LSZH  Zürich Airport"));
+        route->clear();
+        QTest::keyClicks(route, "EGLL xyzzyq");
+        QTest::keyClick(route, Qt::Key_Return);
+        QTRY_VERIFY(window_->findChild<QLabel*>("legs")->text().startsWith("No airfield found"));
+        QCOMPARE(title(), std::string("LSZH  Zürich Airport"));
+    }
+
+    // However many legs a route has, the route field stays where it is.
+    void aLongRouteMovesNothing() {
+        auto* route = window_->findChild<QLineEdit*>("route");
+        auto* legs = window_->findChild<QLabel*>("legs");
+        const QPoint before = route->mapTo(window_.get(), QPoint());
+        route->setText(QString("EGLL LSZH ").repeated(100));
+        QTRY_VERIFY(legs->text().contains("total"));
+        QCOMPARE(route->mapTo(window_.get(), QPoint()), before);
+        QTRY_VERIFY(legs->height() > window_->findChild<QWidget*>("legsArea")->height());
     }
 
     // A newer text supersedes an older one: after fast typing the rows are the last text's.

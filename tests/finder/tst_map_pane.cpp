@@ -150,9 +150,7 @@ class MapPaneTest : public QObject {
         QTRY_COMPARE(view().width(), 600.0);
         QCOMPARE(view().kmPerPixel(), movedScale);
         QVERIFY(icao::distanceKm(view().placeAt({300, 200}), middle) < 1e-6);
-        pane_->clearNeighbourhood();
-        QVERIFY(pane_->view());
-        pane_->clearRoute();
+        pane_->clear();
         QVERIFY(!pane_->view());
         QVERIFY(pane_->drawing().airfields.empty());
     }
