@@ -60,7 +60,7 @@ comes_up() {
 }
 # The desktop program with its chooser, the finder with its window and its own icon.
 comes_up icaolookup "GET ICAO/AIRPORT NAME - BY TOVRAMEK"
-comes_up icaofinder 'airports\.txt \([0-9,.]+ airfields\) .+ ICAO Finder'
+comes_up icaofinder 'airports\.txt \([0-9,.]+ airfields\).*'
 [ -f "$root/usr/share/icons/hicolor/256x256/apps/io.github.icaolookup.IcaoFinder.png" ] ||
     { echo "the finder's icon is not installed" >&2; exit 1; }
 
