@@ -50,7 +50,7 @@ QString zone(const icao::AirfieldDetails& details) {
                    qt(icao::utcOffsetText(details.zoneTime->utcOffsetSeconds)) + ")");
 }
 
-// One runway a line, each kept whole: the pane may be narrower than a line.
+// One runway a line; a narrow pane wraps a line between its parts, never within one.
 QString runways(const icao::AirfieldDetails& details, icao::LengthUnit unit) {
     QStringList lines;
     for (const icao::Runway& runway : details.runways) {
@@ -62,10 +62,12 @@ QString runways(const icao::AirfieldDetails& details, icao::LengthUnit unit) {
                 parts << qt(*part);
             }
         }
-        lines << escaped(parts.join("  "));
+        for (QString& part : parts) {
+            part = escaped(part).replace(' ', "&nbsp;");
+        }
+        lines << parts.join("&nbsp; ");
     }
-    return lines.isEmpty() ? QString()
-                           : "<p style=\"white-space:pre\">" + lines.join("<br>") + "</p>";
+    return lines.join("<br>");
 }
 
 QString frequencies(const icao::AirfieldDetails& details) {

@@ -38,8 +38,8 @@ namespace {
 
 constexpr int kMinuteMs = 60 * 1000;
 constexpr int kDescribeDelayMs = 60;
-// The lines of legs shown at once; more scroll.
-constexpr int kLegsLines = 7;
+// The fewest lines of legs shown at once; more scroll.
+constexpr int kLeastLegsLines = 3;
 // As many characters as most airfields' names have.
 constexpr int kNameCharacters = 32;
 
@@ -50,9 +50,9 @@ FinderWindow::FinderWindow(QString dataFile, QString shippedFile, QWidget* paren
       fileShown_(new QLabel), search_(new QLineEdit), filters_(new FilterBar),
       showFilters_(new QAction(tr("&Filters"), this)), filtersButton_(new QToolButton),
       message_(new QLabel), table_(new QTableView), details_(new QTextBrowser), map_(new MapPane),
-      splitter_(new QSplitter), aside_(new QSplitter(Qt::Vertical)), status_(new QLabel),
-      more_(new QPushButton), route_(new QLineEdit), speed_(new QLineEdit), legs_(new QLabel),
-      worker_(new SearchWorker) {
+      splitter_(new QSplitter), left_(new QSplitter(Qt::Vertical)),
+      aside_(new QSplitter(Qt::Vertical)), status_(new QLabel), more_(new QPushButton),
+      route_(new QLineEdit), speed_(new QLineEdit), legs_(new QLabel), worker_(new SearchWorker) {
     setUpControls();
     layOut();
     buildMenus();
@@ -152,6 +152,9 @@ void FinderWindow::layOut() {
     auto* results = new QWidget;
     auto* layout = new QVBoxLayout(results);
     layout->setContentsMargins(0, 0, 0, 0);
+    auto* planning = new QWidget;
+    auto* routeLayout = new QVBoxLayout(planning);
+    routeLayout->setContentsMargins(0, 0, 0, 0);
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(search_);
     filtersButton_->setDefaultAction(showFilters_);
@@ -164,20 +167,26 @@ void FinderWindow::layOut() {
     auto* routeRow = new QHBoxLayout;
     routeRow->addWidget(route_);
     routeRow->addWidget(speed_);
-    layout->addLayout(routeRow);
-    // The legs scroll in an area of their own, so that a long route moves nothing else.
+    routeLayout->addLayout(routeRow);
+    // The legs scroll in an area of their own, under the results as the user parts them, so
+    // that a long route moves nothing else.
     auto* legsArea = new QScrollArea;
     legsArea->setObjectName("legsArea");
     legsArea->setWidget(legs_);
     legsArea->setWidgetResizable(true);
     legsArea->setFrameShape(QFrame::NoFrame);
-    legsArea->setFixedHeight(fontMetrics().lineSpacing() * kLegsLines);
-    layout->addWidget(legsArea);
-    splitter_->addWidget(results);
+    legsArea->setMinimumHeight(fontMetrics().lineSpacing() * kLeastLegsLines);
+    routeLayout->addWidget(legsArea);
+    left_->addWidget(results);
+    left_->addWidget(planning);
+    left_->setStretchFactor(0, 2);
+    left_->setStretchFactor(1, 1);
+    left_->setChildrenCollapsible(false);
+    splitter_->addWidget(left_);
     aside_->addWidget(details_);
     aside_->addWidget(map_);
-    aside_->setStretchFactor(0, 1);
-    aside_->setStretchFactor(1, 1);
+    aside_->setStretchFactor(0, 3);
+    aside_->setStretchFactor(1, 2);
     aside_->setChildrenCollapsible(false);
     splitter_->addWidget(aside_);
     splitter_->setStretchFactor(0, 3);
@@ -753,7 +762,13 @@ void FinderWindow::restoreLayout() {
         resize(wanted);
     }
     splitter_->restoreState(settings.value("splitter").toByteArray());
-    aside_->restoreState(settings.value("aside").toByteArray());
+    // A first start: the route a third under the results, the details over a smaller map.
+    if (!left_->restoreState(settings.value("left").toByteArray())) {
+        left_->setSizes({2 * height(), height()});
+    }
+    if (!aside_->restoreState(settings.value("aside").toByteArray())) {
+        aside_->setSizes({3 * height(), 2 * height()});
+    }
     // The place's width as the user left it, in the same font; in another, room for a place
     // as most are.
     const int placeWidth = settings.value("placeColumn").toInt();
@@ -785,6 +800,7 @@ void FinderWindow::closeEvent(QCloseEvent* event) {
     settings.setValue("geometry", saveGeometry());
     settings.setValue("splitter", splitter_->saveState());
     settings.setValue("aside", aside_->saveState());
+    settings.setValue("left", left_->saveState());
     settings.setValue("placeColumn", table_->columnWidth(ResultsModel::Place));
     settings.setValue("columnsFont", table_->font().toString());
     QMainWindow::closeEvent(event);

@@ -118,6 +118,8 @@ class FinderWindow : public QMainWindow {
     QTextBrowser* details_;
     MapPane* map_;
     QSplitter* splitter_;
+    // The results over the route and its legs.
+    QSplitter* left_;
     // The details over the map.
     QSplitter* aside_;
     QLabel* status_;

@@ -103,7 +103,8 @@ QString routeLegsPage(const RoutePlan& plan, const LegsTelling& telling) {
     }
     rows += "<tr><th align=left>" + tr("total").toHtmlEscaped() + "</th>" +
             distanceCells(plan.route.totalKm, telling) + "</tr>";
-    return page + "<table cellspacing=6>" + rows + "</table>";
+    // The legs first, the answer asked for; how the stops were read after.
+    return "<table cellspacing=6>" + rows + "</table>" + page;
 }
 
 QString routeWithStop(const RoutePlan& plan, std::size_t at, const QString& code) {

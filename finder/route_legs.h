@@ -19,10 +19,10 @@ struct LegsTelling {
     bool speedUnread = false;
 };
 
-// A planned route as rich text: how each stop that is not an ICAO code was read, with the
-// other airfields it may mean as links, the words still being read, then each leg with its
-// distance, its initial true course and its time at the speed, and the total; or why there is
-// no route.
+// A planned route as rich text: each leg with its distance, its time at the speed and its
+// initial true course, and the total, then how each stop that is not an ICAO code was read,
+// with the other airfields it may mean as links, and the words still being read; or why there
+// is no route.
 QString routeLegsPage(const RoutePlan& plan, const LegsTelling& telling);
 
 // The route's text with the stop at `at` made this code and every stop read made its code.
