@@ -98,22 +98,12 @@ struct Origin {
     std::optional<icao::AirportRecord> record;
 };
 
-std::optional<double> decimal(std::string text) {
-    text.erase(0, text.find_first_not_of(' '));
-    text.erase(text.find_last_not_of(' ') + 1);
-    return icao::numberOf(std::string_view(text));
-}
-
 // A LAT,LON key's place, or none there; nothing for a key that is a code.
 std::optional<Origin> positionOf(const std::string& key) {
-    const std::size_t comma = key.find(',');
-    if (comma == std::string::npos) {
+    if (key.find(',') == std::string::npos) {
         return std::nullopt;
     }
-    const auto latitude = decimal(key.substr(0, comma));
-    const auto longitude = decimal(key.substr(comma + 1));
-    return Origin{latitude && longitude ? icao::placeOf(*latitude, *longitude) : std::nullopt,
-                  std::nullopt};
+    return Origin{icao::placeOfCoordinates(key), std::nullopt};
 }
 
 Origin originAt(const std::optional<icao::AirportRecord>& airport) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "records/geo.h"
 
+#include "records/airport_record.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -41,6 +43,22 @@ std::optional<Place> placeOf(double latitude, double longitude) {
         return std::nullopt;
     }
     return Place{latitude, longitude};
+}
+
+std::optional<Place> placeOfCoordinates(std::string_view text) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto trimmed = [](std::string_view part) {
+        const std::size_t first = part.find_first_not_of(' ');
+        return first == std::string_view::npos
+                   ? std::string_view()
+                   : part.substr(first, part.find_last_not_of(' ') - first + 1);
+    };
+    const auto latitude = numberOf(trimmed(text.substr(0, comma)));
+    const auto longitude = numberOf(trimmed(text.substr(comma + 1)));
+    return latitude && longitude ? placeOf(*latitude, *longitude) : std::nullopt;
 }
 
 } // namespace icao

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 namespace icao {
 
@@ -24,5 +25,8 @@ double initialCourse(const Place& from, const Place& to);
 
 // A place from decimal degrees; none outside -90 to 90 and -180 to 180.
 std::optional<Place> placeOf(double latitude, double longitude);
+// A place written as LAT,LON in decimal degrees ("51.47,-0.46", spaces around either allowed);
+// none for any other text.
+std::optional<Place> placeOfCoordinates(std::string_view text);
 
 } // namespace icao
