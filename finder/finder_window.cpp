@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "finder/finder_window.h"
 
+#include "finder/answer_status.h"
 #include "finder/details_page.h"
 #include "finder/qt_text.h"
 #include "finder/route_legs.h"
@@ -38,6 +39,8 @@ namespace {
 
 constexpr int kMinuteMs = 60 * 1000;
 constexpr int kDescribeDelayMs = 60;
+// The airfields looked at lately that the start shows.
+constexpr qsizetype kRecentAirfields = 10;
 // The fewest lines of legs shown at once; more scroll.
 constexpr int kLeastLegsLines = 3;
 // As many characters as most airfields' names have.
@@ -71,6 +74,7 @@ FinderWindow::FinderWindow(QString dataFile, QString shippedFile, QWidget* paren
     minute_.start();
     setTabOrder();
     qApp->installEventFilter(this);
+    savedRecent_ = QSettings().value("recent").toStringList();
     restoreLayout();
     search_->setFocus();
     load();
@@ -101,6 +105,8 @@ void FinderWindow::setUpControls() {
          {ResultsModel::Icao, ResultsModel::Iata, ResultsModel::Country, ResultsModel::Kind}) {
         header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
+    header->setSectionResizeMode(ResultsModel::Distance, QHeaderView::ResizeToContents);
+    table_->setColumnHidden(ResultsModel::Distance, true);
     header->setResizeContentsPrecision(static_cast<int>(kFirstShownHits));
     header->setStretchLastSection(false);
     // Best first until a header is clicked; a third click gives that order back.
@@ -117,6 +123,7 @@ void FinderWindow::setUpControls() {
     showSelectionAsActive();
     details_->setAccessibleName(tr("Airfield details"));
     details_->setOpenLinks(false);
+    status_->setObjectName("searchStatus");
     status_->setAccessibleName(tr("Search status"));
     fileShown_->setObjectName("fileShown");
     fileShown_->setAccessibleName(tr("Data file"));
@@ -397,6 +404,7 @@ void FinderWindow::buildUnitsMenu() {
 void FinderWindow::setUnits(ShownUnits units) {
     units_ = units;
     map_->setDistanceUnit(units.distance);
+    model_.setDistanceUnit(units.distance);
     if (shown_) {
         details_->setHtml(detailsPage(*shown_, icao::secondsNow(), units_));
     }
@@ -491,6 +499,16 @@ void FinderWindow::fitNameColumn() {
                            std::max(least, table_->viewport()->width() - others));
 }
 
+QStringList FinderWindow::recentCodes() const {
+    QStringList codes = history_.codes();
+    for (const QString& code : savedRecent_) {
+        if (!codes.contains(code)) {
+            codes << code;
+        }
+    }
+    return codes.mid(0, kRecentAirfields);
+}
+
 void FinderWindow::showMore() {
     stepPastKept_ = false;
     if (model_.hitCount() >= model_.matchedCount()) {
@@ -508,18 +526,16 @@ void FinderWindow::requestSearch() {
     }
     const QString text = search_->text();
     ++generation_;
+    worker_->latest().store(generation_);
     if (text.trimmed().isEmpty()) {
-        model_.clear();
-        details_->clear();
-        shown_.reset();
-        showOnMap();
-        status_->clear();
-        more_->hide();
-        shownText_ = text;
-        emit resultsShown();
+        QMetaObject::invokeMethod(
+            worker_,
+            [worker = worker_, generation = generation_, codes = recentCodes()] {
+                worker->recall(generation, codes);
+            },
+            Qt::QueuedConnection);
         return;
     }
-    worker_->latest().store(generation_);
     QMetaObject::invokeMethod(
         worker_,
         [worker = worker_, generation = generation_, text, filter = filters_->filter(),
@@ -579,39 +595,21 @@ void FinderWindow::showAnswer(const SearchAnswer& answer) {
     if (answer.generation != generation_) {
         return;
     }
-    model_.show(answer.result);
+    model_.show(answer);
+    table_->setColumnHidden(ResultsModel::Distance, !model_.showsNearest());
     shownText_ = answer.text;
-    const double milliseconds = static_cast<double>(answer.microseconds) / 1000;
-    const bool filtered = filters_->conditionCount() > 0;
-    if (model_.hitCount() == 0) {
-        // In a file of the user's own, what is missing may be in the shipped one.
-        const QString elsewhere =
-            shippedFile_.isEmpty() || readsShippedFile()
-                ? QString()
-                : tr(" in %1, which is not the shipped data (File > Shipped data reads that)")
-                      .arg(QFileInfo(dataFile_).fileName());
-        status_->setText(model_.rowCount() > 0 ? tr("No airfield matches%1; did you mean one of "
-                                                    "these?")
-                                                     .arg(elsewhere)
-                         : filtered ? tr("No airfield matches the filters%1").arg(elsewhere)
-                                    : tr("No airfield matches%1").arg(elsewhere));
-    } else {
-        const std::size_t matched = model_.matchedCount();
-        QString found =
-            matched == 1 ? tr("1 airfield matched") : tr("%1 airfields matched").arg(matched);
-        if (filtered) {
-            found = tr("%1 the filters").arg(found);
-        }
-        found = tr("%1 in %2 ms").arg(found).arg(milliseconds, 0, 'f', 1);
-        if (model_.hitCount() < matched) {
-            found = tr("%1, %2 shown").arg(found).arg(model_.hitCount());
-        }
-        status_->setText(found);
-    }
+    const QString elsewhere =
+        shippedFile_.isEmpty() || readsShippedFile() ? QString() : QFileInfo(dataFile_).fileName();
+    status_->setText(answerStatus(answer, model_, filters_->conditionCount() > 0, elsewhere));
     const std::size_t unshown = model_.matchedCount() - model_.hitCount();
     more_->setText(tr("Show %1 &more").arg(std::min(unshown, kMoreShownHits)));
     more_->setVisible(unshown > 0);
-    if (model_.rowCount() > 0) {
+    // The airfields looked at lately wait to be chosen: Escape, say, changes nothing shown.
+    if (answer.kind == SearchAnswer::Kind::Recent && keptSelection_.isEmpty()) {
+        details_->clear();
+        shown_.reset();
+        showOnMap();
+    } else if (model_.rowCount() > 0) {
         int row = 0;
         for (int at = 0; !keptSelection_.isEmpty() && at < model_.rowCount(); ++at) {
             if (model_.value(at, ResultsModel::Icao) == keptSelection_) {
@@ -801,6 +799,7 @@ void FinderWindow::closeEvent(QCloseEvent* event) {
     settings.setValue("splitter", splitter_->saveState());
     settings.setValue("aside", aside_->saveState());
     settings.setValue("left", left_->saveState());
+    settings.setValue("recent", recentCodes());
     settings.setValue("placeColumn", table_->columnWidth(ResultsModel::Place));
     settings.setValue("columnsFont", table_->font().toString());
     QMainWindow::closeEvent(event);

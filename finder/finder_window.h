@@ -82,6 +82,8 @@ class FinderWindow : public QMainWindow {
     void showMore();
     void requestSearch();
     void fitNameColumn();
+    // The airfields looked at lately, latest first: this run's, then those of runs before.
+    QStringList recentCodes() const;
     void showAnswer(const SearchAnswer& answer);
     void showDetails(const DescribedAirfield& neighbourhood);
     void showFailure(const QString& message);
@@ -147,6 +149,7 @@ class FinderWindow : public QMainWindow {
     bool loaded_ = false;
     std::optional<DescribedAirfield> shown_;
     SelectionHistory history_;
+    QStringList savedRecent_;
     // Whether the search's text was typed since the history's last step.
     bool typedSinceStep_ = false;
     // The route last shown, whose stops the legs' links choose again.

@@ -2,29 +2,49 @@
 #include "finder/results_model.h"
 
 #include "finder/qt_text.h"
+#include "finder/shown_units.h"
 #include "lookup/airfield_kind.h"
 
 #include <QFont>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
-void ResultsModel::show(const icao::FindResult& result) {
+void ResultsModel::show(const SearchAnswer& answer) {
     beginResetModel();
     rows_.clear();
-    for (const icao::FindHit& hit : result.hits) {
+    kind_ = answer.kind;
+    for (const icao::FindHit& hit : answer.result.hits) {
         rows_.push_back({hit.item.record(), false, rows_.size()});
     }
-    for (const icao::AirportRecord& record : result.suggestions) {
+    hits_ = rows_.size();
+    matched_ = std::max(hits_, answer.result.matched.value_or(0));
+    for (const icao::AirportRecord& record : answer.result.suggestions) {
         rows_.push_back({record, true, rows_.size()});
     }
-    hits_ = result.hits.size();
-    matched_ = std::max(hits_, result.matched.value_or(0));
+    for (const icao::NearbyAirport& airport : answer.nearest) {
+        rows_.push_back(
+            {airport.item.record(), false, rows_.size(), airport.distanceKm, airport.bearing});
+    }
+    for (const icao::AirportRecord& record : answer.recent) {
+        rows_.push_back({record, false, rows_.size()});
+    }
+    if (answer.kind != SearchAnswer::Kind::Find) {
+        hits_ = matched_ = rows_.size();
+    }
     sortRows();
     endResetModel();
 }
 
 void ResultsModel::clear() {
     show({});
+}
+
+void ResultsModel::setDistanceUnit(icao::DistanceUnit unit) {
+    unit_ = unit;
+    if (!rows_.empty()) {
+        emit dataChanged(index(0, Distance), index(rowCount() - 1, Distance));
+    }
 }
 
 int ResultsModel::rowCount(const QModelIndex& parent) const {
@@ -50,6 +70,15 @@ QString ResultsModel::value(int row, int column) const {
         return qt(record.country);
     case Kind:
         return QString::fromUtf8(icao::kindName(record.kind()));
+    case Distance: {
+        if (!showsNearest()) {
+            return {};
+        }
+        const Row& shown = rows_[static_cast<std::size_t>(row)];
+        return distanceText(shown.distanceKm, unit_, 1) +
+               QString(" %1°").arg(static_cast<int>(std::lround(shown.bearing)) % 360, 3, 10,
+                                   QChar('0'));
+    }
     default:
         return {};
     }
@@ -79,9 +108,9 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    static const char* const kHeaders[] = {QT_TR_NOOP("ICAO"),    QT_TR_NOOP("IATA"),
-                                           QT_TR_NOOP("Name"),    QT_TR_NOOP("Place"),
-                                           QT_TR_NOOP("Country"), QT_TR_NOOP("Kind")};
+    static const char* const kHeaders[] = {
+        QT_TR_NOOP("ICAO"),    QT_TR_NOOP("IATA"), QT_TR_NOOP("Name"),    QT_TR_NOOP("Place"),
+        QT_TR_NOOP("Country"), QT_TR_NOOP("Kind"), QT_TR_NOOP("Distance")};
     return section >= 0 && section < ColumnCount ? tr(kHeaders[section]) : QVariant();
 }
 
@@ -120,6 +149,9 @@ void ResultsModel::sortRows() {
         if (sortColumn_ == Kind) {
             return static_cast<int>(a.record.kind()) - static_cast<int>(b.record.kind());
         }
+        if (sortColumn_ == Distance) {
+            return a.distanceKm < b.distanceKm ? -1 : a.distanceKm > b.distanceKm ? 1 : 0;
+        }
         const auto text = [this](const Row& row) {
             switch (sortColumn_) {
             case Icao:
@@ -146,7 +178,9 @@ void ResultsModel::sortRows() {
 QString ResultsModel::rowText(int row) const {
     QStringList cells;
     for (int column = 0; column < ColumnCount; ++column) {
-        cells << value(row, column);
+        if (column != Distance || showsNearest()) {
+            cells << value(row, column);
+        }
     }
     if (isSuggestion(row)) {
         cells << tr("did you mean");

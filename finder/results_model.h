@@ -1,24 +1,31 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "search/find_result.h"
+#include "finder/search_worker.h"
+#include "records/units.h"
 
 #include <QAbstractTableModel>
 #include <vector>
 
 // The rows of a search, best first as find ranks them: its hits, then the records it suggests
-// instead, whose names say "did you mean", in italics. A click on a column's header sorts by
-// it; a third click, or column -1, gives back the order of best first.
+// instead, whose names say "did you mean", in italics; or the airfields nearest a place, with
+// their distance and bearing; or those looked at lately. A click on a column's header sorts by
+// it; a third click, or column -1, gives back the order the search gave.
 class ResultsModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    enum Column { Icao, Iata, Name, Place, Country, Kind, ColumnCount };
+    enum Column { Icao, Iata, Name, Place, Country, Kind, Distance, ColumnCount };
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void show(const icao::FindResult& result);
+    void show(const SearchAnswer& answer);
     void clear();
+    // The unit of the distances of a nearest list.
+    void setDistanceUnit(icao::DistanceUnit unit);
+    // Whether the rows are the airfields nearest a place, which have distances.
+    bool showsNearest() const { return kind_ == SearchAnswer::Kind::Nearest; }
+    SearchAnswer::Kind kind() const { return kind_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -43,12 +50,17 @@ class ResultsModel : public QAbstractTableModel {
         bool suggested;
         // Its place in the order of best first.
         std::size_t rank;
+        // From the place asked, in a nearest list.
+        double distanceKm = 0;
+        double bearing = 0;
     };
     void sortRows();
 
     std::vector<Row> rows_;
     std::size_t hits_ = 0;
     std::size_t matched_ = 0;
+    SearchAnswer::Kind kind_ = SearchAnswer::Kind::Find;
+    icao::DistanceUnit unit_ = icao::DistanceUnit::NauticalMile;
     int sortColumn_ = -1;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };

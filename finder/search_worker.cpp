@@ -2,6 +2,7 @@
 #include "finder/search_worker.h"
 
 #include "platform/path_text.h"
+#include "records/geo.h"
 #include "search/airports_by_code.h"
 
 #include <QElapsedTimer>
@@ -39,8 +40,16 @@ void SearchWorker::search(quint64 generation, const QString& text,
     }
     QElapsedTimer timer;
     timer.start();
-    SearchAnswer answer{generation, text,
-                        index_->find(textOf(text), limit, filter, icao::HitCount::Every), 0};
+    SearchAnswer answer;
+    answer.generation = generation;
+    answer.text = text;
+    if (const auto place = icao::placeOfCoordinates(text.toStdString())) {
+        answer.kind = SearchAnswer::Kind::Nearest;
+        answer.nearest =
+            std::move(*icao::nearestAirports({*place, limit, filter, std::nullopt}, *index_));
+    } else {
+        answer.result = index_->find(textOf(text), limit, filter, icao::HitCount::Every);
+    }
     answer.microseconds = timer.nsecsElapsed() / 1000;
     emit answered(answer);
 }
@@ -59,6 +68,29 @@ void SearchWorker::describe(const QString& code, const icao::AirfieldFilter& fil
             std::move(*icao::nearestAirports({*place, kNeighbours, filter, record->line}, *index_));
     }
     emit described(neighbourhood);
+}
+
+void SearchWorker::recall(quint64 generation, const QStringList& codes) {
+    if (generation < latest_.load() || !index_) {
+        return;
+    }
+    std::vector<icao::Text> keys;
+    for (const QString& code : codes) {
+        keys.push_back(textOf(code));
+    }
+    SearchAnswer answer;
+    answer.generation = generation;
+    answer.kind = SearchAnswer::Kind::Recent;
+    auto records = icao::airportsByCode(keys, *index_);
+    if (!records) {
+        return;
+    }
+    for (auto& record : *records) {
+        if (record) {
+            answer.recent.push_back(std::move(*record));
+        }
+    }
+    emit answered(answer);
 }
 
 void SearchWorker::plan(quint64 generation, const QString& text, bool typed) {

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <filesystem>
 #include <memory>
@@ -17,12 +18,17 @@
 inline constexpr std::size_t kFirstShownHits = 50;
 inline constexpr std::size_t kMoreShownHits = 200;
 
-// What one search answered: the text it was asked, its hits and suggestions, and how long it
-// took.
+// What one search answered: the text it was asked, and how long it took; for a text, its hits
+// and suggestions; for a place typed as LAT,LON, the airfields nearest it; for no text, the
+// airfields looked at lately.
 struct SearchAnswer {
+    enum class Kind { Find, Nearest, Recent };
     quint64 generation = 0;
     QString text;
+    Kind kind = Kind::Find;
     icao::FindResult result;
+    std::vector<icao::NearbyAirport> nearest;
+    std::vector<icao::AirportRecord> recent;
     qint64 microseconds = 0;
 };
 
@@ -64,6 +70,8 @@ class SearchWorker : public QObject {
     void search(quint64 generation, const QString& text, const icao::AirfieldFilter& filter,
                 std::size_t limit);
     void describe(const QString& code, const icao::AirfieldFilter& filter);
+    // The records of these codes, in their order, those the file lacks left out.
+    void recall(quint64 generation, const QStringList& codes);
     // Reads the text as icao dist does; unless typed is done, a last word that reads as
     // nothing yet waits.
     void plan(quint64 generation, const QString& text, bool typed);

@@ -13,7 +13,10 @@ void SelectionHistory::record(const Step& step, bool typed) {
         if (steps_[at_] == step) {
             return;
         }
-        if (typed && typed_[at_] && steps_[at_].text != step.text) {
+        // A text typed on from one typed, or back from it, refines the same search.
+        const QString& before = steps_[at_].text;
+        if (typed && typed_[at_] && before != step.text &&
+            (step.text.startsWith(before) || before.startsWith(step.text))) {
             steps_[at_] = step;
             return;
         }
@@ -27,6 +30,16 @@ void SelectionHistory::record(const Step& step, bool typed) {
         typed_.erase(typed_.begin());
     }
     at_ = steps_.size() - 1;
+}
+
+QStringList SelectionHistory::codes() const {
+    QStringList codes;
+    for (auto step = steps_.rbegin(); step != steps_.rend(); ++step) {
+        if (!codes.contains(step->code)) {
+            codes << step->code;
+        }
+    }
+    return codes;
 }
 
 std::optional<SelectionHistory::Step> SelectionHistory::back() {

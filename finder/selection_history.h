@@ -2,13 +2,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
 // The airfields the user has looked at, as a browser keeps pages: each the search's text and
-// the code selected in its answer, for Back and Forward. Typing on from an airfield typed
-// updates it in place, so that a name typed letter by letter is one step back, not eight; a
-// link followed, a row chosen or a text typed after one is a step of its own.
+// the code selected in its answer, for Back and Forward. Typing on from a text typed, or
+// erasing back, updates its step in place, so that a name typed letter by letter is one step
+// back, not eight; a link followed, a row chosen, another text typed is a step of its own.
 class SelectionHistory {
   public:
     struct Step {
@@ -19,6 +20,9 @@ class SelectionHistory {
 
     // The airfield shown now; typed says its text came from typing into the search field.
     void record(const Step& step, bool typed);
+
+    // The codes of the steps, the latest first, each once.
+    QStringList codes() const;
 
     bool canGoBack() const { return at_ > 0; }
     bool canGoForward() const { return at_ + 1 < steps_.size(); }

@@ -170,7 +170,51 @@ class FinderTest : public QObject {
         QCOMPARE(QApplication::clipboard()->text(), cell(1, 0));
         QTest::keyClick(search(), Qt::Key_Escape);
         QVERIFY(search()->text().isEmpty());
-        QTRY_COMPARE(table()->model()->rowCount(), 0);
+        QTRY_COMPARE(window_->shownText(), QString());
+    }
+
+    // With nothing typed the table lists the airfields looked at lately, latest first, this
+    // run's and the last's, none selected until the user moves to one; before any, the status
+    // says what may be typed. LAT,LON lists the airfields nearest it, with their distances.
+    void theStartListsRecentAirfieldsAndAPlaceItsNearest() {
+        auto* status = window_->statusBar()->findChild<QLabel*>("searchStatus");
+        QTRY_VERIFY2(status->text().contains("LAT,LON"), qPrintable(status->text()));
+        QCOMPARE(table()->model()->rowCount(), 0);
+        QSignalSpy described(window_.get(), &FinderWindow::detailsShown);
+        type("heathrow");
+        QTRY_VERIFY(!described.isEmpty());
+        described.clear();
+        search()->clear();
+        type("zurich");
+        QTRY_VERIFY(!described.isEmpty());
+        QTest::keyClick(search(), Qt::Key_Escape);
+        QTRY_COMPARE(table()->model()->rowCount(), 2);
+        QCOMPARE((QStringList{cell(0, 0), cell(1, 0)}), (QStringList{"LSZH", "EGLL"}));
+        QCOMPARE(selectedRow(), -1);
+        QVERIFY(details()->toPlainText().isEmpty());
+        QVERIFY(status->text().contains("looked at lately"));
+        QTest::keyClick(search(), Qt::Key_Down);
+        QTRY_VERIFY(details()->toPlainText().startsWith("LSZH"));
+
+        window_->close();
+        openWindow();
+        QTRY_COMPARE(table()->model()->rowCount(), 2);
+        QCOMPARE((QStringList{cell(0, 0), cell(1, 0)}), (QStringList{"LSZH", "EGLL"}));
+        status = window_->statusBar()->findChild<QLabel*>("searchStatus");
+
+        type("51.47,-0.46");
+        QCOMPARE(cell(0, 0), QString("EGLL"));
+        QCOMPARE(cell(1, 0), QString("EGLC"));
+        QVERIFY(!table()->isColumnHidden(ResultsModel::Distance));
+        QVERIFY2(QRegularExpression("^\\d+\\.\\d NM \\d{3}°$")
+                     .match(cell(1, ResultsModel::Distance))
+                     .hasMatch(),
+                 qPrintable(cell(1, ResultsModel::Distance)));
+        QVERIFY2(status->text().startsWith("The 6 airfields nearest 51.47,-0.46"),
+                 qPrintable(status->text()));
+        search()->clear();
+        type("london");
+        QVERIFY(table()->isColumnHidden(ResultsModel::Distance));
     }
 
     // The details' nearest airfields are links; following one selects that airfield.
@@ -197,7 +241,7 @@ class FinderTest : public QObject {
         folder_->write(kAirports + strips);
         QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 10000);
         type("strip");
-        auto* status = window_->statusBar()->findChild<QLabel*>();
+        auto* status = window_->statusBar()->findChild<QLabel*>("searchStatus");
         auto* more = window_->findChild<QPushButton*>("showMore");
         QCOMPARE(table()->model()->rowCount(), 50);
         QVERIFY2(status->text().startsWith("60 airfields matched in") &&
@@ -477,7 +521,10 @@ class FinderTest : public QObject {
         kind->setCurrentIndex(kind->findText("Large airports"));
         QTRY_COMPARE(table()->model()->rowCount(), 1);
         QCOMPARE(cell(0, 0), QString("EGLL"));
-        QVERIFY(window_->statusBar()->findChild<QLabel*>()->text().contains("the filters"));
+        QVERIFY(window_->statusBar()
+                    ->findChild<QLabel*>("searchStatus")
+                    ->text()
+                    .contains("the filters"));
         QCOMPARE(filters->text(), QString("&Filters (1)"));
         // The nearest to Heathrow are the large airports only.
         QTRY_VERIFY(!described.isEmpty());
@@ -491,8 +538,10 @@ class FinderTest : public QObject {
         runway->clear();
         QTest::keyClicks(runway, "4000m");
         QTRY_COMPARE(table()->model()->rowCount(), 0);
-        QVERIFY(window_->statusBar()->findChild<QLabel*>()->text().contains(
-            "No airfield matches the filters"));
+        QVERIFY(window_->statusBar()
+                    ->findChild<QLabel*>("searchStatus")
+                    ->text()
+                    .contains("No airfield matches the filters"));
         // A length that does not read keeps every runway.
         runway->setText("long");
         QTRY_COMPARE(table()->model()->rowCount(), 1);
@@ -560,6 +609,10 @@ class FinderTest : public QObject {
         QVERIFY(map->view());
         QCOMPARE(map->drawing().title, std::string("EGLL  London Heathrow Airport"));
         QCOMPARE(map->accessibleDescription(), QString("EGLL  London Heathrow Airport"));
+        // Close enough to London that its airfields' marks stand apart.
+        for (int zoom = 0; zoom < 10; ++zoom) {
+            QTest::keyClick(map, Qt::Key_Plus);
+        }
         const auto& airfields = map->drawing().airfields;
         const auto city =
             std::find_if(airfields.begin(), airfields.end(),
@@ -691,7 +744,7 @@ class FinderTest : public QObject {
         QCOMPARE(window_->windowTitle(), QString("mine.txt (1 airfield)"));
         QVERIFY(readShipped->isEnabled());
         type("kjfk");
-        const QString status = window_->statusBar()->findChild<QLabel*>()->text();
+        const QString status = window_->statusBar()->findChild<QLabel*>("searchStatus")->text();
         QVERIFY2(status.contains("in mine.txt, which is not the shipped data"), qPrintable(status));
         window_->close();
         openWindow();
@@ -704,7 +757,7 @@ class FinderTest : public QObject {
         QVERIFY(!QSettings().contains("dataFile"));
         search()->clear();
         type("kjfk");
-        QCOMPARE(window_->statusBar()->findChild<QLabel*>()->text(),
+        QCOMPARE(window_->statusBar()->findChild<QLabel*>("searchStatus")->text(),
                  QString("No airfield matches"));
     }
 
