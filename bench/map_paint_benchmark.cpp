@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Times the finder's map as the pane paints it: a neighbourhood and a world route drawn as
-// steps and painted with QPainter on a picture of the pane's usual size. Run offscreen.
+// steps and painted with QPainter on a picture of the pane's usual size; and a frame of the
+// pane as the user zooms and pans over the shipped data, every airfield in view marked, drawn
+// and painted, at the scale of the world, a country and a town. Run offscreen.
 #include "finder/map_painter.h"
+#include "finder/search_worker.h"
+#include "map/airfield_atlas.h"
 #include "map/neighbourhood_map.h"
 #include "map/route_map.h"
 
@@ -9,6 +13,8 @@
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
+#include <cstdio>
+#include <string>
 
 namespace {
 
@@ -44,6 +50,29 @@ void paintWorldRoute(benchmark::State& state) {
     paint(state, map.drawing);
 }
 
+// One frame as the pane makes it: Heathrow among its neighbours, every other airfield in view
+// from the atlas, drawn and painted, the view this far across.
+void paintEveryAirfieldInView(benchmark::State& state, const icao::AirfieldAtlas* atlas,
+                              double radiusKm) {
+    icao::Neighbourhood london{{"EGLL", {51.4706, -0.4619}, {}}, {}, true, "EGLL"};
+    const icao::MapView view =
+        icao::MapView::around(london.origin.place, radiusKm, kWidth, kHeight);
+    QImage picture(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    const MapColours colours = MapColours::of(QGuiApplication::palette());
+    std::size_t marks = 0;
+    for (auto _ : state) {
+        icao::MapDrawing drawing = icao::neighbourhoodDrawing(london, icao::builtInWorld(), view,
+                                                              icao::DistanceUnit::NauticalMile);
+        if (atlas) {
+            icao::markAtlasAirfields(*atlas, view, drawing);
+        }
+        QPainter painter(&picture);
+        paintMap(painter, drawing, colours);
+        marks = drawing.airfields.size();
+    }
+    state.counters["marks"] = static_cast<double>(marks);
+}
+
 } // namespace
 
 BENCHMARK(paintNeighbourhood)->Unit(benchmark::kMillisecond);
@@ -53,6 +82,21 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
+    auto index = icao::AirportIndex::load(ICAO_SHIPPED_DATA_FILE);
+    if (!index) {
+        std::fprintf(stderr, "%s\n", index.error().describe().c_str());
+        return 1;
+    }
+    const SharedAtlas atlas = atlasOf(*index);
+    for (const auto& [scale, radiusKm] :
+         {std::pair{"world", 9000.0}, {"country", 400.0}, {"town", 15.0}}) {
+        benchmark::RegisterBenchmark((std::string("paintEveryAirfieldInView/") + scale).c_str(),
+                                     paintEveryAirfieldInView, atlas.get(), radiusKm)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string("paintWithoutAtlas/") + scale).c_str(),
+                                     paintEveryAirfieldInView, nullptr, radiusKm)
+            ->Unit(benchmark::kMillisecond);
+    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -205,6 +205,7 @@ void FinderWindow::startWorker() {
     worker_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
     connect(worker_, &SearchWorker::loaded, this, &FinderWindow::showLoaded);
+    connect(worker_, &SearchWorker::atlasMade, map_, &MapPane::setAtlas);
     connect(worker_, &SearchWorker::failed, this, &FinderWindow::showFailure);
     connect(worker_, &SearchWorker::answered, this, &FinderWindow::showAnswer);
     connect(worker_, &SearchWorker::described, this, &FinderWindow::showDetails);

@@ -37,17 +37,20 @@ QColor mixed(const QColor& a, const QColor& b, double part) {
                             static_cast<float>(a.blueF() * (1 - part) + b.blueF() * part));
 }
 
-// Text with a halo of the background around it, readable over land, sea and lines.
+// Text with a halo of the background around it, readable over land, sea and lines: the text
+// drawn in the halo's colour about its place, then over it in its own. Glyphs drawn again come
+// from the painter's cache, where a text's outline stroked would be made anew each time, which
+// a map of hundreds of labels cannot afford each frame.
 void haloText(QPainter& painter, const QPointF& at, const QString& text, const QColor& colour,
               const QColor& halo) {
-    QPainterPath path;
-    path.addText(at, painter.font(), text);
-    painter.setPen(QPen(halo, icao::kHaloWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawPath(path);
+    const double reach = icao::kHaloWidth / 2;
+    painter.setPen(halo);
+    for (const auto& [x, y] : {std::pair{-1.0, -1.0}, {0.0, -1.0}, {1.0, -1.0}, {-1.0, 0.0},
+                               {1.0, 0.0}, {-1.0, 1.0}, {0.0, 1.0}, {1.0, 1.0}}) {
+        painter.drawText(at + QPointF(x * reach, y * reach), text);
+    }
+    painter.setPen(colour);
+    painter.drawText(at, text);
 }
 
 } // namespace
@@ -112,15 +115,25 @@ void paintMap(QPainter& painter, const icao::MapDrawing& drawing, const MapColou
         painter.drawText(pointOf(note.at), qt(note.text));
     }
     font.setPixelSize(static_cast<int>(icao::kLabelSize));
-    for (const icao::DrawnAirfield& airfield : drawing.airfields) {
+    const auto paintAirfield = [&](const icao::DrawnAirfield& airfield, const QColor& ink) {
         painter.setPen(QPen(colours.halo, icao::kMarkOutline));
-        painter.setBrush(colours.mark);
-        const double radius = airfield.main ? icao::kMainMarkRadius : icao::kMarkRadius;
+        painter.setBrush(ink);
+        const double radius = icao::markRadiusOf(airfield);
         painter.drawEllipse(pointOf(airfield.at), radius, radius);
-        font.setBold(airfield.main);
-        painter.setFont(font);
-        haloText(painter, pointOf(airfield.labelAt), qt(airfield.label), colours.mark,
-                 colours.halo);
+        if (airfield.labelled) {
+            font.setBold(airfield.main);
+            painter.setFont(font);
+            haloText(painter, pointOf(airfield.labelAt), qt(airfield.label), ink, colours.halo);
+        }
+    };
+    // The airfields beyond what the map is about first, fainter, so that those stand out over
+    // them.
+    for (const bool lesser : {true, false}) {
+        for (const icao::DrawnAirfield& airfield : drawing.airfields) {
+            if (airfield.lesser == lesser) {
+                paintAirfield(airfield, lesser ? colours.note : colours.mark);
+            }
+        }
     }
     painter.setClipping(false);
     const icao::ScaleBar& scale = drawing.scale;

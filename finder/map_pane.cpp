@@ -19,6 +19,8 @@ constexpr double kZoomStep = 1.5;
 constexpr double kPanStep = 0.2;
 // A double click this close to a mark chooses it.
 constexpr double kMarkReach = 8;
+// A press and release this few pixels apart is a click.
+constexpr double kClickSlack = 3;
 
 icao::PicturePoint pictureOf(const QPointF& point) {
     return {point.x(), point.y()};
@@ -41,6 +43,13 @@ QSize MapPane::sizeHint() const {
 void MapPane::showNeighbourhood(icao::Neighbourhood neighbourhood) {
     shown_ = std::move(neighbourhood);
     fitView();
+}
+
+void MapPane::setAtlas(std::shared_ptr<const icao::AirfieldAtlas> atlas) {
+    atlas_ = std::move(atlas);
+    if (view_) {
+        setView(*view_);
+    }
 }
 
 void MapPane::setDistanceUnit(icao::DistanceUnit unit) {
@@ -88,6 +97,9 @@ void MapPane::setView(const icao::MapView& view) {
     } else if (const auto* route = std::get_if<RouteShown>(&shown_)) {
         drawing_ = icao::routeDrawing(route->stops, route->line, icao::builtInWorld(), view, unit_);
     }
+    if (atlas_ && !std::holds_alternative<std::monostate>(shown_)) {
+        icao::markAtlasAirfields(*atlas_, view, drawing_);
+    }
     // A screen reader tells what the map shows.
     setAccessibleDescription(qt(drawing_.title));
     update();
@@ -131,6 +143,7 @@ void MapPane::wheelEvent(QWheelEvent* event) {
 void MapPane::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         dragFrom_ = event->position();
+        pressedAt_ = event->position();
         setCursor(Qt::ClosedHandCursor);
     }
 }
@@ -142,25 +155,37 @@ void MapPane::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
-void MapPane::mouseReleaseEvent(QMouseEvent*) {
+void MapPane::mouseReleaseEvent(QMouseEvent* event) {
     dragFrom_.reset();
     setCursor(Qt::OpenHandCursor);
+    // A press and release in one place is a click, not a drag.
+    if (pressedAt_ && event->button() == Qt::LeftButton &&
+        (event->position() - *pressedAt_).manhattanLength() <= kClickSlack) {
+        if (const icao::DrawnAirfield* mark = markAt(event->position())) {
+            emit airfieldChosen(qt(mark->label));
+        }
+    }
+    pressedAt_.reset();
 }
 
 void MapPane::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPointF at = event->position();
+    if (const icao::DrawnAirfield* mark = markAt(event->position())) {
+        emit airfieldChosen(qt(mark->label));
+    }
+}
+
+const icao::DrawnAirfield* MapPane::markAt(const QPointF& at) const {
     const icao::DrawnAirfield* nearest = nullptr;
     double nearestDistance = kMarkReach;
     for (const icao::DrawnAirfield& airfield : drawing_.airfields) {
         const double distance = std::hypot(airfield.at.x - at.x(), airfield.at.y - at.y());
-        if (distance <= nearestDistance) {
+        // The airfields the map is about come first: of two marks as near, theirs is meant.
+        if (distance < nearestDistance) {
             nearest = &airfield;
             nearestDistance = distance;
         }
     }
-    if (nearest) {
-        emit airfieldChosen(qt(nearest->label));
-    }
+    return nearest;
 }
 
 void MapPane::keyPressEvent(QKeyEvent* event) {

@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "map/airfield_atlas.h"
 #include "map/drawing.h"
 #include "map/map_view.h"
 #include "map/neighbourhood_map.h"
 #include "map/route_map.h"
 
 #include <QWidget>
+#include <memory>
 #include <optional>
 #include <variant>
 
 // The finder's map: the selected airfield among its neighbours, or the route of the route
 // field, whichever was asked for last. The wheel zooms about the pointer, dragging pans, the
-// keys + and - zoom and the arrows pan; a double click on a marked airfield asks for it.
+// keys + and - zoom and the arrows pan; a click on a marked airfield asks for it. Every other
+// airfield in view that the scale shows is marked too, fainter.
 class MapPane : public QWidget {
     Q_OBJECT
 
@@ -20,6 +23,9 @@ class MapPane : public QWidget {
     explicit MapPane(QWidget* parent = nullptr);
 
     void showNeighbourhood(icao::Neighbourhood neighbourhood);
+    // The airfields marked besides those the map is about, every one in view that its scale
+    // shows.
+    void setAtlas(std::shared_ptr<const icao::AirfieldAtlas> atlas);
     // The unit of the rings and the scale bar.
     void setDistanceUnit(icao::DistanceUnit unit);
     void showRoute(std::vector<icao::MarkedAirfield> stops);
@@ -32,7 +38,7 @@ class MapPane : public QWidget {
     QSize sizeHint() const override;
 
   signals:
-    // A marked airfield double-clicked: its label, the code.
+    // A marked airfield clicked: its label, the code.
     void airfieldChosen(const QString& code);
 
   protected:
@@ -56,6 +62,8 @@ class MapPane : public QWidget {
     // A view the user chose, by zooming or panning.
     void moveView(const icao::MapView& view);
     void zoomAbout(double factor, const QPointF& fixed);
+    // The marked airfield nearest the point, within reach of its mark.
+    const icao::DrawnAirfield* markAt(const QPointF& at) const;
 
     std::variant<std::monostate, icao::Neighbourhood, RouteShown> shown_;
     std::optional<icao::MapView> view_;
@@ -64,4 +72,7 @@ class MapPane : public QWidget {
     // Whether the view is the one fitted to what is shown, not moved since.
     bool fitted_ = true;
     icao::DistanceUnit unit_ = icao::DistanceUnit::NauticalMile;
+    std::shared_ptr<const icao::AirfieldAtlas> atlas_;
+    // Where the left button went down, to tell a click from a drag.
+    std::optional<QPointF> pressedAt_;
 };

@@ -4,6 +4,7 @@
 #include "platform/path_text.h"
 #include "records/geo.h"
 #include "search/airports_by_code.h"
+#include "search/standing.h"
 
 #include <QElapsedTimer>
 
@@ -16,6 +17,26 @@ icao::Text textOf(const QString& text) {
 }
 
 } // namespace
+
+SharedAtlas atlasOf(const icao::AirportIndex& index) {
+    std::vector<icao::AtlasAirfield> airfields;
+    index.visitItems([&airfields](const icao::StoredItem& item) {
+        if (item.latitude == icao::StoredItem::kNoPlace) {
+            return true;
+        }
+        const auto latitude = icao::numberOf(fieldAt(item.bytes, icao::RecordField::Latitude));
+        const auto longitude = icao::numberOf(fieldAt(item.bytes, icao::RecordField::Longitude));
+        const auto place =
+            latitude && longitude ? icao::placeOf(*latitude, *longitude) : std::nullopt;
+        if (place) {
+            airfields.push_back(icao::atlasAirfieldOf(
+                *place, fieldAt(item.bytes, icao::RecordField::Code), icao::kindOfItem(item.bytes),
+                icao::standingOfItem(item.bytes).prominence));
+        }
+        return true;
+    });
+    return std::make_shared<const icao::AirfieldAtlas>(std::move(airfields));
+}
 
 void SearchWorker::load(const QString& dataFile) {
     index_.reset();
@@ -31,6 +52,7 @@ void SearchWorker::load(const QString& dataFile) {
     });
     index_ = std::move(*index);
     emit loaded(records);
+    emit atlasMade(atlasOf(*index_));
 }
 
 void SearchWorker::search(quint64 generation, const QString& text,

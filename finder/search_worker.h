@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "map/airfield_atlas.h"
 #include "search/find.h"
 #include "search/nearby.h"
 #include "search/route_reading.h"
@@ -47,7 +48,14 @@ struct RoutePlan {
     std::size_t refusedWords = 0;
 };
 
+// Every airfield with a place, for the map of all in view; shared, read-only, between threads.
+using SharedAtlas = std::shared_ptr<const icao::AirfieldAtlas>;
+
+// The atlas of every airfield with a place that the records in memory hold.
+SharedAtlas atlasOf(const icao::AirportIndex& index);
+
 Q_DECLARE_METATYPE(SearchAnswer)
+Q_DECLARE_METATYPE(SharedAtlas)
 Q_DECLARE_METATYPE(RoutePlan)
 Q_DECLARE_METATYPE(DescribedAirfield)
 
@@ -79,6 +87,8 @@ class SearchWorker : public QObject {
   signals:
     // The file's records are held, ready for searches; or they could not be, and why.
     void loaded(qsizetype records);
+    // The file's airfields laid out for the map, once it is read.
+    void atlasMade(const SharedAtlas& atlas);
     void failed(const QString& message);
     void answered(const SearchAnswer& answer);
     void described(const DescribedAirfield& neighbourhood);

@@ -40,6 +40,10 @@ struct DrawnAirfield {
     PicturePoint labelAt;
     // The origin of a neighbourhood, or an end of a route, drawn larger.
     bool main;
+    // One of everything in view, beyond what the map is about, drawn smaller and fainter.
+    bool lesser = false;
+    // Whether its label is drawn: a lesser airfield's goes where nothing else is, or nowhere.
+    bool labelled = true;
 };
 
 // A bar of a round distance at the bottom left, and what it measures.
@@ -75,10 +79,14 @@ inline constexpr double kScaleTextSize = 11;
 inline constexpr double kTitleSize = 15;
 inline constexpr double kMarkRadius = 3;
 inline constexpr double kMainMarkRadius = 4;
+inline constexpr double kLesserMarkRadius = 2;
 // The outline round a mark, and the halo of background round a label, the scale's text and
 // the title that keeps them readable over land, sea and lines.
 inline constexpr double kMarkOutline = 1;
 inline constexpr double kHaloWidth = 3;
+inline double markRadiusOf(const DrawnAirfield& airfield) {
+    return airfield.main ? kMainMarkRadius : airfield.lesser ? kLesserMarkRadius : kMarkRadius;
+}
 inline double textWidth(std::size_t characters, double size, bool bold = false) {
     return (bold ? 0.85 : 0.75) * size * static_cast<double>(characters);
 }

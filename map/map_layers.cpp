@@ -2,6 +2,7 @@
 #include "map/map_layers.h"
 
 #include "map/clipping.h"
+#include "platform/kernels.h"
 
 #include <algorithm>
 #include <array>
@@ -84,6 +85,9 @@ Rectangle textBox(const PicturePoint& baseline, double width, double size) {
 } // namespace
 
 void drawLand(const World& world, const MapView& view, std::vector<DrawnLine>& lines) {
+    // The frame painted before may have left the wide registers in use, which would slow the
+    // projection of every point below several times over.
+    kernels::clearWideRegisters();
     const double span = view.box().east - view.box().west;
     const std::vector<MapLine>* land = span < kFineLandSpan ? &world.fineLand : &world.coarseLand;
     if (span < kFinestLandSpan && world.finestLand && !world.finestLand().empty()) {
@@ -102,23 +106,42 @@ MapDrawing landDrawing(const World& world, const MapView& view) {
 }
 
 void finishDrawing(MapDrawing& drawing, const MapView& view, DistanceUnit unit) {
-    placeLabels(drawing);
     drawing.scale = scaleBarOf(view, unit);
     drawing.titleAt = {kMargin, kTitleBaseline};
+    placeLabels(drawing);
 }
 
-void placeLabels(MapDrawing& drawing) {
+void placeLabels(MapDrawing& drawing, std::size_t from) {
     const Rectangle picture{0, 0, drawing.width, drawing.height};
     std::vector<Rectangle> taken;
     for (const DrawnText& note : drawing.notes) {
         taken.push_back(textBox(note.at, textWidth(note.text.size(), kNoteSize), kNoteSize));
     }
-    for (const DrawnAirfield& airfield : drawing.airfields) {
-        const PicturePoint& at = airfield.at;
-        taken.push_back({at.x - kMainMarkRadius, at.y - kMainMarkRadius, at.x + kMainMarkRadius,
-                         at.y + kMainMarkRadius});
+    // The title and the scale bar stand over everything; no label goes under them.
+    if (!drawing.title.empty()) {
+        taken.push_back(textBox(drawing.titleAt, textWidth(drawing.title.size(), kTitleSize, true),
+                                kTitleSize));
     }
-    for (DrawnAirfield& airfield : drawing.airfields) {
+    const ScaleBar& scale = drawing.scale;
+    if (!scale.text.empty()) {
+        taken.push_back(
+            {scale.at.x, scale.at.y,
+             scale.at.x + std::max(scale.length, textWidth(scale.text.size(), kScaleTextSize)),
+             scale.textAt.y});
+    }
+    for (std::size_t i = 0; i < drawing.airfields.size(); ++i) {
+        const DrawnAirfield& airfield = drawing.airfields[i];
+        const PicturePoint& at = airfield.at;
+        const double reach = airfield.lesser ? kLesserMarkRadius : kMainMarkRadius;
+        taken.push_back({at.x - reach, at.y - reach, at.x + reach, at.y + reach});
+        if (i < from && airfield.labelled) {
+            taken.push_back(textBox(airfield.labelAt,
+                                    textWidth(airfield.label.size(), kLabelSize, airfield.main),
+                                    kLabelSize));
+        }
+    }
+    for (std::size_t i = from; i < drawing.airfields.size(); ++i) {
+        DrawnAirfield& airfield = drawing.airfields[i];
         const PicturePoint& at = airfield.at;
         const double width = textWidth(airfield.label.size(), kLabelSize, airfield.main);
         const double middle = at.y + kLabelSize * 0.3;
@@ -128,16 +151,20 @@ void placeLabels(MapDrawing& drawing) {
             PicturePoint{at.x - width / 2, at.y - away - kLabelSize * 0.2},
             PicturePoint{at.x - width / 2, at.y + away + kLabelSize * 0.8}};
         airfield.labelAt = choices.front();
+        airfield.labelled = !airfield.lesser;
         for (const PicturePoint& choice : choices) {
             const Rectangle box = textBox(choice, width, kLabelSize);
             if (picture.holds(box) &&
                 std::none_of(taken.begin(), taken.end(),
                              [&](const Rectangle& other) { return box.overlaps(other); })) {
                 airfield.labelAt = choice;
+                airfield.labelled = true;
                 break;
             }
         }
-        taken.push_back(textBox(airfield.labelAt, width, kLabelSize));
+        if (airfield.labelled) {
+            taken.push_back(textBox(airfield.labelAt, width, kLabelSize));
+        }
     }
 }
 

@@ -20,10 +20,11 @@ MapDrawing landDrawing(const World& world, const MapView& view);
 // The airfields' labels placed and the scale bar in the unit: what every map does last.
 void finishDrawing(MapDrawing& drawing, const MapView& view, DistanceUnit unit);
 
-// Each airfield's label beside its mark, right of it where that overlaps no note, mark or
-// label placed before and lies within the picture, else left, above or below; right when
-// nothing is free.
-void placeLabels(MapDrawing& drawing);
+// Each airfield's label from `from` on beside its mark, right of it where that overlaps no
+// note, mark or label placed before and lies within the picture, else left, above or below;
+// right when nothing is free, but for a lesser airfield, which then goes unlabelled. The
+// labels before `from` stay where they are.
+void placeLabels(MapDrawing& drawing, std::size_t from = 0);
 
 // The largest round number (1, 2 or 5 times a power of ten) at most `distance`, and a distance
 // in the unit as the maps write it ("20 NM").

@@ -100,6 +100,7 @@ AzimuthalEquidistant::AzimuthalEquidistant(const Place& centre, double radiusKm,
 
 // Every place within the picture's half diagonal of the centre.
 void AzimuthalEquidistant::boxAroundCentre() {
+    kmPerDegreeEast_ = kKmPerDegree * std::cos(centre_.latitude * kRadiansPerDegree);
     const double reachKm = std::hypot(width_, height_) / 2 / pixelsPerKm_;
     const double reach = reachKm / kKmPerDegree;
     box_.south = std::max(-90.0, centre_.latitude - reach);
@@ -129,8 +130,7 @@ PicturePoint AzimuthalEquidistant::projectOutline(const Place& place) const {
          place.longitude >= exactOutlines_->west && place.longitude <= exactOutlines_->east)) {
         return project(place);
     }
-    const double kmPerDegreeEast = kKmPerDegree * std::cos(centre_.latitude * kRadiansPerDegree);
-    return {width_ / 2 + (place.longitude - centre_.longitude) * kmPerDegreeEast * pixelsPerKm_,
+    return {width_ / 2 + (place.longitude - centre_.longitude) * kmPerDegreeEast_ * pixelsPerKm_,
             height_ / 2 - (place.latitude - centre_.latitude) * kKmPerDegree * pixelsPerKm_};
 }
 

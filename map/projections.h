@@ -70,6 +70,9 @@ class AzimuthalEquidistant {
     DegreeBox box_{};
     // Where projectOutline() projects exactly; everywhere when none.
     std::optional<DegreeBox> exactOutlines_;
+    // Beyond that, a degree east at the centre's latitude: an outline of a million points
+    // would take a cosine each.
+    double kmPerDegreeEast_ = 0;
 };
 
 } // namespace icao

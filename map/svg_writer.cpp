@@ -140,9 +140,12 @@ std::string svgOf(const MapDrawing& drawing) {
     svg += "</g>\n<g font-size=\"" + number(kLabelSize) + "\">\n";
     for (const DrawnAirfield& airfield : drawing.airfields) {
         svg += "<circle cx=\"" + number(airfield.at.x) + "\" cy=\"" + number(airfield.at.y) +
-               "\" r=\"" + number(airfield.main ? kMainMarkRadius : kMarkRadius) +
+               "\" r=\"" + number(markRadiusOf(airfield)) +
                "\" fill=\"#1f3b57\" stroke=\"#ffffff\" stroke-width=\"" + number(kMarkOutline) +
                "\"/>\n";
+        if (!airfield.labelled) {
+            continue;
+        }
         svg += "<text x=\"" + number(airfield.labelAt.x) + "\" y=\"" + number(airfield.labelAt.y) +
                "\" fill=\"#1f3b57\" stroke=\"#ffffff\" stroke-width=\"" + number(kHaloWidth) +
                "\" paint-order=\"stroke\"" + (airfield.main ? " font-weight=\"bold\"" : "") + ">" +

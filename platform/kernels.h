@@ -81,6 +81,10 @@ struct Kernels {
     // Whether the bytes, ASCII letters lowered, hold the lowered ASCII needle; with
     // untilBeyondAscii, also whether they hold any byte beyond ASCII.
     bool (*holdsLowered)(std::string_view bytes, std::string_view needle, bool untilBeyondAscii);
+    // Marks the upper halves of the wide vector registers unused. Code that leaves them in use
+    // (Qt's painting does) makes every scalar floating-point instruction after it wait on them,
+    // several times over; a map's projection of thousands of points is such code.
+    void (*clearWideRegisters)();
 };
 
 // The plain twins.
@@ -111,6 +115,10 @@ inline PairsFound findPairs(std::string_view text, const PairBank* banks, std::s
 }
 inline bool holdsLowered(std::string_view bytes, std::string_view needle, bool untilBeyondAscii) {
     return chosen().holdsLowered(bytes, needle, untilBeyondAscii);
+}
+// Whatever the scans chose: the upper halves are in use however the kernels are picked.
+inline void clearWideRegisters() {
+    vectorKernels().clearWideRegisters();
 }
 
 } // namespace icao::kernels

@@ -67,8 +67,8 @@ bool holdsLowered(std::string_view bytes, std::string_view needle, bool untilBey
 
 } // namespace plain
 
-const Kernels kPlain = {plain::findItemEnd, plain::findBeyondAscii, plain::lowerAsciiRun,
-                        plain::findBytes,   plain::findNthByte,     plain::findPairs,
-                        plain::holdsLowered};
+const Kernels kPlain = {plain::findItemEnd,  plain::findBeyondAscii,   plain::lowerAsciiRun,
+                        plain::findBytes,    plain::findNthByte,       plain::findPairs,
+                        plain::holdsLowered, plain::clearWideRegisters};
 
 } // namespace icao::kernels

@@ -27,5 +27,7 @@ std::size_t findBytes(std::string_view bytes, char byte, std::size_t* positions,
 std::size_t findNthByte(std::string_view bytes, char byte, std::size_t count);
 PairsFound findPairs(std::string_view text, const PairBank* banks, std::size_t bankCount);
 bool holdsLowered(std::string_view bytes, std::string_view needle, bool untilBeyondAscii);
+// Without wide registers there is nothing to clear.
+inline void clearWideRegisters() {}
 
 } // namespace icao::kernels::plain

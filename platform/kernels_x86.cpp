@@ -227,16 +227,22 @@ ICAO_AVX2 bool holdsLoweredAvx2(std::string_view bytes, std::string_view needle,
                             : holdsLoweredWide<false, false>(bytes, needle);
 }
 
+__attribute__((target("avx"))) void clearWideRegistersAvx() {
+    _mm256_zeroupper();
+}
+
 Kernels pickVectorKernels() {
     __builtin_cpu_init();
     const bool avx2 = __builtin_cpu_supports("avx2");
+    const bool avx = __builtin_cpu_supports("avx");
     return {avx2 ? findItemEndAvx2 : plain::findItemEnd,
             findBeyondAsciiSse2,
             lowerAsciiRunSse2,
             avx2 ? findBytesAvx2 : plain::findBytes,
             avx2 ? findNthByteAvx2 : plain::findNthByte,
             avx2 ? findPairsAvx2 : plain::findPairs,
-            avx2 ? holdsLoweredAvx2 : plain::holdsLowered};
+            avx2 ? holdsLoweredAvx2 : plain::holdsLowered,
+            avx ? clearWideRegistersAvx : plain::clearWideRegisters};
 }
 
 #else
