@@ -168,7 +168,9 @@ void MapPane::mouseReleaseEvent(QMouseEvent* event) {
     pressedAt_.reset();
 }
 
+// A double click chooses as a click does, and the release that ends it chooses nothing more.
 void MapPane::mouseDoubleClickEvent(QMouseEvent* event) {
+    pressedAt_.reset();
     if (const icao::DrawnAirfield* mark = markAt(event->position())) {
         emit airfieldChosen(qt(mark->label));
     }

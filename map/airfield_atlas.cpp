@@ -39,8 +39,9 @@ bool shownAcross(AirfieldKind kind, double acrossKm) {
     }
 }
 
-bool moreImportant(const AtlasAirfield* a, const AtlasAirfield* b) {
-    return a->kind != b->kind ? a->kind < b->kind : a->prominence > b->prominence;
+bool moreImportant(const AirfieldInView& a, const AirfieldInView& b) {
+    return a.airfield->kind != b.airfield->kind ? a.airfield->kind < b.airfield->kind
+                                                : a.airfield->prominence > b.airfield->prominence;
 }
 
 } // namespace
@@ -74,8 +75,7 @@ AirfieldAtlas::AirfieldAtlas(std::vector<AtlasAirfield> airfields)
     }
 }
 
-std::vector<const AtlasAirfield*> AirfieldAtlas::inView(const MapView& view,
-                                                        std::size_t most) const {
+std::vector<AirfieldInView> AirfieldAtlas::inView(const MapView& view, std::size_t most) const {
     const DegreeBox& box = view.box();
     const double acrossKm = view.kmPerPixel() * std::max(view.width(), view.height());
     const int south = static_cast<int>(std::floor(std::max(box.south, -90.0) + 90));
@@ -86,20 +86,23 @@ std::vector<const AtlasAirfield*> AirfieldAtlas::inView(const MapView& view,
     const int west = static_cast<int>(std::floor(box.west + 180));
     const int east =
         std::min(west + kLongitudeCells - 1, static_cast<int>(std::floor(box.east + 180)));
-    std::vector<const AtlasAirfield*> shown;
+    std::vector<AirfieldInView> shown;
     for (int row = south; row <= north; ++row) {
         for (int unwrapped = west; unwrapped <= east; ++unwrapped) {
             const int column = ((unwrapped % kLongitudeCells) + kLongitudeCells) % kLongitudeCells;
+            // Degrees east to add, to meet the box where it runs past ±180.
+            const double turn = unwrapped - column;
             const auto cell = static_cast<std::size_t>(row * kLongitudeCells + column);
             for (std::uint32_t at = cellStarts_[cell]; at < cellStarts_[cell + 1]; ++at) {
                 const AtlasAirfield& airfield = airfields_[at];
                 if (!shownAcross(airfield.kind, acrossKm)) {
                     continue;
                 }
-                const PicturePoint point = view.project({airfield.latitude, airfield.longitude});
+                const PicturePoint point =
+                    view.project({airfield.latitude, airfield.longitude + turn});
                 if (point.x >= 0 && point.x <= view.width() && point.y >= 0 &&
                     point.y <= view.height()) {
-                    shown.push_back(&airfield);
+                    shown.push_back({&airfield, point});
                 }
             }
         }
@@ -119,14 +122,10 @@ void markAtlasAirfields(const AirfieldAtlas& atlas, const MapView& view, MapDraw
         marked.insert(airfield.label);
     }
     const std::size_t first = drawing.airfields.size();
-    for (const AtlasAirfield* airfield : atlas.inView(view, kMostAtlasMarks)) {
-        std::string label = airfield->label();
+    for (const AirfieldInView& shown : atlas.inView(view, kMostAtlasMarks)) {
+        std::string label = shown.airfield->label();
         if (marked.insert(label).second) {
-            drawing.airfields.push_back({view.project({airfield->latitude, airfield->longitude}),
-                                         std::move(label),
-                                         {},
-                                         false,
-                                         true});
+            drawing.airfields.push_back({shown.at, std::move(label), {}, false, true});
         }
     }
     placeLabels(drawing, first);

@@ -28,6 +28,12 @@ struct AtlasAirfield {
 AtlasAirfield atlasAirfieldOf(const Place& place, std::string_view code, AirfieldKind kind,
                               std::uint32_t prominence);
 
+// An airfield of the atlas where a view shows it.
+struct AirfieldInView {
+    const AtlasAirfield* airfield;
+    PicturePoint at;
+};
+
 // Every airfield with a place, held by cells of a degree, so that a view finds those it
 // shows without looking at the rest.
 class AirfieldAtlas {
@@ -37,8 +43,8 @@ class AirfieldAtlas {
     // The airfields within the picture that its scale shows, the most important first, at most
     // `most`: large airports across the world, medium ones across a continent, small ones and
     // seaplane bases across a country, heliports and balloonports across a town; closed ones
-    // never.
-    std::vector<const AtlasAirfield*> inView(const MapView& view, std::size_t most) const;
+    // never. A view that runs past ±180 shows those beyond at their turn of the world.
+    std::vector<AirfieldInView> inView(const MapView& view, std::size_t most) const;
 
     std::size_t size() const { return airfields_.size(); }
 

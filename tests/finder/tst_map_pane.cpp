@@ -103,16 +103,32 @@ class MapPaneTest : public QObject {
         QVERIFY(pixelsBetween(view().project(kEgll.place), {240, 150}) < 0.5);
     }
 
-    // A double click on a mark, or beside it, asks for that airfield; one on the sea or land
-    // away from any asks for none.
-    void aDoubleClickOnAMarkChoosesIt() {
+    // A click on a mark, or beside it, asks for that airfield, a double click once; one on
+    // the sea or land away from any asks for none, nor does a drag. The atlas's airfields in
+    // view are marked too, and a click on one asks for it.
+    void aClickOnAMarkChoosesIt() {
         QSignalSpy chosen(pane_.get(), &MapPane::airfieldChosen);
         const QPointF at = pointOf(marked("EGLC").at);
-        QTest::mouseDClick(pane_.get(), Qt::LeftButton, {}, (at + QPointF(3, -2)).toPoint());
+        QTest::mouseClick(pane_.get(), Qt::LeftButton, {}, (at + QPointF(3, -2)).toPoint());
         QCOMPARE(chosen.size(), 1);
         QCOMPARE(chosen.takeFirst().at(0).toString(), QString("EGLC"));
-        QTest::mouseDClick(pane_.get(), Qt::LeftButton, {}, QPoint(5, 150));
+        QTest::mouseDClick(pane_.get(), Qt::LeftButton, {}, at.toPoint());
+        QCOMPARE(chosen.size(), 1);
+        chosen.clear();
+        QTest::mouseClick(pane_.get(), Qt::LeftButton, {}, QPoint(5, 150));
         QVERIFY(chosen.isEmpty());
+        QTest::mousePress(pane_.get(), Qt::LeftButton, {}, at.toPoint());
+        QTest::mouseMove(pane_.get(), (at + QPointF(40, 0)).toPoint());
+        QTest::mouseRelease(pane_.get(), Qt::LeftButton, {}, (at + QPointF(40, 0)).toPoint());
+        QVERIFY(chosen.isEmpty());
+
+        pane_->setAtlas(std::make_shared<const icao::AirfieldAtlas>(std::vector{
+            icao::atlasAirfieldOf({51.3, -0.6}, "EGXW", icao::AirfieldKind::LargeAirport, 1)}));
+        const icao::DrawnAirfield& lesser = marked("EGXW");
+        QVERIFY(lesser.lesser);
+        QTest::mouseClick(pane_.get(), Qt::LeftButton, {}, pointOf(lesser.at).toPoint());
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(chosen.takeFirst().at(0).toString(), QString("EGXW"));
     }
 
     // The map follows the palette: dark land and sea under a dark one, light under a light one.
