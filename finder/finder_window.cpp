@@ -87,7 +87,9 @@ void FinderWindow::setUpControls() {
     search_->setClearButtonEnabled(true);
     search_->installEventFilter(this);
     message_->setObjectName("dataFileMessage");
-    message_->setAccessibleName(tr("Data file message"));
+    // A label's text is what a screen reader reads as its name; what it is goes in the
+    // description, so that a name given does not hide the text.
+    message_->setAccessibleDescription(tr("Data file message"));
     message_->setWordWrap(true);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     message_->hide();
@@ -124,9 +126,9 @@ void FinderWindow::setUpControls() {
     details_->setAccessibleName(tr("Airfield details"));
     details_->setOpenLinks(false);
     status_->setObjectName("searchStatus");
-    status_->setAccessibleName(tr("Search status"));
+    status_->setAccessibleDescription(tr("Search status"));
     fileShown_->setObjectName("fileShown");
-    fileShown_->setAccessibleName(tr("Data file"));
+    fileShown_->setAccessibleDescription(tr("Data file"));
     more_->setObjectName("showMore");
     more_->setFlat(true);
     more_->hide();
@@ -145,7 +147,7 @@ void FinderWindow::setUpControls() {
     showFilters_->setToolTip(tr("Keep to airfields of a kind, a country or a runway"));
     filters_->hide();
     legs_->setObjectName("legs");
-    legs_->setAccessibleName(tr("Route legs"));
+    legs_->setAccessibleDescription(tr("Route legs"));
     legs_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     legs_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     legs_->setWordWrap(true);

@@ -12,6 +12,7 @@ test)
     packages+=(
         libbenchmark-dev python3
         xvfb xauth openbox xdotool x11-utils
+        python3-pyatspi at-spi2-core dbus
         clang libclang-rt-14-dev
         desktop-file-utils appstream dpkg-dev man-db
         chromium
