@@ -19,7 +19,14 @@ icao::Text textOf(const QString& text) {
 } // namespace
 
 SharedAtlas atlasOf(const icao::AirportIndex& index) {
+    // Counted first, so that the atlas of a big file is made at its size, not grown to twice.
+    std::size_t placed = 0;
+    index.visitItems([&placed](const icao::StoredItem& item) {
+        placed += item.latitude != icao::StoredItem::kNoPlace;
+        return true;
+    });
     std::vector<icao::AtlasAirfield> airfields;
+    airfields.reserve(placed);
     index.visitItems([&airfields](const icao::StoredItem& item) {
         if (item.latitude == icao::StoredItem::kNoPlace) {
             return true;

@@ -63,10 +63,11 @@ AtlasAirfield atlasAirfieldOf(const Place& place, std::string_view code, Airfiel
 
 AirfieldAtlas::AirfieldAtlas(std::vector<AtlasAirfield> airfields)
     : airfields_(std::move(airfields)), cellStarts_(kLatitudeCells * kLongitudeCells + 1, 0) {
-    std::stable_sort(airfields_.begin(), airfields_.end(),
-                     [](const AtlasAirfield& a, const AtlasAirfield& b) {
-                         return cellOf(a.latitude, a.longitude) < cellOf(b.latitude, b.longitude);
-                     });
+    // In place: a big file's atlas has no room for a second copy.
+    std::sort(airfields_.begin(), airfields_.end(),
+              [](const AtlasAirfield& a, const AtlasAirfield& b) {
+                  return cellOf(a.latitude, a.longitude) < cellOf(b.latitude, b.longitude);
+              });
     for (const AtlasAirfield& airfield : airfields_) {
         ++cellStarts_[static_cast<std::size_t>(cellOf(airfield.latitude, airfield.longitude)) + 1];
     }

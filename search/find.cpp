@@ -108,6 +108,9 @@ Expected<AirportIndex> AirportIndex::load(const std::filesystem::path& dataFile)
         auto& chunks = records->chunks;
         if (chunks.empty() || chunks.back().size() == kStoredItemsPerChunk ||
             chunks.back().byteCount() >= kStoredChunkBytes) {
+            if (!chunks.empty()) {
+                chunks.back().seal();
+            }
             chunks.emplace_back();
         }
         ItemChunk& chunk = chunks.back();
@@ -122,6 +125,11 @@ Expected<AirportIndex> AirportIndex::load(const std::filesystem::path& dataFile)
     if (error) {
         return *error;
     }
+    if (!records->chunks.empty()) {
+        records->chunks.back().seal();
+    }
+    records->chunks.shrink_to_fit();
+    records->latitudes.shrink_to_fit();
     return AirportIndex(std::move(records));
 }
 

@@ -49,6 +49,17 @@ class ItemChunk {
         marks_.push_back(marks);
     }
 
+    // Gives back the room grown past what the chunk holds, once it takes no more: a chunk kept
+    // in memory would otherwise hold up to twice its bytes.
+    void seal() {
+        bytes_.shrink_to_fit();
+        ends_.shrink_to_fit();
+        folded_.shrink_to_fit();
+        foldedEnds_.shrink_to_fit();
+        marks_.shrink_to_fit();
+        lines_.shrink_to_fit();
+    }
+
     std::string_view bytesOf(std::size_t index) const { return part(bytes_, ends_, index); }
     bool isFolded() const { return !foldedEnds_.empty(); }
     std::string_view foldedOf(std::size_t index) const { return part(folded_, foldedEnds_, index); }
