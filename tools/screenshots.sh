@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${1:-}" != "--inside-x" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x640x24" "$0" --inside-x
+    exec xvfb-run -a -s "-screen 0 1400x900x24" "$0" --inside-x
 fi
 
 mkdir -p docs
@@ -46,15 +46,31 @@ click "$form2" 780 1920
 shot "$form2" name2code
 kill $program
 
-# The finder, fresh, as a user types into it; settings of a run of its own.
-XDG_CONFIG_HOME=$(mktemp -d) build/bin/icaofinder &
-program=$!
-finder=$(window "$finder_caption")
-xdotool windowsize "$finder" 1000 560
-sleep 0.5
-xdotool type --window "$finder" --delay 60 heathrow
+# The finder, fresh, as a user types into it, at a laptop's size and at a small window's: a
+# search, then a route read from names at a ground speed; settings of a run of its own. Under
+# a window manager, so that the keys reach the window as a user's do.
+openbox --sm-disable >/dev/null 2>&1 &
+manager=$!
 sleep 1
-shot "$finder" finder
+for size in 1280x800 800x500; do
+    XDG_CONFIG_HOME=$(mktemp -d) build/bin/icaofinder &
+    program=$!
+    finder=$(window "$finder_caption")
+    xdotool windowsize "$finder" "${size%x*}" "${size#*x}"
+    sleep 0.5
+    xdotool type --window "$finder" --delay 60 heathrow
+    sleep 0.5
+    xdotool key --window "$finder" ctrl+r
+    xdotool type --window "$finder" --delay 30 "heathrow to paris via zurich"
+    xdotool key --window "$finder" Tab
+    xdotool type --window "$finder" --delay 30 450kt
+    sleep 1
+    shot "$finder" "finder-$size"
+    kill $program
+    # Gone, window and all, before the next looks for its caption.
+    wait $program 2>/dev/null || true
+done
+kill $manager
 
 # The maps of icao, rendered as a browser would show them (rsvg-convert, of librsvg).
 build/bin/icao dist EGLL KJFK RJTT --format svg | rsvg-convert -o docs/route.png
