@@ -45,8 +45,14 @@ void haloText(QPainter& painter, const QPointF& at, const QString& text, const Q
               const QColor& halo) {
     const double reach = icao::kHaloWidth / 2;
     painter.setPen(halo);
-    for (const auto& [x, y] : {std::pair{-1.0, -1.0}, {0.0, -1.0}, {1.0, -1.0}, {-1.0, 0.0},
-                               {1.0, 0.0}, {-1.0, 1.0}, {0.0, 1.0}, {1.0, 1.0}}) {
+    for (const auto& [x, y] : {std::pair{-1.0, -1.0},
+                               {0.0, -1.0},
+                               {1.0, -1.0},
+                               {-1.0, 0.0},
+                               {1.0, 0.0},
+                               {-1.0, 1.0},
+                               {0.0, 1.0},
+                               {1.0, 1.0}}) {
         painter.drawText(at + QPointF(x * reach, y * reach), text);
     }
     painter.setPen(colour);
