@@ -86,10 +86,7 @@ QString neighbours(const DescribedAirfield& neighbourhood, icao::DistanceUnit un
         rows += "<tr><td><a href=\"" + QString(kAirfieldLinkScheme) + ":" + escaped(code) + "\">" +
                 escaped(code) + "</a></td><td>" + escaped(qt(record.name)) +
                 "</td><td align=right>" + distanceText(airport.distanceKm, unit, 1) +
-                "</td><td align=right>" +
-                QString("%1").arg(static_cast<int>(std::lround(airport.bearing)) % 360, 3, 10,
-                                  QChar('0')) +
-                "°</td></tr>";
+                "</td><td align=right>" + courseText(airport.bearing) + "</td></tr>";
     }
     return rows.isEmpty() ? QString() : "<table cellspacing=4>" + rows + "</table>";
 }

@@ -112,8 +112,8 @@ void FinderWindow::setUpControls() {
     header->setResizeContentsPrecision(static_cast<int>(kFirstShownHits));
     header->setStretchLastSection(false);
     // Best first until a header is clicked; a third click gives that order back.
-    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    table_->horizontalHeader()->setSortIndicatorClearable(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    header->setSortIndicatorClearable(true);
     table_->setSortingEnabled(true);
     table_->viewport()->installEventFilter(this);
     connect(header, &QHeaderView::sectionResized, this, [this](int column) {
@@ -341,12 +341,9 @@ void FinderWindow::showStep(const std::optional<SelectionHistory::Step>& step) {
         keptSelection_ = step->code;
         return;
     }
-    for (int row = 0; row < model_.rowCount(); ++row) {
-        if (model_.value(row, ResultsModel::Icao) == step->code) {
-            table_->selectRow(row);
-            table_->scrollTo(model_.index(row, 0));
-            return;
-        }
+    if (const auto row = model_.rowOf(step->code)) {
+        table_->selectRow(*row);
+        table_->scrollTo(model_.index(*row, 0));
     }
 }
 
@@ -614,11 +611,9 @@ void FinderWindow::showAnswer(const SearchAnswer& answer) {
         showOnMap();
     } else if (model_.rowCount() > 0) {
         int row = 0;
-        for (int at = 0; !keptSelection_.isEmpty() && at < model_.rowCount(); ++at) {
-            if (model_.value(at, ResultsModel::Icao) == keptSelection_) {
-                row = std::min(at + int(stepPastKept_), model_.rowCount() - 1);
-                break;
-            }
+        if (const auto kept =
+                keptSelection_.isEmpty() ? std::nullopt : model_.rowOf(keptSelection_)) {
+            row = std::min(*kept + int(stepPastKept_), model_.rowCount() - 1);
         }
         table_->selectRow(row);
         table_->scrollTo(model_.index(row, 0));

@@ -56,7 +56,11 @@ int ResultsModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString ResultsModel::value(int row, int column) const {
-    const icao::AirportRecord& record = rows_[static_cast<std::size_t>(row)].record;
+    return textOf(rows_[static_cast<std::size_t>(row)], column);
+}
+
+QString ResultsModel::textOf(const Row& row, int column) const {
+    const icao::AirportRecord& record = row.record;
     switch (column) {
     case Icao:
         return qt(record.code);
@@ -74,10 +78,7 @@ QString ResultsModel::value(int row, int column) const {
         if (!showsNearest()) {
             return {};
         }
-        const Row& shown = rows_[static_cast<std::size_t>(row)];
-        return distanceText(shown.distanceKm, unit_, 1) +
-               QString(" %1°").arg(static_cast<int>(std::lround(shown.bearing)) % 360, 3, 10,
-                                   QChar('0'));
+        return distanceText(row.distanceKm, unit_, 1) + ' ' + courseText(row.bearing);
     }
     default:
         return {};
@@ -152,27 +153,22 @@ void ResultsModel::sortRows() {
         if (sortColumn_ == Distance) {
             return a.distanceKm < b.distanceKm ? -1 : a.distanceKm > b.distanceKm ? 1 : 0;
         }
-        const auto text = [this](const Row& row) {
-            switch (sortColumn_) {
-            case Icao:
-                return qt(row.record.code);
-            case Iata:
-                return qt(row.record.iata);
-            case Name:
-                return qt(row.record.name);
-            case Place:
-                return qt(row.record.municipality);
-            default:
-                return qt(row.record.country);
-            }
-        };
-        return QString::localeAwareCompare(text(a), text(b));
+        return QString::localeAwareCompare(textOf(a, sortColumn_), textOf(b, sortColumn_));
     };
     const bool descending = sortOrder_ == Qt::DescendingOrder;
     std::stable_sort(rows_.begin(), rows_.end(), [&](const Row& a, const Row& b) {
         const int order = compare(a, b);
         return order != 0 ? (descending ? order > 0 : order < 0) : a.rank < b.rank;
     });
+}
+
+std::optional<int> ResultsModel::rowOf(const QString& code) const {
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        if (qt(rows_[row].record.code) == code) {
+            return static_cast<int>(row);
+        }
+    }
+    return std::nullopt;
 }
 
 QString ResultsModel::rowText(int row) const {

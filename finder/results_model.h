@@ -5,6 +5,7 @@
 #include "records/units.h"
 
 #include <QAbstractTableModel>
+#include <optional>
 #include <vector>
 
 // The rows of a search, best first as find ranks them: its hits, then the records it suggests
@@ -40,6 +41,8 @@ class ResultsModel : public QAbstractTableModel {
     std::size_t matchedCount() const { return matched_; }
     // A cell's value as the record holds it, without "did you mean".
     QString value(int row, int column) const;
+    // The row of the airfield of this code; none where it is not shown.
+    std::optional<int> rowOf(const QString& code) const;
     // The row's values, tab-separated, as the header names them, then "did you mean" for a
     // suggestion.
     QString rowText(int row) const;
@@ -54,6 +57,7 @@ class ResultsModel : public QAbstractTableModel {
         double distanceKm = 0;
         double bearing = 0;
     };
+    QString textOf(const Row& row, int column) const;
     void sortRows();
 
     std::vector<Row> rows_;

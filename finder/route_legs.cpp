@@ -95,11 +95,9 @@ QString routeLegsPage(const RoutePlan& plan, const LegsTelling& telling) {
     QString rows;
     for (const icao::Leg& leg : plan.route.legs) {
         // One pass of arg(), so that a code holding "%1" stays as it is.
-        const QString course =
-            QString::number(static_cast<int>(std::lround(leg.course)) % 360).rightJustified(3, '0');
-        rows += QString("<tr><td>%1 → %2</td>%3<td align=right>%4°</td></tr>")
+        rows += QString("<tr><td>%1 → %2</td>%3<td align=right>%4</td></tr>")
                     .arg(escaped(leg.from.code), escaped(leg.to.code),
-                         distanceCells(leg.distanceKm, telling), course);
+                         distanceCells(leg.distanceKm, telling), courseText(leg.course));
     }
     rows += "<tr><th align=left>" + tr("total").toHtmlEscaped() + "</th>" +
             distanceCells(plan.route.totalKm, telling) + "</tr>";

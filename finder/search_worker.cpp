@@ -31,11 +31,7 @@ SharedAtlas atlasOf(const icao::AirportIndex& index) {
         if (item.latitude == icao::StoredItem::kNoPlace) {
             return true;
         }
-        const auto latitude = icao::numberOf(fieldAt(item.bytes, icao::RecordField::Latitude));
-        const auto longitude = icao::numberOf(fieldAt(item.bytes, icao::RecordField::Longitude));
-        const auto place =
-            latitude && longitude ? icao::placeOf(*latitude, *longitude) : std::nullopt;
-        if (place) {
+        if (const auto place = icao::placeOfItem(item.bytes)) {
             airfields.push_back(icao::atlasAirfieldOf(
                 *place, fieldAt(item.bytes, icao::RecordField::Code), icao::kindOfItem(item.bytes),
                 icao::standingOfItem(item.bytes).prominence));

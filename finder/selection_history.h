@@ -31,8 +31,11 @@ class SelectionHistory {
     std::optional<Step> forward();
 
   private:
-    std::vector<Step> steps_;
-    // Whether each step came from typing.
-    std::vector<bool> typed_;
+    struct Taken {
+        Step step;
+        // Whether its text came from typing.
+        bool typed;
+    };
+    std::vector<Taken> steps_;
     std::size_t at_ = 0;
 };
