@@ -265,6 +265,11 @@ void FinderWindow::describeSelected() {
 }
 
 FinderWindow::~FinderWindow() {
+    // Qt hides and deletes the children after this part of the window is gone: a header resized
+    // on the way must not call back into it.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+    }
     thread_.quit();
     thread_.wait();
 }
