@@ -9,10 +9,15 @@
 namespace icao {
 namespace {
 
+// Points along the whole route, at the most, beyond the few of each leg: a route of a
+// thousand legs drawn at a leg's own detail would be a hundred thousands of points.
+constexpr double kRoutePoints = 20000;
+
 // Steps of about a two-hundredth of the leg, so that a long leg stays smooth and a short one
-// is not drawn in thousands of points.
-MapLine legPoints(const Place& from, const Place& to) {
-    return greatCirclePoints(from, to, std::max(5.0, distanceKm(from, to) / 200));
+// is not drawn in thousands of points, and no finer than the route's share.
+MapLine legPoints(const Place& from, const Place& to, double routeKm) {
+    return greatCirclePoints(from, to,
+                             std::max({5.0, distanceKm(from, to) / 200, routeKm / kRoutePoints}));
 }
 
 } // namespace
@@ -35,9 +40,13 @@ RouteLine routeLineOf(const std::vector<MarkedAirfield>& stops) {
     }
     route.points.push_back(stops.front().place);
     route.stopAt.push_back(0);
+    double routeKm = 0;
+    for (std::size_t stop = 1; stop < stops.size(); ++stop) {
+        routeKm += distanceKm(stops[stop - 1].place, stops[stop].place);
+    }
     // Each leg goes on from where the one before ended.
     for (std::size_t stop = 1; stop < stops.size(); ++stop) {
-        const MapLine leg = legPoints(stops[stop - 1].place, stops[stop].place);
+        const MapLine leg = legPoints(stops[stop - 1].place, stops[stop].place, routeKm);
         route.points.insert(route.points.end(), leg.begin() + 1, leg.end());
         route.stopAt.push_back(route.points.size() - 1);
     }

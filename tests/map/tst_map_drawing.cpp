@@ -71,6 +71,24 @@ class MapDrawingTest : public QObject {
         QCOMPARE(route.points.back().y, map.drawing.airfields[1].at.y);
     }
 
+    // A leg keeps its two hundred steps in a route of a few, but a route of a thousand legs is
+    // drawn in about as many points as the longest route of a few, every stop on its line.
+    void aLongRouteIsDrawnInBoundedPoints() {
+        const icao::RouteLine three = icao::routeLineOf({kEgll, kKjfk, kRjtt});
+        QCOMPARE(three.points.size(), std::size_t{401});
+        std::vector<icao::MarkedAirfield> stops;
+        for (int stop = 0; stop < 1000; ++stop) {
+            stops.push_back(stop % 2 == 0 ? kEgll : kRjtt);
+        }
+        const icao::RouteLine thousand = icao::routeLineOf(stops);
+        QVERIFY2(thousand.points.size() <= 20000 + 2 * stops.size(),
+                 qPrintable(QString::number(thousand.points.size())));
+        QCOMPARE(thousand.stopAt.size(), stops.size());
+        for (std::size_t stop = 0; stop < stops.size(); ++stop) {
+            QCOMPARE(thousand.points[thousand.stopAt[stop]].latitude, stops[stop].place.latitude);
+        }
+    }
+
     // Over the antimeridian either way, the route is drawn whole in the picture: no step
     // crosses the map, Tokyo lies west of Los Angeles, and the land of both sides is drawn.
     void aPacificRouteIsNotDrawnAcrossTheMap_data() {
