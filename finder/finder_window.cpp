@@ -26,7 +26,6 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -34,8 +33,17 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
+
+// Whether two routes go through the same airfields in the same order.
+bool sameStops(const icao::Route& a, const icao::Route& b) {
+    return std::equal(a.legs.begin(), a.legs.end(), b.legs.begin(), b.legs.end(),
+                      [](const icao::Leg& one, const icao::Leg& other) {
+                          return one.from.code == other.from.code && one.to.code == other.to.code;
+                      });
+}
 
 constexpr int kMinuteMs = 60 * 1000;
 constexpr int kDescribeDelayMs = 60;
@@ -55,7 +63,8 @@ FinderWindow::FinderWindow(QString dataFile, QString shippedFile, QWidget* paren
       message_(new QLabel), table_(new QTableView), details_(new QTextBrowser), map_(new MapPane),
       splitter_(new QSplitter), left_(new QSplitter(Qt::Vertical)),
       aside_(new QSplitter(Qt::Vertical)), status_(new QLabel), more_(new QPushButton),
-      route_(new QLineEdit), speed_(new QLineEdit), legs_(new QLabel), worker_(new SearchWorker) {
+      route_(new QLineEdit), speed_(new QLineEdit), legs_(new QTableView),
+      readings_(new QTextBrowser), worker_(new SearchWorker) {
     setUpControls();
     layOut();
     buildMenus();
@@ -93,6 +102,7 @@ void FinderWindow::setUpControls() {
     message_->setWordWrap(true);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     message_->hide();
+    table_->setObjectName("results");
     table_->setModel(&model_);
     table_->setAccessibleName(tr("Airfields found"));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -123,6 +133,7 @@ void FinderWindow::setUpControls() {
     });
     table_->setWordWrap(false);
     showSelectionAsActive();
+    details_->setObjectName("details");
     details_->setAccessibleName(tr("Airfield details"));
     details_->setOpenLinks(false);
     status_->setObjectName("searchStatus");
@@ -146,11 +157,28 @@ void FinderWindow::setUpControls() {
     showFilters_->setShortcut(tr("Ctrl+Shift+F"));
     showFilters_->setToolTip(tr("Keep to airfields of a kind, a country or a runway"));
     filters_->hide();
+    // The legs in a table, which lays out only the rows in sight and scrolls within itself, so
+    // that a long route neither holds the window up nor moves anything else.
     legs_->setObjectName("legs");
-    legs_->setAccessibleDescription(tr("Route legs"));
-    legs_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
-    legs_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    legs_->setWordWrap(true);
+    legs_->setAccessibleName(tr("Route legs"));
+    legs_->setModel(&legsModel_);
+    legs_->horizontalHeader()->hide();
+    legs_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    legs_->verticalHeader()->hide();
+    legs_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    legs_->verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() * 5 / 4);
+    legs_->setShowGrid(false);
+    legs_->setWordWrap(false);
+    legs_->setSelectionMode(QAbstractItemView::NoSelection);
+    legs_->setFrameShape(QFrame::NoFrame);
+    legs_->viewport()->setBackgroundRole(QPalette::Window);
+    readings_->setObjectName("routeReadings");
+    readings_->setAccessibleName(tr("How the route was read"));
+    readings_->setOpenLinks(false);
+    readings_->setFrameShape(QFrame::NoFrame);
+    readings_->viewport()->setBackgroundRole(QPalette::Window);
+    readings_->setMinimumHeight(fontMetrics().lineSpacing() * kLeastLegsLines);
+    readings_->hide();
 }
 
 // The search, its results and the route on the left; the details over the map on the right.
@@ -177,15 +205,10 @@ void FinderWindow::layOut() {
     routeRow->addWidget(route_);
     routeRow->addWidget(speed_);
     routeLayout->addLayout(routeRow);
-    // The legs scroll in an area of their own, under the results as the user parts them, so
-    // that a long route moves nothing else.
-    auto* legsArea = new QScrollArea;
-    legsArea->setObjectName("legsArea");
-    legsArea->setWidget(legs_);
-    legsArea->setWidgetResizable(true);
-    legsArea->setFrameShape(QFrame::NoFrame);
-    legsArea->setMinimumHeight(fontMetrics().lineSpacing() * kLeastLegsLines);
-    routeLayout->addWidget(legsArea);
+    // The legs as tall as they are, up to the room there is; the readings under them.
+    routeLayout->addWidget(legs_);
+    routeLayout->addWidget(readings_, 1);
+    routeLayout->addStretch();
     left_->addWidget(results);
     left_->addWidget(planning);
     left_->setStretchFactor(0, 2);
@@ -230,7 +253,8 @@ void FinderWindow::connectControls() {
     connect(speed_, &QLineEdit::textChanged, this, &FinderWindow::showLegs);
     connect(showFilters_, &QAction::toggled, filters_, &QWidget::setVisible);
     connect(filters_, &FilterBar::changed, this, &FinderWindow::filtersChanged);
-    connect(legs_, &QLabel::linkActivated, this, &FinderWindow::chooseStop);
+    connect(readings_, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl& link) { chooseStop(link.toString()); });
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         mapAsks_ = MapAsk::Airfield;
         describe_.start();
@@ -352,11 +376,12 @@ void FinderWindow::showStep(const std::optional<SelectionHistory::Step>& step) {
     }
 }
 
-// Through every control in the order they stand, the table left by Tab like any other.
+// Through every control in the order they stand, the tables left by Tab like any other.
 void FinderWindow::setTabOrder() {
     table_->setTabKeyNavigation(false);
-    QWidget* order[] = {search_, filtersButton_, filters_, table_, route_,
-                        speed_,  legs_,          details_, map_};
+    legs_->setTabKeyNavigation(false);
+    QWidget* order[] = {search_, filtersButton_, filters_,  table_,   route_,
+                        speed_,  legs_,          readings_, details_, map_};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
@@ -550,7 +575,7 @@ void FinderWindow::requestSearch() {
 
 void FinderWindow::planRoute(bool typed) {
     if (route_->text().trimmed().isEmpty()) {
-        legs_->clear();
+        showLegRows({}, {});
         plan_.reset();
         showOnMap();
         emit routeShown();
@@ -570,8 +595,11 @@ void FinderWindow::showRoute(const RoutePlan& plan) {
     if (plan.text != route_->text()) {
         return;
     }
+    // A word typed on without changing a stop leaves the map, and its zoom, as it is.
+    if (!plan_ || !sameStops(plan_->route, plan.route)) {
+        ++planVersion_;
+    }
     plan_ = plan;
-    ++planVersion_;
     showLegs();
     showOnMap();
     emit routeShown();
@@ -583,7 +611,19 @@ void FinderWindow::showLegs() {
     }
     const QString speed = speed_->text().trimmed();
     const auto knots = icao::knotsOf(speed.toStdString());
-    legs_->setText(routeLegsPage(*plan_, {units_.distance, knots, !speed.isEmpty() && !knots}));
+    const LegsTelling telling{units_.distance, knots, !speed.isEmpty() && !knots};
+    showLegRows(legRows(*plan_, telling), routeReadingsPage(*plan_, telling));
+}
+
+void FinderWindow::showLegRows(std::vector<QStringList> rows, const QString& readings) {
+    legsModel_.show(std::move(rows));
+    // As tall as its rows, so that the readings stand right under a short route.
+    const int rowsHeight = legs_->verticalHeader()->length() + 2 * legs_->frameWidth();
+    legs_->setMaximumHeight(rowsHeight);
+    legs_->setMinimumHeight(
+        std::min(rowsHeight, legs_->verticalHeader()->defaultSectionSize() * kLeastLegsLines));
+    readings_->setHtml(readings);
+    readings_->setVisible(!readings.isEmpty());
 }
 
 void FinderWindow::chooseStop(const QString& link) {

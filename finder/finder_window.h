@@ -3,6 +3,7 @@
 
 #include "finder/data_file_watcher.h"
 #include "finder/filter_bar.h"
+#include "finder/legs_model.h"
 #include "finder/map_pane.h"
 #include "finder/results_model.h"
 #include "finder/search_worker.h"
@@ -13,6 +14,7 @@
 #include <QThread>
 #include <QTimer>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -39,6 +41,8 @@ class FinderWindow : public QMainWindow {
     QString dataFile() const { return dataFile_; }
     // The text whose answer the table shows.
     QString shownText() const { return shownText_; }
+    // The route text whose legs are shown.
+    QString shownRoute() const { return plan_ ? plan_->text : QString(); }
     // Reads another data file, as File > Open does, and remembers it for the next start.
     void openDataFile(const QString& dataFile);
 
@@ -93,6 +97,7 @@ class FinderWindow : public QMainWindow {
     void showRoute(const RoutePlan& plan);
     // The legs of the route last planned, told in the units at the speed typed.
     void showLegs();
+    void showLegRows(std::vector<QStringList> rows, const QString& readings);
     void showLoaded(qsizetype records);
     // The file read, or that cannot be, in the title and the status bar.
     void showFileRead(const QString& state);
@@ -128,7 +133,10 @@ class FinderWindow : public QMainWindow {
     QPushButton* more_;
     QLineEdit* route_;
     QLineEdit* speed_;
-    QLabel* legs_;
+    QTableView* legs_;
+    LegsModel legsModel_;
+    // How the stops were read, under the legs.
+    QTextBrowser* readings_;
     QThread thread_;
     SearchWorker* worker_;
     DataFileWatcher watcher_;

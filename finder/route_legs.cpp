@@ -18,10 +18,10 @@ QString escaped(const std::string& text) {
 }
 
 // The distance in the unit, then the time to fly it at the speed.
-QString distanceCells(double km, const LegsTelling& telling) {
-    QString cells = "<td align=right>" + distanceText(km, telling.unit, 0) + "</td>";
+QStringList distanceCells(double km, const LegsTelling& telling) {
+    QStringList cells{distanceText(km, telling.unit, 0)};
     if (telling.knots) {
-        cells += "<td align=right>" + qt(icao::flyingTime(km, *telling.knots).shown) + "</td>";
+        cells << qt(icao::flyingTime(km, *telling.knots).shown);
     }
     return cells;
 }
@@ -59,7 +59,23 @@ QString readingLine(const icao::RouteStop& stop, std::size_t at) {
 
 } // namespace
 
-QString routeLegsPage(const RoutePlan& plan, const LegsTelling& telling) {
+std::vector<QStringList> legRows(const RoutePlan& plan, const LegsTelling& telling) {
+    std::vector<QStringList> rows;
+    if (plan.refusedWords > 0 || plan.route.legs.empty()) {
+        return rows;
+    }
+    rows.reserve(plan.route.legs.size() + 1);
+    for (const icao::Leg& leg : plan.route.legs) {
+        rows.push_back(QStringList{qt(leg.from.code) + " → " + qt(leg.to.code)} +
+                       distanceCells(leg.distanceKm, telling) +
+                       QStringList{courseText(leg.course)});
+    }
+    rows.push_back(QStringList{tr("total")} + distanceCells(plan.route.totalKm, telling) +
+                   QStringList{QString()});
+    return rows;
+}
+
+QString routeReadingsPage(const RoutePlan& plan, const LegsTelling& telling) {
     if (plan.refusedWords > 0) {
         return tr("A route holds at most %1 words; this one has %2")
             .arg(icao::kMaxRouteWords)
@@ -86,23 +102,10 @@ QString routeLegsPage(const RoutePlan& plan, const LegsTelling& telling) {
     if (telling.speedUnread) {
         lines << tr("A speed is a number and kt, km/h or mph, such as 450kt");
     }
-    QString page = lines.join("<br>");
-    if (plan.route.legs.empty()) {
-        return plan.route.unknown.empty() ? (page.isEmpty() ? QString() : page + "<br>") +
-                                                tr("A route needs two airfields or more")
-                                          : page;
+    if (plan.route.legs.empty() && plan.route.unknown.empty()) {
+        lines << tr("A route needs two airfields or more");
     }
-    QString rows;
-    for (const icao::Leg& leg : plan.route.legs) {
-        // One pass of arg(), so that a code holding "%1" stays as it is.
-        rows += QString("<tr><td>%1 → %2</td>%3<td align=right>%4</td></tr>")
-                    .arg(escaped(leg.from.code), escaped(leg.to.code),
-                         distanceCells(leg.distanceKm, telling), courseText(leg.course));
-    }
-    rows += "<tr><th align=left>" + tr("total").toHtmlEscaped() + "</th>" +
-            distanceCells(plan.route.totalKm, telling) + "</tr>";
-    // The legs first, the answer asked for; how the stops were read after.
-    return "<table cellspacing=6>" + rows + "</table>" + page;
+    return lines.join("<br>");
 }
 
 QString routeWithStop(const RoutePlan& plan, std::size_t at, const QString& code) {

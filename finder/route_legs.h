@@ -5,8 +5,10 @@
 #include "finder/shown_units.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 // The scheme of the links that choose another airfield for a stop: "stop:2:EGKK".
 inline constexpr char kRouteStopLinkScheme[] = "stop";
@@ -19,11 +21,14 @@ struct LegsTelling {
     bool speedUnread = false;
 };
 
-// A planned route as rich text: each leg with its distance, its time at the speed and its
-// initial true course, and the total, then how each stop that is not an ICAO code was read,
-// with the other airfields it may mean as links, and the words still being read; or why there
-// is no route.
-QString routeLegsPage(const RoutePlan& plan, const LegsTelling& telling);
+// A planned route's legs as rows of cells: each leg ("EGLL → LSZH"), its distance, its time
+// at the speed where one is given and its initial true course; then the total, with no
+// course. None where there is no route.
+std::vector<QStringList> legRows(const RoutePlan& plan, const LegsTelling& telling);
+
+// How each stop that is not an ICAO code was read, as rich text, with the other airfields it
+// may mean as links, and the words still being read; or why there is no route.
+QString routeReadingsPage(const RoutePlan& plan, const LegsTelling& telling);
 
 // The route's text with the stop at `at` made this code and every stop read made its code.
 QString routeWithStop(const RoutePlan& plan, std::size_t at, const QString& code);
