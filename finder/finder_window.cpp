@@ -37,11 +37,18 @@
 
 namespace {
 
-// Whether two routes go through the same airfields in the same order.
+// Whether two records would be marked alike: the same code at the same place.
+bool samePlace(const icao::AirportRecord& one, const icao::AirportRecord& other) {
+    return one.code == other.code && one.latitude == other.latitude &&
+           one.longitude == other.longitude;
+}
+
+// Whether two routes go through the same airfields in the same order, so that the map would
+// draw them alike; a file read again may have moved one.
 bool sameStops(const icao::Route& a, const icao::Route& b) {
     return std::equal(a.legs.begin(), a.legs.end(), b.legs.begin(), b.legs.end(),
                       [](const icao::Leg& one, const icao::Leg& other) {
-                          return one.from.code == other.from.code && one.to.code == other.to.code;
+                          return samePlace(one.from, other.from) && samePlace(one.to, other.to);
                       });
 }
 

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointF>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -22,6 +23,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -682,6 +684,29 @@ class FinderTest : public QObject {
         folder_->write("S|EGXX|Redhill Heliport|Redhill|GB||51|0|1||\n");
         QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 10000);
         QTRY_COMPARE(cell(0, 0), QString("EGXX"));
+    }
+
+    // A route's airfield moved in the file read again is drawn where it now is.
+    void aRouteIsDrawnAgainWhenTheFileMovesAStop() {
+        auto* route = window_->findChild<QLineEdit*>("route");
+        QTest::keyClicks(route, "EGLL LSZH");
+        const auto* map = window_->findChild<MapPane*>("map");
+        QTRY_COMPARE(map->drawing().title, std::string("EGLL – LSZH"));
+        const auto endOf = [&] {
+            const auto& lines = map->drawing().lines;
+            const auto line = std::find_if(lines.begin(), lines.end(), [](const auto& drawn) {
+                return drawn.ink == icao::Ink::Route;
+            });
+            return line == lines.end() ? QPointF()
+                                       : QPointF(line->points.back().x, line->points.back().y);
+        };
+        const QPointF before = endOf();
+        QSignalSpy loaded(window_.get(), &FinderWindow::dataLoaded);
+        QByteArray moved = kAirports;
+        moved.replace("47.458056|8.548056", "41.8|12.25");
+        folder_->write(moved);
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 10000);
+        QTRY_VERIFY(endOf() != before);
     }
 
     // Whatever the file holds, the window stays up and answers.
