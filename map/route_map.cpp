@@ -10,7 +10,7 @@ namespace icao {
 namespace {
 
 // Points along the whole route, at the most, beyond the few of each leg: a route of a
-// thousand legs drawn at a leg's own detail would be a hundred thousands of points.
+// thousand legs drawn at each leg's own detail would be two hundred thousand points.
 constexpr double kRoutePoints = 20000;
 
 // Steps of about a two-hundredth of the leg, so that a long leg stays smooth and a short one

@@ -45,6 +45,11 @@ def finder_application():
     return None
 
 
+def cells_of(table):
+    """What a reader says of each cell of a table, and of the table itself first."""
+    return [text_of(node) for node in walk(table)]
+
+
 def named(application, name):
     """The node of this name; a label, whose name is its text, by its description."""
     for node in walk(application):
@@ -88,7 +93,7 @@ def main():
         status = named(application, "Search status")
         wait_for("the status of the answer", lambda: "matched" in text_of(status))
         table = named(application, "Airfields found")
-        cells = [text_of(node) for node in walk(table)]
+        cells = cells_of(table)
         if "EGLL" not in cells or "London Heathrow Airport" not in cells:
             failures.append(f"the results read as {cells[:20]}")
         details = named(application, "Airfield details")
@@ -99,10 +104,9 @@ def main():
         route = named(application, "Route")
         wait_for("the typed route in the route field", lambda: text_of(route) == "EGLL paris")
         legs = named(application, "Route legs")
-        leg_cells = lambda: [text_of(node) for node in walk(legs)]
-        wait_for("the legs read out", lambda: "EGLL → LFPG" in leg_cells())
-        if "total" not in leg_cells():
-            failures.append(f"the legs read as {leg_cells()[:20]}")
+        wait_for("the legs read out", lambda: "EGLL → LFPG" in cells_of(legs))
+        if "total" not in cells_of(legs):
+            failures.append(f"the legs read as {cells_of(legs)[:20]}")
         readings = named(application, "How the route was read")
         wait_for("how paris was read", lambda: "paris → LFPG" in text_of(readings))
         for name in ("Filters", "Ground speed", "Map"):
