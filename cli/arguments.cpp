@@ -69,13 +69,17 @@ std::optional<UsageError> setOption(Option option, const std::optional<std::stri
                    ? std::nullopt
                    : std::optional(UsageError{"--min-runway takes a length and m or ft"});
     case Option::Surface:
+        if (text == "any") {
+            arguments.filter.surface.reset();
+            return std::nullopt;
+        }
         arguments.filter.surface = text == "paved"     ? std::optional(icao::Surface::Paved)
                                    : text == "unpaved" ? std::optional(icao::Surface::Unpaved)
                                    : text == "water"   ? std::optional(icao::Surface::Water)
                                                        : std::nullopt;
         return arguments.filter.surface
                    ? std::nullopt
-                   : std::optional(UsageError{"--surface takes paved, unpaved or water"});
+                   : std::optional(UsageError{"--surface takes paved, unpaved, water or any"});
     case Option::Lighted:
         arguments.filter.lighted = true;
         return std::nullopt;

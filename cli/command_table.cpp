@@ -157,10 +157,11 @@ California), in any letter case)"},
 hold for one runway together, named in the column qualifying_runway)"},
     {"--surface S", R"(only airfields with a runway of this surface: paved (asphalt, concrete),
 unpaved (grass, gravel, dirt) or water; a runway of no known surface has
-none of them)"},
+none of them, and a note says how many airfields were left out for that;
+any (the default) asks no surface)"},
     {"--lighted", "only airfields with a lighted runway"},
-    {"--scheduled", R"(only airfields with scheduled service: the data says nothing of it, so
-those with an IATA code)"},
+    {"--scheduled", R"(only airfields with scheduled service, as the data says (in a file that
+does not say, those with an IATA code))"},
     {"--format F", R"(text (default): aligned columns; tsv: tab-separated values under a
 header line; json: JSON, one object per line for keys from "-"; svg (dist,
 near, info): a map as an SVG picture)"},

@@ -37,6 +37,38 @@ std::vector<Cell> filteredCells(const icao::AirportRecord& record, const Argumen
     return cells;
 }
 
+// Says how many airfields the runway's surface or lighting asked for left out only because the
+// data does not know it, among the answers (relaxed) the same question gives without that.
+void noteUnknownSetAside(const Arguments& arguments, Printer& printer,
+                         const std::vector<icao::AirportRecord>& relaxed) {
+    const icao::AirfieldFilter& filter = arguments.filter;
+    const auto setAside =
+        std::count_if(relaxed.begin(), relaxed.end(), [&filter](const icao::AirportRecord& record) {
+            return !icao::admits(filter, record);
+        });
+    if (setAside == 0) {
+        return;
+    }
+    printer.notes() << setAside << (setAside == 1 ? " airfield" : " airfields") << " of unknown "
+                    << (filter.surface && filter.lighted ? "surface or lighting"
+                        : filter.surface                 ? "surface"
+                                                         : "lighting")
+                    << " left out; "
+                    << (filter.surface && filter.lighted ? "--surface any without --lighted keeps"
+                        : filter.surface                 ? "--surface any keeps"
+                                                         : "leaving out --lighted keeps")
+                    << (setAside == 1 ? " it\n" : " them\n");
+}
+
+bool asksKnownRunways(const Arguments& arguments) {
+    return arguments.filter.surface || arguments.filter.lighted;
+}
+
+icao::AirfieldFilter keepingUnknown(icao::AirfieldFilter filter) {
+    filter.keepsUnknown = true;
+    return filter;
+}
+
 // find TEXT: the hits, and the suggestions beside them.
 int findOne(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
     const std::string& text = arguments.keys.front();
@@ -63,6 +95,17 @@ int findOne(const Arguments& arguments, Printer& printer, const std::filesystem:
                                              return filteredCells(hits[i].item.record(), arguments);
                                          }),
                                suggestions);
+    if (asksKnownRunways(arguments)) {
+        const auto relaxed =
+            icao::findAirports(query, arguments.limit, dataFile, keepingUnknown(arguments.filter));
+        if (relaxed) {
+            std::vector<icao::AirportRecord> records;
+            for (const auto& hit : relaxed->hits) {
+                records.push_back(hit.item.record());
+            }
+            noteUnknownSetAside(arguments, printer, records);
+        }
+    }
     return exitFor(!result->hits.empty());
 }
 
@@ -197,6 +240,17 @@ int nearOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     printer.list(RowSource(nearbyColumns(arguments), airports.size(), [&](std::size_t i) {
         return nearbyCells(airports[i].item.record(), airports[i], arguments);
     }));
+    if (asksKnownRunways(arguments)) {
+        auto query = nearbyQuery((*nearby)->origin, arguments);
+        query.filter.keepsUnknown = true;
+        if (const auto relaxed = icao::nearestAirports(query, dataFile)) {
+            std::vector<icao::AirportRecord> records;
+            for (const auto& airport : *relaxed) {
+                records.push_back(airport.item.record());
+            }
+            noteUnknownSetAside(arguments, printer, records);
+        }
+    }
     return kExitFound;
 }
 

@@ -12,7 +12,7 @@ namespace icao {
 
 // An airport record, field by field, each closed by "|":
 // MARKER|CODE|NAME|MUNICIPALITY|COUNTRY|IATA|LAT|LON|ELEVATION|KEYWORDS|PROMINENCE|COUNTRY NAMES|
-// TOWN NAMES|TIME ZONE|RUNWAYS|FREQUENCIES|REGION|LOCAL CODE|FORMER CODES|
+// TOWN NAMES|TIME ZONE|RUNWAYS|FREQUENCIES|REGION|LOCAL CODE|FORMER CODES|SCHEDULED|
 // Fields a later version adds go at the end, so that the lookups and older records keep
 // theirs.
 enum class RecordField : std::size_t {
@@ -47,8 +47,11 @@ enum class RecordField : std::size_t {
     LocalCode,
     // The ICAO codes the airfield had before its current one, separated by spaces.
     FormerCodes,
+    // 1 where the airfield has scheduled service, 0 where it has none; empty where the file
+    // does not say.
+    Scheduled,
 };
-inline constexpr std::size_t kRecordFields = static_cast<std::size_t>(RecordField::FormerCodes) + 1;
+inline constexpr std::size_t kRecordFields = static_cast<std::size_t>(RecordField::Scheduled) + 1;
 
 inline constexpr char32_t kSeparator = U'|';
 
@@ -66,8 +69,7 @@ template <class Character> class BasicRecordFields {
   public:
     using View = std::basic_string_view<Character>;
 
-    explicit BasicRecordFields(View text, RecordField last = RecordField::FormerCodes)
-        : text_(text) {
+    explicit BasicRecordFields(View text, RecordField last = RecordField::Scheduled) : text_(text) {
         const std::size_t wanted = static_cast<std::size_t>(last) + 1;
         ends_.fill(text.size());
         if constexpr (sizeof(Character) == 1) {

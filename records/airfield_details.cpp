@@ -266,8 +266,9 @@ RunwayWords runwayWords(const Runway& runway, LengthUnit unit, std::optional<dou
         };
         words.size = shown(runway.lengthFt) + " × " + shown(runway.widthFt) + lengthSuffix(unit);
     }
-    words.surface = runway.surface;
-    words.lighting = !runway.lighted ? "" : *runway.lighted ? "lighted" : "unlit";
+    // What the data does not know is said, not left out, so that it is not read as "none".
+    words.surface = runway.surface.empty() ? "surface unknown" : runway.surface;
+    words.lighting = !runway.lighted ? "lighting unknown" : *runway.lighted ? "lighted" : "unlit";
     words.headings = headings.empty() ? "" : "true headings " + headings;
     if (!magnetic.empty()) {
         words.headings += "  magnetic " + magnetic;

@@ -18,29 +18,24 @@ bool sameLetters(std::string_view a, std::string_view b) {
 
 bool meets(const AirfieldFilter& filter, const Runway& runway) {
     return (!filter.minRunwayFt || (runway.lengthFt && *runway.lengthFt >= *filter.minRunwayFt)) &&
-           (!filter.surface || surfaceOf(runway.surface) == filter.surface) &&
-           (!filter.lighted || runway.lighted.value_or(false));
+           (!filter.surface || surfaceOf(runway.surface) == filter.surface ||
+            (filter.keepsUnknown && !surfaceOf(runway.surface))) &&
+           (!filter.lighted || runway.lighted.value_or(filter.keepsUnknown));
 }
 
 } // namespace
 
 std::optional<Surface> surfaceOf(const std::string& word) {
-    // The surfaces OurAirports' runways give, as the data file writes them.
-    constexpr std::array<std::pair<std::string_view, Surface>, 14> kSurfaces = {{
-        {"asphalt", Surface::Paved},
-        {"concrete", Surface::Paved},
-        {"bitumen", Surface::Paved},
-        {"metal", Surface::Paved},
-        {"paved", Surface::Paved},
-        {"grass", Surface::Unpaved},
-        {"gravel", Surface::Unpaved},
-        {"dirt", Surface::Unpaved},
-        {"sand", Surface::Unpaved},
-        {"turf", Surface::Unpaved},
-        {"clay", Surface::Unpaved},
-        {"snow", Surface::Unpaved},
-        {"unpaved", Surface::Unpaved},
-        {"water", Surface::Water},
+    // The plain words the data scripts write for a surface (tools/runway_surfaces.py).
+    constexpr std::array<std::pair<std::string_view, Surface>, 23> kSurfaces = {{
+        {"asphalt", Surface::Paved},    {"concrete", Surface::Paved},  {"bitumen", Surface::Paved},
+        {"macadam", Surface::Paved},    {"metal", Surface::Paved},     {"paved", Surface::Paved},
+        {"brick", Surface::Paved},      {"wood", Surface::Paved},      {"deck", Surface::Paved},
+        {"rooftop", Surface::Paved},    {"grass", Surface::Unpaved},   {"coral", Surface::Unpaved},
+        {"laterite", Surface::Unpaved}, {"treated", Surface::Unpaved}, {"ice", Surface::Unpaved},
+        {"gravel", Surface::Unpaved},   {"dirt", Surface::Unpaved},    {"sand", Surface::Unpaved},
+        {"turf", Surface::Unpaved},     {"clay", Surface::Unpaved},    {"snow", Surface::Unpaved},
+        {"unpaved", Surface::Unpaved},  {"water", Surface::Water},
     }};
     const auto found = std::find_if(kSurfaces.begin(), kSurfaces.end(), [&word](const auto& entry) {
         return sameLetters(entry.first, word);
@@ -48,11 +43,15 @@ std::optional<Surface> surfaceOf(const std::string& word) {
     return found == kSurfaces.end() ? std::nullopt : std::optional(found->second);
 }
 
+bool hasScheduledService(const AirportRecord& record) {
+    return record.scheduled.empty() ? !record.iata.empty() : record.scheduled == "1";
+}
+
 bool admits(const AirfieldFilter& filter, const AirportRecord& record) {
     return filter.wantsKind(record.kind()) &&
            (filter.country.empty() || sameLetters(filter.country, record.country)) &&
            (filter.region.empty() || sameLetters(filter.region, record.region)) &&
-           (!filter.scheduled || !record.iata.empty()) &&
+           (!filter.scheduled || hasScheduledService(record)) &&
            (!filter.asksRunway() || qualifyingRunway(filter, record));
 }
 

@@ -30,8 +30,11 @@ struct AirfieldFilter {
     std::optional<int> minRunwayFt;
     std::optional<Surface> surface;
     bool lighted = false;
-    // The data says nothing of scheduled service: an airfield with an IATA code has it.
+    // As the record says; a file that does not say counts an airfield with an IATA code.
     bool scheduled = false;
+    // Whether a runway whose surface or lighting the data does not know meets the surface
+    // and lighting asked for: the question asked again, to tell what not knowing left out.
+    bool keepsUnknown = false;
 
     bool wantsKind(AirfieldKind kind) const {
         return kinds.none() ||
@@ -43,6 +46,9 @@ struct AirfieldFilter {
     }
     bool asksRunway() const { return minRunwayFt || surface || lighted; }
 };
+
+// Whether the record's airfield has scheduled service.
+bool hasScheduledService(const AirportRecord& record);
 
 // Whether the filter keeps the record.
 bool admits(const AirfieldFilter& filter, const AirportRecord& record);

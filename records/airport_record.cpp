@@ -55,7 +55,8 @@ AirportRecord AirportRecord::fromItem(std::string_view bytes, std::size_t line) 
                          text(Frequencies),
                          text(Region),
                          text(LocalCode),
-                         text(FormerCodes)};
+                         text(FormerCodes),
+                         text(Scheduled)};
 }
 
 } // namespace icao

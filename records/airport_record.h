@@ -41,6 +41,7 @@ struct AirportRecord {
     std::string region;
     std::string localCode;
     std::string formerCodes;
+    std::string scheduled;
 
     // The record of an item's bytes, decoded as every command reads an item (decodeText).
     static AirportRecord fromItem(std::string_view bytes, std::size_t line);

@@ -72,7 +72,9 @@ std::optional<int> feetOf(std::string_view text) {
     }};
     for (const auto& [unit, feet] : kUnits) {
         if (const auto length = measureOf(text, unit)) {
-            return static_cast<int>(std::ceil(*length * feet - 1e-9));
+            // The data holds whole feet: 2500 m is the 8202 ft a runway of 2500 m is stored as.
+            return static_cast<int>(unit == "m" ? std::round(*length * feet)
+                                                : std::ceil(*length * feet - 1e-9));
         }
     }
     return std::nullopt;

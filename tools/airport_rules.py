@@ -28,14 +28,19 @@ THRESHOLD_SLACK_KM = 1.0
 RADIO_BANDS_MHZ = ((0.19, 1.75), (2.85, 22.0), (108.0, 137.0), (225.0, 400.0))
 
 
+# What a flight plan writes for no code at all, and the source for one it does not know; MMMM
+# (Morelia) and SSSS (São Francisco do Sul) are real.
+PLACEHOLDERS = {"XXXX", "ZZZZ", "XXX", "ZZZ"}
+
+
 def is_icao_code(text):
-    """Four capitals, not a placeholder of one letter repeated ("XXXX")."""
-    return re.fullmatch(r"[A-Z]{4}", text or "") is not None and len(set(text)) > 1
+    """Four capitals, not a placeholder ("XXXX")."""
+    return re.fullmatch(r"[A-Z]{4}", text or "") is not None and text not in PLACEHOLDERS
 
 
 def iata_code(text):
     """An IATA code as the source gives it, none for a placeholder ("XXX")."""
-    return "" if len(set(text or "")) == 1 else text
+    return "" if text in PLACEHOLDERS else text
 
 
 def code_claims(row):

@@ -10,7 +10,8 @@ import sys
 
 from report import reported
 
-PAVED = {"asphalt", "concrete", "bitumen", "metal", "paved"}
+PAVED = {"asphalt", "concrete", "bitumen", "macadam", "metal", "paved", "brick", "wood", "deck",
+         "rooftop"}
 
 
 def records(path):
@@ -30,7 +31,8 @@ def runways(fields):
 
 
 def passes(fields, country=None, min_ft=0, paved=False, lighted=False, scheduled=False):
-    if country and fields[4] != country or scheduled and not fields[5]:
+    service = fields[19] == "1" if len(fields) > 19 and fields[19] else bool(fields[5])
+    if country and fields[4] != country or scheduled and not service:
         return False
     if not (min_ft or paved or lighted):
         return True

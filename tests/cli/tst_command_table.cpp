@@ -114,12 +114,14 @@ class CommandTableTest : public QObject {
         }
     }
 
-    // Filters' values: a length with its unit in whole feet, rounded up so that a runway just
-    // short is never let in; a two-letter country; a known surface.
+    // Filters' values: feet rounded up so that a runway just short is never let in, metres to
+    // the whole feet the data holds (a runway of 2500 m is stored as 8202 ft); a two-letter
+    // country; a known surface.
     void filtersTakeTheirValues_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("minRunwayFt");
-        QTest::newRow("metres") << QStringList{"--min-runway", "2500m"} << 8203;
+        QTest::newRow("metres") << QStringList{"--min-runway", "2500m"} << 8202;
+        QTest::newRow("metres rounded down") << QStringList{"--min-runway", "1000m"} << 3281;
         QTest::newRow("feet") << QStringList{"--min-runway=6500 ft"} << 6500;
         QTest::newRow("a fraction") << QStringList{"--min-runway", "0.5ft"} << 1;
         QTest::newRow("surface, country")

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "records/airfield_details.h"
+#include "records/airfield_filter.h"
 
 #include <QTest>
 
@@ -49,6 +50,47 @@ class DetailsTest : public QObject {
 
     // A bad data file may hold anything in these fields: what does not read is left out or
     // unknown, and never stops the rest.
+    // Every word the data scripts write for a surface (tools/runway_surfaces.py) has the class
+    // they give it; an empty or unknown word has none, so that no filter takes it for one.
+    void surfacesHaveTheClassesOfTheData_data() {
+        QTest::addColumn<std::string>("word");
+        QTest::addColumn<std::optional<icao::Surface>>("surface");
+        QTest::newRow("asphalt") << std::string("asphalt") << std::optional(icao::Surface::Paved);
+        QTest::newRow("bitumen") << std::string("bitumen") << std::optional(icao::Surface::Paved);
+        QTest::newRow("concrete") << std::string("concrete") << std::optional(icao::Surface::Paved);
+        QTest::newRow("macadam") << std::string("macadam") << std::optional(icao::Surface::Paved);
+        QTest::newRow("paved") << std::string("paved") << std::optional(icao::Surface::Paved);
+        QTest::newRow("metal") << std::string("metal") << std::optional(icao::Surface::Paved);
+        QTest::newRow("brick") << std::string("brick") << std::optional(icao::Surface::Paved);
+        QTest::newRow("wood") << std::string("wood") << std::optional(icao::Surface::Paved);
+        QTest::newRow("deck") << std::string("deck") << std::optional(icao::Surface::Paved);
+        QTest::newRow("rooftop") << std::string("rooftop") << std::optional(icao::Surface::Paved);
+        QTest::newRow("grass") << std::string("grass") << std::optional(icao::Surface::Unpaved);
+        QTest::newRow("gravel") << std::string("gravel") << std::optional(icao::Surface::Unpaved);
+        QTest::newRow("dirt") << std::string("dirt") << std::optional(icao::Surface::Unpaved);
+        QTest::newRow("clay") << std::string("clay") << std::optional(icao::Surface::Unpaved);
+        QTest::newRow("sand") << std::string("sand") << std::optional(icao::Surface::Unpaved);
+        QTest::newRow("coral") << std::string("coral") << std::optional(icao::Surface::Unpaved);
+        QTest::newRow("laterite") << std::string("laterite")
+                                  << std::optional(icao::Surface::Unpaved);
+        QTest::newRow("treated") << std::string("treated") << std::optional(icao::Surface::Unpaved);
+        QTest::newRow("snow") << std::string("snow") << std::optional(icao::Surface::Unpaved);
+        QTest::newRow("ice") << std::string("ice") << std::optional(icao::Surface::Unpaved);
+        QTest::newRow("unpaved") << std::string("unpaved") << std::optional(icao::Surface::Unpaved);
+        QTest::newRow("water") << std::string("water") << std::optional(icao::Surface::Water);
+        QTest::newRow("Asphalt, any case")
+            << std::string("ASPHALT") << std::optional(icao::Surface::Paved);
+        QTest::newRow("unknown") << std::string("") << std::optional<icao::Surface>();
+        QTest::newRow("a word of no surface")
+            << std::string("runway") << std::optional<icao::Surface>();
+    }
+
+    void surfacesHaveTheClassesOfTheData() {
+        QFETCH(std::string, word);
+        QFETCH(std::optional<icao::Surface>, surface);
+        QCOMPARE(icao::surfaceOf(word), surface);
+    }
+
     void malformedRunwaysAndFrequenciesAreLeftOut_data() {
         QTest::addColumn<QString>("runways");
         QTest::addColumn<int>("runwayCount");

@@ -75,11 +75,12 @@ class BuildRecordsTest(unittest.TestCase):
             # The older release's ident is another airfield's current code: not a former one.
             row("EGKA", "Brighton", id=2427),
             row("EGKB", "Biggin Hill", id=1),
-            # A placeholder is no code.
+            # A placeholder is no code; Morelia's MMMM is one.
             row("TR-0303", "Bus Station Helipad", "heliport", gps_code="XXXX", iata="XXX"),
+            row("MMMM", "Morelia", "large_airport", iata="MLM"),
         ], {26444: ["VAGO", "VOGO"], 2427: ["EGKB"], 5220: ["OKBK"]})
         records = {r.split("|")[1]: r.split("|") for r in self.records(rows)}
-        self.assertEqual(sorted(records), ["EGKA", "EGKB", "OKKK", "VOGO"])
+        self.assertEqual(sorted(records), ["EGKA", "EGKB", "MMMM", "OKKK", "VOGO"])
         self.assertEqual([records[code][18] for code in ("VOGO", "OKKK", "EGKA")],
                          ["VAGO", "OKBK", ""])
 
