@@ -38,13 +38,14 @@ std::vector<Cell> filteredCells(const icao::AirportRecord& record, const Argumen
 }
 
 // Says how many airfields the runway's surface or lighting asked for left out only because the
-// data does not know it, among the answers (relaxed) the same question gives without that.
-void noteUnknownSetAside(const Arguments& arguments, Printer& printer,
-                         const std::vector<icao::AirportRecord>& relaxed) {
+// data does not know it, among the answers (relaxed: find's hits or near's airfields, each with
+// its item) the same question gives without that.
+template <class Answers>
+void noteUnknownSetAside(const Arguments& arguments, Printer& printer, const Answers& relaxed) {
     const icao::AirfieldFilter& filter = arguments.filter;
     const auto setAside =
-        std::count_if(relaxed.begin(), relaxed.end(), [&filter](const icao::AirportRecord& record) {
-            return !icao::admits(filter, record);
+        std::count_if(relaxed.begin(), relaxed.end(), [&filter](const auto& answer) {
+            return !icao::admits(filter, answer.item.record());
         });
     if (setAside == 0) {
         return;
@@ -99,11 +100,7 @@ int findOne(const Arguments& arguments, Printer& printer, const std::filesystem:
         const auto relaxed =
             icao::findAirports(query, arguments.limit, dataFile, keepingUnknown(arguments.filter));
         if (relaxed) {
-            std::vector<icao::AirportRecord> records;
-            for (const auto& hit : relaxed->hits) {
-                records.push_back(hit.item.record());
-            }
-            noteUnknownSetAside(arguments, printer, records);
+            noteUnknownSetAside(arguments, printer, relaxed->hits);
         }
     }
     return exitFor(!result->hits.empty());
@@ -242,13 +239,9 @@ int nearOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     }));
     if (asksKnownRunways(arguments)) {
         auto query = nearbyQuery((*nearby)->origin, arguments);
-        query.filter.keepsUnknown = true;
+        query.filter = keepingUnknown(query.filter);
         if (const auto relaxed = icao::nearestAirports(query, dataFile)) {
-            std::vector<icao::AirportRecord> records;
-            for (const auto& airport : *relaxed) {
-                records.push_back(airport.item.record());
-            }
-            noteUnknownSetAside(arguments, printer, records);
+            noteUnknownSetAside(arguments, printer, *relaxed);
         }
     }
     return kExitFound;

@@ -27,7 +27,8 @@ bool meets(const AirfieldFilter& filter, const Runway& runway) {
 
 std::optional<Surface> surfaceOf(const std::string& word) {
     // The plain words the data scripts write for a surface (tools/runway_surfaces.py).
-    constexpr std::array<std::pair<std::string_view, Surface>, 23> kSurfaces = {{
+    // Its size is counted from the entries: a size stated apart once left an empty entry.
+    constexpr auto kSurfaces = std::to_array<std::pair<std::string_view, Surface>>({
         {"asphalt", Surface::Paved},    {"concrete", Surface::Paved},  {"bitumen", Surface::Paved},
         {"macadam", Surface::Paved},    {"metal", Surface::Paved},     {"paved", Surface::Paved},
         {"brick", Surface::Paved},      {"wood", Surface::Paved},      {"deck", Surface::Paved},
@@ -36,7 +37,7 @@ std::optional<Surface> surfaceOf(const std::string& word) {
         {"gravel", Surface::Unpaved},   {"dirt", Surface::Unpaved},    {"sand", Surface::Unpaved},
         {"turf", Surface::Unpaved},     {"clay", Surface::Unpaved},    {"snow", Surface::Unpaved},
         {"unpaved", Surface::Unpaved},  {"water", Surface::Water},
-    }};
+    });
     const auto found = std::find_if(kSurfaces.begin(), kSurfaces.end(), [&word](const auto& entry) {
         return sameLetters(entry.first, word);
     });
