@@ -83,6 +83,9 @@ std::optional<UsageError> setOption(Option option, const std::optional<std::stri
     case Option::Lighted:
         arguments.filter.lighted = true;
         return std::nullopt;
+    case Option::Navaids:
+        arguments.navaids = true;
+        return std::nullopt;
     case Option::Scheduled:
         arguments.filter.scheduled = true;
         return std::nullopt;
@@ -180,6 +183,23 @@ std::optional<UsageError> checkPicture(const CommandSpec& command, const Argumen
     return std::nullopt;
 }
 
+// Navaids are no airfields: the airfields' filters and maps ask nothing of them.
+std::optional<UsageError> checkNavaids(const Arguments& arguments) {
+    if (!arguments.navaids) {
+        return std::nullopt;
+    }
+    if (arguments.filter.kinds.any() || arguments.filter.readsRecords()) {
+        return UsageError{"--navaids lists navaids: the airfields' filters ask nothing of them"};
+    }
+    if (arguments.format == Format::Svg) {
+        return UsageError{"--navaids lists navaids: --format svg draws airfields"};
+    }
+    if (arguments.batch()) {
+        return UsageError{"--navaids answers one key, not -"};
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::variant<Arguments, UsageError> parseArguments(const std::vector<std::string>& words) {
@@ -257,6 +277,9 @@ std::variant<Arguments, UsageError> parseArguments(const std::vector<std::string
         return *error;
     }
     if (auto error = checkPicture(*command, arguments)) {
+        return *error;
+    }
+    if (auto error = checkNavaids(arguments)) {
         return *error;
     }
     return arguments;

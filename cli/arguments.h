@@ -24,6 +24,8 @@ struct Arguments {
     // "-" reads them from standard input, one per line.
     std::vector<std::string> keys;
     bool raw = false;
+    // find and near list navaids rather than airfields.
+    bool navaids = false;
     std::optional<std::string> file;
     std::size_t limit = 10;
     Format format = Format::Text;

@@ -18,6 +18,7 @@ constexpr std::array kOptions = {
     OptionSpec{Option::Surface, "--surface", "S"},
     OptionSpec{Option::Lighted, "--lighted", ""},
     OptionSpec{Option::Scheduled, "--scheduled", ""},
+    OptionSpec{Option::Navaids, "--navaids", ""},
     OptionSpec{Option::Raw, "--raw", ""},
     OptionSpec{Option::Format, "--format", "F"},
     OptionSpec{Option::Output, "--output", "FILE"},
@@ -31,13 +32,15 @@ constexpr std::array kOptions = {
 constexpr std::array kLookupOptions = {Option::Raw, Option::Format};
 constexpr std::array kDistOptions = {Option::Raw, Option::Format, Option::Output, Option::Units,
                                      Option::Speed};
-constexpr std::array kFindOptions = {
-    Option::Limit,   Option::Kind,    Option::Country,   Option::Region, Option::MinRunway,
-    Option::Surface, Option::Lighted, Option::Scheduled, Option::Format, Option::Length};
+constexpr std::array kFindOptions = {Option::Limit,   Option::Kind,      Option::Country,
+                                     Option::Region,  Option::MinRunway, Option::Surface,
+                                     Option::Lighted, Option::Scheduled, Option::Navaids,
+                                     Option::Format,  Option::Length};
 constexpr std::array kNearOptions = {
-    Option::Limit,   Option::Kind,    Option::Country,   Option::Region, Option::MinRunway,
-    Option::Surface, Option::Lighted, Option::Scheduled, Option::Raw,    Option::Format,
-    Option::Output,  Option::Units,   Option::Length};
+    Option::Limit,   Option::Kind,    Option::Country,   Option::Region,  Option::MinRunway,
+    Option::Surface, Option::Lighted, Option::Scheduled, Option::Navaids, Option::Raw,
+    Option::Format,  Option::Output,  Option::Units,     Option::Length};
+constexpr std::array kNavaidOptions = {Option::Format};
 constexpr std::array kInfoOptions = {Option::Raw, Option::Format, Option::Output, Option::Length,
                                      Option::Date};
 
@@ -104,10 +107,19 @@ where it does not know the zone), civil dawn, sunrise, sunset and civil dusk
 of the day at the airfield in UTC and local time (none on a polar day or
 night, which text says; --date for another day), runways (ends, length and
 width in feet, surface, lighting, true and magnetic headings), radio
-frequencies in MHz and alternate names; in JSON a list of objects (for keys
+frequencies in MHz, alternate names and the radio navigation aids within
+10 NM (from navaids.txt beside the data file, where it stands); in JSON a list of objects (for keys
 from "-" one object a line, with "found"); with --format svg a map of one
 airfield and its runways)",
                 true, runInfo},
+    CommandSpec{Command::Navaid, "navaid", "IDENT [IDENT...]", "IDENT", Keys::OneOrMore,
+                kNavaidOptions, "navaid IDENT...",
+                R"(the radio navigation aids of each ident (VOR, VOR-DME, VORTAC, DME, NDB,
+NDB-DME, TACAN), from navaids.txt beside the data file: ident, name, type,
+frequency (kHz for an NDB, MHz for the others), country and the airfield it
+serves; in TSV and JSON also its position, elevation, magnetic variation and
+DME channel. One ident names aids in many countries: each is listed)",
+                false, runNavaid},
     CommandSpec{Command::Check,
                 "check",
                 "",
@@ -142,7 +154,7 @@ name and the local time.
 )";
 
 // Each option's entry, as --help lists them.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 19> kOptionHelp = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 20> kOptionHelp = {{
     {"--raw", "take KEY or CODE exactly as it stands, as if pasted into the input box"},
     {"--limit N", R"(find and near print at most N airfields (default 10, at least 1); exact
 ICAO and IATA code hits of find are never cut off; near's picture marks
@@ -162,6 +174,8 @@ any (the default) asks no surface)"},
     {"--lighted", "only airfields with a lighted runway"},
     {"--scheduled", R"(only airfields with scheduled service, as the data says (in a file that
 does not say, those with an IATA code))"},
+    {"--navaids", R"(find and near list radio navigation aids from navaids.txt beside the
+data file instead of airfields: find by ident or name, near the nearest aids)"},
     {"--format F", R"(text (default): aligned columns; tsv: tab-separated values under a
 header line; json: JSON, one object per line for keys from "-"; svg (dist,
 near, info): a map as an SVG picture)"},
@@ -196,8 +210,13 @@ when something was, 2 when the file could not be read.
 // every line after the first indented to where the first began.
 std::string entry(std::string_view label, std::string_view help, std::size_t column) {
     std::string text(2, ' ');
-    text.append(label).append(column - 2 - label.size(), ' ');
     const std::string indent(column, ' ');
+    // A label too long for its column stands on a line of its own, the help under it.
+    if (2 + label.size() + 1 > column) {
+        text.append(label).append("\n").append(indent);
+    } else {
+        text.append(label).append(column - 2 - label.size(), ' ');
+    }
     for (std::size_t start = 0; start <= help.size();) {
         const std::size_t end = std::min(help.find('\n', start), help.size());
         text.append(start == 0 ? "" : indent).append(help.substr(start, end - start)) += '\n';

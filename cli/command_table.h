@@ -10,7 +10,7 @@
 // The commands and options of icao, described once: parsing, the usage text, the man page's
 // synopsis and the bash completion all follow this table (a test holds the last two to it).
 
-enum class Command { Help, Version, Code, Name, Find, Check, Dist, Near, Info };
+enum class Command { Help, Version, Code, Name, Find, Check, Dist, Near, Info, Navaid };
 
 struct Arguments;
 class Printer;
@@ -30,6 +30,7 @@ enum class Option {
     Surface,
     Lighted,
     Scheduled,
+    Navaids,
     Raw,
     Format,
     Output,

@@ -16,6 +16,7 @@ int runFind(const Arguments& arguments, Printer& printer, const std::filesystem:
 int runDist(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
 int runNear(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
 int runInfo(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
+int runNavaid(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile);
 
 inline constexpr int kExitFound = 0;
 inline constexpr int kExitNotFound = 1;

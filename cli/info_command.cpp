@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
+#include "cli/distance_cells.h"
 #include "cli/key_loop.h"
+#include "cli/navaid_cells.h"
 #include "cli/picture_output.h"
 #include "cli/record_table.h"
 #include "cli/runway_cells.h"
@@ -46,6 +48,7 @@ const std::vector<Column> kInfoFootColumns = {
     {"civil_dusk", false, "civil dusk"},
     {"runways"},
     {"frequencies"},
+    {"navaids"},
     {"keywords", false, "also known as"},
 };
 
@@ -88,6 +91,50 @@ std::vector<std::string> linesOf(const std::string& text) {
         start = end == std::string::npos ? text.size() : end + 1;
     }
     return lines;
+}
+
+// How far from an airfield info lists the radio navigation aids.
+constexpr double kNavaidReachKm = 10 * icao::kKmPerNauticalMile;
+
+// The aids beside the data file; none where it has no navaids.txt, for the airfields' answers
+// stand without it.
+std::optional<std::vector<icao::Navaid>> navaidsIfAny(const std::filesystem::path& dataFile) {
+    auto navaids = icao::readNavaids(icao::navaidsFileBeside(dataFile));
+    return navaids ? std::optional(std::move(*navaids)) : std::nullopt;
+}
+
+// The aids within reach of the airfield, nearest first: in text a line each, in columns
+// ("LON  VOR-DME  113.60 MHz  1.0 NM  1.9 km  346°"), TSV their idents, JSON a list of objects;
+// null where the place or the aids are not known.
+Cell navaidsCell(const std::optional<icao::Place>& place,
+                 const std::optional<std::vector<icao::Navaid>>& navaids,
+                 const Arguments& arguments) {
+    if (!place || !navaids) {
+        return Cell::missing();
+    }
+    Table parts{{{"ident"}, {"type"}, {"frequency"}}, {}};
+    for (const Column& column : distanceColumns("distance", arguments)) {
+        parts.columns.push_back(column);
+    }
+    parts.columns.push_back({"bearing"});
+    CellValue::List values;
+    std::string idents;
+    for (const icao::NearbyNavaid& aid :
+         icao::nearestNavaids(*navaids, *place, navaids->size(), kNavaidReachKm)) {
+        std::vector<Cell> row{Cell::text(aid.navaid.ident), Cell::text(aid.navaid.type),
+                              Cell::text(icao::frequencyWords(aid.navaid))};
+        append(row, distanceAndCourseCells(aid.distanceKm, aid.course, 1, arguments));
+        parts.rows.push_back(std::move(row));
+        idents += (idents.empty() ? "" : " ") + aid.navaid.ident;
+        values.push_back(CellValue::Members{
+            {"ident", aid.navaid.ident},
+            {"type", aid.navaid.type},
+            {"frequency", CellValue::orNull(icao::numberOf(aid.navaid.frequency))},
+            {"distance_nm", aid.distanceKm / icao::kKmPerNauticalMile},
+            {"distance_km", aid.distanceKm},
+            {"bearing", aid.course}});
+    }
+    return Cell::lined(linesOf(alignedText(parts)), std::move(idents), std::move(values));
 }
 
 Cell runwaysCell(const AirportRecord& record, const AirfieldDetails& details,
@@ -186,7 +233,8 @@ Cell textOrMissing(const std::string& text) {
 
 std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& details,
                             const Arguments& arguments, std::chrono::sys_seconds now,
-                            icao::ZoneClock& clock) {
+                            icao::ZoneClock& clock,
+                            const std::optional<std::vector<icao::Navaid>>& navaids) {
     const icao::LengthUnit unit = arguments.shownLength();
     const auto place = record.place();
     const icao::SunTimes sun =
@@ -232,6 +280,7 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
             place ? sunCell(sun.civil.down, sun.civil, true, details, clock) : Cell::missing(),
             runwaysCell(record, details, unit),
             frequenciesCell(record, details),
+            navaidsCell(place, navaids, arguments),
             std::move(keywords)};
 }
 
@@ -260,6 +309,7 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
         return reportError(index.error());
     }
     icao::ZoneClock clock;
+    const auto navaids = navaidsIfAny(dataFile);
     // As the other commands' keys from "-": each answer says whether the key was found.
     std::vector<Column> columns = infoColumns(arguments.shownLength());
     columns.push_back({"found"});
@@ -285,12 +335,12 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
             std::string summary =
                 summaryOf(fields[icao::RecordField::Name], timeZone, clock.timeIn(timeZone, now));
             return KeyedAnswer{std::move(summary),
-                               [&clock, &arguments, item = *item, now] {
+                               [&clock, &arguments, &navaids, item = *item, now] {
                                    const auto record =
                                        AirportRecord::fromItem(item.bytes, item.line);
                                    std::vector<Cell> cells =
                                        infoCells(record, icao::detailsOf(record, now, clock),
-                                                 arguments, now, clock);
+                                                 arguments, now, clock, navaids);
                                    cells.push_back(Cell::truth(true));
                                    return cells;
                                },
@@ -327,6 +377,7 @@ int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::
     Table table{infoColumns(arguments.shownLength()), {}};
     const auto instant = icao::secondsNow();
     icao::ZoneClock clock;
+    const auto navaids = navaidsIfAny(dataFile);
     bool allFound = true;
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const auto& record = (*records)[i];
@@ -337,7 +388,7 @@ int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::
         }
         noteFormerCode(codes[i], record->code);
         table.rows.push_back(infoCells(*record, icao::detailsOf(*record, instant, clock), arguments,
-                                       instant, clock));
+                                       instant, clock, navaids));
     }
     // JSON gives a list, empty when no code was found, so that it always parses.
     if (!table.rows.empty() || arguments.format == Format::Json) {

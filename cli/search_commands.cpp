@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/distance_cells.h"
 #include "cli/key_loop.h"
+#include "cli/navaid_cells.h"
 #include "cli/picture_output.h"
 #include "cli/record_table.h"
 #include "cli/runway_cells.h"
@@ -158,13 +159,17 @@ icao::NearbyQuery nearbyQuery(const Origin& origin, const Arguments& arguments) 
             origin.record ? std::optional(origin.record->line) : std::nullopt};
 }
 
-std::vector<Column> nearbyColumns(const Arguments& arguments) {
-    std::vector<Column> columns = filteredColumns(arguments);
+// The columns, then the distance from the origin and the bearing to each.
+std::vector<Column> withDistanceColumns(std::vector<Column> columns, const Arguments& arguments) {
     for (Column& column : distanceColumns("distance", arguments)) {
         columns.push_back(std::move(column));
     }
     columns.push_back({"bearing_deg"});
     return columns;
+}
+
+std::vector<Column> nearbyColumns(const Arguments& arguments) {
+    return withDistanceColumns(filteredColumns(arguments), arguments);
 }
 
 std::vector<Cell> nearbyCells(const icao::AirportRecord& record, const icao::NearbyAirport& airport,
@@ -180,15 +185,25 @@ struct Nearby {
 };
 
 // The key's origin and the airfields nearest it; none when the key names no place.
+// Where the key places its origin: LAT,LON, else the airfield of its code; no place where it is
+// neither.
+icao::Expected<Origin> originOf(const std::string& key, const Arguments& arguments,
+                                const std::filesystem::path& dataFile) {
+    if (auto position = positionOf(key)) {
+        return std::move(*position);
+    }
+    const auto airports = icao::airportsByCode({keyOf(key, arguments.raw)}, dataFile);
+    if (!airports) {
+        return airports.error();
+    }
+    return originAt(airports->front());
+}
+
 icao::Expected<std::optional<Nearby>> nearbyOf(const std::string& key, const Arguments& arguments,
                                                const std::filesystem::path& dataFile) {
-    auto origin = positionOf(key);
+    auto origin = originOf(key, arguments, dataFile);
     if (!origin) {
-        const auto airports = icao::airportsByCode({keyOf(key, arguments.raw)}, dataFile);
-        if (!airports) {
-            return airports.error();
-        }
-        origin = originAt(airports->front());
+        return origin.error();
     }
     if (!origin->place) {
         return std::optional<Nearby>();
@@ -247,6 +262,52 @@ int nearOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     return kExitFound;
 }
 
+// find TEXT --navaids: the aids whose ident or name holds TEXT.
+int findNavaidsOf(const Arguments& arguments, Printer& printer,
+                  const std::filesystem::path& dataFile) {
+    const auto navaids = navaidsBeside(dataFile);
+    if (!navaids) {
+        return kExitError;
+    }
+    const std::string& text = arguments.keys.front();
+    const auto found = icao::findNavaids(*navaids, icao::decodeText(text), arguments.limit);
+    if (found.empty()) {
+        printer.notes() << "no navaid matches \"" << withVisibleControls(text) << "\"\n";
+        return kExitNotFound;
+    }
+    printer.list(RowSource(navaidColumns(), found.size(),
+                           [&found](std::size_t i) { return navaidCells(found[i]); }));
+    return kExitFound;
+}
+
+// near ORIGIN --navaids: the aids nearest an airfield or a place, with distance and bearing.
+int nearNavaidsOf(const Arguments& arguments, Printer& printer,
+                  const std::filesystem::path& dataFile) {
+    const std::string& key = arguments.keys.front();
+    const auto origin = originOf(key, arguments, dataFile);
+    if (!origin) {
+        return reportError(origin.error());
+    }
+    if (!origin->place) {
+        std::cerr << "icao: " << withVisibleControls(key)
+                  << " is no airfield with coordinates and no LAT,LON\n";
+        return kExitNotFound;
+    }
+    const auto navaids = navaidsBeside(dataFile);
+    if (!navaids) {
+        return kExitError;
+    }
+    const auto nearby = icao::nearestNavaids(*navaids, *origin->place, arguments.limit);
+    printer.list(RowSource(
+        withDistanceColumns(navaidColumns(), arguments), nearby.size(), [&](std::size_t i) {
+            std::vector<Cell> cells = navaidCells(nearby[i].navaid);
+            append(cells,
+                   distanceAndCourseCells(nearby[i].distanceKm, nearby[i].course, 1, arguments));
+            return cells;
+        }));
+    return exitFor(!nearby.empty());
+}
+
 // Many origins in a row: the file is read once, into memory, and each key answered there.
 int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
     const auto index = icao::AirportIndex::load(dataFile);
@@ -281,11 +342,13 @@ int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem
 } // namespace
 
 int runFind(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
-    return arguments.batch() ? findEach(arguments, printer, dataFile)
-                             : findOne(arguments, printer, dataFile);
+    return arguments.navaids   ? findNavaidsOf(arguments, printer, dataFile)
+           : arguments.batch() ? findEach(arguments, printer, dataFile)
+                               : findOne(arguments, printer, dataFile);
 }
 
 int runNear(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
-    return arguments.batch() ? nearEach(arguments, printer, dataFile)
-                             : nearOne(arguments, printer, dataFile);
+    return arguments.navaids   ? nearNavaidsOf(arguments, printer, dataFile)
+           : arguments.batch() ? nearEach(arguments, printer, dataFile)
+                               : nearOne(arguments, printer, dataFile);
 }

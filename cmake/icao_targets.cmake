@@ -10,15 +10,15 @@ function(icao_include_root target folder scope)
     target_include_directories(${target} ${scope} ${root})
 endfunction()
 
-# The programs read airports.txt from their own folder, so on Linux the two and their data
-# stand in PREFIX/lib/icaolookup, and PREFIX/bin holds links to them; the programs find their
-# folder through the link.
+# The programs read airports.txt and navaids.txt from their own folder, so on Linux the three
+# and their data stand in PREFIX/lib/icaolookup, and PREFIX/bin holds links to them; the
+# programs find their folder through the link.
 if(WIN32)
     set(ICAO_PROGRAM_DIR ${CMAKE_INSTALL_BINDIR})
 else()
     set(ICAO_PROGRAM_DIR lib/icaolookup)
 endif()
-install(FILES ${ICAO_DATA_FILE} DESTINATION ${ICAO_PROGRAM_DIR})
+install(FILES ${ICAO_DATA_FILE} ${ICAO_NAVAIDS_FILE} DESTINATION ${ICAO_PROGRAM_DIR})
 
 function(icao_install_program target)
     install(TARGETS ${target} RUNTIME DESTINATION ${ICAO_PROGRAM_DIR})

@@ -42,7 +42,7 @@ mkdir -p "$scratch/$package" dist
 for program in icaolookup icaofinder icao; do
     x86_64-w64-mingw32-strip -o "$scratch/$package/$program.exe" "$bin/$program.exe"
 done
-cp data/airports.txt "$scratch/$package/"
+cp data/airports.txt data/navaids.txt "$scratch/$package/"
 cp LICENSE "$scratch/$package/LICENSE.txt"
 cp data/LICENSE "$scratch/$package/DATA-LICENSE.txt"
 cat >"$scratch/$package/README.txt" <<EOF
@@ -54,10 +54,11 @@ icaofinder.exe  the finder: airports found by code, name or place as you type, w
                 details and nearest neighbours.
 icao.exe        the command-line companion; run "icao --help" in a console.
 airports.txt    the airport data both read. It must stay beside the programs.
+navaids.txt     the radio navigation aids icao reads; the programs work without it.
 
 Unzip the folder anywhere and run icaolookup.exe; no installation is needed.
-The programs are under the MIT licence (LICENSE.txt); the data is OurAirports data under
-the Open Database License 1.0 (DATA-LICENSE.txt).
+The programs are under the MIT licence (LICENSE.txt); the data is OurAirports data, in the
+public domain, with time zones under the Open Database License 1.0 (DATA-LICENSE.txt).
 EOF
 sed -i 's/$/\r/' "$scratch/$package/README.txt"
 rm -f "dist/$package.zip"

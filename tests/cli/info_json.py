@@ -20,7 +20,7 @@ UNKNOWN_ON_WINDOWS = {"America/Ciudad_Juarez", "America/Coyhaique", "Antarctica/
 KEYS = ["icao", "iata", "local_code", "former_codes", "name", "kind", "municipality", "region",
         "country", "country_name", "latitude", "longitude", "elevation_ft", "magnetic_variation",
         "timezone", "utc_offset", "local_time", "civil_dawn", "sunrise", "sunset", "civil_dusk", "runways",
-        "frequencies", "keywords"]
+        "frequencies", "navaids", "keywords"]
 
 
 def run(icao, *arguments, keys=None):

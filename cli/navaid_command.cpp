@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#include "cli/commands.h"
+#include "cli/navaid_cells.h"
+
+#include <iostream>
+
+// navaid IDENT...: every aid of each ident, in the order asked; an ident no aid has is told on
+// standard error.
+int runNavaid(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    const auto navaids = navaidsBeside(dataFile);
+    if (!navaids) {
+        return kExitError;
+    }
+    std::vector<icao::Navaid> found;
+    bool everyFound = true;
+    for (const std::string& word : arguments.keys) {
+        const auto ofIdent = icao::navaidsWithIdent(*navaids, keyOf(word, false));
+        if (ofIdent.empty()) {
+            std::cerr << "icao: no navaid has the ident "
+                      << withVisibleControls(icao::toUtf8(keyOf(word, false))) << '\n';
+            everyFound = false;
+        }
+        found.insert(found.end(), ofIdent.begin(), ofIdent.end());
+    }
+    if (!found.empty()) {
+        printer.list(RowSource(navaidColumns(), found.size(),
+                               [&found](std::size_t i) { return navaidCells(found[i]); }));
+    }
+    return exitFor(everyFound);
+}

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#include "search/navaids.h"
+
+#include "lookup/data_file.h"
+#include "search/folding.h"
+
+#include <algorithm>
+
+namespace icao {
+
+std::filesystem::path navaidsFileBeside(const std::filesystem::path& dataFile) {
+    return dataFile.parent_path() / kNavaidsFileName;
+}
+
+Expected<std::vector<Navaid>> readNavaids(const std::filesystem::path& file) {
+    std::vector<Navaid> navaids;
+    const auto error = forEachItem(file, [&navaids](const FileItem& item) {
+        if (auto navaid = navaidOf(item.bytes, item.line)) {
+            navaids.push_back(std::move(*navaid));
+        }
+    });
+    if (error) {
+        return FileError{error->path, error->reason + "; navaid answers read " +
+                                          std::string(kNavaidsFileName) + " beside the data file"};
+    }
+    return navaids;
+}
+
+std::vector<Navaid> navaidsWithIdent(const std::vector<Navaid>& navaids, const Text& ident) {
+    TextFolder folder;
+    const std::string wanted = folder.fold(ident);
+    std::vector<Navaid> found;
+    std::copy_if(
+        navaids.begin(), navaids.end(), std::back_inserter(found),
+        [&](const Navaid& navaid) { return folder.fold(decodeText(navaid.ident)) == wanted; });
+    return found;
+}
+
+std::vector<Navaid> findNavaids(const std::vector<Navaid>& navaids, const Text& text,
+                                std::size_t limit) {
+    TextFolder folder;
+    const std::string wanted = folder.fold(text);
+    if (wanted.empty()) {
+        return {};
+    }
+    // How well an aid matches: 0 its ident, 1 its ident's start, 2 its whole name, 3 its name's
+    // start, 4 its name anywhere; 5 not at all.
+    const auto rank = [&](const Navaid& navaid) {
+        const std::string ident = folder.fold(decodeText(navaid.ident));
+        if (ident == wanted || ident.starts_with(wanted)) {
+            return ident == wanted ? 0 : 1;
+        }
+        const std::string name = folder.fold(decodeText(navaid.name));
+        const std::size_t at = name.find(wanted);
+        return at == std::string::npos ? 5 : name == wanted ? 2 : at == 0 ? 3 : 4;
+    };
+    std::vector<std::pair<int, const Navaid*>> ranked;
+    for (const Navaid& navaid : navaids) {
+        if (const int how = rank(navaid); how < 5) {
+            ranked.emplace_back(how, &navaid);
+        }
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Navaid> found;
+    for (std::size_t i = 0; i < std::min(limit, ranked.size()); ++i) {
+        found.push_back(*ranked[i].second);
+    }
+    return found;
+}
+
+std::vector<NearbyNavaid> nearestNavaids(const std::vector<Navaid>& navaids, const Place& origin,
+                                         std::size_t limit, std::optional<double> withinKm) {
+    // Distances by position first, so that only the aids kept are copied.
+    std::vector<std::pair<double, std::size_t>> distances;
+    for (std::size_t i = 0; i < navaids.size(); ++i) {
+        const double km = distanceKm(origin, navaids[i].place);
+        if (!withinKm || km <= *withinKm) {
+            distances.emplace_back(km, i);
+        }
+    }
+    const std::size_t kept = std::min(limit, distances.size());
+    std::partial_sort(distances.begin(), distances.begin() + static_cast<std::ptrdiff_t>(kept),
+                      distances.end());
+    std::vector<NearbyNavaid> nearby;
+    for (std::size_t i = 0; i < kept; ++i) {
+        const Navaid& navaid = navaids[distances[i].second];
+        nearby.push_back({navaid, distances[i].first, initialCourse(origin, navaid.place)});
+    }
+    return nearby;
+}
+
+} // namespace icao
