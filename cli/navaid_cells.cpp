@@ -50,7 +50,7 @@ std::vector<Cell> navaidCells(const icao::Navaid& navaid) {
             Cell::text(navaid.name),
             Cell::text(navaid.type),
             frequencyCell(navaid),
-            known ? Cell::text(navaid.type.starts_with("NDB") ? "kHz" : "MHz") : Cell::missing(),
+            known ? Cell::text(icao::isNdb(navaid) ? "kHz" : "MHz") : Cell::missing(),
             textOrMissing(navaid.country),
             textOrMissing(navaid.airfield),
             degreesCell(navaid.place.latitude, 6),

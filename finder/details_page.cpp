@@ -91,6 +91,23 @@ QString neighbours(const DescribedAirfield& neighbourhood, icao::DistanceUnit un
     return rows.isEmpty() ? QString() : "<table cellspacing=4>" + rows + "</table>";
 }
 
+// The navaids about the airfield, nearest first: ident, type, frequency, distance and bearing.
+QString navaids(const DescribedAirfield& neighbourhood, icao::DistanceUnit unit) {
+    QStringList lines;
+    for (const icao::NearbyNavaid& aid : neighbourhood.navaids) {
+        QStringList parts{qt(aid.navaid.ident), qt(aid.navaid.type)};
+        if (const std::string frequency = icao::frequencyWords(aid.navaid); !frequency.empty()) {
+            parts << qt(frequency);
+        }
+        parts << distanceText(aid.distanceKm, unit, 1) << courseText(aid.course);
+        for (QString& part : parts) {
+            part = escaped(part).replace(' ', "&nbsp;");
+        }
+        lines << parts.join("&nbsp; ");
+    }
+    return lines.join("<br>");
+}
+
 } // namespace
 
 QString detailsPage(const DescribedAirfield& neighbourhood, std::chrono::sys_seconds now,
@@ -133,6 +150,7 @@ QString detailsPage(const DescribedAirfield& neighbourhood, std::chrono::sys_sec
     page += row(tr("Time zone"), zone(details));
     page += row(tr("Runways"), runways(details, units.length));
     page += row(tr("Frequencies"), frequencies(details));
+    page += row(tr("Navaids"), navaids(neighbourhood, units.distance));
     page += row(tr("Also known as"), escaped(alternates.join(" / ")));
     page += "</table>";
     const QString nearest = neighbours(neighbourhood, units.distance);

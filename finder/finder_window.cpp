@@ -690,7 +690,12 @@ void FinderWindow::showOnMap() {
     if (wantsRoute) {
         map_->showRoute(icao::stopsOf(plan_->route));
     } else if (shown_) {
-        map_->showNeighbourhood(icao::neighbourhoodOf(shown_->record, shown_->nearest));
+        icao::Neighbourhood neighbourhood = icao::neighbourhoodOf(shown_->record, shown_->nearest);
+        for (const icao::NearbyNavaid& aid : shown_->navaids) {
+            neighbourhood.navaids.push_back(
+                {aid.navaid.place, aid.navaid.ident, icao::isNdb(aid.navaid)});
+        }
+        map_->showNeighbourhood(std::move(neighbourhood));
     } else {
         map_->clear();
     }

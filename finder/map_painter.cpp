@@ -120,6 +120,22 @@ void paintMap(QPainter& painter, const icao::MapDrawing& drawing, const MapColou
     for (const icao::DrawnText& note : drawing.notes) {
         painter.drawText(pointOf(note.at), qt(note.text));
     }
+    for (const icao::DrawnNavaid& navaid : drawing.navaids) {
+        const QPointF at = pointOf(navaid.at);
+        const double r = icao::kNavaidMarkRadius;
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(colours.note, 1, navaid.ndb ? Qt::DotLine : Qt::SolidLine));
+        if (navaid.ndb) {
+            painter.drawEllipse(at, r, r);
+        } else {
+            painter.drawPolygon(QPolygonF({at + QPointF(-r, 0), at + QPointF(0, -r),
+                                           at + QPointF(r, 0), at + QPointF(0, r)}));
+        }
+        if (navaid.labelled) {
+            haloText(painter, pointOf(navaid.labelAt), qt(navaid.ident), colours.note,
+                     colours.halo);
+        }
+    }
     font.setPixelSize(static_cast<int>(icao::kLabelSize));
     const auto paintAirfield = [&](const icao::DrawnAirfield& airfield, const QColor& ink) {
         painter.setPen(QPen(colours.halo, icao::kMarkOutline));

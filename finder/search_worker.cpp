@@ -54,6 +54,9 @@ void SearchWorker::load(const QString& dataFile) {
         return true;
     });
     index_ = std::move(*index);
+    auto navaids =
+        icao::readNavaids(icao::navaidsFileBeside(icao::pathFromUtf8(dataFile.toStdString())));
+    navaids_ = navaids ? std::move(*navaids) : std::vector<icao::Navaid>();
     emit loaded(records);
     emit atlasMade(atlasOf(*index_));
 }
@@ -91,6 +94,8 @@ void SearchWorker::describe(const QString& code, const icao::AirfieldFilter& fil
     if (const auto place = record->place()) {
         neighbourhood.nearest =
             std::move(*icao::nearestAirports({*place, kNeighbours, filter, record->line}, *index_));
+        neighbourhood.navaids =
+            icao::nearestNavaids(navaids_, *place, navaids_.size(), kNavaidReachKm);
     }
     emit described(neighbourhood);
 }

@@ -3,6 +3,7 @@
 
 #include "map/airfield_atlas.h"
 #include "search/find.h"
+#include "search/navaids.h"
 #include "search/nearby.h"
 #include "search/route_reading.h"
 
@@ -33,10 +34,14 @@ struct SearchAnswer {
     qint64 microseconds = 0;
 };
 
-// An airfield and its nearest neighbours, for the details.
+// How far from an airfield the details and the map show radio navigation aids.
+inline constexpr double kNavaidReachKm = 10 * icao::kKmPerNauticalMile;
+
+// An airfield, its nearest neighbours and the navaids about it, for the details and the map.
 struct DescribedAirfield {
     icao::AirportRecord record;
     std::vector<icao::NearbyAirport> nearest;
+    std::vector<icao::NearbyNavaid> navaids = {};
 };
 
 // A route typed as codes or names: how each stop was read, and the legs through them.
@@ -96,6 +101,8 @@ class SearchWorker : public QObject {
 
   private:
     std::optional<icao::AirportIndex> index_;
+    // From navaids.txt beside the data file; none without it, which the airfields do not need.
+    std::vector<icao::Navaid> navaids_;
     std::atomic<quint64> latest_{0};
     std::atomic<quint64> latestPlan_{0};
 };

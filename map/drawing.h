@@ -46,6 +46,17 @@ struct DrawnAirfield {
     bool labelled = true;
 };
 
+// A radio navigation aid marked near the airfields, its ident placed beside it where that
+// overlaps nothing else.
+struct DrawnNavaid {
+    PicturePoint at;
+    std::string ident;
+    // An NDB is drawn as a circle, the VHF aids (VOR, DME, TACAN) as a diamond.
+    bool ndb = false;
+    PicturePoint labelAt = {};
+    bool labelled = false;
+};
+
 // A bar of a round distance at the bottom left, and what it measures.
 struct ScaleBar {
     // The bar's top left corner, its length and thickness, and the baseline of its text.
@@ -57,8 +68,8 @@ struct ScaleBar {
 };
 
 // A map as steps for a painter, painted in this order, each over what came before: the sea
-// (the whole picture), the lines by ink in the order of kInks, the notes, each airfield's mark then
-// its label, then, unclipped, the scale bar and the title.
+// (the whole picture), the lines by ink in the order of kInks, the notes, each navaid's mark
+// and ident, each airfield's mark then its label, then, unclipped, the scale bar and the title.
 struct MapDrawing {
     double width;
     double height;
@@ -67,6 +78,7 @@ struct MapDrawing {
     PicturePoint titleAt;
     std::vector<DrawnLine> lines;
     std::vector<DrawnText> notes;
+    std::vector<DrawnNavaid> navaids;
     std::vector<DrawnAirfield> airfields;
     ScaleBar scale;
 };
@@ -80,6 +92,8 @@ inline constexpr double kTitleSize = 15;
 inline constexpr double kMarkRadius = 3;
 inline constexpr double kMainMarkRadius = 4;
 inline constexpr double kLesserMarkRadius = 2;
+// Half the width of a navaid's mark.
+inline constexpr double kNavaidMarkRadius = 4;
 // The outline round a mark, and the halo of background round a label, the scale's text and
 // the title that keeps them readable over land, sea and lines.
 inline constexpr double kMarkOutline = 1;

@@ -129,6 +129,15 @@ void placeLabels(MapDrawing& drawing, std::size_t from) {
              scale.at.x + std::max(scale.length, textWidth(scale.text.size(), kScaleTextSize)),
              scale.textAt.y});
     }
+    for (const DrawnNavaid& navaid : drawing.navaids) {
+        const PicturePoint& at = navaid.at;
+        taken.push_back({at.x - kNavaidMarkRadius, at.y - kNavaidMarkRadius,
+                         at.x + kNavaidMarkRadius, at.y + kNavaidMarkRadius});
+        if (navaid.labelled) {
+            taken.push_back(
+                textBox(navaid.labelAt, textWidth(navaid.ident.size(), kNoteSize), kNoteSize));
+        }
+    }
     for (std::size_t i = 0; i < drawing.airfields.size(); ++i) {
         const DrawnAirfield& airfield = drawing.airfields[i];
         const PicturePoint& at = airfield.at;
@@ -164,6 +173,30 @@ void placeLabels(MapDrawing& drawing, std::size_t from) {
         }
         if (airfield.labelled) {
             taken.push_back(textBox(airfield.labelAt, width, kLabelSize));
+        }
+    }
+    // The navaids' idents last, where nothing else is: the airfields are what the map is about.
+    for (DrawnNavaid& navaid : drawing.navaids) {
+        if (navaid.labelled) {
+            continue;
+        }
+        const PicturePoint& at = navaid.at;
+        const double width = textWidth(navaid.ident.size(), kNoteSize);
+        const double middle = at.y + kNoteSize * 0.3;
+        const double away = kNavaidMarkRadius + kGap;
+        for (const PicturePoint& choice :
+             {PicturePoint{at.x + away, middle}, PicturePoint{at.x - away - width, middle},
+              PicturePoint{at.x - width / 2, at.y - away - kNoteSize * 0.2},
+              PicturePoint{at.x - width / 2, at.y + away + kNoteSize * 0.8}}) {
+            const Rectangle box = textBox(choice, width, kNoteSize);
+            if (picture.holds(box) &&
+                std::none_of(taken.begin(), taken.end(),
+                             [&](const Rectangle& other) { return box.overlaps(other); })) {
+                navaid.labelAt = choice;
+                navaid.labelled = true;
+                taken.push_back(box);
+                break;
+            }
         }
     }
 }

@@ -138,6 +138,9 @@ MapDrawing neighbourhoodDrawing(const Neighbourhood& neighbourhood, const World&
         drawRunways(airfield, view, drawing);
         drawing.airfields.push_back({view.project(airfield.place), airfield.label, {}, main});
     };
+    for (const MarkedNavaid& navaid : neighbourhood.navaids) {
+        drawing.navaids.push_back({view.project(navaid.place), navaid.ident, navaid.ndb});
+    }
     // The origin first, so that its label has the first choice of places.
     mark(neighbourhood.origin, true);
     for (const MarkedAirfield& neighbour : neighbourhood.neighbours) {

@@ -18,6 +18,13 @@ namespace icao {
 // they stand on one another and their labels hide the land.
 inline constexpr std::size_t kMostMarkedNeighbours = 1000;
 
+// A radio navigation aid a map marks: where it lies, its ident, and whether it is an NDB.
+struct MarkedNavaid {
+    Place place;
+    std::string ident;
+    bool ndb = false;
+};
+
 // What a map around one place shows: the origin, the airfields near it, and rings at round
 // distances from it where asked.
 struct Neighbourhood {
@@ -25,6 +32,8 @@ struct Neighbourhood {
     std::vector<MarkedAirfield> neighbours;
     bool rings = true;
     std::string title;
+    // The navaids about the origin, marked beside the airfields.
+    std::vector<MarkedNavaid> navaids = {};
 };
 
 // The origin among the airfields near it, with rings.

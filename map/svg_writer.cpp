@@ -137,6 +137,21 @@ std::string svgOf(const MapDrawing& drawing) {
         svg += "<text x=\"" + number(note.at.x) + "\" y=\"" + number(note.at.y) + "\">" +
                escaped(note.text) + "</text>\n";
     }
+    for (const DrawnNavaid& navaid : drawing.navaids) {
+        const std::string x = number(navaid.at.x);
+        const std::string y = number(navaid.at.y);
+        const double r = kNavaidMarkRadius;
+        svg += navaid.ndb ? "<circle cx=\"" + x + "\" cy=\"" + y + "\" r=\"" + number(r) +
+                                "\" fill=\"none\" stroke=\"#3d5a78\" stroke-dasharray=\"1.5 1\"/>\n"
+                          : "<path d=\"M" + number(navaid.at.x - r) + ' ' + y + "L" + x + ' ' +
+                                number(navaid.at.y - r) + "L" + number(navaid.at.x + r) + ' ' + y +
+                                "L" + x + ' ' + number(navaid.at.y + r) +
+                                "Z\" fill=\"none\" stroke=\"#3d5a78\"/>\n";
+        if (navaid.labelled) {
+            svg += "<text x=\"" + number(navaid.labelAt.x) + "\" y=\"" + number(navaid.labelAt.y) +
+                   "\">" + escaped(navaid.ident) + "</text>\n";
+        }
+    }
     svg += "</g>\n<g font-size=\"" + number(kLabelSize) + "\">\n";
     for (const DrawnAirfield& airfield : drawing.airfields) {
         svg += "<circle cx=\"" + number(airfield.at.x) + "\" cy=\"" + number(airfield.at.y) +

@@ -66,11 +66,15 @@ std::optional<Navaid> navaidOf(std::string_view bytes, std::size_t line) {
     return navaid;
 }
 
+bool isNdb(const Navaid& navaid) {
+    return navaid.type.starts_with("NDB");
+}
+
 std::string frequencyWords(const Navaid& navaid) {
     if (navaid.frequency.empty() || !numberOf(navaid.frequency)) {
         return {};
     }
-    return navaid.frequency + (navaid.type.starts_with("NDB") ? " kHz" : " MHz");
+    return navaid.frequency + (isNdb(navaid) ? " kHz" : " MHz");
 }
 
 } // namespace icao

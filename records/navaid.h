@@ -38,6 +38,10 @@ struct Navaid {
 // line without an ident or a valid place.
 std::optional<Navaid> navaidOf(std::string_view bytes, std::size_t line);
 
+// Whether the aid is an NDB (NDB, NDB-DME), on low and medium frequencies in kHz; the others
+// are VHF aids, in MHz.
+bool isNdb(const Navaid& navaid);
+
 // The frequency with its unit, "113.60 MHz" or "365 kHz"; empty where it is not known.
 std::string frequencyWords(const Navaid& navaid);
 

@@ -24,6 +24,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <algorithm>
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -160,6 +161,29 @@ class FinderTest : public QObject {
                                      QString("local HRX; formerly FVHA"), QString("unknown")}) {
             QVERIFY2(text.contains(shown), qPrintable(shown + " not in " + text));
         }
+    }
+
+    // With navaids.txt beside the data file, the details and the map show the aids within
+    // 10 NM of the airfield, nearest first; those farther are left out.
+    void theNavaidsAboutTheAirfieldAreShown() {
+        std::ofstream(folder_->path() / "navaids.txt", std::ios::binary)
+            << "LON|London|VOR-DME|113.60|51.487202|-0.466667|110|-2.243|EGLL|GB|083X|\n"
+               "EPM|Epsom|NDB|316|51.3192|-0.3717|||EGLL|GB||\n"
+               "OCK|Ockham|VOR-DME|115.30|51.3050|-0.4472|||EGLL|GB|100X|\n"
+               "DVR|Dover|VOR-DME|114.95|51.1628|1.3597|||EGLL|GB||\n";
+        openWindow();
+        QSignalSpy described(window_.get(), &FinderWindow::detailsShown);
+        type("EGLL");
+        QTRY_VERIFY(!described.isEmpty());
+        const QString text = details()->toPlainText();
+        const auto lon = text.indexOf("LON  VOR-DME  113.60 MHz  1.0 NM  346°");
+        const auto epm = text.indexOf("EPM  NDB  316 kHz");
+        QVERIFY2(lon > 0 && epm > lon && text.contains("OCK"), qPrintable(text));
+        QVERIFY(!text.contains("DVR"));
+        const auto* map = window_->findChild<MapPane*>("map");
+        QTRY_COMPARE(map->drawing().navaids.size(), std::size_t(3));
+        QCOMPARE(map->drawing().navaids[0].ident, std::string("LON"));
+        QVERIFY(map->drawing().navaids[1].ndb);
     }
 
     void keysMoveTheSelectionAndCopyTheCode() {

@@ -129,7 +129,7 @@ class MapDrawingTest : public QObject {
     // while the four sides leave room; by the picture's edge a label goes where it is seen
     // whole.
     void labelsDoNotOverlap() {
-        icao::MapDrawing drawing{400, 300, "", {}, {}, {}, {}, {}};
+        icao::MapDrawing drawing{400, 300, "", {}, {}, {}, {}, {}, {}};
         // A runway's ident just right of an airfield's mark takes the right side from its label.
         drawing.notes.push_back({{110, 105}, "27R"});
         std::vector<icao::DrawnAirfield>& airfields = drawing.airfields;
@@ -154,6 +154,39 @@ class MapDrawingTest : public QObject {
                 const QRectF mark(airfields[b].at.x - 4, airfields[b].at.y - 4, 8, 8);
                 QVERIFY(!labelRect(airfields[a]).intersects(mark));
                 QVERIFY(a == b || !labelRect(airfields[a]).intersects(labelRect(airfields[b])));
+            }
+        }
+    }
+
+    // A navaid's ident goes only where it overlaps no airfield's label or mark and no other
+    // ident; the airfields' labels choose first, and a navaid's mark keeps them off it.
+    void navaidIdentsGiveWayToAirfields() {
+        icao::MapDrawing drawing{400, 300, "", {}, {}, {}, {}, {}, {}};
+        drawing.airfields.push_back({{200, 150}, "EGLL", {}, true});
+        // Right of the airfield, where its label would go first; and one hemmed in on all sides.
+        drawing.navaids.push_back({{230, 150}, "LON"});
+        drawing.navaids.push_back({{260, 150}, "OCK", true});
+        drawing.navaids.push_back({{395, 295}, "EDGE"});
+        icao::placeLabels(drawing);
+        const icao::DrawnAirfield& airfield = drawing.airfields[0];
+        const QRectF lonMark(230 - icao::kNavaidMarkRadius, 150 - icao::kNavaidMarkRadius,
+                             2 * icao::kNavaidMarkRadius, 2 * icao::kNavaidMarkRadius);
+        QVERIFY(airfield.labelled);
+        QVERIFY(!labelRect(airfield).intersects(lonMark));
+        std::vector<QRectF> idents;
+        for (const icao::DrawnNavaid& navaid : drawing.navaids) {
+            if (navaid.labelled) {
+                idents.push_back({navaid.labelAt.x, navaid.labelAt.y - icao::kNoteSize * 0.8,
+                                  icao::textWidth(navaid.ident.size(), icao::kNoteSize),
+                                  icao::kNoteSize});
+            }
+        }
+        QVERIFY(idents.size() >= 2);
+        for (std::size_t a = 0; a < idents.size(); ++a) {
+            QVERIFY(!idents[a].intersects(labelRect(airfield)));
+            QVERIFY(QRectF(0, 0, 400, 300).contains(idents[a]));
+            for (std::size_t b = a + 1; b < idents.size(); ++b) {
+                QVERIFY(!idents[a].intersects(idents[b]));
             }
         }
     }
