@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 namespace icao {
 namespace {
@@ -111,6 +112,35 @@ void finishDrawing(MapDrawing& drawing, const MapView& view, DistanceUnit unit) 
     placeLabels(drawing);
 }
 
+namespace {
+
+// The baselines a text may take beside a mark of this reach: right, left, above, below.
+std::array<PicturePoint, 4> besidePlaces(const PicturePoint& at, double reach, double width,
+                                         double size) {
+    const double middle = at.y + size * 0.3;
+    const double away = reach + kGap;
+    return {PicturePoint{at.x + away, middle}, PicturePoint{at.x - away - width, middle},
+            PicturePoint{at.x - width / 2, at.y - away - size * 0.2},
+            PicturePoint{at.x - width / 2, at.y + away + size * 0.8}};
+}
+
+// The first of those places where the text lies whole in the picture and over nothing taken.
+std::optional<PicturePoint> freePlace(const PicturePoint& at, double reach, double width,
+                                      double size, const Rectangle& picture,
+                                      const std::vector<Rectangle>& taken) {
+    for (const PicturePoint& choice : besidePlaces(at, reach, width, size)) {
+        const Rectangle box = textBox(choice, width, size);
+        if (picture.holds(box) &&
+            std::none_of(taken.begin(), taken.end(),
+                         [&](const Rectangle& other) { return box.overlaps(other); })) {
+            return choice;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 void placeLabels(MapDrawing& drawing, std::size_t from) {
     const Rectangle picture{0, 0, drawing.width, drawing.height};
     std::vector<Rectangle> taken;
@@ -151,26 +181,13 @@ void placeLabels(MapDrawing& drawing, std::size_t from) {
     }
     for (std::size_t i = from; i < drawing.airfields.size(); ++i) {
         DrawnAirfield& airfield = drawing.airfields[i];
-        const PicturePoint& at = airfield.at;
         const double width = textWidth(airfield.label.size(), kLabelSize, airfield.main);
-        const double middle = at.y + kLabelSize * 0.3;
-        const double away = kMainMarkRadius + kGap;
-        const std::array<PicturePoint, 4> choices = {
-            PicturePoint{at.x + away, middle}, PicturePoint{at.x - away - width, middle},
-            PicturePoint{at.x - width / 2, at.y - away - kLabelSize * 0.2},
-            PicturePoint{at.x - width / 2, at.y + away + kLabelSize * 0.8}};
-        airfield.labelAt = choices.front();
-        airfield.labelled = !airfield.lesser;
-        for (const PicturePoint& choice : choices) {
-            const Rectangle box = textBox(choice, width, kLabelSize);
-            if (picture.holds(box) &&
-                std::none_of(taken.begin(), taken.end(),
-                             [&](const Rectangle& other) { return box.overlaps(other); })) {
-                airfield.labelAt = choice;
-                airfield.labelled = true;
-                break;
-            }
-        }
+        const auto free =
+            freePlace(airfield.at, kMainMarkRadius, width, kLabelSize, picture, taken);
+        // An airfield the map is about is labelled even where no place is free.
+        airfield.labelAt =
+            free ? *free : besidePlaces(airfield.at, kMainMarkRadius, width, kLabelSize).front();
+        airfield.labelled = free || !airfield.lesser;
         if (airfield.labelled) {
             taken.push_back(textBox(airfield.labelAt, width, kLabelSize));
         }
@@ -180,23 +197,12 @@ void placeLabels(MapDrawing& drawing, std::size_t from) {
         if (navaid.labelled) {
             continue;
         }
-        const PicturePoint& at = navaid.at;
         const double width = textWidth(navaid.ident.size(), kNoteSize);
-        const double middle = at.y + kNoteSize * 0.3;
-        const double away = kNavaidMarkRadius + kGap;
-        for (const PicturePoint& choice :
-             {PicturePoint{at.x + away, middle}, PicturePoint{at.x - away - width, middle},
-              PicturePoint{at.x - width / 2, at.y - away - kNoteSize * 0.2},
-              PicturePoint{at.x - width / 2, at.y + away + kNoteSize * 0.8}}) {
-            const Rectangle box = textBox(choice, width, kNoteSize);
-            if (picture.holds(box) &&
-                std::none_of(taken.begin(), taken.end(),
-                             [&](const Rectangle& other) { return box.overlaps(other); })) {
-                navaid.labelAt = choice;
-                navaid.labelled = true;
-                taken.push_back(box);
-                break;
-            }
+        if (const auto free =
+                freePlace(navaid.at, kNavaidMarkRadius, width, kNoteSize, picture, taken)) {
+            navaid.labelAt = *free;
+            navaid.labelled = true;
+            taken.push_back(textBox(*free, width, kNoteSize));
         }
     }
 }
