@@ -15,9 +15,12 @@ import re
 from dataclasses import dataclass, field
 
 # OurAirports' frequency types, by the names a record gives them; other types keep their own.
+# A director (DIR, Heathrow Director) and approach and departure in one (A/D, APP/DEP) are
+# approach services.
 FREQUENCY_NAMES = {"ATIS": "atis", "TWR": "tower", "TOWER": "tower", "GND": "ground",
                    "CLD": "clearance", "DEL": "clearance", "CLNC": "clearance", "UNIC": "unicom",
-                   "UNICOM": "unicom", "APP": "approach", "DEP": "departure"}
+                   "UNICOM": "unicom", "APP": "approach", "DIR": "approach", "A/D": "approach",
+                   "APP/DEP": "approach", "DEP": "departure"}
 KINDS = ("large_airport", "medium_airport", "small_airport", "heliport", "seaplane_base",
          "balloonport", "closed")
 

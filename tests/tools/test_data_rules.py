@@ -73,7 +73,8 @@ class OurAirportsCsvTest(unittest.TestCase):
         # The closed runway is left out; a quoted comma and a line break stay inside fields.
         self.assertEqual(heathrow[14], "09L/27R:12799:164:asphalt:1:89.6/269.6:"
                                        "51.4775;-0.48943/51.4777;-0.43326")
-        self.assertEqual(heathrow[15], "atis:113.75 tower:118.5 tower:118.7 ad:119.725")
+        # Heathrow Director, of the type A/D, is an approach service.
+        self.assertEqual(heathrow[15], "atis:113.75 tower:118.5 tower:118.7 approach:119.725")
         self.assertEqual((heathrow[9], heathrow[16], heathrow[19]), ("LON / Londres", "England",
                                                                       "1"))
         self.assertEqual(harare[1:3], ["FVRG", "Robert Gabriel Mugabe International Airport"])
