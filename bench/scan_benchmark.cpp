@@ -2,13 +2,16 @@
 // Times the not-found scan of both lookups over large data files in the page cache, each
 // against the fastest plain read of the same file: 64 KiB blocks with line ends counted by
 // memchr; over the records shaped like the shipped ones, find and near; and the finds of the
-// index in memory over the shipped data, one query at a time, as the desktop finder asks them.
+// index in memory over the shipped data, one query at a time, as the desktop finder asks them;
+// and the shipped navaids.txt read whole, as icao info and the finder read it, beside the plain
+// read of the same file, and the aids within 10 NM of an airfield found among them.
 
 #include "generated_file.h"
 #include "lookup/box.h"
 #include "lookup/lookups.h"
 #include "search/airports_by_code.h"
 #include "search/find.h"
+#include "search/navaids.h"
 #include "search/nearby.h"
 
 #include <benchmark/benchmark.h>
@@ -106,6 +109,26 @@ void indexNear(benchmark::State& state, icao::AirportIndex* index) {
     }
 }
 
+void navaidsRead(benchmark::State& state, const std::filesystem::path& file) {
+    for (auto _ : state) {
+        const auto navaids = icao::readNavaids(file);
+        if (!navaids || navaids->size() < 10000) {
+            state.SkipWithError("navaids.txt did not read as expected");
+        }
+    }
+    setBytes(state, file);
+}
+
+void navaidsNear(benchmark::State& state, const std::vector<icao::Navaid>* navaids) {
+    const icao::Place heathrow{51.470748, -0.459909};
+    for (auto _ : state) {
+        const auto near = icao::nearestNavaids(*navaids, heathrow, navaids->size(), 18.52);
+        if (near.empty()) {
+            state.SkipWithError("no navaid near Heathrow");
+        }
+    }
+}
+
 // After the usual table, prints each scan's throughput and its time as a ratio to the
 // baseline over the same file (the part of the name before the slash).
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -184,6 +207,20 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     // Each letter of a name as it is typed, a code, and a typo that matches nothing, so that
     // every record is weighed as a suggestion.
+    countLineEnds(ICAO_SHIPPED_NAVAIDS_FILE);
+    benchmark::RegisterBenchmark("Navaids/Baseline", baseline,
+                                 std::filesystem::path(ICAO_SHIPPED_NAVAIDS_FILE))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Navaids/Read", navaidsRead,
+                                 std::filesystem::path(ICAO_SHIPPED_NAVAIDS_FILE))
+        ->Unit(benchmark::kMillisecond);
+    const auto navaids = icao::readNavaids(ICAO_SHIPPED_NAVAIDS_FILE);
+    if (!navaids) {
+        std::fprintf(stderr, "%s\n", navaids.error().describe().c_str());
+        return 1;
+    }
+    benchmark::RegisterBenchmark("Navaids/WithinTenNm", navaidsNear, &*navaids)
+        ->Unit(benchmark::kMicrosecond);
     auto index = icao::AirportIndex::load(ICAO_SHIPPED_DATA_FILE);
     if (!index) {
         std::fprintf(stderr, "%s\n", index.error().describe().c_str());

@@ -96,10 +96,18 @@ std::vector<std::string> linesOf(const std::string& text) {
 // How far from an airfield info lists the radio navigation aids.
 constexpr double kNavaidReachKm = 10 * icao::kKmPerNauticalMile;
 
-// The aids beside the data file; none where it has no navaids.txt, for the airfields' answers
-// stand without it.
-std::optional<std::vector<icao::Navaid>> navaidsIfAny(const std::filesystem::path& dataFile) {
-    auto navaids = icao::readNavaids(icao::navaidsFileBeside(dataFile));
+// The aids beside the data file, or only those within reach of one of the places where they
+// are known; none where it has no navaids.txt, for the airfields' answers stand without it.
+std::optional<std::vector<icao::Navaid>>
+navaidsIfAny(const std::filesystem::path& dataFile,
+             const std::optional<std::vector<icao::Place>>& places = std::nullopt) {
+    auto navaids =
+        icao::readNavaids(icao::navaidsFileBeside(dataFile), [&places](const icao::Navaid& navaid) {
+            return !places ||
+                   std::any_of(places->begin(), places->end(), [&navaid](const icao::Place& place) {
+                       return icao::distanceKm(place, navaid.place) <= kNavaidReachKm;
+                   });
+        });
     return navaids ? std::optional(std::move(*navaids)) : std::nullopt;
 }
 
@@ -377,7 +385,13 @@ int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::
     Table table{infoColumns(arguments.shownLength()), {}};
     const auto instant = icao::secondsNow();
     icao::ZoneClock clock;
-    const auto navaids = navaidsIfAny(dataFile);
+    std::vector<icao::Place> places;
+    for (const auto& record : *records) {
+        if (const auto place = record ? record->place() : std::nullopt) {
+            places.push_back(*place);
+        }
+    }
+    const auto navaids = navaidsIfAny(dataFile, places);
     bool allFound = true;
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const auto& record = (*records)[i];

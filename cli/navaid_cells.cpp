@@ -62,8 +62,11 @@ std::vector<Cell> navaidCells(const icao::Navaid& navaid) {
             textOrMissing(navaid.dmeChannel)};
 }
 
-icao::Expected<std::vector<icao::Navaid>> navaidsBeside(const std::filesystem::path& dataFile) {
-    auto navaids = icao::readNavaids(icao::navaidsFileBeside(dataFile));
+icao::Expected<std::vector<icao::Navaid>>
+navaidsBeside(const std::filesystem::path& dataFile,
+              const std::function<bool(const icao::Navaid&)>& keep) {
+    const auto file = icao::navaidsFileBeside(dataFile);
+    auto navaids = keep ? icao::readNavaids(file, keep) : icao::readNavaids(file);
     if (!navaids) {
         reportError(navaids.error());
     }

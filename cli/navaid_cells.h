@@ -16,6 +16,8 @@
 std::vector<Column> navaidColumns();
 std::vector<Cell> navaidCells(const icao::Navaid& navaid);
 
-// The aids of navaids.txt beside the data file; the error, already told on standard error,
-// as the exit status.
-icao::Expected<std::vector<icao::Navaid>> navaidsBeside(const std::filesystem::path& dataFile);
+// The aids of navaids.txt beside the data file that keep keeps (all without it); the error is
+// told on standard error.
+icao::Expected<std::vector<icao::Navaid>>
+navaidsBeside(const std::filesystem::path& dataFile,
+              const std::function<bool(const icao::Navaid&)>& keep = {});

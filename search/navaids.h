@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -20,6 +21,10 @@ std::filesystem::path navaidsFileBeside(const std::filesystem::path& dataFile);
 // line without an ident or a valid place is passed over. The error names the file and says
 // that navaid answers need it.
 Expected<std::vector<Navaid>> readNavaids(const std::filesystem::path& file);
+// Only the aids keep keeps: a question about a few (an ident, a place) holds no more in memory,
+// for a new process pays for every page it fills.
+Expected<std::vector<Navaid>> readNavaids(const std::filesystem::path& file,
+                                          const std::function<bool(const Navaid&)>& keep);
 
 // The aids of this ident, in any letter case, in file order (by country, then name): one
 // ident names aids in many countries.
