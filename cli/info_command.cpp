@@ -93,9 +93,6 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
-// How far from an airfield info lists the radio navigation aids.
-constexpr double kNavaidReachKm = 10 * icao::kKmPerNauticalMile;
-
 // The aids beside the data file, or only those within reach of one of the places where they
 // are known; none where it has no navaids.txt, for the airfields' answers stand without it.
 std::optional<std::vector<icao::Navaid>>
@@ -105,7 +102,7 @@ navaidsIfAny(const std::filesystem::path& dataFile,
         icao::readNavaids(icao::navaidsFileBeside(dataFile), [&places](const icao::Navaid& navaid) {
             return !places ||
                    std::any_of(places->begin(), places->end(), [&navaid](const icao::Place& place) {
-                       return icao::distanceKm(place, navaid.place) <= kNavaidReachKm;
+                       return icao::distanceKm(place, navaid.place) <= icao::kAirfieldNavaidsKm;
                    });
         });
     return navaids ? std::optional(std::move(*navaids)) : std::nullopt;
@@ -128,7 +125,7 @@ Cell navaidsCell(const std::optional<icao::Place>& place,
     CellValue::List values;
     std::string idents;
     for (const icao::NearbyNavaid& aid :
-         icao::nearestNavaids(*navaids, *place, navaids->size(), kNavaidReachKm)) {
+         icao::nearestNavaids(*navaids, *place, navaids->size(), icao::kAirfieldNavaidsKm)) {
         std::vector<Cell> row{Cell::text(aid.navaid.ident), Cell::text(aid.navaid.type),
                               Cell::text(icao::frequencyWords(aid.navaid))};
         append(row, distanceAndCourseCells(aid.distanceKm, aid.course, 1, arguments));

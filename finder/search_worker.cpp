@@ -95,7 +95,7 @@ void SearchWorker::describe(const QString& code, const icao::AirfieldFilter& fil
         neighbourhood.nearest =
             std::move(*icao::nearestAirports({*place, kNeighbours, filter, record->line}, *index_));
         neighbourhood.navaids =
-            icao::nearestNavaids(navaids_, *place, navaids_.size(), kNavaidReachKm);
+            icao::nearestNavaids(navaids_, *place, navaids_.size(), icao::kAirfieldNavaidsKm);
     }
     emit described(neighbourhood);
 }

@@ -34,9 +34,6 @@ struct SearchAnswer {
     qint64 microseconds = 0;
 };
 
-// How far from an airfield the details and the map show radio navigation aids.
-inline constexpr double kNavaidReachKm = 10 * icao::kKmPerNauticalMile;
-
 // An airfield, its nearest neighbours and the navaids about it, for the details and the map.
 struct DescribedAirfield {
     icao::AirportRecord record;

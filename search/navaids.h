@@ -5,6 +5,7 @@
 #include "platform/expected.h"
 #include "records/geo.h"
 #include "records/navaid.h"
+#include "records/units.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -13,6 +14,9 @@
 #include <vector>
 
 namespace icao {
+
+// How far from an airfield its navaids are told, in icao info and the finder: 10 NM.
+inline constexpr double kAirfieldNavaidsKm = 10 * kKmPerNauticalMile;
 
 // navaids.txt in the data file's folder.
 std::filesystem::path navaidsFileBeside(const std::filesystem::path& dataFile);
