@@ -4,7 +4,8 @@
 // memchr; over the records shaped like the shipped ones, find and near; and the finds of the
 // index in memory over the shipped data, one query at a time, as the desktop finder asks them;
 // and the shipped navaids.txt read whole, as icao info and the finder read it, beside the plain
-// read of the same file, and the aids within 10 NM of an airfield found among them.
+// read of the same file, and the aids within 10 NM of an airfield found among them; and routes
+// of 1,000 words read over the index.
 
 #include "generated_file.h"
 #include "lookup/box.h"
@@ -13,12 +14,14 @@
 #include "search/find.h"
 #include "search/navaids.h"
 #include "search/nearby.h"
+#include "search/route_reading.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <sstream>
 
 namespace {
 
@@ -127,6 +130,61 @@ void navaidsNear(benchmark::State& state, const std::vector<icao::Navaid>* navai
             state.SkipWithError("no navaid near Heathrow");
         }
     }
+}
+
+// A route of 1,000 words read over the records in memory, as icao dist and the finder read one.
+// With `searchedWhole`, every span is searched by the whole find, as before spans were looked up
+// among the records that hold their words.
+void routeRead(benchmark::State& state, icao::AirportIndex* index, std::string route,
+               bool searchedWhole) {
+    icao::NameFinder names = icao::namesIn(*index);
+    if (searchedWhole) {
+        names.findStrong = names.find;
+    }
+    for (auto _ : state) {
+        const auto reading = icao::readRoute(route, *index, names);
+        if (!reading || reading->words != icao::kMaxRouteWords) {
+            state.SkipWithError("the route did not read as expected");
+        }
+    }
+}
+
+// 1,000 of the commonest English words, repeated: few name an airfield, most pairs none.
+std::string commonWords() {
+    const std::vector<std::string> words = {
+        "the",   "of",   "and",   "time", "in",    "is",    "was",   "for",  "on",   "are",
+        "with",  "as",   "at",    "be",   "this",  "have",  "from",  "or",   "one",  "had",
+        "by",    "word", "but",   "not",  "what",  "all",   "were",  "we",   "when", "your",
+        "can",   "said", "there", "use",  "an",    "each",  "which", "she",  "do",   "how",
+        "their", "if",   "will",  "up",   "other", "about", "out",   "many", "then", "them"};
+    std::string text;
+    for (std::size_t i = 0; i < icao::kMaxRouteWords; ++i) {
+        text.append(i == 0 ? "" : " ").append(words[(i * 7 + i / 50) % words.size()]);
+    }
+    return text;
+}
+
+// The first words of the municipalities of the shipped records, every twentieth, up to 1,000:
+// each a name that reads as an airfield, many as several.
+std::string placeNames() {
+    std::ifstream in(ICAO_SHIPPED_DATA_FILE);
+    std::string line;
+    std::string text;
+    std::size_t words = 0;
+    for (std::size_t n = 0; std::getline(in, line) && words < icao::kMaxRouteWords; ++n) {
+        std::vector<std::string> fields;
+        std::stringstream row(line);
+        for (std::string field; std::getline(row, field, '|');) {
+            fields.push_back(field);
+        }
+        std::stringstream place(fields.size() > 3 ? fields[3] : "");
+        for (std::string word; n % 20 == 0 && place >> word && words < icao::kMaxRouteWords;) {
+            if (word.find_first_of("-,;>") == std::string::npos && word != "to" && word != "via") {
+                text.append(words++ == 0 ? "" : " ").append(word);
+            }
+        }
+    }
+    return text;
 }
 
 // After the usual table, prints each scan's throughput and its time as a ratio to the
@@ -238,6 +296,15 @@ int main(int argc, char** argv) {
     }
     benchmark::RegisterBenchmark("Index/near EGLL", indexNear, &*index)
         ->Unit(benchmark::kMicrosecond);
+    for (const bool whole : {false, true}) {
+        const std::string how = whole ? "/every span searched whole" : "";
+        benchmark::RegisterBenchmark(("Route/1000 common words" + how).c_str(), routeRead, &*index,
+                                     commonWords(), whole)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Route/1000 place names" + how).c_str(), routeRead, &*index,
+                                     placeNames(), whole)
+            ->Unit(benchmark::kMillisecond);
+    }
     RatioReporter reporter(files);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

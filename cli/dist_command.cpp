@@ -23,24 +23,33 @@ class RouteNames {
     explicit RouteNames(icao::AirportIndex& index) : index_(&index) {}
 
     icao::NameFinder finder() {
-        return [this](const icao::Text& text, std::size_t limit) -> icao::FindResult {
-            if (!index_ && !error) {
-                auto loaded = icao::AirportIndex::load(*dataFile_);
-                if (!loaded) {
-                    error = loaded.error();
-                    return {};
-                }
-                loaded_.emplace(std::move(*loaded));
-                index_ = &*loaded_;
-            }
-            return index_ ? index_->find(text, limit) : icao::FindResult{};
-        };
+        return {[this](const icao::Text& text, std::size_t limit) {
+                    const auto index = held();
+                    return index ? index->find(text, limit) : icao::FindResult{};
+                },
+                [this](const icao::Text& text, std::size_t limit) {
+                    const auto index = held();
+                    return index ? index->findStrong(text, limit) : icao::FindResult{};
+                }};
     }
 
     // Why the records could not be held, once asked.
     std::optional<icao::FileError> error;
 
   private:
+    icao::AirportIndex* held() {
+        if (!index_ && !error) {
+            auto loaded = icao::AirportIndex::load(*dataFile_);
+            if (!loaded) {
+                error = loaded.error();
+                return nullptr;
+            }
+            loaded_.emplace(std::move(*loaded));
+            index_ = &*loaded_;
+        }
+        return index_;
+    }
+
     const std::filesystem::path* dataFile_ = nullptr;
     std::optional<icao::AirportIndex> loaded_;
     icao::AirportIndex* index_ = nullptr;

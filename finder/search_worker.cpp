@@ -133,10 +133,8 @@ void SearchWorker::plan(quint64 generation, const QString& text, bool typed) {
         emit planned(RoutePlan{text, {}, {}, count});
         return;
     }
-    const auto names = [this](const icao::Text& words, std::size_t limit) {
-        return index_->find(words, limit);
-    };
-    RoutePlan plan{text, std::move(*icao::readRoute(words, *index_, names, typed)), {}, 0};
+    RoutePlan plan{
+        text, std::move(*icao::readRoute(words, *index_, icao::namesIn(*index_), typed)), {}, 0};
     plan.route = icao::routeThrough(plan.reading);
     emit planned(plan);
 }

@@ -8,6 +8,7 @@
 #include "search/chunk_search.h"
 #include "search/code_table.h"
 #include "search/searched_fields.h"
+#include "search/word_index.h"
 
 #include <cmath>
 #include <functional>
@@ -86,6 +87,9 @@ struct AirportIndex::Records {
     // Built when a code is first asked: find - never asks one.
     std::once_flag codesBuilt;
     CodeTable codes;
+    // Built when a route is first read.
+    std::once_flag wordsBuilt;
+    std::optional<WordIndex> words;
 };
 
 AirportIndex::AirportIndex(std::unique_ptr<Records> records) : records_(std::move(records)) {}
@@ -141,6 +145,21 @@ FindResult AirportIndex::find(const Text& text, std::size_t limit, const Airfiel
     }
     ChunkSearch search(query, limit, filter, count);
     return joined(searchStoredChunks<ChunkFind>(records_->chunks, std::ref(search)));
+}
+
+FindResult AirportIndex::findStrong(const Text& text, std::size_t limit) {
+    std::call_once(records_->wordsBuilt, [this] { records_->words.emplace(records_->chunks); });
+    const FoldedQuery query = prepareQuery(text, records_->folder);
+    HitCollector hits(limit);
+    for (const auto [c, i] : records_->words->mayRankStrongly(query)) {
+        const ItemChunk& chunk = records_->chunks[c];
+        const auto rank = rankOf(fieldsOf(chunk.foldedOf(i)), query, FindRank::WholeWords);
+        const Standing standing = standingOfItem(chunk.bytesOf(i));
+        if (rank && hits.wants(*rank, standing)) {
+            hits.add({*rank, standing, {std::string(chunk.bytesOf(i)), chunk.lineOf(i)}});
+        }
+    }
+    return {hits.finish(), {}, std::nullopt};
 }
 
 std::optional<StoredItem> AirportIndex::itemByCode(const Text& code) const {

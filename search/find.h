@@ -43,6 +43,11 @@ class AirportIndex {
     FindResult find(const Text& text, std::size_t limit, const AirfieldFilter& filter = {},
                     HitCount count = HitCount::KeptOnly);
 
+    // The hits of find that rank better than by word starts: by a code, a code's start or every
+    // word whole; no suggestions. Only the records that hold the words or the code are weighed,
+    // so that a route of many words can ask it of every span of its words.
+    FindResult findStrong(const Text& text, std::size_t limit);
+
     // Each kept item's bytes and line, in file order, until visit returns false: every item
     // but those no find, code lookup or place can use.
     void visitItems(const std::function<bool(const StoredItem&)>& visit) const;

@@ -103,14 +103,23 @@ class NameReader {
     const FindResult& find(const std::string& text) {
         auto found = asked_.find(text);
         if (found == asked_.end()) {
-            found = asked_.emplace(text, names_(decodeText(text), kStopCandidates + 1)).first;
+            found = asked_.emplace(text, names_.find(decodeText(text), kStopCandidates + 1)).first;
+        }
+        return found->second;
+    }
+
+    const FindResult& findStrong(const std::string& span) {
+        auto found = strong_.find(span);
+        if (found == strong_.end()) {
+            found = strong_.emplace(span, names_.findStrong(decodeText(span), kStopCandidates + 1))
+                        .first;
         }
         return found->second;
     }
 
     // The span's stop, where its best hit reads it strongly, and where that airfield stands.
     std::optional<std::pair<RouteStop, Standing>> stopOf(const std::string& span) {
-        const FindResult& result = find(span);
+        const FindResult& result = findStrong(span);
         if (result.hits.empty() || !isStrong(result.hits.front().rank)) {
             return std::nullopt;
         }
@@ -130,12 +139,15 @@ class NameReader {
     // Whether a longer span from the same word may still read strongly: not once no hit is
     // better than a word's start, as each word of a whole-word match is one of the shorter.
     bool mayGrow(const std::string& span) {
-        const FindResult& result = find(span);
+        const FindResult& result = findStrong(span);
         return !result.hits.empty() && result.hits.front().rank < FindRank::WordStarts;
     }
 
     RouteStop unread(const std::string& given) {
         RouteStop stop{given, StopRead::Unread, std::nullopt, {}};
+        if (unreadStops_++ >= kStopsWithCandidates) {
+            return stop;
+        }
         const FindResult& result = find(given);
         for (std::size_t i = 0; i < result.hits.size() && i < kStopCandidates; ++i) {
             stop.candidates.push_back(result.hits[i].item.record());
@@ -145,6 +157,12 @@ class NameReader {
             stop.candidates.push_back(result.suggestions[i]);
         }
         return stop;
+    }
+
+    // The last stop unread, read again without its last word.
+    RouteStop readAgain(const std::string& given) {
+        --unreadStops_;
+        return unread(given);
     }
 
     // The run split into the fewest spans each read strongly, words that none reads left as
@@ -206,9 +224,17 @@ class NameReader {
   private:
     const NameFinder& names_;
     std::map<std::string, FindResult> asked_;
+    std::map<std::string, FindResult> strong_;
+    std::size_t unreadStops_ = 0;
 };
 
 } // namespace
+
+NameFinder namesIn(AirportIndex& index) {
+    return {
+        [&index](const Text& text, std::size_t limit) { return index.find(text, limit); },
+        [&index](const Text& text, std::size_t limit) { return index.findStrong(text, limit); }};
+}
 
 Expected<RouteReading> readRoute(std::string_view text, const RecordSource& source,
                                  const NameFinder& names, bool lastWordDone) {
@@ -263,7 +289,7 @@ Expected<RouteReading> readRoute(std::string_view text, const RecordSource& sour
             reading.stops.pop_back();
         } else {
             reading.pending = last.given.substr(space + 1);
-            last = reader.unread(last.given.substr(0, space));
+            last = reader.readAgain(last.given.substr(0, space));
         }
     }
     return reading;

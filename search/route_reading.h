@@ -4,6 +4,7 @@
 #include "platform/expected.h"
 #include "records/airport_record.h"
 #include "records/route_legs.h"
+#include "search/find.h"
 #include "search/find_result.h"
 #include "search/record_source.h"
 
@@ -32,7 +33,8 @@ struct RouteStop {
     // The airfield read; none for a stop unread.
     std::optional<AirportRecord> airport;
     // Other airfields the words may mean, best first, at most kStopCandidates: for a name the
-    // next hits of find, for a stop unread find's best hits or its suggestions.
+    // next hits of find that read it as strongly, for a stop unread find's best hits or its
+    // suggestions.
     std::vector<AirportRecord> candidates;
 };
 
@@ -51,16 +53,29 @@ struct RouteReading {
     std::size_t words = 0;
 };
 
-// Finds a text's best hits, as find ranks them.
-using NameFinder = std::function<FindResult(const Text& text, std::size_t limit)>;
+// What a route's names are asked of.
+struct NameFinder {
+    // A text's best hits, as find ranks them, with its suggestions.
+    std::function<FindResult(const Text& text, std::size_t limit)> find;
+    // The same hits but those ranked by word starts or worse, found among the records that hold
+    // the words, so that a long route costs little for each span of its words.
+    std::function<FindResult(const Text& text, std::size_t limit)> findStrong;
+};
+
+// The names asked of records held in memory.
+NameFinder namesIn(AirportIndex& index);
+
+// Only so many stops unread are given candidates: each costs a search of every record with
+// its edit distances, and a route with more is not mistyped but pasted.
+inline constexpr std::size_t kStopsWithCandidates = 10;
 
 // Reads a route as people type it: codes (ICAO, a former code, IATA) and names of several
 // words, apart by spaces, dashes, commas, "→", "to" or "via". A run of words that are not codes
 // is split into the fewest spans that each name an airfield strongly (a whole-word match, as
 // find ranks it, "san francisco los angeles" being KSFO KLAX); words that none does are a stop
-// unread, with candidates. The codes are looked up in source, the names asked of names; a
-// span never crosses a comma, an arrow, "to" or "via". Unless lastWordDone, a last stop that
-// reads as nothing is pending rather than unread.
+// unread, with candidates (the first kStopsWithCandidates such). The codes are looked up in source,
+// the names asked of names; a span never crosses a comma, an arrow, "to" or "via". Unless
+// lastWordDone, a last stop that reads as nothing is pending rather than unread.
 Expected<RouteReading> readRoute(std::string_view text, const RecordSource& source,
                                  const NameFinder& names, bool lastWordDone = true);
 

@@ -42,12 +42,10 @@ class RouteReadingTest : public QObject {
     std::optional<icao::AirportIndex> index_;
 
     icao::RouteReading read(const QString& text, bool lastWordDone = true) {
-        const icao::NameFinder names = [this](const icao::Text& words, std::size_t limit) {
-            return index_->find(words, limit);
-        };
         // The codes from the file streamed, the names from the records in memory, as icao
         // dist asks them.
-        return *icao::readRoute(text.toStdString(), folder_.dataFile(), names, lastWordDone);
+        return *icao::readRoute(text.toStdString(), folder_.dataFile(), icao::namesIn(*index_),
+                                lastWordDone);
     }
 
   private slots:
