@@ -71,7 +71,7 @@ FinderWindow::FinderWindow(QString dataFile, QString shippedFile, QWidget* paren
       splitter_(new QSplitter), left_(new QSplitter(Qt::Vertical)),
       aside_(new QSplitter(Qt::Vertical)), status_(new QLabel), more_(new QPushButton),
       route_(new QLineEdit), speed_(new QLineEdit), legs_(new QTableView),
-      readings_(new QTextBrowser), worker_(new SearchWorker) {
+      readings_(new QTextBrowser), worker_(new SearchWorker), planner_(new RoutePlanner) {
     setUpControls();
     layOut();
     buildMenus();
@@ -241,8 +241,12 @@ void FinderWindow::startWorker() {
     connect(worker_, &SearchWorker::failed, this, &FinderWindow::showFailure);
     connect(worker_, &SearchWorker::answered, this, &FinderWindow::showAnswer);
     connect(worker_, &SearchWorker::described, this, &FinderWindow::showDetails);
-    connect(worker_, &SearchWorker::planned, this, &FinderWindow::showRoute);
+    planner_->moveToThread(&planThread_);
+    connect(&planThread_, &QThread::finished, planner_, &QObject::deleteLater);
+    connect(worker_, &SearchWorker::indexHeld, planner_, &RoutePlanner::setIndex);
+    connect(planner_, &RoutePlanner::planned, this, &FinderWindow::showRoute);
     thread_.start();
+    planThread_.start();
 }
 
 void FinderWindow::connectControls() {
@@ -301,7 +305,11 @@ FinderWindow::~FinderWindow() {
     for (QObject* child : findChildren<QObject*>()) {
         child->disconnect(this);
     }
+    // A plan still running is abandoned, so that the window closes at once.
+    planner_->abandonAll();
+    planThread_.quit();
     thread_.quit();
+    planThread_.wait();
     thread_.wait();
 }
 
@@ -589,11 +597,11 @@ void FinderWindow::planRoute(bool typed) {
         return;
     }
     ++planGeneration_;
-    worker_->latestPlan().store(planGeneration_);
+    planner_->latest().store(planGeneration_);
     QMetaObject::invokeMethod(
-        worker_,
-        [worker = worker_, generation = planGeneration_, text = route_->text(), typed] {
-            worker->plan(generation, text, typed);
+        planner_,
+        [planner = planner_, generation = planGeneration_, text = route_->text(), typed] {
+            planner->plan(generation, text, typed);
         },
         Qt::QueuedConnection);
 }

@@ -41,6 +41,8 @@ class FinderWindow : public QMainWindow {
     QString dataFile() const { return dataFile_; }
     // The text whose answer the table shows.
     QString shownText() const { return shownText_; }
+    // The route's planner, on its thread; a test may keep it busy.
+    RoutePlanner* planner() const { return planner_; }
     // The route text whose legs are shown.
     QString shownRoute() const { return plan_ ? plan_->text : QString(); }
     // Reads another data file, as File > Open does, and remembers it for the next start.
@@ -139,6 +141,9 @@ class FinderWindow : public QMainWindow {
     QTextBrowser* readings_;
     QThread thread_;
     SearchWorker* worker_;
+    // Routes are read apart from the searches, so that neither waits on the other.
+    QThread planThread_;
+    RoutePlanner* planner_;
     DataFileWatcher watcher_;
     // Keeps the local time in the details current.
     QTimer minute_;

@@ -43,6 +43,7 @@ SharedAtlas atlasOf(const icao::AirportIndex& index) {
 
 void SearchWorker::load(const QString& dataFile) {
     index_.reset();
+    emit indexHeld({});
     auto index = icao::AirportIndex::load(icao::pathFromUtf8(dataFile.toStdString()));
     if (!index) {
         emit failed(QString::fromStdString(index.error().describe()));
@@ -53,7 +54,8 @@ void SearchWorker::load(const QString& dataFile) {
         ++records;
         return true;
     });
-    index_ = std::move(*index);
+    index_ = std::make_shared<icao::AirportIndex>(std::move(*index));
+    emit indexHeld(index_);
     auto navaids =
         icao::readNavaids(icao::navaidsFileBeside(icao::pathFromUtf8(dataFile.toStdString())));
     navaids_ = navaids ? std::move(*navaids) : std::vector<icao::Navaid>();
@@ -121,20 +123,4 @@ void SearchWorker::recall(quint64 generation, const QStringList& codes) {
         }
     }
     emit answered(answer);
-}
-
-void SearchWorker::plan(quint64 generation, const QString& text, bool typed) {
-    // A plan asked for while a newer one waits is dropped, as a search is.
-    if (generation < latestPlan_.load() || !index_) {
-        return;
-    }
-    const std::string words = text.toStdString();
-    if (const std::size_t count = icao::countRouteWords(words); count > icao::kMaxRouteWords) {
-        emit planned(RoutePlan{text, {}, {}, count});
-        return;
-    }
-    RoutePlan plan{
-        text, std::move(*icao::readRoute(words, *index_, icao::namesIn(*index_), typed)), {}, 0};
-    plan.route = icao::routeThrough(plan.reading);
-    emit planned(plan);
 }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "finder/route_planner.h"
 #include "map/airfield_atlas.h"
 #include "search/find.h"
 #include "search/navaids.h"
 #include "search/nearby.h"
-#include "search/route_reading.h"
 
 #include <QObject>
 #include <QString>
@@ -13,7 +13,6 @@
 #include <atomic>
 #include <filesystem>
 #include <memory>
-#include <optional>
 
 // The rows a search shows first: more than a window shows, few enough to fill the table at
 // once; each "show more" adds the second.
@@ -41,15 +40,6 @@ struct DescribedAirfield {
     std::vector<icao::NearbyNavaid> navaids = {};
 };
 
-// A route typed as codes or names: how each stop was read, and the legs through them.
-struct RoutePlan {
-    QString text;
-    icao::RouteReading reading;
-    icao::Route route;
-    // The words of a route too long to read; 0 for one read.
-    std::size_t refusedWords = 0;
-};
-
 // Every airfield with a place, for the map of all in view; shared, read-only, between threads.
 using SharedAtlas = std::shared_ptr<const icao::AirfieldAtlas>;
 
@@ -58,7 +48,6 @@ SharedAtlas atlasOf(const icao::AirportIndex& index);
 
 Q_DECLARE_METATYPE(SearchAnswer)
 Q_DECLARE_METATYPE(SharedAtlas)
-Q_DECLARE_METATYPE(RoutePlan)
 Q_DECLARE_METATYPE(DescribedAirfield)
 
 // Holds the data file's records in memory and answers searches, on a thread of its own, so
@@ -70,8 +59,6 @@ class SearchWorker : public QObject {
   public:
     // The generation of the newest search asked for; the window raises it before each request.
     std::atomic<quint64>& latest() { return latest_; }
-    // As latest, for the route's plans.
-    std::atomic<quint64>& latestPlan() { return latestPlan_; }
 
   public slots:
     void load(const QString& dataFile);
@@ -82,9 +69,6 @@ class SearchWorker : public QObject {
     void describe(const QString& code, const icao::AirfieldFilter& filter);
     // The records of these codes, in their order, those the file lacks left out.
     void recall(quint64 generation, const QStringList& codes);
-    // Reads the text as icao dist does; unless typed is done, a last word that reads as
-    // nothing yet waits.
-    void plan(quint64 generation, const QString& text, bool typed);
 
   signals:
     // The file's records are held, ready for searches; or they could not be, and why.
@@ -94,12 +78,12 @@ class SearchWorker : public QObject {
     void failed(const QString& message);
     void answered(const SearchAnswer& answer);
     void described(const DescribedAirfield& neighbourhood);
-    void planned(const RoutePlan& plan);
+    // The records held, shared with the route's planner; none while a file is read.
+    void indexHeld(const SharedIndex& index);
 
   private:
-    std::optional<icao::AirportIndex> index_;
+    SharedIndex index_;
     // From navaids.txt beside the data file; none without it, which the airfields do not need.
     std::vector<icao::Navaid> navaids_;
     std::atomic<quint64> latest_{0};
-    std::atomic<quint64> latestPlan_{0};
 };

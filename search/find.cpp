@@ -80,6 +80,8 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
 }
 
 struct AirportIndex::Records {
+    // The queries' folder, shared by the threads that ask.
+    std::mutex folding;
     TextFolder folder;
     std::vector<ItemChunk> chunks;
     // Each item's latitude, in file order.
@@ -137,9 +139,14 @@ Expected<AirportIndex> AirportIndex::load(const std::filesystem::path& dataFile)
     return AirportIndex(std::move(records));
 }
 
+FoldedQuery AirportIndex::folded(const Text& text) const {
+    const std::lock_guard lock(records_->folding);
+    return prepareQuery(text, records_->folder);
+}
+
 FindResult AirportIndex::find(const Text& text, std::size_t limit, const AirfieldFilter& filter,
                               HitCount count) {
-    const FindQuery query(prepareQuery(text, records_->folder));
+    const FindQuery query(folded(text));
     if (query.folded.text.empty()) {
         return {};
     }
@@ -149,7 +156,7 @@ FindResult AirportIndex::find(const Text& text, std::size_t limit, const Airfiel
 
 FindResult AirportIndex::findStrong(const Text& text, std::size_t limit) {
     std::call_once(records_->wordsBuilt, [this] { records_->words.emplace(records_->chunks); });
-    const FoldedQuery query = prepareQuery(text, records_->folder);
+    const FoldedQuery query = folded(text);
     HitCollector hits(limit);
     for (const auto [c, i] : records_->words->mayRankStrongly(query)) {
         const ItemChunk& chunk = records_->chunks[c];

@@ -31,7 +31,8 @@ Expected<FindResult> findAirports(const Text& text, std::size_t limit,
                                   const AirfieldFilter& filter = {});
 
 // The records of a data file held in memory, folded once, for many finds in a row: the desktop
-// finder asks at every key press, icao for each key read from standard input.
+// finder asks at every key press, icao for each key read from standard input. Several threads
+// may ask at once.
 class AirportIndex {
   public:
     static Expected<AirportIndex> load(const std::filesystem::path& dataFile);
@@ -57,6 +58,7 @@ class AirportIndex {
 
   private:
     struct Records;
+    FoldedQuery folded(const Text& text) const;
     explicit AirportIndex(std::unique_ptr<Records> records);
     std::unique_ptr<Records> records_;
 };

@@ -179,6 +179,9 @@ class NameReader {
         std::vector<std::size_t> taken(n, 0);
         std::vector<std::vector<std::optional<std::pair<RouteStop, Standing>>>> spans(n);
         for (std::size_t i = n; i-- > 0;) {
+            if (names_.abandoned()) {
+                return {};
+            }
             for (std::size_t length = 1; length <= std::min(kLongestName, n - i); ++length) {
                 const std::string span = joined(words, i, length);
                 spans[i].push_back(stopOf(span));

@@ -60,6 +60,8 @@ struct NameFinder {
     // The same hits but those ranked by word starts or worse, found among the records that hold
     // the words, so that a long route costs little for each span of its words.
     std::function<FindResult(const Text& text, std::size_t limit)> findStrong;
+    // Whether the reading is no longer wanted: then it ends at once, its stops unfinished.
+    std::function<bool()> abandoned = [] { return false; };
 };
 
 // The names asked of records held in memory.

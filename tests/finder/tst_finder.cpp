@@ -14,8 +14,10 @@
 #include <QPointF>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSemaphore>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -439,6 +441,20 @@ class FinderTest : public QObject {
         QCOMPARE(route->mapTo(window_.get(), QPoint()), before);
         QCOMPARE(window_->size(), window);
         QTRY_VERIFY(legs()->verticalScrollBar()->maximum() > 0);
+    }
+
+    // A route being read holds up no search: while the route's planner is busy a search
+    // answers, and the legs follow once it is free.
+    void aSearchNeverWaitsOnARoute() {
+        QSemaphore busy;
+        const auto free = qScopeGuard([&busy] { busy.release(); });
+        QMetaObject::invokeMethod(window_->planner(), [&busy] { busy.acquire(); });
+        window_->findChild<QLineEdit*>("route")->setText("EGLL LSZH");
+        type("zurich");
+        QCOMPARE(cell(0, 0), QString("LSZH"));
+        QVERIFY(!legsText().contains("total"));
+        busy.release();
+        QTRY_VERIFY(legsText().contains("total"));
     }
 
     // A newer text supersedes an older one: after fast typing the rows are the last text's.

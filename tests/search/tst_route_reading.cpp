@@ -136,6 +136,22 @@ class RouteReadingTest : public QObject {
         QCOMPARE(read("AAAA alph").stops[1].candidates.front().code, std::string("BBBB"));
     }
 
+    // A pasted text of many stops unread weighs suggestions for the first few alone; a reading
+    // no longer wanted stops before it searches another name.
+    void aLongReadingCostsLittle() {
+        const auto reading = read(QString("alph, ").repeated(12));
+        QCOMPARE(reading.stops.size(), std::size_t(12));
+        for (std::size_t i = 0; i < reading.stops.size(); ++i) {
+            QCOMPARE(reading.stops[i].candidates.empty(), i >= icao::kStopsWithCandidates);
+        }
+        icao::NameFinder names = icao::namesIn(*index_);
+        std::size_t asked = 0;
+        names.abandoned = [&asked] { return ++asked > 1; };
+        const auto abandoned =
+            icao::readRoute("AAAA alpha beta delta foxtrot", folder_.dataFile(), names);
+        QCOMPARE(stopsOf(*abandoned), QString("AAAA"));
+    }
+
     // The route's legs; a stop unread, or one without coordinates, leaves it without any.
     void theLegsGoThroughTheStopsRead() {
         const auto route = icao::routeThrough(read("AAAA beta regional delta"));

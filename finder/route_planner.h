@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "search/find.h"
+#include "search/route_reading.h"
+
+#include <QObject>
+#include <QString>
+#include <atomic>
+#include <memory>
+
+// A route typed as codes or names: how each stop was read, and the legs through them.
+struct RoutePlan {
+    QString text;
+    icao::RouteReading reading;
+    icao::Route route;
+    // The words of a route too long to read; 0 for one read.
+    std::size_t refusedWords = 0;
+};
+
+// The records in memory, shared by the threads that search them; held by each while it asks.
+using SharedIndex = std::shared_ptr<icao::AirportIndex>;
+
+Q_DECLARE_METATYPE(RoutePlan)
+Q_DECLARE_METATYPE(SharedIndex)
+
+// Reads routes, on a thread of its own, so that a long route never holds up a search: a plan
+// asked for while a newer one waits is skipped, and one running is abandoned when a newer one
+// is asked for or the window closes.
+class RoutePlanner : public QObject {
+    Q_OBJECT
+
+  public:
+    // The generation of the newest plan asked for; the window raises it before each request.
+    std::atomic<quint64>& latest() { return latest_; }
+    // Abandons every plan, asked or running: the window is closing.
+    void abandonAll() { latest_.store(kAbandoned); }
+
+  public slots:
+    // The records the plans read from now on; none while a file is read.
+    void setIndex(const SharedIndex& index) { index_ = index; }
+    // Reads the text as icao dist does; unless typed is done, a last word that reads as
+    // nothing yet waits.
+    void plan(quint64 generation, const QString& text, bool typed);
+
+  signals:
+    void planned(const RoutePlan& plan);
+
+  private:
+    static constexpr quint64 kAbandoned = ~quint64{0};
+
+    SharedIndex index_;
+    std::atomic<quint64> latest_{0};
+};
