@@ -314,6 +314,12 @@ int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem
     if (!index) {
         return reportError(index.error());
     }
+    // A filter that reads the records is applied once, not again for each key.
+    const auto admitted = arguments.filter.readsRecords()
+                              ? std::optional(icao::admittedItems(arguments.filter, *index))
+                              : std::nullopt;
+    const icao::RecordSource candidates =
+        admitted ? icao::RecordSource(*admitted) : icao::RecordSource(*index);
     return answerEachKey(
         printer, nearbyColumns(arguments),
         [&](const std::string& key) -> icao::Expected<KeyedAnswer> {
@@ -325,7 +331,7 @@ int nearEach(const Arguments& arguments, Printer& printer, const std::filesystem
             if (!origin.place) {
                 return KeyedAnswer{};
             }
-            const auto airports = icao::nearestAirports(nearbyQuery(origin, arguments), *index);
+            const auto airports = icao::nearestAirports(nearbyQuery(origin, arguments), candidates);
             if (!airports || airports->empty()) {
                 return KeyedAnswer{};
             }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "records/airfield_filter.h"
 
+#include "lookup/record_layout.h"
 #include "platform/ascii.h"
 
 #include <algorithm>
@@ -54,6 +55,18 @@ bool admits(const AirfieldFilter& filter, const AirportRecord& record) {
            (filter.region.empty() || sameLetters(filter.region, record.region)) &&
            (!filter.scheduled || hasScheduledService(record)) &&
            (!filter.asksRunway() || qualifyingRunway(filter, record));
+}
+
+bool mayAdmitItem(const AirfieldFilter& filter, std::string_view item) {
+    // A field of ASCII reads the same whatever the item's encoding; another is left to admits.
+    const std::string_view country = fieldAt(item, RecordField::Country);
+    if (!filter.country.empty() && isAscii(country) && !sameLetters(filter.country, country)) {
+        return false;
+    }
+    const std::string_view runways = fieldAt(item, RecordField::Runways);
+    return !filter.asksRunway() || !isAscii(runways) ||
+           std::ranges::any_of(runwaysOf(runways),
+                               [&filter](const Runway& runway) { return meets(filter, runway); });
 }
 
 std::optional<Runway> qualifyingRunway(const AirfieldFilter& filter, const AirportRecord& record) {

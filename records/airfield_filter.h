@@ -8,6 +8,7 @@
 #include <bitset>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace icao {
 
@@ -52,6 +53,10 @@ bool hasScheduledService(const AirportRecord& record);
 
 // Whether the filter keeps the record.
 bool admits(const AirfieldFilter& filter, const AirportRecord& record);
+// Whether an item's record may be admitted, told from its country and runways alone without
+// making the record: a filter that asks for long lighted runways rules out most airfields, and
+// a search for the nearest would otherwise make a record of each.
+bool mayAdmitItem(const AirfieldFilter& filter, std::string_view item);
 // The record's first runway that meets the filter's runway conditions; none where it asks
 // none or no runway meets them.
 std::optional<Runway> qualifyingRunway(const AirfieldFilter& filter, const AirportRecord& record);

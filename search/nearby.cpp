@@ -65,7 +65,8 @@ class Nearest {
         // The rest of the filter reads the whole record: only for one that would be kept.
         const bool nearer = !full() || distance < heap_.front().distanceKm;
         if (nearer && (!query_->filter.readsRecords() ||
-                       admits(query_->filter, AirportRecord::fromItem(item, line)))) {
+                       (mayAdmitItem(query_->filter, item) &&
+                        admits(query_->filter, AirportRecord::fromItem(item, line))))) {
             keep({distance, *place, RecordItem{std::string(item), line}});
         }
     }
@@ -134,6 +135,20 @@ Expected<std::vector<NearbyAirport>> nearestAirports(const NearbyQuery& query,
         return *error;
     }
     return nearest.finish();
+}
+
+std::vector<StoredItem> admittedItems(const AirfieldFilter& filter, const AirportIndex& index) {
+    std::vector<StoredItem> admitted;
+    index.visitItems([&](const StoredItem& item) {
+        if (item.latitude != StoredItem::kNoPlace && filter.wantsKind(kindOfItem(item.bytes)) &&
+            (!filter.readsRecords() ||
+             (mayAdmitItem(filter, item.bytes) &&
+              admits(filter, AirportRecord::fromItem(item.bytes, item.line))))) {
+            admitted.push_back(item);
+        }
+        return true;
+    });
+    return admitted;
 }
 
 } // namespace icao

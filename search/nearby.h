@@ -6,6 +6,7 @@
 #include "records/airport_record.h"
 #include "records/geo.h"
 #include "records/nearby_airport.h"
+#include "search/find.h"
 #include "search/record_source.h"
 
 #include <bitset>
@@ -29,5 +30,9 @@ struct NearbyQuery {
 // pass over the records that keeps no more than limit items at a time.
 Expected<std::vector<NearbyAirport>> nearestAirports(const NearbyQuery& query,
                                                      const RecordSource& source);
+
+// The items held in memory whose airfields the filter admits, in file order: a filter that
+// reads the records is applied once for many nearest searches under it, not for each.
+std::vector<StoredItem> admittedItems(const AirfieldFilter& filter, const AirportIndex& index);
 
 } // namespace icao

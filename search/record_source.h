@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace icao {
 
@@ -20,6 +21,8 @@ class RecordSource {
     RecordSource(const std::filesystem::path& dataFile);
     // Valid while the index is.
     RecordSource(const AirportIndex& index);
+    // Some of the items held, in file order; valid while they and what they view are.
+    explicit RecordSource(const std::vector<StoredItem>& items);
 
     // Each item's kept bytes and line, in file order, until visit returns false; the error
     // that kept the file from being opened or read to the end.
@@ -31,6 +34,7 @@ class RecordSource {
   private:
     const std::filesystem::path* dataFile_ = nullptr;
     const AirportIndex* held_ = nullptr;
+    const std::vector<StoredItem>* items_ = nullptr;
 };
 
 } // namespace icao

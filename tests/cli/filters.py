@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 """find and near with filters, on the shipped data, held against the data file read here:
 near lists the nearest of those that pass, in order, each with the runway that qualifies,
-and find keeps only those that pass.
+near - answers each key as near does, and find keeps only those that pass.
 Usage: filters.py DATA_FILE COMMAND... (icao, under its emulator if any)"""
 import json
 import subprocess
@@ -40,9 +40,11 @@ def passes(fields, country=None, min_ft=0, paved=False, lighted=False, scheduled
                (not lighted or r["lighted"]) for r in runways(fields))
 
 
-def icao_json(icao, *words):
+def icao_json(icao, *words, keys=None):
     answer = subprocess.run(icao + list(words) + ["--format", "json"], capture_output=True,
-                            text=True, encoding="utf-8")
+                            text=True, encoding="utf-8", input=keys)
+    if keys is not None:
+        return [json.loads(line) for line in answer.stdout.splitlines()]
     return json.loads(answer.stdout or "[]")
 
 
@@ -63,6 +65,13 @@ def main():
         if [row["icao"] for row in rows] != expected:
             failures.append(f"near EGLL {' '.join(options)}: {[r['icao'] for r in rows]}, "
                             f"not {expected}")
+        keys = ["EGLL", "LFPG", "YSSY", "SCIP"]
+        batch = icao_json(icao, "near", "-", *options, keys="\n".join(keys) + "\n")
+        singly = [icao_json(icao, "near", key, "--limit", "1", *options)[0]["icao"]
+                  for key in keys]
+        if [row["icao"] for row in batch] != singly:
+            failures.append(f"near - {' '.join(options)}: {[r['icao'] for r in batch]}, "
+                            f"not {singly}")
         for row in rows:
             runway = row.get("qualifying_runway")
             if "min_ft" in wanted and (not runway or runway["length_ft"] < wanted["min_ft"]):
