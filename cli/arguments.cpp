@@ -5,7 +5,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -97,25 +96,17 @@ std::optional<UsageError> setOption(Option option, const std::optional<std::stri
         arguments.lengthUnit = text == "m" ? icao::LengthUnit::Metre : icao::LengthUnit::Foot;
         return text == "m" || text == "ft" ? std::nullopt
                                            : std::optional(UsageError{"--length takes ft or m"});
-    case Option::Date: {
-        // YYYY-MM-DD, a day of the calendar.
-        int year = 0;
-        unsigned month = 0;
-        unsigned day = 0;
-        const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-' &&
-                            std::sscanf(text.c_str(), "%4d-%2u-%2u", &year, &month, &day) == 3;
-        const std::chrono::year_month_day date{std::chrono::year(year) / month / day};
-        if (!shaped || !date.ok() || year < 1900 || year > 2200) {
-            return UsageError{"--date takes a day as YYYY-MM-DD"};
-        }
-        arguments.date = std::chrono::sys_days(date);
-        return std::nullopt;
-    }
+    case Option::Date:
+        arguments.date = icao::calendarDayOf(text);
+        return arguments.date ? std::nullopt
+                              : std::optional(UsageError{
+                                    "--date takes a day from 1900 to 2200 as YYYY-MM-DD"});
     case Option::Speed:
         arguments.speedKnots = icao::knotsOf(text);
         return arguments.speedKnots
                    ? std::nullopt
-                   : std::optional(UsageError{"--speed takes a number and kt, km/h or mph"});
+                   : std::optional(UsageError{
+                         "--speed takes a number and kt, km/h or mph, from 1 to 5000 kt"});
     case Option::Format: {
         const auto format =
             std::find_if(kFormats.begin(), kFormats.end(),

@@ -33,10 +33,16 @@ Cell Cell::missing() {
 }
 
 Cell Cell::measure(double value, int shownDecimals, std::string_view unit) {
+    if (!std::isfinite(value)) {
+        return {"unknown", "", nullptr};
+    }
     return {fixed(value, shownDecimals) + std::string(unit), fixed(value, 1), value};
 }
 
 Cell Cell::course(double degrees) {
+    if (!std::isfinite(degrees)) {
+        return {"unknown", "", nullptr};
+    }
     char text[8];
     std::snprintf(text, sizeof text, "%03d°", static_cast<int>(std::lround(degrees)) % 360);
     return {text, fixed(degrees, 1), degrees};

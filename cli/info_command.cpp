@@ -65,11 +65,12 @@ std::vector<Column> infoColumns(icao::LengthUnit unit) {
 
 // A coordinate: in text beside its degrees and minutes, in TSV as the record writes it, in
 // JSON as a number.
-Cell coordinateCell(const std::string& field, bool latitude) {
-    const auto degrees = icao::numberOf(field);
-    Cell cell = Cell::recordNumber(field, degrees);
-    if (degrees) {
-        cell.shown += "  " + icao::degreesAndMinutes(*degrees, latitude);
+Cell degreesCell(const icao::AirportRecord& record, bool latitude) {
+    const auto place = record.place();
+    Cell cell = coordinateCell(record, place, latitude);
+    if (place) {
+        cell.shown +=
+            "  " + icao::degreesAndMinutes(latitude ? place->latitude : place->longitude, latitude);
     }
     return cell;
 }
@@ -272,8 +273,8 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
             textOrMissing(record.region),
             textOrMissing(record.country),
             textOrMissing(details.countryName),
-            coordinateCell(record.latitude, true),
-            coordinateCell(record.longitude, false),
+            degreesCell(record, true),
+            degreesCell(record, false),
             std::move(elevation),
             variationCell(details.magneticVariation),
             std::move(zone),

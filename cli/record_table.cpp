@@ -14,12 +14,20 @@ std::vector<Column> recordColumns(icao::LengthUnit unit) {
             {"keywords", true}};
 }
 
+Cell coordinateCell(const icao::AirportRecord& record, const std::optional<icao::Place>& place,
+                    bool latitude) {
+    // A record that gives no place shows neither coordinate, lest one be taken for a place.
+    if (!place) {
+        return {"unknown", "", nullptr};
+    }
+    return Cell::recordNumber(latitude ? record.latitude : record.longitude,
+                              latitude ? place->latitude : place->longitude);
+}
+
 Cell elevationCell(const icao::AirportRecord& record, icao::LengthUnit unit) {
-    const auto feet = icao::numberOf(record.elevation);
+    const auto feet = record.elevationFt();
     if (!feet) {
-        Cell unknown = Cell::recordNumber(record.elevation, std::nullopt);
-        unknown.shown = "unknown";
-        return unknown;
+        return {"unknown", "", nullptr};
     }
     // Feet as the record writes them; metres whole.
     if (unit == icao::LengthUnit::Foot) {
@@ -35,8 +43,9 @@ std::vector<Cell> recordCells(const icao::AirportRecord& record, icao::LengthUni
         Cell::text(record.municipality), Cell::text(record.country),
         Cell::text(record.iata),         Cell::text(std::string(icao::kindName(record.kind()))),
     };
-    for (const std::string* number : {&record.latitude, &record.longitude}) {
-        cells.push_back(Cell::recordNumber(*number, icao::numberOf(*number)));
+    const auto place = record.place();
+    for (const bool latitude : {true, false}) {
+        cells.push_back(coordinateCell(record, place, latitude));
     }
     // Plain as the record holds it, as TSV and JSON gave it before any unit was asked.
     Cell elevation = elevationCell(record, unit);

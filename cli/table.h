@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -21,7 +22,12 @@ struct CellValue {
     CellValue(std::nullptr_t = nullptr) {}
     CellValue(bool truth) : held(truth) {}
     CellValue(int whole) : held(static_cast<long long>(whole)) {}
-    CellValue(double number) : held(number) {}
+    // Null for a number that is not finite, which JSON cannot hold.
+    CellValue(double number) {
+        if (std::isfinite(number)) {
+            held = number;
+        }
+    }
     CellValue(std::string text) : held(std::move(text)) {}
     CellValue(const char* text) : held(std::string(text)) {}
     CellValue(List list) : held(std::move(list)) {}

@@ -27,14 +27,13 @@ QString escaped(const QString& text) {
 }
 
 QString position(const icao::AirportRecord& record) {
-    const auto latitude = icao::numberOf(record.latitude);
-    const auto longitude = icao::numberOf(record.longitude);
-    if (!latitude || !longitude) {
+    const auto place = record.place();
+    if (!place) {
         return {};
     }
     return escaped(qt(record.latitude) + ", " + qt(record.longitude) + "  (" +
-                   qt(icao::degreesAndMinutes(*latitude, true)) + " " +
-                   qt(icao::degreesAndMinutes(*longitude, false)) + ")");
+                   qt(icao::degreesAndMinutes(place->latitude, true)) + " " +
+                   qt(icao::degreesAndMinutes(place->longitude, false)) + ")");
 }
 
 QString zone(const icao::AirfieldDetails& details) {
@@ -118,7 +117,7 @@ QString detailsPage(const DescribedAirfield& neighbourhood, std::chrono::sys_sec
     if (!details.countryName.empty()) {
         country += " (" + qt(details.countryName) + ")";
     }
-    const auto feet = icao::numberOf(record.elevation);
+    const auto feet = record.elevationFt();
     const QString elevation = feet ? QString::number(icao::lengthIn(*feet, units.length)) +
                                          icao::lengthSuffix(units.length)
                                    : tr("unknown");

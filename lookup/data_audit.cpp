@@ -2,12 +2,14 @@
 #include "lookup/data_audit.h"
 
 #include "lookup/data_file.h"
+#include "lookup/field_ranges.h"
 #include "lookup/record_layout.h"
 #include "lookup/record_views.h"
 #include "lookup/text_views.h"
 #include "lookup/zone_name.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <unordered_map>
 
@@ -164,6 +166,7 @@ class Auditor {
                 checkEarlierUse(Text(iata), iatas_, "IATA code",
                                 "one airport may stand twice, under two ICAO codes");
             }
+            checkNumbers(text);
             const Text zone(TextRecordFields(text, RecordField::TimeZone)[RecordField::TimeZone]);
             if (!zone.empty() && !isZoneName(toUtf8(zone))) {
                 note("the time zone " + quoted(zone) +
@@ -181,6 +184,19 @@ class Auditor {
         // A quoted item holds the line ends it ran over, which the quote note tells already.
         if (startsTheLine && !item.quotedItem && holdsControlCharacter(text)) {
             note("the record holds a control character, which icao shows escaped: " + quoted(text));
+        }
+    }
+
+    // A coordinate or an elevation written but not a number in its range.
+    void checkNumbers(const Text& text) {
+        for (const FieldRange& range : kFieldRanges) {
+            const Text field(TextRecordFields(text, range.field)[range.field]);
+            if (!field.empty() && !numberInRange(toUtf8(field), range)) {
+                note("the " + std::string(range.name) + " " + quoted(field) +
+                     " is not a number from " + std::to_string(std::lround(range.lowest)) + " to " +
+                     std::to_string(std::lround(range.highest)) + ", so " +
+                     std::string(range.otherwise));
+            }
         }
     }
 

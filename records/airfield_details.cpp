@@ -41,13 +41,27 @@ std::vector<std::string_view> wordsOf(std::string_view text) {
     return words;
 }
 
-std::optional<int> wholeNumberOf(std::string_view text) {
+// A runway's length or width in feet: the longest, on dry lake beds, run to some 40,000.
+constexpr int kLongestRunwayFt = 60000;
+// The bands of the frequencies a record gives: VHF and UHF, below 1 GHz.
+constexpr double kHighestMegahertz = 1000;
+
+// A runway's length or width: a whole number of feet from 1 to kLongestRunwayFt; none for
+// anything else.
+std::optional<int> runwayFeetOf(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 1 ||
+        value > kLongestRunwayFt) {
         return std::nullopt;
     }
     return value;
+}
+
+// A heading in degrees from 0 to 360; none for anything else.
+std::optional<double> headingOf(std::string_view text) {
+    const auto degrees = numberOf(text);
+    return degrees && *degrees >= 0 && *degrees <= 360 ? degrees : std::nullopt;
 }
 
 // A threshold as LAT;LON; none where it does not read as a place.
@@ -70,7 +84,7 @@ std::optional<Runway> runwayOf(std::string_view text) {
         return std::nullopt;
     }
     Runway runway{
-        {}, wholeNumberOf(parts[1]), wholeNumberOf(parts[2]), std::string(parts[3]), std::nullopt};
+        {}, runwayFeetOf(parts[1]), runwayFeetOf(parts[2]), std::string(parts[3]), std::nullopt};
     if (parts[4] == "1" || parts[4] == "0") {
         runway.lighted = parts[4] == "1";
     }
@@ -78,7 +92,7 @@ std::optional<Runway> runwayOf(std::string_view text) {
     const auto headings = parts[5].empty() ? std::vector<std::string_view>() : split(parts[5], "/");
     for (std::size_t end = 0; end < std::max(idents.size(), headings.size()); ++end) {
         runway.ends.push_back({end < idents.size() ? std::string(idents[end]) : std::string(),
-                               end < headings.size() ? numberOf(headings[end]) : std::nullopt,
+                               end < headings.size() ? headingOf(headings[end]) : std::nullopt,
                                std::nullopt});
     }
     // Lighting alone is the database's default, not something known of a runway.
@@ -150,7 +164,7 @@ std::vector<RadioFrequency> frequenciesOf(std::string_view field) {
         const std::size_t colon = text.find(':');
         const auto megahertz =
             colon == std::string_view::npos ? std::nullopt : numberOf(text.substr(colon + 1));
-        if (colon != 0 && megahertz && *megahertz > 0) {
+        if (colon != 0 && megahertz && *megahertz > 0 && *megahertz < kHighestMegahertz) {
             frequencies.push_back({std::string(text.substr(0, colon)),
                                    std::string(text.substr(colon + 1)), *megahertz});
         }
@@ -298,7 +312,7 @@ AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds 
     if (const auto place = record.place()) {
         constexpr double kKmPerFoot = 0.0003048;
         details.magneticVariation = magneticVariation(
-            *place, decimalYearOf(now), numberOf(record.elevation).value_or(0) * kKmPerFoot);
+            *place, decimalYearOf(now), record.elevationFt().value_or(0) * kKmPerFoot);
     }
     details.frequencies = frequenciesOf(record.frequencies);
     for (std::string_view name : split(record.keywords, " / ")) {

@@ -45,9 +45,10 @@ struct ZoneTime {
     int utcOffsetSeconds;
 };
 
-// The runways of a RUNWAYS field; a runway not written as six parts is left out.
+// The runways of a RUNWAYS field; a runway not written as six parts is left out, and a length,
+// width or heading out of any runway's range is unknown.
 std::vector<Runway> runwaysOf(std::string_view field);
-// The frequencies of a FREQUENCIES field; one that is not NAME:MHZ is left out.
+// The frequencies of a FREQUENCIES field; one that is not NAME:MHZ below 1 GHz is left out.
 std::vector<RadioFrequency> frequenciesOf(std::string_view field);
 
 // The time in an IANA time zone at the instant, by the system's time-zone database; none where

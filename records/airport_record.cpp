@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "records/airport_record.h"
 
+#include "lookup/field_ranges.h"
 #include "lookup/record_layout.h"
 
 #include <array>
@@ -24,6 +25,10 @@ std::optional<Place> placeOfItem(std::string_view item) {
     const auto latitude = numberOf(fieldAt(item, RecordField::Latitude));
     const auto longitude = numberOf(fieldAt(item, RecordField::Longitude));
     return latitude && longitude ? placeOf(*latitude, *longitude) : std::nullopt;
+}
+
+std::optional<double> AirportRecord::elevationFt() const {
+    return numberInRange(elevation, rangeOf(RecordField::Elevation));
 }
 
 std::optional<Place> AirportRecord::place() const {

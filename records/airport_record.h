@@ -48,6 +48,8 @@ struct AirportRecord {
 
     // Where the airfield lies; none when the record holds no valid coordinates.
     std::optional<Place> place() const;
+    // The elevation in feet; none when the record holds no number in the range of airfields'.
+    std::optional<double> elevationFt() const;
 
     AirfieldKind kind() const { return kindOfMarkerField(std::string_view(marker)); }
 };

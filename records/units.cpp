@@ -59,10 +59,37 @@ std::optional<double> knotsOf(std::string_view text) {
     }};
     for (const auto& [unit, knots] : kUnits) {
         if (const auto speed = measureOf(text, unit)) {
-            return *speed * knots;
+            const double inKnots = *speed * knots;
+            return inKnots >= kSlowestKnots && inKnots <= kFastestKnots ? std::optional(inKnots)
+                                                                        : std::nullopt;
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::chrono::sys_days> calendarDayOf(std::string_view text) {
+    const auto digits = [&text](std::size_t from, std::size_t count) -> std::optional<int> {
+        int value = 0;
+        for (std::size_t i = from; i < from + count; ++i) {
+            if (text[i] < '0' || text[i] > '9') {
+                return std::nullopt;
+            }
+            value = value * 10 + (text[i] - '0');
+        }
+        return value;
+    };
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+        return std::nullopt;
+    }
+    const auto year = digits(0, 4);
+    const auto month = digits(5, 2);
+    const auto day = digits(8, 2);
+    if (!year || !month || !day || *year < 1900 || *year > 2200) {
+        return std::nullopt;
+    }
+    const std::chrono::year_month_day date{
+        std::chrono::year(*year) / static_cast<unsigned>(*month) / static_cast<unsigned>(*day)};
+    return date.ok() ? std::optional(std::chrono::sys_days(date)) : std::nullopt;
 }
 
 std::optional<int> feetOf(std::string_view text) {

@@ -3,6 +3,7 @@
 
 #include "records/geo.h"
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,9 +43,16 @@ int lengthIn(double feet, LengthUnit unit);
 // " ft" or " m", after a number.
 const char* lengthSuffix(LengthUnit unit);
 
+// The ground speeds a speed may give: a balloon's to a rocket plane's, so that every time en
+// route is a time a clock can show.
+inline constexpr double kSlowestKnots = 1;
+inline constexpr double kFastestKnots = 5000;
 // A ground speed as a number and its unit ("450kt", "800 km/h", "500mph"), in knots; none for
-// anything else or a speed not above zero.
+// anything else or a speed outside kSlowestKnots to kFastestKnots.
 std::optional<double> knotsOf(std::string_view text);
+// A day of the calendar written as ISO 8601 does, YYYY-MM-DD, digits only, from 1900 to 2200;
+// none for anything else.
+std::optional<std::chrono::sys_days> calendarDayOf(std::string_view text);
 // A length as a number and its unit ("2000m", "6500 ft"), in whole feet, rounded up so that
 // "at least" keeps its meaning; none for anything else or a length not above zero.
 std::optional<int> feetOf(std::string_view text);

@@ -59,6 +59,14 @@ class DataAuditTest : public QObject {
                                      << QStringList{"1: the record marker is not one character",
                                                     "1: the code is not four characters",
                                                     "1: the name lookup reads an empty name"};
+        QTest::newRow("numbers out of range")
+            << QByteArray("L|EGLL|London Heathrow|London|GB|LHR|91|-0.46|1e15||\n"
+                          "L|LFPG|Paris|Paris|FR|CDG|49|inf|nan||\n"
+                          "L|EDDF|Frankfurt|Frankfurt|DE|FRA|50|8.5|364||\n")
+            << QStringList{"1: the latitude \"91\" is not a number from -90 to 90, so the "
+                           "airfield has no place",
+                           "1: the elevation \"1e15\" is not a number from -2000 to 30000",
+                           "2: the longitude \"inf\"", "2: the elevation \"nan\""};
         QTest::newRow("short code") << QByteArray("M|EGL|Name|\n")
                                     << QStringList{"1: the code is not four characters followed "
                                                    "by \"|\": the code lookup compares \"EGL|\""};
