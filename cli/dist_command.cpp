@@ -59,8 +59,8 @@ bool routeTooLong(std::size_t words) {
     if (words <= icao::kMaxRouteWords) {
         return false;
     }
-    std::cerr << "icao: a route of " << words << " words is refused; it holds at most "
-              << icao::kMaxRouteWords << "\n";
+    warn("a route of " + std::to_string(words) + " words is refused; it holds at most " +
+         std::to_string(icao::kMaxRouteWords));
     return true;
 }
 
@@ -130,20 +130,16 @@ Cell readingCell(const icao::RouteStop& stop) {
 
 // Every stop that was not its own ICAO code, on standard error: what it was read as, and
 // the other airfields a name may mean.
-void noteReadings(const icao::RouteReading& reading, std::ostream& notes) {
+void noteReadings(const icao::RouteReading& reading) {
     for (const icao::RouteStop& stop : reading.stops) {
         if (stop.read == icao::StopRead::IcaoCode || !stop.airport) {
             continue;
         }
-        notes << "icao: " << withVisibleControls(stop.given) << ": read as "
-              << withVisibleControls(airfieldText(*stop.airport)) << ", by "
-              << (stop.read == icao::StopRead::Name       ? "its name"
-                  : stop.read == icao::StopRead::IataCode ? "its IATA code"
-                                                          : "a code it had before");
-        if (!stop.candidates.empty()) {
-            notes << "; also " << withVisibleControls(candidatesText(stop));
-        }
-        notes << '\n';
+        warn(stop.given + ": read as " + airfieldText(*stop.airport) + ", by " +
+             (stop.read == icao::StopRead::Name       ? "its name"
+              : stop.read == icao::StopRead::IataCode ? "its IATA code"
+                                                      : "a code it had before") +
+             (stop.candidates.empty() ? "" : "; also " + candidatesText(stop)));
     }
 }
 
@@ -152,15 +148,11 @@ void reportUnknown(const icao::RouteReading& reading, const icao::Route& route) 
     for (const std::size_t at : route.unknown) {
         const icao::RouteStop& stop = reading.stops[at];
         if (stop.airport) {
-            std::cerr << "icao: no airfield with coordinates has the code "
-                      << withVisibleControls(stop.airport->code) << '\n';
+            warn("no airfield with coordinates has the code " + stop.airport->code);
             continue;
         }
-        std::cerr << "icao: no airfield found for \"" << withVisibleControls(stop.given) << '"';
-        if (!stop.candidates.empty()) {
-            std::cerr << "; did you mean " << withVisibleControls(candidatesText(stop));
-        }
-        std::cerr << '\n';
+        warn("no airfield found for \"" + stop.given + '"' +
+             (stop.candidates.empty() ? "" : "; did you mean " + candidatesText(stop)));
     }
 }
 
@@ -197,11 +189,11 @@ int distOne(const Arguments& arguments, Printer& printer, const std::filesystem:
         return kExitNotFound;
     }
     if (route.legs.empty()) {
-        std::cerr << "icao: a route needs two airfields or more\n";
+        warn("a route needs two airfields or more");
         return kExitNotFound;
     }
     if (arguments.format == Format::Text) {
-        noteReadings(*reading, std::cerr);
+        noteReadings(*reading);
     }
     if (arguments.format == Format::Svg) {
         return drawRoute(route, arguments);

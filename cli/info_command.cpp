@@ -294,7 +294,7 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
 void noteFormerCode(const icao::Text& asked, std::string_view code) {
     const std::string askedCode = utf8(asked);
     if (askedCode != code) {
-        std::cerr << "icao: " << askedCode << " is a former code of " << code << '\n';
+        warn(askedCode + " is a former code of " + std::string(code));
     }
 }
 
@@ -358,11 +358,11 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
 int drawOne(const icao::Text& code, const std::optional<AirportRecord>& record,
             const Arguments& arguments) {
     if (!record) {
-        std::cerr << "icao: no airfield has the code " << utf8(code) << '\n';
+        warn("no airfield has the code " + utf8(code));
         return kExitNotFound;
     }
     if (!record->place()) {
-        std::cerr << "icao: " << utf8(code) << " has no coordinates to draw it by\n";
+        warn(utf8(code) + " has no coordinates to draw it by");
         return kExitNotFound;
     }
     return drawAirfield(*record, arguments);
@@ -394,7 +394,7 @@ int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const auto& record = (*records)[i];
         if (!record) {
-            std::cerr << "icao: no airfield has the code " << utf8(codes[i]) << '\n';
+            warn("no airfield has the code " + utf8(codes[i]));
             allFound = false;
             continue;
         }

@@ -84,8 +84,8 @@ int answerEachKey(
             return reportError(lines.failure());
         }
         if (read == KeyLines::Read::TooLong) {
-            std::cerr << "icao: line " << number << " of standard input holds more than "
-                      << kMaxKeyLineBytes << " bytes; it is skipped\n";
+            warn("line " + std::to_string(number) + " of standard input holds more than " +
+                 std::to_string(kMaxKeyLineBytes) + " bytes; it is skipped");
             refused = true;
             continue;
         }

@@ -14,7 +14,7 @@
 #include <iostream>
 
 int reportError(const icao::FileError& error) {
-    std::cerr << "icao: " << error.describe() << '\n';
+    warn(error.describe());
     return kExitError;
 }
 
@@ -54,8 +54,8 @@ int answerKeys(const Arguments& arguments, Printer& printer, const Answers& answ
 void noteCurrentCode(const icao::Text& code, const std::filesystem::path& dataFile) {
     const auto records = icao::airportsByCode({code}, dataFile);
     if (records && records->front() && records->front()->code != icao::toUtf8(code)) {
-        std::cerr << "icao: " << icao::toUtf8(code) << " is a former code; the airfield's code is "
-                  << records->front()->code << '\n';
+        warn(icao::toUtf8(code) + " is a former code; the airfield's code is " +
+             records->front()->code);
     }
 }
 

@@ -24,8 +24,8 @@ int run(const Arguments& arguments, const char* argv0) {
     std::error_code unused;
     if (arguments.output &&
         std::filesystem::equivalent(icao::pathFromUtf8(*arguments.output), dataFile, unused)) {
-        std::cerr << "icao: " << *arguments.output
-                  << ": is the data file being read; the picture is not written over it\n";
+        warn(*arguments.output +
+             ": is the data file being read; the picture is not written over it");
         return kExitError;
     }
     const auto printer = makePrinter(arguments.format);
@@ -39,14 +39,15 @@ int main(int argc, char** argv) {
     icao::platform::prepareStandardStreams();
     const auto parsed = parseArguments(icao::platform::commandLineArguments(argc, argv));
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
-        std::cerr << "icao: " << error->message << "\nTry 'icao --help'.\n";
+        warn(error->message);
+        std::cerr << "Try 'icao --help'.\n";
         return kExitError;
     }
     int status = kExitError;
     try {
         status = run(std::get<Arguments>(parsed), argc > 0 ? argv[0] : nullptr);
     } catch (const std::bad_alloc&) {
-        std::cerr << "icao: out of memory\n";
+        warn("out of memory");
         return kExitError;
     }
     // A full disk or a closed pipe must not pass for success. A write that failed already
@@ -55,8 +56,8 @@ int main(int argc, char** argv) {
     errno = 0;
     if (!std::cout.flush()) {
         const int reason = earlier ? earlier : errno;
-        std::cerr << "icao: cannot write the output" << (reason ? " (" : "")
-                  << (reason ? std::strerror(reason) : "") << (reason ? ")" : "") << '\n';
+        warn(std::string("cannot write the output") +
+             (reason ? " (" + std::string(std::strerror(reason)) + ")" : ""));
         return kExitError;
     }
     return status;

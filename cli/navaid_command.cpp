@@ -27,8 +27,7 @@ int runNavaid(const Arguments& arguments, Printer& printer, const std::filesyste
     for (const std::string& word : arguments.keys) {
         const auto ofIdent = icao::navaidsWithIdent(*navaids, keyOf(word, false));
         if (ofIdent.empty()) {
-            std::cerr << "icao: no navaid has the ident "
-                      << withVisibleControls(icao::toUtf8(keyOf(word, false))) << '\n';
+            warn("no navaid has the ident " + icao::toUtf8(keyOf(word, false)));
             everyFound = false;
         }
         found.insert(found.end(), ofIdent.begin(), ofIdent.end());

@@ -57,8 +57,7 @@ int writePicture(const std::string& picture, const Arguments& arguments) {
     if (error) {
         std::error_code unused;
         std::filesystem::remove(temporary, unused);
-        std::cerr << "icao: " << *arguments.output << ": cannot be written: " << error.message()
-                  << '\n';
+        warn(*arguments.output + ": cannot be written: " + error.message());
         return kExitError;
     }
     return kExitFound;

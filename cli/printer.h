@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/arguments.h"
+#include "cli/messages.h"
 #include "cli/table.h"
 
 #include <functional>
@@ -43,9 +44,6 @@ class Printer {
     // JSON, on standard error, so as not to spoil them.
     virtual std::ostream& notes() = 0;
 };
-
-// Text for a terminal: control characters written as escapes (\t, \xHH), never sent raw.
-std::string withVisibleControls(std::string_view text);
 
 // Rows as aligned text, two spaces between columns, each line after the indent, trailing
 // blanks dropped; detail columns left out. The rows are made twice, once to measure the

@@ -76,8 +76,8 @@ int findOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     const std::string& text = arguments.keys.front();
     const icao::Text query = icao::decodeText(text);
     if (query.size() > icao::kMaxFindText) {
-        std::cerr << "icao: find TEXT holds " << query.size() << " characters; at most "
-                  << icao::kMaxFindText << " are searched\n";
+        warn("find TEXT holds " + std::to_string(query.size()) + " characters; at most " +
+             std::to_string(icao::kMaxFindText) + " are searched");
         return kExitError;
     }
     const auto result = icao::findAirports(query, arguments.limit, dataFile, arguments.filter);
@@ -223,27 +223,25 @@ int nearOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     }
     if (!*nearby) {
         if (key.find(',') != std::string::npos) {
-            std::cerr << "icao: " << key
-                      << " is no place: give LAT,LON in decimal degrees, such as 51.47,-0.46\n";
+            warn(key + " is no place: give LAT,LON in decimal degrees, such as 51.47,-0.46");
             return kExitError;
         }
-        std::cerr << "icao: no airfield with coordinates has the code "
-                  << icao::toUtf8(keyOf(key, arguments.raw)) << '\n';
+        warn("no airfield with coordinates has the code " +
+             icao::toUtf8(keyOf(key, arguments.raw)));
         return kExitNotFound;
     }
     const auto& airports = (*nearby)->airports;
     if (airports.empty()) {
-        std::cerr << "icao: " << icao::utf8Of(dataFile) << " holds no other airfield"
-                  << (arguments.filter.kinds.any() || arguments.filter.readsRecords()
-                          ? " of those asked"
-                          : "")
-                  << " with coordinates\n";
+        warn(icao::utf8Of(dataFile) + " holds no other airfield" +
+             (arguments.filter.kinds.any() || arguments.filter.readsRecords() ? " of those asked"
+                                                                              : "") +
+             " with coordinates");
         return kExitNotFound;
     }
     if (arguments.format == Format::Svg) {
         if (arguments.limit > airports.size() && airports.size() == icao::kMostMarkedNeighbours) {
-            std::cerr << "icao: the picture marks the nearest " << airports.size()
-                      << " airfields, the most it shows\n";
+            warn("the picture marks the nearest " + std::to_string(airports.size()) +
+                 " airfields, the most it shows");
         }
         const Origin& origin = (*nearby)->origin;
         return drawNeighbourhood(origin.record ? origin.record->code : key, *origin.place,
@@ -289,8 +287,7 @@ int nearNavaidsOf(const Arguments& arguments, Printer& printer,
         return reportError(origin.error());
     }
     if (!origin->place) {
-        std::cerr << "icao: " << withVisibleControls(key)
-                  << " is no airfield with coordinates and no LAT,LON\n";
+        warn(key + " is no airfield with coordinates and no LAT,LON");
         return kExitNotFound;
     }
     const auto navaids = navaidsBeside(dataFile);

@@ -17,22 +17,6 @@ std::size_t shownWidth(const std::string& text) {
 
 } // namespace
 
-std::string withVisibleControls(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte == '\t') {
-            out += "\\t";
-        } else if (byte < 0x20 || byte == 0x7F) {
-            static constexpr char kHex[] = "0123456789ABCDEF";
-            out.append("\\x").append(1, kHex[byte >> 4]).append(1, kHex[byte & 0xF]);
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
 void printAligned(std::ostream& out, const RowSource& rows, const std::string& indent) {
     std::vector<std::size_t> shown;
     for (std::size_t i = 0; i < rows.columns.size(); ++i) {
