@@ -13,6 +13,8 @@ namespace {
 using Vector = std::array<double, 3>;
 
 constexpr double kRadians = std::numbers::pi / 180;
+// Within this of a pole, courses are told apart by meridians: a tenth of a metre.
+constexpr double kPoleDegrees = 1e-6;
 
 Vector vectorOf(const Place& place) {
     const double latitude = place.latitude * kRadians;
@@ -70,8 +72,15 @@ MapLine greatCirclePoints(const Place& from, const Place& to, double stepKm) {
 }
 
 Place placeAlong(const Place& from, double course, double km) {
-    const double latitude = from.latitude * kRadians;
     const double angle = km / kEarthRadiusKm;
+    // From a pole every course runs along a meridian: it is taken as the meridian's longitude
+    // from the place's own, so that the courses all round reach all round.
+    if (std::abs(from.latitude) > 90 - kPoleDegrees) {
+        const double away = std::min(angle / kRadians, 180.0);
+        return {from.latitude > 0 ? 90 - away : away - 90,
+                std::remainder(from.longitude + course, 360.0)};
+    }
+    const double latitude = from.latitude * kRadians;
     const double heading = course * kRadians;
     const double north = std::clamp(std::sin(latitude) * std::cos(angle) +
                                         std::cos(latitude) * std::sin(angle) * std::cos(heading),

@@ -16,6 +16,7 @@ namespace icao {
 MapLine greatCirclePoints(const Place& from, const Place& to, double stepKm = 50);
 
 // The place `km` from `from` along the initial true course `course` in degrees.
+// From a pole, the course is the meridian's longitude from the place's own.
 Place placeAlong(const Place& from, double course, double km);
 
 // The line's longitudes made continuous, each within 180° of the one before, so that a line

@@ -9,9 +9,12 @@
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <utility>
 #include <vector>
+
+Q_DECLARE_METATYPE(icao::Place)
 
 namespace {
 
@@ -208,15 +211,28 @@ class MapDrawingTest : public QObject {
         }
     }
 
-    // Around Heathrow the rings are circles about it at round distances, each named, and the
-    // origin lies at the middle with its neighbours within the picture.
+    // Around Heathrow and at either pole the rings are circles about the origin at round
+    // distances, all round it, each named, and the origin lies at the middle with its
+    // neighbours within the picture.
+    void ringsAreRoundDistancesAroundTheOrigin_data() {
+        QTest::addColumn<icao::Place>("origin");
+        QTest::addColumn<icao::Place>("neighbour");
+        QTest::addColumn<icao::Place>("other");
+        QTest::newRow("Heathrow") << kEgll.place << icao::Place{51.1481, -0.1903}
+                                  << icao::Place{51.5053, 0.0553};
+        QTest::newRow("the South Pole")
+            << icao::Place{-90, 0} << icao::Place{-89.5, 10} << icao::Place{-89, 140};
+        QTest::newRow("the North Pole")
+            << icao::Place{90, 0} << icao::Place{89.5, 0} << icao::Place{89.2, -100};
+    }
     void ringsAreRoundDistancesAroundTheOrigin() {
-        icao::MarkedAirfield heathrow = kEgll;
-        const icao::Neighbourhood london{
-            heathrow,
-            {{"EGKK", {51.1481, -0.1903}, {}}, {"EGLC", {51.5053, 0.0553}, {}}},
-            true,
-            "Near EGLL"};
+        QFETCH(icao::Place, origin);
+        QFETCH(icao::Place, neighbour);
+        QFETCH(icao::Place, other);
+        const icao::Neighbourhood london{{"EGLL", origin, {}},
+                                         {{"EGKK", neighbour, {}}, {"EGLC", other, {}}},
+                                         true,
+                                         "Near EGLL"};
         const icao::MapView view = icao::neighbourhoodView(london);
         for (const icao::DistanceUnitName& unit : icao::kDistanceUnits) {
             const icao::MapDrawing drawing =
@@ -239,10 +255,17 @@ class MapDrawingTest : public QObject {
                 QCOMPARE(distance,
                          std::stod(drawing.notes[0].text) * static_cast<double>(ring + 1));
                 const double km = distance * unit.km;
-                for (const icao::PicturePoint& point : rings[ring]->points) {
-                    const double radius = std::hypot(point.x - drawing.airfields[0].at.x,
-                                                     point.y - drawing.airfields[0].at.y);
+                const auto& points = rings[ring]->points;
+                for (std::size_t i = 0; i < points.size(); ++i) {
+                    const icao::PicturePoint& at = drawing.airfields[0].at;
+                    const double radius = std::hypot(points[i].x - at.x, points[i].y - at.y);
                     QVERIFY(std::abs(radius * view.kmPerPixel() - km) < 1e-6 * km);
+                    // Each point a small step round from the one before: a circle, not a line
+                    // there and back.
+                    const icao::PicturePoint& next = points[(i + 1) % points.size()];
+                    QVERIFY(std::hypot(next.x - points[i].x, next.y - points[i].y) <
+                            radius * 2 * std::numbers::pi / static_cast<double>(points.size()) *
+                                1.01);
                 }
             }
         }
