@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/arguments.h"
 
+#include "lookup/text.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -258,7 +260,9 @@ std::variant<Arguments, UsageError> parseArguments(const std::vector<std::string
         return UsageError{"unknown command " + positional[0]};
     }
     arguments.command = command->command;
-    arguments.keys.assign(positional.begin() + 1, positional.end());
+    for (auto key = positional.begin() + 1; key != positional.end(); ++key) {
+        arguments.keys.emplace_back(icao::withoutByteOrderMark(*key));
+    }
     for (const Option option : given) {
         if (!takes(*command, option)) {
             return UsageError{positional[0] + " takes no " + std::string(specOf(option).name)};

@@ -2,6 +2,7 @@
 #include "cli/key_loop.h"
 
 #include "cli/commands.h"
+#include "lookup/text.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -91,6 +92,9 @@ int answerEachKey(
         }
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
+        }
+        if (number == 1) {
+            line.erase(0, line.size() - icao::withoutByteOrderMark(line).size());
         }
         auto keyed = answer(line);
         if (!keyed) {

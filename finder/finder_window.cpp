@@ -58,6 +58,8 @@ constexpr int kDescribeDelayMs = 60;
 constexpr qsizetype kRecentAirfields = 10;
 // The fewest lines of legs shown at once; more scroll.
 constexpr int kLeastLegsLines = 3;
+// The most characters the route field holds.
+constexpr int kLongestRoute = 1'000'000;
 // As many characters as most airfields' names have.
 constexpr int kNameCharacters = 32;
 
@@ -154,6 +156,10 @@ void FinderWindow::setUpControls() {
     route_->setPlaceholderText(tr("Route: codes or names, such as EGLL KJFK RJTT"));
     route_->setAccessibleName(tr("Route"));
     route_->setClearButtonEnabled(true);
+    // As much as icao dist reads, and more than 1,000 words of any length pasted; as much as
+    // find searches.
+    route_->setMaxLength(kLongestRoute);
+    search_->setMaxLength(static_cast<int>(icao::kMaxFindText));
     speed_->setObjectName("speed");
     speed_->setPlaceholderText(tr("Speed, such as 450kt"));
     speed_->setAccessibleName(tr("Ground speed"));
@@ -261,6 +267,17 @@ void FinderWindow::connectControls() {
         planRoute(false);
     });
     connect(route_, &QLineEdit::returnPressed, this, [this] { planRoute(true); });
+    // A field filled to the brim may have been cut: it says so.
+    for (QLineEdit* field : {search_, route_}) {
+        connect(field, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+            if (text.size() >= field->maxLength()) {
+                statusBar()->showMessage(tr("%1 holds at most %2 characters: the rest was cut")
+                                             .arg(field->accessibleName())
+                                             .arg(field->maxLength()),
+                                         10000);
+            }
+        });
+    }
     connect(speed_, &QLineEdit::textChanged, this, &FinderWindow::showLegs);
     connect(showFilters_, &QAction::toggled, filters_, &QWidget::setVisible);
     connect(filters_, &FilterBar::changed, this, &FinderWindow::filtersChanged);

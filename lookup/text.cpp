@@ -120,6 +120,15 @@ std::string_view keptBytes(std::string_view bytes) {
     return bytes.substr(0, at);
 }
 
+std::string_view withoutByteOrderMark(std::string_view bytes) {
+    for (const std::string_view mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
+        if (bytes.starts_with(mark)) {
+            return bytes.substr(mark.size());
+        }
+    }
+    return bytes;
+}
+
 bool isValidUtf8(std::string_view bytes) {
     // Up to where decoding keeps characters, as decodeText decides.
     std::size_t at = 0;

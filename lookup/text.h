@@ -41,6 +41,9 @@ std::string_view keptBytes(std::string_view bytes);
 
 // Whether decodeText reads these bytes as UTF-8.
 bool isValidUtf8(std::string_view bytes);
+// The bytes without a byte-order mark at their start, UTF-8's or UTF-16's, as a file saved by
+// another program may begin: a mark is no text, though as Windows-1252 it reads as letters.
+std::string_view withoutByteOrderMark(std::string_view bytes);
 
 std::string toUtf8(const Text& text);
 // decodeText's characters as UTF-8: the bytes themselves where they are UTF-8 of no more than

@@ -29,26 +29,38 @@ bool isWord(std::string_view word, std::string_view wanted) {
                       [](char a, char b) { return lowerAscii(a) == b; });
 }
 
-RouteWords wordsOf(std::string_view text) {
-    // Spaces and dashes part words; the rest part runs too.
+// A word as an airfield's code is typed: three or four capitals or digits.
+bool isCodeShaped(std::string_view word) {
+    return (word.size() == 3 || word.size() == 4) &&
+           std::all_of(word.begin(), word.end(),
+                       [](char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); });
+}
+
+// The words and the hard separators of a text, in order: a hard separator is an empty word.
+struct Split {
+    std::vector<std::string> words;
+    bool ended = true;
+};
+
+Split splitText(std::string_view text) {
+    // Spaces and dashes part words; the rest part runs too. Marks that only steer how text is
+    // laid out (byte-order marks, bidirectional controls) are no part of any word.
     constexpr std::array<std::string_view, 3> kWideSoft = {"\u2013", "\u2014", "\u2012"};
     constexpr std::array<std::string_view, 2> kWideHard = {"\u2192", "\u21D2"};
-    RouteWords words;
-    words.runs.emplace_back();
+    constexpr std::array<std::string_view, 13> kUnseen = {
+        "\uFEFF", "\u200E", "\u200F", "\u061C", "\u202A", "\u202B", "\u202C",
+        "\u202D", "\u202E", "\u2066", "\u2067", "\u2068", "\u2069"};
+    Split split;
     std::string word;
-    const auto endRun = [&words] {
-        if (!words.runs.back().empty()) {
-            words.runs.emplace_back();
-        }
-    };
     const auto endWord = [&] {
-        if (isWord(word, "to") || isWord(word, "via")) {
-            endRun();
-        } else if (!word.empty()) {
-            words.runs.back().push_back(word);
-            ++words.count;
+        if (!word.empty()) {
+            split.words.push_back(std::move(word));
         }
         word.clear();
+    };
+    const auto hard = [&] {
+        endWord();
+        split.words.emplace_back();
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const std::string_view rest = text.substr(i);
@@ -60,23 +72,53 @@ RouteWords wordsOf(std::string_view text) {
         if (c == ' ' || c == '\t' || c == '-' || c == '\n' || c == '\r') {
             endWord();
         } else if (c == ',' || c == ';' || c == '>') {
-            endWord();
-            endRun();
+            hard();
         } else if (const auto soft = startsWithAny(kWideSoft); soft != kWideSoft.end()) {
             endWord();
             i += soft->size() - 1;
-        } else if (const auto hard = startsWithAny(kWideHard); hard != kWideHard.end()) {
-            endWord();
-            endRun();
-            i += hard->size() - 1;
+        } else if (const auto arrow = startsWithAny(kWideHard); arrow != kWideHard.end()) {
+            hard();
+            i += arrow->size() - 1;
+        } else if (const auto unseen = startsWithAny(kUnseen); unseen != kUnseen.end()) {
+            i += unseen->size() - 1;
+            continue;
         } else {
             word += c;
-            words.ended = false;
+            split.ended = false;
             continue;
         }
-        words.ended = true;
+        split.ended = true;
     }
     endWord();
+    return split;
+}
+
+RouteWords wordsOf(std::string_view text) {
+    const Split split = splitText(text);
+    const auto& all = split.words;
+    RouteWords words;
+    words.ended = split.ended;
+    words.runs.emplace_back();
+    const auto endRun = [&words] {
+        if (!words.runs.back().empty()) {
+            words.runs.emplace_back();
+        }
+    };
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const std::string& word = all[i];
+        const bool before = i > 0 && !all[i - 1].empty();
+        const bool after = i + 1 < all.size() && !all[i + 1].empty();
+        // "VIA" in capitals among codes in capitals, or with no stop to join on a side, is the
+        // IATA code of Videira; otherwise "via", like "to", joins two stops.
+        const bool videira = word == "VIA" && (!before || isCodeShaped(all[i - 1])) &&
+                             (!after || isCodeShaped(all[i + 1]));
+        if (word.empty() || isWord(word, "to") || (isWord(word, "via") && !videira)) {
+            endRun();
+        } else {
+            words.runs.back().push_back(word);
+            ++words.count;
+        }
+    }
     if (words.runs.back().empty()) {
         words.runs.pop_back();
     }

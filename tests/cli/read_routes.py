@@ -25,6 +25,13 @@ ROUTES = [
     (["rio", "de", "janeiro", "sao", "paulo"], ["SBGL", "SBGR"], "name"),
     (["lyon", "saint-exupéry", "nice"], ["LFLL", "LFMN"], "name"),
     (["zürich", "münchen"], ["LSZH", "EDDM"], "name"),
+    # VIA is Videira's IATA code among codes; "via" joins two stops.
+    (["VIA", "SBFL"], ["SSVI", "SBFL"], "iata_code"),
+    (["SBFL", "VIA", "SBPA"], ["SBFL", "SSVI", "SBPA"], "icao_code"),
+    (["london", "via", "paris"], ["EGLL", "LFPG"], "name"),
+    # A byte-order mark, as UTF-8 writes it or UTF-16 read as bytes, is no letter.
+    (["\ufeffEGLL", "KJFK"], ["EGLL", "KJFK"], "icao_code"),
+    (["\u202eEGLL\u202c", "KJFK"], ["EGLL", "KJFK"], "icao_code"),
 ]
 
 

@@ -457,6 +457,18 @@ class FinderTest : public QObject {
         QTRY_VERIFY(legsText().contains("total"));
     }
 
+    // The route field holds a route of any length icao reads; the search field holds what find
+    // searches, and says that it cut the rest.
+    void theFieldsHoldWhatIsReadOrSaySo() {
+        auto* route = window_->findChild<QLineEdit*>("route");
+        const QString long_ = QString("LSZH EGLL ").repeated(499) + QString(40000, 'Q');
+        route->setText(long_);
+        QCOMPARE(route->text(), long_);
+        search()->setText(QString("zurich ").repeated(100));
+        QCOMPARE(search()->text().size(), qsizetype(200));
+        QVERIFY(window_->statusBar()->currentMessage().contains("at most 200 characters"));
+    }
+
     // A newer text supersedes an older one: after fast typing the rows are the last text's.
     void fastTypingShowsTheLastTextsAnswer() {
         QTest::keyClicks(search(), "london heathrow airport, a long text typed fast into it");

@@ -65,6 +65,24 @@ class TextTest : public QObject {
         QCOMPARE(qstring(decoded), expected);
         QCOMPARE(QString::fromStdString(icao::toUtf8(decoded)), expected);
     }
+
+    // A byte-order mark at the start is dropped, UTF-8's or UTF-16's either way round, and
+    // only there: read as Windows-1252, "\xFF\xFE" would be letters ("ÿþ" folds to "yth").
+    void aByteOrderMarkIsNoText() {
+        for (const char* marked : {"\xEF\xBB\xBF"
+                                   "EGLL",
+                                   "\xFF\xFE"
+                                   "EGLL",
+                                   "\xFE\xFF"
+                                   "EGLL"}) {
+            QCOMPARE(icao::withoutByteOrderMark(marked), std::string_view("EGLL"));
+        }
+        QCOMPARE(icao::withoutByteOrderMark("EG\xFF\xFE"
+                                            "LL"),
+                 std::string_view("EG\xFF\xFE"
+                                  "LL"));
+        QCOMPARE(icao::withoutByteOrderMark("\xFF"), std::string_view("\xFF"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TextTest)

@@ -17,7 +17,8 @@ const QByteArray kAirfields = "L|AAAA|Alpha Beta Field|Gamma|XX|ABF|10|10|0||700
                               "S|HHHH|Hotel Lima|Hx|XX||16|16|0||10|\n"
                               "L|IIII|Lima Kilo|Ix|XX||17|17|0||900|\n"
                               "M|JJJJ|Hotel Juliett|Jx|XX||18|18|0||500|\n"
-                              "M|KKKK|Kilo Mike|Kx|XX||19|19|0||500|\n";
+                              "M|KKKK|Kilo Mike|Kx|XX||19|19|0||500|\n"
+                              "S|LLLL|Videira Field|Videira|XX|VIA|20|20|0||10|\n";
 
 // The stops read, each its code, or "?words" for one unread; then "…" and the words pending.
 QString stopsOf(const icao::RouteReading& reading) {
@@ -57,10 +58,22 @@ class RouteReadingTest : public QObject {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("stops");
         for (const char* text :
-             {"AAAA BBBB", "aaaa,bbbb", "AAAA-BBBB", "AAAA → BBBB", "AAAA to BBBB", "AAAA VIA BBBB",
+             {"AAAA BBBB", "aaaa,bbbb", "AAAA-BBBB", "AAAA → BBBB", "AAAA to BBBB", "AAAA via BBBB",
               "AAAA; BBBB", "AAAA>BBBB", " AAAA \t– BBBB ,"}) {
             QTest::newRow(text) << text << "AAAA BBBB";
         }
+        // VIA is Videira's code where it is written as one among codes, or joins nothing.
+        QTest::newRow("VIA among codes") << "AAAA VIA BBBB"
+                                         << "AAAA LLLL BBBB";
+        QTest::newRow("VIA first") << "VIA BBBB"
+                                   << "LLLL BBBB";
+        QTest::newRow("VIA last") << "AAAA, VIA"
+                                  << "AAAA LLLL";
+        QTest::newRow("VIA among names") << "alpha VIA beta"
+                                         << "BBBB AAAA";
+        // A byte-order mark or a bidirectional control is no part of the word it touches.
+        QTest::newRow("marks that steer the layout")
+            << QString::fromUtf8("\uFEFFAAAA \u202EBBBB\u202C") << "AAAA BBBB";
         QTest::newRow("IATA codes, a former code") << "abf ALP ffox"
                                                    << "AAAA BBBB FFFF";
         // The fewest names that each read whole, the larger airfields where two splits tie.
