@@ -87,6 +87,9 @@ std::optional<UsageError> setOption(Option option, const std::optional<std::stri
     case Option::Navaids:
         arguments.navaids = true;
         return std::nullopt;
+    case Option::Header:
+        arguments.header = true;
+        return std::nullopt;
     case Option::Scheduled:
         arguments.filter.scheduled = true;
         return std::nullopt;
@@ -144,6 +147,10 @@ std::optional<UsageError> checkKeys(const CommandSpec& command, const Arguments&
     switch (command.keys) {
     case Keys::None:
         return count == 0 ? std::nullopt : std::optional(UsageError{name + " takes no KEY"});
+    case Keys::Words:
+        return count >= 1 ? std::nullopt
+                          : std::optional(UsageError{name + " takes " +
+                                                     std::string(command.keyName) + ", or -"});
     case Keys::OneOrMore:
         return count >= 1
                    ? std::nullopt
@@ -267,6 +274,13 @@ std::variant<Arguments, UsageError> parseArguments(const std::vector<std::string
         if (!takes(*command, option)) {
             return UsageError{positional[0] + " takes no " + std::string(specOf(option).name)};
         }
+    }
+    if (command->keys == Keys::Words && arguments.keys.size() > 1) {
+        std::string text;
+        for (const std::string& word : arguments.keys) {
+            text.append(text.empty() ? "" : " ").append(word);
+        }
+        arguments.keys = {std::move(text)};
     }
     if (auto error = checkKeys(*command, arguments)) {
         return *error;

@@ -26,6 +26,8 @@ struct Arguments {
     bool raw = false;
     // find and near list navaids rather than airfields.
     bool navaids = false;
+    // Text output names its columns first.
+    bool header = false;
     std::optional<std::string> file;
     std::size_t limit = 10;
     Format format = Format::Text;

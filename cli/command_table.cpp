@@ -21,6 +21,7 @@ constexpr std::array kOptions = {
     OptionSpec{Option::Navaids, "--navaids", ""},
     OptionSpec{Option::Raw, "--raw", ""},
     OptionSpec{Option::Format, "--format", "F"},
+    OptionSpec{Option::Header, "--header", ""},
     OptionSpec{Option::Output, "--output", "FILE"},
     OptionSpec{Option::Units, "--units", "UNIT"},
     OptionSpec{Option::Length, "--length", "UNIT"},
@@ -30,17 +31,17 @@ constexpr std::array kOptions = {
 };
 
 constexpr std::array kLookupOptions = {Option::Raw, Option::Format};
-constexpr std::array kDistOptions = {Option::Raw, Option::Format, Option::Output, Option::Units,
-                                     Option::Speed};
+constexpr std::array kDistOptions = {Option::Raw,    Option::Format, Option::Header,
+                                     Option::Output, Option::Units,  Option::Speed};
 constexpr std::array kFindOptions = {Option::Limit,   Option::Kind,      Option::Country,
                                      Option::Region,  Option::MinRunway, Option::Surface,
                                      Option::Lighted, Option::Scheduled, Option::Navaids,
-                                     Option::Format,  Option::Length};
+                                     Option::Format,  Option::Header,    Option::Length};
 constexpr std::array kNearOptions = {
     Option::Limit,   Option::Kind,    Option::Country,   Option::Region,  Option::MinRunway,
     Option::Surface, Option::Lighted, Option::Scheduled, Option::Navaids, Option::Raw,
-    Option::Format,  Option::Output,  Option::Units,     Option::Length};
-constexpr std::array kNavaidOptions = {Option::Format};
+    Option::Format,  Option::Header,  Option::Output,    Option::Units,   Option::Length};
+constexpr std::array kNavaidOptions = {Option::Format, Option::Header};
 constexpr std::array kInfoOptions = {Option::Raw, Option::Format, Option::Output, Option::Length,
                                      Option::Date};
 
@@ -61,7 +62,7 @@ had before, standard error names its current code)",
                 R"(the name-to-code lookup: prints the ICAO code of the first record whose
 whole name, upper-cased, is KEY, or "AIRPORT NAME NOT FOUND")",
                 false, runLookup},
-    CommandSpec{Command::Find, "find", "TEXT", "TEXT", Keys::One, kFindOptions, "find TEXT",
+    CommandSpec{Command::Find, "find", "TEXT", "TEXT", Keys::Words, kFindOptions, "find TEXT",
                 R"(searches every record's ICAO code, name, municipality, alternate names,
 country, region, IATA code, local code and former codes, ignoring letter case
 and accents ("zurich" finds "Zürich Airport"), best first: exact ICAO code,
@@ -71,7 +72,8 @@ TEXT anywhere; within each, larger airfields first, of one kind the more
 prominent. When nothing matches better than TEXT anywhere, it suggests ("did
 you mean") up to three records within one or two typing errors of TEXT, a
 swap of two neighbouring letters counting as one; in TSV and JSON after the
-hits, marked by the column "suggestion". TEXT holds at most 200 characters)",
+hits, marked by the column "suggestion". TEXT holds at most 200 characters,
+and may be several words, quoted or not (find new york))",
                 false, runFind},
     CommandSpec{Command::Dist, "dist", "STOP [STOP...]", "STOP", Keys::OneOrMore, kDistOptions,
                 "dist STOP...",
@@ -154,7 +156,7 @@ name and the local time.
 )";
 
 // Each option's entry, as --help lists them.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 20> kOptionHelp = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 21> kOptionHelp = {{
     {"--raw", "take KEY or CODE exactly as it stands, as if pasted into the input box"},
     {"--limit N", R"(find and near print at most N airfields (default 10, at least 1); exact
 ICAO and IATA code hits of find are never cut off; near's picture marks
@@ -179,6 +181,8 @@ data file instead of airfields: find by ident or name, near the nearest aids)"},
     {"--format F", R"(text (default): aligned columns; tsv: tab-separated values under a
 header line; json: JSON, one object per line for keys from "-"; svg (dist,
 near, info): a map as an SVG picture)"},
+    {"--header", R"(text output begins with a line naming its columns, as TSV's header
+line does)"},
     {"--output FILE", "write the picture of --format svg to FILE instead of standard output"},
     {"--units UNIT", R"(dist and near give distances in this unit alone in text and TSV: nm
 (nautical miles), km or mi (statute miles); JSON keeps its keys, distance_nm

@@ -33,6 +33,7 @@ enum class Option {
     Navaids,
     Raw,
     Format,
+    Header,
     Output,
     Units,
     Length,
@@ -48,7 +49,8 @@ struct OptionSpec {
 };
 
 // How many keys a command takes after its name.
-enum class Keys { None, One, OneOrMore };
+// Words: one or more, read as one text apart by spaces, as a shell splits what is typed.
+enum class Keys { None, One, OneOrMore, Words };
 
 struct CommandSpec {
     Command command;

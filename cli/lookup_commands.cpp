@@ -82,6 +82,11 @@ int runLookup(const Arguments& arguments, Printer& printer, const std::filesyste
     if (byCode && answer->outcome != icao::Outcome::Found) {
         noteCurrentCode(keyOf(key, arguments.raw), dataFile);
     }
+    // The lookup wants the whole name; a word of it is what find is for.
+    if (!byCode && answer->outcome == icao::Outcome::NotFound && !key.empty()) {
+        warn("no airport's whole name is \"" + key +
+             "\"; find searches the words of names, places and codes: icao find " + key);
+    }
     Table row{{{"key"}, {"result"}, {"found"}}, {{Cell::text(key)}}};
     for (Cell& cell : answerCells(*answer)) {
         row.rows.front().push_back(std::move(cell));

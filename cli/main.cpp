@@ -28,7 +28,7 @@ int run(const Arguments& arguments, const char* argv0) {
              ": is the data file being read; the picture is not written over it");
         return kExitError;
     }
-    const auto printer = makePrinter(arguments.format);
+    const auto printer = makePrinter(arguments.format, arguments.header);
     return specOf(arguments.command).run(arguments, *printer, dataFile);
 }
 

@@ -48,5 +48,6 @@ class Printer {
 // Rows as aligned text, two spaces between columns, each line after the indent, trailing
 // blanks dropped; detail columns left out. The rows are made twice, once to measure the
 // columns and once to print them, so that none is kept.
-void printAligned(std::ostream& out, const RowSource& rows, const std::string& indent = "");
+void printAligned(std::ostream& out, const RowSource& rows, const std::string& indent = "",
+                  bool header = false);
 std::string alignedText(const Table& table, const std::string& indent = "");

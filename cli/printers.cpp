@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-std::unique_ptr<Printer> makePrinter(Format format) {
+std::unique_ptr<Printer> makePrinter(Format format, bool header) {
     switch (format) {
     case Format::Tsv:
         return std::make_unique<TsvPrinter>();
@@ -13,7 +13,7 @@ std::unique_ptr<Printer> makePrinter(Format format) {
     case Format::Svg:
         break;
     }
-    return std::make_unique<TextPrinter>();
+    return std::make_unique<TextPrinter>(header);
 }
 
 std::vector<Cell> totalRowOf(const Table& legs, const Table& totals) {

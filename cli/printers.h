@@ -7,7 +7,8 @@
 
 // The printer of each format, and the one that prints a format.
 
-std::unique_ptr<Printer> makePrinter(Format format);
+// With header, text names its columns above them.
+std::unique_ptr<Printer> makePrinter(Format format, bool header = false);
 
 // A route's totals as the last row of its legs: "total", no destination, the distances, and
 // nothing under the legs' other columns.
@@ -15,6 +16,7 @@ std::vector<Cell> totalRowOf(const Table& legs, const Table& totals);
 
 class TextPrinter final : public Printer {
   public:
+    explicit TextPrinter(bool header) : header_(header) {}
     void list(const RowSource& rows) override;
     void hitsAndSuggestions(const RowSource& hits, const Table& suggestions) override;
     void route(const Table& legs, const Table& totals) override;
@@ -24,6 +26,9 @@ class TextPrinter final : public Printer {
     void keyed(const std::string& key, const std::string& summary,
                const std::function<std::vector<Cell>()>& cells) override;
     std::ostream& notes() override;
+
+  private:
+    bool header_;
 };
 
 class TsvPrinter final : public Printer {

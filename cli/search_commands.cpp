@@ -222,7 +222,8 @@ int nearOne(const Arguments& arguments, Printer& printer, const std::filesystem:
         return reportError(nearby.error());
     }
     if (!*nearby) {
-        if (key.find(',') != std::string::npos) {
+        // A number alone is half a place, not a code.
+        if (key.find(',') != std::string::npos || icao::numberOf(key)) {
             warn(key + " is no place: give LAT,LON in decimal degrees, such as 51.47,-0.46");
             return kExitError;
         }

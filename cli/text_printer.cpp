@@ -17,7 +17,8 @@ std::size_t shownWidth(const std::string& text) {
 
 } // namespace
 
-void printAligned(std::ostream& out, const RowSource& rows, const std::string& indent) {
+void printAligned(std::ostream& out, const RowSource& rows, const std::string& indent,
+                  bool header) {
     std::vector<std::size_t> shown;
     for (std::size_t i = 0; i < rows.columns.size(); ++i) {
         if (!rows.columns[i].detail) {
@@ -32,6 +33,11 @@ void printAligned(std::ostream& out, const RowSource& rows, const std::string& i
         }
         return texts;
     };
+    std::vector<std::string> names;
+    for (const std::size_t column : shown) {
+        const Column& named = rows.columns[column];
+        names.push_back(named.label.empty() ? named.name : named.label);
+    }
     std::vector<std::size_t> widths(shown.size());
     for (std::size_t i = 0; i < rows.count; ++i) {
         const auto texts = textsOf(i);
@@ -39,8 +45,12 @@ void printAligned(std::ostream& out, const RowSource& rows, const std::string& i
             widths[k] = std::max(widths[k], shownWidth(texts[k]));
         }
     }
-    for (std::size_t i = 0; i < rows.count; ++i) {
-        const auto texts = textsOf(i);
+    for (std::size_t k = 0; header && k < names.size(); ++k) {
+        widths[k] = std::max(widths[k], shownWidth(names[k]));
+    }
+    // The names' line, then each row's.
+    for (std::size_t i = header ? 0 : 1; i <= rows.count; ++i) {
+        const auto texts = i == 0 ? names : textsOf(i - 1);
         std::string line = indent;
         for (std::size_t k = 0; k < texts.size(); ++k) {
             line += texts[k];
@@ -60,7 +70,7 @@ std::string alignedText(const Table& table, const std::string& indent) {
 }
 
 void TextPrinter::list(const RowSource& rows) {
-    printAligned(std::cout, rows);
+    printAligned(std::cout, rows, "", header_);
 }
 
 void TextPrinter::hitsAndSuggestions(const RowSource& hits, const Table& suggestions) {
