@@ -14,7 +14,7 @@ test)
         xvfb xauth openbox xdotool x11-utils
         python3-pyatspi at-spi2-core dbus
         clang libclang-rt-14-dev
-        desktop-file-utils appstream dpkg-dev man-db
+        desktop-file-utils appstream dpkg-dev man-db jq
         chromium
     )
     # The data checks fetch an npm package; a machine with Node.js from elsewhere keeps it.
