@@ -8,6 +8,7 @@
 #include <QTest>
 #include <map>
 #include <random>
+#include <thread>
 
 namespace {
 
@@ -285,6 +286,37 @@ class FindTest : public QObject {
         QVERIFY(scanned);
         QCOMPARE(describe(*scanned), QStringList{"BBBB:3"});
         QCOMPARE(describe(index->find(U"quokka", 10)), QStringList{"BBBB:3"});
+    }
+
+    // The finder's searches and its route's planner ask one index from two threads at once:
+    // each answers as when asked alone (and the ThreadSanitizer build sees no race).
+    void severalThreadsMayAskAtOnce() {
+        auto index = icao::AirportIndex::load(file_);
+        QVERIFY(index);
+        const std::vector<icao::Text> queries = {U"london",  U"zurich", U"egll",    U"alpha",
+                                                 U"munchen", U"dbb",    U"heathroe"};
+        std::vector<QStringList> alone;
+        for (const icao::Text& query : queries) {
+            alone.push_back(describe(index->find(query, 5)) +
+                            describe(index->findStrong(query, 5)));
+        }
+        const auto ask = [&](std::vector<QStringList>& answers) {
+            for (int round = 0; round < 20; ++round) {
+                for (const icao::Text& query : queries) {
+                    answers.push_back(describe(index->find(query, 5)) +
+                                      describe(index->findStrong(query, 5)));
+                }
+            }
+        };
+        std::vector<QStringList> first;
+        std::vector<QStringList> second;
+        std::thread other(ask, std::ref(second));
+        ask(first);
+        other.join();
+        for (std::size_t i = 0; i < first.size(); ++i) {
+            QCOMPARE(first[i], alone[i % queries.size()]);
+            QCOMPARE(second[i], alone[i % queries.size()]);
+        }
     }
 
     void unreadableFileIsAnError() {
