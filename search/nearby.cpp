@@ -40,6 +40,13 @@ std::optional<int> wholeDegrees(std::string_view field) {
     return negative ? -whole : whole;
 }
 
+// Whether the filter admits the item's record beyond its kind: read from the item where it can
+// be, the record made only for what that leaves.
+bool admitsRecord(const AirfieldFilter& filter, std::string_view item, std::size_t line) {
+    return !filter.readsRecords() ||
+           (mayAdmitItem(filter, item) && admits(filter, AirportRecord::fromItem(item, line)));
+}
+
 // The nearest airfields among those offered so far: a heap whose top is the one to drop.
 class Nearest {
   public:
@@ -64,9 +71,7 @@ class Nearest {
         const double distance = distanceKm(query_->origin, *place);
         // The rest of the filter reads the whole record: only for one that would be kept.
         const bool nearer = !full() || distance < heap_.front().distanceKm;
-        if (nearer && (!query_->filter.readsRecords() ||
-                       (mayAdmitItem(query_->filter, item) &&
-                        admits(query_->filter, AirportRecord::fromItem(item, line))))) {
+        if (nearer && admitsRecord(query_->filter, item, line)) {
             keep({distance, *place, RecordItem{std::string(item), line}});
         }
     }
@@ -141,9 +146,7 @@ std::vector<StoredItem> admittedItems(const AirfieldFilter& filter, const Airpor
     std::vector<StoredItem> admitted;
     index.visitItems([&](const StoredItem& item) {
         if (item.latitude != StoredItem::kNoPlace && filter.wantsKind(kindOfItem(item.bytes)) &&
-            (!filter.readsRecords() ||
-             (mayAdmitItem(filter, item.bytes) &&
-              admits(filter, AirportRecord::fromItem(item.bytes, item.line))))) {
+            admitsRecord(filter, item.bytes, item.line)) {
             admitted.push_back(item);
         }
         return true;
