@@ -5,8 +5,10 @@
 #include "search/folding.h"
 
 #include <algorithm>
+#include <cmath>
 #include <deque>
 #include <iterator>
+#include <numbers>
 
 namespace icao {
 
@@ -83,7 +85,13 @@ std::vector<NearbyNavaid> nearestNavaids(const std::vector<Navaid>& navaids, con
                                          std::size_t limit, std::optional<double> withinKm) {
     // Distances by position first, so that only the aids kept are copied.
     std::vector<std::pair<double, std::size_t>> distances;
+    // No aid is nearer than its difference of latitude: most are ruled out by that alone.
+    constexpr double kKmPerDegree = kEarthRadiusKm * std::numbers::pi / 180;
     for (std::size_t i = 0; i < navaids.size(); ++i) {
+        if (withinKm &&
+            std::abs(navaids[i].place.latitude - origin.latitude) * kKmPerDegree > *withinKm) {
+            continue;
+        }
         const double km = distanceKm(origin, navaids[i].place);
         if (!withinKm || km <= *withinKm) {
             distances.emplace_back(km, i);
