@@ -52,6 +52,10 @@ int answerKeys(const Arguments& arguments, Printer& printer, const Answers& answ
 // The lookup answers a former code as it answers any code no record holds; the user is told
 // the airfield's code now, beside the answer.
 void noteCurrentCode(const icao::Text& code, const std::filesystem::path& dataFile) {
+    // Most codes not found are no former code either: a plain pass over the bytes tells.
+    if (const auto may = icao::mayGiveFormerCode(code, dataFile); may && !*may) {
+        return;
+    }
     const auto records = icao::airportsByCode({code}, dataFile);
     if (records && records->front() && records->front()->code != icao::toUtf8(code)) {
         warn(icao::toUtf8(code) + " is a former code; the airfield's code is " +

@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "search/airports_by_code.h"
 
+#include "platform/ascii.h"
+#include "platform/kernels.h"
+#include "platform/platform.h"
 #include "search/code_table.h"
 
+#include <algorithm>
+#include <cstring>
 #include <unordered_map>
+#include <vector>
 
 namespace icao {
 
@@ -58,6 +64,59 @@ Expected<std::vector<std::optional<AirportRecord>>> airportsByCode(const std::ve
         return *error;
     }
     return found;
+}
+
+Expected<bool> mayGiveFormerCode(const Text& code, const std::filesystem::path& dataFile) {
+    const std::string bytes = toUtf8(code);
+    // A code that is not ASCII, or is empty, is left to the whole reading.
+    if (bytes.empty() || !isAscii(bytes)) {
+        return true;
+    }
+    auto file = platform::ReadOnlyFile::open(dataFile);
+    if (!file) {
+        return file.error();
+    }
+    // A former code is a word of its field: after a "|" or a space. The vector kernel rules out
+    // a block at once (matching letters of either case, a few bytes more than "|" and space:
+    // never wrongly); a block it does not is searched exactly.
+    std::string lowered = bytes;
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                   [](char c) { return lowerAscii(c); });
+    const std::string afterBar = "|" + lowered;
+    const std::string afterSpace = " " + lowered;
+    const auto after = [](char c) { return c == '|' || c == ' ' || c == '\n' || c == '\r'; };
+    // Each block holds the last bytes of the one before, so that no code is cut between two.
+    const std::size_t kept = bytes.size() + 1;
+    std::vector<char> block(1 << 20);
+    std::size_t filled = 0;
+    for (;;) {
+        const auto read = file->read(block.data() + filled, block.size() - filled);
+        if (!read) {
+            return read.error();
+        }
+        const bool atEnd = *read == 0;
+        filled += *read;
+        const std::string_view view(block.data(), filled);
+        for (const std::string& needle : {afterBar, afterSpace}) {
+            if (!kernels::holdsLowered(view, needle, false)) {
+                continue;
+            }
+            const std::string exact = needle.front() + bytes;
+            for (std::size_t at = view.find(exact); at != std::string_view::npos;
+                 at = view.find(exact, at + 1)) {
+                const std::size_t next = at + exact.size();
+                if (next == view.size() ? atEnd : after(view[next])) {
+                    return true;
+                }
+            }
+        }
+        if (atEnd) {
+            return false;
+        }
+        const std::size_t carried = std::min(kept, filled);
+        std::memmove(block.data(), block.data() + filled - carried, carried);
+        filled = carried;
+    }
 }
 
 } // namespace icao

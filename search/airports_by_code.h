@@ -17,4 +17,9 @@ namespace icao {
 Expected<std::vector<std::optional<AirportRecord>>> airportsByCode(const std::vector<Text>& codes,
                                                                    const RecordSource& source);
 
+// Whether the file may give the code as a former code: its bytes stand somewhere as a word
+// (between a "|" or a space and a "|", a space or a line end). Never wrongly no; one plain pass
+// over the bytes, so that a code no record has costs little more than the lookup's own scan.
+Expected<bool> mayGiveFormerCode(const Text& code, const std::filesystem::path& dataFile);
+
 } // namespace icao

@@ -14,6 +14,33 @@ class PlacesTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // Whether a code may be a former code is told by a pass over the bytes: never wrongly no,
+    // and no where the code's bytes stand only inside other words, even across the reader's
+    // blocks of a megabyte.
+    void aFormerCodeIsNeverMissed_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("may");
+        const QByteArray record = "L|EGLL|Heathrow|London|GB|LHR|51.4|-0.4|83||";
+        const QByteArray pad = QByteArray(1 << 20, 'x') + "\n";
+        QTest::newRow("the field's only code") << record + "||||||||||FVHA|\n" << true;
+        QTest::newRow("the second of two") << record + "||||||||||QQQQ FVHA|\n" << true;
+        QTest::newRow("the file's last bytes") << record + "||||||||||FVHA" << true;
+        QTest::newRow("at the end of a block")
+            << pad.left((1 << 20) - 5) + "|FVHA|\n" + record << true;
+        QTest::newRow("inside other words only") << record + "|xFVHA|FVHAx|||\n" << false;
+        QTest::newRow("nowhere") << record + "\n" << false;
+    }
+    void aFormerCodeIsNeverMissed() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, may);
+        fixtures::DataFolder folder;
+        const auto path = folder.write(content);
+        QCOMPARE(*icao::mayGiveFormerCode(U"FVHA", path), may);
+        if (!may) {
+            QVERIFY(!icao::airportsByCode({U"FVHA"}, path)->front());
+        }
+    }
+
     // Ed Williams' Aviation Formulary works LAX to JFK: 0.623585 radians of arc, initial
     // course 66 degrees. The others follow from the sphere itself: two degrees of arc along
     // the equator across the antimeridian, and over the north pole.
