@@ -10,15 +10,22 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace icao {
 namespace {
 
-// The words of a route, in runs that a name never crosses.
+// What joins a run of words to the one before.
+enum class Joiner { Other, To, Via };
+
+// The words of a route, in runs that a name never crosses, each with what joins it to the one
+// before.
 struct RouteWords {
     std::vector<std::vector<std::string>> runs;
+    std::vector<Joiner> joiners;
     // Whether a separator follows the last word, so that it is typed whole.
     bool ended = true;
     std::size_t count = 0;
@@ -34,6 +41,14 @@ bool isCodeShaped(std::string_view word) {
     return (word.size() == 3 || word.size() == 4) &&
            std::all_of(word.begin(), word.end(),
                        [](char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); });
+}
+
+// A word as a code is typed, in either case: three or four letters or digits.
+bool isCodeLike(std::string_view word) {
+    return (word.size() == 3 || word.size() == 4) &&
+           std::all_of(word.begin(), word.end(), [](char c) {
+               return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+           });
 }
 
 // The words and the hard separators of a text, in order: a hard separator is an empty word.
@@ -52,15 +67,27 @@ Split splitText(std::string_view text) {
         "\u202D", "\u202E", "\u2066", "\u2067", "\u2068", "\u2069"};
     Split split;
     std::string word;
+    const auto hard = [&] { split.words.emplace_back(); };
     const auto endWord = [&] {
-        if (!word.empty()) {
+        // Codes apart by slashes ("LFPG/EDDF") are stops apart; a name keeps its slash
+        // ("Mende/Brénoux").
+        std::vector<std::string_view> parts;
+        for (std::size_t from = 0; from <= word.size();) {
+            const std::size_t slash = std::min(word.find('/', from), word.size());
+            parts.push_back(std::string_view(word).substr(from, slash - from));
+            from = slash + 1;
+        }
+        if (parts.size() > 1 && std::all_of(parts.begin(), parts.end(), isCodeLike)) {
+            for (std::size_t i = 0; i < parts.size(); ++i) {
+                if (i > 0) {
+                    hard();
+                }
+                split.words.emplace_back(parts[i]);
+            }
+        } else if (!word.empty()) {
             split.words.push_back(std::move(word));
         }
         word.clear();
-    };
-    const auto hard = [&] {
-        endWord();
-        split.words.emplace_back();
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const std::string_view rest = text.substr(i);
@@ -72,11 +99,13 @@ Split splitText(std::string_view text) {
         if (c == ' ' || c == '\t' || c == '-' || c == '\n' || c == '\r') {
             endWord();
         } else if (c == ',' || c == ';' || c == '>') {
+            endWord();
             hard();
         } else if (const auto soft = startsWithAny(kWideSoft); soft != kWideSoft.end()) {
             endWord();
             i += soft->size() - 1;
         } else if (const auto arrow = startsWithAny(kWideHard); arrow != kWideHard.end()) {
+            endWord();
             hard();
             i += arrow->size() - 1;
         } else if (const auto unseen = startsWithAny(kUnseen); unseen != kUnseen.end()) {
@@ -99,9 +128,14 @@ RouteWords wordsOf(std::string_view text) {
     RouteWords words;
     words.ended = split.ended;
     words.runs.emplace_back();
-    const auto endRun = [&words] {
+    words.joiners.push_back(Joiner::Other);
+    // "to" or "via" says what the next run is; a comma or an arrow alone says nothing.
+    const auto endRun = [&words](Joiner joiner) {
         if (!words.runs.back().empty()) {
             words.runs.emplace_back();
+            words.joiners.push_back(joiner);
+        } else if (joiner != Joiner::Other) {
+            words.joiners.back() = joiner;
         }
     };
     for (std::size_t i = 0; i < all.size(); ++i) {
@@ -112,8 +146,14 @@ RouteWords wordsOf(std::string_view text) {
         // IATA code of Videira; otherwise "via", like "to", joins two stops.
         const bool videira = word == "VIA" && (!before || isCodeShaped(all[i - 1])) &&
                              (!after || isCodeShaped(all[i + 1]));
-        if (word.empty() || isWord(word, "to") || (isWord(word, "via") && !videira)) {
-            endRun();
+        // "from" begins a route and "DCT" (direct) joins two points of a flight plan: neither
+        // is a stop.
+        if (isWord(word, "to")) {
+            endRun(Joiner::To);
+        } else if (isWord(word, "via") && !videira) {
+            endRun(Joiner::Via);
+        } else if (word.empty() || isWord(word, "from") || word == "DCT" || word == "dct") {
+            endRun(Joiner::Other);
         } else {
             words.runs.back().push_back(word);
             ++words.count;
@@ -121,6 +161,7 @@ RouteWords wordsOf(std::string_view text) {
     }
     if (words.runs.back().empty()) {
         words.runs.pop_back();
+        words.joiners.pop_back();
     }
     return words;
 }
@@ -273,6 +314,32 @@ class NameReader {
     std::size_t unreadStops_ = 0;
 };
 
+// "A to B via C" is flown A C B: the stops of a run after "via" go before those of the run
+// that "to" brought last, in the order the vias come; "A via C to B" is A C B as it stands.
+std::vector<RouteStop> throughVias(std::vector<RouteStop> stops,
+                                   const std::vector<std::size_t>& firstStops,
+                                   const std::vector<Joiner>& joiners) {
+    std::vector<RouteStop> flown;
+    std::optional<std::size_t> insertAt;
+    for (std::size_t run = 0; run < firstStops.size(); ++run) {
+        // The last run may have lost a stop still being typed.
+        const std::size_t first = std::min(firstStops[run], stops.size());
+        const std::size_t end = run + 1 < firstStops.size()
+                                    ? std::min(firstStops[run + 1], stops.size())
+                                    : stops.size();
+        auto begin = std::make_move_iterator(stops.begin() + static_cast<std::ptrdiff_t>(first));
+        auto last = std::make_move_iterator(stops.begin() + static_cast<std::ptrdiff_t>(end));
+        if (joiners[run] == Joiner::Via && insertAt) {
+            flown.insert(flown.begin() + static_cast<std::ptrdiff_t>(*insertAt), begin, last);
+            *insertAt += end - first;
+            continue;
+        }
+        insertAt = joiners[run] == Joiner::To ? std::optional(flown.size()) : std::nullopt;
+        flown.insert(flown.end(), begin, last);
+    }
+    return flown;
+}
+
 } // namespace
 
 NameFinder namesIn(AirportIndex& index) {
@@ -299,7 +366,10 @@ Expected<RouteReading> readRoute(std::string_view text, const RecordSource& sour
     reading.words = words.count;
     NameReader reader(names);
     std::size_t at = 0;
+    // Where each run's stops begin.
+    std::vector<std::size_t> firstStops;
     for (const auto& run : words.runs) {
+        firstStops.push_back(reading.stops.size());
         // Between the codes, the words that name airfields.
         std::vector<std::string> named;
         const auto readNamed = [&] {
@@ -337,6 +407,7 @@ Expected<RouteReading> readRoute(std::string_view text, const RecordSource& sour
             last = reader.readAgain(last.given.substr(0, space));
         }
     }
+    reading.stops = throughVias(std::move(reading.stops), firstStops, words.joiners);
     return reading;
 }
 

@@ -16,6 +16,7 @@ ROUTES = [
     (["EGLL,LFPG"], ["EGLL", "LFPG"], "icao_code"),
     (["EGLL-LFPG"], ["EGLL", "LFPG"], "icao_code"),
     (["EGLL", "→", "LFPG", "via", "EDDF"], ["EGLL", "LFPG", "EDDF"], "icao_code"),
+    (["EGLL", "to", "LFPG", "via", "EDDF"], ["EGLL", "EDDF", "LFPG"], "icao_code"),
     (["san", "francisco", "los", "angeles"], ["KSFO", "KLAX"], "name"),
     (["new", "york", "london"], ["KJFK", "EGLL"], "name"),
     (["LHR", "CDG"], ["EGLL", "LFPG"], "iata_code"),
@@ -25,6 +26,11 @@ ROUTES = [
     (["rio", "de", "janeiro", "sao", "paulo"], ["SBGL", "SBGR"], "name"),
     (["lyon", "saint-exupéry", "nice"], ["LFLL", "LFMN"], "name"),
     (["zürich", "münchen"], ["LSZH", "EDDM"], "name"),
+    # DCT, "from" and slashes join stops; "via" is flown through where it stands.
+    (["LFPG", "DCT", "EDDF"], ["LFPG", "EDDF"], "icao_code"),
+    (["LFPG/EDDF"], ["LFPG", "EDDF"], "icao_code"),
+    (["from", "heathrow", "to", "paris"], ["EGLL", "LFPG"], "name"),
+    (["heathrow", "to", "new", "york", "via", "reykjavik"], ["EGLL", "BIKF", "KJFK"], "name"),
     # VIA is Videira's IATA code among codes; "via" joins two stops.
     (["VIA", "SBFL"], ["SSVI", "SBFL"], "iata_code"),
     (["SBFL", "VIA", "SBPA"], ["SBFL", "SSVI", "SBPA"], "icao_code"),

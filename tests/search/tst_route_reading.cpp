@@ -74,6 +74,22 @@ class RouteReadingTest : public QObject {
         // A byte-order mark or a bidirectional control is no part of the word it touches.
         QTest::newRow("marks that steer the layout")
             << QString::fromUtf8("\uFEFFAAAA \u202EBBBB\u202C") << "AAAA BBBB";
+        // As flight plans and travellers write them: "direct", "from", codes apart by slashes.
+        QTest::newRow("DCT joins two points") << "AAAA DCT BBBB dct CCCC"
+                                              << "AAAA BBBB CCCC";
+        QTest::newRow("from") << "from alpha to beta"
+                              << "BBBB AAAA";
+        QTest::newRow("slashes between codes") << "AAAA/BBBB/abf"
+                                               << "AAAA BBBB AAAA";
+        // "via" is flown through, wherever it stands.
+        QTest::newRow("to, then via") << "AAAA to BBBB via CCCC"
+                                      << "AAAA CCCC BBBB";
+        QTest::newRow("via, then to") << "AAAA via CCCC to BBBB"
+                                      << "AAAA CCCC BBBB";
+        QTest::newRow("two vias in their order") << "AAAA to BBBB via CCCC via DDDD"
+                                                 << "AAAA CCCC DDDD BBBB";
+        QTest::newRow("names") << "delta to foxtrot via beta regional"
+                               << "DDDD CCCC FFFF";
         QTest::newRow("IATA codes, a former code") << "abf ALP ffox"
                                                    << "AAAA BBBB FFFF";
         // The fewest names that each read whole, the larger airfields where two splits tie.
