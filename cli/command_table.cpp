@@ -190,8 +190,8 @@ and distance_km; without it, nautical miles and kilometres; a map's rings
 and scale bar in the unit, kilometres without it)"},
     {"--length UNIT", R"(find, near and info give lengths and elevations in ft (the default) or
 m in text and TSV; JSON keeps feet, its keys ending in _ft)"},
-    {"--date DATE", R"(info gives the sun's times of this day, YYYY-MM-DD from 1900 to 2200,
-instead of today at the airfield)"},
+    {"--date DATE", R"(info gives the sun's times and the magnetic variation of this day,
+YYYY-MM-DD from 1900 to 2200, instead of today at the airfield)"},
     {"--speed SPEED", R"(dist gives each leg's time en route and the total at this ground speed,
 a number and a unit: kt, km/h or mph (450kt, 800km/h), from 1 to 5000 kt)"},
     {"--file PATH", "read PATH instead of airports.txt in the program's own folder"},

@@ -39,6 +39,7 @@ const std::vector<Column> kInfoFootColumns = {
     {"longitude"},
     {"elevation_ft", false, "elevation"},
     {"magnetic_variation", false, "magnetic variation"},
+    {"magnetic_model_valid", true},
     {"timezone", false, "time zone"},
     {"utc_offset", false, "UTC offset"},
     {"local_time", false, "local time"},
@@ -183,14 +184,19 @@ Cell frequenciesCell(const AirportRecord& record, const AirfieldDetails& details
     return Cell::lined(std::move(lines), record.frequencies, std::move(frequencies));
 }
 
-// East positive, in degrees; "1.0° W" in text.
-Cell variationCell(std::optional<double> variation) {
-    if (!variation) {
+// East positive, in degrees; "1.0° W" in text, which says where the model is carried past the
+// years it is made for.
+Cell variationCell(const AirfieldDetails& details) {
+    if (!details.magneticVariation) {
         return Cell::missing();
     }
     char plain[32];
-    std::snprintf(plain, sizeof plain, "%.1f", *variation);
-    return {icao::variationText(*variation), plain, *variation};
+    std::snprintf(plain, sizeof plain, "%.1f", *details.magneticVariation);
+    std::string shown = icao::variationText(*details.magneticVariation);
+    if (!details.magneticModelValid) {
+        shown += " (carried past the model's years, 2025 to 2029: less sure)";
+    }
+    return {shown, plain, *details.magneticVariation};
 }
 
 // The day whose sun info tells: the one asked, else today at the airfield (in UTC where its
@@ -276,7 +282,8 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
             degreesCell(record, true),
             degreesCell(record, false),
             std::move(elevation),
-            variationCell(details.magneticVariation),
+            variationCell(details),
+            details.magneticVariation ? Cell::truth(details.magneticModelValid) : Cell::missing(),
             std::move(zone),
             std::move(offset),
             std::move(localTime),
@@ -344,9 +351,9 @@ int infoEach(const Arguments& arguments, Printer& printer, const std::filesystem
                                [&clock, &arguments, &navaids, item = *item, now] {
                                    const auto record =
                                        AirportRecord::fromItem(item.bytes, item.line);
-                                   std::vector<Cell> cells =
-                                       infoCells(record, icao::detailsOf(record, now, clock),
-                                                 arguments, now, clock, navaids);
+                                   std::vector<Cell> cells = infoCells(
+                                       record, icao::detailsOf(record, now, clock, arguments.date),
+                                       arguments, now, clock, navaids);
                                    cells.push_back(Cell::truth(true));
                                    return cells;
                                },
@@ -399,8 +406,9 @@ int infoOf(const Arguments& arguments, Printer& printer, const std::filesystem::
             continue;
         }
         noteFormerCode(codes[i], record->code);
-        table.rows.push_back(infoCells(*record, icao::detailsOf(*record, instant, clock), arguments,
-                                       instant, clock, navaids));
+        table.rows.push_back(infoCells(*record,
+                                       icao::detailsOf(*record, instant, clock, arguments.date),
+                                       arguments, instant, clock, navaids));
     }
     // JSON gives a list, empty when no code was found, so that it always parses.
     if (!table.rows.empty() || arguments.format == Format::Json) {

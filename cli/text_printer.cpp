@@ -94,8 +94,10 @@ void TextPrinter::answer(const std::string& summary, const Table&) {
 void TextPrinter::details(const Table& records) {
     std::size_t labelWidth = 0;
     for (const Column& column : records.columns) {
-        labelWidth =
-            std::max(labelWidth, shownWidth(column.label.empty() ? column.name : column.label));
+        if (!column.detail) {
+            labelWidth =
+                std::max(labelWidth, shownWidth(column.label.empty() ? column.name : column.label));
+        }
     }
     std::string out;
     for (const auto& row : records.rows) {

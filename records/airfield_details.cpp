@@ -303,7 +303,7 @@ AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds 
 }
 
 AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds now,
-                          ZoneClock& clock) {
+                          ZoneClock& clock, std::optional<std::chrono::sys_days> variationDay) {
     AirfieldDetails details;
     details.countryName = std::string(split(record.countryNames, " / ").front());
     details.timeZone = record.timeZone;
@@ -311,8 +311,11 @@ AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds 
     details.runways = runwaysOf(record.runways);
     if (const auto place = record.place()) {
         constexpr double kKmPerFoot = 0.0003048;
-        details.magneticVariation = magneticVariation(
-            *place, decimalYearOf(now), record.elevationFt().value_or(0) * kKmPerFoot);
+        const double year = decimalYearOf(
+            variationDay ? std::chrono::sys_seconds(*variationDay + std::chrono::hours(12)) : now);
+        details.magneticVariation =
+            magneticVariation(*place, year, record.elevationFt().value_or(0) * kKmPerFoot);
+        details.magneticModelValid = withinMagneticModel(year);
     }
     details.frequencies = frequenciesOf(record.frequencies);
     for (std::string_view name : split(record.keywords, " / ")) {

@@ -112,15 +112,19 @@ struct AirfieldDetails {
     // The magnetic variation at the airfield at the instant asked, degrees east positive;
     // none without coordinates.
     std::optional<double> magneticVariation;
+    // Whether that instant lies within the years the magnetic model is made for.
+    bool magneticModelValid = true;
 };
 
 // A magnetic variation as pilots say it: "1.0° W", "12.9° E".
 std::string variationText(double degrees);
 
 AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds now);
-// The same, the local time by the clock.
+// The same, the local time by the clock; the magnetic variation on the day asked (at noon UTC)
+// where one is.
 AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds now,
-                          ZoneClock& clock);
+                          ZoneClock& clock,
+                          std::optional<std::chrono::sys_days> variationDay = std::nullopt);
 
 // Now, to the second, for detailsOf.
 inline std::chrono::sys_seconds secondsNow() {

@@ -89,6 +89,12 @@ double magneticVariation(const Place& place, double decimalYear, double altitude
     return std::atan2(east, geodeticNorth) / kRadiansPerDegree;
 }
 
+bool withinMagneticModel(double decimalYear) {
+    // A World Magnetic Model is made for the five years from its epoch.
+    constexpr double kModelYears = 5;
+    return decimalYear >= kMagneticModelEpoch && decimalYear < kMagneticModelEpoch + kModelYears;
+}
+
 double decimalYearOf(std::chrono::sys_seconds instant) {
     using namespace std::chrono;
     const auto day = floor<days>(instant);

@@ -13,6 +13,9 @@ namespace icao {
 // model is made for 2025.0 to 2030.0; outside it the yearly change is carried on.
 double magneticVariation(const Place& place, double decimalYear, double altitudeKm = 0);
 
+// Whether the model is made for the decimal year: from 2025.0 until 2030.0.
+bool withinMagneticModel(double decimalYear);
+
 // An instant as a decimal year, as the model counts time: 2026-07-02T12:00Z is 2026.5.
 double decimalYearOf(std::chrono::sys_seconds instant);
 

@@ -19,6 +19,7 @@ import sys
 UNKNOWN_ON_WINDOWS = {"America/Ciudad_Juarez", "America/Coyhaique", "Antarctica/Troll"}
 KEYS = ["icao", "iata", "local_code", "former_codes", "name", "kind", "municipality", "region",
         "country", "country_name", "latitude", "longitude", "elevation_ft", "magnetic_variation",
+        "magnetic_model_valid",
         "timezone", "utc_offset", "local_time", "civil_dawn", "sunrise", "sunset", "civil_dusk", "runways",
         "frequencies", "navaids", "keywords"]
 
