@@ -314,6 +314,37 @@ class NameReader {
     std::size_t unreadStops_ = 0;
 };
 
+// A name followed by a code of the same airfield ("frankfurt FRA"), or a code followed by its
+// name, is one stop, read as the code; only within a run of words.
+void joinNamesWithTheirCodes(std::vector<RouteStop>& stops, std::vector<std::size_t>& firstStops) {
+    const auto isCode = [](const RouteStop& stop) {
+        return stop.read == StopRead::IcaoCode || stop.read == StopRead::IataCode ||
+               stop.read == StopRead::FormerCode;
+    };
+    for (std::size_t i = 0; i + 1 < stops.size();) {
+        RouteStop& first = stops[i];
+        const RouteStop& second = stops[i + 1];
+        const bool sameRun =
+            std::find(firstStops.begin(), firstStops.end(), i + 1) == firstStops.end();
+        const bool named = (first.read == StopRead::Name && isCode(second)) ||
+                           (isCode(first) && second.read == StopRead::Name);
+        if (!sameRun || !named || !first.airport || !second.airport ||
+            first.airport->code != second.airport->code) {
+            ++i;
+            continue;
+        }
+        std::string given = first.given + " " + second.given;
+        RouteStop joined = isCode(first) ? std::move(first) : RouteStop(second);
+        joined.given = std::move(given);
+        joined.candidates.clear();
+        stops[i] = std::move(joined);
+        stops.erase(stops.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+        for (std::size_t& start : firstStops) {
+            start -= start > i ? 1 : 0;
+        }
+    }
+}
+
 // "A to B via C" is flown A C B: the stops of a run after "via" go before those of the run
 // that "to" brought last, in the order the vias come; "A via C to B" is A C B as it stands.
 std::vector<RouteStop> throughVias(std::vector<RouteStop> stops,
@@ -407,6 +438,7 @@ Expected<RouteReading> readRoute(std::string_view text, const RecordSource& sour
             last = reader.readAgain(last.given.substr(0, space));
         }
     }
+    joinNamesWithTheirCodes(reading.stops, firstStops);
     reading.stops = throughVias(std::move(reading.stops), firstStops, words.joiners);
     return reading;
 }

@@ -31,6 +31,7 @@ ROUTES = [
     (["LFPG/EDDF"], ["LFPG", "EDDF"], "icao_code"),
     (["from", "heathrow", "to", "paris"], ["EGLL", "LFPG"], "name"),
     (["heathrow", "to", "new", "york", "via", "reykjavik"], ["EGLL", "BIKF", "KJFK"], "name"),
+    (["frankfurt", "FRA", "to", "munich"], ["EDDF", "EDDM"], "iata_code"),
     # VIA is Videira's IATA code among codes; "via" joins two stops.
     (["VIA", "SBFL"], ["SSVI", "SBFL"], "iata_code"),
     (["SBFL", "VIA", "SBPA"], ["SBFL", "SSVI", "SBPA"], "icao_code"),

@@ -90,6 +90,11 @@ class RouteReadingTest : public QObject {
                                                  << "AAAA CCCC DDDD BBBB";
         QTest::newRow("names") << "delta to foxtrot via beta regional"
                                << "DDDD CCCC FFFF";
+        // A name and a code of one airfield side by side are one stop.
+        QTest::newRow("a name and its code") << "foxtrot FOX to AAAA"
+                                             << "FFFF AAAA";
+        QTest::newRow("a code and its name") << "ALP alpha international, BBBB"
+                                             << "BBBB BBBB";
         QTest::newRow("IATA codes, a former code") << "abf ALP ffox"
                                                    << "AAAA BBBB FFFF";
         // The fewest names that each read whole, the larger airfields where two splits tie.
@@ -146,7 +151,7 @@ class RouteReadingTest : public QObject {
 
     // How each stop was read, and what else it may mean.
     void eachStopSaysHowItWasRead() {
-        const auto reading = read("AAAA ffox alp alpha zulu");
+        const auto reading = read("AAAA ffox alp, alpha zulu");
         QCOMPARE(reading.stops.size(), std::size_t(5));
         QCOMPARE(reading.words, std::size_t(5));
         QCOMPARE(icao::countRouteWords("AAAA, ffox to alp-alpha → zulu"), std::size_t(5));
