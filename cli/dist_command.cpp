@@ -211,14 +211,14 @@ int distOne(const Arguments& arguments, Printer& printer, const std::filesystem:
                                              {"initial_magnetic_course", true},
                                              {"from_read", true},
                                              {"to_read", true}});
-    // The magnetic course by the variation where each leg begins, today.
+    // The magnetic course by the variation where each leg begins, today, as info gives it.
     const double year = icao::decimalYearOf(icao::secondsNow());
     for (std::size_t i = 0; i < route.legs.size(); ++i) {
         const icao::Leg& leg = route.legs[i];
         std::vector<Cell> row = {Cell::text(leg.from.code), Cell::text(leg.to.code)};
         append(row, totalCells(leg.distanceKm, 0, arguments));
         row.push_back(Cell::course(leg.course));
-        const double variation = icao::magneticVariation(*leg.from.place(), year);
+        const double variation = icao::airfieldVariation(leg.from, year).value_or(0);
         for (const double course : {leg.course, icao::magneticHeading(leg.course, variation)}) {
             Cell cell = Cell::course(course);
             cell.shown = cell.plain;

@@ -297,6 +297,14 @@ std::string frequencyWords(const RadioFrequency& frequency) {
     return name + "  " + frequency.megahertzText + " MHz";
 }
 
+std::optional<double> airfieldVariation(const AirportRecord& record, double decimalYear) {
+    constexpr double kKmPerFoot = 0.0003048;
+    const auto place = record.place();
+    return place ? std::optional(magneticVariation(*place, decimalYear,
+                                                   record.elevationFt().value_or(0) * kKmPerFoot))
+                 : std::nullopt;
+}
+
 AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds now) {
     ZoneClock clock;
     return detailsOf(record, now, clock);
@@ -309,14 +317,10 @@ AirfieldDetails detailsOf(const AirportRecord& record, std::chrono::sys_seconds 
     details.timeZone = record.timeZone;
     details.zoneTime = clock.timeIn(details.timeZone, now);
     details.runways = runwaysOf(record.runways);
-    if (const auto place = record.place()) {
-        constexpr double kKmPerFoot = 0.0003048;
-        const double year = decimalYearOf(
-            variationDay ? std::chrono::sys_seconds(*variationDay + std::chrono::hours(12)) : now);
-        details.magneticVariation =
-            magneticVariation(*place, year, record.elevationFt().value_or(0) * kKmPerFoot);
-        details.magneticModelValid = withinMagneticModel(year);
-    }
+    const double year = decimalYearOf(
+        variationDay ? std::chrono::sys_seconds(*variationDay + std::chrono::hours(12)) : now);
+    details.magneticVariation = airfieldVariation(record, year);
+    details.magneticModelValid = withinMagneticModel(year);
     details.frequencies = frequenciesOf(record.frequencies);
     for (std::string_view name : split(record.keywords, " / ")) {
         if (!name.empty()) {

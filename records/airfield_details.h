@@ -116,6 +116,10 @@ struct AirfieldDetails {
     bool magneticModelValid = true;
 };
 
+// The magnetic variation at the airfield, at its place and elevation, in the decimal year; none
+// without coordinates. info and dist take it alike.
+std::optional<double> airfieldVariation(const AirportRecord& record, double decimalYear);
+
 // A magnetic variation as pilots say it: "1.0° W", "12.9° E".
 std::string variationText(double degrees);
 

@@ -86,6 +86,14 @@ def main():
         for end in runway["ends"]:
             if abs((end["true_heading"] - variation) % 360 - end["magnetic_heading"]) > 1e-9:
                 failures.append(f"Heathrow's runway end {end}")
+    # dist takes the variation where a leg begins as info gives it, at the airfield's elevation:
+    # La Paz lies 13,000 ft up.
+    la_paz = json.loads(run(icao, "info", "SLLP", "--format", "json").stdout)[0]
+    leg = json.loads(run(icao, "dist", "SLLP", "SCEL", "--format", "json").stdout)["legs"][0]
+    magnetic = (leg["initial_true_course"] - la_paz["magnetic_variation"]) % 360
+    if abs(magnetic - leg["initial_magnetic_course"]) > 1e-6:
+        failures.append(f"dist from SLLP: magnetic {leg['initial_magnetic_course']}, "
+                        f"info's variation gives {magnetic}")
     if not all(isinstance(mhz, float) for mhz in heathrow["frequencies"].values()):
         failures.append(f"frequencies: {heathrow['frequencies']}")
 
