@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // The one home of ASCII letter case. Bytes below 0x80 are ASCII characters in UTF-8 and
@@ -21,6 +22,14 @@ inline bool isAscii(std::string_view bytes) {
 // A to Z lowered, anything else as it is.
 template <class Character> constexpr Character lowerAscii(Character c) {
     return c >= 'A' && c <= 'Z' ? static_cast<Character>(c + ('a' - 'A')) : c;
+}
+
+// The bytes with A to Z lowered.
+inline std::string loweredAscii(std::string_view bytes) {
+    std::string lowered(bytes);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                   [](char c) { return lowerAscii(c); });
+    return lowered;
 }
 
 // a to z raised, anything else as it is.

@@ -9,12 +9,6 @@
 namespace icao {
 namespace {
 
-std::string lowered(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return lowerAscii(c); });
-    return lower;
-}
-
 template <class Items, class Item> void addOnce(Items& items, Item item) {
     if (items.empty() || items.back() != item) {
         items.push_back(item);
@@ -35,12 +29,12 @@ WordIndex::WordIndex(const std::vector<ItemChunk>& chunks) {
                 });
             }
             // As find compares codes: the code lowered, each of its starts.
-            const std::string code = lowered(fields.code);
+            const std::string code = loweredAscii(fields.code);
             for (std::size_t length = 1; length <= code.size(); ++length) {
                 addOnce(codes_[code.substr(0, length)], at);
             }
             if (!fields.iata.empty()) {
-                addOnce(codes_[lowered(fields.iata)], at);
+                addOnce(codes_[loweredAscii(fields.iata)], at);
             }
         }
     }
