@@ -79,8 +79,9 @@ Expected<bool> mayGiveFormerCode(const Text& code, const std::filesystem::path& 
     // A former code is a word of its field: after a "|" or a space. The vector kernel rules out
     // a block at once (matching letters of either case, a few bytes more than "|" and space:
     // never wrongly); a block it does not is searched exactly.
-    const std::string afterBar = "|" + loweredAscii(bytes);
-    const std::string afterSpace = " " + loweredAscii(bytes);
+    const std::string lowered = loweredAscii(bytes);
+    const std::string afterBar = "|" + lowered;
+    const std::string afterSpace = " " + lowered;
     const auto after = [](char c) { return c == '|' || c == ' ' || c == '\n' || c == '\r'; };
     // Each block holds the last bytes of the one before, so that no code is cut between two.
     const std::size_t kept = bytes.size() + 1;
