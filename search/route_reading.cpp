@@ -36,19 +36,18 @@ bool isWord(std::string_view word, std::string_view wanted) {
                       [](char a, char b) { return lowerAscii(a) == b; });
 }
 
-// A word as an airfield's code is typed: three or four capitals or digits.
-bool isCodeShaped(std::string_view word) {
-    return (word.size() == 3 || word.size() == 4) &&
-           std::all_of(word.begin(), word.end(),
-                       [](char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); });
-}
-
 // A word as a code is typed, in either case: three or four letters or digits.
 bool isCodeLike(std::string_view word) {
     return (word.size() == 3 || word.size() == 4) &&
            std::all_of(word.begin(), word.end(), [](char c) {
                return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
            });
+}
+
+// A code typed in capitals, as flight plans write them.
+bool isCapitalCode(std::string_view word) {
+    return isCodeLike(word) &&
+           std::none_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
 // The words and the hard separators of a text, in order: a hard separator is an empty word.
@@ -144,8 +143,8 @@ RouteWords wordsOf(std::string_view text) {
         const bool after = i + 1 < all.size() && !all[i + 1].empty();
         // "VIA" in capitals among codes in capitals, or with no stop to join on a side, is the
         // IATA code of Videira; otherwise "via", like "to", joins two stops.
-        const bool videira = word == "VIA" && (!before || isCodeShaped(all[i - 1])) &&
-                             (!after || isCodeShaped(all[i + 1]));
+        const bool videira = word == "VIA" && (!before || isCapitalCode(all[i - 1])) &&
+                             (!after || isCapitalCode(all[i + 1]));
         // "from" begins a route and "DCT" (direct) joins two points of a flight plan: neither
         // is a stop.
         if (isWord(word, "to")) {
