@@ -6,6 +6,7 @@
 #include "records/airfield_details.h"
 #include "records/magnetic_model.h"
 #include "search/find.h"
+#include "search/navaids.h"
 #include "search/route_reading.h"
 
 #include <iostream>
@@ -20,23 +21,39 @@ namespace {
 class RouteNames {
   public:
     explicit RouteNames(const std::filesystem::path& dataFile) : dataFile_(&dataFile) {}
-    explicit RouteNames(icao::AirportIndex& index) : index_(&index) {}
+    RouteNames(const std::filesystem::path& dataFile, icao::AirportIndex& index)
+        : dataFile_(&dataFile), index_(&index) {}
 
     icao::NameFinder finder() {
-        return {[this](const icao::Text& text, std::size_t limit) {
-                    const auto index = held();
-                    return index ? index->find(text, limit) : icao::FindResult{};
-                },
-                [this](const icao::Text& text, std::size_t limit) {
-                    const auto index = held();
-                    return index ? index->findStrong(text, limit) : icao::FindResult{};
-                }};
+        icao::NameFinder names{[this](const icao::Text& text, std::size_t limit) {
+                                   const auto index = held();
+                                   return index ? index->find(text, limit) : icao::FindResult{};
+                               },
+                               [this](const icao::Text& text, std::size_t limit) {
+                                   const auto index = held();
+                                   return index ? index->findStrong(text, limit)
+                                                : icao::FindResult{};
+                               }};
+        names.navaids = [this](const std::string& ident) {
+            return icao::navaidsWithIdent(navaids(), icao::decodeText(ident));
+        };
+        return names;
     }
 
     // Why the records could not be held, once asked.
     std::optional<icao::FileError> error;
 
   private:
+    // The navaids beside the data file, read once a flight plan names one; none without the
+    // file, where the idents are read as the airfields' codes are.
+    const std::vector<icao::Navaid>& navaids() {
+        if (!navaids_) {
+            auto read = icao::readNavaids(icao::navaidsFileBeside(*dataFile_));
+            navaids_ = read ? std::move(*read) : std::vector<icao::Navaid>();
+        }
+        return *navaids_;
+    }
+
     icao::AirportIndex* held() {
         if (!index_ && !error) {
             auto loaded = icao::AirportIndex::load(*dataFile_);
@@ -53,6 +70,7 @@ class RouteNames {
     const std::filesystem::path* dataFile_ = nullptr;
     std::optional<icao::AirportIndex> loaded_;
     icao::AirportIndex* index_ = nullptr;
+    std::optional<std::vector<icao::Navaid>> navaids_;
 };
 
 bool routeTooLong(std::size_t words) {
@@ -113,6 +131,10 @@ std::string readingText(const icao::RouteStop& stop) {
         return "IATA code " + stop.given;
     case icao::StopRead::Name:
         return "name \"" + stop.given + "\"";
+    case icao::StopRead::Navaid:
+        return "navaid " + stop.given;
+    case icao::StopRead::Point:
+        return "point " + stop.given;
     case icao::StopRead::Unread:
         break;
     }
@@ -121,18 +143,81 @@ std::string readingText(const icao::RouteStop& stop) {
 
 Cell readingCell(const icao::RouteStop& stop) {
     static constexpr const char* kReadAs[] = {"icao_code", "former_code", "iata_code", "name",
-                                              "unread"};
+                                              "unread",    "navaid",      "point"};
     Cell cell = Cell::text(readingText(stop));
     cell.value = CellValue::Members{{"given", stop.given},
                                     {"read_as", kReadAs[static_cast<int>(stop.read)]}};
     return cell;
 }
 
+// What a word of a flight plan passed over was, as JSON names it.
+const char* skippedName(icao::PlanWord word) {
+    switch (word) {
+    case icao::PlanWord::Direct:
+        return "direct";
+    case icao::PlanWord::SpeedAndLevel:
+        return "speed_and_level";
+    case icao::PlanWord::FlightRules:
+        return "flight_rules";
+    case icao::PlanWord::Procedure:
+        return "procedure";
+    case icao::PlanWord::Airway:
+        return "airway_flown_direct";
+    case icao::PlanWord::FiveLetters:
+    case icao::PlanWord::Coordinates:
+    case icao::PlanWord::Other:
+        break;
+    }
+    return "fix_not_in_data";
+}
+
+// The words of a flight plan passed over between the stops of a leg: "DCT UN601" in text and
+// TSV, each word and what it was in JSON.
+Cell skippedCell(const std::vector<icao::SkippedWord>& words) {
+    std::string shown;
+    CellValue::List list;
+    for (const icao::SkippedWord& word : words) {
+        shown.append(shown.empty() ? "" : " ").append(word.word);
+        list.emplace_back(
+            CellValue::Members{{"word", word.word}, {"read_as", skippedName(word.as)}});
+    }
+    return {shown, shown, std::move(list)};
+}
+
+// Why a word of a flight plan was passed over, as a note says it; none for DCT, which says so
+// itself.
+std::optional<std::string> skippedText(const icao::SkippedWord& word) {
+    if (word.as == icao::PlanWord::Direct) {
+        return std::nullopt;
+    }
+    const bool told = word.as == icao::PlanWord::Airway || word.as == icao::PlanWord::FiveLetters;
+    return word.word + ": " + std::string(icao::whyPassedOver(word.as)) +
+           (told ? "" : ", passed over");
+}
+
 // Every stop that was not its own ICAO code, on standard error: what it was read as, and
-// the other airfields a name may mean.
+// the other airfields a name may mean; and every word of a flight plan passed over.
 void noteReadings(const icao::RouteReading& reading) {
+    const auto noteSkipped = [](const std::vector<icao::SkippedWord>& words) {
+        for (const icao::SkippedWord& word : words) {
+            if (const auto text = skippedText(word)) {
+                warn(*text);
+            }
+        }
+    };
     for (const icao::RouteStop& stop : reading.stops) {
+        noteSkipped(stop.skippedBefore);
         if (stop.read == icao::StopRead::IcaoCode || !stop.airport) {
+            continue;
+        }
+        if (stop.read == icao::StopRead::Point) {
+            warn(stop.given + ": read as the point " + stop.airport->name);
+            continue;
+        }
+        if (stop.read == icao::StopRead::Navaid) {
+            warn(stop.given + ": read as the navaid " + airfieldText(*stop.airport) +
+                 ", the nearest of that ident" +
+                 (stop.candidates.empty() ? "" : "; also " + candidatesText(stop)));
             continue;
         }
         warn(stop.given + ": read as " + airfieldText(*stop.airport) + ", by " +
@@ -141,6 +226,7 @@ void noteReadings(const icao::RouteReading& reading) {
                                                       : "a code it had before") +
              (stop.candidates.empty() ? "" : "; also " + candidatesText(stop)));
     }
+    noteSkipped(reading.skippedAfter);
 }
 
 // Each stop that names no airfield with coordinates, on standard error.
@@ -210,7 +296,10 @@ int distOne(const Arguments& arguments, Printer& printer, const std::filesystem:
                                              {"initial_true_course", true},
                                              {"initial_magnetic_course", true},
                                              {"from_read", true},
-                                             {"to_read", true}});
+                                             {"to_read", true},
+                                             {"from_kind", true},
+                                             {"to_kind", true},
+                                             {"skipped", true}});
     // The magnetic course by the variation where each leg begins, today, as info gives it.
     const double year = icao::decimalYearOf(icao::secondsNow());
     for (std::size_t i = 0; i < route.legs.size(); ++i) {
@@ -226,6 +315,19 @@ int distOne(const Arguments& arguments, Printer& printer, const std::filesystem:
         }
         row.push_back(readingCell(reading->stops[i]));
         row.push_back(readingCell(reading->stops[i + 1]));
+        row.push_back(Cell::text(std::string(icao::nameOf(leg.fromKind))));
+        row.push_back(Cell::text(std::string(icao::nameOf(leg.toKind))));
+        // The words passed over before the first stop and after the last go with the legs
+        // they begin and end.
+        std::vector<icao::SkippedWord> skipped =
+            i == 0 ? reading->stops[0].skippedBefore : std::vector<icao::SkippedWord>{};
+        const auto& before = reading->stops[i + 1].skippedBefore;
+        skipped.insert(skipped.end(), before.begin(), before.end());
+        if (i + 1 == route.legs.size()) {
+            skipped.insert(skipped.end(), reading->skippedAfter.begin(),
+                           reading->skippedAfter.end());
+        }
+        row.push_back(skippedCell(skipped));
         legs.rows.push_back(std::move(row));
     }
     printer.route(legs, Table{totalColumns(arguments), {totalCells(route.totalKm, 0, arguments)}});
@@ -238,7 +340,7 @@ int distEach(const Arguments& arguments, Printer& printer, const std::filesystem
     if (!index) {
         return reportError(index.error());
     }
-    RouteNames names(*index);
+    RouteNames names(dataFile, *index);
     return answerEachKey(
         printer, totalColumns(arguments),
         [&](const std::string& line) -> icao::Expected<KeyedAnswer> {

@@ -249,6 +249,7 @@ void FinderWindow::startWorker() {
     connect(worker_, &SearchWorker::described, this, &FinderWindow::showDetails);
     planner_->moveToThread(&planThread_);
     connect(&planThread_, &QThread::finished, planner_, &QObject::deleteLater);
+    connect(worker_, &SearchWorker::navaidsHeld, planner_, &RoutePlanner::setNavaids);
     connect(worker_, &SearchWorker::indexHeld, planner_, &RoutePlanner::setIndex);
     connect(planner_, &RoutePlanner::planned, this, &FinderWindow::showRoute);
     thread_.start();

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 
 namespace {
 
@@ -140,8 +141,16 @@ void paintMap(QPainter& painter, const icao::MapDrawing& drawing, const MapColou
     const auto paintAirfield = [&](const icao::DrawnAirfield& airfield, const QColor& ink) {
         painter.setPen(QPen(colours.halo, icao::kMarkOutline));
         painter.setBrush(ink);
-        const double radius = icao::markRadiusOf(airfield);
-        painter.drawEllipse(pointOf(airfield.at), radius, radius);
+        if (const auto corners = icao::markCorners(airfield); !corners.empty()) {
+            QPolygonF polygon;
+            for (const icao::PicturePoint& corner : corners) {
+                polygon << pointOf(corner);
+            }
+            painter.drawPolygon(polygon);
+        } else {
+            const double radius = icao::markRadiusOf(airfield);
+            painter.drawEllipse(pointOf(airfield.at), radius, radius);
+        }
         if (airfield.labelled) {
             font.setBold(airfield.main);
             painter.setFont(font);

@@ -39,6 +39,18 @@ QString candidateLinks(const icao::RouteStop& stop, std::size_t at) {
     return links.join(", ");
 }
 
+// The words of a flight plan passed over and why: "N0450F350 (speed and level)".
+QString passedOver(const std::vector<icao::SkippedWord>& words) {
+    QStringList parts;
+    for (const icao::SkippedWord& word : words) {
+        if (word.as != icao::PlanWord::Direct) {
+            parts << QString("<i>%1</i> (%2)")
+                         .arg(escaped(word.word), qt(std::string(icao::whyPassedOver(word.as))));
+        }
+    }
+    return parts.join(", ");
+}
+
 QString readingLine(const icao::RouteStop& stop, std::size_t at) {
     const QString given = "<i>" + escaped(stop.given) + "</i>";
     if (!stop.airport) {
@@ -48,10 +60,13 @@ QString readingLine(const icao::RouteStop& stop, std::size_t at) {
     }
     const QString how = stop.read == icao::StopRead::Name       ? tr("name")
                         : stop.read == icao::StopRead::IataCode ? tr("IATA code")
+                        : stop.read == icao::StopRead::Navaid   ? tr("navaid, the nearest")
+                        : stop.read == icao::StopRead::Point    ? tr("point")
                                                                 : tr("former code");
     QString line = QString("%1 → %2 %3 (%4)")
                        .arg(given, escaped(stop.airport->code), escaped(stop.airport->name), how);
-    if (!stop.candidates.empty()) {
+    // Another aid of the ident is no choice to make: the nearest is the one flown over.
+    if (!stop.candidates.empty() && stop.read != icao::StopRead::Navaid) {
         line += "; " + tr("or %1").arg(candidateLinks(stop, at));
     }
     return line;
@@ -90,6 +105,15 @@ QString routeReadingsPage(const RoutePlan& plan, const LegsTelling& telling) {
                 lines << readingLine(stops[at], at);
             }
         }
+    }
+    QStringList skipped;
+    for (const icao::RouteStop& stop : stops) {
+        skipped << passedOver(stop.skippedBefore);
+    }
+    skipped << passedOver(plan.reading.skippedAfter);
+    skipped.removeAll(QString());
+    if (!skipped.isEmpty()) {
+        lines << tr("Passed over: %1").arg(skipped.join(", "));
     }
     for (const std::size_t at : plan.route.unknown) {
         if (stops[at].airport) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "finder/route_planner.h"
 
+#include "search/navaids.h"
+
 void RoutePlanner::plan(quint64 generation, const QString& text, bool typed) {
     const auto outdated = [this, generation] { return generation < latest_.load(); };
     // The index is held for the plan, should the file be read anew meanwhile.
@@ -15,6 +17,11 @@ void RoutePlanner::plan(quint64 generation, const QString& text, bool typed) {
     }
     icao::NameFinder names = icao::namesIn(*index);
     names.abandoned = outdated;
+    if (const SharedNavaids navaids = navaids_) {
+        names.navaids = [navaids](const std::string& ident) {
+            return icao::navaidsWithIdent(*navaids, icao::decodeText(ident));
+        };
+    }
     auto reading = icao::readRoute(words, *index, names, typed);
     if (outdated() || !reading) {
         return;

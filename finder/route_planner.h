@@ -20,9 +20,12 @@ struct RoutePlan {
 
 // The records in memory, shared by the threads that search them; held by each while it asks.
 using SharedIndex = std::shared_ptr<icao::AirportIndex>;
+// The navaids of navaids.txt, shared likewise.
+using SharedNavaids = std::shared_ptr<const std::vector<icao::Navaid>>;
 
 Q_DECLARE_METATYPE(RoutePlan)
 Q_DECLARE_METATYPE(SharedIndex)
+Q_DECLARE_METATYPE(SharedNavaids)
 
 // Reads routes, on a thread of its own, so that a long route never holds up a search: a plan
 // asked for while a newer one waits is skipped, and one running is abandoned when a newer one
@@ -39,6 +42,8 @@ class RoutePlanner : public QObject {
   public slots:
     // The records the plans read from now on; none while a file is read.
     void setIndex(const SharedIndex& index) { index_ = index; }
+    // The navaids a flight plan's idents are read as.
+    void setNavaids(const SharedNavaids& navaids) { navaids_ = navaids; }
     // Reads the text as icao dist does; unless typed is done, a last word that reads as
     // nothing yet waits.
     void plan(quint64 generation, const QString& text, bool typed);
@@ -50,5 +55,6 @@ class RoutePlanner : public QObject {
     static constexpr quint64 kAbandoned = ~quint64{0};
 
     SharedIndex index_;
+    SharedNavaids navaids_;
     std::atomic<quint64> latest_{0};
 };

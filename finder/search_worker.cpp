@@ -54,11 +54,13 @@ void SearchWorker::load(const QString& dataFile) {
         ++records;
         return true;
     });
-    index_ = std::make_shared<icao::AirportIndex>(std::move(*index));
-    emit indexHeld(index_);
     auto navaids =
         icao::readNavaids(icao::navaidsFileBeside(icao::pathFromUtf8(dataFile.toStdString())));
-    navaids_ = navaids ? std::move(*navaids) : std::vector<icao::Navaid>();
+    navaids_ = std::make_shared<const std::vector<icao::Navaid>>(
+        navaids ? std::move(*navaids) : std::vector<icao::Navaid>());
+    emit navaidsHeld(navaids_);
+    index_ = std::make_shared<icao::AirportIndex>(std::move(*index));
+    emit indexHeld(index_);
     emit loaded(records);
     emit atlasMade(atlasOf(*index_));
 }
@@ -97,7 +99,7 @@ void SearchWorker::describe(const QString& code, const icao::AirfieldFilter& fil
         neighbourhood.nearest =
             std::move(*icao::nearestAirports({*place, kNeighbours, filter, record->line}, *index_));
         neighbourhood.navaids =
-            icao::nearestNavaids(navaids_, *place, navaids_.size(), icao::kAirfieldNavaidsKm);
+            icao::nearestNavaids(*navaids_, *place, navaids_->size(), icao::kAirfieldNavaidsKm);
     }
     emit described(neighbourhood);
 }

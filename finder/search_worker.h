@@ -80,10 +80,12 @@ class SearchWorker : public QObject {
     void described(const DescribedAirfield& neighbourhood);
     // The records held, shared with the route's planner; none while a file is read.
     void indexHeld(const SharedIndex& index);
+    // The navaids read beside the file, shared likewise; emitted before the records.
+    void navaidsHeld(const SharedNavaids& navaids);
 
   private:
     SharedIndex index_;
     // From navaids.txt beside the data file; none without it, which the airfields do not need.
-    std::vector<icao::Navaid> navaids_;
+    SharedNavaids navaids_;
     std::atomic<quint64> latest_{0};
 };

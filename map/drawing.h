@@ -33,7 +33,12 @@ struct DrawnText {
     std::string text;
 };
 
-// An airfield marked, with its label placed beside it where it overlaps no other.
+// What a mark stands for: an airfield is a dot, a navaid a route flies over a diamond, a point
+// given by coordinates a triangle.
+enum class Mark { Airfield, Navaid, Point };
+
+// An airfield marked, or a route's navaid or point, with its label placed beside it where it
+// overlaps no other.
 struct DrawnAirfield {
     PicturePoint at;
     std::string label;
@@ -44,6 +49,7 @@ struct DrawnAirfield {
     bool lesser = false;
     // Whether its label is drawn: a lesser airfield's goes where nothing else is, or nowhere.
     bool labelled = true;
+    Mark mark = Mark::Airfield;
 };
 
 // A radio navigation aid marked near the airfields, its ident placed beside it where that
@@ -101,6 +107,9 @@ inline constexpr double kHaloWidth = 3;
 inline double markRadiusOf(const DrawnAirfield& airfield) {
     return airfield.main ? kMainMarkRadius : airfield.lesser ? kLesserMarkRadius : kMarkRadius;
 }
+// The corners of a mark drawn as a polygon, a navaid's or a point's, round its place; none for
+// an airfield's dot, drawn as a circle of markRadiusOf.
+std::vector<PicturePoint> markCorners(const DrawnAirfield& mark);
 inline double textWidth(std::size_t characters, double size, bool bold = false) {
     return (bold ? 0.85 : 0.75) * size * static_cast<double>(characters);
 }

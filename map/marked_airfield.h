@@ -4,6 +4,7 @@
 #include "records/airfield_details.h"
 #include "records/airport_record.h"
 #include "records/geo.h"
+#include "records/route_legs.h"
 
 #include <string>
 #include <vector>
@@ -16,6 +17,8 @@ struct MarkedAirfield {
     std::string label;
     Place place;
     std::vector<Runway> runways;
+    // A route's stop may be a navaid or a point as well.
+    StopKind kind = StopKind::Airfield;
 };
 // The airfield of a record, by its code; one without coordinates at 0°, 0°.
 MarkedAirfield markedAirfieldOf(const AirportRecord& record);

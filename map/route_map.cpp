@@ -24,11 +24,16 @@ MapLine legPoints(const Place& from, const Place& to, double routeKm) {
 
 std::vector<MarkedAirfield> stopsOf(const Route& route) {
     std::vector<MarkedAirfield> stops;
+    const auto markedStop = [](const AirportRecord& record, StopKind kind) {
+        MarkedAirfield stop = markedAirfieldOf(record);
+        stop.kind = kind;
+        return stop;
+    };
     for (const Leg& leg : route.legs) {
-        stops.push_back(markedAirfieldOf(leg.from));
+        stops.push_back(markedStop(leg.from, leg.fromKind));
     }
     if (!route.legs.empty()) {
-        stops.push_back(markedAirfieldOf(route.legs.back().to));
+        stops.push_back(markedStop(route.legs.back().to, route.legs.back().toKind));
     }
     return stops;
 }
@@ -72,10 +77,16 @@ MapDrawing routeDrawing(const std::vector<MarkedAirfield>& stops, const RouteLin
         drawn.points.push_back(view.project(place));
     }
     for (std::size_t stop = 0; stop < stops.size() && stop < route.stopAt.size(); ++stop) {
+        const StopKind kind = stops[stop].kind;
         drawing.airfields.push_back({view.project(route.points[route.stopAt[stop]]),
                                      stops[stop].label,
                                      {},
-                                     stop == 0 || stop + 1 == stops.size()});
+                                     stop == 0 || stop + 1 == stops.size(),
+                                     false,
+                                     true,
+                                     kind == StopKind::Navaid  ? Mark::Navaid
+                                     : kind == StopKind::Point ? Mark::Point
+                                                               : Mark::Airfield});
         drawing.title += (stop == 0 ? "" : " – ") + stops[stop].label;
     }
     finishDrawing(drawing, view, unit);

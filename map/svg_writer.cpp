@@ -154,10 +154,21 @@ std::string svgOf(const MapDrawing& drawing) {
     }
     svg += "</g>\n<g font-size=\"" + number(kLabelSize) + "\">\n";
     for (const DrawnAirfield& airfield : drawing.airfields) {
-        svg += "<circle cx=\"" + number(airfield.at.x) + "\" cy=\"" + number(airfield.at.y) +
-               "\" r=\"" + number(markRadiusOf(airfield)) +
-               "\" fill=\"#1f3b57\" stroke=\"#ffffff\" stroke-width=\"" + number(kMarkOutline) +
-               "\"/>\n";
+        const std::string ink =
+            "fill=\"#1f3b57\" stroke=\"#ffffff\" stroke-width=\"" + number(kMarkOutline) + "\"/>\n";
+        if (const auto corners = markCorners(airfield); !corners.empty()) {
+            std::string path;
+            for (const PicturePoint& corner : corners) {
+                path.append(path.empty() ? "M" : "L")
+                    .append(number(corner.x))
+                    .append(" ")
+                    .append(number(corner.y));
+            }
+            svg += "<path d=\"" + path + "Z\" " + ink;
+        } else {
+            svg += "<circle cx=\"" + number(airfield.at.x) + "\" cy=\"" + number(airfield.at.y) +
+                   "\" r=\"" + number(markRadiusOf(airfield)) + "\" " + ink;
+        }
         if (!airfield.labelled) {
             continue;
         }

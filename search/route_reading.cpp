@@ -5,6 +5,7 @@
 #include "platform/ascii.h"
 #include "records/geo.h"
 #include "search/airports_by_code.h"
+#include "search/flight_plan_words.h"
 #include "search/standing.h"
 
 #include <algorithm>
@@ -145,13 +146,13 @@ RouteWords wordsOf(std::string_view text) {
         // IATA code of Videira; otherwise "via", like "to", joins two stops.
         const bool videira = word == "VIA" && (!before || isCapitalCode(all[i - 1])) &&
                              (!after || isCapitalCode(all[i + 1]));
-        // "from" begins a route and "DCT" (direct) joins two points of a flight plan: neither
-        // is a stop.
+        // "from" begins a route. The words of a flight plan stay, to be told as passed over,
+        // but no name spans them.
         if (isWord(word, "to")) {
             endRun(Joiner::To);
         } else if (isWord(word, "via") && !videira) {
             endRun(Joiner::Via);
-        } else if (word.empty() || isWord(word, "from") || word == "DCT" || word == "dct") {
+        } else if (word.empty() || isWord(word, "from")) {
             endRun(Joiner::Other);
         } else {
             words.runs.back().push_back(word);
@@ -333,8 +334,10 @@ void joinNamesWithTheirCodes(std::vector<RouteStop>& stops, std::vector<std::siz
             continue;
         }
         std::string given = first.given + " " + second.given;
+        std::vector<SkippedWord> skippedBefore = std::move(first.skippedBefore);
         RouteStop joined = isCode(first) ? std::move(first) : RouteStop(second);
         joined.given = std::move(given);
+        joined.skippedBefore = std::move(skippedBefore);
         joined.candidates.clear();
         stops[i] = std::move(joined);
         stops.erase(stops.begin() + static_cast<std::ptrdiff_t>(i) + 1);
@@ -370,6 +373,48 @@ std::vector<RouteStop> throughVias(std::vector<RouteStop> stops,
     return flown;
 }
 
+// An ident of one to three capitals or digits, as navaids have.
+bool mayBeNavaidIdent(std::string_view word) {
+    return !word.empty() && word.size() <= 3 && std::all_of(word.begin(), word.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    });
+}
+
+// Each navaid's stop, its aids of the ident still among its candidates, takes the aid nearest
+// the stop before, or for the first stop the one after: one ident names aids the world over.
+void chooseNavaids(std::vector<RouteStop>& stops) {
+    const auto placeAt = [&stops](std::size_t at) {
+        const RouteStop& stop = stops[at];
+        return stop.airport ? stop.airport->place() : std::nullopt;
+    };
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        RouteStop& stop = stops[i];
+        if (stop.read != StopRead::Navaid || stop.airport || stop.candidates.empty()) {
+            continue;
+        }
+        std::optional<Place> near = i > 0 ? placeAt(i - 1) : std::nullopt;
+        for (std::size_t after = i + 1; !near && after < stops.size(); ++after) {
+            if (stops[after].read != StopRead::Navaid) {
+                near = placeAt(after);
+            }
+        }
+        auto& aids = stop.candidates;
+        if (near) {
+            const auto distance = [&near](const AirportRecord& aid) {
+                const auto place = aid.place();
+                return place ? distanceKm(*near, *place) : kEarthRadiusKm * 4;
+            };
+            std::stable_sort(aids.begin(), aids.end(),
+                             [&distance](const AirportRecord& a, const AirportRecord& b) {
+                                 return distance(a) < distance(b);
+                             });
+        }
+        stop.airport = std::move(aids.front());
+        aids.erase(aids.begin());
+        aids.resize(std::min(aids.size(), kStopCandidates));
+    }
+}
+
 } // namespace
 
 NameFinder namesIn(AirportIndex& index) {
@@ -394,51 +439,92 @@ Expected<RouteReading> readRoute(std::string_view text, const RecordSource& sour
     }
     RouteReading reading;
     reading.words = words.count;
+    // A word of a flight plan's shape, not an airfield's code, makes the text a flight plan.
+    bool flightPlan = false;
+    for (std::size_t at = 0, run = 0; run < words.runs.size(); ++run) {
+        for (const std::string& word : words.runs[run]) {
+            flightPlan = flightPlan || (!(*airports)[at] && marksFlightPlan(planWordOf(word)));
+            ++at;
+        }
+    }
     NameReader reader(names);
     std::size_t at = 0;
     // Where each run's stops begin.
     std::vector<std::size_t> firstStops;
+    std::vector<SkippedWord> skipped;
+    const auto addStop = [&](RouteStop stop) {
+        stop.skippedBefore = std::exchange(skipped, {});
+        reading.stops.push_back(std::move(stop));
+    };
     for (const auto& run : words.runs) {
         firstStops.push_back(reading.stops.size());
         // Between the codes, the words that name airfields.
         std::vector<std::string> named;
         const auto readNamed = [&] {
             for (RouteStop& stop : reader.read(named)) {
-                reading.stops.push_back(std::move(stop));
+                addStop(std::move(stop));
             }
             named.clear();
         };
         for (const std::string& word : run) {
-            auto& airport = (*airports)[at];
+            auto& airport = (*airports)[at++];
+            const PlanWord plan = planWordOf(word);
             if (airport) {
                 readNamed();
-                const bool current = airport->code == toUtf8(codes[at]);
-                reading.stops.push_back({word,
-                                         current ? StopRead::IcaoCode : StopRead::FormerCode,
-                                         std::move(airport),
-                                         {}});
+                const bool current = airport->code == toUtf8(codes[at - 1]);
+                addStop({word,
+                         current ? StopRead::IcaoCode : StopRead::FormerCode,
+                         std::move(airport),
+                         {}});
+            } else if (plan == PlanWord::Direct ||
+                       (flightPlan && plan != PlanWord::Other && plan != PlanWord::Coordinates)) {
+                readNamed();
+                skipped.push_back({word, plan});
+            } else if (flightPlan && plan == PlanWord::Coordinates) {
+                readNamed();
+                addStop({word,
+                         StopRead::Point,
+                         recordOfPoint(word, *placeOfPlanCoordinates(word)),
+                         {},
+                         {},
+                         StopKind::Point});
+            } else if (auto aids = flightPlan && mayBeNavaidIdent(word) ? names.navaids(word)
+                                                                        : std::vector<Navaid>{};
+                       !aids.empty()) {
+                readNamed();
+                RouteStop stop{word, StopRead::Navaid, std::nullopt, {}, {}, StopKind::Navaid};
+                for (const Navaid& aid : aids) {
+                    stop.candidates.push_back(recordOfNavaid(aid));
+                }
+                addStop(std::move(stop));
             } else {
                 named.push_back(word);
             }
-            ++at;
         }
         readNamed();
     }
+    reading.skippedAfter = std::move(skipped);
     // The word still being typed waits until it reads as something.
     if (!lastWordDone && !words.ended && !reading.stops.empty() &&
         reading.stops.back().read == StopRead::Unread) {
         RouteStop& last = reading.stops.back();
         const std::size_t space = last.given.rfind(' ');
+        std::vector<SkippedWord> skippedBefore = std::move(last.skippedBefore);
         if (space == std::string::npos) {
             reading.pending = std::move(last.given);
             reading.stops.pop_back();
+            skippedBefore.insert(skippedBefore.end(), reading.skippedAfter.begin(),
+                                 reading.skippedAfter.end());
+            reading.skippedAfter = std::move(skippedBefore);
         } else {
             reading.pending = last.given.substr(space + 1);
             last = reader.readAgain(last.given.substr(0, space));
+            last.skippedBefore = std::move(skippedBefore);
         }
     }
     joinNamesWithTheirCodes(reading.stops, firstStops);
     reading.stops = throughVias(std::move(reading.stops), firstStops, words.joiners);
+    chooseNavaids(reading.stops);
     return reading;
 }
 
@@ -480,7 +566,8 @@ Route routeThrough(const RouteReading& reading) {
     for (std::size_t i = 0; i + 1 < places.size(); ++i) {
         const double distance = distanceKm(places[i], places[i + 1]);
         route.legs.push_back({*reading.stops[i].airport, *reading.stops[i + 1].airport, distance,
-                              initialCourse(places[i], places[i + 1])});
+                              initialCourse(places[i], places[i + 1]), reading.stops[i].kind,
+                              reading.stops[i + 1].kind});
         route.totalKm += distance;
     }
     return route;

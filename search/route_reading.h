@@ -6,6 +6,7 @@
 #include "records/route_legs.h"
 #include "search/find.h"
 #include "search/find_result.h"
+#include "search/flight_plan_words.h"
 #include "search/record_source.h"
 
 #include <cstddef>
@@ -24,18 +25,30 @@ enum class StopRead {
     IataCode,   // the word is the airfield's IATA code
     Name,       // every word a whole word of its name, place, local names or codes
     Unread,     // nothing reads the words strongly
+    Navaid,     // in a flight plan, the ident of the aid nearest the stop before
+    Point,      // in a flight plan, coordinates
+};
+
+// A word of a flight plan that is no stop: DCT, a speed and level, a procedure, an airway
+// flown direct, a fix the data does not hold.
+struct SkippedWord {
+    std::string word;
+    PlanWord as;
 };
 
 struct RouteStop {
     // The words read, as typed, one space apart.
     std::string given;
     StopRead read = StopRead::Unread;
-    // The airfield read; none for a stop unread.
+    // The airfield read, or the navaid's or the point's record; none for a stop unread.
     std::optional<AirportRecord> airport;
     // Other airfields the words may mean, best first, at most kStopCandidates: for a name the
     // next hits of find that read it as strongly, for a stop unread find's best hits or its
     // suggestions.
     std::vector<AirportRecord> candidates;
+    // The words of a flight plan passed over since the stop before.
+    std::vector<SkippedWord> skippedBefore = {};
+    StopKind kind = StopKind::Airfield;
 };
 
 inline constexpr std::size_t kStopCandidates = 3;
@@ -51,6 +64,8 @@ struct RouteReading {
     std::string pending;
     // How many words the text held.
     std::size_t words = 0;
+    // The words of a flight plan passed over after the last stop.
+    std::vector<SkippedWord> skippedAfter;
 };
 
 // What a route's names are asked of.
@@ -62,6 +77,10 @@ struct NameFinder {
     std::function<FindResult(const Text& text, std::size_t limit)> findStrong;
     // Whether the reading is no longer wanted: then it ends at once, its stops unfinished.
     std::function<bool()> abandoned = [] { return false; };
+    // The navaids of an ident, in any letter case: where a flight plan names one.
+    std::function<std::vector<Navaid>(const std::string& ident)> navaids = [](const std::string&) {
+        return std::vector<Navaid>{};
+    };
 };
 
 // The names asked of records held in memory.
@@ -72,7 +91,11 @@ NameFinder namesIn(AirportIndex& index);
 inline constexpr std::size_t kStopsWithCandidates = 10;
 
 // Reads a route as people type it: codes (ICAO, a former code, IATA) and names of several
-// words, apart by spaces, dashes, commas, "→", "to" or "via". A run of words that are not codes
+// words, apart by spaces, dashes, commas, "→", "to" or "via"; or as a flight plan writes it,
+// once a word of a flight plan's shape is in it (DCT, a speed and level, an airway, a
+// procedure, coordinates): then idents of one to three capitals are navaids, coordinates
+// points, and the words of no stop are passed over, as are five capitals that are no airfield's
+// code, fixes the data does not hold. A run of words that are not codes
 // is split into the fewest spans that each name an airfield strongly (a whole-word match, as
 // find ranks it, "san francisco los angeles" being KSFO KLAX); words that none does are a stop
 // unread, with candidates (the first kStopsWithCandidates such). The codes are looked up in source,

@@ -39,6 +39,12 @@ ROUTES = [
     # A byte-order mark, as UTF-8 writes it or UTF-16 read as bytes, is no letter.
     (["\ufeffEGLL", "KJFK"], ["EGLL", "KJFK"], "icao_code"),
     (["\u202eEGLL\u202c", "KJFK"], ["EGLL", "KJFK"], "icao_code"),
+    # A flight plan's route: speed and level, procedures, airways and fixes passed over, the
+    # navaids and coordinates points on the way.
+    (["EGLL", "N0450F350", "DCT", "CPT", "L9", "EINN"], ["EGLL", "CPT", "EINN"], "icao_code"),
+    (["EGLL BPK7F DCT 5030N00100W DCT 50N010W KJFK"], ["EGLL", "5030N00100W", "50N010W", "KJFK"],
+     "icao_code"),
+    (["SAM", "UN601", "ABCDE", "M082F390", "LFPG"], ["SAM", "LFPG"], "navaid"),
 ]
 
 
@@ -84,10 +90,31 @@ def main():
     # TSV: how each stop was read in columns of its own, every row as wide as the header.
     tsv = run(icao, "san", "francisco", "los", "angeles", "--format", "tsv").stdout.splitlines()
     rows = [line.split("\t") for line in tsv]
-    if rows[0][-2:] != ["from_read", "to_read"] or rows[1][-2:] != ['name "san francisco"',
-                                                                  'name "los angeles"'] or \
-            {len(row) for row in rows} != {9}:
+    named = dict(zip(rows[0], rows[1]))
+    if [named.get("from_read"), named.get("to_read")] != ['name "san francisco"',
+                                                          'name "los angeles"'] or \
+            {len(row) for row in rows} != {len(rows[0])}:
         failures.append(f"dist san francisco los angeles --format tsv: {rows}")
+    # An ident names the aid nearest the stop before it, or for the first stop the one after;
+    # each leg says what its ends are and the words passed over on it.
+    for words, first_leg_nm in [("EGHI DCT SAM DCT LGSM", 10), ("LGSM DCT SAM DCT EGHI", 10),
+                                ("SAM DCT EGHI", 10), ("SAM DCT LGSM", 10)]:
+        legs = json.loads(run(icao, words, "--format", "json").stdout)["legs"]
+        shortest = min(legs[0]["distance_nm"], legs[-1]["distance_nm"])
+        if shortest > first_leg_nm:
+            failures.append(f"{words}: SAM {shortest} NM from its neighbour")
+    plan = json.loads(run(icao, "EGLL N0450F350 DCT 50N010W UN601 CPT ABCDE EINN", "--format",
+                          "json").stdout)["legs"]
+    kinds = [(leg["from_kind"], leg["to_kind"]) for leg in plan]
+    skipped = [[(word["word"], word["read_as"]) for word in leg["skipped"]] for leg in plan]
+    if kinds != [("airfield", "point"), ("point", "navaid"), ("navaid", "airfield")] or \
+            skipped != [[("N0450F350", "speed_and_level"), ("DCT", "direct")],
+                        [("UN601", "airway_flown_direct")], [("ABCDE", "fix_not_in_data")]]:
+        failures.append(f"flight plan: {kinds}, {skipped}")
+    noted = run(icao, "EGLL N0450F350 DCT CPT UN601 EINN").stderr
+    if "UN601: airway not in the data, flown direct" not in noted or \
+            "CPT: read as the navaid CPT Compton VOR-DME" not in noted:
+        failures.append(f"flight plan notes: {noted}")
     # At a ground speed, each leg's minutes and the total's, in JSON as in text.
     timed = json.loads(run(icao, "EGLL", "LFPG", "KJFK", "--speed", "800km/h", "--format",
                            "json").stdout)

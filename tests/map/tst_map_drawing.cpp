@@ -364,6 +364,40 @@ class MapDrawingTest : public QObject {
         }
     }
 
+    // A route's navaid is drawn as a diamond and a point as a triangle round where each lies,
+    // an airfield as a dot; the SVG draws each shape the drawing gives.
+    void eachKindOfStopHasItsMark() {
+        icao::MarkedAirfield navaid{"CPT", {51.49, -1.22}, {}, icao::StopKind::Navaid};
+        icao::MarkedAirfield point{"50N010W", {50, -10}, {}, icao::StopKind::Point};
+        const icao::RouteMap map = icao::routeMap(
+            {kEgll, navaid, point, kKjfk}, icao::builtInWorld(), icao::DistanceUnit::Kilometre);
+        const auto& drawn = map.drawing.airfields;
+        QCOMPARE(drawn.size(), std::size_t{4});
+        const icao::Mark marks[] = {icao::Mark::Airfield, icao::Mark::Navaid, icao::Mark::Point,
+                                    icao::Mark::Airfield};
+        const std::size_t corners[] = {0, 4, 3, 0};
+        for (std::size_t i = 0; i < drawn.size(); ++i) {
+            QCOMPARE(drawn[i].mark, marks[i]);
+            const auto shape = icao::markCorners(drawn[i]);
+            QCOMPARE(shape.size(), corners[i]);
+            for (const icao::PicturePoint& corner : shape) {
+                const double apart = std::hypot(corner.x - drawn[i].at.x, corner.y - drawn[i].at.y);
+                QVERIFY(apart > 1 && apart < 10);
+            }
+        }
+        const std::string svg = icao::svgOf(map.drawing);
+        const auto count = [&svg](const std::string& mark) {
+            std::size_t found = 0;
+            for (std::size_t at = svg.find(mark); at != std::string::npos;
+                 at = svg.find(mark, at + 1)) {
+                ++found;
+            }
+            return found;
+        };
+        QCOMPARE(count("<circle"), std::size_t{2});
+        QCOMPARE(count("Z\" fill=\"#1f3b57\""), std::size_t{2});
+    }
+
     // The SVG is well-formed XML with its title, whatever the labels hold.
     void theSvgIsWellFormed() {
         icao::MarkedAirfield odd = kKjfk;

@@ -33,6 +33,44 @@ QString stopsOf(const icao::RouteReading& reading) {
     return stops.join(' ');
 }
 
+// A flight plan's reading: the stops as stopsOf gives them, a navaid with its latitude, and the
+// words passed over in brackets where they stand.
+QString planOf(const icao::RouteReading& reading) {
+    QStringList words;
+    const auto skipped = [&words](const std::vector<icao::SkippedWord>& passed) {
+        QStringList passedWords;
+        for (const icao::SkippedWord& word : passed) {
+            passedWords << QString::fromStdString(word.word);
+        }
+        if (!passedWords.isEmpty()) {
+            words << "[" + passedWords.join(' ') + "]";
+        }
+    };
+    for (const icao::RouteStop& stop : reading.stops) {
+        skipped(stop.skippedBefore);
+        QString word = stop.airport ? QString::fromStdString(stop.airport->code)
+                                    : "?" + QString::fromStdString(stop.given);
+        if (stop.kind == icao::StopKind::Navaid && stop.airport) {
+            word += QString("@%1").arg(stop.airport->place()->latitude);
+        }
+        words << word;
+    }
+    skipped(reading.skippedAfter);
+    return words.join(' ');
+}
+
+// Two aids of one ident far apart, and one of another.
+std::vector<icao::Navaid> navaidsOf(const std::string& ident) {
+    std::vector<icao::Navaid> aids;
+    if (ident == "ABC") {
+        aids.push_back({1, "ABC", "Near Alpha", "VOR", "", {10.5, 10.5}, {}, {}, "", "XX", ""});
+        aids.push_back({2, "ABC", "Near Kilo", "NDB", "", {19.5, 19.5}, {}, {}, "", "XX", ""});
+    } else if (ident == "XY") {
+        aids.push_back({3, "XY", "Xray", "NDB", "", {12.5, 12.5}, {}, {}, "", "XX", ""});
+    }
+    return aids;
+}
+
 } // namespace
 
 class RouteReadingTest : public QObject {
@@ -122,6 +160,104 @@ class RouteReadingTest : public QObject {
         QFETCH(QString, text);
         QFETCH(QString, stops);
         QCOMPARE(stopsOf(read(text)), stops);
+    }
+
+    void wordsOfAFlightPlan_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("meaning");
+        const std::pair<const char*, icao::PlanWord> words[] = {
+            {"DCT", icao::PlanWord::Direct},
+            {"dct", icao::PlanWord::Direct},
+            {"N0450F350", icao::PlanWord::SpeedAndLevel},
+            {"M082F390", icao::PlanWord::SpeedAndLevel},
+            {"K0830S1100", icao::PlanWord::SpeedAndLevel},
+            {"N0120A045", icao::PlanWord::SpeedAndLevel},
+            {"N0120VFR", icao::PlanWord::SpeedAndLevel},
+            {"FL350", icao::PlanWord::SpeedAndLevel},
+            {"VFR", icao::PlanWord::FlightRules},
+            {"BPK7F", icao::PlanWord::Procedure},
+            {"LAM3A", icao::PlanWord::Procedure},
+            {"KONAN1A", icao::PlanWord::Procedure},
+            {"CASTA2", icao::PlanWord::Procedure},
+            {"UN601", icao::PlanWord::Airway},
+            {"L9", icao::PlanWord::Airway},
+            {"Q41", icao::PlanWord::Airway},
+            {"T420", icao::PlanWord::Airway},
+            {"UL9", icao::PlanWord::Airway},
+            {"A1Y", icao::PlanWord::Airway},
+            {"5030N00100W", icao::PlanWord::Coordinates},
+            {"50N010W", icao::PlanWord::Coordinates},
+            {"ABCDE", icao::PlanWord::FiveLetters},
+            // Nearly so: digits too few or too many, minutes past 59, a latitude past 90,
+            // degrees of one and minutes of the other, small letters.
+            {"N045F350", icao::PlanWord::Other},
+            {"N0450F35", icao::PlanWord::Other},
+            {"UN6011", icao::PlanWord::Other},
+            {"5060N00100W", icao::PlanWord::Other},
+            {"91N010W", icao::PlanWord::Other},
+            {"5030N010W", icao::PlanWord::Other},
+            {"abcde", icao::PlanWord::Other},
+            {"EGLL", icao::PlanWord::Other},
+            {"BPK", icao::PlanWord::Other},
+        };
+        for (const auto& [word, meaning] : words) {
+            QTest::newRow(word) << word << static_cast<int>(meaning);
+        }
+    }
+    void wordsOfAFlightPlan() {
+        QFETCH(QString, word);
+        QFETCH(int, meaning);
+        QCOMPARE(static_cast<int>(icao::planWordOf(word.toStdString())), meaning);
+    }
+
+    void coordinatesOfAFlightPlan() {
+        const auto south = icao::placeOfPlanCoordinates("5030S17930E");
+        QVERIFY(south);
+        QCOMPARE(south->latitude, -50.5);
+        QCOMPARE(south->longitude, 179.5);
+        const auto west = icao::placeOfPlanCoordinates("00N180W");
+        QVERIFY(west);
+        QCOMPARE(west->longitude, -180.0);
+        QVERIFY(!icao::placeOfPlanCoordinates("00N181W"));
+    }
+
+    // A flight plan's route: its words of no stop passed over and told, its navaids the nearest
+    // of their ident, its coordinates points; outside a flight plan an ident is no navaid.
+    void flightPlans_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("plan");
+        QTest::newRow("airway and speed passed over")
+            << "AAAA N0450F350 DCT ABC UN601 BBBB"
+            << "AAAA [N0450F350 DCT] ABC@10.5 [UN601] BBBB";
+        QTest::newRow("the aid nearest the stop before") << "KKKK DCT ABC DCT AAAA"
+                                                         << "KKKK [DCT] ABC@19.5 [DCT] AAAA";
+        QTest::newRow("a first aid nearest the stop after") << "ABC DCT KKKK"
+                                                            << "ABC@19.5 [DCT] KKKK";
+        QTest::newRow("aids in a row") << "AAAA DCT ABC XY KKKK"
+                                       << "AAAA [DCT] ABC@10.5 XY@12.5 KKKK";
+        QTest::newRow("coordinates, a procedure, a fix, flight rules")
+            << "AAAA BPK7F 10N011E ABCDE 1030N01100E VFR BBBB"
+            << "AAAA [BPK7F] 10N011E [ABCDE] 1030N01100E [VFR] BBBB";
+        QTest::newRow("passed over at the end") << "AAAA DCT BBBB LAM3A"
+                                                << "AAAA [DCT] BBBB [LAM3A]";
+        QTest::newRow("names still read") << "alpha international DCT ABC DCT delta"
+                                          << "BBBB [DCT] ABC@10.5 [DCT] DDDD";
+        QTest::newRow("no flight plan: an ident is no navaid, five capitals no fix")
+            << "AAAA XY ALPHA, BBBB"
+            << "AAAA ?XY BBBB BBBB";
+    }
+    void flightPlans() {
+        QFETCH(QString, text);
+        QFETCH(QString, plan);
+        icao::NameFinder names = icao::namesIn(*index_);
+        names.navaids = navaidsOf;
+        const auto reading = icao::readRoute(text.toStdString(), folder_.dataFile(), names);
+        QCOMPARE(planOf(*reading), plan);
+        const icao::Route route = icao::routeThrough(*reading);
+        for (std::size_t i = 0; i < route.legs.size(); ++i) {
+            QCOMPARE(route.legs[i].fromKind, reading->stops[i].kind);
+            QCOMPARE(route.legs[i].toKind, reading->stops[i + 1].kind);
+        }
     }
 
     // While the last word may still be typed, a last stop that reads as nothing waits.
