@@ -135,6 +135,8 @@ std::string readingText(const icao::RouteStop& stop) {
         return "navaid " + stop.given;
     case icao::StopRead::Point:
         return "point " + stop.given;
+    case icao::StopRead::MetropolitanCode:
+        return "metropolitan code " + stop.given;
     case icao::StopRead::Unread:
         break;
     }
@@ -142,11 +144,13 @@ std::string readingText(const icao::RouteStop& stop) {
 }
 
 Cell readingCell(const icao::RouteStop& stop) {
-    static constexpr const char* kReadAs[] = {"icao_code", "former_code", "iata_code", "name",
-                                              "unread",    "navaid",      "point"};
+    static constexpr const char* kReadAs[] = {"icao_code", "former_code",      "iata_code",
+                                              "name",      "unread",           "navaid",
+                                              "point",     "metropolitan_code"};
     Cell cell = Cell::text(readingText(stop));
     cell.value = CellValue::Members{{"given", stop.given},
-                                    {"read_as", kReadAs[static_cast<int>(stop.read)]}};
+                                    {"read_as", kReadAs[static_cast<int>(stop.read)]},
+                                    {"doubtful", stop.doubtful}};
     return cell;
 }
 
@@ -221,10 +225,12 @@ void noteReadings(const icao::RouteReading& reading) {
             continue;
         }
         warn(stop.given + ": read as " + airfieldText(*stop.airport) + ", by " +
-             (stop.read == icao::StopRead::Name       ? "its name"
-              : stop.read == icao::StopRead::IataCode ? "its IATA code"
-                                                      : "a code it had before") +
-             (stop.candidates.empty() ? "" : "; also " + candidatesText(stop)));
+             (stop.read == icao::StopRead::Name               ? "its name"
+              : stop.read == icao::StopRead::IataCode         ? "its IATA code"
+              : stop.read == icao::StopRead::MetropolitanCode ? "its city's metropolitan code"
+                                                              : "a code it had before") +
+             (stop.candidates.empty() ? "" : "; also " + candidatesText(stop)) +
+             (stop.doubtful ? "; doubtful: the first of those is about as likely" : ""));
     }
     noteSkipped(reading.skippedAfter);
 }

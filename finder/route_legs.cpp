@@ -58,13 +58,17 @@ QString readingLine(const icao::RouteStop& stop, std::size_t at) {
         return tr("No airfield found for %1").arg(given) +
                (links.isEmpty() ? QString() : "; " + tr("did you mean %1?").arg(links));
     }
-    const QString how = stop.read == icao::StopRead::Name       ? tr("name")
-                        : stop.read == icao::StopRead::IataCode ? tr("IATA code")
-                        : stop.read == icao::StopRead::Navaid   ? tr("navaid, the nearest")
-                        : stop.read == icao::StopRead::Point    ? tr("point")
-                                                                : tr("former code");
+    const QString how = stop.read == icao::StopRead::Name               ? tr("name")
+                        : stop.read == icao::StopRead::IataCode         ? tr("IATA code")
+                        : stop.read == icao::StopRead::Navaid           ? tr("navaid, the nearest")
+                        : stop.read == icao::StopRead::Point            ? tr("point")
+                        : stop.read == icao::StopRead::MetropolitanCode ? tr("metropolitan code")
+                                                                        : tr("former code");
     QString line = QString("%1 → %2 %3 (%4)")
                        .arg(given, escaped(stop.airport->code), escaped(stop.airport->name), how);
+    if (stop.doubtful) {
+        line += "; " + tr("doubtful");
+    }
     // Another aid of the ident is no choice to make: the nearest is the one flown over.
     if (!stop.candidates.empty() && stop.read != icao::StopRead::Navaid) {
         line += "; " + tr("or %1").arg(candidateLinks(stop, at));

@@ -161,8 +161,12 @@ FindResult AirportIndex::findStrong(const Text& text, std::size_t limit) {
     for (const auto [c, i] : records_->words->mayRankStrongly(query)) {
         const ItemChunk& chunk = records_->chunks[c];
         const auto rank = rankOf(fieldsOf(chunk.foldedOf(i)), query, FindRank::WholeWords);
+        // A code's start reads nothing strongly: PAR is Paris, not the first of PARC, PARS ...
+        if (!rank || *rank == FindRank::IcaoPrefix) {
+            continue;
+        }
         const Standing standing = standingOfItem(chunk.bytesOf(i));
-        if (rank && hits.wants(*rank, standing)) {
+        if (hits.wants(*rank, standing)) {
             hits.add({*rank, standing, {std::string(chunk.bytesOf(i)), chunk.lineOf(i)}});
         }
     }

@@ -44,8 +44,8 @@ class AirportIndex {
     FindResult find(const Text& text, std::size_t limit, const AirfieldFilter& filter = {},
                     HitCount count = HitCount::KeptOnly);
 
-    // The hits of find that rank better than by word starts: by a code, a code's start or every
-    // word whole; no suggestions. Only the records that hold the words or the code are weighed,
+    // The hits of find that read the text strongly: by a code or every word whole, not by a
+    // code's start; no suggestions. Only the records that hold the words or the code are weighed,
     // so that a route of many words can ask it of every span of its words.
     FindResult findStrong(const Text& text, std::size_t limit);
 

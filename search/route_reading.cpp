@@ -6,10 +6,14 @@
 #include "records/geo.h"
 #include "search/airports_by_code.h"
 #include "search/flight_plan_words.h"
+#include "search/folding.h"
+#include "search/metropolitan_codes.h"
+#include "search/place_qualifier.h"
 #include "search/standing.h"
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdint>
 #include <iterator>
 #include <map>
@@ -20,7 +24,11 @@ namespace icao {
 namespace {
 
 // What joins a run of words to the one before.
-enum class Joiner { Other, To, Via };
+// A comma may qualify the name before it ("Columbus, GA").
+enum class Joiner { Other, To, Via, Comma };
+
+// The word splitText gives for a comma, a hard separator that may qualify a name.
+constexpr std::string_view kComma = ",";
 
 // The words of a route, in runs that a name never crosses, each with what joins it to the one
 // before.
@@ -98,7 +106,10 @@ Split splitText(std::string_view text) {
         const char c = text[i];
         if (c == ' ' || c == '\t' || c == '-' || c == '\n' || c == '\r') {
             endWord();
-        } else if (c == ',' || c == ';' || c == '>') {
+        } else if (c == ',') {
+            endWord();
+            split.words.emplace_back(kComma);
+        } else if (c == ';' || c == '>') {
             endWord();
             hard();
         } else if (const auto soft = startsWithAny(kWideSoft); soft != kWideSoft.end()) {
@@ -138,10 +149,11 @@ RouteWords wordsOf(std::string_view text) {
             words.joiners.back() = joiner;
         }
     };
+    const auto isSeparator = [](const std::string& word) { return word.empty() || word == kComma; };
     for (std::size_t i = 0; i < all.size(); ++i) {
         const std::string& word = all[i];
-        const bool before = i > 0 && !all[i - 1].empty();
-        const bool after = i + 1 < all.size() && !all[i + 1].empty();
+        const bool before = i > 0 && !isSeparator(all[i - 1]);
+        const bool after = i + 1 < all.size() && !isSeparator(all[i + 1]);
         // "VIA" in capitals among codes in capitals, or with no stop to join on a side, is the
         // IATA code of Videira; otherwise "via", like "to", joins two stops.
         const bool videira = word == "VIA" && (!before || isCapitalCode(all[i - 1])) &&
@@ -152,6 +164,10 @@ RouteWords wordsOf(std::string_view text) {
             endRun(Joiner::To);
         } else if (isWord(word, "via") && !videira) {
             endRun(Joiner::Via);
+        } else if (word == kComma) {
+            if (!words.runs.back().empty()) {
+                endRun(Joiner::Comma);
+            }
         } else if (word.empty() || isWord(word, "from")) {
             endRun(Joiner::Other);
         } else {
@@ -178,6 +194,23 @@ bool isStrong(FindRank rank) {
     return rank == FindRank::IcaoCode || rank == FindRank::IataCode || rank == FindRank::WholeWords;
 }
 
+// Whether the field holds the words whole, letter case and accents aside.
+bool holdsWords(TextFolder& folder, const std::string& field, const std::string& words) {
+    const std::string folded = folder.fold(decodeText(field));
+    const std::string wanted = folder.fold(decodeText(words));
+    for (std::size_t at = folded.find(wanted); at != std::string::npos;
+         at = folded.find(wanted, at + 1)) {
+        const std::size_t end = at + wanted.size();
+        const auto apart = [&folded](std::size_t i) {
+            return !std::isalnum(static_cast<unsigned char>(folded[i]));
+        };
+        if ((at == 0 || apart(at - 1)) && (end == folded.size() || apart(end))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Reads the runs of words that are not codes, asking names once for each span.
 class NameReader {
   public:
@@ -191,13 +224,72 @@ class NameReader {
         return found->second;
     }
 
-    const FindResult& findStrong(const std::string& span) {
-        auto found = strong_.find(span);
-        if (found == strong_.end()) {
-            found = strong_.emplace(span, names_.findStrong(decodeText(span), kStopCandidates + 1))
-                        .first;
+    // The span's strong hits, with those of its possessive reading where a word ends in "s"
+    // ("st johns" is also St. John's), each airfield once, in find's order.
+    const FindResult& findStrong(const std::string& span, std::size_t limit = kStopCandidates + 1) {
+        const std::string key = span + '\n' + std::to_string(limit);
+        auto found = strong_.find(key);
+        if (found != strong_.end()) {
+            return found->second;
         }
-        return found->second;
+        FindResult result = names_.findStrong(decodeText(span), limit);
+        if (const std::string possessive = possessiveOf(span); possessive != span) {
+            FindResult more = names_.findStrong(decodeText(possessive), limit);
+            for (FindHit& hit : more.hits) {
+                const bool known = std::any_of(
+                    result.hits.begin(), result.hits.end(),
+                    [&hit](const FindHit& other) { return other.item.line == hit.item.line; });
+                if (!known) {
+                    result.hits.push_back(std::move(hit));
+                }
+            }
+            std::stable_sort(
+                result.hits.begin(), result.hits.end(), [](const FindHit& a, const FindHit& b) {
+                    return a.rank != b.rank ? a.rank < b.rank : a.standing < b.standing;
+                });
+        }
+        return strong_.emplace(key, std::move(result)).first->second;
+    }
+
+    // Of a word typed in small letters that is an airfield's code, the stop its name reads
+    // instead, where that is the likelier: a larger airfield, or one as large in a place of that
+    // word where the code's is not ("kona" is Kona's airport, not the field that holds KONA).
+    std::optional<RouteStop> nameOverCode(const std::string& word, const AirportRecord& byCode) {
+        if (!hasSmallLetter(word)) {
+            return std::nullopt;
+        }
+        for (const FindHit& hit : findStrong(word).hits) {
+            if (hit.rank != FindRank::WholeWords) {
+                continue;
+            }
+            AirportRecord named = hit.item.record();
+            if (named.code == byCode.code) {
+                return std::nullopt;
+            }
+            const AirfieldKind codeKind = byCode.kind();
+            const bool larger = hit.standing.kind < codeKind;
+            const bool asLarge = hit.standing.kind == codeKind &&
+                                 holdsWords(folder_, named.municipality, word) &&
+                                 !holdsWords(folder_, byCode.municipality, word);
+            if (!larger && !asLarge) {
+                return std::nullopt;
+            }
+            return RouteStop{word, StopRead::Name, std::move(named), {byCode}};
+        }
+        return std::nullopt;
+    }
+
+    // The stop a name qualified by the words after a comma reads: the first of its strong hits
+    // in that state, province or country.
+    std::optional<RouteStop> qualified(const std::string& span, const std::string& qualifier) {
+        constexpr std::size_t kQualifiedHits = 64;
+        for (const FindHit& hit : findStrong(span, kQualifiedHits).hits) {
+            AirportRecord record = hit.item.record();
+            if (qualifiesPlace(record, qualifier, folder_)) {
+                return RouteStop{span + ", " + qualifier, StopRead::Name, std::move(record), {}};
+            }
+        }
+        return std::nullopt;
     }
 
     // The span's stop, where its best hit reads it strongly, and where that airfield stands.
@@ -207,6 +299,16 @@ class NameReader {
             return std::nullopt;
         }
         const FindHit& best = result.hits.front();
+        if (best.rank == FindRank::IataCode) {
+            if (auto named = nameOverCode(span, best.item.record())) {
+                const auto& hits = result.hits;
+                const Standing standing =
+                    std::find_if(hits.begin(), hits.end(), [&named](const FindHit& hit) {
+                        return hit.item.line == named->airport->line;
+                    })->standing;
+                return std::pair(std::move(*named), standing);
+            }
+        }
         RouteStop stop{span,
                        best.rank == FindRank::IcaoCode   ? StopRead::IcaoCode
                        : best.rank == FindRank::IataCode ? StopRead::IataCode
@@ -215,6 +317,16 @@ class NameReader {
                        {}};
         for (std::size_t i = 1; i < result.hits.size() && i <= kStopCandidates; ++i) {
             stop.candidates.push_back(result.hits[i].item.record());
+        }
+        // A name of airfields in two places alike, of one kind and near one prominence.
+        if (result.hits.size() > 1 && stop.read == StopRead::Name) {
+            const FindHit& next = result.hits[1];
+            const AirportRecord& other = stop.candidates.front();
+            stop.doubtful = next.rank == best.rank && next.standing.kind == best.standing.kind &&
+                            next.standing.prominence * 10 >= best.standing.prominence * 9 &&
+                            (other.country != stop.airport->country ||
+                             folder_.fold(decodeText(other.municipality)) !=
+                                 folder_.fold(decodeText(stop.airport->municipality)));
         }
         return std::pair(std::move(stop), best.standing);
     }
@@ -308,7 +420,31 @@ class NameReader {
     }
 
   private:
+    static bool hasSmallLetter(std::string_view word) {
+        return std::any_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    }
+
+    // "johns" as "john's": each word of more than two letters ending in "s".
+    static std::string possessiveOf(const std::string& span) {
+        std::string possessive;
+        std::size_t from = 0;
+        while (from <= span.size()) {
+            const std::size_t end = std::min(span.find(' ', from), span.size());
+            const std::string_view word = std::string_view(span).substr(from, end - from);
+            possessive.append(from > 0 ? " " : "");
+            if (word.size() > 2 && (word.back() == 's' || word.back() == 'S') &&
+                std::isalpha(static_cast<unsigned char>(word[word.size() - 2]))) {
+                possessive.append(word.substr(0, word.size() - 1)).append("'s");
+            } else {
+                possessive.append(word);
+            }
+            from = end + 1;
+        }
+        return possessive;
+    }
+
     const NameFinder& names_;
+    TextFolder folder_;
     std::map<std::string, FindResult> asked_;
     std::map<std::string, FindResult> strong_;
     std::size_t unreadStops_ = 0;
@@ -319,7 +455,7 @@ class NameReader {
 void joinNamesWithTheirCodes(std::vector<RouteStop>& stops, std::vector<std::size_t>& firstStops) {
     const auto isCode = [](const RouteStop& stop) {
         return stop.read == StopRead::IcaoCode || stop.read == StopRead::IataCode ||
-               stop.read == StopRead::FormerCode;
+               stop.read == StopRead::FormerCode || stop.read == StopRead::MetropolitanCode;
     };
     for (std::size_t i = 0; i + 1 < stops.size();) {
         RouteStop& first = stops[i];
@@ -415,6 +551,54 @@ void chooseNavaids(std::vector<RouteStop>& stops) {
     }
 }
 
+// Where a name means airfields of several towns of that name, the one the stops beside it make
+// plain: "hamilton to auckland" is Hamilton, New Zealand, though Bermuda's Hamilton stands
+// first alone. Only a town three times nearer the stops beside it is taken.
+void nearTheOtherStops(std::vector<RouteStop>& stops) {
+    TextFolder folder;
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        RouteStop& stop = stops[i];
+        if (stop.read != StopRead::Name || !stop.airport || stop.candidates.empty()) {
+            continue;
+        }
+        std::vector<Place> beside;
+        for (const std::size_t other : {i - 1, i + 1}) {
+            if (other < stops.size() && stops[other].airport) {
+                if (const auto place = stops[other].airport->place()) {
+                    beside.push_back(*place);
+                }
+            }
+        }
+        const auto apart = [&beside](const AirportRecord& record) {
+            const auto place = record.place();
+            double nearest = kEarthRadiusKm * 4;
+            for (const Place& other : beside) {
+                nearest = place ? std::min(nearest, distanceKm(*place, other)) : nearest;
+            }
+            return nearest;
+        };
+        if (!holdsWords(folder, stop.airport->municipality, stop.given)) {
+            continue;
+        }
+        double best = apart(*stop.airport);
+        std::optional<std::size_t> chosen;
+        for (std::size_t c = 0; c < stop.candidates.size(); ++c) {
+            const double distance = apart(stop.candidates[c]);
+            if (distance * 3 < best &&
+                holdsWords(folder, stop.candidates[c].municipality, stop.given)) {
+                best = distance;
+                chosen = c;
+            }
+        }
+        if (chosen) {
+            stop.doubtful = false;
+            std::swap(*stop.airport, stop.candidates[*chosen]);
+            std::rotate(stop.candidates.begin(), stop.candidates.begin() + *chosen,
+                        stop.candidates.begin() + *chosen + 1);
+        }
+    }
+}
+
 } // namespace
 
 NameFinder namesIn(AirportIndex& index) {
@@ -427,11 +611,29 @@ Expected<RouteReading> readRoute(std::string_view text, const RecordSource& sour
                                  const NameFinder& names, bool lastWordDone) {
     const RouteWords words = wordsOf(text);
     std::vector<Text> codes;
+    // Where a metropolitan code's airports stand among the codes looked up, by the word's
+    // place among the words.
+    std::map<std::size_t, std::pair<std::size_t, std::size_t>> cities;
+    std::vector<Text> cityCodes;
     for (const auto& run : words.runs) {
         for (const std::string& word : run) {
             // As the code lookup reads a key typed into the input box.
             codes.push_back(filterTypedText(decodeText(word)));
+            if (const auto city = metropolitanCodeOf(word)) {
+                cities[codes.size() - 1] = {codes.size() - 1, city->airports.size()};
+                for (const std::string_view airport : city->airports) {
+                    cityCodes.push_back(decodeText(airport));
+                }
+            }
         }
+    }
+    const std::size_t wordCodes = codes.size();
+    for (auto& [word, airports] : cities) {
+        airports.first = codes.size();
+        codes.insert(codes.end(), cityCodes.begin(),
+                     cityCodes.begin() + static_cast<std::ptrdiff_t>(airports.second));
+        cityCodes.erase(cityCodes.begin(),
+                        cityCodes.begin() + static_cast<std::ptrdiff_t>(airports.second));
     }
     auto airports = airportsByCode(codes, source);
     if (!airports) {
@@ -441,7 +643,7 @@ Expected<RouteReading> readRoute(std::string_view text, const RecordSource& sour
     reading.words = words.count;
     // A word of a flight plan's shape, not an airfield's code, makes the text a flight plan.
     bool flightPlan = false;
-    for (std::size_t at = 0, run = 0; run < words.runs.size(); ++run) {
+    for (std::size_t at = 0, run = 0; run < words.runs.size() && at < wordCodes; ++run) {
         for (const std::string& word : words.runs[run]) {
             flightPlan = flightPlan || (!(*airports)[at] && marksFlightPlan(planWordOf(word)));
             ++at;
@@ -456,7 +658,22 @@ Expected<RouteReading> readRoute(std::string_view text, const RecordSource& sour
         stop.skippedBefore = std::exchange(skipped, {});
         reading.stops.push_back(std::move(stop));
     };
-    for (const auto& run : words.runs) {
+    for (std::size_t runAt = 0; runAt < words.runs.size(); ++runAt) {
+        const auto& run = words.runs[runAt];
+        // Words after a comma that qualify the name before it ("Columbus, GA") choose among the
+        // airfields it names, and are no stop.
+        if (words.joiners[runAt] == Joiner::Comma && !reading.stops.empty() &&
+            reading.stops.back().read == StopRead::Name) {
+            std::string qualifier = joined(run, 0, run.size());
+            RouteStop& named = reading.stops.back();
+            if (auto chosen = reader.qualified(named.given, qualifier)) {
+                chosen->skippedBefore = std::move(named.skippedBefore);
+                named = std::move(*chosen);
+                at += run.size();
+                firstStops.push_back(reading.stops.size());
+                continue;
+            }
+        }
         firstStops.push_back(reading.stops.size());
         // Between the codes, the words that name airfields.
         std::vector<std::string> named;
@@ -469,13 +686,31 @@ Expected<RouteReading> readRoute(std::string_view text, const RecordSource& sour
         for (const std::string& word : run) {
             auto& airport = (*airports)[at++];
             const PlanWord plan = planWordOf(word);
+            const auto city = cities.find(at - 1);
             if (airport) {
                 readNamed();
+                if (auto byName = reader.nameOverCode(word, *airport)) {
+                    addStop(std::move(*byName));
+                    continue;
+                }
                 const bool current = airport->code == toUtf8(codes[at - 1]);
                 addStop({word,
                          current ? StopRead::IcaoCode : StopRead::FormerCode,
                          std::move(airport),
                          {}});
+            } else if (city != cities.end()) {
+                readNamed();
+                RouteStop stop{word, StopRead::MetropolitanCode, std::nullopt, {}};
+                for (std::size_t i = 0; i < city->second.second; ++i) {
+                    auto& cityAirport = (*airports)[city->second.first + i];
+                    if (cityAirport && stop.airport) {
+                        stop.candidates.push_back(std::move(*cityAirport));
+                    } else if (cityAirport) {
+                        stop.airport = std::move(cityAirport);
+                    }
+                }
+                stop.read = stop.airport ? StopRead::MetropolitanCode : StopRead::Unread;
+                addStop(std::move(stop));
             } else if (plan == PlanWord::Direct ||
                        (flightPlan && plan != PlanWord::Other && plan != PlanWord::Coordinates)) {
                 readNamed();
@@ -525,6 +760,7 @@ Expected<RouteReading> readRoute(std::string_view text, const RecordSource& sour
     joinNamesWithTheirCodes(reading.stops, firstStops);
     reading.stops = throughVias(std::move(reading.stops), firstStops, words.joiners);
     chooseNavaids(reading.stops);
+    nearTheOtherStops(reading.stops);
     return reading;
 }
 

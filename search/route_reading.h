@@ -20,13 +20,14 @@ namespace icao {
 
 // How a stop of a route was read.
 enum class StopRead {
-    IcaoCode,   // the code lookup's record for the word
-    FormerCode, // the first record that had the word as a code before
-    IataCode,   // the word is the airfield's IATA code
-    Name,       // every word a whole word of its name, place, local names or codes
-    Unread,     // nothing reads the words strongly
-    Navaid,     // in a flight plan, the ident of the aid nearest the stop before
-    Point,      // in a flight plan, coordinates
+    IcaoCode,         // the code lookup's record for the word
+    FormerCode,       // the first record that had the word as a code before
+    IataCode,         // the word is the airfield's IATA code
+    Name,             // every word a whole word of its name, place, local names or codes
+    Unread,           // nothing reads the words strongly
+    Navaid,           // in a flight plan, the ident of the aid nearest the stop before
+    Point,            // in a flight plan, coordinates
+    MetropolitanCode, // a city's code for all its airports, read as its main one
 };
 
 // A word of a flight plan that is no stop: DCT, a speed and level, a procedure, an airway
@@ -49,6 +50,8 @@ struct RouteStop {
     // The words of a flight plan passed over since the stop before.
     std::vector<SkippedWord> skippedBefore = {};
     StopKind kind = StopKind::Airfield;
+    // Whether the first of the candidates is about as likely, in another place.
+    bool doubtful = false;
 };
 
 inline constexpr std::size_t kStopCandidates = 3;

@@ -39,6 +39,23 @@ ROUTES = [
     # A byte-order mark, as UTF-8 writes it or UTF-16 read as bytes, is no letter.
     (["\ufeffEGLL", "KJFK"], ["EGLL", "KJFK"], "icao_code"),
     (["\u202eEGLL\u202c", "KJFK"], ["EGLL", "KJFK"], "icao_code"),
+    # A word that could be a code or a name: the likelier reading, told.
+    (["kona", "to", "honolulu"], ["PHKO", "PHNL"], "name"),
+    (["kos", "to", "athens"], ["LGKO", "LGAV"], "name"),
+    (["sion", "to", "geneva"], ["LSGS", "LSGG"], "name"),
+    (["KONA", "to", "KMSP"], ["KONA", "KMSP"], "icao_code"),
+    # A town of one name in several places: the one the other stops make plain, or the one a
+    # state or country after a comma names; an apostrophe is not needed.
+    (["valencia", "to", "madrid"], ["LEVC", "LEMD"], "name"),
+    (["hamilton", "to", "auckland"], ["NZHN", "NZAA"], "name"),
+    (["Columbus, GA to Atlanta"], ["KCSG", "KATL"], "name"),
+    (["Columbus, OH to Atlanta"], ["KCMH", "KATL"], "name"),
+    (["Paris, France to London"], ["LFPG", "EGLL"], "name"),
+    (["st", "johns", "to", "halifax"], ["CYYT", "CYHZ"], "name"),
+    # The metropolitan codes, each the city's main airport.
+    (["PAR", "ROM", "WAS", "STO"], ["LFPG", "LIRF", "KIAD", "ESSA"], "metropolitan_code"),
+    (["SAO", "YTO", "SEL", "OSA", "MIL"], ["SBGR", "CYYZ", "RKSI", "RJBB", "LIMC"],
+     "metropolitan_code"),
     # A flight plan's route: speed and level, procedures, airways and fixes passed over, the
     # navaids and coordinates points on the way.
     (["EGLL", "N0450F350", "DCT", "CPT", "L9", "EINN"], ["EGLL", "CPT", "EINN"], "icao_code"),

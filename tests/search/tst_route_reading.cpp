@@ -18,7 +18,24 @@ const QByteArray kAirfields = "L|AAAA|Alpha Beta Field|Gamma|XX|ABF|10|10|0||700
                               "L|IIII|Lima Kilo|Ix|XX||17|17|0||900|\n"
                               "M|JJJJ|Hotel Juliett|Jx|XX||18|18|0||500|\n"
                               "M|KKKK|Kilo Mike|Kx|XX||19|19|0||500|\n"
-                              "S|LLLL|Videira Field|Videira|XX|VIA|20|20|0||10|\n";
+                              "S|LLLL|Videira Field|Videira|XX|VIA|20|20|0||10|\n"
+                              // A small field whose code is a large airfield's town.
+                              "S|MMMM|Winona Field|Winona|US||30|30|0||100|\n"
+                              "L|NNNN|Kai Airport|Kailua-Mmmm|US||31|31|0||900|\n"
+                              "S|OOOA|Oscar Strip|Oscar|US|KAI|32|32|0||10|\n"
+                              // One town's name in two states, and in two places far apart.
+                              "L|TTTA|Tango Airport|Tango|US||40|-80|0||800|United States|||||"
+                              "Ohio|\n"
+                              "M|TTTB|Tango Field|Tango|US||32|-85|0||700|United States|||||"
+                              "Georgia|\n"
+                              "L|UUUA|Uniform Airport|Uniform|AA||-40|170|0||900|\n"
+                              "M|UUUB|Uniform Field|Uniform|BB||10.5|10.5|0||500|\n"
+                              // A city's airports by its metropolitan code.
+                              "L|LFPG|Roissy Field|Roissy|FR||49|2.5|0||900|\n"
+                              "L|LFPO|Orly Field|Orly|FR||48.7|2.4|0||800|\n"
+                              // A name with an apostrophe, and one that holds the words typed.
+                              "L|VVVA|Victor's Field|St. Victor's|ZZ||50|50|0||900|\n"
+                              "S|VVVB|Port St Victors Strip|Port St Victors|ZZ||51|51|0||10|\n";
 
 // The stops read, each its code, or "?words" for one unread; then "…" and the words pending.
 QString stopsOf(const icao::RouteReading& reading) {
@@ -155,6 +172,34 @@ class RouteReadingTest : public QObject {
                                                       << "AAAA ?BBB";
         QTest::newRow("nothing") << " , to "
                                  << "";
+        // A word in small letters that is a small field's code and a large airfield's town is
+        // the town's; in capitals, the code.
+        QTest::newRow("a town over a code") << "mmmm to AAAA"
+                                            << "NNNN AAAA";
+        QTest::newRow("a code in capitals") << "MMMM to AAAA"
+                                            << "MMMM AAAA";
+        QTest::newRow("a name over a smaller field's IATA code") << "kai, AAAA"
+                                                                 << "NNNN AAAA";
+        QTest::newRow("an IATA code in capitals") << "KAI, AAAA"
+                                                  << "OOOA AAAA";
+        // A state, province or country after a comma chooses among the towns of a name.
+        QTest::newRow("a state's postal code") << "Tango, GA to AAAA"
+                                               << "TTTB AAAA";
+        QTest::newRow("a state's name") << "tango, ohio to AAAA"
+                                        << "TTTA AAAA";
+        QTest::newRow("a country's name") << "Tango, United States, AAAA"
+                                          << "TTTA AAAA";
+        QTest::newRow("no qualifier: two stops") << "Tango, Delta"
+                                                 << "TTTA DDDD";
+        // The town of a name near the stops beside it, where it is plainly nearer.
+        QTest::newRow("the nearer of two towns") << "uniform to AAAA"
+                                                 << "UUUB AAAA";
+        QTest::newRow("the first where none is nearer") << "uniform"
+                                                        << "UUUA";
+        QTest::newRow("a metropolitan code") << "PAR AAAA"
+                                             << "LFPG AAAA";
+        QTest::newRow("an apostrophe left out") << "st victors to AAAA"
+                                                << "VVVA AAAA";
     }
     void stopsAsTyped() {
         QFETCH(QString, text);
