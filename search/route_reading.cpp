@@ -590,6 +590,10 @@ void nearTheOtherStops(std::vector<RouteStop>& stops) {
                 chosen = c;
             }
         }
+        // A doubt the stops beside resolve: the other town lies three times as far from them.
+        if (!beside.empty() && apart(stop.candidates.front()) > 3 * best) {
+            stop.doubtful = false;
+        }
         if (chosen) {
             stop.doubtful = false;
             std::swap(*stop.airport, stop.candidates[*chosen]);

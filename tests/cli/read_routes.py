@@ -120,6 +120,13 @@ def main():
         shortest = min(legs[0]["distance_nm"], legs[-1]["distance_nm"])
         if shortest > first_leg_nm:
             failures.append(f"{words}: SAM {shortest} NM from its neighbour")
+    # Two towns of one name alike are a doubtful reading, unless the other stops choose.
+    for words, doubtful in [("birmingham to BGSF", True), ("birmingham to KATL", False),
+                            ("birmingham to london", False), ("heathrow to paris", False)]:
+        answer = run(icao, words, "--format", "json")
+        first = json.loads(answer.stdout)["legs"][0]["from_read"]
+        if answer.returncode != 0 or first["doubtful"] != doubtful:
+            failures.append(f"{words}: {first}, status {answer.returncode}")
     plan = json.loads(run(icao, "EGLL N0450F350 DCT 50N010W UN601 CPT ABCDE EINN", "--format",
                           "json").stdout)["legs"]
     kinds = [(leg["from_kind"], leg["to_kind"]) for leg in plan]
