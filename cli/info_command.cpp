@@ -236,6 +236,9 @@ Cell sunCell(const std::optional<std::chrono::sys_seconds>& at, const icao::SunC
     if (const auto local = clock.timeIn(details.timeZone, *at)) {
         text += ", " + local->localTime.substr(11) + " local";
     }
+    if (crossing.again) {
+        text += " (the first of two this day)";
+    }
     return {text, iso, std::string(iso)};
 }
 
@@ -249,8 +252,11 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
                             const std::optional<std::vector<icao::Navaid>>& navaids) {
     const icao::LengthUnit unit = arguments.shownLength();
     const auto place = record.place();
+    // The day is the airfield's date in its zone, where that is known.
+    const int aheadOfUtc = details.zoneTime ? details.zoneTime->utcOffsetSeconds : 0;
     const icao::SunTimes sun =
-        place ? icao::sunTimesOn(*place, sunDayOf(details, arguments, now)) : icao::SunTimes{};
+        place ? icao::sunTimesOn(*place, sunDayOf(details, arguments, now), aheadOfUtc)
+              : icao::SunTimes{};
     Cell zone = textOrMissing(details.timeZone);
     if (!details.timeZone.empty() && !details.zoneTime) {
         zone.shown += " (not known to this system: no local time)";

@@ -71,36 +71,98 @@ std::optional<double> hourAngle(double latitude, double declination, double zeni
     return std::acos(cosine) / kRadians;
 }
 
-SunCrossing crossingOf(const Place& place, std::chrono::sys_days date, double zenith) {
+// Below this latitude the sun rises and sets once a day, near the times NOAA's equations give
+// from solar noon; above it a day may be one of the midnight sun coming or going, when the
+// sun crosses only near the day's ends, which a walk through the day finds.
+constexpr double kWalkedLatitude = 60;
+// The walk's step: shorter than the briefest dip below the horizon it must not miss.
+constexpr double kStepMinutes = 5;
+
+// The crossings from solar noon by NOAA's equations, refined from where the sun stands at each
+// time found; none where the sun does not cross at noon's declination.
+std::optional<SunCrossing> crossingFromNoon(const Place& place, std::chrono::sys_days date,
+                                            double zenith, double noon) {
     SunCrossing crossing;
     const double latitude = std::clamp(place.latitude, -89.999, 89.999);
     for (const int side : {-1, 1}) {
-        // From solar noon, then once more at the time found: the sun moves on meanwhile.
-        double minutes = 720 - 4 * place.longitude;
+        double minutes = noon;
         bool above = false;
         bool below = false;
         for (int round = 0; round < 3; ++round) {
             const SunPosition sun = sunAt(centuriesAt(date, minutes));
             const auto angle = hourAngle(latitude, sun.declination, zenith, above, below);
             if (!angle) {
-                break;
+                return std::nullopt;
             }
-            minutes = 720 - 4 * (place.longitude - side * *angle) - sun.equationOfTime;
-            if (round == 2) {
-                const auto at = date + std::chrono::seconds(std::lround(minutes * 60));
-                (side < 0 ? crossing.up : crossing.down) = std::chrono::sys_seconds(at);
-            }
+            minutes = noon + 4 * side * *angle - sun.equationOfTime;
         }
-        crossing.alwaysAbove = crossing.alwaysAbove || (above && !crossing.up && !crossing.down);
-        crossing.alwaysBelow = crossing.alwaysBelow || (below && !crossing.up && !crossing.down);
+        const auto at = date + std::chrono::seconds(std::lround(minutes * 60));
+        (side < 0 ? crossing.up : crossing.down) = std::chrono::sys_seconds(at);
     }
     return crossing;
 }
 
+// Whether the sun's centre stands nearer the zenith than this, so many minutes into the date.
+bool aboveAt(const Place& place, std::chrono::sys_days date, double zenith, double minutes) {
+    const SunPosition sun = sunAt(centuriesAt(date, minutes));
+    const double hourAngle = (minutes + sun.equationOfTime + 4 * place.longitude) / 4 - 180;
+    const double cosine =
+        sinDegrees(place.latitude) * sinDegrees(sun.declination) +
+        cosDegrees(place.latitude) * cosDegrees(sun.declination) * cosDegrees(hourAngle);
+    return cosine > cosDegrees(zenith);
+}
+
+// The first rising and the first setting in the solar day round noon, walked step by step and
+// each crossing found by halving; without any, whether the sun stays up or down.
+SunCrossing crossingByWalking(const Place& place, std::chrono::sys_days date, double zenith,
+                              double noon) {
+    SunCrossing crossing;
+    bool before = aboveAt(place, date, zenith, noon - 720);
+    bool crossed = false;
+    for (double from = noon - 720; from < noon + 720; from += kStepMinutes) {
+        const double to = std::min(from + kStepMinutes, noon + 720);
+        const bool after = aboveAt(place, date, zenith, to);
+        if (after != before) {
+            double low = from;
+            double high = to;
+            while (high - low > 1.0 / 120) {
+                const double middle = (low + high) / 2;
+                (aboveAt(place, date, zenith, middle) == before ? low : high) = middle;
+            }
+            auto& found = after ? crossing.up : crossing.down;
+            crossing.again = crossing.again || found.has_value();
+            if (!found) {
+                found =
+                    std::chrono::sys_seconds(date + std::chrono::seconds(std::lround(low * 60)));
+            }
+            crossed = true;
+        }
+        before = after;
+    }
+    if (!crossed) {
+        (before ? crossing.alwaysAbove : crossing.alwaysBelow) = true;
+    }
+    return crossing;
+}
+
+SunCrossing crossingOf(const Place& place, std::chrono::sys_days date, double zenith, double noon) {
+    if (std::abs(place.latitude) < kWalkedLatitude) {
+        if (auto crossing = crossingFromNoon(place, date, zenith, noon)) {
+            return *crossing;
+        }
+    }
+    return crossingByWalking(place, date, zenith, noon);
+}
+
 } // namespace
 
-SunTimes sunTimesOn(const Place& place, std::chrono::sys_days date) {
-    return {crossingOf(place, date, 90.833), crossingOf(place, date, 96)};
+SunTimes sunTimesOn(const Place& place, std::chrono::sys_days date, int utcOffsetSeconds) {
+    // Solar noon in minutes from the date's start in UTC, moved by whole days onto the date
+    // in the zone: at Kiritimati, UTC+14, the 21st's noon is the 20th's in UTC.
+    double noon = 720 - 4 * place.longitude;
+    const double localNoon = noon + utcOffsetSeconds / 60.0;
+    noon -= 1440 * std::floor(localNoon / 1440);
+    return {crossingOf(place, date, 90.833, noon), crossingOf(place, date, 96, noon)};
 }
 
 } // namespace icao

@@ -16,6 +16,8 @@ struct SunCrossing {
     // Without crossings: the sun stays above it all day (polar day), or below (polar night).
     bool alwaysAbove = false;
     bool alwaysBelow = false;
+    // Whether it rises or sets a second time that day, as the midnight sun comes or goes.
+    bool again = false;
 };
 
 struct SunTimes {
@@ -25,8 +27,10 @@ struct SunTimes {
     SunCrossing civil;
 };
 
-// The sunrise, sunset and civil twilight of the solar day around local noon on this date at
-// the place, by NOAA's solar equations (within a minute at latitudes below 72°).
-SunTimes sunTimesOn(const Place& place, std::chrono::sys_days date);
+// The sunrise, sunset and civil twilight of the solar day around local noon on this date in
+// the place's zone, this far ahead of UTC, by NOAA's solar equations (within a minute); the
+// first rising and the first setting of that day where the sun may cross only near its ends,
+// at high latitude.
+SunTimes sunTimesOn(const Place& place, std::chrono::sys_days date, int utcOffsetSeconds = 0);
 
 } // namespace icao

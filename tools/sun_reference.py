@@ -5,6 +5,10 @@ bisection on the sun's altitude, minute by minute of the day, from the Astronomi
 low-precision solar coordinates (good to 0.01°): a reference apart from the NOAA equations
 the program uses, for the same places and dates as the suncalc table.
 
+And tests/records/sun_zone_reference.tsv: the same for airfields whose zone's date is not the
+date their longitude gives (near the date line), on the day that is the date in the zone, and
+for days at high latitude when the sun first dips below the horizon or last rises.
+
 Usage: tools/sun_reference.py
 """
 
@@ -14,10 +18,21 @@ import pathlib
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 OUTPUT = ROOT / "tests" / "records" / "sun_reference.tsv"
+ZONE_OUTPUT = ROOT / "tests" / "records" / "sun_zone_reference.tsv"
 PLACES = [(0, 0), (0, 100), (51.4706, -0.4619), (60, 10), (60, -150), (78.2461, 15.4656),
           (-33.9461, 151.1772), (64.13, -21.94), (-77.8463, 166.6681), (40.6398, -73.7789),
           (35.55, 139.78), (-54.8, -68.3)]
 DATES = ["2026-06-21", "2026-12-21", "2026-03-20", "2027-09-23"]
+# Latitude, longitude, the zone's offset from UTC in minutes and a date: Kiritimati (PLCH),
+# Tonga (NFTF), Samoa (NSFA), Chatham (NZCI), Attu (PAAT), Provideniya (UHMD); Thule (BGTL),
+# Longyearbyen (ENSB) and Utqiagvik (PABR) as the midnight sun comes and goes.
+ZONE_DAYS = [(1.986, -157.35, 840, "2026-06-21"), (1.986, -157.35, 840, "2026-12-09"),
+             (-21.24, -175.15, 780, "2026-06-21"), (-13.83, -171.99, 780, "2026-03-20"),
+             (-43.81, -176.46, 765, "2026-12-21"), (52.83, 173.18, -600, "2026-06-21"),
+             (64.38, -173.24, 720, "2026-09-23"), (76.53, -68.70, -180, "2026-04-23"),
+             (76.53, -68.70, -180, "2026-04-27"), (76.53, -68.70, -180, "2026-08-20"),
+             (78.2461, 15.4656, 120, "2026-04-19"), (78.2461, 15.4656, 120, "2026-08-23"),
+             (71.29, -156.77, -480, "2026-05-10"), (71.29, -156.77, -540, "2026-11-18")]
 
 
 def altitude(moment, latitude, longitude):
@@ -37,10 +52,13 @@ def altitude(moment, latitude, longitude):
                                   math.cos(phi) * math.cos(declination) * math.cos(hour_angle)))
 
 
-def crossings(latitude, longitude, date, height):
-    """The rising and the setting past height in the solar day around local noon."""
+def crossings(latitude, longitude, date, height, offset_minutes=0):
+    """The first rising and the first setting past height in the solar day around local noon,
+    the day whose noon falls on the date in the zone."""
     noon = datetime.datetime.fromisoformat(date + "T12:00:00+00:00") - \
         datetime.timedelta(hours=longitude / 15)
+    local = (noon + datetime.timedelta(minutes=offset_minutes)).date()
+    noon -= datetime.timedelta(days=(local - datetime.date.fromisoformat(date)).days)
     minutes = [noon + datetime.timedelta(minutes=m) for m in range(-720, 721)]
     above = [altitude(m, latitude, longitude) > height for m in minutes]
     found = {}
@@ -72,6 +90,14 @@ def main():
             lines.append("\t".join([str(latitude), str(longitude), date] +
                                    [shown(m) for m in (dawn, rise, set_, dusk)]))
     OUTPUT.write_text("\n".join(lines) + "\n", encoding="utf-8")
+    lines = ["# latitude\tlongitude\tutc_offset_min\tdate\tcivil_dawn\tsunrise\tsunset\tcivil_dusk "
+             "(tools/sun_reference.py; - where none)"]
+    for latitude, longitude, offset, date in ZONE_DAYS:
+        dawn, dusk = crossings(latitude, longitude, date, -6, offset)
+        rise, set_ = crossings(latitude, longitude, date, -0.833, offset)
+        lines.append("\t".join([str(latitude), str(longitude), str(offset), date] +
+                               [shown(m) for m in (dawn, rise, set_, dusk)]))
+    ZONE_OUTPUT.write_text("\n".join(lines) + "\n", encoding="utf-8")
 
 
 if __name__ == "__main__":

@@ -72,6 +72,33 @@ class SunTimesTest : public QObject {
         QVERIFY(rows.size() >= 40);
     }
 
+    // The day is the date in the airfield's zone, also where the date line puts that a day
+    // from the date its longitude gives (Kiritimati, Tonga, Samoa, Chatham, Attu, Chukotka);
+    // and a day when the midnight sun comes or goes has the one crossing it has (Thule,
+    // Longyearbyen, Utqiagvik): against the almanac's bisection on the zone's date.
+    void theDayIsTheZonesDate() {
+        const auto rows = fixtures::referenceRows(
+            QStringLiteral(ICAO_TESTS_DIR "/records/sun_zone_reference.tsv"));
+        for (const QStringList& cells : rows) {
+            const QString line = cells.join(' ');
+            QCOMPARE(cells.size(), 8);
+            const QDate date = QDate::fromString(cells[3], Qt::ISODate);
+            const auto times = icao::sunTimesOn(
+                {cells[0].toDouble(), cells[1].toDouble()},
+                sys_days{year(date.year()) / date.month() / date.day()}, cells[2].toInt() * 60);
+            const std::optional<sys_seconds> found[] = {times.civil.up, times.sun.up,
+                                                        times.sun.down, times.civil.down};
+            for (int i = 0; i < 4; ++i) {
+                const auto expected = timeOf(cells[4 + i]);
+                const bool near =
+                    expected && found[i] && std::abs((*found[i] - *expected).count()) <= 60;
+                QVERIFY2(near || (!expected && !found[i]),
+                         qPrintable(line + ": " + QString::number(i) + " is " + shown(found[i])));
+            }
+        }
+        QVERIFY(rows.size() >= 14);
+    }
+
     // Polar day and night are told apart: Longyearbyen's sun never sets in June and never
     // rises in December, when civil twilight still comes at noon.
     void polarDayAndNight() {
