@@ -220,7 +220,10 @@ Cell sunCell(const std::optional<std::chrono::sys_seconds>& at, const icao::SunC
                                                         : "none: polar day, the sun stays up")
                      : crossing.alwaysBelow ? (twilight ? "none: dark all day, not even twilight"
                                                         : "none: polar night, the sun stays down")
-                                            : "none";
+                     // A day the midnight sun comes or goes crosses once.
+                     : crossing.up   ? "none: the sun stays up from then to the day's end"
+                     : crossing.down ? "none: the sun was up from the day's start"
+                                     : "none";
         return none;
     }
     using namespace std::chrono;
