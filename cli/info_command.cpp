@@ -221,8 +221,12 @@ Cell sunCell(const std::optional<std::chrono::sys_seconds>& at, const icao::SunC
                      : crossing.alwaysBelow ? (twilight ? "none: dark all day, not even twilight"
                                                         : "none: polar night, the sun stays down")
                      // A day the midnight sun comes or goes crosses once.
-                     : crossing.up   ? "none: the sun stays up from then to the day's end"
-                     : crossing.down ? "none: the sun was up from the day's start"
+                     : crossing.up   ? (twilight ? "none: light from dawn to the day's end"
+                                                 : "none: the sun is up from sunrise to the "
+                                                   "day's end")
+                     : crossing.down ? (twilight ? "none: light from the day's start to dusk"
+                                                 : "none: the sun is up from the day's start to "
+                                                   "sunset")
                                      : "none";
         return none;
     }
