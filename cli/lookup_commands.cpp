@@ -51,9 +51,10 @@ int answerKeys(const Arguments& arguments, Printer& printer, const Answers& answ
 
 // The lookup answers a former code as it answers any code no record holds; the user is told
 // the airfield's code now, beside the answer.
-void noteCurrentCode(const icao::Text& code, const std::filesystem::path& dataFile) {
-    // Most codes not found are no former code either: a plain pass over the bytes tells.
-    if (const auto may = icao::mayGiveFormerCode(code, dataFile); may && !*may) {
+void noteCurrentCode(const icao::Text& code, const std::filesystem::path& dataFile,
+                     const icao::FormerCodeWatch& watch) {
+    // Most codes not found are no former code either: the lookup's own pass told.
+    if (!watch.mayGiveFormerCode()) {
         return;
     }
     const auto records = icao::airportsByCode({code}, dataFile);
@@ -78,13 +79,16 @@ int runLookup(const Arguments& arguments, Printer& printer, const std::filesyste
     }
     const std::string& key = arguments.keys.front();
     const auto entry = arguments.raw ? icao::KeyEntry::Pasted : icao::KeyEntry::Typed;
-    const auto answer = byCode ? icao::answerCode(icao::decodeText(key), entry, dataFile)
-                               : icao::answerName(icao::decodeText(key), entry, dataFile);
+    icao::FormerCodeWatch watch(keyOf(key, arguments.raw));
+    const auto answer =
+        byCode ? icao::answerCode(icao::decodeText(key), entry, dataFile,
+                                  [&watch](std::string_view bytes) { watch.see(bytes); })
+               : icao::answerName(icao::decodeText(key), entry, dataFile);
     if (!answer) {
         return reportError(answer.error());
     }
     if (byCode && answer->outcome != icao::Outcome::Found) {
-        noteCurrentCode(keyOf(key, arguments.raw), dataFile);
+        noteCurrentCode(keyOf(key, arguments.raw), dataFile, watch);
     }
     // The lookup wants the whole name; a word of it is what find is for.
     if (!byCode && answer->outcome == icao::Outcome::NotFound && !key.empty()) {

@@ -8,10 +8,9 @@ namespace icao {
 namespace {
 
 // One SEARCH from empty boxes; shown picks the box that holds the answer afterwards.
-template <class Shown>
-Expected<Answer> answer(Expected<Outcome> (*lookup)(Box&, Box&, const std::filesystem::path&),
-                        const Text& key, KeyEntry entry, const std::filesystem::path& dataFile,
-                        Shown shown) {
+template <class Lookup, class Shown>
+Expected<Answer> answer(Lookup lookup, const Text& key, KeyEntry entry,
+                        const std::filesystem::path& dataFile, Shown shown) {
     MemoryBox input(entry == KeyEntry::Typed ? filterTypedText(key) : key);
     MemoryBox output;
     const auto outcome = lookup(input, output, dataFile);
@@ -23,9 +22,12 @@ Expected<Answer> answer(Expected<Outcome> (*lookup)(Box&, Box&, const std::files
 
 } // namespace
 
-Expected<Answer> answerCode(const Text& key, KeyEntry entry,
-                            const std::filesystem::path& dataFile) {
-    return answer(&codeToName, key, entry, dataFile,
+Expected<Answer> answerCode(const Text& key, KeyEntry entry, const std::filesystem::path& dataFile,
+                            const std::function<void(std::string_view)>& watchBytes) {
+    const auto lookup = [&watchBytes](Box& input, Box& output, const std::filesystem::path& file) {
+        return codeToNameWatching(input, output, file, watchBytes);
+    };
+    return answer(lookup, key, entry, dataFile,
                   [](Outcome, MemoryBox&, MemoryBox& output) -> MemoryBox& { return output; });
 }
 

@@ -18,7 +18,9 @@ struct Answer {
     Text shown;
 };
 
-Expected<Answer> answerCode(const Text& key, KeyEntry entry, const std::filesystem::path& dataFile);
+// With watchBytes, as codeToNameWatching shows the bytes it reads.
+Expected<Answer> answerCode(const Text& key, KeyEntry entry, const std::filesystem::path& dataFile,
+                            const std::function<void(std::string_view)>& watchBytes = {});
 Expected<Answer> answerName(const Text& key, KeyEntry entry, const std::filesystem::path& dataFile);
 
 } // namespace icao

@@ -61,6 +61,9 @@ std::optional<FileError> DataFile::refill() {
     if (*count == 0) {
         atEndOfFile_ = true;
     }
+    if (watch_ && *count > 0) {
+        watch_(std::string_view(buffer_.get() + end_, *count));
+    }
     end_ += *count;
     return std::nullopt;
 }

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -72,6 +73,11 @@ class DataFile {
     std::size_t line() const { return itemLine_; }
     // Whether that item began with a double quote, which the reader dropped.
     bool quoted() const { return itemQuoted_; }
+
+    // Shows each run of bytes as it is read, every byte of the file once and in order, before
+    // any item of it is read: a question the same pass answers too, as the code lookup's miss
+    // also tells whether the code stands anywhere else.
+    void watchBytes(std::function<void(std::string_view)> watch) { watch_ = std::move(watch); }
 
     // Why reading stopped early, if it did.
     const std::optional<FileError>& error() const { return error_; }
@@ -142,6 +148,7 @@ class DataFile {
     bool scannedCarriageReturn_ = false;
     std::size_t itemLine_ = 0;
     bool itemQuoted_ = false;
+    std::function<void(std::string_view)> watch_;
 };
 
 // Opens the data file and runs its item loop (DataFile::forEachItem) to the end or until visit

@@ -44,12 +44,14 @@ Expected<std::optional<std::string_view>> firstMatch(DataFile& file, const Match
 // is still open.
 template <class Matcher, class Found, class Missed>
 Expected<Outcome> search(Box& input, Box& output, const std::filesystem::path& dataFile,
-                         Found found, Missed missed) {
+                         Found found, Missed missed,
+                         const std::function<void(std::string_view)>& watchBytes = {}) {
     const Matcher matcher(trimSpaces(input.readText()));
     auto file = openAndLock(dataFile, input, output);
     if (!file) {
         return file.error();
     }
+    file->watchBytes(watchBytes);
     const auto match = firstMatch(*file, matcher);
     if (!match) {
         return match.error();
@@ -65,6 +67,11 @@ Expected<Outcome> search(Box& input, Box& output, const std::filesystem::path& d
 } // namespace
 
 Expected<Outcome> codeToName(Box& input, Box& output, const std::filesystem::path& dataFile) {
+    return codeToNameWatching(input, output, dataFile, {});
+}
+
+Expected<Outcome> codeToNameWatching(Box& input, Box& output, const std::filesystem::path& dataFile,
+                                     const std::function<void(std::string_view)>& watchBytes) {
     return search<CodeMatcher>(
         input, output, dataFile,
         [&output](const Text& item) {
@@ -72,7 +79,7 @@ Expected<Outcome> codeToName(Box& input, Box& output, const std::filesystem::pat
                 output.writeText(field);
             }
         },
-        [&output] { output.writeText(kCodeNotFound); });
+        [&output] { output.writeText(kCodeNotFound); }, watchBytes);
 }
 
 Expected<Outcome> nameToCode(Box& input, Box& output, const std::filesystem::path& dataFile) {

@@ -5,6 +5,8 @@
 #include "platform/expected.h"
 
 #include <filesystem>
+#include <functional>
+#include <string_view>
 
 namespace icao {
 
@@ -17,6 +19,9 @@ inline constexpr char32_t kNameNotFound[] = U"AIRPORT NAME NOT FOUND";
 // equals the trimmed input and writes its name into the output box, or kCodeNotFound. Both
 // boxes are locked once the file is open; a file that cannot be opened changes no box.
 Expected<Outcome> codeToName(Box& input, Box& output, const std::filesystem::path& dataFile);
+// The same SEARCH, watchBytes seeing the bytes read as DataFile::watchBytes shows them.
+Expected<Outcome> codeToNameWatching(Box& input, Box& output, const std::filesystem::path& dataFile,
+                                     const std::function<void(std::string_view)>& watchBytes);
 
 // SEARCH of the name-to-code window: finds the first record whose whole name, upper-cased,
 // equals the trimmed input and writes its code, upper-cased, into the output box; when none

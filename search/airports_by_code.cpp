@@ -66,55 +66,64 @@ Expected<std::vector<std::optional<AirportRecord>>> airportsByCode(const std::ve
     return found;
 }
 
-Expected<bool> mayGiveFormerCode(const Text& code, const std::filesystem::path& dataFile) {
-    const std::string bytes = toUtf8(code);
+FormerCodeWatch::FormerCodeWatch(const Text& code) : code_(toUtf8(code)) {
     // A code that is not ASCII, or is empty, is left to the whole reading.
-    if (bytes.empty() || !isAscii(bytes)) {
-        return true;
+    if (code_.empty() || !isAscii(code_)) {
+        seen_ = true;
+        return;
     }
-    auto file = platform::ReadOnlyFile::open(dataFile);
-    if (!file) {
-        return file.error();
-    }
-    // A former code is a word of its field: after a "|" or a space. The vector kernel rules out
-    // a block at once (matching letters of either case, a few bytes more than "|" and space:
-    // never wrongly); a block it does not is searched exactly.
-    const std::string lowered = loweredAscii(bytes);
-    const std::string afterBar = "|" + lowered;
-    const std::string afterSpace = " " + lowered;
-    const auto after = [](char c) { return c == '|' || c == ' ' || c == '\n' || c == '\r'; };
-    // Each block holds the last bytes of the one before, so that no code is cut between two.
-    const std::size_t kept = bytes.size() + 1;
-    std::vector<char> block(1 << 20);
-    std::size_t filled = 0;
-    for (;;) {
-        const auto read = file->read(block.data() + filled, block.size() - filled);
-        if (!read) {
-            return read.error();
-        }
-        const bool atEnd = *read == 0;
-        filled += *read;
-        const std::string_view view(block.data(), filled);
-        for (const std::string& needle : {afterBar, afterSpace}) {
-            if (!kernels::holdsLowered(view, needle, false)) {
-                continue;
-            }
-            const std::string exact = needle.front() + bytes;
-            for (std::size_t at = view.find(exact); at != std::string_view::npos;
-                 at = view.find(exact, at + 1)) {
-                const std::size_t next = at + exact.size();
-                if (next == view.size() ? atEnd : after(view[next])) {
-                    return true;
-                }
+    const std::string lowered = loweredAscii(code_);
+    lowered_ = {"|" + lowered, " " + lowered};
+}
+
+bool FormerCodeWatch::endsWord(char c) {
+    return c == '|' || c == ' ' || c == '\n' || c == '\r';
+}
+
+void FormerCodeWatch::seeExactly(std::string_view bytes, std::size_t startsBefore) {
+    for (const char before : {'|', ' '}) {
+        const std::string exact = before + code_;
+        for (std::size_t at = bytes.find(exact); at != std::string_view::npos && at < startsBefore;
+             at = bytes.find(exact, at + 1)) {
+            const std::size_t next = at + exact.size();
+            if (next == bytes.size()) {
+                endsAtEdge_ = true;
+            } else if (endsWord(bytes[next])) {
+                seen_ = true;
+                return;
             }
         }
-        if (atEnd) {
-            return false;
-        }
-        const std::size_t carried = std::min(kept, filled);
-        std::memmove(block.data(), block.data() + filled - carried, carried);
-        filled = carried;
     }
+}
+
+void FormerCodeWatch::see(std::string_view bytes) {
+    if (seen_ || bytes.empty()) {
+        return;
+    }
+    // A code that ended the bytes before is a word if these go on with a word's end.
+    if (endsAtEdge_) {
+        endsAtEdge_ = false;
+        if (endsWord(bytes.front())) {
+            seen_ = true;
+            return;
+        }
+    }
+    // A code cut between the bytes before and these.
+    const std::size_t needle = code_.size() + 1;
+    if (!carried_.empty()) {
+        const std::string joined = carried_ + std::string(bytes.substr(0, needle));
+        seeExactly(joined, carried_.size());
+    }
+    // The vector kernel rules out the bytes at once (matching letters of either case: never
+    // wrongly); bytes it does not are searched exactly.
+    for (const std::string& lowered : lowered_) {
+        if (!seen_ && kernels::holdsLowered(bytes, lowered, false)) {
+            seeExactly(bytes, bytes.size());
+        }
+    }
+    // Runs shorter than a code add to what was carried.
+    carried_ += bytes.substr(bytes.size() - std::min(needle - 1, bytes.size()));
+    carried_.erase(0, carried_.size() - std::min(needle - 1, carried_.size()));
 }
 
 } // namespace icao

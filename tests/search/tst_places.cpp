@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "lookup/answers.h"
 #include "records/geo.h"
 #include "search/airports_by_code.h"
 #include "search/find.h"
@@ -14,9 +15,9 @@ class PlacesTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // Whether a code may be a former code is told by a pass over the bytes: never wrongly no,
-    // and no where the code's bytes stand only inside other words, even across the reader's
-    // blocks of a megabyte.
+    // Whether a code may be a former code is told by watching the code lookup's own pass over
+    // the bytes: never wrongly no, and no where the code's bytes stand only inside other words,
+    // even across the reader's blocks of a megabyte, or wherever the bytes are cut.
     void aFormerCodeIsNeverMissed_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("may");
@@ -35,7 +36,22 @@ class PlacesTest : public QObject {
         QFETCH(bool, may);
         fixtures::DataFolder folder;
         const auto path = folder.write(content);
-        QCOMPARE(*icao::mayGiveFormerCode(U"FVHA", path), may);
+        icao::FormerCodeWatch watch(U"FVHA");
+        const auto answer =
+            icao::answerCode(U"FVHA", icao::KeyEntry::Typed, path,
+                             [&watch](std::string_view bytes) { watch.see(bytes); });
+        QVERIFY(answer && answer->outcome == icao::Outcome::NotFound);
+        QCOMPARE(watch.mayGiveFormerCode(), may);
+        // The same bytes in runs of every length up to a code's and more, so that the code is
+        // cut at every place.
+        const std::string_view bytes(content.constData(), static_cast<std::size_t>(content.size()));
+        for (std::size_t run = 1; run <= 7 && bytes.size() < 4096; ++run) {
+            icao::FormerCodeWatch pieces(U"FVHA");
+            for (std::size_t at = 0; at < bytes.size(); at += run) {
+                pieces.see(bytes.substr(at, run));
+            }
+            QCOMPARE(pieces.mayGiveFormerCode(), may);
+        }
         if (!may) {
             QVERIFY(!icao::airportsByCode({U"FVHA"}, path)->front());
         }
