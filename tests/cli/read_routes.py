@@ -52,6 +52,9 @@ ROUTES = [
     (["Columbus, OH to Atlanta"], ["KCMH", "KATL"], "name"),
     (["Paris, France to London"], ["LFPG", "EGLL"], "name"),
     (["st", "johns", "to", "halifax"], ["CYYT", "CYHZ"], "name"),
+    # Big cities as speakers of other European languages write them.
+    (["mailand", "to", "rom"], ["LIMC", "LIRF"], "name"),
+    (["Wien", "Moskau", "Londres"], ["LOWW", "UUEE", "EGLL"], "name"),
     # The metropolitan codes, each the city's main airport.
     (["PAR", "ROM", "WAS", "STO"], ["LFPG", "LIRF", "KIAD", "ESSA"], "metropolitan_code"),
     (["SAO", "YTO", "SEL", "OSA", "MIL"], ["SBGR", "CYYZ", "RKSI", "RJBB", "LIMC"],
