@@ -186,6 +186,19 @@ class FinderTest : public QObject {
         QTRY_COMPARE(map->drawing().navaids.size(), std::size_t(3));
         QCOMPARE(map->drawing().navaids[0].ident, std::string("LON"));
         QVERIFY(map->drawing().navaids[1].ndb);
+
+        // A flight plan's route in the route field, read as icao dist reads it: the aid a leg
+        // ends at, its own mark on the map, the airway passed over and told.
+        auto* route = window_->findChild<QLineEdit*>("route");
+        QTest::keyClicks(route, "EGLL N0450F350 DCT OCK UN601 LSZH ");
+        QTRY_VERIFY(legsText().contains("total"));
+        const QString legs = legsText();
+        QVERIFY2(legs.contains("EGLL → OCK") && legs.contains("OCK → LSZH") &&
+                     legs.contains("OCK Ockham VOR-DME (navaid, the nearest)") &&
+                     legs.contains("UN601 (airway not in the data, flown direct)"),
+                 qPrintable(legs));
+        QTRY_COMPARE(map->drawing().title, std::string("EGLL – OCK – LSZH"));
+        QCOMPARE(map->drawing().airfields[1].mark, icao::Mark::Navaid);
     }
 
     void keysMoveTheSelectionAndCopyTheCode() {
