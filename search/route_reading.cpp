@@ -8,6 +8,7 @@
 #include "search/flight_plan_words.h"
 #include "search/folding.h"
 #include "search/metropolitan_codes.h"
+#include "search/name_spellings.h"
 #include "search/place_qualifier.h"
 #include "search/standing.h"
 
@@ -224,8 +225,8 @@ class NameReader {
         return found->second;
     }
 
-    // The span's strong hits, with those of its possessive reading where a word ends in "s"
-    // ("st johns" is also St. John's), each airfield once, in find's order.
+    // The span's strong hits, with those of its other spellings ("st johns" is also St.
+    // John's, "st paul" Saint Paul), each airfield once, in find's order.
     const FindResult& findStrong(const std::string& span, std::size_t limit = kStopCandidates + 1) {
         const std::string key = span + '\n' + std::to_string(limit);
         auto found = strong_.find(key);
@@ -233,8 +234,9 @@ class NameReader {
             return found->second;
         }
         FindResult result = names_.findStrong(decodeText(span), limit);
-        if (const std::string possessive = possessiveOf(span); possessive != span) {
-            FindResult more = names_.findStrong(decodeText(possessive), limit);
+        const std::vector<std::string> spellings = otherSpellings(span);
+        for (const std::string& spelling : spellings) {
+            FindResult more = names_.findStrong(decodeText(spelling), limit);
             for (FindHit& hit : more.hits) {
                 const bool known = std::any_of(
                     result.hits.begin(), result.hits.end(),
@@ -243,6 +245,8 @@ class NameReader {
                     result.hits.push_back(std::move(hit));
                 }
             }
+        }
+        if (!spellings.empty()) {
             std::stable_sort(
                 result.hits.begin(), result.hits.end(), [](const FindHit& a, const FindHit& b) {
                     return a.rank != b.rank ? a.rank < b.rank : a.standing < b.standing;
@@ -422,25 +426,6 @@ class NameReader {
   private:
     static bool hasSmallLetter(std::string_view word) {
         return std::any_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
-    }
-
-    // "johns" as "john's": each word of more than two letters ending in "s".
-    static std::string possessiveOf(const std::string& span) {
-        std::string possessive;
-        std::size_t from = 0;
-        while (from <= span.size()) {
-            const std::size_t end = std::min(span.find(' ', from), span.size());
-            const std::string_view word = std::string_view(span).substr(from, end - from);
-            possessive.append(from > 0 ? " " : "");
-            if (word.size() > 2 && (word.back() == 's' || word.back() == 'S') &&
-                std::isalpha(static_cast<unsigned char>(word[word.size() - 2]))) {
-                possessive.append(word.substr(0, word.size() - 1)).append("'s");
-            } else {
-                possessive.append(word);
-            }
-            from = end + 1;
-        }
-        return possessive;
     }
 
     const NameFinder& names_;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "search/find.h"
+#include "search/name_spellings.h"
 #include "search/route_reading.h"
 #include "support/fixtures.h"
 
@@ -35,7 +36,8 @@ const QByteArray kAirfields = "L|AAAA|Alpha Beta Field|Gamma|XX|ABF|10|10|0||700
                               "L|LFPO|Orly Field|Orly|FR||48.7|2.4|0||800|\n"
                               // A name with an apostrophe, and one that holds the words typed.
                               "L|VVVA|Victor's Field|St. Victor's|ZZ||50|50|0||900|\n"
-                              "S|VVVB|Port St Victors Strip|Port St Victors|ZZ||51|51|0||10|\n";
+                              "S|VVVB|Port St Victors Strip|Port St Victors|ZZ||51|51|0||10|\n"
+                              "M|SSSA|Saint Romeo Field|Saint Romeo|ZZ||52|52|0||500|\n";
 
 // The stops read, each its code, or "?words" for one unread; then "…" and the words pending.
 QString stopsOf(const icao::RouteReading& reading) {
@@ -200,6 +202,8 @@ class RouteReadingTest : public QObject {
                                              << "LFPG AAAA";
         QTest::newRow("an apostrophe left out") << "st victors to AAAA"
                                                 << "VVVA AAAA";
+        QTest::newRow("a short form written out") << "St. Romeo to AAAA"
+                                                  << "SSSA AAAA";
     }
     void stopsAsTyped() {
         QFETCH(QString, text);
@@ -303,6 +307,19 @@ class RouteReadingTest : public QObject {
             QCOMPARE(route.legs[i].fromKind, reading->stops[i].kind);
             QCOMPARE(route.legs[i].toKind, reading->stops[i + 1].kind);
         }
+    }
+
+    // The spellings a name may have in the data beyond letter case and accents.
+    void otherSpellingsOfAName() {
+        using Spellings = std::vector<std::string>;
+        QCOMPARE(icao::otherSpellings("st johns"),
+                 (Spellings{"st john's", "saint johns", "saint john's"}));
+        QCOMPARE(icao::otherSpellings("Mt. Hood"), (Spellings{"mount Hood"}));
+        QCOMPARE(icao::otherSpellings("paris"), (Spellings{"pari's"}));
+        // No spelling where no word has one: a short "s" word, a word ending in a double s.
+        QCOMPARE(icao::otherSpellings("heathrow"), Spellings{});
+        QCOMPARE(icao::otherSpellings("us"), Spellings{});
+        QCOMPARE(icao::otherSpellings("swiss"), Spellings{});
     }
 
     // While the last word may still be typed, a last stop that reads as nothing waits.
