@@ -54,6 +54,8 @@ bool sameStops(const icao::Route& a, const icao::Route& b) {
 
 constexpr int kMinuteMs = 60 * 1000;
 constexpr int kDescribeDelayMs = 60;
+// How long typing in the route field rests before its last word is read as typed whole.
+constexpr int kRouteRestMs = 800;
 // The airfields looked at lately that the start shows.
 constexpr qsizetype kRecentAirfields = 10;
 // The fewest lines of legs shown at once; more scroll.
@@ -83,6 +85,9 @@ FinderWindow::FinderWindow(QString dataFile, QString shippedFile, QWidget* paren
     describe_.setSingleShot(true);
     describe_.setInterval(kDescribeDelayMs);
     connect(&describe_, &QTimer::timeout, this, &FinderWindow::describeSelected);
+    routeRested_.setSingleShot(true);
+    routeRested_.setInterval(kRouteRestMs);
+    connect(&routeRested_, &QTimer::timeout, this, [this] { planRoute(true); });
     minute_.setInterval(kMinuteMs);
     connect(&minute_, &QTimer::timeout, this, [this] {
         if (shown_) {
@@ -266,8 +271,12 @@ void FinderWindow::connectControls() {
     connect(route_, &QLineEdit::textChanged, this, [this] {
         mapAsks_ = MapAsk::Route;
         planRoute(false);
+        routeRested_.start();
     });
-    connect(route_, &QLineEdit::returnPressed, this, [this] { planRoute(true); });
+    connect(route_, &QLineEdit::returnPressed, this, [this] {
+        routeRested_.stop();
+        planRoute(true);
+    });
     // A field filled to the brim may have been cut: it says so.
     for (QLineEdit* field : {search_, route_}) {
         connect(field, &QLineEdit::textChanged, this, [this, field](const QString& text) {

@@ -150,6 +150,9 @@ class FinderWindow : public QMainWindow {
     // Shows the details once the selection has rested a moment: laying them out takes longer
     // than a search, and while the user types each answer moves the selection.
     QTimer describe_;
+    // Reads the route's last word as typed whole once typing has rested: a typo does not wait
+    // for Enter to be said.
+    QTimer routeRested_;
     ShownUnits units_;
     quint64 generation_ = 0;
     std::size_t shownLimit_ = kFirstShownHits;

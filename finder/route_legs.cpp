@@ -89,7 +89,12 @@ std::vector<QStringList> legRows(const RoutePlan& plan, const LegsTelling& telli
                        distanceCells(leg.distanceKm, telling) +
                        QStringList{courseText(leg.course)});
     }
-    rows.push_back(QStringList{tr("total")} + distanceCells(plan.route.totalKm, telling) +
+    // While the last word may still be typed, the total is of the stops read so far.
+    const QString total =
+        plan.reading.pending.empty()
+            ? tr("total")
+            : tr("total of the %1 stops read so far").arg(plan.reading.stops.size());
+    rows.push_back(QStringList{total} + distanceCells(plan.route.totalKm, telling) +
                    QStringList{QString()});
     return rows;
 }

@@ -504,6 +504,19 @@ class FinderTest : public QObject {
                  qPrintable(text));
     }
 
+    // A last word still being typed is left out, and the total says it is of the stops read so
+    // far; once typing rests, the word is read whole, and a typo is said, the route unplanned.
+    void aLastWordIsReadOnceTypingRests() {
+        auto* route = window_->findChild<QLineEdit*>("route");
+        QTest::keyClicks(route, "EGLL LSZH lfpgg");
+        QTRY_VERIFY2(legsText().contains("total of the 2 stops read so far"),
+                     qPrintable(legsText()));
+        QVERIFY(legsText().contains("Reading lfpgg"));
+        QTRY_VERIFY(legsText().contains("No airfield found for lfpgg"));
+        QVERIFY(!legsText().contains("total"));
+        QVERIFY(!legsText().contains("Reading lfpgg"));
+    }
+
     // A ground speed gives each leg's time and the whole route's; a speed that does not read
     // is said so, and the legs stay.
     void aSpeedGivesTheTimeEnRoute_data() {
