@@ -216,18 +216,7 @@ Cell sunCell(const std::optional<std::chrono::sys_seconds>& at, const icao::SunC
              bool twilight, const AirfieldDetails& details, icao::ZoneClock& clock) {
     if (!at) {
         Cell none = Cell::missing();
-        none.shown = crossing.alwaysAbove   ? (twilight ? "none: never darker than civil twilight"
-                                                        : "none: polar day, the sun stays up")
-                     : crossing.alwaysBelow ? (twilight ? "none: dark all day, not even twilight"
-                                                        : "none: polar night, the sun stays down")
-                     // A day the midnight sun comes or goes crosses once.
-                     : crossing.up   ? (twilight ? "none: light from dawn to the day's end"
-                                                 : "none: the sun is up from sunrise to the "
-                                                   "day's end")
-                     : crossing.down ? (twilight ? "none: light from the day's start to dusk"
-                                                 : "none: the sun is up from the day's start to "
-                                                   "sunset")
-                                     : "none";
+        none.shown = icao::whyNoCrossing(crossing, twilight);
         return none;
     }
     using namespace std::chrono;
@@ -239,14 +228,10 @@ Cell sunCell(const std::optional<std::chrono::sys_seconds>& at, const icao::SunC
                   static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
                   static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
                   static_cast<int>(time.seconds().count()));
-    std::string text = std::string(iso).substr(11, 5) + " UTC";
-    if (const auto local = clock.timeIn(details.timeZone, *at)) {
-        text += ", " + local->localTime.substr(11) + " local";
-    }
-    if (crossing.again) {
-        text += " (the first of two this day)";
-    }
-    return {text, iso, std::string(iso)};
+    const auto local = clock.timeIn(details.timeZone, *at);
+    return {icao::crossingWords(*at, local ? std::optional(local->utcOffsetSeconds) : std::nullopt,
+                                crossing.again),
+            iso, std::string(iso)};
 }
 
 Cell textOrMissing(const std::string& text) {

@@ -5,6 +5,7 @@
 #include "lookup/airfield_kind.h"
 #include "records/airfield_details.h"
 #include "records/geo.h"
+#include "records/sun_times.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -57,16 +58,43 @@ QString runways(const icao::AirfieldDetails& details, icao::LengthUnit unit) {
         QStringList parts;
         for (const std::string* part :
              {&words.ends, &words.size, &words.surface, &words.lighting, &words.headings}) {
-            if (!part->empty()) {
-                parts << qt(*part);
+            // The true and magnetic headings are parts of their own.
+            for (const QString& piece : qt(*part).split("  ", Qt::SkipEmptyParts)) {
+                parts << piece;
             }
         }
+        // Qt breaks a line after any "/", also before a joiner or a no-break space: the
+        // division slash, which it does not break at, keeps "09L/27R" and "090°/270°" whole.
         for (QString& part : parts) {
-            part = escaped(part).replace(' ', "&nbsp;");
+            part = escaped(part).replace(' ', "&nbsp;").replace('/', QChar(0x2215));
         }
         lines << parts.join("&nbsp; ");
     }
     return lines.join("<br>");
+}
+
+// Today's crossings of the sun at the airfield, on its date in its zone: a row each for civil
+// dawn, sunrise, sunset and civil dusk, as icao info tells them.
+QString sunRows(const icao::AirportRecord& record, const icao::AirfieldDetails& details,
+                std::chrono::sys_seconds now) {
+    const auto place = record.place();
+    if (!place) {
+        return {};
+    }
+    const std::optional<int> offset =
+        details.zoneTime ? std::optional(details.zoneTime->utcOffsetSeconds) : std::nullopt;
+    const auto today =
+        std::chrono::floor<std::chrono::days>(now + std::chrono::seconds(offset.value_or(0)));
+    const icao::SunTimes sun = icao::sunTimesOn(*place, today, offset.value_or(0));
+    const auto words = [&offset](const std::optional<std::chrono::sys_seconds>& at,
+                                 const icao::SunCrossing& crossing, bool twilight) {
+        return escaped(qt(at ? icao::crossingWords(*at, offset, crossing.again)
+                             : std::string(icao::whyNoCrossing(crossing, twilight))));
+    };
+    return row(tr("Civil dawn"), words(sun.civil.up, sun.civil, true)) +
+           row(tr("Sunrise"), words(sun.sun.up, sun.sun, false)) +
+           row(tr("Sunset"), words(sun.sun.down, sun.sun, false)) +
+           row(tr("Civil dusk"), words(sun.civil.down, sun.civil, true));
 }
 
 QString frequencies(const icao::AirfieldDetails& details) {
@@ -147,6 +175,7 @@ QString detailsPage(const DescribedAirfield& neighbourhood, std::chrono::sys_sec
                     escaped(qt(icao::variationText(*details.magneticVariation))));
     }
     page += row(tr("Time zone"), zone(details));
+    page += sunRows(record, details, now);
     page += row(tr("Runways"), runways(details, units.length));
     page += row(tr("Frequencies"), frequencies(details));
     page += row(tr("Navaids"), navaids(neighbourhood, units.distance));

@@ -2,7 +2,9 @@
 #include "records/sun_times.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 
 namespace icao {
@@ -155,6 +157,44 @@ SunCrossing crossingOf(const Place& place, std::chrono::sys_days date, double ze
 }
 
 } // namespace
+
+std::string crossingWords(std::chrono::sys_seconds at, std::optional<int> localOffsetSeconds,
+                          bool again) {
+    const auto clockTime = [](std::chrono::sys_seconds instant) {
+        const auto day = std::chrono::floor<std::chrono::days>(instant);
+        const std::chrono::hh_mm_ss time(instant - day);
+        std::array<char, 8> text{};
+        std::snprintf(text.data(), text.size(), "%02d:%02d", static_cast<int>(time.hours().count()),
+                      static_cast<int>(time.minutes().count()));
+        return std::string(text.data());
+    };
+    std::string words = clockTime(at) + " UTC";
+    if (localOffsetSeconds) {
+        words += ", " + clockTime(at + std::chrono::seconds(*localOffsetSeconds)) + " local";
+    }
+    return words + (again ? " (the first of two this day)" : "");
+}
+
+std::string_view whyNoCrossing(const SunCrossing& crossing, bool twilight) {
+    if (crossing.alwaysAbove) {
+        return twilight ? "none: never darker than civil twilight"
+                        : "none: polar day, the sun stays up";
+    }
+    if (crossing.alwaysBelow) {
+        return twilight ? "none: dark all day, not even twilight"
+                        : "none: polar night, the sun stays down";
+    }
+    // A day the midnight sun comes or goes crosses once.
+    if (crossing.up) {
+        return twilight ? "none: light from dawn to the day's end"
+                        : "none: the sun is up from sunrise to the day's end";
+    }
+    if (crossing.down) {
+        return twilight ? "none: light from the day's start to dusk"
+                        : "none: the sun is up from the day's start to sunset";
+    }
+    return "none";
+}
 
 SunTimes sunTimesOn(const Place& place, std::chrono::sys_days date, int utcOffsetSeconds) {
     // Solar noon in minutes from the date's start in UTC, moved by whole days onto the date

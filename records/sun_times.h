@@ -5,6 +5,8 @@
 
 #include <chrono>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace icao {
 
@@ -32,5 +34,15 @@ struct SunTimes {
 // first rising and the first setting of that day where the sun may cross only near its ends,
 // at high latitude.
 SunTimes sunTimesOn(const Place& place, std::chrono::sys_days date, int utcOffsetSeconds = 0);
+
+// Why a day has no rising or no setting past the crossing's altitude, as the answers say it:
+// "none: polar day, the sun stays up"; the twilight's own words where twilight, civil twilight
+// at dawn or dusk, is meant.
+std::string_view whyNoCrossing(const SunCrossing& crossing, bool twilight);
+
+// A crossing's time as the answers say it: "05:01 UTC", then ", 06:01 local" at a zone's
+// offset where it is known, and where the sun crosses twice that day, that this is the first.
+std::string crossingWords(std::chrono::sys_seconds at, std::optional<int> localOffsetSeconds,
+                          bool again);
 
 } // namespace icao

@@ -23,7 +23,10 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QUrl>
 #include <algorithm>
 #include <fstream>
@@ -162,6 +165,37 @@ class FinderTest : public QObject {
         for (const QString& shown : {QString("Harare Metropolitan Province"),
                                      QString("local HRX; formerly FVHA"), QString("unknown")}) {
             QVERIFY2(text.contains(shown), qPrintable(shown + " not in " + text));
+        }
+    }
+
+    // The details tell today's sun as icao info does; a runway's heading pair never breaks
+    // over two lines, however narrow the pane.
+    void theDetailsTellTheSunAndKeepHeadingPairsWhole() {
+        QSignalSpy described(window_.get(), &FinderWindow::detailsShown);
+        type("EGLL");
+        QTRY_VERIFY(!described.isEmpty());
+        const QString text = details()->toPlainText();
+        for (const char* label : {"Civil dawn", "Sunrise", "Sunset", "Civil dusk"}) {
+            const QRegularExpression shown(QString(label) + R"(\s+\d\d:\d\d UTC, \d\d:\d\d local)");
+            QVERIFY2(shown.match(text).hasMatch(), qPrintable(QString(label) + " not in " + text));
+        }
+        for (const int width : {700, 520, 420}) {
+            details()->setFixedWidth(width);
+            QTest::qWait(50);
+            const QTextDocument* page = details()->document();
+            int headingLines = 0;
+            for (QTextBlock block = page->begin(); block.isValid(); block = block.next()) {
+                const QTextLayout* layout = block.layout();
+                for (int i = 0; layout && i < layout->lineCount(); ++i) {
+                    const QTextLine line = layout->lineAt(i);
+                    const QString shown =
+                        block.text().mid(line.textStart(), line.textLength()).trimmed();
+                    QVERIFY2(!shown.endsWith('/') && !shown.endsWith(QChar(0x2215)),
+                             qPrintable(QString::number(width) + ": " + shown));
+                    headingLines += shown.contains(QString("°") + QChar(0x2215)) ? 1 : 0;
+                }
+            }
+            QVERIFY(headingLines >= 1);
         }
     }
 
