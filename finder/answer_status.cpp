@@ -29,11 +29,23 @@ QString answerStatus(const SearchAnswer& answer, const ResultsModel& model, bool
             ? QString()
             : tr(" in %1, which is not the shipped data (File > Shipped data reads that)")
                   .arg(elsewhere);
+    // What the filters set aside that was asked for, or only for not knowing, is said.
+    QString setAside;
+    if (!answer.shownDespiteFilters.isEmpty()) {
+        setAside += tr("; %1 is shown, though the filters set it aside: %2")
+                        .arg(answer.shownDespiteFilters, answer.whySetAside);
+    }
+    if (answer.setAsideUnknown > 0) {
+        setAside += tr("; %1 more set aside only because a runway's surface or lighting is not "
+                       "known")
+                        .arg(answer.setAsideUnknown);
+    }
     if (model.hitCount() == 0) {
-        return model.rowCount() > 0
-                   ? tr("No airfield matches%1; did you mean one of these?").arg(where)
-               : filtered ? tr("No airfield matches the filters%1").arg(where)
-                          : tr("No airfield matches%1").arg(where);
+        return (model.rowCount() > 0
+                    ? tr("No airfield matches%1; did you mean one of these?").arg(where)
+                : filtered ? tr("No airfield matches the filters%1").arg(where)
+                           : tr("No airfield matches%1").arg(where)) +
+               setAside;
     }
     const std::size_t matched = model.matchedCount();
     QString found =
@@ -42,7 +54,9 @@ QString answerStatus(const SearchAnswer& answer, const ResultsModel& model, bool
         found = tr("%1 the filters").arg(found);
     }
     found = tr("%1 in %2 ms").arg(found).arg(milliseconds, 0, 'f', 1);
-    return model.hitCount() < matched ? tr("%1, %2 shown").arg(found).arg(model.hitCount()) : found;
+    return (model.hitCount() < matched ? tr("%1, %2 shown").arg(found).arg(model.hitCount())
+                                       : found) +
+           setAside;
 }
 
 QString startStatus(bool recent) {

@@ -81,9 +81,40 @@ void SearchWorker::search(quint64 generation, const QString& text,
             std::move(*icao::nearestAirports({*place, limit, filter, std::nullopt}, *index_));
     } else {
         answer.result = index_->find(textOf(text), limit, filter, icao::HitCount::Every);
+        keepWhatWasAskedFor(answer, filter);
     }
     answer.microseconds = timer.nsecsElapsed() / 1000;
     emit answered(answer);
+}
+
+void SearchWorker::keepWhatWasAskedFor(SearchAnswer& answer,
+                                       const icao::AirfieldFilter& filter) const {
+    if (!filter.setsAnyAside()) {
+        return;
+    }
+    const icao::Text text = textOf(answer.text);
+    // An airfield asked for by its own code is shown whatever the filters say, first.
+    const icao::FindResult byCode = index_->find(text, 1);
+    if (!byCode.hits.empty() && byCode.hits.front().rank == icao::FindRank::IcaoCode) {
+        const icao::FindHit& asked = byCode.hits.front();
+        auto& hits = answer.result.hits;
+        const bool kept = std::any_of(hits.begin(), hits.end(), [&asked](const auto& hit) {
+            return hit.item.line == asked.item.line;
+        });
+        if (!kept) {
+            const icao::AirportRecord record = asked.item.record();
+            answer.shownDespiteFilters = QString::fromStdString(record.code);
+            answer.whySetAside = QString::fromStdString(icao::whySetAside(filter, record));
+            hits.insert(hits.begin(), asked);
+        }
+    }
+    if (filter.surface || filter.lighted) {
+        icao::AirfieldFilter lenient = filter;
+        lenient.keepsUnknown = true;
+        const auto matched = index_->find(text, 1, lenient, icao::HitCount::Every).matched;
+        const auto kept = answer.result.matched.value_or(0);
+        answer.setAsideUnknown = matched && *matched > kept ? *matched - kept : 0;
+    }
 }
 
 void SearchWorker::describe(const QString& code, const icao::AirfieldFilter& filter) {

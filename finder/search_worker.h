@@ -31,6 +31,13 @@ struct SearchAnswer {
     std::vector<icao::NearbyAirport> nearest;
     std::vector<icao::AirportRecord> recent;
     qint64 microseconds = 0;
+    // The airfield whose code was asked for, shown first though the filters set it aside, and
+    // why they do.
+    QString shownDespiteFilters;
+    QString whySetAside;
+    // How many more the text matches that the filters set aside only for not knowing a
+    // runway's surface or lighting.
+    std::size_t setAsideUnknown = 0;
 };
 
 // An airfield, its nearest neighbours and the navaids about it, for the details and the map.
@@ -84,6 +91,10 @@ class SearchWorker : public QObject {
     void navaidsHeld(const SharedNavaids& navaids);
 
   private:
+    // Puts an airfield asked for by its code first though the filters set it aside, and counts
+    // what they set aside only for not knowing.
+    void keepWhatWasAskedFor(SearchAnswer& answer, const icao::AirfieldFilter& filter) const;
+
     SharedIndex index_;
     // From navaids.txt beside the data file; none without it, which the airfields do not need.
     SharedNavaids navaids_;

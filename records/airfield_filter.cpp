@@ -8,6 +8,7 @@
 #include <array>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace icao {
 namespace {
@@ -55,6 +56,34 @@ bool admits(const AirfieldFilter& filter, const AirportRecord& record) {
            (filter.region.empty() || sameLetters(filter.region, record.region)) &&
            (!filter.scheduled || hasScheduledService(record)) &&
            (!filter.asksRunway() || qualifyingRunway(filter, record));
+}
+
+std::string whySetAside(const AirfieldFilter& filter, const AirportRecord& record) {
+    std::vector<std::string_view> reasons;
+    if (!filter.wantsKind(record.kind())) {
+        reasons.push_back("its kind");
+    }
+    if (!filter.country.empty() && !sameLetters(filter.country, record.country)) {
+        reasons.push_back("its country");
+    }
+    if (!filter.region.empty() && !sameLetters(filter.region, record.region)) {
+        reasons.push_back("its region");
+    }
+    if (filter.scheduled && !hasScheduledService(record)) {
+        reasons.push_back("no scheduled service");
+    }
+    if (filter.asksRunway() && !qualifyingRunway(filter, record)) {
+        AirfieldFilter lenient = filter;
+        lenient.keepsUnknown = true;
+        reasons.push_back(qualifyingRunway(lenient, record)
+                              ? "its runways' surface or lighting not known"
+                              : "no runway that meets the runway's conditions");
+    }
+    std::string why;
+    for (const std::string_view reason : reasons) {
+        why.append(why.empty() ? "" : ", ").append(reason);
+    }
+    return why;
 }
 
 bool mayAdmitItem(const AirfieldFilter& filter, std::string_view item) {

@@ -46,6 +46,8 @@ struct AirfieldFilter {
         return !country.empty() || !region.empty() || asksRunway() || scheduled;
     }
     bool asksRunway() const { return minRunwayFt || surface || lighted; }
+    // Whether any condition is set, so that the filter may set an airfield aside.
+    bool setsAnyAside() const { return kinds.any() || readsRecords(); }
 };
 
 // Whether the record's airfield has scheduled service.
@@ -53,6 +55,9 @@ bool hasScheduledService(const AirportRecord& record);
 
 // Whether the filter keeps the record.
 bool admits(const AirfieldFilter& filter, const AirportRecord& record);
+// What sets the record aside, as a status says it ("its kind", "its runways' surface or
+// lighting not known"), the reasons apart by commas; empty where the filter keeps it.
+std::string whySetAside(const AirfieldFilter& filter, const AirportRecord& record);
 // Whether an item's record may be admitted, told from its country and runways alone without
 // making the record: a filter that asks for long lighted runways rules out most airfields, and
 // a search for the nearest would otherwise make a record of each.

@@ -683,6 +683,38 @@ class FinderTest : public QObject {
         QCOMPARE(cell(0, 0), QString("LSZH"));
     }
 
+    // An airfield asked for by its code is shown, first, whatever the filters say, and the
+    // status says why they would set it aside; what they set aside only for not knowing a
+    // runway's surface is counted.
+    void theFiltersNeverHideWhatWasAskedFor() {
+        window_->findChild<QAction*>("showFilters")->trigger();
+        auto* kind = window_->findChild<QComboBox*>("kindFilter");
+        kind->setCurrentIndex(kind->findText("Large airports"));
+        QSignalSpy described(window_.get(), &FinderWindow::detailsShown);
+        type("EGKR");
+        QTRY_COMPARE(cell(0, 0), QString("EGKR"));
+        QTRY_VERIFY(!described.isEmpty());
+        QVERIFY(details()->toPlainText().contains("Redhill Aerodrome"));
+        const auto status = [this] {
+            return window_->statusBar()->findChild<QLabel*>("searchStatus")->text();
+        };
+        QVERIFY2(status().contains("EGKR is shown, though the filters set it aside: its kind"),
+                 qPrintable(status()));
+        // A name is no code: the filters keep to themselves what it matches.
+        search()->clear();
+        type("redhill");
+        QTRY_COMPARE(table()->model()->rowCount(), 0);
+
+        window_->findChild<QAction*>("clearFilters")->trigger();
+        auto* surface = window_->findChild<QComboBox*>("surfaceFilter");
+        surface->setCurrentIndex(surface->findText("Paved"));
+        search()->clear();
+        type("london");
+        QTRY_VERIFY2(status().contains("1 more set aside only because a runway's surface or "
+                                       "lighting is not known"),
+                     qPrintable(status()));
+    }
+
     // A last word that reads as nothing waits while it may still be typed: no leg is drawn to
     // a half-typed word; Enter, or a space after it, reads it, and it is named unread.
     void aHalfTypedLastWordWaits() {
