@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "cli/build_info.h"
 #include "cli/commands.h"
 #include "cli/key_loop.h"
 #include "lookup/answer_tables.h"
 #include "lookup/answers.h"
+#include "lookup/build_info.h"
 #include "lookup/data_audit.h"
 #include "lookup/data_summary.h"
 #include "lookup/key_filter.h"

@@ -3,6 +3,7 @@
 
 #include "finder/answer_status.h"
 #include "finder/details_page.h"
+#include "finder/help_pages.h"
 #include "finder/qt_text.h"
 #include "finder/route_legs.h"
 #include "records/airfield_details.h"
@@ -22,6 +23,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
@@ -255,6 +257,8 @@ void FinderWindow::startWorker() {
     planner_->moveToThread(&planThread_);
     connect(&planThread_, &QThread::finished, planner_, &QObject::deleteLater);
     connect(worker_, &SearchWorker::navaidsHeld, planner_, &RoutePlanner::setNavaids);
+    connect(worker_, &SearchWorker::navaidsHeld, this,
+            [this](const SharedNavaids& navaids) { navaidsRead_ = navaids ? navaids->size() : 0; });
     connect(worker_, &SearchWorker::indexHeld, planner_, &RoutePlanner::setIndex);
     connect(planner_, &RoutePlanner::planned, this, &FinderWindow::showRoute);
     thread_.start();
@@ -368,6 +372,36 @@ void FinderWindow::buildMenus() {
     connect(clearFilters, &QAction::triggered, filters_, &FilterBar::clear);
     buildUnitsMenu();
     buildGoMenu();
+    buildHelpMenu();
+}
+
+// The program, its data and their sources; the keys. Each in a box that leaves the window in
+// use.
+void FinderWindow::buildHelpMenu() {
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    const auto showBox = [this](const QString& name, const QString& title, const QString& page) {
+        auto* box = new QMessageBox(QMessageBox::NoIcon, title, page, QMessageBox::Close, this);
+        box->setObjectName(name);
+        box->setTextFormat(Qt::RichText);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setModal(false);
+        box->show();
+    };
+    QAction* shortcuts = help->addAction(tr("&Keyboard shortcuts"));
+    shortcuts->setObjectName("shortcuts");
+    connect(shortcuts, &QAction::triggered, this, [this, showBox] {
+        QList<QAction*> actions;
+        for (const QAction* menu : menuBar()->actions()) {
+            actions += menu->menu()->actions();
+        }
+        showBox("shortcutsBox", tr("Keyboard shortcuts"), shortcutsPage(actions));
+    });
+    QAction* about = help->addAction(tr("&About ICAO Finder"));
+    about->setObjectName("about");
+    connect(about, &QAction::triggered, this, [this, showBox] {
+        showBox("aboutBox", tr("About ICAO Finder"),
+                aboutPage({dataFile_, airfieldsRead_, navaidsRead_}));
+    });
 }
 
 // Back and Forward through the airfields looked at, as a browser's, and keys to the two
@@ -530,6 +564,7 @@ void FinderWindow::load() {
 
 void FinderWindow::showLoaded(qsizetype records) {
     loaded_ = true;
+    airfieldsRead_ = records;
     message_->hide();
     showFileRead(records == 1 ? tr("1 airfield")
                               : tr("%1 airfields").arg(QLocale().toString(records)));

@@ -69,6 +69,7 @@ class FinderWindow : public QMainWindow {
     void buildMenus();
     void buildUnitsMenu();
     void buildGoMenu();
+    void buildHelpMenu();
     void setTabOrder();
     // Shows a step of the history again: its text searched, its airfield selected.
     void showStep(const std::optional<SelectionHistory::Step>& step);
@@ -161,6 +162,9 @@ class FinderWindow : public QMainWindow {
     // Whether the row after it is selected instead, as Down past the last row asks.
     bool stepPastKept_ = false;
     quint64 planGeneration_ = 0;
+    // What the file read gave, for Help > About.
+    qsizetype airfieldsRead_ = 0;
+    std::size_t navaidsRead_ = 0;
     QString shownText_;
     bool loaded_ = false;
     std::optional<DescribedAirfield> shown_;

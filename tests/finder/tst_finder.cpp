@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointF>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -681,6 +682,31 @@ class FinderTest : public QObject {
         QTest::keyClicks(country, "ch");
         QTRY_COMPARE(table()->model()->rowCount(), 1);
         QCOMPARE(cell(0, 0), QString("LSZH"));
+    }
+
+    // Help tells the version, the data read with its counts and every source with its
+    // licence, and every key the menus and fields answer, each in a box that leaves the window
+    // in use.
+    void helpTellsTheProgramItsDataAndItsKeys() {
+        window_->findChild<QAction*>("about")->trigger();
+        auto* about = window_->findChild<QMessageBox*>("aboutBox");
+        QVERIFY(about && about->isVisible() && !about->isModal());
+        const QString text = about->text();
+        for (const QString& told :
+             {QString("ICAO Finder 0."), QString("MIT licence"),
+              QString("airports.txt: 6 airfields, 0 navaids"), QString("OurAirports"),
+              QString("CC BY 4.0"), QString("Natural Earth")}) {
+            QVERIFY2(text.contains(told), qPrintable(told + " not in " + text));
+        }
+        about->close();
+        window_->findChild<QAction*>("shortcuts")->trigger();
+        auto* keys = window_->findChild<QMessageBox*>("shortcutsBox");
+        QVERIFY(keys);
+        for (const QString& told : {QString("Alt+Left"), QString("Back"), QString("Ctrl+R"),
+                                    QString("Route field"), QString("Escape")}) {
+            QVERIFY2(keys->text().contains(told), qPrintable(told + " not in " + keys->text()));
+        }
+        keys->close();
     }
 
     // An airfield asked for by its code is shown, first, whatever the filters say, and the
