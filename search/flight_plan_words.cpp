@@ -48,7 +48,7 @@ bool isSpeedAndLevel(std::string_view word) {
 }
 
 // Three to five capitals, a digit, and perhaps a capital: the fix or navaid a procedure is
-// named after, its issue and its letter.
+// named after, its revision and its letter.
 bool isProcedure(std::string_view word) {
     const std::size_t letters = runOf(word, isCapital);
     const std::string_view rest = word.substr(letters);
