@@ -7,6 +7,7 @@
 #include "search/standing.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 
 namespace {
 
