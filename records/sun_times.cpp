@@ -60,14 +60,11 @@ double centuriesAt(std::chrono::sys_days date, double minutes) {
 }
 
 // The sun's hour angle, in degrees, when its centre stands at this zenith angle; none when it
-// never does that day, with the reason.
-std::optional<double> hourAngle(double latitude, double declination, double zenith, bool& above,
-                                bool& below) {
+// never does at this declination.
+std::optional<double> hourAngle(double latitude, double declination, double zenith) {
     const double cosine = (cosDegrees(zenith) - sinDegrees(latitude) * sinDegrees(declination)) /
                           (cosDegrees(latitude) * cosDegrees(declination));
-    above = cosine < -1;
-    below = cosine > 1;
-    if (above || below) {
+    if (cosine < -1 || cosine > 1) {
         return std::nullopt;
     }
     return std::acos(cosine) / kRadians;
@@ -88,11 +85,9 @@ std::optional<SunCrossing> crossingFromNoon(const Place& place, std::chrono::sys
     const double latitude = std::clamp(place.latitude, -89.999, 89.999);
     for (const int side : {-1, 1}) {
         double minutes = noon;
-        bool above = false;
-        bool below = false;
         for (int round = 0; round < 3; ++round) {
             const SunPosition sun = sunAt(centuriesAt(date, minutes));
-            const auto angle = hourAngle(latitude, sun.declination, zenith, above, below);
+            const auto angle = hourAngle(latitude, sun.declination, zenith);
             if (!angle) {
                 return std::nullopt;
             }
@@ -120,7 +115,6 @@ SunCrossing crossingByWalking(const Place& place, std::chrono::sys_days date, do
                               double noon) {
     SunCrossing crossing;
     bool before = aboveAt(place, date, zenith, noon - 720);
-    bool crossed = false;
     for (double from = noon - 720; from < noon + 720; from += kStepMinutes) {
         const double to = std::min(from + kStepMinutes, noon + 720);
         const bool after = aboveAt(place, date, zenith, to);
@@ -137,11 +131,10 @@ SunCrossing crossingByWalking(const Place& place, std::chrono::sys_days date, do
                 found =
                     std::chrono::sys_seconds(date + std::chrono::seconds(std::lround(low * 60)));
             }
-            crossed = true;
         }
         before = after;
     }
-    if (!crossed) {
+    if (!crossing.up && !crossing.down) {
         (before ? crossing.alwaysAbove : crossing.alwaysBelow) = true;
     }
     return crossing;
