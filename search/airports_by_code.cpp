@@ -115,11 +115,12 @@ void FormerCodeWatch::see(std::string_view bytes) {
         seeExactly(joined, carried_.size());
     }
     // The vector kernel rules out the bytes at once (matching letters of either case: never
-    // wrongly); bytes it does not are searched exactly.
-    for (const std::string& lowered : lowered_) {
-        if (!seen_ && kernels::holdsLowered(bytes, lowered, false)) {
-            seeExactly(bytes, bytes.size());
-        }
+    // wrongly); bytes it does not are searched exactly, once for both needles.
+    const auto mayHold = [bytes](const std::string& lowered) {
+        return kernels::holdsLowered(bytes, lowered, false);
+    };
+    if (!seen_ && std::any_of(lowered_.begin(), lowered_.end(), mayHold)) {
+        seeExactly(bytes, bytes.size());
     }
     // Runs shorter than a code add to what was carried.
     carried_ += bytes.substr(bytes.size() - std::min(needle - 1, bytes.size()));
