@@ -154,27 +154,6 @@ Cell readingCell(const icao::RouteStop& stop) {
     return cell;
 }
 
-// What a word of a flight plan passed over was, as JSON names it.
-const char* skippedName(icao::PlanWord word) {
-    switch (word) {
-    case icao::PlanWord::Direct:
-        return "direct";
-    case icao::PlanWord::SpeedAndLevel:
-        return "speed_and_level";
-    case icao::PlanWord::FlightRules:
-        return "flight_rules";
-    case icao::PlanWord::Procedure:
-        return "procedure";
-    case icao::PlanWord::Airway:
-        return "airway_flown_direct";
-    case icao::PlanWord::FiveLetters:
-    case icao::PlanWord::Coordinates:
-    case icao::PlanWord::Other:
-        break;
-    }
-    return "fix_not_in_data";
-}
-
 // The words of a flight plan passed over between the stops of a leg: "DCT UN601" in text and
 // TSV, each word and what it was in JSON.
 Cell skippedCell(const std::vector<icao::SkippedWord>& words) {
@@ -182,8 +161,8 @@ Cell skippedCell(const std::vector<icao::SkippedWord>& words) {
     CellValue::List list;
     for (const icao::SkippedWord& word : words) {
         shown.append(shown.empty() ? "" : " ").append(word.word);
-        list.emplace_back(
-            CellValue::Members{{"word", word.word}, {"read_as", skippedName(word.as)}});
+        list.emplace_back(CellValue::Members{
+            {"word", word.word}, {"read_as", std::string(icao::passedOver(word.as).key)}});
     }
     return {shown, shown, std::move(list)};
 }
@@ -195,7 +174,7 @@ std::optional<std::string> skippedText(const icao::SkippedWord& word) {
         return std::nullopt;
     }
     const bool told = word.as == icao::PlanWord::Airway || word.as == icao::PlanWord::FiveLetters;
-    return word.word + ": " + std::string(icao::whyPassedOver(word.as)) +
+    return word.word + ": " + std::string(icao::passedOver(word.as).why) +
            (told ? "" : ", passed over");
 }
 

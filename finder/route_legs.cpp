@@ -45,7 +45,7 @@ QString passedOver(const std::vector<icao::SkippedWord>& words) {
     for (const icao::SkippedWord& word : words) {
         if (word.as != icao::PlanWord::Direct) {
             parts << QString("<i>%1</i> (%2)")
-                         .arg(escaped(word.word), qt(std::string(icao::whyPassedOver(word.as))));
+                         .arg(escaped(word.word), qt(std::string(icao::passedOver(word.as).why)));
         }
     }
     return parts.join(", ");

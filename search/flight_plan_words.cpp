@@ -137,24 +137,24 @@ PlanWord planWordOf(std::string_view word) {
     return PlanWord::Other;
 }
 
-std::string_view whyPassedOver(PlanWord word) {
+PassedOver passedOver(PlanWord word) {
     switch (word) {
     case PlanWord::Direct:
-        return "direct";
+        return {"direct", "direct"};
     case PlanWord::SpeedAndLevel:
-        return "speed and level";
+        return {"speed_and_level", "speed and level"};
     case PlanWord::FlightRules:
-        return "flight rules";
+        return {"flight_rules", "flight rules"};
     case PlanWord::Procedure:
-        return "departure or arrival procedure";
+        return {"procedure", "departure or arrival procedure"};
     case PlanWord::Airway:
-        return "airway not in the data, flown direct";
+        return {"airway_flown_direct", "airway not in the data, flown direct"};
     case PlanWord::FiveLetters:
     case PlanWord::Coordinates:
     case PlanWord::Other:
         break;
     }
-    return "fix not in the data, left out";
+    return {"fix_not_in_data", "fix not in the data, left out"};
 }
 
 bool marksFlightPlan(PlanWord word) {

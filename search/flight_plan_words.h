@@ -27,9 +27,14 @@ PlanWord planWordOf(std::string_view word);
 // five capitals, which may be a name, or a word of another shape.
 bool marksFlightPlan(PlanWord word);
 
-// Why a word of this meaning is no stop, as notes say it: "speed and level", "airway not in the
-// data, flown direct".
-std::string_view whyPassedOver(PlanWord word);
+// How the answers tell a word of this meaning passed over: its name in JSON ("procedure",
+// "airway_flown_direct") and why it is no stop, as notes say it ("departure or arrival
+// procedure", "airway not in the data, flown direct").
+struct PassedOver {
+    std::string_view key;
+    std::string_view why;
+};
+PassedOver passedOver(PlanWord word);
 
 // The place of coordinates written as a flight plan writes them: degrees, or degrees and
 // minutes, of latitude then of longitude; none for another word or a place off the earth.
