@@ -10,11 +10,11 @@
 #include "search/metropolitan_codes.h"
 #include "search/name_spellings.h"
 #include "search/place_qualifier.h"
+#include "search/query_words.h"
 #include "search/standing.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdint>
 #include <iterator>
 #include <map>
@@ -195,21 +195,17 @@ bool isStrong(FindRank rank) {
     return rank == FindRank::IcaoCode || rank == FindRank::IataCode || rank == FindRank::WholeWords;
 }
 
-// Whether the field holds the words whole, letter case and accents aside.
+// Whether the field holds each of the words whole, letter case and accents aside, as find's
+// whole-word rank reads them.
 bool holdsWords(TextFolder& folder, const std::string& field, const std::string& words) {
     const std::string folded = folder.fold(decodeText(field));
     const std::string wanted = folder.fold(decodeText(words));
-    for (std::size_t at = folded.find(wanted); at != std::string::npos;
-         at = folded.find(wanted, at + 1)) {
-        const std::size_t end = at + wanted.size();
-        const auto apart = [&folded](std::size_t i) {
-            return !std::isalnum(static_cast<unsigned char>(folded[i]));
-        };
-        if ((at == 0 || apart(at - 1)) && (end == folded.size() || apart(end))) {
-            return true;
-        }
-    }
-    return false;
+    bool any = false;
+    const bool missing = anyWord(wanted, [&](std::string_view word) {
+        any = true;
+        return !holdsWord(folded, word, WordMatch::Whole);
+    });
+    return any && !missing;
 }
 
 // Reads the runs of words that are not codes, asking names once for each span.
@@ -600,29 +596,28 @@ Expected<RouteReading> readRoute(std::string_view text, const RecordSource& sour
                                  const NameFinder& names, bool lastWordDone) {
     const RouteWords words = wordsOf(text);
     std::vector<Text> codes;
-    // Where a metropolitan code's airports stand among the codes looked up, by the word's
-    // place among the words.
-    std::map<std::size_t, std::pair<std::size_t, std::size_t>> cities;
-    std::vector<Text> cityCodes;
+    // A metropolitan code's city, by the word's place among the words, and where its airports'
+    // codes stand among those looked up, after the words' own.
+    struct CityAt {
+        MetropolitanCode city;
+        std::size_t firstAirport = 0;
+    };
+    std::map<std::size_t, CityAt> cities;
     for (const auto& run : words.runs) {
         for (const std::string& word : run) {
             // As the code lookup reads a key typed into the input box.
             codes.push_back(filterTypedText(decodeText(word)));
             if (const auto city = metropolitanCodeOf(word)) {
-                cities[codes.size() - 1] = {codes.size() - 1, city->airports.size()};
-                for (const std::string_view airport : city->airports) {
-                    cityCodes.push_back(decodeText(airport));
-                }
+                cities.emplace(codes.size() - 1, CityAt{*city});
             }
         }
     }
     const std::size_t wordCodes = codes.size();
-    for (auto& [word, airports] : cities) {
-        airports.first = codes.size();
-        codes.insert(codes.end(), cityCodes.begin(),
-                     cityCodes.begin() + static_cast<std::ptrdiff_t>(airports.second));
-        cityCodes.erase(cityCodes.begin(),
-                        cityCodes.begin() + static_cast<std::ptrdiff_t>(airports.second));
+    for (auto& [word, at] : cities) {
+        at.firstAirport = codes.size();
+        for (const std::string_view airport : at.city.airports) {
+            codes.push_back(decodeText(airport));
+        }
     }
     auto airports = airportsByCode(codes, source);
     if (!airports) {
@@ -690,8 +685,8 @@ Expected<RouteReading> readRoute(std::string_view text, const RecordSource& sour
             } else if (city != cities.end()) {
                 readNamed();
                 RouteStop stop{word, StopRead::MetropolitanCode, std::nullopt, {}};
-                for (std::size_t i = 0; i < city->second.second; ++i) {
-                    auto& cityAirport = (*airports)[city->second.first + i];
+                for (std::size_t i = 0; i < city->second.city.airports.size(); ++i) {
+                    auto& cityAirport = (*airports)[city->second.firstAirport + i];
                     if (cityAirport && stop.airport) {
                         stop.candidates.push_back(std::move(*cityAirport));
                     } else if (cityAirport) {
