@@ -704,14 +704,12 @@ Expected<RouteReading> readRoute(std::string_view text, const RecordSource& sour
                 addStop({word,
                          StopRead::Point,
                          recordOfPoint(word, *placeOfPlanCoordinates(word)),
-                         {},
-                         {},
-                         StopKind::Point});
+                         {}});
             } else if (auto aids = flightPlan && mayBeNavaidIdent(word) ? names.navaids(word)
                                                                         : std::vector<Navaid>{};
                        !aids.empty()) {
                 readNamed();
-                RouteStop stop{word, StopRead::Navaid, std::nullopt, {}, {}, StopKind::Navaid};
+                RouteStop stop{word, StopRead::Navaid, std::nullopt, {}};
                 for (const Navaid& aid : aids) {
                     stop.candidates.push_back(recordOfNavaid(aid));
                 }
@@ -786,8 +784,8 @@ Route routeThrough(const RouteReading& reading) {
     for (std::size_t i = 0; i + 1 < places.size(); ++i) {
         const double distance = distanceKm(places[i], places[i + 1]);
         route.legs.push_back({*reading.stops[i].airport, *reading.stops[i + 1].airport, distance,
-                              initialCourse(places[i], places[i + 1]), reading.stops[i].kind,
-                              reading.stops[i + 1].kind});
+                              initialCourse(places[i], places[i + 1]),
+                              kindOf(reading.stops[i].read), kindOf(reading.stops[i + 1].read)});
         route.totalKm += distance;
     }
     return route;

@@ -49,10 +49,16 @@ struct RouteStop {
     std::vector<AirportRecord> candidates;
     // The words of a flight plan passed over since the stop before.
     std::vector<SkippedWord> skippedBefore = {};
-    StopKind kind = StopKind::Airfield;
     // Whether the first of the candidates is about as likely, in another place.
     bool doubtful = false;
 };
+
+// What a stop so read is: a navaid, a point, else an airfield.
+constexpr StopKind kindOf(StopRead read) {
+    return read == StopRead::Navaid  ? StopKind::Navaid
+           : read == StopRead::Point ? StopKind::Point
+                                     : StopKind::Airfield;
+}
 
 inline constexpr std::size_t kStopCandidates = 3;
 // The most words a route holds: far more than any flight plan, few enough that a route is

@@ -69,7 +69,7 @@ QString planOf(const icao::RouteReading& reading) {
         skipped(stop.skippedBefore);
         QString word = stop.airport ? QString::fromStdString(stop.airport->code)
                                     : "?" + QString::fromStdString(stop.given);
-        if (stop.kind == icao::StopKind::Navaid && stop.airport) {
+        if (icao::kindOf(stop.read) == icao::StopKind::Navaid && stop.airport) {
             word += QString("@%1").arg(stop.airport->place()->latitude);
         }
         words << word;
@@ -304,8 +304,8 @@ class RouteReadingTest : public QObject {
         QCOMPARE(planOf(*reading), plan);
         const icao::Route route = icao::routeThrough(*reading);
         for (std::size_t i = 0; i < route.legs.size(); ++i) {
-            QCOMPARE(route.legs[i].fromKind, reading->stops[i].kind);
-            QCOMPARE(route.legs[i].toKind, reading->stops[i + 1].kind);
+            QCOMPARE(route.legs[i].fromKind, icao::kindOf(reading->stops[i].read));
+            QCOMPARE(route.legs[i].toKind, icao::kindOf(reading->stops[i + 1].read));
         }
     }
 
