@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "finder/search_worker.h"
 
+#include "lookup/key_filter.h"
+#include "lookup/text_views.h"
 #include "platform/path_text.h"
 #include "records/geo.h"
 #include "search/airports_by_code.h"
@@ -94,19 +96,23 @@ void SearchWorker::keepWhatWasAskedFor(SearchAnswer& answer,
         return;
     }
     const icao::Text text = textOf(answer.text);
-    // An airfield asked for by its own code is shown whatever the filters say, first.
-    const icao::FindResult byCode = index_->find(text, 1);
-    if (!byCode.hits.empty() && byCode.hits.front().rank == icao::FindRank::IcaoCode) {
-        const icao::FindHit& asked = byCode.hits.front();
+    // An airfield asked for by its own code, in any letter case, is shown whatever the filters
+    // say, first: looked up by the code, as find ranks it, not searched for again.
+    const icao::Text code = icao::filterTypedText(icao::trimSpaces(text));
+    const auto item = index_->itemByCode(code);
+    const auto asked =
+        item ? std::optional(icao::AirportRecord::fromItem(item->bytes, item->line)) : std::nullopt;
+    if (asked && asked->code == icao::toUtf8(code)) {
         auto& hits = answer.result.hits;
-        const bool kept = std::any_of(hits.begin(), hits.end(), [&asked](const auto& hit) {
-            return hit.item.line == asked.item.line;
+        const bool kept = std::any_of(hits.begin(), hits.end(), [&item](const auto& hit) {
+            return hit.item.line == item->line;
         });
         if (!kept) {
-            const icao::AirportRecord record = asked.item.record();
-            answer.shownDespiteFilters = QString::fromStdString(record.code);
-            answer.whySetAside = QString::fromStdString(icao::whySetAside(filter, record));
-            hits.insert(hits.begin(), asked);
+            answer.shownDespiteFilters = QString::fromStdString(asked->code);
+            answer.whySetAside = QString::fromStdString(icao::whySetAside(filter, *asked));
+            hits.insert(hits.begin(), {icao::FindRank::IcaoCode,
+                                       icao::standingOfItem(item->bytes),
+                                       {std::string(item->bytes), item->line}});
         }
     }
     if (filter.surface || filter.lighted) {
