@@ -199,15 +199,14 @@ Cell variationCell(const AirfieldDetails& details) {
     return {shown, plain, *details.magneticVariation};
 }
 
-// The day whose sun info tells: the one asked, else today at the airfield (in UTC where its
-// zone is not known).
-std::chrono::sys_days sunDayOf(const AirfieldDetails& details, const Arguments& arguments,
+// The day whose sun info tells: the one asked, else today at the airfield, this far ahead of
+// UTC (0 where its zone is not known).
+std::chrono::sys_days sunDayOf(int aheadOfUtc, const Arguments& arguments,
                                std::chrono::sys_seconds now) {
     if (arguments.date) {
         return *arguments.date;
     }
-    const int offset = details.zoneTime ? details.zoneTime->utcOffsetSeconds : 0;
-    return std::chrono::floor<std::chrono::days>(now + std::chrono::seconds(offset));
+    return std::chrono::floor<std::chrono::days>(now + std::chrono::seconds(aheadOfUtc));
 }
 
 // A crossing of the sun: its time in UTC and, where the zone is known, local, as text shows
@@ -247,7 +246,7 @@ std::vector<Cell> infoCells(const AirportRecord& record, const AirfieldDetails& 
     // The day is the airfield's date in its zone, where that is known.
     const int aheadOfUtc = details.zoneTime ? details.zoneTime->utcOffsetSeconds : 0;
     const icao::SunTimes sun =
-        place ? icao::sunTimesOn(*place, sunDayOf(details, arguments, now), aheadOfUtc)
+        place ? icao::sunTimesOn(*place, sunDayOf(aheadOfUtc, arguments, now), aheadOfUtc)
               : icao::SunTimes{};
     Cell zone = textOrMissing(details.timeZone);
     if (!details.timeZone.empty() && !details.zoneTime) {
