@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include "finder/core/finder_settings.h"
 #include "finder/finder_window.h"
 #include "lookup/data_file.h"
 #include "platform/path_text.h"
 
 #include <QApplication>
-#include <QSettings>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     // The file chosen with File > Open last time, or else the one beside the program.
     const QString shipped = QString::fromStdString(icao::utf8Of(icao::dataFilePath(
         icao::pathFromUtf8(QCoreApplication::applicationDirPath().toStdString()))));
-    FinderWindow window(QSettings().value("dataFile", shipped).toString(), shipped);
+    FinderWindow window(FinderSettings().dataFile(shipped), shipped);
     window.show();
     return QApplication::exec();
 }

@@ -4,7 +4,7 @@
 // pane as the user zooms and pans over the shipped data, every airfield in view marked, drawn
 // and painted, at the scale of the world, a country and a town. Run offscreen.
 #include "finder/map_painter.h"
-#include "finder/search_worker.h"
+#include "finder/core/search_worker.h"
 #include "map/airfield_atlas.h"
 #include "map/neighbourhood_map.h"
 #include "map/route_map.h"

@@ -5,7 +5,8 @@
 # which holds that folder alone; so it sees the folders it links and no others.
 function(icao_include_root target folder scope)
     set(root ${CMAKE_BINARY_DIR}/include/${folder})
-    file(MAKE_DIRECTORY ${root})
+    get_filename_component(parent ${root}/${folder} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
     file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
     target_include_directories(${target} ${scope} ${root})
 endfunction()

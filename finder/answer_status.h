@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "finder/core/search_worker.h"
 #include "finder/results_model.h"
-#include "finder/search_worker.h"
 
 #include <QString>
 

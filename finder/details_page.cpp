@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "finder/details_page.h"
 
-#include "finder/qt_text.h"
+#include "finder/core/qt_text.h"
 #include "lookup/airfield_kind.h"
 #include "records/airfield_details.h"
 #include "records/geo.h"

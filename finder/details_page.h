@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "finder/search_worker.h"
-#include "finder/shown_units.h"
+#include "finder/core/search_worker.h"
+#include "finder/core/shown_units.h"
 
 #include <QString>
 #include <chrono>

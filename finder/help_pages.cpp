@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "finder/help_pages.h"
 
-#include "finder/qt_text.h"
+#include "finder/core/qt_text.h"
 #include "lookup/build_info.h"
 #include "map/land.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "finder/map_painter.h"
 
-#include "finder/qt_text.h"
+#include "finder/core/qt_text.h"
 
 #include <QPainter>
 #include <QPainterPath>

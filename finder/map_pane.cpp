@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "finder/map_pane.h"
 
+#include "finder/core/qt_text.h"
 #include "finder/map_painter.h"
-#include "finder/qt_text.h"
 #include "map/land.h"
 
 #include <QKeyEvent>
@@ -220,5 +220,15 @@ void MapPane::keyPressEvent(QKeyEvent* event) {
         return;
     default:
         QWidget::keyPressEvent(event);
+    }
+}
+
+void MapPane::showSubject(const MapSubject& subject) {
+    if (const auto* stops = std::get_if<std::vector<icao::MarkedAirfield>>(&subject)) {
+        showRoute(*stops);
+    } else if (const auto* neighbourhood = std::get_if<icao::Neighbourhood>(&subject)) {
+        showNeighbourhood(*neighbourhood);
+    } else {
+        clear();
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "finder/core/finder_controller.h"
 #include "map/airfield_atlas.h"
 #include "map/drawing.h"
 #include "map/map_view.h"
@@ -23,6 +24,8 @@ class MapPane : public QWidget {
     explicit MapPane(QWidget* parent = nullptr);
 
     void showNeighbourhood(icao::Neighbourhood neighbourhood);
+    // What the finder chose to show: nothing, a neighbourhood or a route.
+    void showSubject(const MapSubject& subject);
     // The airfields marked besides those the map is about, every one in view that its scale
     // shows.
     void setAtlas(std::shared_ptr<const icao::AirfieldAtlas> atlas);

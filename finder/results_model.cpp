@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "finder/results_model.h"
 
-#include "finder/qt_text.h"
-#include "finder/shown_units.h"
+#include "finder/core/qt_text.h"
+#include "finder/core/shown_units.h"
 #include "lookup/airfield_kind.h"
 
 #include <QFont>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "finder/search_worker.h"
+#include "finder/core/search_worker.h"
 #include "records/units.h"
 
 #include <QAbstractTableModel>

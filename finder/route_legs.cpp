@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "finder/route_legs.h"
 
-#include "finder/qt_text.h"
+#include "finder/core/qt_text.h"
 #include "records/geo.h"
 
 #include <QCoreApplication>
 #include <cmath>
 
 namespace {
+
+constexpr char kStopLinkScheme[] = "stop";
 
 QString tr(const char* text) {
     return QCoreApplication::translate("RouteLegs", text);
@@ -30,11 +32,9 @@ QStringList distanceCells(double km, const LegsTelling& telling) {
 QString candidateLinks(const icao::RouteStop& stop, std::size_t at) {
     QStringList links;
     for (const icao::AirportRecord& candidate : stop.candidates) {
-        links << QString("<a href=\"%1:%2:%3\">%4</a> %5")
-                     .arg(kRouteStopLinkScheme)
-                     .arg(at)
-                     .arg(escaped(candidate.code), escaped(candidate.code),
-                          escaped(candidate.name));
+        links << QString("<a href=\"%1\">%2</a> %3")
+                     .arg(linkText({at, qt(candidate.code)}).toHtmlEscaped(),
+                          escaped(candidate.code), escaped(candidate.name));
     }
     return links.join(", ");
 }
@@ -151,4 +151,17 @@ QString routeWithStop(const RoutePlan& plan, std::size_t at, const QString& code
         words << qt(plan.reading.pending);
     }
     return words.join(' ');
+}
+QString linkText(const StopLink& link) {
+    return QString("%1:%2:%3").arg(kStopLinkScheme).arg(link.at).arg(link.code);
+}
+
+std::optional<StopLink> stopLinkOf(const QString& text) {
+    const QStringList parts = text.split(':');
+    bool isNumber = false;
+    const std::size_t at = parts.value(1).toULongLong(&isNumber);
+    if (parts.size() != 3 || parts[0] != kStopLinkScheme || !isNumber) {
+        return std::nullopt;
+    }
+    return StopLink{at, parts[2]};
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "finder/search_worker.h"
-#include "finder/shown_units.h"
+#include "finder/core/search_worker.h"
+#include "finder/core/shown_units.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,8 +10,14 @@
 #include <optional>
 #include <vector>
 
-// The scheme of the links that choose another airfield for a stop: "stop:2:EGKK".
-inline constexpr char kRouteStopLinkScheme[] = "stop";
+// A link that puts another airfield in a stop's place, under the readings: "stop:2:EGKK".
+struct StopLink {
+    std::size_t at = 0;
+    QString code;
+};
+QString linkText(const StopLink& link);
+// The link a text holds; none where it is no stop's link.
+std::optional<StopLink> stopLinkOf(const QString& text);
 
 // How the legs are told: distances in this unit and, at a ground speed in knots, the time to
 // fly each leg and the whole route; a speed typed that cannot be read is said so.

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "finder/core/finder_settings.h"
 #include "finder/finder_window.h"
+#include "finder/map_pane.h"
+#include "finder/results_model.h"
 #include "support/fixtures.h"
 
 #include <QAction>
@@ -96,8 +99,7 @@ class FinderTest : public QObject {
     }
 
     void openWindow() {
-        window_ = std::make_unique<FinderWindow>(
-            QSettings().value("dataFile", dataFile()).toString(), dataFile());
+        window_ = std::make_unique<FinderWindow>(FinderSettings().dataFile(dataFile()), dataFile());
         QSignalSpy loaded(window_.get(), &FinderWindow::dataLoaded);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -971,7 +973,7 @@ class FinderTest : public QObject {
         window_->findChild<QAction*>("readShipped")->trigger();
         QTRY_VERIFY(!reloaded.isEmpty());
         QCOMPARE(window_->windowTitle(), shipped);
-        QVERIFY(!QSettings().contains("dataFile"));
+        QCOMPARE(FinderSettings().dataFile("none"), QString("none"));
         search()->clear();
         type("kjfk");
         QCOMPARE(window_->statusBar()->findChild<QLabel*>("searchStatus")->text(),
@@ -989,7 +991,7 @@ class FinderTest : public QObject {
         QCOMPARE(window_->size(), QSize(900, 500));
         QCOMPARE(table()->columnWidth(3), 333);
         window_->openDataFile(otherFile);
-        QCOMPARE(QSettings().value("dataFile").toString(), otherFile);
+        QCOMPARE(FinderSettings().dataFile({}), otherFile);
     }
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "finder/search_worker.h"
+#include "finder/core/search_worker.h"
 
 #include "lookup/key_filter.h"
 #include "lookup/text_views.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "finder/route_planner.h"
+#include "finder/core/route_planner.h"
 
 #include "search/navaids.h"
 

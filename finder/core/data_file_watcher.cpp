@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "finder/data_file_watcher.h"
+#include "finder/core/data_file_watcher.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "finder/route_planner.h"
+#include "finder/core/route_planner.h"
 #include "map/airfield_atlas.h"
 #include "search/find.h"
 #include "search/navaids.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "finder/selection_history.h"
+#include "finder/core/selection_history.h"
 
 namespace {
 

@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: MIT
+#include "finder/core/finder_controller.h"
+
+#include <QFileInfo>
+
+namespace {
+
+constexpr int kDescribeDelayMs = 60;
+// The airfields looked at lately that a search of no text shows.
+constexpr qsizetype kRecentAirfields = 10;
+
+} // namespace
+
+FinderController::FinderController(QString dataFile, QString shippedFile, QObject* parent)
+    : QObject(parent), shippedFile_(std::move(shippedFile)), savedRecent_(settings_.recentCodes()) {
+    file_.dataFile = std::move(dataFile);
+    describe_.setSingleShot(true);
+    describe_.setInterval(kDescribeDelayMs);
+    connect(&describe_, &QTimer::timeout, this, [this] {
+        if (selected_) {
+            search_.describe(selected_->first, filter_);
+        }
+    });
+    connect(&watcher_, &DataFileWatcher::changed, this, &FinderController::load);
+    connect(&search_, &SearchClient::loaded, this, &FinderController::showLoaded);
+    connect(&search_, &SearchClient::failed, this, &FinderController::showFailure);
+    connect(&search_, &SearchClient::atlasMade, this, &FinderController::atlasMade);
+    connect(&search_, &SearchClient::indexHeld, &route_, &RouteClient::setIndex);
+    connect(&search_, &SearchClient::navaidsHeld, this, [this](const SharedNavaids& navaids) {
+        file_.navaids = navaids ? navaids->size() : 0;
+        route_.setNavaids(navaids);
+    });
+    connect(&search_, &SearchClient::answered, this, [this](const SearchAnswer& answer) {
+        shownText_ = answer.text;
+        emit answered(answer, keep_, stepPast_);
+    });
+    connect(&search_, &SearchClient::described, this, &FinderController::showDescribed);
+    connect(&route_, &RouteClient::changed, this, [this](bool stopsMoved) {
+        const auto& plan = route_.shown();
+        map_.routeChanged(plan && !plan->route.legs.empty(), stopsMoved);
+        emit routeShown();
+        drawMap();
+    });
+}
+
+void FinderController::start() {
+    load();
+}
+
+void FinderController::load() {
+    watcher_.watch(file_.dataFile);
+    tellFileState(DataFileState::Reading::Reading);
+    search_.load(file_.dataFile);
+}
+
+void FinderController::openDataFile(const QString& dataFile) {
+    file_.dataFile = dataFile;
+    if (readsShippedFile()) {
+        settings_.forgetDataFile();
+    } else {
+        settings_.setDataFile(dataFile);
+    }
+    load();
+}
+
+bool FinderController::readsShippedFile() const {
+    const QFileInfo shipped(shippedFile_);
+    const QFileInfo read(file_.dataFile);
+    return !shippedFile_.isEmpty() &&
+           (shipped.canonicalFilePath().isEmpty()
+                ? shipped.absoluteFilePath() == read.absoluteFilePath()
+                : shipped.canonicalFilePath() == read.canonicalFilePath());
+}
+
+void FinderController::tellFileState(DataFileState::Reading reading) {
+    file_.reading = reading;
+    file_.shipped = shippedFile_.isEmpty() || readsShippedFile();
+    file_.canReadShipped = !shippedFile_.isEmpty() && !readsShippedFile();
+    emit fileStateChanged(file_);
+}
+
+void FinderController::showLoaded(qsizetype records) {
+    loaded_ = true;
+    file_.airfields = records;
+    file_.failure.clear();
+    tellFileState(DataFileState::Reading::Read);
+    limit_ = kFirstShownHits;
+    keep_.clear();
+    requestSearch();
+    route_.planAgain();
+}
+
+void FinderController::showFailure(const QString& message) {
+    loaded_ = false;
+    file_.failure = message;
+    airfield_.reset();
+    map_.airfieldChanged(false);
+    emit airfieldShown();
+    route_.clear();
+    tellFileState(DataFileState::Reading::Unreadable);
+}
+
+void FinderController::setSearchText(const QString& text) {
+    if (text == searchText_) {
+        return;
+    }
+    searchText_ = text;
+    map_.askForAirfield();
+    limit_ = kFirstShownHits;
+    keep_.clear();
+    stepPast_ = false;
+    requestSearch();
+}
+
+void FinderController::setFilter(const icao::AirfieldFilter& filter) {
+    filter_ = filter;
+    limit_ = kFirstShownHits;
+    keep_.clear();
+    requestSearch();
+    // The nearest airfields keep to the filters too.
+    describe_.start();
+}
+
+void FinderController::showMore(const QString& selected, std::size_t shownHits, bool stepPast) {
+    limit_ = shownHits + kMoreShownHits;
+    keep_ = selected;
+    stepPast_ = stepPast;
+    requestSearch();
+}
+
+void FinderController::requestSearch() {
+    if (!loaded_) {
+        return;
+    }
+    if (searchText_.trimmed().isEmpty()) {
+        search_.recall(recentCodes());
+    } else {
+        search_.search(searchText_, filter_, limit_);
+    }
+}
+
+QStringList FinderController::recentCodes() const {
+    QStringList codes = history_.codes();
+    for (const QString& code : savedRecent_) {
+        if (!codes.contains(code)) {
+            codes << code;
+        }
+    }
+    return codes.mid(0, kRecentAirfields);
+}
+
+void FinderController::selectAirfield(const QString& code, std::size_t line) {
+    selected_ = {code, line};
+    map_.askForAirfield();
+    describe_.start();
+}
+
+void FinderController::clearAirfield() {
+    selected_.reset();
+    describe_.stop();
+    airfield_.reset();
+    map_.airfieldChanged(false);
+    emit airfieldShown();
+    drawMap();
+}
+
+void FinderController::showDescribed(const DescribedAirfield& airfield) {
+    if (!selected_ || selected_->second != airfield.record.line) {
+        return;
+    }
+    airfield_ = airfield;
+    history_.record({shownText_, selected_->first}, typedSinceStep_);
+    typedSinceStep_ = false;
+    emit historyChanged();
+    map_.airfieldChanged(true);
+    emit airfieldShown();
+    drawMap();
+}
+
+void FinderController::showStep(const std::optional<SelectionHistory::Step>& step) {
+    emit historyChanged();
+    if (!step) {
+        return;
+    }
+    if (searchText_ != step->text) {
+        setSearchText(step->text);
+        keep_ = step->code;
+        emit searchTextChosen(step->text);
+        return;
+    }
+    emit airfieldChosen(step->code);
+}
+
+void FinderController::setRoute(const QString& text, bool typed) {
+    map_.askForRoute();
+    route_.plan(text, typed);
+}
+
+void FinderController::drawMap() {
+    const auto subject = map_.toDraw();
+    if (!subject) {
+        return;
+    }
+    switch (*subject) {
+    case MapChoice::Subject::Route:
+        emit mapChosen(icao::stopsOf(route_.shown()->route));
+        break;
+    case MapChoice::Subject::Airfield: {
+        icao::Neighbourhood neighbourhood =
+            icao::neighbourhoodOf(airfield_->record, airfield_->nearest);
+        for (const icao::NearbyNavaid& aid : airfield_->navaids) {
+            neighbourhood.navaids.push_back(
+                {aid.navaid.place, aid.navaid.ident, icao::isNdb(aid.navaid)});
+        }
+        emit mapChosen(neighbourhood);
+        break;
+    }
+    case MapChoice::Subject::Nothing:
+        emit mapChosen(std::monostate{});
+        break;
+    }
+}
