@@ -103,6 +103,38 @@ class MapPaneTest : public QObject {
         QVERIFY(pixelsBetween(view().project(kEgll.place), {240, 150}) < 0.5);
     }
 
+    // Notch after notch, from a continent down to the closest scale, the place under the
+    // pointer stays under it within a pixel, about an airfield or along a route. (Wider, north
+    // kept up, no centre puts every place at every point.)
+    void theWheelHoldsThePlaceAtEveryScale_data() {
+        QTest::addColumn<bool>("route");
+        QTest::newRow("neighbourhood") << false;
+        QTest::newRow("route") << true;
+    }
+    void theWheelHoldsThePlaceAtEveryScale() {
+        QFETCH(bool, route);
+        if (route) {
+            pane_->showRoute({kEgll, kEgkk, kEglc});
+        }
+        const QPointF pointer(371, 64);
+        const auto turn = [&](int delta) {
+            const icao::Place held = view().placeAt({pointer.x(), pointer.y()});
+            QWheelEvent notch(pointer, pane_->mapToGlobal(pointer), {}, {0, delta}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(pane_.get(), &notch);
+            return pixelsBetween(view().project(held), pointer);
+        };
+        for (const auto& [notches, delta] : {std::pair{10, -120}, {50, 120}, {20, -120}}) {
+            for (int notch = 0; notch < notches; ++notch) {
+                const double moved = turn(delta);
+                QVERIFY2(
+                    moved < 1,
+                    qPrintable(
+                        QString("%1 px at %2 km a pixel").arg(moved).arg(view().kmPerPixel())));
+            }
+        }
+    }
+
     // A click on a mark, or beside it, asks for that airfield, a double click once; one on
     // the sea or land away from any asks for none, nor does a drag. The atlas's airfields in
     // view are marked too, and a click on one asks for it.
