@@ -19,6 +19,8 @@ FinderStatusBar::FinderStatusBar(QWidget* parent)
     : QStatusBar(parent), status_(new QLabel), more_(new QPushButton), file_(new QLabel) {
     status_->setObjectName("searchStatus");
     status_->setAccessibleDescription(tr("Search status"));
+    // A long status is cut at the window's edge, never widens the window; its tip holds it whole.
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     file_->setObjectName("fileShown");
     file_->setAccessibleDescription(tr("Data file"));
     more_->setObjectName("showMore");
@@ -32,6 +34,7 @@ FinderStatusBar::FinderStatusBar(QWidget* parent)
 
 void FinderStatusBar::showStatus(const QString& text) {
     status_->setText(text);
+    status_->setToolTip(text);
 }
 
 void FinderStatusBar::showUnshown(std::size_t unshown) {
@@ -52,7 +55,7 @@ void FinderStatusBar::showFile(const DataFileState& state) {
     file_->setText(shown);
     file_->setToolTip(QDir::toNativeSeparators(QFileInfo(state.dataFile).absoluteFilePath()));
     if (state.reading == Reading::Unreadable) {
-        status_->setText(tr("No data file"));
+        showStatus(tr("No data file"));
     }
 }
 

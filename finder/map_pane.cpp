@@ -5,9 +5,11 @@
 #include "finder/map_painter.h"
 #include "map/land.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -188,6 +190,35 @@ const icao::DrawnAirfield* MapPane::markAt(const QPointF& at) const {
         }
     }
     return nearest;
+}
+
+QString MapPane::tipAt(const QPointF& at) const {
+    if (const icao::DrawnAirfield* mark = markAt(at)) {
+        return mark->name.empty() ? qt(mark->label)
+                                  : tr("%1  %2").arg(qt(mark->label), qt(mark->name));
+    }
+    for (const icao::DrawnNavaid& navaid : drawing_.navaids) {
+        if (std::hypot(navaid.at.x - at.x(), navaid.at.y - at.y()) < kMarkReach) {
+            return (navaid.ndb ? tr("%1  radio beacon (NDB)") : tr("%1  VHF navaid (VOR, DME)"))
+                .arg(qt(navaid.ident));
+        }
+    }
+    return {};
+}
+
+bool MapPane::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = tipAt(help->pos());
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this);
+        }
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void MapPane::keyPressEvent(QKeyEvent* event) {

@@ -45,6 +45,7 @@ class MapPane : public QWidget {
     void airfieldChosen(const QString& code);
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -67,6 +68,9 @@ class MapPane : public QWidget {
     void zoomAbout(double factor, const QPointF& fixed);
     // The marked airfield nearest the point, within reach of its mark.
     const icao::DrawnAirfield* markAt(const QPointF& at) const;
+    // What the mark under the point is: an airfield's code and name, a navaid's ident and
+    // kind; empty where there is none.
+    QString tipAt(const QPointF& at) const;
 
     std::variant<std::monostate, icao::Neighbourhood, RouteShown> shown_;
     std::optional<icao::MapView> view_;

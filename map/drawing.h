@@ -50,6 +50,8 @@ struct DrawnAirfield {
     // Whether its label is drawn: a lesser airfield's goes where nothing else is, or nowhere.
     bool labelled = true;
     Mark mark = Mark::Airfield;
+    // Its name where the map knows it, for the mark's tip.
+    std::string name = {};
 };
 
 // A radio navigation aid marked near the airfields, its ident placed beside it where that

@@ -4,7 +4,8 @@
 namespace icao {
 
 MarkedAirfield markedAirfieldOf(const AirportRecord& record) {
-    return {record.code, record.place().value_or(Place{}), runwaysOf(record.runways)};
+    return {record.code, record.place().value_or(Place{}), runwaysOf(record.runways),
+            StopKind::Airfield, record.name};
 }
 
 std::string titleOf(const AirportRecord& record) {

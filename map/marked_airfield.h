@@ -19,6 +19,8 @@ struct MarkedAirfield {
     std::vector<Runway> runways;
     // A route's stop may be a navaid or a point as well.
     StopKind kind = StopKind::Airfield;
+    // The airfield's or navaid's name, where it is known, for a mark's tip.
+    std::string name = {};
 };
 // The airfield of a record, by its code; one without coordinates at 0°, 0°.
 MarkedAirfield markedAirfieldOf(const AirportRecord& record);

@@ -136,7 +136,14 @@ MapDrawing neighbourhoodDrawing(const Neighbourhood& neighbourhood, const World&
     }
     const auto mark = [&](const MarkedAirfield& airfield, bool main) {
         drawRunways(airfield, view, drawing);
-        drawing.airfields.push_back({view.project(airfield.place), airfield.label, {}, main});
+        drawing.airfields.push_back({view.project(airfield.place),
+                                     airfield.label,
+                                     {},
+                                     main,
+                                     false,
+                                     true,
+                                     Mark::Airfield,
+                                     airfield.name});
     };
     for (const MarkedNavaid& navaid : neighbourhood.navaids) {
         drawing.navaids.push_back({view.project(navaid.place), navaid.ident, navaid.ndb});

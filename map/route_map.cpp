@@ -86,7 +86,8 @@ MapDrawing routeDrawing(const std::vector<MarkedAirfield>& stops, const RouteLin
                                      true,
                                      kind == StopKind::Navaid  ? Mark::Navaid
                                      : kind == StopKind::Point ? Mark::Point
-                                                               : Mark::Airfield});
+                                                               : Mark::Airfield,
+                                     stops[stop].name});
         drawing.title += (stop == 0 ? "" : " – ") + stops[stop].label;
     }
     finishDrawing(drawing, view, unit);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "finder/core/finder_settings.h"
+#include "finder/finder_status_bar.h"
 #include "finder/finder_window.h"
 #include "finder/map_pane.h"
 #include "finder/results_model.h"
@@ -502,6 +503,19 @@ class FinderTest : public QObject {
         QCOMPARE(route->mapTo(window_.get(), QPoint()), before);
         QCOMPARE(window_->size(), window);
         QTRY_VERIFY(legs()->verticalScrollBar()->maximum() > 0);
+    }
+
+    // A status longer than the window is wide is cut at its edge, whole in its tip; the
+    // window keeps its size.
+    void aLongStatusNeverWidensTheWindow() {
+        const auto* status = window_->statusBar()->findChild<QLabel*>("searchStatus");
+        QTRY_VERIFY(!status->text().isEmpty());
+        const QSize window = window_->size();
+        const QString longStatus = QString("Type a code, a name or a place. ").repeated(20);
+        window_->findChild<FinderStatusBar*>()->showStatus(longStatus);
+        QTest::qWait(50);
+        QCOMPARE(window_->size(), window);
+        QCOMPARE(status->toolTip(), longStatus);
     }
 
     // A route being read holds up no search: while the route's planner is busy a search

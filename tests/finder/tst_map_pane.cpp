@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,8 @@
 namespace {
 
 const icao::MarkedAirfield kEgll{"EGLL", {51.4706, -0.4619}, {}};
-const icao::MarkedAirfield kEglc{"EGLC", {51.5053, 0.0553}, {}};
+const icao::MarkedAirfield kEglc{
+    "EGLC", {51.5053, 0.0553}, {}, icao::StopKind::Airfield, "London City Airport"};
 const icao::MarkedAirfield kEgkk{"EGKK", {51.1481, -0.1903}, {}};
 
 double pixelsBetween(const icao::PicturePoint& a, const QPointF& b) {
@@ -133,6 +135,25 @@ class MapPaneTest : public QObject {
                         QString("%1 px at %2 km a pixel").arg(moved).arg(view().kmPerPixel())));
             }
         }
+    }
+
+    // Hovering over a mark tells what it is: an airfield's code and name, where the map knows
+    // it, a navaid's ident and kind; away from every mark, nothing.
+    void aMarkTellsWhatItIsOnHover() {
+        pane_->showNeighbourhood(
+            {kEgll, {kEglc, kEgkk}, true, "EGLL", {{{51.3047, -0.4472}, "OCK", false}}});
+        const auto tipAt = [&](const QPointF& at) {
+            QHelpEvent hover(QEvent::ToolTip, at.toPoint(), pane_->mapToGlobal(at.toPoint()));
+            QApplication::sendEvent(pane_.get(), &hover);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tipAt(pointOf(marked("EGLC").at) + QPointF(2, 1)),
+                 QString("EGLC  London City Airport"));
+        QCOMPARE(tipAt(pointOf(marked("EGKK").at)), QString("EGKK"));
+        QCOMPARE(tipAt(pointOf(pane_->drawing().navaids.at(0).at)),
+                 QString("OCK  VHF navaid (VOR, DME)"));
+        tipAt({5, 150});
+        QTRY_VERIFY(!QToolTip::isVisible());
     }
 
     // A click on a mark, or beside it, asks for that airfield, a double click once; one on
