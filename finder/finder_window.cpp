@@ -82,7 +82,7 @@ void FinderWindow::connectPanes() {
     connect(table, &ResultsTable::noneSelected, controller, &FinderController::clearAirfield);
     connect(table, &ResultsTable::copied, status_, &FinderStatusBar::showCopied);
     connect(route_, &RoutePane::planWanted, controller, &FinderController::setRoute);
-    connect(map_, &MapPane::airfieldChosen, field, &QLineEdit::setText);
+    connect(map_, &MapPane::airfieldChosen, controller, &FinderController::chooseAirfieldOnMap);
     connect(details_, &DetailsPane::airfieldChosen, field, &QLineEdit::setText);
     connect(units_, &UnitsMenu::chosen, this, [this](ShownUnits units) {
         map_->setDistanceUnit(units.distance);
@@ -114,6 +114,7 @@ void FinderWindow::connectController() {
         emit routeShown();
     });
     connect(&controller_, &FinderController::mapChosen, map_, &MapPane::showSubject);
+    connect(&controller_, &FinderController::stopSelected, map_, &MapPane::markSelected);
 }
 
 void FinderWindow::showAnswer(const SearchAnswer& answer, const QString& keep, bool stepPast) {

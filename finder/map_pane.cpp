@@ -121,6 +121,23 @@ void MapPane::paintEvent(QPaintEvent*) {
         return;
     }
     paintMap(painter, drawing_, colours);
+    if (selected_.isEmpty()) {
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2.5));
+    painter.setBrush(Qt::NoBrush);
+    for (const icao::DrawnAirfield& airfield : drawing_.airfields) {
+        if (qt(airfield.label) == selected_) {
+            const double radius = icao::markRadiusOf(airfield) + 4;
+            painter.drawEllipse(QPointF(airfield.at.x, airfield.at.y), radius, radius);
+        }
+    }
+}
+
+void MapPane::markSelected(const QString& code) {
+    selected_ = code;
+    update();
 }
 
 void MapPane::resizeEvent(QResizeEvent* event) {

@@ -32,6 +32,10 @@ class MapPane : public QWidget {
     // The unit of the rings and the scale bar.
     void setDistanceUnit(icao::DistanceUnit unit);
     void showRoute(std::vector<icao::MarkedAirfield> stops);
+    // Rings the mark of this code, the airfield selected among a route's stops; none for an
+    // empty code.
+    void markSelected(const QString& code);
+    const QString& markedSelected() const { return selected_; }
     void clear();
 
     // What is drawn, and in what view; none while nothing is shown.
@@ -82,4 +86,5 @@ class MapPane : public QWidget {
     std::shared_ptr<const icao::AirfieldAtlas> atlas_;
     // Where the left button went down, to tell a click from a drag.
     std::optional<QPointF> pressedAt_;
+    QString selected_;
 };

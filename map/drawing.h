@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "records/route_legs.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -36,6 +38,12 @@ struct DrawnText {
 // What a mark stands for: an airfield is a dot, a navaid a route flies over a diamond, a point
 // given by coordinates a triangle.
 enum class Mark { Airfield, Navaid, Point };
+// The mark of what a stop is.
+constexpr Mark markOf(StopKind kind) {
+    return kind == StopKind::Navaid  ? Mark::Navaid
+           : kind == StopKind::Point ? Mark::Point
+                                     : Mark::Airfield;
+}
 
 // An airfield marked, or a route's navaid or point, with its label placed beside it where it
 // overlaps no other.

@@ -142,7 +142,7 @@ MapDrawing neighbourhoodDrawing(const Neighbourhood& neighbourhood, const World&
                                      main,
                                      false,
                                      true,
-                                     Mark::Airfield,
+                                     markOf(airfield.kind),
                                      airfield.name});
     };
     for (const MarkedNavaid& navaid : neighbourhood.navaids) {

@@ -77,16 +77,13 @@ MapDrawing routeDrawing(const std::vector<MarkedAirfield>& stops, const RouteLin
         drawn.points.push_back(view.project(place));
     }
     for (std::size_t stop = 0; stop < stops.size() && stop < route.stopAt.size(); ++stop) {
-        const StopKind kind = stops[stop].kind;
         drawing.airfields.push_back({view.project(route.points[route.stopAt[stop]]),
                                      stops[stop].label,
                                      {},
                                      stop == 0 || stop + 1 == stops.size(),
                                      false,
                                      true,
-                                     kind == StopKind::Navaid  ? Mark::Navaid
-                                     : kind == StopKind::Point ? Mark::Point
-                                                               : Mark::Airfield,
+                                     markOf(stops[stop].kind),
                                      stops[stop].name});
         drawing.title += (stop == 0 ? "" : " – ") + stops[stop].label;
     }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "finder/core/finder_controller.h"
 
+#include "finder/core/qt_text.h"
+
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +35,14 @@ FinderController::FinderController(QString dataFile, QString shippedFile, QObjec
     });
     connect(&search_, &SearchClient::answered, this, [this](const SearchAnswer& answer) {
         shownText_ = answer.text;
+        typedPoint_.reset();
+        if (answer.point) {
+            typedPoint_ = icao::MarkedAirfield{answer.text.trimmed().toStdString(),
+                                               *answer.point,
+                                               {},
+                                               icao::StopKind::Point,
+                                               tr("the place typed").toStdString()};
+        }
         emit answered(answer, keep_, stepPast_);
     });
     connect(&search_, &SearchClient::described, this, &FinderController::showDescribed);
@@ -94,6 +105,7 @@ void FinderController::showFailure(const QString& message) {
     loaded_ = false;
     file_.failure = message;
     airfield_.reset();
+    typedPoint_.reset();
     map_.airfieldChanged(false);
     emit airfieldShown();
     route_.clear();
@@ -106,6 +118,7 @@ void FinderController::setSearchText(const QString& text) {
     }
     searchText_ = text;
     map_.askForAirfield();
+    selectStop({});
     limit_ = kFirstShownHits;
     keep_.clear();
     stepPast_ = false;
@@ -151,15 +164,40 @@ QStringList FinderController::recentCodes() const {
 
 void FinderController::selectAirfield(const QString& code, std::size_t line) {
     selected_ = {code, line};
-    map_.askForAirfield();
+    if (code != routeStop_) {
+        map_.askForAirfield();
+        selectStop({});
+    }
     describe_.start();
+}
+
+void FinderController::chooseAirfieldOnMap(const QString& code) {
+    const auto& plan = route_.shown();
+    const bool stop =
+        map_.showsRoute() && plan &&
+        std::any_of(plan->route.legs.begin(), plan->route.legs.end(), [&](const icao::Leg& leg) {
+            return qt(leg.from.code) == code || qt(leg.to.code) == code;
+        });
+    setSearchText(code);
+    if (stop) {
+        map_.askForRoute();
+        selectStop(code);
+    }
+    emit searchTextChosen(code);
+}
+
+void FinderController::selectStop(const QString& code) {
+    if (code != routeStop_) {
+        routeStop_ = code;
+        emit stopSelected(code);
+    }
 }
 
 void FinderController::clearAirfield() {
     selected_.reset();
     describe_.stop();
     airfield_.reset();
-    map_.airfieldChanged(false);
+    map_.airfieldChanged(typedPoint_.has_value());
     emit airfieldShown();
     drawMap();
 }
@@ -193,7 +231,24 @@ void FinderController::showStep(const std::optional<SelectionHistory::Step>& ste
 
 void FinderController::setRoute(const QString& text, bool typed) {
     map_.askForRoute();
+    selectStop({});
     route_.plan(text, typed);
+}
+
+icao::Neighbourhood FinderController::neighbourhoodShown() const {
+    if (!airfield_) {
+        return icao::neighbourhoodOf(*typedPoint_, {}, typedPoint_->label);
+    }
+    icao::Neighbourhood neighbourhood =
+        icao::neighbourhoodOf(airfield_->record, airfield_->nearest);
+    for (const icao::NearbyNavaid& aid : airfield_->navaids) {
+        neighbourhood.navaids.push_back(
+            {aid.navaid.place, aid.navaid.ident, icao::isNdb(aid.navaid)});
+    }
+    if (typedPoint_) {
+        neighbourhood.neighbours.push_back(*typedPoint_);
+    }
+    return neighbourhood;
 }
 
 void FinderController::drawMap() {
@@ -205,16 +260,9 @@ void FinderController::drawMap() {
     case MapChoice::Subject::Route:
         emit mapChosen(icao::stopsOf(route_.shown()->route));
         break;
-    case MapChoice::Subject::Airfield: {
-        icao::Neighbourhood neighbourhood =
-            icao::neighbourhoodOf(airfield_->record, airfield_->nearest);
-        for (const icao::NearbyNavaid& aid : airfield_->navaids) {
-            neighbourhood.navaids.push_back(
-                {aid.navaid.place, aid.navaid.ident, icao::isNdb(aid.navaid)});
-        }
-        emit mapChosen(neighbourhood);
+    case MapChoice::Subject::Airfield:
+        emit mapChosen(neighbourhoodShown());
         break;
-    }
     case MapChoice::Subject::Nothing:
         emit mapChosen(std::monostate{});
         break;

@@ -71,6 +71,9 @@ class FinderController : public QObject {
     void selectAirfield(const QString& code, std::size_t line);
     // No row selected: nothing is described.
     void clearAirfield();
+    // An airfield clicked on the map: searched and selected; a stop of the route shown keeps
+    // the route on the map, that stop marked.
+    void chooseAirfieldOnMap(const QString& code);
     // The route field's text; unless typed is done, its last word may still be typed.
     void setRoute(const QString& text, bool typed);
     void goBack() { showStep(history_.back()); }
@@ -91,6 +94,8 @@ class FinderController : public QObject {
     void airfieldShown();
     void routeShown();
     void mapChosen(const MapSubject& subject);
+    // The stop of the route on the map that is selected; none for an empty code.
+    void stopSelected(const QString& code);
 
   private:
     void load();
@@ -100,6 +105,9 @@ class FinderController : public QObject {
     void showDescribed(const DescribedAirfield& airfield);
     void showStep(const std::optional<SelectionHistory::Step>& step);
     void drawMap();
+    // The airfield selected among its neighbours and the place typed; or that place alone.
+    icao::Neighbourhood neighbourhoodShown() const;
+    void selectStop(const QString& code);
     bool readsShippedFile() const;
     void tellFileState(DataFileState::Reading reading);
 
@@ -123,9 +131,14 @@ class FinderController : public QObject {
     // The row selected: its code and line.
     std::optional<std::pair<QString, std::size_t>> selected_;
     std::optional<DescribedAirfield> airfield_;
+    // The place of a LAT,LON searched, marked on the map with the airfield selected, or
+    // alone.
+    std::optional<icao::MarkedAirfield> typedPoint_;
     SelectionHistory history_;
     QStringList savedRecent_;
     // Whether the search's text was typed since the history's last step.
     bool typedSinceStep_ = false;
     MapChoice map_;
+    // The stop chosen on the route's map, while it is the airfield selected.
+    QString routeStop_;
 };

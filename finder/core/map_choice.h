@@ -19,6 +19,8 @@ class MapChoice {
     // Another route shown: with legs or without; its stops moved or the same as before.
     void routeChanged(bool hasLegs, bool stopsMoved);
 
+    // Whether the map shows the route now.
+    bool showsRoute() const { return drawn_.first == Subject::Route; }
     // What the map should show now, where it does not show it already.
     std::optional<Subject> toDraw();
 

@@ -80,6 +80,7 @@ void SearchWorker::search(quint64 generation, const QString& text,
     answer.text = text;
     if (const auto place = icao::placeOfCoordinates(text.toStdString())) {
         answer.kind = SearchAnswer::Kind::Nearest;
+        answer.point = place;
         answer.nearest =
             std::move(*icao::nearestAirports({*place, limit, filter, std::nullopt}, *index_));
     } else {

@@ -29,6 +29,8 @@ struct SearchAnswer {
     Kind kind = Kind::Find;
     icao::FindResult result;
     std::vector<icao::NearbyAirport> nearest;
+    // The place typed as LAT,LON, which the nearest are nearest to.
+    std::optional<icao::Place> point;
     std::vector<icao::AirportRecord> recent;
     qint64 microseconds = 0;
     // The airfield whose code was asked for, shown first though the filters set it aside, and

@@ -662,6 +662,28 @@ class FinderTest : public QObject {
         }
     }
 
+    // The place of a LAT,LON typed is marked on the map beside the nearest airfield selected,
+    // and alone where the filters set every airfield aside.
+    void thePlaceTypedIsMarked() {
+        auto* map = window_->findChild<MapPane*>("map");
+        const auto pointMarked = [map] {
+            const auto& airfields = map->drawing().airfields;
+            return std::any_of(airfields.begin(), airfields.end(), [](const auto& airfield) {
+                return airfield.mark == icao::Mark::Point && airfield.label == "51.40,-0.30";
+            });
+        };
+        QSignalSpy described(window_.get(), &FinderWindow::detailsShown);
+        type("51.40,-0.30");
+        QTRY_VERIFY(!described.isEmpty());
+        QTRY_VERIFY(pointMarked());
+        QCOMPARE(map->drawing().title, std::string("EGLL  London Heathrow Airport"));
+        window_->findChild<QAction*>("showFilters")->trigger();
+        QTest::keyClicks(window_->findChild<QLineEdit*>("countryFilter"), "FR");
+        QTRY_COMPARE(table()->model()->rowCount(), 0);
+        QTRY_COMPARE(map->drawing().title, std::string("51.40,-0.30"));
+        QVERIFY(pointMarked());
+    }
+
     // The filters keep the search's hits and the nearest airfields to a kind, a country or a
     // runway, as icao find and near do, and the status says the hits are filtered.
     void theFiltersKeepTheHitsAndTheNearest() {
@@ -839,6 +861,31 @@ class FinderTest : public QObject {
         route->clear();
         QTRY_VERIFY(!routed.isEmpty());
         QCOMPARE(map->drawing().title, std::string("EGLC  London City Airport"));
+    }
+
+    // A stop clicked on the route's map is searched and described, and the route stays on the
+    // map with that stop ringed; an airfield typed after shows its own map again.
+    void aStopChosenOnTheRouteKeepsTheRoute() {
+        auto* map = window_->findChild<MapPane*>("map");
+        QTest::keyClicks(window_->findChild<QLineEdit*>("route"), "EGLL LSZH");
+        QTRY_COMPARE(map->drawing().title, std::string("EGLL – LSZH"));
+        const auto& airfields = map->drawing().airfields;
+        const auto zurich =
+            std::find_if(airfields.begin(), airfields.end(),
+                         [](const auto& airfield) { return airfield.label == "LSZH"; });
+        QVERIFY(zurich != airfields.end());
+        QSignalSpy described(window_.get(), &FinderWindow::detailsShown);
+        QTest::mouseClick(map, Qt::LeftButton, {},
+                          QPoint(qRound(zurich->at.x), qRound(zurich->at.y)));
+        QTRY_VERIFY(!described.isEmpty());
+        QCOMPARE(search()->text(), QString("LSZH"));
+        QVERIFY(details()->toPlainText().contains("Zürich Airport"));
+        QCOMPARE(map->drawing().title, std::string("EGLL – LSZH"));
+        QCOMPARE(map->markedSelected(), QString("LSZH"));
+        search()->clear();
+        type("heathrow");
+        QTRY_COMPARE(map->drawing().title, std::string("EGLL  London Heathrow Airport"));
+        QCOMPARE(map->markedSelected(), QString());
     }
 
     void aRemovedFileIsAMessageUntilItIsBack() {
