@@ -8,6 +8,18 @@ namespace {
 
 constexpr int kMinuteMs = 60 * 1000;
 
+// What the pane says before an airfield is chosen: what may be typed where.
+QString startPage() {
+    return "<h3>" + DetailsPane::tr("ICAO Finder") + "</h3><p>" +
+           DetailsPane::tr("Type an ICAO or IATA code, a name or a place in the search field; or "
+                           "a latitude and longitude, such as 51.47,-0.46, for the airfields "
+                           "nearest it.") +
+           "</p><p>" +
+           DetailsPane::tr("Type stops in the route field, codes or names, such as EGLL KJFK, "
+                           "for the legs between them.") +
+           "</p>";
+}
+
 } // namespace
 
 DetailsPane::DetailsPane(QWidget* parent) : QTextBrowser(parent) {
@@ -26,6 +38,7 @@ DetailsPane::DetailsPane(QWidget* parent) : QTextBrowser(parent) {
         }
     });
     minute_.start();
+    showPage();
 }
 
 void DetailsPane::showAirfield(const std::optional<DescribedAirfield>& airfield) {
@@ -39,9 +52,5 @@ void DetailsPane::setUnits(ShownUnits units) {
 }
 
 void DetailsPane::showPage() {
-    if (airfield_) {
-        setHtml(detailsPage(*airfield_, icao::secondsNow(), units_));
-    } else {
-        clear();
-    }
+    setHtml(airfield_ ? detailsPage(*airfield_, icao::secondsNow(), units_) : startPage());
 }

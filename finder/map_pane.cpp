@@ -4,6 +4,7 @@
 #include "finder/core/qt_text.h"
 #include "finder/map_painter.h"
 #include "map/land.h"
+#include "map/map_layers.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -23,6 +24,8 @@ constexpr double kPanStep = 0.2;
 constexpr double kMarkReach = 8;
 // A press and release this few pixels apart is a click.
 constexpr double kClickSlack = 3;
+// The lands people live on, from Cape Horn to the North Cape.
+constexpr icao::DegreeBox kWorldShown{-170, 190, -56, 72};
 
 icao::PicturePoint pictureOf(const QPointF& point) {
     return {point.x(), point.y()};
@@ -68,12 +71,9 @@ void MapPane::showRoute(std::vector<icao::MarkedAirfield> stops) {
     fitView();
 }
 
-void MapPane::clear() {
-    shown_ = std::monostate();
-    view_.reset();
-    drawing_ = {};
-    setAccessibleDescription({});
-    update();
+void MapPane::showWorld() {
+    shown_ = WorldShown{};
+    fitView();
 }
 
 void MapPane::fitView() {
@@ -83,6 +83,8 @@ void MapPane::fitView() {
         setView(icao::neighbourhoodView(*neighbourhood, width, height));
     } else if (const auto* route = std::get_if<RouteShown>(&shown_)) {
         setView(icao::routeView(route->line, width, height));
+    } else {
+        setView(icao::MapView(kWorldShown, width, height));
     }
     fitted_ = true;
 }
@@ -98,8 +100,10 @@ void MapPane::setView(const icao::MapView& view) {
         drawing_ = icao::neighbourhoodDrawing(*neighbourhood, icao::builtInWorld(), view, unit_);
     } else if (const auto* route = std::get_if<RouteShown>(&shown_)) {
         drawing_ = icao::routeDrawing(route->stops, route->line, icao::builtInWorld(), view, unit_);
+    } else {
+        drawing_ = icao::landDrawing(icao::builtInWorld(), view);
     }
-    if (atlas_ && !std::holds_alternative<std::monostate>(shown_)) {
+    if (atlas_) {
         icao::markAtlasAirfields(*atlas_, view, drawing_);
     }
     // A screen reader tells what the map shows.
@@ -277,6 +281,6 @@ void MapPane::showSubject(const MapSubject& subject) {
     } else if (const auto* neighbourhood = std::get_if<icao::Neighbourhood>(&subject)) {
         showNeighbourhood(*neighbourhood);
     } else {
-        clear();
+        showWorld();
     }
 }

@@ -24,7 +24,7 @@ class MapPane : public QWidget {
     explicit MapPane(QWidget* parent = nullptr);
 
     void showNeighbourhood(icao::Neighbourhood neighbourhood);
-    // What the finder chose to show: nothing, a neighbourhood or a route.
+    // What the finder chose to show: the world, a neighbourhood or a route.
     void showSubject(const MapSubject& subject);
     // The airfields marked besides those the map is about, every one in view that its scale
     // shows.
@@ -32,11 +32,13 @@ class MapPane : public QWidget {
     // The unit of the rings and the scale bar.
     void setDistanceUnit(icao::DistanceUnit unit);
     void showRoute(std::vector<icao::MarkedAirfield> stops);
+    // The world, with every airfield the atlas marks at its scale: what the map shows while it
+    // is about nothing in particular.
+    void showWorld();
     // Rings the mark of this code, the airfield selected among a route's stops; none for an
     // empty code.
     void markSelected(const QString& code);
     const QString& markedSelected() const { return selected_; }
-    void clear();
 
     // What is drawn, and in what view; none while nothing is shown.
     const std::optional<icao::MapView>& view() const { return view_; }
@@ -60,6 +62,7 @@ class MapPane : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    struct WorldShown {};
     struct RouteShown {
         std::vector<icao::MarkedAirfield> stops;
         icao::RouteLine line;
@@ -76,7 +79,7 @@ class MapPane : public QWidget {
     // kind; empty where there is none.
     QString tipAt(const QPointF& at) const;
 
-    std::variant<std::monostate, icao::Neighbourhood, RouteShown> shown_;
+    std::variant<WorldShown, icao::Neighbourhood, RouteShown> shown_;
     std::optional<icao::MapView> view_;
     icao::MapDrawing drawing_;
     std::optional<QPointF> dragFrom_;

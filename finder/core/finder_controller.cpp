@@ -43,6 +43,9 @@ FinderController::FinderController(QString dataFile, QString shippedFile, QObjec
                                                icao::StopKind::Point,
                                                tr("the place typed").toStdString()};
         }
+        if (answer.kind == SearchAnswer::Kind::Recent) {
+            showRecent(answer.recent);
+        }
         emit answered(answer, keep_, stepPast_);
     });
     connect(&search_, &SearchClient::described, this, &FinderController::showDescribed);
@@ -251,6 +254,31 @@ icao::Neighbourhood FinderController::neighbourhoodShown() const {
     return neighbourhood;
 }
 
+void FinderController::showRecent(const std::vector<icao::AirportRecord>& records) {
+    std::vector<icao::MarkedAirfield> placed;
+    for (const icao::AirportRecord& record : records) {
+        if (record.place()) {
+            placed.push_back(icao::markedAirfieldOf(record));
+        }
+    }
+    const auto samePlace = [](const icao::MarkedAirfield& one, const icao::MarkedAirfield& other) {
+        return one.label == other.label && one.place.latitude == other.place.latitude &&
+               one.place.longitude == other.place.longitude;
+    };
+    if (!std::equal(placed.begin(), placed.end(), recent_.begin(), recent_.end(), samePlace)) {
+        recent_ = std::move(placed);
+        map_.overviewChanged();
+    }
+}
+
+icao::Neighbourhood FinderController::recentShown() const {
+    icao::Neighbourhood recent =
+        icao::neighbourhoodOf(recent_.front(), {}, tr("Looked at lately").toStdString());
+    recent.rings = false;
+    recent.neighbours.assign(recent_.begin() + 1, recent_.end());
+    return recent;
+}
+
 void FinderController::drawMap() {
     const auto subject = map_.toDraw();
     if (!subject) {
@@ -263,8 +291,12 @@ void FinderController::drawMap() {
     case MapChoice::Subject::Airfield:
         emit mapChosen(neighbourhoodShown());
         break;
-    case MapChoice::Subject::Nothing:
-        emit mapChosen(std::monostate{});
+    case MapChoice::Subject::Overview:
+        if (recent_.empty()) {
+            emit mapChosen(std::monostate{});
+        } else {
+            emit mapChosen(recentShown());
+        }
         break;
     }
 }

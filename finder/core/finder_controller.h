@@ -30,7 +30,8 @@ struct DataFileState {
     bool canReadShipped = false;
 };
 
-// What the map is to draw: nothing, an airfield among its neighbours, or a route's stops.
+// What the map is to draw: the world, an airfield among its neighbours (or the airfields looked
+// at lately among themselves), or a route's stops.
 using MapSubject =
     std::variant<std::monostate, icao::Neighbourhood, std::vector<icao::MarkedAirfield>>;
 
@@ -107,6 +108,9 @@ class FinderController : public QObject {
     void drawMap();
     // The airfield selected among its neighbours and the place typed; or that place alone.
     icao::Neighbourhood neighbourhoodShown() const;
+    // The airfields looked at lately, the latest as the origin.
+    icao::Neighbourhood recentShown() const;
+    void showRecent(const std::vector<icao::AirportRecord>& records);
     void selectStop(const QString& code);
     bool readsShippedFile() const;
     void tellFileState(DataFileState::Reading reading);
@@ -134,6 +138,9 @@ class FinderController : public QObject {
     // The place of a LAT,LON searched, marked on the map with the airfield selected, or
     // alone.
     std::optional<icao::MarkedAirfield> typedPoint_;
+    // The airfields looked at lately with a place, as a search of no text gave them, for the
+    // overview.
+    std::vector<icao::MarkedAirfield> recent_;
     SelectionHistory history_;
     QStringList savedRecent_;
     // Whether the search's text was typed since the history's last step.

@@ -17,7 +17,7 @@ std::optional<MapChoice::Subject> MapChoice::toDraw() {
     const bool route = routeHasLegs_ && (asked_ == Subject::Route || !airfieldShown_);
     const std::pair wanted = route            ? std::pair{Subject::Route, routeVersion_}
                              : airfieldShown_ ? std::pair{Subject::Airfield, airfieldVersion_}
-                                              : std::pair{Subject::Nothing, quint64{0}};
+                                              : std::pair{Subject::Overview, overviewVersion_};
     if (wanted == drawn_) {
         return std::nullopt;
     }

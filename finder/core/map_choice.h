@@ -10,12 +10,15 @@
 // user's zoom and pan stay otherwise.
 class MapChoice {
   public:
-    enum class Subject { Nothing, Airfield, Route };
+    // The overview is what the map shows while it is about nothing in particular.
+    enum class Subject { Overview, Airfield, Route };
 
     void askForAirfield() { asked_ = Subject::Airfield; }
     void askForRoute() { asked_ = Subject::Route; }
     // Another airfield shown, or none.
     void airfieldChanged(bool shown);
+    // What the overview holds changed.
+    void overviewChanged() { ++overviewVersion_; }
     // Another route shown: with legs or without; its stops moved or the same as before.
     void routeChanged(bool hasLegs, bool stopsMoved);
 
@@ -31,5 +34,6 @@ class MapChoice {
     // Raised with each airfield or route shown, to tell one drawing from the next.
     quint64 airfieldVersion_ = 0;
     quint64 routeVersion_ = 0;
-    std::pair<Subject, quint64> drawn_{Subject::Nothing, 0};
+    quint64 overviewVersion_ = 0;
+    std::pair<Subject, quint64> drawn_{Subject::Overview, 0};
 };

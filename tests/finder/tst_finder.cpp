@@ -277,12 +277,18 @@ class FinderTest : public QObject {
     }
 
     // With nothing typed the table lists the airfields looked at lately, latest first, this
-    // run's and the last's, none selected until the user moves to one; before any, the status
-    // says what may be typed. LAT,LON lists the airfields nearest it, with their distances.
+    // run's and the last's, none selected until the user moves to one, and the map shows them;
+    // before any, the status and the details say what may be typed, over the world's map.
+    // LAT,LON lists the airfields nearest it, with their distances.
     void theStartListsRecentAirfieldsAndAPlaceItsNearest() {
         auto* status = window_->statusBar()->findChild<QLabel*>("searchStatus");
         QTRY_VERIFY2(status->text().contains("LAT,LON"), qPrintable(status->text()));
         QCOMPARE(table()->model()->rowCount(), 0);
+        QVERIFY(details()->toPlainText().contains("route field"));
+        const auto* map = window_->findChild<MapPane*>("map");
+        QVERIFY(map->view());
+        QVERIFY(map->view()->kmPerPixel() > 20);
+        QTRY_VERIFY(!map->drawing().airfields.empty());
         QSignalSpy described(window_.get(), &FinderWindow::detailsShown);
         type("heathrow");
         QTRY_VERIFY(!described.isEmpty());
@@ -294,8 +300,10 @@ class FinderTest : public QObject {
         QTRY_COMPARE(table()->model()->rowCount(), 2);
         QCOMPARE((QStringList{cell(0, 0), cell(1, 0)}), (QStringList{"LSZH", "EGLL"}));
         QCOMPARE(selectedRow(), -1);
-        QVERIFY(details()->toPlainText().isEmpty());
+        QVERIFY(!details()->toPlainText().contains("LSZH"));
         QVERIFY(status->text().contains("looked at lately"));
+        QTRY_COMPARE(map->drawing().title, std::string("Looked at lately"));
+        QCOMPARE(map->drawing().airfields.front().label, std::string("LSZH"));
         QTest::keyClick(search(), Qt::Key_Down);
         QTRY_VERIFY(details()->toPlainText().startsWith("LSZH"));
 

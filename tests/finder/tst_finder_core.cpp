@@ -97,12 +97,15 @@ class FinderCoreTest : public QObject {
         choice.askForAirfield();
         choice.airfieldChanged(true);
         QCOMPARE(choice.toDraw(), Subject::Airfield);
-        // With no airfield, the route shows whatever was asked; with neither, nothing.
+        // With no airfield, the route shows whatever was asked; with neither, the overview,
+        // and again when what it holds changes.
         choice.airfieldChanged(false);
         QCOMPARE(choice.toDraw(), Subject::Route);
         choice.routeChanged(false, true);
-        QCOMPARE(choice.toDraw(), Subject::Nothing);
+        QCOMPARE(choice.toDraw(), Subject::Overview);
         QCOMPARE(choice.toDraw(), std::nullopt);
+        choice.overviewChanged();
+        QCOMPARE(choice.toDraw(), Subject::Overview);
     }
 
     // Typing refines a step; a step typed anew, a link followed or a step gone back from and
@@ -204,6 +207,14 @@ class FinderCoreTest : public QObject {
         const auto answer = answered.takeLast().at(0).value<SearchAnswer>();
         QCOMPARE(answer.kind, SearchAnswer::Kind::Recent);
         QCOMPARE(answer.recent.size(), std::size_t(3));
+        // With none selected, the map shows them.
+        QSignalSpy drawn(controller.get(), &FinderController::mapChosen);
+        controller->clearAirfield();
+        QCOMPARE(drawn.size(), 1);
+        const auto recent = std::get<icao::Neighbourhood>(drawn.at(0).at(0).value<MapSubject>());
+        QCOMPARE(recent.origin.label, std::string("EGKR"));
+        QCOMPARE(recent.neighbours.size(), std::size_t(2));
+        QVERIFY(!recent.rings);
         controller->keepRecent();
         QCOMPARE(FinderSettings().recentCodes(), (QStringList{"EGKR", "LSZH", "EGLL"}));
     }
