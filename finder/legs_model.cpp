@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "finder/legs_model.h"
 
-#include <QFont>
-
-void LegsModel::show(std::vector<QStringList> rows) {
+void LegsModel::show(QStringList headings, QStringList meanings, std::vector<QStringList> rows) {
     // The same rows again keep where the user scrolled to.
-    if (rows == rows_) {
+    if (rows == rows_ && headings == headings_) {
         return;
     }
     beginResetModel();
+    headings_ = std::move(headings);
+    meanings_ = std::move(meanings);
     rows_ = std::move(rows);
     endResetModel();
 }
@@ -18,7 +18,7 @@ int LegsModel::rowCount(const QModelIndex& parent) const {
 }
 
 int LegsModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() || rows_.empty() ? 0 : static_cast<int>(rows_.front().size());
+    return parent.isValid() || rows_.empty() ? 0 : static_cast<int>(headings_.size());
 }
 
 QVariant LegsModel::data(const QModelIndex& index, int role) const {
@@ -34,13 +34,23 @@ QVariant LegsModel::data(const QModelIndex& index, int role) const {
         // The leg's codes read from the left, the figures line up on the right.
         return QVariant::fromValue(Qt::AlignVCenter |
                                    (index.column() == 0 ? Qt::AlignLeft : Qt::AlignRight));
-    case Qt::FontRole:
-        if (row + 1 == rows_.size()) {
-            QFont bold;
-            bold.setBold(true);
-            return bold;
-        }
+    default:
         return {};
+    }
+}
+
+QVariant LegsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal) {
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+        return headings_.value(section);
+    case Qt::ToolTipRole:
+        return meanings_.value(section);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignVCenter |
+                                   (section == 0 ? Qt::AlignLeft : Qt::AlignRight));
     default:
         return {};
     }

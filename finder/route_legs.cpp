@@ -2,7 +2,9 @@
 #include "finder/route_legs.h"
 
 #include "finder/core/qt_text.h"
+#include "records/airfield_details.h"
 #include "records/geo.h"
+#include "records/magnetic_model.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -78,25 +80,47 @@ QString readingLine(const icao::RouteStop& stop, std::size_t at) {
 
 } // namespace
 
-std::vector<QStringList> legRows(const RoutePlan& plan, const LegsTelling& telling) {
-    std::vector<QStringList> rows;
+LegsTable legsTableOf(const RoutePlan& plan, const LegsTelling& telling) {
+    LegsTable table;
     if (plan.refusedWords > 0 || plan.route.legs.empty()) {
-        return rows;
+        return table;
     }
-    rows.reserve(plan.route.legs.size() + 1);
+    const bool timed = telling.knots.has_value();
+    table.headings << tr("Leg") << tr("Distance");
+    table.meanings << tr("From and to") << tr("The leg's great-circle distance");
+    if (timed) {
+        table.headings << tr("Time");
+        table.meanings << tr("The time to fly the leg at the speed given");
+    }
+    table.headings << tr("TC") << tr("MC") << tr("So far");
+    table.meanings
+        << tr("Initial true course")
+        << tr("Initial magnetic course, by the variation where the leg begins, this year")
+        << tr("The distance from the first stop");
+    if (timed) {
+        table.headings << tr("Time so far");
+        table.meanings << tr("The time from the first stop at the speed given");
+    }
+    table.rows.reserve(plan.route.legs.size());
+    double soFarKm = 0;
     for (const icao::Leg& leg : plan.route.legs) {
-        rows.push_back(QStringList{qt(leg.from.code) + " → " + qt(leg.to.code)} +
-                       distanceCells(leg.distanceKm, telling) +
-                       QStringList{courseText(leg.course)});
+        soFarKm += leg.distanceKm;
+        const auto variation = icao::airfieldVariation(leg.from, telling.year);
+        table.rows.push_back(
+            QStringList{qt(leg.from.code) + " → " + qt(leg.to.code)} +
+            distanceCells(leg.distanceKm, telling) +
+            QStringList{courseText(leg.course),
+                        variation ? courseText(icao::magneticHeading(leg.course, *variation))
+                                  : QString()} +
+            distanceCells(soFarKm, telling));
     }
     // While the last word may still be typed, the total is of the stops read so far.
     const QString total =
         plan.reading.pending.empty()
             ? tr("total")
             : tr("total of the %1 stops read so far").arg(plan.reading.stops.size());
-    rows.push_back(QStringList{total} + distanceCells(plan.route.totalKm, telling) +
-                   QStringList{QString()});
-    return rows;
+    table.total = total + ": " + distanceCells(plan.route.totalKm, telling).join(", ");
+    return table;
 }
 
 QString routeReadingsPage(const RoutePlan& plan, const LegsTelling& telling) {

@@ -25,12 +25,22 @@ struct LegsTelling {
     icao::DistanceUnit unit = icao::DistanceUnit::NauticalMile;
     std::optional<double> knots;
     bool speedUnread = false;
+    // The year the magnetic courses are of, as a decimal year.
+    double year = 2026;
 };
 
-// A planned route's legs as rows of cells: each leg ("EGLL → LSZH"), its distance, its time
-// at the speed where one is given and its initial true course; then the total, with no
-// course. None where there is no route.
-std::vector<QStringList> legRows(const RoutePlan& plan, const LegsTelling& telling);
+// A planned route's legs as a table: each leg ("EGLL → LSZH"), its distance and its time at
+// the speed where one is given, its initial true and magnetic course, and the distance and
+// time so far; and the total, told apart, so that it stays in sight however long the route.
+// No rows where there is no route.
+struct LegsTable {
+    QStringList headings;
+    // What each heading means.
+    QStringList meanings;
+    std::vector<QStringList> rows;
+    QString total;
+};
+LegsTable legsTableOf(const RoutePlan& plan, const LegsTelling& telling);
 
 // How each stop that is not an ICAO code was read, as rich text, with the other airfields it
 // may mean as links, and the words still being read; or why there is no route.

@@ -2,9 +2,12 @@
 #include "finder/route_pane.h"
 
 #include "finder/route_legs.h"
+#include "records/airfield_details.h"
+#include "records/magnetic_model.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTextBrowser>
@@ -24,7 +27,7 @@ constexpr int kLongestRoute = 1'000'000;
 
 RoutePane::RoutePane(QWidget* parent)
     : QWidget(parent), route_(new QLineEdit), speed_(new QLineEdit), legs_(new QTableView),
-      legsModel_(new LegsModel(legs_)), readings_(new QTextBrowser) {
+      legsModel_(new LegsModel(legs_)), total_(new QLabel), readings_(new QTextBrowser) {
     route_->setObjectName("route");
     route_->setPlaceholderText(tr("Route: codes or names, such as EGLL KJFK RJTT"));
     route_->setAccessibleName(tr("Route"));
@@ -40,8 +43,8 @@ RoutePane::RoutePane(QWidget* parent)
     legs_->setObjectName("legs");
     legs_->setAccessibleName(tr("Route legs"));
     legs_->setModel(legsModel_);
-    legs_->horizontalHeader()->hide();
     legs_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    legs_->horizontalHeader()->setHighlightSections(false);
     legs_->verticalHeader()->hide();
     legs_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     legs_->verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() * 5 / 4);
@@ -51,6 +54,13 @@ RoutePane::RoutePane(QWidget* parent)
     legs_->setSelectionMode(QAbstractItemView::NoSelection);
     legs_->setFrameShape(QFrame::NoFrame);
     legs_->viewport()->setBackgroundRole(QPalette::Window);
+    total_->setObjectName("routeTotal");
+    total_->setAccessibleDescription(tr("Route total"));
+    total_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = total_->font();
+    bold.setBold(true);
+    total_->setFont(bold);
+    total_->hide();
     readings_->setObjectName("routeReadings");
     readings_->setAccessibleName(tr("How the route was read"));
     readings_->setOpenLinks(false);
@@ -67,6 +77,7 @@ RoutePane::RoutePane(QWidget* parent)
     layout->addLayout(routeRow);
     // The legs as tall as they are, up to the room there is; the readings under them.
     layout->addWidget(legs_);
+    layout->addWidget(total_);
     layout->addWidget(readings_, 1);
     layout->addStretch();
 
@@ -101,18 +112,23 @@ void RoutePane::setDistanceUnit(icao::DistanceUnit unit) {
 }
 
 void RoutePane::showLegs() {
-    std::vector<QStringList> rows;
+    LegsTable table;
     QString readings;
     if (plan_ && !route_->text().trimmed().isEmpty()) {
         const QString speed = speed_->text().trimmed();
         const auto knots = icao::knotsOf(speed.toStdString());
-        const LegsTelling telling{unit_, knots, !speed.isEmpty() && !knots};
-        rows = legRows(*plan_, telling);
+        const LegsTelling telling{unit_, knots, !speed.isEmpty() && !knots,
+                                  icao::decimalYearOf(icao::secondsNow())};
+        table = legsTableOf(*plan_, telling);
         readings = routeReadingsPage(*plan_, telling);
     }
-    legsModel_->show(std::move(rows));
-    // As tall as its rows, so that the readings stand right under a short route.
-    const int rowsHeight = legs_->verticalHeader()->length() + 2 * legs_->frameWidth();
+    legsModel_->show(table.headings, table.meanings, std::move(table.rows));
+    legs_->setVisible(legsModel_->rowCount() > 0);
+    total_->setText(table.total);
+    total_->setVisible(!table.total.isEmpty());
+    // As tall as its rows, so that the total and the readings stand right under a short route.
+    const int rowsHeight = legs_->verticalHeader()->length() +
+                           legs_->horizontalHeader()->sizeHint().height() + 2 * legs_->frameWidth();
     legs_->setMaximumHeight(rowsHeight);
     legs_->setMinimumHeight(
         std::min(rowsHeight, legs_->verticalHeader()->defaultSectionSize() * kLeastLegsLines));

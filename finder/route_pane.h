@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <optional>
 
+class QLabel;
 class QLineEdit;
 class QTableView;
 class QTextBrowser;
@@ -26,6 +27,7 @@ class RoutePane : public QWidget {
     QLineEdit* speedField() const { return speed_; }
     QTableView* legs() const { return legs_; }
     QTextBrowser* readings() const { return readings_; }
+    QLabel* total() const { return total_; }
     // The legs of the plan, or none.
     void showPlan(const std::optional<RoutePlan>& plan);
     void setDistanceUnit(icao::DistanceUnit unit);
@@ -42,7 +44,9 @@ class RoutePane : public QWidget {
     QTableView* legs_;
     // The view's child, so that it outlives the view's own destructor.
     LegsModel* legsModel_;
-    // How the stops were read, under the legs.
+    // The route's total, under the legs, in sight however far they scroll.
+    QLabel* total_;
+    // How the stops were read, under the total.
     QTextBrowser* readings_;
     // Reads the route's last word as typed whole once typing has rested: a typo does not wait
     // for Enter to be said.

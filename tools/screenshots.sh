@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${1:-}" != "--inside-x" ]; then
-    exec xvfb-run -a -s "-screen 0 1400x900x24" "$0" --inside-x
+    exec xvfb-run -a -s "-screen 0 1700x1100x24" "$0" --inside-x
 fi
 
 mkdir -p docs
@@ -46,18 +46,24 @@ click "$form2" 780 1920
 shot "$form2" name2code
 kill $program
 
-# The finder, fresh, as a user types into it, at a laptop's size and at a small window's: a
-# search, then a route read from names at a ground speed; settings of a run of its own. Under
-# a window manager, so that the keys reach the window as a user's do.
+# The finder, fresh, as a user types into it, at a laptop's size, at a small window's and at a
+# small window's on a screen of twice the density: first as it starts, then a search, then a
+# route read from names at a ground speed; settings of a run of its own. Under a window
+# manager, so that the keys reach the window as a user's do.
 openbox --sm-disable >/dev/null 2>&1 &
 manager=$!
 sleep 1
-for size in 1280x800 800x500; do
-    XDG_CONFIG_HOME=$(mktemp -d) build/bin/icaofinder &
+for shown in 1280x800:1 800x500:1 1600x1000:2; do
+    size=${shown%:*}
+    scale=${shown#*:}
+    name=finder-$size
+    [ "$scale" = 1 ] || name=finder-scale$scale
+    XDG_CONFIG_HOME=$(mktemp -d) QT_SCALE_FACTOR=$scale build/bin/icaofinder &
     program=$!
     finder=$(window "$finder_caption")
     xdotool windowsize "$finder" "${size%x*}" "${size#*x}"
-    sleep 0.5
+    sleep 1
+    [ "$size" != 1280x800 ] || shot "$finder" finder-start
     xdotool type --window "$finder" --delay 60 heathrow
     sleep 0.5
     xdotool key --window "$finder" ctrl+r
@@ -65,7 +71,7 @@ for size in 1280x800 800x500; do
     xdotool key --window "$finder" Tab
     xdotool type --window "$finder" --delay 30 450kt
     sleep 1
-    shot "$finder" "finder-$size"
+    shot "$finder" "$name"
     kill $program
     # Gone, window and all, before the next looks for its caption.
     wait $program 2>/dev/null || true

@@ -69,7 +69,7 @@ class FinderTest : public QObject {
     QTextBrowser* details() const { return window_->findChild<QTextBrowser*>("details"); }
     QTableView* legs() const { return window_->findChild<QTableView*>("legs"); }
     QTextBrowser* readings() const { return window_->findChild<QTextBrowser*>("routeReadings"); }
-    // The legs' cells a line each, then how the stops were read.
+    // The legs' cells a line each, the total, then how the stops were read.
     QString legsText() const {
         QString text;
         for (int row = 0; row < legs()->model()->rowCount(); ++row) {
@@ -77,7 +77,8 @@ class FinderTest : public QObject {
                 text += legs()->model()->index(row, column).data().toString() + '\n';
             }
         }
-        return text + readings()->toPlainText();
+        const QString total = window_->findChild<QLabel*>("routeTotal")->text();
+        return text + (total.isEmpty() ? QString() : total + '\n') + readings()->toPlainText();
     }
     QString cell(int row, int column) const {
         return table()->model()->index(row, column).data().toString();
@@ -511,6 +512,44 @@ class FinderTest : public QObject {
         QCOMPARE(route->mapTo(window_.get(), QPoint()), before);
         QCOMPARE(window_->size(), window);
         QTRY_VERIFY(legs()->verticalScrollBar()->maximum() > 0);
+        // The total stands in sight under the legs, however far they scroll.
+        const auto* total = window_->findChild<QLabel*>("routeTotal");
+        QVERIFY(total->isVisible());
+        QVERIFY(
+            window_->rect().contains(QRect(total->mapTo(window_.get(), QPoint()), total->size())));
+        QVERIFY(total->text().startsWith("total: "));
+    }
+
+    // Each leg under headings: its distance and time, its initial true and magnetic course,
+    // and the distance and time from the first stop.
+    void theLegsTellCoursesAndTheWaySoFar() {
+        QTest::keyClicks(window_->findChild<QLineEdit*>("route"), "EGLL LSZH KSFO");
+        QTest::keyClicks(window_->findChild<QLineEdit*>("speed"), "450kt");
+        QTRY_COMPARE(legs()->model()->columnCount(), 7);
+        QStringList headings;
+        for (int column = 0; column < 7; ++column) {
+            headings << legs()->model()->headerData(column, Qt::Horizontal).toString();
+        }
+        QCOMPARE(headings,
+                 (QStringList{"Leg", "Distance", "Time", "TC", "MC", "So far", "Time so far"}));
+        QVERIFY(!legs()->horizontalHeader()->isHidden());
+        const auto row = [this](int at) {
+            QStringList cells;
+            for (int column = 0; column < 7; ++column) {
+                cells << legs()->model()->index(at, column).data().toString();
+            }
+            return cells;
+        };
+        QCOMPARE(row(0).mid(0, 4), (QStringList{"EGLL → LSZH", "426 NM", "0:57", "121°"}));
+        QCOMPARE(row(0).mid(5), (QStringList{"426 NM", "0:57"}));
+        QCOMPARE(row(1).mid(5), (QStringList{"5488 NM", "12:12"}));
+        // London's variation is within a few degrees of none, Zurich's too.
+        for (int at : {0, 1}) {
+            const int magnetic = row(at)[4].chopped(1).toInt();
+            const int initial = row(at)[3].chopped(1).toInt();
+            QVERIFY2(magnetic != initial && std::abs(magnetic - initial) <= 5,
+                     qPrintable(row(at).join(" ")));
+        }
     }
 
     // A status longer than the window is wide is cut at its edge, whole in its tip; the
@@ -569,7 +608,7 @@ class FinderTest : public QObject {
         const QString text = legsText();
         QVERIFY2(text.contains("heathrow → EGLL London Heathrow Airport (name)") &&
                      text.contains("EGLL → LSZH") && text.contains("426 NM\n121°") &&
-                     text.contains("LSZH → KSFO") && text.contains("total\n5488 NM") &&
+                     text.contains("LSZH → KSFO") && text.contains("total: 5488 NM") &&
                      !text.contains("km"),
                  qPrintable(text));
     }
@@ -592,11 +631,11 @@ class FinderTest : public QObject {
     void aSpeedGivesTheTimeEnRoute_data() {
         QTest::addColumn<QString>("speed");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("knots") << "450kt" << QStringList{"426 NM\n0:57", "total\n5488 NM\n12:12"};
-        QTest::newRow("km/h") << "800 km/h" << QStringList{"426 NM\n0:59", "total\n5488 NM\n12:42"};
-        QTest::newRow("mph") << "500mph" << QStringList{"426 NM\n0:59", "total\n5488 NM\n12:38"};
+        QTest::newRow("knots") << "450kt" << QStringList{"426 NM\n0:57", "total: 5488 NM, 12:12"};
+        QTest::newRow("km/h") << "800 km/h" << QStringList{"426 NM\n0:59", "total: 5488 NM, 12:42"};
+        QTest::newRow("mph") << "500mph" << QStringList{"426 NM\n0:59", "total: 5488 NM, 12:38"};
         QTest::newRow("unreadable") << "fast" << QStringList{"A speed is a number", "426 NM\n121°"};
-        QTest::newRow("none") << "" << QStringList{"426 NM\n121°", "total\n5488 NM"};
+        QTest::newRow("none") << "" << QStringList{"426 NM\n121°", "total: 5488 NM"};
     }
     void aSpeedGivesTheTimeEnRoute() {
         QFETCH(QString, speed);
