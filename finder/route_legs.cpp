@@ -96,11 +96,7 @@ LegsTable legsTableOf(const RoutePlan& plan, const LegsTelling& telling) {
     table.meanings
         << tr("Initial true course")
         << tr("Initial magnetic course, by the variation where the leg begins, this year")
-        << tr("The distance from the first stop");
-    if (timed) {
-        table.headings << tr("Time so far");
-        table.meanings << tr("The time from the first stop at the speed given");
-    }
+        << tr("The distance, and the time at the speed given, from the first stop");
     table.rows.reserve(plan.route.legs.size());
     double soFarKm = 0;
     for (const icao::Leg& leg : plan.route.legs) {
@@ -112,7 +108,7 @@ LegsTable legsTableOf(const RoutePlan& plan, const LegsTelling& telling) {
             QStringList{courseText(leg.course),
                         variation ? courseText(icao::magneticHeading(leg.course, *variation))
                                   : QString()} +
-            distanceCells(soFarKm, telling));
+            QStringList{distanceCells(soFarKm, telling).join(QChar(' '))});
     }
     // While the last word may still be typed, the total is of the stops read so far.
     const QString total =

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -126,12 +127,28 @@ void RoutePane::showLegs() {
     legs_->setVisible(legsModel_->rowCount() > 0);
     total_->setText(table.total);
     total_->setVisible(!table.total.isEmpty());
-    // As tall as its rows, so that the total and the readings stand right under a short route.
-    const int rowsHeight = legs_->verticalHeader()->length() +
-                           legs_->horizontalHeader()->sizeHint().height() + 2 * legs_->frameWidth();
-    legs_->setMaximumHeight(rowsHeight);
-    legs_->setMinimumHeight(
-        std::min(rowsHeight, legs_->verticalHeader()->defaultSectionSize() * kLeastLegsLines));
+    fitLegsHeight();
     readings_->setHtml(readings);
     readings_->setVisible(!readings.isEmpty());
+}
+
+// As tall as the legs' rows, so that the total and the readings stand right under a short
+// route; never so short that fewer than a few legs show, nor that a scroll bar across hides
+// one.
+void RoutePane::fitLegsHeight() {
+    QHeaderView* columns = legs_->horizontalHeader();
+    columns->resizeSections(QHeaderView::ResizeToContents);
+    const int across = columns->length() > legs_->width() - 2 * legs_->frameWidth()
+                           ? legs_->horizontalScrollBar()->sizeHint().height()
+                           : 0;
+    const int edges = columns->sizeHint().height() + across + 2 * legs_->frameWidth();
+    const int rows = legs_->verticalHeader()->length();
+    legs_->setMaximumHeight(rows + edges);
+    legs_->setMinimumHeight(
+        std::min(rows, legs_->verticalHeader()->defaultSectionSize() * kLeastLegsLines) + edges);
+}
+
+void RoutePane::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitLegsHeight();
 }

@@ -36,8 +36,12 @@ class RoutePane : public QWidget {
     // The field's text to plan; unless typed is done, its last word may still be typed.
     void planWanted(const QString& text, bool typed);
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void showLegs();
+    void fitLegsHeight();
 
     QLineEdit* route_;
     QLineEdit* speed_;
