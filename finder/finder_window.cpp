@@ -199,8 +199,11 @@ void FinderWindow::restoreLayout() {
         }
         resize(wanted);
     }
-    splitter_->restoreState(kept.splitter);
-    // A first start: the route a third under the results, the details over a smaller map.
+    // A first start: the results a little wider than the details, room for every column; the
+    // route a third under the results, the details over a smaller map.
+    if (!splitter_->restoreState(kept.splitter)) {
+        splitter_->setSizes({11 * width(), 9 * width()});
+    }
     if (!left_->restoreState(kept.left)) {
         left_->setSizes({2 * height(), height()});
     }

@@ -12,9 +12,9 @@
 namespace {
 
 // As many characters as most airfields' names have.
-constexpr int kNameCharacters = 32;
+constexpr int kNameCharacters = 26;
 // As many as most places have.
-constexpr int kPlaceCharacters = 16;
+constexpr int kPlaceCharacters = 13;
 
 } // namespace
 

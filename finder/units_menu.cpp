@@ -2,6 +2,7 @@
 #include "finder/units_menu.h"
 
 #include <QActionGroup>
+#include <algorithm>
 
 UnitsMenu::UnitsMenu(QWidget* parent) : QMenu(tr("&Units"), parent), units_(settings_.units()) {
     auto* distances = new QActionGroup(this);
@@ -36,4 +37,10 @@ UnitsMenu::UnitsMenu(QWidget* parent) : QMenu(tr("&Units"), parent), units_(sett
     }
     addSection(tr("Lengths and elevations"));
     addActions(lengths->actions());
+    // Some styles size a menu by its actions alone and cut a section's heading.
+    int widest = 0;
+    for (const QAction* action : actions()) {
+        widest = std::max(widest, fontMetrics().horizontalAdvance(action->text()));
+    }
+    setMinimumWidth(widest + 6 * fontMetrics().averageCharWidth());
 }

@@ -4,6 +4,7 @@
 #include "finder/finder_window.h"
 #include "finder/map_pane.h"
 #include "finder/results_model.h"
+#include "finder/units_menu.h"
 #include "support/fixtures.h"
 
 #include <QAction>
@@ -555,6 +556,28 @@ class FinderTest : public QObject {
         const int rowHeight = legs()->verticalHeader()->defaultSectionSize();
         QVERIFY2(legs()->viewport()->height() >= 2 * rowHeight,
                  qPrintable(QString::number(legs()->viewport()->height())));
+    }
+
+    // At a laptop's size every column of a LAT,LON's nearest airfields is in sight, none
+    // cut; and the Units menu's headings are whole.
+    void theColumnsFitALaptopsWindow() {
+        window_->resize(1280, 800);
+        type("51.47,-0.46");
+        QTRY_VERIFY(!table()->isColumnHidden(ResultsModel::Distance));
+        QTest::qWait(50);
+        const QHeaderView* header = table()->horizontalHeader();
+        QVERIFY2(
+            header->length() <= table()->viewport()->width(),
+            qPrintable(QString("%1 > %2").arg(header->length()).arg(table()->viewport()->width())));
+        for (int column = 0; column < ResultsModel::ColumnCount; ++column) {
+            const QString heading = table()->model()->headerData(column, Qt::Horizontal).toString();
+            QVERIFY2(header->sectionSize(column) >=
+                         header->fontMetrics().horizontalAdvance(heading),
+                     qPrintable(heading));
+        }
+        auto* units = window_->findChild<UnitsMenu*>();
+        QVERIFY(units->sizeHint().width() >=
+                units->fontMetrics().horizontalAdvance("Lengths and elevations"));
     }
 
     // A status longer than the window is wide is cut at its edge, whole in its tip; the
