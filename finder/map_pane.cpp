@@ -97,11 +97,14 @@ void MapPane::moveView(const icao::MapView& view) {
 void MapPane::setView(const icao::MapView& view) {
     view_ = view;
     if (const auto* neighbourhood = std::get_if<icao::Neighbourhood>(&shown_)) {
-        drawing_ = icao::neighbourhoodDrawing(*neighbourhood, icao::builtInWorld(), view, unit_);
+        drawing_ = icao::neighbourhoodDrawing(*neighbourhood, icao::builtInWorld(), view, unit_,
+                                              icao::Labels::Apart);
     } else if (const auto* route = std::get_if<RouteShown>(&shown_)) {
-        drawing_ = icao::routeDrawing(route->stops, route->line, icao::builtInWorld(), view, unit_);
+        drawing_ = icao::routeDrawing(route->stops, route->line, icao::builtInWorld(), view, unit_,
+                                      icao::Labels::Apart);
     } else {
         drawing_ = icao::landDrawing(icao::builtInWorld(), view);
+        drawing_.labels = icao::Labels::Apart;
     }
     if (atlas_) {
         icao::markAtlasAirfields(*atlas_, view, drawing_);

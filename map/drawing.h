@@ -86,6 +86,11 @@ struct ScaleBar {
 // A map as steps for a painter, painted in this order, each over what came before: the sea
 // (the whole picture), the lines by ink in the order of kInks, the notes, each navaid's mark
 // and ident, each airfield's mark then its label, then, unclipped, the scale bar and the title.
+// How a map's words are laid out. A picture labels every airfield it is about, over one
+// another where need be, as its reader cannot zoom for more; a window's map keeps its words
+// apart, leaving out a label where none is free: it shows as the user zooms in.
+enum class Labels { EveryAirfield, Apart };
+
 struct MapDrawing {
     double width;
     double height;
@@ -97,6 +102,7 @@ struct MapDrawing {
     std::vector<DrawnNavaid> navaids;
     std::vector<DrawnAirfield> airfields;
     ScaleBar scale;
+    Labels labels = Labels::EveryAirfield;
 };
 
 // The sizes painters and the label placement share, in pixels. A text's width is reckoned

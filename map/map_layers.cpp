@@ -54,21 +54,6 @@ void drawLines(const std::vector<MapLine>& from, Ink ink, bool closed, const Map
     }
 }
 
-struct Rectangle {
-    double left;
-    double top;
-    double right;
-    double bottom;
-
-    bool holds(const Rectangle& other) const {
-        return left <= other.left && other.right <= right && top <= other.top &&
-               other.bottom <= bottom;
-    }
-    bool overlaps(const Rectangle& other) const {
-        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
-    }
-};
-
 // Between a mark and its label.
 constexpr double kGap = 3;
 // The left margin of the title and of the scale bar; the title's baseline from the top; how
@@ -79,7 +64,7 @@ constexpr double kScaleBarRaise = 22;
 constexpr double kScaleBarThickness = 4;
 constexpr double kScaleTextDrop = 10;
 
-Rectangle textBox(const PicturePoint& baseline, double width, double size) {
+PictureBox textBox(const PicturePoint& baseline, double width, double size) {
     return {baseline.x, baseline.y - size * 0.8, baseline.x + width, baseline.y + size * 0.2};
 }
 
@@ -126,13 +111,13 @@ std::array<PicturePoint, 4> besidePlaces(const PicturePoint& at, double reach, d
 
 // The first of those places where the text lies whole in the picture and over nothing taken.
 std::optional<PicturePoint> freePlace(const PicturePoint& at, double reach, double width,
-                                      double size, const Rectangle& picture,
-                                      const std::vector<Rectangle>& taken) {
+                                      double size, const PictureBox& picture,
+                                      const std::vector<PictureBox>& taken) {
     for (const PicturePoint& choice : besidePlaces(at, reach, width, size)) {
-        const Rectangle box = textBox(choice, width, size);
+        const PictureBox box = textBox(choice, width, size);
         if (picture.holds(box) &&
             std::none_of(taken.begin(), taken.end(),
-                         [&](const Rectangle& other) { return box.overlaps(other); })) {
+                         [&](const PictureBox& other) { return box.overlaps(other); })) {
             return choice;
         }
     }
@@ -141,55 +126,167 @@ std::optional<PicturePoint> freePlace(const PicturePoint& at, double reach, doub
 
 } // namespace
 
-void placeLabels(MapDrawing& drawing, std::size_t from) {
-    const Rectangle picture{0, 0, drawing.width, drawing.height};
-    std::vector<Rectangle> taken;
-    for (const DrawnText& note : drawing.notes) {
-        taken.push_back(textBox(note.at, textWidth(note.text.size(), kNoteSize), kNoteSize));
+bool PictureBox::holds(const PictureBox& other) const {
+    return left <= other.left && other.right <= right && top <= other.top && other.bottom <= bottom;
+}
+
+bool PictureBox::overlaps(const PictureBox& other) const {
+    return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+}
+
+namespace {
+
+PictureBox markBox(const PicturePoint& at, double reach) {
+    return {at.x - reach, at.y - reach, at.x + reach, at.y + reach};
+}
+
+PictureBox titleBox(const MapDrawing& drawing) {
+    return textBox(drawing.titleAt, textWidth(drawing.title.size(), kTitleSize, true), kTitleSize);
+}
+
+PictureBox scaleBox(const ScaleBar& scale) {
+    return {scale.at.x, scale.at.y,
+            scale.at.x + std::max(scale.length, textWidth(scale.text.size(), kScaleTextSize)),
+            scale.textAt.y + kScaleTextSize * 0.2};
+}
+
+bool overlapsAny(const PictureBox& box, const std::vector<PictureBox>& others) {
+    return std::any_of(others.begin(), others.end(),
+                       [&](const PictureBox& other) { return box.overlaps(other); });
+}
+
+// The title where it covers no mark: top left, top right or bottom right; top left where
+// every corner does.
+void placeTitle(MapDrawing& drawing, const std::vector<PictureBox>& marks) {
+    const double width = textWidth(drawing.title.size(), kTitleSize, true);
+    for (const PicturePoint& at :
+         {PicturePoint{kMargin, kTitleBaseline},
+          PicturePoint{drawing.width - kMargin - width, kTitleBaseline},
+          PicturePoint{drawing.width - kMargin - width, drawing.height - kMargin}}) {
+        drawing.titleAt = at;
+        if (!overlapsAny(titleBox(drawing), marks)) {
+            return;
+        }
     }
-    // The title and the scale bar stand over everything; no label goes under them.
+    drawing.titleAt = {kMargin, kTitleBaseline};
+}
+
+} // namespace
+
+DrawnBoxes boxesOf(const MapDrawing& drawing) {
+    DrawnBoxes boxes;
     if (!drawing.title.empty()) {
-        taken.push_back(textBox(drawing.titleAt, textWidth(drawing.title.size(), kTitleSize, true),
-                                kTitleSize));
+        boxes.words.push_back(titleBox(drawing));
     }
-    const ScaleBar& scale = drawing.scale;
-    if (!scale.text.empty()) {
-        taken.push_back(
-            {scale.at.x, scale.at.y,
-             scale.at.x + std::max(scale.length, textWidth(scale.text.size(), kScaleTextSize)),
-             scale.textAt.y});
+    if (!drawing.scale.text.empty()) {
+        boxes.words.push_back(scaleBox(drawing.scale));
+    }
+    for (const DrawnText& note : drawing.notes) {
+        boxes.words.push_back(textBox(note.at, textWidth(note.text.size(), kNoteSize), kNoteSize));
     }
     for (const DrawnNavaid& navaid : drawing.navaids) {
-        const PicturePoint& at = navaid.at;
-        taken.push_back({at.x - kNavaidMarkRadius, at.y - kNavaidMarkRadius,
-                         at.x + kNavaidMarkRadius, at.y + kNavaidMarkRadius});
+        boxes.marks.push_back(markBox(navaid.at, kNavaidMarkRadius));
+        if (navaid.labelled) {
+            boxes.words.push_back(
+                textBox(navaid.labelAt, textWidth(navaid.ident.size(), kNoteSize), kNoteSize));
+        }
+    }
+    for (const DrawnAirfield& airfield : drawing.airfields) {
+        boxes.marks.push_back(markBox(airfield.at, markRadiusOf(airfield)));
+        if (airfield.labelled) {
+            boxes.words.push_back(
+                textBox(airfield.labelAt,
+                        textWidth(airfield.label.size(), kLabelSize, airfield.main), kLabelSize));
+        }
+    }
+    return boxes;
+}
+
+void placeLabels(MapDrawing& drawing, std::size_t from) {
+    const bool apart = drawing.labels == Labels::Apart;
+    const PictureBox picture{0, 0, drawing.width, drawing.height};
+    const auto reachOf = [](const DrawnAirfield& airfield) {
+        return airfield.lesser ? kLesserMarkRadius : kMainMarkRadius;
+    };
+    std::vector<PictureBox> marks;
+    for (const DrawnNavaid& navaid : drawing.navaids) {
+        marks.push_back(markBox(navaid.at, kNavaidMarkRadius));
+    }
+    for (std::size_t i = 0; i < std::min(from, drawing.airfields.size()); ++i) {
+        marks.push_back(markBox(drawing.airfields[i].at, reachOf(drawing.airfields[i])));
+    }
+    if (apart && from == 0 && !drawing.title.empty()) {
+        placeTitle(drawing, marks);
+    }
+    // The title and the scale bar stand over everything; no label goes under them, and where
+    // the words are kept apart, no lesser airfield either.
+    std::vector<PictureBox> fixed;
+    if (!drawing.title.empty()) {
+        fixed.push_back(titleBox(drawing));
+    }
+    if (!drawing.scale.text.empty()) {
+        fixed.push_back(scaleBox(drawing.scale));
+    }
+    if (apart && from < drawing.airfields.size()) {
+        drawing.airfields.erase(
+            std::remove_if(drawing.airfields.begin() + static_cast<std::ptrdiff_t>(from),
+                           drawing.airfields.end(),
+                           [&](const DrawnAirfield& airfield) {
+                               return airfield.lesser &&
+                                      overlapsAny(markBox(airfield.at, reachOf(airfield)), fixed);
+                           }),
+            drawing.airfields.end());
+    }
+    for (std::size_t i = from; i < drawing.airfields.size(); ++i) {
+        marks.push_back(markBox(drawing.airfields[i].at, reachOf(drawing.airfields[i])));
+    }
+    std::vector<PictureBox> taken = marks;
+    taken.insert(taken.end(), fixed.begin(), fixed.end());
+    // A ring's distance or a runway's ident; kept apart, where it covers nothing else, and
+    // none where it would.
+    std::erase_if(drawing.notes, [&](const DrawnText& note) {
+        const PictureBox box = textBox(note.at, textWidth(note.text.size(), kNoteSize), kNoteSize);
+        if (apart && from == 0 && overlapsAny(box, taken)) {
+            return true;
+        }
+        taken.push_back(box);
+        return false;
+    });
+    for (const DrawnNavaid& navaid : drawing.navaids) {
         if (navaid.labelled) {
             taken.push_back(
                 textBox(navaid.labelAt, textWidth(navaid.ident.size(), kNoteSize), kNoteSize));
         }
     }
-    for (std::size_t i = 0; i < drawing.airfields.size(); ++i) {
+    for (std::size_t i = 0; i < std::min(from, drawing.airfields.size()); ++i) {
         const DrawnAirfield& airfield = drawing.airfields[i];
-        const PicturePoint& at = airfield.at;
-        const double reach = airfield.lesser ? kLesserMarkRadius : kMainMarkRadius;
-        taken.push_back({at.x - reach, at.y - reach, at.x + reach, at.y + reach});
-        if (i < from && airfield.labelled) {
+        if (airfield.labelled) {
             taken.push_back(textBox(airfield.labelAt,
                                     textWidth(airfield.label.size(), kLabelSize, airfield.main),
                                     kLabelSize));
         }
     }
+    // Kept apart, each label once: a route back to where it began marks its first stop twice.
+    std::vector<std::pair<std::string, PicturePoint>> placed;
     for (std::size_t i = from; i < drawing.airfields.size(); ++i) {
         DrawnAirfield& airfield = drawing.airfields[i];
+        const bool again =
+            apart && std::any_of(placed.begin(), placed.end(), [&](const auto& other) {
+                return other.first == airfield.label &&
+                       std::hypot(other.second.x - airfield.at.x, other.second.y - airfield.at.y) <
+                           1;
+            });
         const double width = textWidth(airfield.label.size(), kLabelSize, airfield.main);
         const auto free =
-            freePlace(airfield.at, kMainMarkRadius, width, kLabelSize, picture, taken);
-        // An airfield the map is about is labelled even where no place is free.
+            again ? std::nullopt
+                  : freePlace(airfield.at, kMainMarkRadius, width, kLabelSize, picture, taken);
+        // In a picture an airfield it is about is labelled even where no place is free.
         airfield.labelAt =
             free ? *free : besidePlaces(airfield.at, kMainMarkRadius, width, kLabelSize).front();
-        airfield.labelled = free || !airfield.lesser;
+        airfield.labelled = free || (!apart && !airfield.lesser);
         if (airfield.labelled) {
             taken.push_back(textBox(airfield.labelAt, width, kLabelSize));
+            placed.emplace_back(airfield.label, airfield.at);
         }
     }
     // The navaids' idents last, where nothing else is: the airfields are what the map is about.

@@ -20,10 +20,30 @@ MapDrawing landDrawing(const World& world, const MapView& view);
 // The airfields' labels placed and the scale bar in the unit: what every map does last.
 void finishDrawing(MapDrawing& drawing, const MapView& view, DistanceUnit unit);
 
-// Each airfield's label from `from` on beside its mark, right of it where that overlaps no
-// note, mark or label placed before and lies within the picture, else left, above or below;
-// right when nothing is free, but for a lesser airfield, which then goes unlabelled. The
-// labels before `from` stay where they are.
+// A box on the picture, in pixels.
+struct PictureBox {
+    double left;
+    double top;
+    double right;
+    double bottom;
+
+    bool holds(const PictureBox& other) const;
+    bool overlaps(const PictureBox& other) const;
+};
+
+// What a drawing writes (its title, scale, notes and labels) and where its marks are.
+struct DrawnBoxes {
+    std::vector<PictureBox> words;
+    std::vector<PictureBox> marks;
+};
+DrawnBoxes boxesOf(const MapDrawing& drawing);
+
+// Lays out the words of a map so that none covers another or a mark. From `from` on, each
+// airfield's label beside its mark, right of it where that lies within the picture over
+// nothing placed before, else left, above or below, and none where nothing is free; a lesser
+// airfield under the title or the scale bar is left out. Placing from the first, the title
+// goes to a corner where it covers no mark, and a note that would cover anything is left out.
+// The labels before `from` stay where they are.
 void placeLabels(MapDrawing& drawing, std::size_t from = 0);
 
 // The largest round number (1, 2 or 5 times a power of ten) at most `distance`, and a distance

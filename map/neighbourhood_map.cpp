@@ -128,8 +128,9 @@ MapView neighbourhoodView(const Neighbourhood& neighbourhood, double width, doub
 }
 
 MapDrawing neighbourhoodDrawing(const Neighbourhood& neighbourhood, const World& world,
-                                const MapView& view, DistanceUnit unit) {
+                                const MapView& view, DistanceUnit unit, Labels labels) {
     MapDrawing drawing = landDrawing(world, view);
+    drawing.labels = labels;
     drawing.title = neighbourhood.title;
     if (neighbourhood.rings) {
         drawRings(neighbourhood.origin.place, view, unit, drawing);

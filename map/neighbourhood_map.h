@@ -52,8 +52,9 @@ MapView neighbourhoodView(const Neighbourhood& neighbourhood, double width = 960
 
 // The land, the rings, every airfield marked and labelled and, where the view is close enough
 // to show them, the airfields' runways with their ends' idents; the rings and the scale bar in
-// the unit.
+// the unit; its words laid out as asked.
 MapDrawing neighbourhoodDrawing(const Neighbourhood& neighbourhood, const World& world,
-                                const MapView& view, DistanceUnit unit);
+                                const MapView& view, DistanceUnit unit,
+                                Labels labels = Labels::EveryAirfield);
 
 } // namespace icao

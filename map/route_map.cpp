@@ -70,8 +70,9 @@ MapView routeView(const RouteLine& route, double width, double height) {
 }
 
 MapDrawing routeDrawing(const std::vector<MarkedAirfield>& stops, const RouteLine& route,
-                        const World& world, const MapView& view, DistanceUnit unit) {
+                        const World& world, const MapView& view, DistanceUnit unit, Labels labels) {
     MapDrawing drawing = landDrawing(world, view);
+    drawing.labels = labels;
     DrawnLine& drawn = drawing.lines.emplace_back(DrawnLine{Ink::Route, {}, false});
     for (const Place& place : route.points) {
         drawn.points.push_back(view.project(place));

@@ -29,9 +29,10 @@ RouteLine routeLineOf(const std::vector<MarkedAirfield>& stops);
 MapView routeView(const RouteLine& route, double width, double height);
 
 // The route through the stops in order over the land, each stop marked and labelled, the scale
-// bar in the unit.
+// bar in the unit; its words laid out as asked.
 MapDrawing routeDrawing(const std::vector<MarkedAirfield>& stops, const RouteLine& route,
-                        const World& world, const MapView& view, DistanceUnit unit);
+                        const World& world, const MapView& view, DistanceUnit unit,
+                        Labels labels = Labels::EveryAirfield);
 
 struct RouteMap {
     MapView view;

@@ -105,8 +105,12 @@ def main():
         wait_for("the typed route in the route field", lambda: text_of(route) == "EGLL paris")
         legs = named(application, "Route legs")
         wait_for("the legs read out", lambda: "EGLL → LFPG" in cells_of(legs))
-        if "total" not in cells_of(legs):
-            failures.append(f"the legs read as {cells_of(legs)[:20]}")
+        for heading in ("Leg", "Distance", "TC", "MC"):
+            if heading not in cells_of(legs):
+                failures.append(f"the legs read as {cells_of(legs)[:20]}")
+        total = named(application, "Route total")
+        if total is None or not text_of(total).startswith("total: "):
+            failures.append(f"the route's total reads as {total and text_of(total)!r}")
         readings = named(application, "How the route was read")
         wait_for("how paris was read", lambda: "paris → LFPG" in text_of(readings))
         for name in ("Filters", "Ground speed", "Map"):

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "map/airfield_atlas.h"
+#include "map/map_layers.h"
 #include "map/neighbourhood_map.h"
 
 #include <QRectF>
@@ -145,6 +146,59 @@ class AirfieldAtlasTest : public QObject {
             }
         }
         QVERIFY(labelled > 5 && labelled < airfields.size() - 2);
+    }
+
+    // In a window's map no word covers another or a mark, at the scale of the world, of a
+    // country and of a town: the title, the scale, the rings' distances, the runways' idents,
+    // the labels of the airfields it is about, the lesser ones' and the navaids'.
+    void everyWordStandsApartAtEveryScale_data() {
+        QTest::addColumn<double>("radiusKm");
+        QTest::newRow("world") << 6000.0;
+        QTest::newRow("country") << 300.0;
+        QTest::newRow("town") << 12.0;
+    }
+    void everyWordStandsApartAtEveryScale() {
+        QFETCH(double, radiusKm);
+        std::vector<icao::AtlasAirfield> crowd;
+        icao::Neighbourhood london{{"EGLL", kHeathrow, {}}, {}, true, "EGLL  London Heathrow"};
+        for (int row = 0; row < 40; ++row) {
+            for (int column = 0; column < 40; ++column) {
+                const icao::Place place{50.5 + row * 0.05, -1.9 + column * 0.08};
+                crowd.push_back(icao::atlasAirfieldOf(place, codeOf('X', 1000 + row * 40 + column),
+                                                      AirfieldKind::SmallAirport, 1));
+                // The nearest, bold and all where they crowd in on one another.
+                if (row % 4 == 0 && column % 5 == 0 && london.neighbours.size() < 30) {
+                    london.neighbours.push_back({codeOf('N', row * 40 + column), place, {}});
+                }
+            }
+        }
+        for (int aid = 0; aid < 8; ++aid) {
+            london.navaids.push_back(
+                {{51.2 + aid * 0.07, -0.8 + aid * 0.1}, codeOf('V', aid), aid % 2 == 0});
+        }
+        const icao::AirfieldAtlas atlas(std::move(crowd));
+        const icao::MapView view = icao::MapView::around(kHeathrow, radiusKm, 800, 500);
+        icao::MapDrawing drawing = icao::neighbourhoodDrawing(
+            london, icao::World{}, view, icao::DistanceUnit::NauticalMile, icao::Labels::Apart);
+        icao::markAtlasAirfields(atlas, view, drawing);
+        const icao::DrawnBoxes boxes = icao::boxesOf(drawing);
+        QVERIFY(boxes.words.size() > 3);
+        for (std::size_t a = 0; a < boxes.words.size(); ++a) {
+            const icao::PictureBox& word = boxes.words[a];
+            for (std::size_t b = a + 1; b < boxes.words.size(); ++b) {
+                QVERIFY2(!word.overlaps(boxes.words[b]),
+                         qPrintable(QString("words %1 and %2").arg(a).arg(b)));
+            }
+            for (const icao::PictureBox& mark : boxes.marks) {
+                QVERIFY2(!word.overlaps(mark),
+                         qPrintable(QString("word %1 at %2,%3 over a mark at %4,%5")
+                                        .arg(a)
+                                        .arg(word.left)
+                                        .arg(word.top)
+                                        .arg(mark.left)
+                                        .arg(mark.top)));
+            }
+        }
     }
 };
 
