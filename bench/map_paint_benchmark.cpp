@@ -19,6 +19,8 @@
 namespace {
 
 constexpr int kWidth = 560;
+// The pane's words kept apart, as it lays them out.
+constexpr icao::Labels kPaneLabels = icao::Labels::Apart;
 constexpr int kHeight = 320;
 
 void paint(benchmark::State& state, const icao::MapDrawing& drawing) {
@@ -61,8 +63,9 @@ void paintEveryAirfieldInView(benchmark::State& state, const icao::AirfieldAtlas
     const MapColours colours = MapColours::of(QGuiApplication::palette());
     std::size_t marks = 0;
     for (auto _ : state) {
-        icao::MapDrawing drawing = icao::neighbourhoodDrawing(london, icao::builtInWorld(), view,
-                                                              icao::DistanceUnit::NauticalMile);
+        icao::MapDrawing drawing =
+            icao::neighbourhoodDrawing(london, icao::builtInWorld(), view,
+                                       icao::DistanceUnit::NauticalMile, kPaneLabels);
         if (atlas) {
             icao::markAtlasAirfields(*atlas, view, drawing);
         }

@@ -122,34 +122,17 @@ std::string candidatesText(const icao::RouteStop& stop) {
 
 // How a stop was read, as a note says it and TSV shows it: "name \"heathrow\"".
 std::string readingText(const icao::RouteStop& stop) {
-    switch (stop.read) {
-    case icao::StopRead::IcaoCode:
-        return "code";
-    case icao::StopRead::FormerCode:
-        return "former code " + stop.given;
-    case icao::StopRead::IataCode:
-        return "IATA code " + stop.given;
-    case icao::StopRead::Name:
-        return "name \"" + stop.given + "\"";
-    case icao::StopRead::Navaid:
-        return "navaid " + stop.given;
-    case icao::StopRead::Point:
-        return "point " + stop.given;
-    case icao::StopRead::MetropolitanCode:
-        return "metropolitan code " + stop.given;
-    case icao::StopRead::Unread:
-        break;
-    }
-    return "unread \"" + stop.given + "\"";
+    const icao::ReadAs read = icao::readAs(stop.read);
+    const bool quoted = stop.read == icao::StopRead::Name || stop.read == icao::StopRead::Unread;
+    return stop.read == icao::StopRead::IcaoCode ? std::string(read.words)
+           : quoted ? std::string(read.words) + " \"" + stop.given + "\""
+                    : std::string(read.words) + " " + stop.given;
 }
 
 Cell readingCell(const icao::RouteStop& stop) {
-    static constexpr const char* kReadAs[] = {"icao_code", "former_code",      "iata_code",
-                                              "name",      "unread",           "navaid",
-                                              "point",     "metropolitan_code"};
     Cell cell = Cell::text(readingText(stop));
     cell.value = CellValue::Members{{"given", stop.given},
-                                    {"read_as", kReadAs[static_cast<int>(stop.read)]},
+                                    {"read_as", std::string(icao::readAs(stop.read).key)},
                                     {"doubtful", stop.doubtful}};
     return cell;
 }

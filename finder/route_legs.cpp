@@ -60,12 +60,8 @@ QString readingLine(const icao::RouteStop& stop, std::size_t at) {
         return tr("No airfield found for %1").arg(given) +
                (links.isEmpty() ? QString() : "; " + tr("did you mean %1?").arg(links));
     }
-    const QString how = stop.read == icao::StopRead::Name               ? tr("name")
-                        : stop.read == icao::StopRead::IataCode         ? tr("IATA code")
-                        : stop.read == icao::StopRead::Navaid           ? tr("navaid, the nearest")
-                        : stop.read == icao::StopRead::Point            ? tr("point")
-                        : stop.read == icao::StopRead::MetropolitanCode ? tr("metropolitan code")
-                                                                        : tr("former code");
+    const QString how = qt(std::string(icao::readAs(stop.read).words)) +
+                        (stop.read == icao::StopRead::Navaid ? tr(", the nearest") : QString());
     QString line = QString("%1 → %2 %3 (%4)")
                        .arg(given, escaped(stop.airport->code), escaped(stop.airport->name), how);
     if (stop.doubtful) {

@@ -791,4 +791,26 @@ Route routeThrough(const RouteReading& reading) {
     return route;
 }
 
+ReadAs readAs(StopRead read) {
+    switch (read) {
+    case StopRead::IcaoCode:
+        return {"icao_code", "code"};
+    case StopRead::FormerCode:
+        return {"former_code", "former code"};
+    case StopRead::IataCode:
+        return {"iata_code", "IATA code"};
+    case StopRead::Name:
+        return {"name", "name"};
+    case StopRead::Navaid:
+        return {"navaid", "navaid"};
+    case StopRead::Point:
+        return {"point", "point"};
+    case StopRead::MetropolitanCode:
+        return {"metropolitan_code", "metropolitan code"};
+    case StopRead::Unread:
+        break;
+    }
+    return {"unread", "unread"};
+}
+
 } // namespace icao

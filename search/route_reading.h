@@ -30,6 +30,14 @@ enum class StopRead {
     MetropolitanCode, // a city's code for all its airports, read as its main one
 };
 
+// How a stop was read: its key for JSON ("iata_code"), and in words ("IATA code"), which every
+// view tells it by.
+struct ReadAs {
+    std::string_view key;
+    std::string_view words;
+};
+ReadAs readAs(StopRead read);
+
 // A word of a flight plan that is no stop: DCT, a speed and level, a procedure, an airway
 // flown direct, a fix the data does not hold.
 struct SkippedWord {
