@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace icao {
@@ -177,13 +178,46 @@ AzimuthalEquidistant AzimuthalEquidistant::zoomed(double factor, const PicturePo
     return view;
 }
 
-// Moves the centre until the place lies at the point. Each step shifts it by what is left over;
-// the view bends away from its middle, so it takes a few.
+// Moves the centre so that the place lies at the point: the centre stands the point's angle
+// from the place, with the place on the point's bearing from it. In the triangle of the pole,
+// the centre and the place, sin(place's latitude) = sin(lat) cos(angle) + cos(lat) sin(angle)
+// cos(bearing) gives the centre's latitude, two at most; the one that puts the place nearer the
+// point is taken. Where no latitude does (wide views, north kept up), the nearest there is.
 void AzimuthalEquidistant::holdAt(const Place& place, const PicturePoint& point) {
-    for (int step = 0; step < 4; ++step) {
-        const PicturePoint at = project(place);
-        centre_ = placeAt({width_ / 2 + at.x - point.x, height_ / 2 + at.y - point.y});
+    const double east = point.x - width_ / 2;
+    const double north = height_ / 2 - point.y;
+    const double angle = std::hypot(east, north) / pixelsPerKm_ / kEarthRadiusKm;
+    if (angle < 1e-12 || angle >= std::numbers::pi) {
+        centre_ = place;
+        boxAroundCentre();
+        return;
     }
+    const double bearing = std::atan2(east, north);
+    const double placeLatitude = place.latitude * kRadiansPerDegree;
+    const double along = std::cos(angle);
+    const double across = std::sin(angle) * std::cos(bearing);
+    const double turned = std::atan2(across, along);
+    const double first =
+        std::asin(std::clamp(std::sin(placeLatitude) / std::hypot(along, across), -1.0, 1.0));
+    double missedBy = std::numeric_limits<double>::infinity();
+    Place best = centre_;
+    for (const double sum : {first, std::numbers::pi - first}) {
+        const double latitude = std::remainder(sum - turned, 2 * std::numbers::pi);
+        if (std::abs(latitude) > std::numbers::pi / 2) {
+            continue;
+        }
+        const double eastOfCentre =
+            std::atan2(std::sin(bearing) * std::sin(angle) * std::cos(latitude),
+                       along - std::sin(latitude) * std::sin(placeLatitude));
+        centre_ = {latitude / kRadiansPerDegree,
+                   std::remainder(place.longitude - eastOfCentre / kRadiansPerDegree, 360.0)};
+        const PicturePoint at = project(place);
+        if (const double missed = std::hypot(at.x - point.x, at.y - point.y); missed < missedBy) {
+            missedBy = missed;
+            best = centre_;
+        }
+    }
+    centre_ = best;
     boxAroundCentre();
 }
 

@@ -12,6 +12,19 @@ constexpr int kDescribeDelayMs = 60;
 // The airfields looked at lately that a search of no text shows.
 constexpr qsizetype kRecentAirfields = 10;
 
+// Whether two descriptions would be drawn alike: the same record among the same neighbours
+// and navaids.
+bool sameNeighbourhood(const DescribedAirfield& one, const DescribedAirfield& other) {
+    return one.record.line == other.record.line && one.record.code == other.record.code &&
+           std::equal(one.nearest.begin(), one.nearest.end(), other.nearest.begin(),
+                      other.nearest.end(),
+                      [](const auto& a, const auto& b) { return a.item.line == b.item.line; }) &&
+           std::equal(one.navaids.begin(), one.navaids.end(), other.navaids.begin(),
+                      other.navaids.end(), [](const auto& a, const auto& b) {
+                          return a.navaid.ident == b.navaid.ident && a.distanceKm == b.distanceKm;
+                      });
+}
+
 } // namespace
 
 FinderController::FinderController(QString dataFile, QString shippedFile, QObject* parent)
@@ -209,11 +222,16 @@ void FinderController::showDescribed(const DescribedAirfield& airfield) {
     if (!selected_ || selected_->second != airfield.record.line) {
         return;
     }
+    // The same airfield among the same neighbours, described again as a text is typed on,
+    // leaves the map, and the user's zoom, as they are.
+    const bool moved = !airfield_ || !sameNeighbourhood(*airfield_, airfield);
     airfield_ = airfield;
     history_.record({shownText_, selected_->first}, typedSinceStep_);
     typedSinceStep_ = false;
     emit historyChanged();
-    map_.airfieldChanged(true);
+    if (moved) {
+        map_.airfieldChanged(true);
+    }
     emit airfieldShown();
     drawMap();
 }

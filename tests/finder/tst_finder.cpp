@@ -35,6 +35,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QUrl>
+#include <QWheelEvent>
 #include <algorithm>
 #include <fstream>
 #include <memory>
@@ -936,6 +937,35 @@ class FinderTest : public QObject {
         route->clear();
         QTRY_VERIFY(!routed.isEmpty());
         QCOMPARE(map->drawing().title, std::string("EGLC  London City Airport"));
+    }
+
+    // In the window, the wheel zooms about the airfield under the pointer, notch after notch,
+    // and the airfield stays under it within a pixel while its details come and go.
+    void theWheelZoomsAboutTheAirfieldPointedAt() {
+        auto* map = window_->findChild<MapPane*>("map");
+        QSignalSpy described(window_.get(), &FinderWindow::detailsShown);
+        type("redhill");
+        QTRY_VERIFY(!described.isEmpty());
+        const auto markOf = [map](const std::string& code) {
+            const auto& airfields = map->drawing().airfields;
+            const auto found =
+                std::find_if(airfields.begin(), airfields.end(),
+                             [&](const auto& airfield) { return airfield.label == code; });
+            return found == airfields.end() ? QPointF(-1000, -1000)
+                                            : QPointF(found->at.x, found->at.y);
+        };
+        QTRY_VERIFY(markOf("EGKR").x() > 0);
+        const QPointF pointer = markOf("EGKR") + QPointF(30, -20);
+        const icao::Place held = map->view()->placeAt({pointer.x(), pointer.y()});
+        for (int notch = 0; notch < 9; ++notch) {
+            QWheelEvent wheel(pointer, map->mapToGlobal(pointer), {}, {0, 120}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(map, &wheel);
+            QTest::qWait(20);
+            const icao::PicturePoint at = map->view()->project(held);
+            QVERIFY2(std::hypot(at.x - pointer.x(), at.y - pointer.y()) < 1,
+                     qPrintable(QString("notch %1: %2,%3").arg(notch).arg(at.x).arg(at.y)));
+        }
     }
 
     // A stop clicked on the route's map is searched and described, and the route stays on the
