@@ -83,7 +83,7 @@ void MapPane::fitView() {
         setView(icao::neighbourhoodView(*neighbourhood, width, height));
     } else if (const auto* route = std::get_if<RouteShown>(&shown_)) {
         setView(icao::routeView(route->line, width, height));
-    } else {
+    } else if (std::holds_alternative<WorldShown>(shown_)) {
         setView(icao::MapView(kWorldShown, width, height));
     }
     fitted_ = true;
@@ -106,7 +106,9 @@ void MapPane::setView(const icao::MapView& view) {
         drawing_ = icao::landDrawing(icao::builtInWorld(), view);
         drawing_.labels = icao::Labels::Apart;
     }
-    if (atlas_) {
+    // The world alone is drawn without the atlas's marks: a thousand of them would cost a frame
+    // as long as a keystroke's wait, and say little at that scale.
+    if (atlas_ && !std::holds_alternative<WorldShown>(shown_)) {
         icao::markAtlasAirfields(*atlas_, view, drawing_);
     }
     // A screen reader tells what the map shows.

@@ -32,8 +32,7 @@ class MapPane : public QWidget {
     // The unit of the rings and the scale bar.
     void setDistanceUnit(icao::DistanceUnit unit);
     void showRoute(std::vector<icao::MarkedAirfield> stops);
-    // The world, with every airfield the atlas marks at its scale: what the map shows while it
-    // is about nothing in particular.
+    // The world's land: what the map shows while it is about nothing in particular.
     void showWorld();
     // Rings the mark of this code, the airfield selected among a route's stops; none for an
     // empty code.
@@ -62,6 +61,8 @@ class MapPane : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // Nothing yet: the sea alone, until the finder asks for something.
+    struct NothingShown {};
     struct WorldShown {};
     struct RouteShown {
         std::vector<icao::MarkedAirfield> stops;
@@ -79,7 +80,7 @@ class MapPane : public QWidget {
     // kind; empty where there is none.
     QString tipAt(const QPointF& at) const;
 
-    std::variant<WorldShown, icao::Neighbourhood, RouteShown> shown_;
+    std::variant<NothingShown, WorldShown, icao::Neighbourhood, RouteShown> shown_;
     std::optional<icao::MapView> view_;
     icao::MapDrawing drawing_;
     std::optional<QPointF> dragFrom_;

@@ -115,6 +115,9 @@ void FinderController::showLoaded(qsizetype records) {
     keep_.clear();
     requestSearch();
     route_.planAgain();
+    // The map shows the world, or what it showed, once there are records to show on it.
+    map_.overviewChanged();
+    drawMap();
 }
 
 void FinderController::showFailure(const QString& message) {

@@ -3,6 +3,7 @@
 
 #include "lookup/key_filter.h"
 #include "lookup/text_views.h"
+#include "map/land.h"
 #include "platform/path_text.h"
 #include "records/geo.h"
 #include "search/airports_by_code.h"
@@ -66,6 +67,8 @@ void SearchWorker::load(const QString& dataFile) {
     emit indexHeld(index_);
     emit loaded(records);
     emit atlasMade(atlasOf(*index_));
+    // The land is read here, on this thread, once, rather than by the first map drawn.
+    icao::builtInWorld();
 }
 
 void SearchWorker::search(quint64 generation, const QString& text,

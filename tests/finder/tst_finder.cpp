@@ -289,9 +289,9 @@ class FinderTest : public QObject {
         QCOMPARE(table()->model()->rowCount(), 0);
         QVERIFY(details()->toPlainText().contains("route field"));
         const auto* map = window_->findChild<MapPane*>("map");
-        QVERIFY(map->view());
+        QTRY_VERIFY(map->view());
         QVERIFY(map->view()->kmPerPixel() > 20);
-        QTRY_VERIFY(!map->drawing().airfields.empty());
+        QVERIFY(!map->drawing().lines.empty());
         QSignalSpy described(window_.get(), &FinderWindow::detailsShown);
         type("heathrow");
         QTRY_VERIFY(!described.isEmpty());
