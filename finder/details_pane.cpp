@@ -2,6 +2,7 @@
 #include "finder/details_pane.h"
 
 #include "finder/details_page.h"
+#include "finder/html.h"
 #include "records/airfield_details.h"
 
 namespace {
@@ -10,14 +11,15 @@ constexpr int kMinuteMs = 60 * 1000;
 
 // What the pane says before an airfield is chosen: what may be typed where.
 QString startPage() {
-    return "<h3>" + DetailsPane::tr("ICAO Finder") + "</h3><p>" +
-           DetailsPane::tr("Type an ICAO or IATA code, a name or a place in the search field; or "
-                           "a latitude and longitude, such as 51.47,-0.46, for the airfields "
-                           "nearest it.") +
-           "</p><p>" +
-           DetailsPane::tr("Type stops in the route field, codes or names, such as EGLL KJFK, "
-                           "for the legs between them.") +
-           "</p>";
+    return (Html::tag("h3", Html::text(DetailsPane::tr("ICAO Finder"))) +
+            Html::tag("p", Html::text(DetailsPane::tr(
+                               "Type an ICAO or IATA code, a name or a place in the search "
+                               "field; or a latitude and longitude, such as 51.47,-0.46, for "
+                               "the airfields nearest it."))) +
+            Html::tag("p", Html::text(DetailsPane::tr(
+                               "Type stops in the route field, codes or names, such as EGLL "
+                               "KJFK, for the legs between them."))))
+        .toString();
 }
 
 } // namespace

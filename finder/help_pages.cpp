@@ -2,6 +2,7 @@
 #include "finder/help_pages.h"
 
 #include "finder/core/qt_text.h"
+#include "finder/html.h"
 #include "lookup/build_info.h"
 #include "map/land.h"
 
@@ -16,28 +17,31 @@ QString tr(const char* text) {
     return QCoreApplication::translate("HelpPages", text);
 }
 
-QString row(const QString& first, const QString& second) {
-    return "<tr><td style=\"white-space:pre\">" + first.toHtmlEscaped() + "  </td><td>" +
-           second.toHtmlEscaped() + "</td></tr>";
+Html row(const QString& first, const QString& second) {
+    return Html::markup("<tr>") +
+           Html::tag("td", Html::text(first + "  "), "style=\"white-space:pre\"") +
+           Html::tag("td", Html::text(second)) + Html::markup("</tr>");
 }
 
 } // namespace
 
 QString aboutPage(const DataFacts& facts) {
-    return "<h3>" + tr("ICAO Finder %1").arg(QString::fromUtf8(kVersion)).toHtmlEscaped() +
-           "</h3><p>" + QString::fromUtf8(kCodeLicence).toHtmlEscaped() + "</p><p>" +
-           tr("Reading %1: %2 airfields, %3 navaids")
-               .arg(facts.dataFile, QLocale().toString(facts.airfields),
-                    QLocale().toString(static_cast<qulonglong>(facts.navaids)))
-               .toHtmlEscaped() +
-           "</p><p><b>" + tr("Shipped data").toHtmlEscaped() + "</b><br>" +
-           QString::fromUtf8(kDataSource).toHtmlEscaped() + "</p><p><b>" +
-           tr("Maps").toHtmlEscaped() + "</b><br>" +
-           QString::fromUtf8(icao::kLandSource).toHtmlEscaped() + "</p>";
+    const auto heading = [](const QString& title) { return Html::tag("b", Html::text(title)); };
+    return (Html::tag("h3", Html::text(tr("ICAO Finder %1").arg(QString::fromUtf8(kVersion)))) +
+            Html::tag("p", Html::text(QString::fromUtf8(kCodeLicence))) +
+            Html::tag("p", Html::text(tr("Reading %1: %2 airfields, %3 navaids")
+                                          .arg(facts.dataFile, QLocale().toString(facts.airfields),
+                                               QLocale().toString(
+                                                   static_cast<qulonglong>(facts.navaids))))) +
+            Html::tag("p", heading(tr("Shipped data")) + Html::markup("<br>") +
+                               Html::text(QString::fromUtf8(kDataSource))) +
+            Html::tag("p", heading(tr("Maps")) + Html::markup("<br>") +
+                               Html::text(QString::fromUtf8(icao::kLandSource))))
+        .toString();
 }
 
 QString shortcutsPage(const QList<QAction*>& actions) {
-    QString rows;
+    Html rows;
     for (const QAction* action : actions) {
         QStringList keys;
         for (const QKeySequence& keySequence : action->shortcuts()) {
@@ -54,5 +58,5 @@ QString shortcutsPage(const QList<QAction*>& actions) {
     rows += row(QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText),
                 tr("Copy the selected airfield's code"));
     rows += row("+, -, arrows, Home", tr("On the map: zoom, move, the whole view again"));
-    return "<table>" + rows + "</table>";
+    return Html::tag("table", rows).toString();
 }

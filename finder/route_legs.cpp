@@ -2,6 +2,7 @@
 #include "finder/route_legs.h"
 
 #include "finder/core/qt_text.h"
+#include "finder/html.h"
 #include "records/airfield_details.h"
 #include "records/geo.h"
 #include "records/magnetic_model.h"
@@ -17,8 +18,9 @@ QString tr(const char* text) {
     return QCoreApplication::translate("RouteLegs", text);
 }
 
-QString escaped(const std::string& text) {
-    return qt(text).toHtmlEscaped();
+// Text said by the finder itself, escaped as any other: a translation may hold "<".
+Html said(const char* text) {
+    return Html::text(tr(text));
 }
 
 // The distance in the unit, then the time to fly it at the speed.
@@ -31,45 +33,44 @@ QStringList distanceCells(double km, const LegsTelling& telling) {
 }
 
 // The other airfields a stop may mean, each a link that puts it in the stop's place.
-QString candidateLinks(const icao::RouteStop& stop, std::size_t at) {
-    QStringList links;
+Html candidateLinks(const icao::RouteStop& stop, std::size_t at) {
+    std::vector<Html> links;
     for (const icao::AirportRecord& candidate : stop.candidates) {
-        links << QString("<a href=\"%1\">%2</a> %3")
-                     .arg(linkText({at, qt(candidate.code)}).toHtmlEscaped(),
-                          escaped(candidate.code), escaped(candidate.name));
+        links.push_back(Html::link(linkText({at, qt(candidate.code)}), Html::text(candidate.code)) +
+                        Html::text(" " + candidate.name));
     }
-    return links.join(", ");
+    return Html::joined(links, Html::text(", "));
 }
 
 // The words of a flight plan passed over and why: "N0450F350 (speed and level)".
-QString passedOver(const std::vector<icao::SkippedWord>& words) {
-    QStringList parts;
+Html passedOver(const std::vector<icao::SkippedWord>& words) {
+    std::vector<Html> parts;
     for (const icao::SkippedWord& word : words) {
         if (word.as != icao::PlanWord::Direct) {
-            parts << QString("<i>%1</i> (%2)")
-                         .arg(escaped(word.word), qt(std::string(icao::passedOver(word.as).why)));
+            parts.push_back(Html::tag("i", Html::text(word.word)) +
+                            Html::text(" (" + std::string(icao::passedOver(word.as).why) + ")"));
         }
     }
-    return parts.join(", ");
+    return Html::joined(parts, Html::text(", "));
 }
 
-QString readingLine(const icao::RouteStop& stop, std::size_t at) {
-    const QString given = "<i>" + escaped(stop.given) + "</i>";
+Html readingLine(const icao::RouteStop& stop, std::size_t at) {
+    const Html given = Html::tag("i", Html::text(stop.given));
     if (!stop.airport) {
-        const QString links = candidateLinks(stop, at);
-        return tr("No airfield found for %1").arg(given) +
-               (links.isEmpty() ? QString() : "; " + tr("did you mean %1?").arg(links));
+        const Html links = candidateLinks(stop, at);
+        return said("No airfield found for %1").arg(given) +
+               (links.isEmpty() ? Html() : Html::text("; ") + said("did you mean %1?").arg(links));
     }
     const QString how = qt(std::string(icao::readAs(stop.read).words)) +
                         (stop.read == icao::StopRead::Navaid ? tr(", the nearest") : QString());
-    QString line = QString("%1 → %2 %3 (%4)")
-                       .arg(given, escaped(stop.airport->code), escaped(stop.airport->name), how);
+    Html line = given + Html::text(" → " + qt(stop.airport->code) + " " + qt(stop.airport->name) +
+                                   " (" + how + ")");
     if (stop.doubtful) {
-        line += "; " + tr("doubtful");
+        line += Html::text("; ") + said("doubtful");
     }
     // Another aid of the ident is no choice to make: the nearest is the one flown over.
     if (!stop.candidates.empty() && stop.read != icao::StopRead::Navaid) {
-        line += "; " + tr("or %1").arg(candidateLinks(stop, at));
+        line += Html::text("; ") + said("or %1").arg(candidateLinks(stop, at));
     }
     return line;
 }
@@ -117,44 +118,45 @@ LegsTable legsTableOf(const RoutePlan& plan, const LegsTelling& telling) {
 
 QString routeReadingsPage(const RoutePlan& plan, const LegsTelling& telling) {
     if (plan.refusedWords > 0) {
-        return tr("A route holds at most %1 words; this one has %2")
-            .arg(icao::kMaxRouteWords)
-            .arg(plan.refusedWords);
+        return Html::text(tr("A route holds at most %1 words; this one has %2")
+                              .arg(icao::kMaxRouteWords)
+                              .arg(plan.refusedWords))
+            .toString();
     }
-    QStringList lines;
+    std::vector<Html> lines;
     const auto& stops = plan.reading.stops;
     // The stops unread first: they are why there is no route.
     for (const bool unread : {true, false}) {
         for (std::size_t at = 0; at < stops.size(); ++at) {
             if ((!stops[at].airport) == unread && stops[at].read != icao::StopRead::IcaoCode) {
-                lines << readingLine(stops[at], at);
+                lines.push_back(readingLine(stops[at], at));
             }
         }
     }
-    QStringList skipped;
+    std::vector<Html> skipped;
     for (const icao::RouteStop& stop : stops) {
-        skipped << passedOver(stop.skippedBefore);
+        skipped.push_back(passedOver(stop.skippedBefore));
     }
-    skipped << passedOver(plan.reading.skippedAfter);
-    skipped.removeAll(QString());
-    if (!skipped.isEmpty()) {
-        lines << tr("Passed over: %1").arg(skipped.join(", "));
+    skipped.push_back(passedOver(plan.reading.skippedAfter));
+    if (const Html words = Html::joined(skipped, Html::text(", ")); !words.isEmpty()) {
+        lines.push_back(said("Passed over: %1").arg(words));
     }
     for (const std::size_t at : plan.route.unknown) {
         if (stops[at].airport) {
-            lines << tr("%1 has no coordinates").arg(escaped(stops[at].airport->code));
+            lines.push_back(said("%1 has no coordinates").arg(Html::text(stops[at].airport->code)));
         }
     }
     if (!plan.reading.pending.empty()) {
-        lines << tr("Reading %1 ...").arg("<i>" + escaped(plan.reading.pending) + "</i>");
+        lines.push_back(
+            said("Reading %1 ...").arg(Html::tag("i", Html::text(plan.reading.pending))));
     }
     if (telling.speedUnread) {
-        lines << tr("A speed is a number and kt, km/h or mph, such as 450kt");
+        lines.push_back(said("A speed is a number and kt, km/h or mph, such as 450kt"));
     }
     if (plan.route.legs.empty() && plan.route.unknown.empty()) {
-        lines << tr("A route needs two airfields or more");
+        lines.push_back(said("A route needs two airfields or more"));
     }
-    return lines.join("<br>");
+    return Html::joined(lines, Html::markup("<br>")).toString();
 }
 
 QString routeWithStop(const RoutePlan& plan, std::size_t at, const QString& code) {
