@@ -199,10 +199,10 @@ void FinderWindow::restoreLayout() {
         }
         resize(wanted);
     }
-    // A first start: the results a little wider than the details, room for every column; the
-    // route a third under the results, the details over a smaller map.
+    // A first start: the results wider than the details, room for every column; the route a
+    // third under the results, the details over a smaller map.
     if (!splitter_->restoreState(kept.splitter)) {
-        splitter_->setSizes({11 * width(), 9 * width()});
+        splitter_->setSizes({5 * width(), 3 * width()});
     }
     if (!left_->restoreState(kept.left)) {
         left_->setSizes({2 * height(), height()});

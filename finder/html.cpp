@@ -9,6 +9,10 @@ Html Html::text(const std::string& text) {
     return Html::text(QString::fromStdString(text));
 }
 
+Html Html::text(const char* text) {
+    return Html::text(QString::fromUtf8(text));
+}
+
 Html Html::unbroken(const QString& text) {
     QString kept = text;
     kept.replace(' ', QChar(0x00A0));

@@ -15,6 +15,7 @@ class Html {
     // Text, escaped; a std::string is UTF-8.
     static Html text(const QString& text);
     static Html text(const std::string& text);
+    static Html text(const char* text);
     // Text kept on one line: its spaces no-break.
     static Html unbroken(const QString& text);
     // Markup of this program's own, never the data's.

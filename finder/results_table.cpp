@@ -14,7 +14,7 @@ namespace {
 // As many characters as most airfields' names have.
 constexpr int kNameCharacters = 26;
 // As many as most places have.
-constexpr int kPlaceCharacters = 13;
+constexpr int kPlaceCharacters = 11;
 
 } // namespace
 

@@ -216,7 +216,13 @@ void placeLabels(MapDrawing& drawing, std::size_t from) {
         marks.push_back(markBox(drawing.airfields[i].at, reachOf(drawing.airfields[i])));
     }
     if (apart && from == 0 && !drawing.title.empty()) {
-        placeTitle(drawing, marks);
+        std::vector<PictureBox> covered = marks;
+        for (const DrawnAirfield& airfield : drawing.airfields) {
+            if (!airfield.lesser) {
+                covered.push_back(markBox(airfield.at, reachOf(airfield)));
+            }
+        }
+        placeTitle(drawing, covered);
     }
     // The title and the scale bar stand over everything; no label goes under them, and where
     // the words are kept apart, no lesser airfield either.

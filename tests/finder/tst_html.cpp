@@ -31,7 +31,8 @@ class HtmlTest : public QObject {
         QCOMPARE(plain(Html::text("Reading %1 ... %2").arg(Html::text(words), Html::text("x"))),
                  "Reading " + words + " ... x");
         QVERIFY(!Html::text(words).toString().contains('<'));
-        QVERIFY(!Html::link(words, {}).toString().contains("\"" + words));
+        // The target never ends its attribute early.
+        QCOMPARE(Html::link(words, {}).toString().count('"'), 2);
     }
 
     void partsAreJoinedAndKeptWhole() {

@@ -161,6 +161,36 @@ class MapDrawingTest : public QObject {
         }
     }
 
+    // In a window's map a route back to where it began labels that airfield once, and a map
+    // crowded to the title's corner moves the title to a free one; a picture keeps both as
+    // they were.
+    void aWindowsMapLabelsEachStopOnceAndFreesTheTitle() {
+        for (const icao::Labels labels : {icao::Labels::Apart, icao::Labels::EveryAirfield}) {
+            const icao::RouteMap map = icao::routeMap({kEgll, kKjfk, kEgll}, icao::World{},
+                                                      icao::DistanceUnit::NauticalMile, 560, 320);
+            const icao::MapDrawing drawing = icao::routeDrawing(
+                {kEgll, kKjfk, kEgll}, icao::routeLineOf({kEgll, kKjfk, kEgll}), icao::World{},
+                map.view, icao::DistanceUnit::NauticalMile, labels);
+            const auto labelled = std::count_if(
+                drawing.airfields.begin(), drawing.airfields.end(),
+                [](const auto& airfield) { return airfield.label == "EGLL" && airfield.labelled; });
+            QCOMPARE(labelled, labels == icao::Labels::Apart ? 1 : 2);
+        }
+        icao::MapDrawing crowded{400, 300, "EGLL  London Heathrow Airport", {}, {}, {}, {}, {}, {}};
+        crowded.titleAt = {12, 20};
+        crowded.labels = icao::Labels::Apart;
+        for (int i = 0; i < 8; ++i) {
+            crowded.airfields.push_back(
+                {{20.0 + 30 * i, 14}, "EGX" + std::to_string(i), {}, false});
+        }
+        icao::placeLabels(crowded);
+        QVERIFY(crowded.titleAt.y > 150);
+        const icao::DrawnBoxes boxes = icao::boxesOf(crowded);
+        for (const icao::PictureBox& mark : boxes.marks) {
+            QVERIFY(!boxes.words.front().overlaps(mark));
+        }
+    }
+
     // A navaid's ident goes only where it overlaps no airfield's label or mark and no other
     // ident; the airfields' labels choose first, and a navaid's mark keeps them off it.
     void navaidIdentsGiveWayToAirfields() {
