@@ -2,6 +2,7 @@
 #include "finder/map_painter.h"
 
 #include "finder/core/qt_text.h"
+#include "platform/kernels.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -60,6 +61,21 @@ void haloText(QPainter& painter, const QPointF& at, const QString& text, const Q
     painter.drawText(at, text);
 }
 
+// The pen of an ink's lines, stroked as the pictures stroke them; Qt counts dashes in widths.
+QPen penOf(icao::Ink ink, const QColor& colour) {
+    const icao::Stroke stroke = icao::strokeOf(ink);
+    QPen pen(colour, stroke.width);
+    if (stroke.dash > 0) {
+        pen.setDashPattern({stroke.dash / stroke.width, stroke.gap / stroke.width});
+    }
+    // The route's joins and ends rounded, as the pictures draw it.
+    if (ink == icao::Ink::Route) {
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    }
+    return pen;
+}
+
 } // namespace
 
 MapColours MapColours::of(const QPalette& palette) {
@@ -90,17 +106,17 @@ void paintMap(QPainter& painter, const icao::MapDrawing& drawing, const MapColou
         painter.setBrush(Qt::NoBrush);
         switch (ink) {
         case icao::Ink::Land:
-            painter.setPen(QPen(colours.coast, 0.6));
+            painter.setPen(penOf(ink, colours.coast));
             painter.setBrush(colours.land);
             break;
         case icao::Ink::Border:
-            painter.setPen(QPen(colours.border, 0.6, Qt::DashLine));
+            painter.setPen(penOf(ink, colours.border));
             break;
         case icao::Ink::Ring:
-            painter.setPen(QPen(colours.ring, 0.8, Qt::DashLine));
+            painter.setPen(penOf(ink, colours.ring));
             break;
         case icao::Ink::Route:
-            painter.setPen(QPen(colours.route, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.setPen(penOf(ink, colours.route));
             break;
         case icao::Ink::Runway:
             // Each runway at its own width.
@@ -180,4 +196,7 @@ void paintMap(QPainter& painter, const icao::MapDrawing& drawing, const MapColou
     painter.setFont(font);
     haloText(painter, pointOf(drawing.titleAt), qt(drawing.title), colours.mark, colours.halo);
     painter.restore();
+    // Qt's painting may leave the wide registers in use, which would slow the next frame's
+    // projection of every point several times over.
+    icao::kernels::clearWideRegisters();
 }

@@ -20,6 +20,30 @@ enum class Ink { Land, Border, Ring, Runway, Route };
 // The inks in the order they are painted, each over those before.
 inline constexpr std::array kInks = {Ink::Land, Ink::Border, Ink::Ring, Ink::Runway, Ink::Route};
 
+// How an ink's lines are stroked, alike in the pictures and the window: the width, and the
+// lengths of a dash and of the gap after it, in pixels; no dash for a solid line. A runway is
+// stroked at its own width.
+struct Stroke {
+    double width;
+    double dash = 0;
+    double gap = 0;
+};
+constexpr Stroke strokeOf(Ink ink) {
+    switch (ink) {
+    case Ink::Land:
+        return {0.6};
+    case Ink::Border:
+        return {0.5, 3, 2};
+    case Ink::Ring:
+        return {0.8, 4, 3};
+    case Ink::Route:
+        return {2};
+    case Ink::Runway:
+        break;
+    }
+    return {0};
+}
+
 struct DrawnLine {
     Ink ink;
     std::vector<PicturePoint> points;

@@ -2,7 +2,6 @@
 #include "map/map_layers.h"
 
 #include "map/clipping.h"
-#include "platform/kernels.h"
 
 #include <algorithm>
 #include <array>
@@ -71,9 +70,6 @@ PictureBox textBox(const PicturePoint& baseline, double width, double size) {
 } // namespace
 
 void drawLand(const World& world, const MapView& view, std::vector<DrawnLine>& lines) {
-    // The frame painted before may have left the wide registers in use, which would slow the
-    // projection of every point below several times over.
-    kernels::clearWideRegisters();
     const double span = view.box().east - view.box().west;
     const std::vector<MapLine>* land = span < kFineLandSpan ? &world.fineLand : &world.coarseLand;
     if (span < kFinestLandSpan && world.finestLand && !world.finestLand().empty()) {

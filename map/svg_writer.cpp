@@ -94,17 +94,30 @@ std::string runwaysOf(const MapDrawing& drawing) {
     return lines;
 }
 
+// The stroke of an ink's lines as SVG's attributes.
+std::string strokeAttributes(Ink ink) {
+    const Stroke stroke = strokeOf(ink);
+    std::string attributes = " stroke-width=\"" + number(stroke.width) + "\"";
+    if (stroke.dash > 0) {
+        attributes +=
+            " stroke-dasharray=\"" + number(stroke.dash) + " " + number(stroke.gap) + "\"";
+    }
+    return attributes;
+}
+
 // The style of an ink's one path; runways are lines each of its own width.
-std::string_view styleOf(Ink ink) {
+std::string styleOf(Ink ink) {
     switch (ink) {
     case Ink::Land:
-        return R"(fill="#f3efe2" stroke="#b8ae94" stroke-width="0.6" fill-rule="evenodd")";
+        return R"(fill="#f3efe2" stroke="#b8ae94")" + strokeAttributes(ink) +
+               R"( fill-rule="evenodd")";
     case Ink::Border:
-        return R"(fill="none" stroke="#a39a85" stroke-width="0.5" stroke-dasharray="3 2")";
+        return R"(fill="none" stroke="#a39a85")" + strokeAttributes(ink);
     case Ink::Ring:
-        return R"(fill="none" stroke="#5b7fa6" stroke-width="0.8" stroke-dasharray="4 3")";
+        return R"(fill="none" stroke="#5b7fa6")" + strokeAttributes(ink);
     case Ink::Route:
-        return R"(fill="none" stroke="#c0392b" stroke-width="2" stroke-linejoin="round")";
+        return R"(fill="none" stroke="#c0392b")" + strokeAttributes(ink) +
+               R"( stroke-linejoin="round")";
     case Ink::Runway:
         break;
     }
