@@ -306,6 +306,21 @@ void placeLabels(MapDrawing& drawing, std::size_t from) {
     }
 }
 
+bool placeNote(MapDrawing& drawing, const PicturePoint& at, std::string text) {
+    const double width = textWidth(text.size(), kNoteSize);
+    const DrawnBoxes boxes = boxesOf(drawing);
+    const auto free =
+        freePlace(at, kGap, width, kNoteSize, {0, 0, drawing.width, drawing.height}, [&] {
+            std::vector<PictureBox> taken = boxes.words;
+            taken.insert(taken.end(), boxes.marks.begin(), boxes.marks.end());
+            return taken;
+        }());
+    if (free) {
+        drawing.notes.push_back({*free, std::move(text)});
+    }
+    return free.has_value();
+}
+
 double roundDistanceBelow(double distance) {
     const double power = std::pow(10.0, std::floor(std::log10(distance)));
     double round = power;

@@ -20,6 +20,10 @@ MapDrawing landDrawing(const World& world, const MapView& view);
 // The airfields' labels placed and the scale bar in the unit: what every map does last.
 void finishDrawing(MapDrawing& drawing, const MapView& view, DistanceUnit unit);
 
+// A note beside the point, where it lies within the picture over no word and no mark; says
+// whether it found a place.
+bool placeNote(MapDrawing& drawing, const PicturePoint& at, std::string text);
+
 // A box on the picture, in pixels.
 struct PictureBox {
     double left;

@@ -5,6 +5,7 @@
 #include "map/map_layers.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace icao {
 namespace {
@@ -89,6 +90,16 @@ MapDrawing routeDrawing(const std::vector<MarkedAirfield>& stops, const RouteLin
         drawing.title += (stop == 0 ? "" : " – ") + stops[stop].label;
     }
     finishDrawing(drawing, view, unit);
+    // In a window, each leg's distance by its middle where that covers nothing else.
+    if (labels == Labels::Apart) {
+        for (std::size_t stop = 0; stop + 1 < stops.size() && stop + 1 < route.stopAt.size();
+             ++stop) {
+            const PicturePoint middle =
+                view.project(route.points[(route.stopAt[stop] + route.stopAt[stop + 1]) / 2]);
+            const double km = distanceKm(stops[stop].place, stops[stop + 1].place);
+            placeNote(drawing, middle, mapDistanceText(std::round(distanceIn(km, unit)), unit));
+        }
+    }
     return drawing;
 }
 

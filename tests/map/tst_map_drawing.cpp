@@ -161,9 +161,9 @@ class MapDrawingTest : public QObject {
         }
     }
 
-    // In a window's map a route back to where it began labels that airfield once, and a map
-    // crowded to the title's corner moves the title to a free one; a picture keeps both as
-    // they were.
+    // In a window's map a route back to where it began labels that airfield once, each leg
+    // tells its distance where there is room, and a map crowded to the title's corner moves
+    // the title to a free one; a picture keeps them as they were.
     void aWindowsMapLabelsEachStopOnceAndFreesTheTitle() {
         for (const icao::Labels labels : {icao::Labels::Apart, icao::Labels::EveryAirfield}) {
             const icao::RouteMap map = icao::routeMap({kEgll, kKjfk, kEgll}, icao::World{},
@@ -175,6 +175,23 @@ class MapDrawingTest : public QObject {
                 drawing.airfields.begin(), drawing.airfields.end(),
                 [](const auto& airfield) { return airfield.label == "EGLL" && airfield.labelled; });
             QCOMPARE(labelled, labels == icao::Labels::Apart ? 1 : 2);
+        }
+        // Each leg's distance by its middle in a window, where it covers no word or mark.
+        const icao::RouteLine line = icao::routeLineOf({kEgll, kKjfk, kRjtt});
+        const icao::MapView view = icao::routeView(line, 960, 540);
+        const icao::MapDrawing legs =
+            icao::routeDrawing({kEgll, kKjfk, kRjtt}, line, icao::World{}, view,
+                               icao::DistanceUnit::NauticalMile, icao::Labels::Apart);
+        QStringList notes;
+        for (const icao::DrawnText& note : legs.notes) {
+            notes << QString::fromStdString(note.text);
+        }
+        QCOMPARE(notes, (QStringList{"2991 NM", "5872 NM"}));
+        const icao::DrawnBoxes words = icao::boxesOf(legs);
+        for (std::size_t a = 0; a < words.words.size(); ++a) {
+            for (std::size_t b = a + 1; b < words.words.size(); ++b) {
+                QVERIFY(!words.words[a].overlaps(words.words[b]));
+            }
         }
         icao::MapDrawing crowded{400, 300, "EGLL  London Heathrow Airport", {}, {}, {}, {}, {}, {}};
         crowded.titleAt = {12, 20};
