@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/table.h"
 #include "lookup/text.h"
+#include "records/units.h"
 
 #include <cmath>
 #include <cstdio>
@@ -43,9 +44,7 @@ Cell Cell::course(double degrees) {
     if (!std::isfinite(degrees)) {
         return {"unknown", "", nullptr};
     }
-    char text[8];
-    std::snprintf(text, sizeof text, "%03d°", static_cast<int>(std::lround(degrees)) % 360);
-    return {text, fixed(degrees, 1), degrees};
+    return {icao::courseWords(degrees), fixed(degrees, 1), degrees};
 }
 
 Cell Cell::recordNumber(std::string text, std::optional<double> number) {

@@ -29,9 +29,11 @@ std::vector<Column> distanceColumns(std::string_view prefix, const Arguments& ar
 std::vector<Cell> distanceCells(double km, int shownDecimals, const Arguments& arguments) {
     std::vector<Cell> cells;
     for (const icao::DistanceUnit unit : unitsOf(arguments)) {
-        std::string suffix(" ");
-        suffix += icao::nameOf(unit).symbol;
-        cells.push_back(Cell::measure(icao::distanceIn(km, unit), shownDecimals, suffix));
+        Cell cell = Cell::measure(icao::distanceIn(km, unit), shownDecimals, "");
+        if (std::isfinite(km)) {
+            cell.shown = icao::distanceWords(km, unit, shownDecimals);
+        }
+        cells.push_back(std::move(cell));
     }
     return cells;
 }

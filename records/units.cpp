@@ -46,6 +46,18 @@ int lengthIn(double feet, LengthUnit unit) {
     return static_cast<int>(std::lround(unit == LengthUnit::Metre ? feet * kMetresPerFoot : feet));
 }
 
+std::string courseWords(double degrees) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%03d°", static_cast<int>(std::lround(degrees)) % 360);
+    return text;
+}
+
+std::string distanceWords(double km, DistanceUnit unit, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f ", decimals, distanceIn(km, unit));
+    return text + std::string(nameOf(unit).symbol);
+}
+
 const char* lengthSuffix(LengthUnit unit) {
     return unit == LengthUnit::Metre ? " m" : " ft";
 }

@@ -37,6 +37,11 @@ inline double distanceIn(double km, DistanceUnit unit) {
 }
 
 // The unit a length or an elevation is shown in; the data holds feet.
+// A course or bearing in whole degrees, three digits, as every view tells it: "018°".
+std::string courseWords(double degrees);
+// A distance in the unit, with this many decimals, and its symbol: "188 NM".
+std::string distanceWords(double km, DistanceUnit unit, int decimals);
+
 enum class LengthUnit { Foot, Metre };
 // Feet in the unit, whole: 12799 ft is 3901 m.
 int lengthIn(double feet, LengthUnit unit);
