@@ -206,7 +206,7 @@ std::chrono::sys_days sunDayOf(int aheadOfUtc, const Arguments& arguments,
     if (arguments.date) {
         return *arguments.date;
     }
-    return std::chrono::floor<std::chrono::days>(now + std::chrono::seconds(aheadOfUtc));
+    return icao::dayInZone(now, aheadOfUtc);
 }
 
 // A crossing of the sun: its time in UTC and, where the zone is known, local, as text shows

@@ -79,9 +79,8 @@ Html sunRows(const icao::AirportRecord& record, const icao::AirfieldDetails& det
     }
     const std::optional<int> offset =
         details.zoneTime ? std::optional(details.zoneTime->utcOffsetSeconds) : std::nullopt;
-    const auto today =
-        std::chrono::floor<std::chrono::days>(now + std::chrono::seconds(offset.value_or(0)));
-    const icao::SunTimes sun = icao::sunTimesOn(*place, today, offset.value_or(0));
+    const icao::SunTimes sun =
+        icao::sunTimesOn(*place, icao::dayInZone(now, offset.value_or(0)), offset.value_or(0));
     const auto words = [&offset](const std::optional<std::chrono::sys_seconds>& at,
                                  const icao::SunCrossing& crossing, bool twilight) {
         return Html::text(at ? icao::crossingWords(*at, offset, crossing.again)

@@ -34,6 +34,11 @@ struct SunTimes {
 // first rising and the first setting of that day where the sun may cross only near its ends,
 // at high latitude.
 SunTimes sunTimesOn(const Place& place, std::chrono::sys_days date, int utcOffsetSeconds = 0);
+// The date at the instant in a zone this far ahead of UTC: the day whose sun an airfield's
+// details tell by default.
+inline std::chrono::sys_days dayInZone(std::chrono::sys_seconds instant, int utcOffsetSeconds) {
+    return std::chrono::floor<std::chrono::days>(instant + std::chrono::seconds(utcOffsetSeconds));
+}
 
 // Why a day has no rising or no setting past the crossing's altitude, as the answers say it:
 // "none: polar day, the sun stays up"; the twilight's own words where twilight, civil twilight
