@@ -211,14 +211,30 @@ void placeLabels(MapDrawing& drawing, std::size_t from) {
     for (std::size_t i = 0; i < std::min(from, drawing.airfields.size()); ++i) {
         marks.push_back(markBox(drawing.airfields[i].at, reachOf(drawing.airfields[i])));
     }
-    if (apart && from == 0 && !drawing.title.empty()) {
+    if (apart && from == 0) {
         std::vector<PictureBox> covered = marks;
         for (const DrawnAirfield& airfield : drawing.airfields) {
             if (!airfield.lesser) {
                 covered.push_back(markBox(airfield.at, reachOf(airfield)));
             }
         }
-        placeTitle(drawing, covered);
+        // The scale bar to the right where it would cover a mark on the left; then the title.
+        if (!drawing.scale.text.empty() && overlapsAny(scaleBox(drawing.scale), covered)) {
+            ScaleBar right = drawing.scale;
+            const PictureBox box = scaleBox(right);
+            const double shift = drawing.width - kMargin - (box.right - box.left) - right.at.x;
+            right.at.x += shift;
+            right.textAt.x += shift;
+            if (!overlapsAny(scaleBox(right), covered)) {
+                drawing.scale = right;
+            }
+        }
+        if (!drawing.scale.text.empty()) {
+            covered.push_back(scaleBox(drawing.scale));
+        }
+        if (!drawing.title.empty()) {
+            placeTitle(drawing, covered);
+        }
     }
     // The title and the scale bar stand over everything; no label goes under them, and where
     // the words are kept apart, no lesser airfield either.

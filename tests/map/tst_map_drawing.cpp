@@ -193,18 +193,24 @@ class MapDrawingTest : public QObject {
                 QVERIFY(!words.words[a].overlaps(words.words[b]));
             }
         }
-        icao::MapDrawing crowded{400, 300, "EGLL  London Heathrow Airport", {}, {}, {}, {}, {}, {}};
+        icao::MapDrawing crowded{400, 300, "EGLL  Heathrow", {}, {}, {}, {}, {}, {}};
         crowded.titleAt = {12, 20};
         crowded.labels = icao::Labels::Apart;
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 6; ++i) {
             crowded.airfields.push_back(
                 {{20.0 + 30 * i, 14}, "EGX" + std::to_string(i), {}, false});
         }
+        // And the scale bar to the right of a mark on its left.
+        crowded.scale = {{12, 278}, 60, 4, {12, 292}, "10 NM"};
+        crowded.airfields.push_back({{30, 280}, "EGSB", {}, false});
         icao::placeLabels(crowded);
-        QVERIFY(crowded.titleAt.y > 150);
+        QVERIFY(crowded.titleAt.x > 200);
+        QVERIFY(crowded.scale.at.x > 200);
         const icao::DrawnBoxes boxes = icao::boxesOf(crowded);
-        for (const icao::PictureBox& mark : boxes.marks) {
-            QVERIFY(!boxes.words.front().overlaps(mark));
+        for (const icao::PictureBox& word : boxes.words) {
+            for (const icao::PictureBox& mark : boxes.marks) {
+                QVERIFY(!word.overlaps(mark));
+            }
         }
     }
 
