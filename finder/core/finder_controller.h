@@ -61,8 +61,9 @@ class FinderController : public QObject {
     // Reads another data file from now on, and remembers it for the next start.
     void openDataFile(const QString& dataFile);
     void readShippedFile() { openDataFile(shippedFile_); }
-    // The search field's text; typed says the user typed it.
+    // The search field's text, searched where it changed.
     void setSearchText(const QString& text);
+    // The text was typed by the user, so that typing on refines the history's step.
     void noteTyped() { typedSinceStep_ = true; }
     void setFilter(const icao::AirfieldFilter& filter);
     // More rows than the answer shown has; the airfield selected is selected again once they
