@@ -3,8 +3,8 @@
 // steps and painted with QPainter on a picture of the pane's usual size; and a frame of the
 // pane as the user zooms and pans over the shipped data, every airfield in view marked, drawn
 // and painted, at the scale of the world, a country and a town. Run offscreen.
-#include "finder/map_painter.h"
 #include "finder/core/search_worker.h"
+#include "finder/map_painter.h"
 #include "map/airfield_atlas.h"
 #include "map/neighbourhood_map.h"
 #include "map/route_map.h"
@@ -63,9 +63,8 @@ void paintEveryAirfieldInView(benchmark::State& state, const icao::AirfieldAtlas
     const MapColours colours = MapColours::of(QGuiApplication::palette());
     std::size_t marks = 0;
     for (auto _ : state) {
-        icao::MapDrawing drawing =
-            icao::neighbourhoodDrawing(london, icao::builtInWorld(), view,
-                                       icao::DistanceUnit::NauticalMile, kPaneLabels);
+        icao::MapDrawing drawing = icao::neighbourhoodDrawing(
+            london, icao::builtInWorld(), view, icao::DistanceUnit::NauticalMile, kPaneLabels);
         if (atlas) {
             icao::markAtlasAirfields(*atlas, view, drawing);
         }
