@@ -146,6 +146,19 @@ PictureBox scaleBox(const ScaleBar& scale) {
             scale.textAt.y + kScaleTextSize * 0.2};
 }
 
+PictureBox noteBox(const DrawnText& note) {
+    return textBox(note.at, textWidth(note.text.size(), kNoteSize), kNoteSize);
+}
+
+PictureBox identBox(const DrawnNavaid& navaid) {
+    return textBox(navaid.labelAt, textWidth(navaid.ident.size(), kNoteSize), kNoteSize);
+}
+
+PictureBox labelBox(const DrawnAirfield& airfield) {
+    return textBox(airfield.labelAt, textWidth(airfield.label.size(), kLabelSize, airfield.main),
+                   kLabelSize);
+}
+
 bool overlapsAny(const PictureBox& box, const std::vector<PictureBox>& others) {
     return std::any_of(others.begin(), others.end(),
                        [&](const PictureBox& other) { return box.overlaps(other); });
@@ -178,21 +191,18 @@ DrawnBoxes boxesOf(const MapDrawing& drawing) {
         boxes.words.push_back(scaleBox(drawing.scale));
     }
     for (const DrawnText& note : drawing.notes) {
-        boxes.words.push_back(textBox(note.at, textWidth(note.text.size(), kNoteSize), kNoteSize));
+        boxes.words.push_back(noteBox(note));
     }
     for (const DrawnNavaid& navaid : drawing.navaids) {
         boxes.marks.push_back(markBox(navaid.at, kNavaidMarkRadius));
         if (navaid.labelled) {
-            boxes.words.push_back(
-                textBox(navaid.labelAt, textWidth(navaid.ident.size(), kNoteSize), kNoteSize));
+            boxes.words.push_back(identBox(navaid));
         }
     }
     for (const DrawnAirfield& airfield : drawing.airfields) {
         boxes.marks.push_back(markBox(airfield.at, markRadiusOf(airfield)));
         if (airfield.labelled) {
-            boxes.words.push_back(
-                textBox(airfield.labelAt,
-                        textWidth(airfield.label.size(), kLabelSize, airfield.main), kLabelSize));
+            boxes.words.push_back(labelBox(airfield));
         }
     }
     return boxes;
@@ -263,7 +273,7 @@ void placeLabels(MapDrawing& drawing, std::size_t from) {
     // A ring's distance or a runway's ident; kept apart, where it covers nothing else, and
     // none where it would.
     std::erase_if(drawing.notes, [&](const DrawnText& note) {
-        const PictureBox box = textBox(note.at, textWidth(note.text.size(), kNoteSize), kNoteSize);
+        const PictureBox box = noteBox(note);
         if (apart && from == 0 && overlapsAny(box, taken)) {
             return true;
         }
@@ -272,16 +282,12 @@ void placeLabels(MapDrawing& drawing, std::size_t from) {
     });
     for (const DrawnNavaid& navaid : drawing.navaids) {
         if (navaid.labelled) {
-            taken.push_back(
-                textBox(navaid.labelAt, textWidth(navaid.ident.size(), kNoteSize), kNoteSize));
+            taken.push_back(identBox(navaid));
         }
     }
     for (std::size_t i = 0; i < std::min(from, drawing.airfields.size()); ++i) {
-        const DrawnAirfield& airfield = drawing.airfields[i];
-        if (airfield.labelled) {
-            taken.push_back(textBox(airfield.labelAt,
-                                    textWidth(airfield.label.size(), kLabelSize, airfield.main),
-                                    kLabelSize));
+        if (drawing.airfields[i].labelled) {
+            taken.push_back(labelBox(drawing.airfields[i]));
         }
     }
     // Kept apart, each label once: a route back to where it began marks its first stop twice.
@@ -303,7 +309,7 @@ void placeLabels(MapDrawing& drawing, std::size_t from) {
             free ? *free : besidePlaces(airfield.at, kMainMarkRadius, width, kLabelSize).front();
         airfield.labelled = free || (!apart && !airfield.lesser);
         if (airfield.labelled) {
-            taken.push_back(textBox(airfield.labelAt, width, kLabelSize));
+            taken.push_back(labelBox(airfield));
             placed.emplace_back(airfield.label, airfield.at);
         }
     }
