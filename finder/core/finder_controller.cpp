@@ -100,9 +100,12 @@ bool FinderController::readsShippedFile() const {
 }
 
 void FinderController::tellFileState(DataFileState::Reading reading) {
+    // Asked of the file system once: the shipped file and this one are compared by their
+    // canonical paths.
+    const bool readsShipped = readsShippedFile();
     file_.reading = reading;
-    file_.shipped = shippedFile_.isEmpty() || readsShippedFile();
-    file_.canReadShipped = !shippedFile_.isEmpty() && !readsShippedFile();
+    file_.shipped = shippedFile_.isEmpty() || readsShipped;
+    file_.canReadShipped = !shippedFile_.isEmpty() && !readsShipped;
     emit fileStateChanged(file_);
 }
 
@@ -111,9 +114,7 @@ void FinderController::showLoaded(qsizetype records) {
     file_.airfields = records;
     file_.failure.clear();
     tellFileState(DataFileState::Reading::Read);
-    limit_ = kFirstShownHits;
-    keep_.clear();
-    requestSearch();
+    searchAnew();
     route_.planAgain();
     // The map shows the world, or what it showed, once there are records to show on it.
     map_.overviewChanged();
@@ -138,17 +139,12 @@ void FinderController::setSearchText(const QString& text) {
     searchText_ = text;
     map_.askForAirfield();
     selectStop({});
-    limit_ = kFirstShownHits;
-    keep_.clear();
-    stepPast_ = false;
-    requestSearch();
+    searchAnew();
 }
 
 void FinderController::setFilter(const icao::AirfieldFilter& filter) {
     filter_ = filter;
-    limit_ = kFirstShownHits;
-    keep_.clear();
-    requestSearch();
+    searchAnew();
     // The nearest airfields keep to the filters too.
     describe_.start();
 }
@@ -157,6 +153,13 @@ void FinderController::showMore(const QString& selected, std::size_t shownHits, 
     limit_ = shownHits + kMoreShownHits;
     keep_ = selected;
     stepPast_ = stepPast;
+    requestSearch();
+}
+
+void FinderController::searchAnew() {
+    limit_ = kFirstShownHits;
+    keep_.clear();
+    stepPast_ = false;
     requestSearch();
 }
 

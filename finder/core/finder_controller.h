@@ -101,6 +101,8 @@ class FinderController : public QObject {
 
   private:
     void load();
+    // The text's first rows, nothing kept selected.
+    void searchAnew();
     void requestSearch();
     void showLoaded(qsizetype records);
     void showFailure(const QString& message);
