@@ -25,7 +25,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSemaphore>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableView>
@@ -63,7 +62,7 @@ class FinderTest : public QObject {
 
   private:
     std::unique_ptr<fixtures::DataFolder> folder_;
-    std::unique_ptr<QTemporaryDir> settings_;
+    std::unique_ptr<fixtures::SettingsFolder> settings_;
     std::unique_ptr<FinderWindow> window_;
 
     QLineEdit* search() const { return window_->findChild<QLineEdit*>("search"); }
@@ -112,9 +111,7 @@ class FinderTest : public QObject {
 
   private slots:
     void init() {
-        settings_ = std::make_unique<QTemporaryDir>();
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_->path());
+        settings_ = std::make_unique<fixtures::SettingsFolder>();
         folder_ = std::make_unique<fixtures::DataFolder>();
         folder_->write(kAirports);
         openWindow();
@@ -1092,8 +1089,7 @@ class FinderTest : public QObject {
     // names in full.
     void aLargeFontFitsTheScreenAndTheNames() {
         window_.reset();
-        settings_ = std::make_unique<QTemporaryDir>();
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_->path());
+        settings_ = std::make_unique<fixtures::SettingsFolder>();
         const QFont usual = QApplication::font();
         QFont large = usual;
         large.setPointSizeF(usual.pointSizeF() * 2);

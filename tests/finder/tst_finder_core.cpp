@@ -5,9 +5,7 @@
 #include "finder/core/selection_history.h"
 #include "support/fixtures.h"
 
-#include <QSettings>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -31,7 +29,7 @@ using Subject = MapChoice::Subject;
 class FinderCoreTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> settings_;
+    std::unique_ptr<fixtures::SettingsFolder> settings_;
     std::unique_ptr<fixtures::DataFolder> folder_;
 
     QString dataFile() const { return QString::fromStdString(icao::utf8Of(folder_->dataFile())); }
@@ -69,9 +67,7 @@ class FinderCoreTest : public QObject {
 
   private slots:
     void init() {
-        settings_ = std::make_unique<QTemporaryDir>();
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_->path());
+        settings_ = std::make_unique<fixtures::SettingsFolder>();
         folder_ = std::make_unique<fixtures::DataFolder>();
         folder_->write(kAirports);
     }

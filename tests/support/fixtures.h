@@ -6,6 +6,7 @@
 #include "platform/path_text.h"
 
 #include <QByteArray>
+#include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
 #include <filesystem>
@@ -24,6 +25,19 @@ class DataFolder {
         std::ofstream out(dataFile(), std::ios::binary | std::ios::trunc);
         out.write(bytes.constData(), bytes.size());
         return dataFile();
+    }
+
+  private:
+    QTemporaryDir dir_;
+};
+
+// Settings of a test's own in a temporary folder, gone with it, so that nothing kept by a run
+// of the program or an earlier test comes in.
+class SettingsFolder {
+  public:
+    SettingsFolder() {
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
     }
 
   private:
