@@ -5,20 +5,16 @@
 #include <cstdio>
 #include <iterator>
 
-namespace {
-
-std::vector<icao::DistanceUnit> unitsOf(const Arguments& arguments) {
+std::vector<icao::DistanceUnit> distanceUnitsOf(const Arguments& arguments) {
     if (!arguments.distanceUnit || arguments.format == Format::Json) {
         return {icao::DistanceUnit::NauticalMile, icao::DistanceUnit::Kilometre};
     }
     return {*arguments.distanceUnit};
 }
 
-} // namespace
-
 std::vector<Column> distanceColumns(std::string_view prefix, const Arguments& arguments) {
     std::vector<Column> columns;
-    for (const icao::DistanceUnit unit : unitsOf(arguments)) {
+    for (const icao::DistanceUnit unit : distanceUnitsOf(arguments)) {
         std::string name(prefix);
         name.append("_").append(icao::nameOf(unit).key);
         columns.push_back({std::move(name)});
@@ -28,7 +24,7 @@ std::vector<Column> distanceColumns(std::string_view prefix, const Arguments& ar
 
 std::vector<Cell> distanceCells(double km, int shownDecimals, const Arguments& arguments) {
     std::vector<Cell> cells;
-    for (const icao::DistanceUnit unit : unitsOf(arguments)) {
+    for (const icao::DistanceUnit unit : distanceUnitsOf(arguments)) {
         Cell cell = Cell::measure(icao::distanceIn(km, unit), shownDecimals, "");
         if (std::isfinite(km)) {
             cell.shown = icao::distanceWords(km, unit, shownDecimals);

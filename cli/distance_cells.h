@@ -8,6 +8,9 @@
 #include <string_view>
 #include <vector>
 
+// The units distances are given in: the one asked for in text and TSV, else nautical miles and
+// kilometres.
+std::vector<icao::DistanceUnit> distanceUnitsOf(const Arguments& arguments);
 // The columns of a distance, "distance_nm" and "distance_km" for the prefix "distance": those
 // of the unit asked for in text and TSV, else nautical miles and kilometres; JSON keeps both
 // keys whatever is asked.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "sheet/sheet_value.h"
+
 #include <cmath>
 #include <cstddef>
 #include <functional>
@@ -11,37 +13,8 @@
 #include <variant>
 #include <vector>
 
-// The value JSON carries for a cell, as a plain value that only the JSON printer writes as
-// JSON: null, true or false, a whole number, a number, a text, a list, or members in the order
-// they were set.
-struct CellValue {
-    using List = std::vector<CellValue>;
-    using Members = std::vector<std::pair<std::string, CellValue>>;
-
-    // Implicit, so that a value is written as what it is.
-    CellValue(std::nullptr_t = nullptr) {}
-    CellValue(bool truth) : held(truth) {}
-    CellValue(int whole) : held(static_cast<long long>(whole)) {}
-    // Null for a number that is not finite, which JSON cannot hold.
-    CellValue(double number) {
-        if (std::isfinite(number)) {
-            held = number;
-        }
-    }
-    CellValue(std::string text) : held(std::move(text)) {}
-    CellValue(const char* text) : held(std::string(text)) {}
-    CellValue(List list) : held(std::move(list)) {}
-    CellValue(Members members) : held(std::move(members)) {}
-    CellValue(const std::vector<std::string>& texts) : held(List(texts.begin(), texts.end())) {}
-    // Null where there is no value.
-    template <class Value> static CellValue orNull(const std::optional<Value>& value) {
-        return value ? CellValue(*value) : CellValue();
-    }
-
-    bool isNull() const { return std::holds_alternative<std::nullptr_t>(held); }
-
-    std::variant<std::nullptr_t, bool, long long, double, std::string, List, Members> held;
-};
+// The value JSON carries for a cell; the same value an airfield's sheet gives.
+using CellValue = icao::SheetValue;
 
 // One value of a table, as each format shows it: text with units where it has them, TSV as a
 // plain number or text, JSON as a number, true, false, null or a string.
