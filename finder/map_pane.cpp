@@ -137,7 +137,7 @@ void MapPane::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2.5));
     painter.setBrush(Qt::NoBrush);
     for (const icao::DrawnAirfield& airfield : drawing_.airfields) {
-        if (qt(airfield.label) == selected_) {
+        if (qt(airfield.code) == selected_) {
             const double radius = icao::markRadiusOf(airfield) + 4;
             painter.drawEllipse(QPointF(airfield.at.x, airfield.at.y), radius, radius);
         }
@@ -190,7 +190,7 @@ void MapPane::mouseReleaseEvent(QMouseEvent* event) {
     if (pressedAt_ && event->button() == Qt::LeftButton &&
         (event->position() - *pressedAt_).manhattanLength() <= kClickSlack) {
         if (const icao::DrawnAirfield* mark = markAt(event->position())) {
-            emit airfieldChosen(qt(mark->label));
+            emit airfieldChosen(qt(mark->code));
         }
     }
     pressedAt_.reset();
@@ -200,7 +200,7 @@ void MapPane::mouseReleaseEvent(QMouseEvent* event) {
 void MapPane::mouseDoubleClickEvent(QMouseEvent* event) {
     pressedAt_.reset();
     if (const icao::DrawnAirfield* mark = markAt(event->position())) {
-        emit airfieldChosen(qt(mark->label));
+        emit airfieldChosen(qt(mark->code));
     }
 }
 

@@ -120,13 +120,16 @@ std::vector<AirfieldInView> AirfieldAtlas::inView(const MapView& view, std::size
 void markAtlasAirfields(const AirfieldAtlas& atlas, const MapView& view, MapDrawing& drawing) {
     std::unordered_set<std::string> marked;
     for (const DrawnAirfield& airfield : drawing.airfields) {
-        marked.insert(airfield.label);
+        marked.insert(airfield.code);
     }
     const std::size_t first = drawing.airfields.size();
     for (const AirfieldInView& shown : atlas.inView(view, kMostAtlasMarks)) {
-        std::string label = shown.airfield->label();
-        if (marked.insert(label).second) {
-            drawing.airfields.push_back({shown.at, std::move(label), {}, false, true});
+        std::string code = shown.airfield->label();
+        if (marked.insert(code).second) {
+            DrawnAirfield& drawn =
+                drawing.airfields.emplace_back(DrawnAirfield{shown.at, code, {}, false, true});
+            drawn.code = std::move(code);
+            drawn.place = {shown.airfield->latitude, shown.airfield->longitude};
         }
     }
     placeLabels(drawing, first);

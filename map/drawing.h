@@ -84,6 +84,10 @@ struct DrawnAirfield {
     Mark mark = Mark::Airfield;
     // Its name where the map knows it, for the mark's tip.
     std::string name = {};
+    // What it stands for, apart from its label, by which a click or a selection finds it: an
+    // airfield's ICAO code, a navaid's ident, a point's coordinates as typed.
+    std::string code = {};
+    Place place = {};
 };
 
 // A radio navigation aid marked near the airfields, its ident placed beside it where that

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "map/drawing.h"
+#include "map/map_view.h"
 #include "records/airfield_details.h"
 #include "records/airport_record.h"
 #include "records/geo.h"
@@ -21,9 +23,15 @@ struct MarkedAirfield {
     StopKind kind = StopKind::Airfield;
     // The airfield's or navaid's name, where it is known, for a mark's tip.
     std::string name = {};
+    // What the mark stands for, apart from its label: an airfield's ICAO code, a navaid's
+    // ident, a point's coordinates as typed.
+    std::string code = {};
 };
 // The airfield of a record, by its code; one without coordinates at 0°, 0°.
 MarkedAirfield markedAirfieldOf(const AirportRecord& record);
+
+// Its mark in the view, larger where it is main (an origin, a route's end), labelled.
+DrawnAirfield drawnAirfieldOf(const MarkedAirfield& airfield, const MapView& view, bool main);
 
 // A map's title for one airfield: its code and name, "EGLL  London Heathrow Airport".
 std::string titleOf(const AirportRecord& record);

@@ -137,14 +137,7 @@ MapDrawing neighbourhoodDrawing(const Neighbourhood& neighbourhood, const World&
     }
     const auto mark = [&](const MarkedAirfield& airfield, bool main) {
         drawRunways(airfield, view, drawing);
-        drawing.airfields.push_back({view.project(airfield.place),
-                                     airfield.label,
-                                     {},
-                                     main,
-                                     false,
-                                     true,
-                                     markOf(airfield.kind),
-                                     airfield.name});
+        drawing.airfields.push_back(drawnAirfieldOf(airfield, view, main));
     };
     for (const MarkedNavaid& navaid : neighbourhood.navaids) {
         drawing.navaids.push_back({view.project(navaid.place), navaid.ident, navaid.ndb});

@@ -79,14 +79,10 @@ MapDrawing routeDrawing(const std::vector<MarkedAirfield>& stops, const RouteLin
         drawn.points.push_back(view.project(place));
     }
     for (std::size_t stop = 0; stop < stops.size() && stop < route.stopAt.size(); ++stop) {
-        drawing.airfields.push_back({view.project(route.points[route.stopAt[stop]]),
-                                     stops[stop].label,
-                                     {},
-                                     stop == 0 || stop + 1 == stops.size(),
-                                     false,
-                                     true,
-                                     markOf(stops[stop].kind),
-                                     stops[stop].name});
+        DrawnAirfield& drawn = drawing.airfields.emplace_back(
+            drawnAirfieldOf(stops[stop], view, stop == 0 || stop + 1 == stops.size()));
+        // Where the line passes the stop, its longitude made continuous with the line's.
+        drawn.at = view.project(route.points[route.stopAt[stop]]);
         drawing.title += (stop == 0 ? "" : " – ") + stops[stop].label;
     }
     finishDrawing(drawing, view, unit);

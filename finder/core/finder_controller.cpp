@@ -50,11 +50,13 @@ FinderController::FinderController(QString dataFile, QString shippedFile, QObjec
         shownText_ = answer.text;
         typedPoint_.reset();
         if (answer.point) {
-            typedPoint_ = icao::MarkedAirfield{answer.text.trimmed().toStdString(),
+            const std::string typed = answer.text.trimmed().toStdString();
+            typedPoint_ = icao::MarkedAirfield{typed,
                                                *answer.point,
                                                {},
                                                icao::StopKind::Point,
-                                               tr("the place typed").toStdString()};
+                                               tr("the place typed").toStdString(),
+                                               typed};
         }
         if (answer.kind == SearchAnswer::Kind::Recent) {
             showRecent(answer.recent);
@@ -286,7 +288,7 @@ void FinderController::showRecent(const std::vector<icao::AirportRecord>& record
         }
     }
     const auto samePlace = [](const icao::MarkedAirfield& one, const icao::MarkedAirfield& other) {
-        return one.label == other.label && one.place.latitude == other.place.latitude &&
+        return one.code == other.code && one.place.latitude == other.place.latitude &&
                one.place.longitude == other.place.longitude;
     };
     if (!std::equal(placed.begin(), placed.end(), recent_.begin(), recent_.end(), samePlace)) {

@@ -12,10 +12,12 @@
 
 namespace {
 
-const icao::MarkedAirfield kEgll{"EGLL", {51.4706, -0.4619}, {}};
+const icao::MarkedAirfield kEgll{"EGLL", {51.4706, -0.4619}, {}, icao::StopKind::Airfield, {},
+                                 "EGLL"};
 const icao::MarkedAirfield kEglc{
-    "EGLC", {51.5053, 0.0553}, {}, icao::StopKind::Airfield, "London City Airport"};
-const icao::MarkedAirfield kEgkk{"EGKK", {51.1481, -0.1903}, {}};
+    "EGLC", {51.5053, 0.0553}, {}, icao::StopKind::Airfield, "London City Airport", "EGLC"};
+const icao::MarkedAirfield kEgkk{"EGKK", {51.1481, -0.1903}, {}, icao::StopKind::Airfield, {},
+                                 "EGKK"};
 
 double pixelsBetween(const icao::PicturePoint& a, const QPointF& b) {
     return std::hypot(a.x - b.x(), a.y - b.y());
@@ -37,7 +39,7 @@ class MapPaneTest : public QObject {
     const icao::DrawnAirfield& marked(const std::string& code) const {
         const auto& airfields = pane_->drawing().airfields;
         return *std::find_if(airfields.begin(), airfields.end(),
-                             [&](const auto& airfield) { return airfield.label == code; });
+                             [&](const auto& airfield) { return airfield.code == code; });
     }
 
     // The median lightness of the pane's pixels along its middle row, clear of the title and
@@ -182,6 +184,19 @@ class MapPaneTest : public QObject {
         QTest::mouseClick(pane_.get(), Qt::LeftButton, {}, pointOf(lesser.at).toPoint());
         QCOMPARE(chosen.size(), 1);
         QCOMPARE(chosen.takeFirst().at(0).toString(), QString("EGXW"));
+
+        // A mark asks for what it stands for, whatever its label says, and is ringed by it.
+        pane_->showRoute(
+            {kEgll, {"Ockham", {51.305, -0.4472}, {}, icao::StopKind::Navaid, {}, "OCK"}});
+        pane_->markSelected("OCK");
+        const icao::DrawnAirfield& ockham = marked("OCK");
+        QCOMPARE(ockham.label, std::string("Ockham"));
+        const QPointF ring = pointOf(ockham.at) + QPointF(0, icao::markRadiusOf(ockham) + 4);
+        QCOMPARE(pane_->grab().toImage().pixelColor(ring.toPoint()),
+                 pane_->palette().color(QPalette::Highlight));
+        QTest::mouseClick(pane_.get(), Qt::LeftButton, {}, pointOf(ockham.at).toPoint());
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(chosen.takeFirst().at(0).toString(), QString("OCK"));
     }
 
     // The map follows the palette: dark land and sea under a dark one, light under a light one.
