@@ -2,6 +2,7 @@
 #include "finder/map_painter.h"
 
 #include "finder/core/qt_text.h"
+#include "map/map_style.h"
 #include "platform/kernels.h"
 
 #include <QPainter>
@@ -33,10 +34,8 @@ QPainterPath pathOf(const icao::MapDrawing& drawing, icao::Ink ink) {
     return path;
 }
 
-QColor mixed(const QColor& a, const QColor& b, double part) {
-    return QColor::fromRgbF(static_cast<float>(a.redF() * (1 - part) + b.redF() * part),
-                            static_cast<float>(a.greenF() * (1 - part) + b.greenF() * part),
-                            static_cast<float>(a.blueF() * (1 - part) + b.blueF() * part));
+QColor colourOf(icao::Rgb rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
 }
 
 // Text with a halo of the background around it, readable over land, sea and lines: the text
@@ -80,20 +79,12 @@ QPen penOf(icao::Ink ink, const QColor& colour) {
 
 MapColours MapColours::of(const QPalette& palette) {
     const QColor base = palette.color(QPalette::Base);
-    const QColor text = palette.color(QPalette::Text);
-    const bool dark = base.lightness() < 128;
-    const QColor water = dark ? QColor(0x1c, 0x2b, 0x3a) : QColor(0xd6, 0xe6, 0xf2);
-    const QColor ground = dark ? QColor(0x3b, 0x3a, 0x33) : QColor(0xf3, 0xef, 0xe2);
-    return {water,
-            ground,
-            mixed(ground, text, 0.3),
-            mixed(ground, text, 0.45),
-            dark ? QColor(0x7f, 0xa6, 0xd0) : QColor(0x5b, 0x7f, 0xa6),
-            mixed(ground, text, 0.65),
-            dark ? QColor(0xff, 0x6f, 0x5e) : QColor(0xc0, 0x39, 0x2b),
-            text,
-            base,
-            mixed(text, water, 0.25)};
+    const icao::MapStyle& style =
+        base.lightness() < 128 ? icao::kDarkMapStyle : icao::kLightMapStyle;
+    return {colourOf(style.sea),    colourOf(style.land),          colourOf(style.coast),
+            colourOf(style.border), colourOf(style.ring),          colourOf(style.runway),
+            colourOf(style.route),  palette.color(QPalette::Text), base,
+            colourOf(style.note)};
 }
 
 void paintMap(QPainter& painter, const icao::MapDrawing& drawing, const MapColours& colours) {

@@ -8,8 +8,8 @@
 
 class QPainter;
 
-// The map's colours, light or dark as the window's palette is: the land and sea in quiet
-// tones of it, the labels in its text colour over a halo of its base.
+// The map's colours, in the map's light or dark style as the window's palette is, the marks
+// and labels in its text colour over a halo of its base.
 struct MapColours {
     QColor sea;
     QColor land;

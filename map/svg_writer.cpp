@@ -2,6 +2,7 @@
 #include "map/svg_writer.h"
 
 #include "lookup/text.h"
+#include "map/map_style.h"
 
 #include <cstdio>
 #include <string_view>
@@ -17,6 +18,13 @@ std::string number(double value) {
         shown.remove_suffix(2);
     }
     return shown == "-0" ? "0" : std::string(shown);
+}
+
+// "#d6e6f2".
+std::string hexOf(Rgb colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+    return text;
 }
 
 // What a character XML 1.0 does not allow is written as: the replacement character, so that a
@@ -89,7 +97,8 @@ std::string runwaysOf(const MapDrawing& drawing) {
         }
         lines += "<line x1=\"" + number(line.points[0].x) + "\" y1=\"" + number(line.points[0].y) +
                  "\" x2=\"" + number(line.points[1].x) + "\" y2=\"" + number(line.points[1].y) +
-                 "\" stroke=\"#55585c\" stroke-width=\"" + number(line.width) + "\"/>\n";
+                 "\" stroke=\"" + hexOf(kLightMapStyle.runway) + "\" stroke-width=\"" +
+                 number(line.width) + "\"/>\n";
     }
     return lines;
 }
@@ -105,19 +114,23 @@ std::string strokeAttributes(Ink ink) {
     return attributes;
 }
 
+std::string lineStyle(Rgb colour, Ink ink) {
+    return "fill=\"none\" stroke=\"" + hexOf(colour) + "\"" + strokeAttributes(ink);
+}
+
 // The style of an ink's one path; runways are lines each of its own width.
 std::string styleOf(Ink ink) {
     switch (ink) {
     case Ink::Land:
-        return R"(fill="#f3efe2" stroke="#b8ae94")" + strokeAttributes(ink) +
+        return "fill=\"" + hexOf(kLightMapStyle.land) + "\" stroke=\"" +
+               hexOf(kLightMapStyle.coast) + "\"" + strokeAttributes(ink) +
                R"( fill-rule="evenodd")";
     case Ink::Border:
-        return R"(fill="none" stroke="#a39a85")" + strokeAttributes(ink);
+        return lineStyle(kLightMapStyle.border, ink);
     case Ink::Ring:
-        return R"(fill="none" stroke="#5b7fa6")" + strokeAttributes(ink);
+        return lineStyle(kLightMapStyle.ring, ink);
     case Ink::Route:
-        return R"(fill="none" stroke="#c0392b")" + strokeAttributes(ink) +
-               R"( stroke-linejoin="round")";
+        return lineStyle(kLightMapStyle.route, ink) + R"( stroke-linejoin="round")";
     case Ink::Runway:
         break;
     }
@@ -136,7 +149,8 @@ std::string svgOf(const MapDrawing& drawing) {
     svg += "<title>" + escaped(drawing.title) + "</title>\n";
     svg += "<defs><clipPath id=\"view\"><rect width=\"" + width + "\" height=\"" + height +
            "\"/></clipPath></defs>\n";
-    svg += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"#d6e6f2\"/>\n";
+    svg += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"" +
+           hexOf(kLightMapStyle.sea) + "\"/>\n";
     svg += "<g clip-path=\"url(#view)\">\n";
     for (const Ink ink : kInks) {
         if (ink == Ink::Runway) {
@@ -145,7 +159,8 @@ std::string svgOf(const MapDrawing& drawing) {
             svg += "<path " + std::string(styleOf(ink)) + " d=\"" + path + "\"/>\n";
         }
     }
-    svg += "</g>\n<g font-size=\"" + number(kNoteSize) + "\" fill=\"#3d5a78\">\n";
+    svg += "</g>\n<g font-size=\"" + number(kNoteSize) + "\" fill=\"" + hexOf(kLightMapStyle.note) +
+           "\">\n";
     for (const DrawnText& note : drawing.notes) {
         svg += "<text x=\"" + number(note.at.x) + "\" y=\"" + number(note.at.y) + "\">" +
                escaped(note.text) + "</text>\n";
@@ -154,12 +169,14 @@ std::string svgOf(const MapDrawing& drawing) {
         const std::string x = number(navaid.at.x);
         const std::string y = number(navaid.at.y);
         const double r = kNavaidMarkRadius;
-        svg += navaid.ndb ? "<circle cx=\"" + x + "\" cy=\"" + y + "\" r=\"" + number(r) +
-                                "\" fill=\"none\" stroke=\"#3d5a78\" stroke-dasharray=\"1.5 1\"/>\n"
-                          : "<path d=\"M" + number(navaid.at.x - r) + ' ' + y + "L" + x + ' ' +
-                                number(navaid.at.y - r) + "L" + number(navaid.at.x + r) + ' ' + y +
-                                "L" + x + ' ' + number(navaid.at.y + r) +
-                                "Z\" fill=\"none\" stroke=\"#3d5a78\"/>\n";
+        svg += navaid.ndb
+                   ? "<circle cx=\"" + x + "\" cy=\"" + y + "\" r=\"" + number(r) +
+                         "\" fill=\"none\" stroke=\"" + hexOf(kLightMapStyle.note) +
+                         "\" stroke-dasharray=\"1.5 1\"/>\n"
+                   : "<path d=\"M" + number(navaid.at.x - r) + ' ' + y + "L" + x + ' ' +
+                         number(navaid.at.y - r) + "L" + number(navaid.at.x + r) + ' ' + y + "L" +
+                         x + ' ' + number(navaid.at.y + r) + "Z\" fill=\"none\" stroke=\"" +
+                         hexOf(kLightMapStyle.note) + "\"/>\n";
         if (navaid.labelled) {
             svg += "<text x=\"" + number(navaid.labelAt.x) + "\" y=\"" + number(navaid.labelAt.y) +
                    "\">" + escaped(navaid.ident) + "</text>\n";
@@ -167,8 +184,9 @@ std::string svgOf(const MapDrawing& drawing) {
     }
     svg += "</g>\n<g font-size=\"" + number(kLabelSize) + "\">\n";
     for (const DrawnAirfield& airfield : drawing.airfields) {
-        const std::string ink =
-            "fill=\"#1f3b57\" stroke=\"#ffffff\" stroke-width=\"" + number(kMarkOutline) + "\"/>\n";
+        const std::string ink = "fill=\"" + hexOf(kPictureInk.mark) + "\" stroke=\"" +
+                                hexOf(kPictureInk.halo) + "\" stroke-width=\"" +
+                                number(kMarkOutline) + "\"/>\n";
         if (const auto corners = markCorners(airfield); !corners.empty()) {
             std::string path;
             for (const PicturePoint& corner : corners) {
@@ -186,16 +204,17 @@ std::string svgOf(const MapDrawing& drawing) {
             continue;
         }
         svg += "<text x=\"" + number(airfield.labelAt.x) + "\" y=\"" + number(airfield.labelAt.y) +
-               "\" fill=\"#1f3b57\" stroke=\"#ffffff\" stroke-width=\"" + number(kHaloWidth) +
-               "\" paint-order=\"stroke\"" + (airfield.main ? " font-weight=\"bold\"" : "") + ">" +
-               escaped(airfield.label) + "</text>\n";
+               "\" fill=\"" + hexOf(kPictureInk.mark) + "\" stroke=\"" + hexOf(kPictureInk.halo) +
+               "\" stroke-width=\"" + number(kHaloWidth) + "\" paint-order=\"stroke\"" +
+               (airfield.main ? " font-weight=\"bold\"" : "") + ">" + escaped(airfield.label) +
+               "</text>\n";
     }
     const ScaleBar& scale = drawing.scale;
-    svg += "</g>\n<g font-size=\"" + number(kScaleTextSize) + "\" fill=\"#333333\"><rect x=\"" +
-           number(scale.at.x) + "\" y=\"" + number(scale.at.y) + "\" width=\"" +
-           number(scale.length) + "\" height=\"" + number(scale.thickness) + "\"/><text x=\"" +
-           number(scale.textAt.x) + "\" y=\"" + number(scale.textAt.y) + "\">" +
-           escaped(scale.text) + "</text>\n";
+    svg += "</g>\n<g font-size=\"" + number(kScaleTextSize) + "\" fill=\"" +
+           hexOf(kPictureInk.scale) + "\"><rect x=\"" + number(scale.at.x) + "\" y=\"" +
+           number(scale.at.y) + "\" width=\"" + number(scale.length) + "\" height=\"" +
+           number(scale.thickness) + "\"/><text x=\"" + number(scale.textAt.x) + "\" y=\"" +
+           number(scale.textAt.y) + "\">" + escaped(scale.text) + "</text>\n";
     svg += "<text x=\"" + number(drawing.titleAt.x) + "\" y=\"" + number(drawing.titleAt.y) +
            "\" font-size=\"" + number(kTitleSize) + "\" font-weight=\"bold\">" +
            escaped(drawing.title) + "</text></g>\n</svg>\n";
