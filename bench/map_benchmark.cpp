@@ -17,17 +17,18 @@ extern const std::size_t kFinestLandBytesSize;
 
 namespace {
 
-const std::vector<icao::MarkedAirfield> kWorldRoute = {{"EGLL", {51.4706, -0.4619}, {}},
-                                                       {"KJFK", {40.6398, -73.7789}, {}},
-                                                       {"RJTT", {35.5523, 139.78}, {}}};
-const std::vector<icao::MarkedAirfield> kShortRoute = {{"EGLL", {51.4706, -0.4619}, {}},
-                                                       {"EGKK", {51.1481, -0.1903}, {}}};
+const std::vector<icao::MarkedAirfield> kWorldRoute = {{"EGLL", "EGLL", {51.4706, -0.4619}, {}},
+                                                       {"KJFK", "KJFK", {40.6398, -73.7789}, {}},
+                                                       {"RJTT", "RJTT", {35.5523, 139.78}, {}}};
+const std::vector<icao::MarkedAirfield> kShortRoute = {{"EGLL", "EGLL", {51.4706, -0.4619}, {}},
+                                                       {"EGKK", "EGKK", {51.1481, -0.1903}, {}}};
 
 // Heathrow with its runways and the airfields around it, seen at a town's size and at a
 // continent's.
 icao::Neighbourhood london() {
     icao::Neighbourhood london{
         {"EGLL",
+         "EGLL",
          {51.4706, -0.4619},
          icao::runwaysOf("09L/27R:12799:164::1:89.6/269.6:51.4775;-0.48943/51.4777;-0.43326 "
                          "09R/27L:12001:164::1:90/270:51.4649;-0.48677/51.465;-0.43407")},
@@ -37,7 +38,7 @@ icao::Neighbourhood london() {
     for (const icao::Place place : {icao::Place{51.1481, -0.1903}, icao::Place{51.5053, 0.0553},
                                     icao::Place{51.8747, -0.3683}, icao::Place{51.885, 0.235},
                                     icao::Place{51.6, -0.8}, icao::Place{51.3, -0.09}}) {
-        london.neighbours.push_back({"EGXX", place, {}});
+        london.neighbours.push_back({"EGXX", "EGXX", place, {}});
     }
     return london;
 }

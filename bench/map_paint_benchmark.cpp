@@ -33,10 +33,10 @@ void paint(benchmark::State& state, const icao::MapDrawing& drawing) {
 }
 
 void paintNeighbourhood(benchmark::State& state) {
-    icao::Neighbourhood london{{"EGLL", {51.4706, -0.4619}, {}}, {}, true, "EGLL"};
+    icao::Neighbourhood london{{"EGLL", "EGLL", {51.4706, -0.4619}, {}}, {}, true, "EGLL"};
     for (const icao::Place place : {icao::Place{51.1481, -0.1903}, icao::Place{51.5053, 0.0553},
                                     icao::Place{51.8747, -0.3683}, icao::Place{51.6, -0.8}}) {
-        london.neighbours.push_back({"EGXX", place, {}});
+        london.neighbours.push_back({"EGXX", "EGXX", place, {}});
     }
     const icao::MapView view = icao::neighbourhoodView(london, kWidth, kHeight);
     paint(state, icao::neighbourhoodDrawing(london, icao::builtInWorld(), view,
@@ -45,9 +45,9 @@ void paintNeighbourhood(benchmark::State& state) {
 
 void paintWorldRoute(benchmark::State& state) {
     const icao::RouteMap map =
-        icao::routeMap({{"EGLL", {51.4706, -0.4619}, {}},
-                        {"KJFK", {40.6398, -73.7789}, {}},
-                        {"RJTT", {35.5523, 139.78}, {}}},
+        icao::routeMap({{"EGLL", "EGLL", {51.4706, -0.4619}, {}},
+                        {"KJFK", "KJFK", {40.6398, -73.7789}, {}},
+                        {"RJTT", "RJTT", {35.5523, 139.78}, {}}},
                        icao::builtInWorld(), icao::DistanceUnit::Kilometre, kWidth, kHeight);
     paint(state, map.drawing);
 }
@@ -56,7 +56,7 @@ void paintWorldRoute(benchmark::State& state) {
 // from the atlas, drawn and painted, the view this far across.
 void paintEveryAirfieldInView(benchmark::State& state, const icao::AirfieldAtlas* atlas,
                               double radiusKm) {
-    icao::Neighbourhood london{{"EGLL", {51.4706, -0.4619}, {}}, {}, true, "EGLL"};
+    icao::Neighbourhood london{{"EGLL", "EGLL", {51.4706, -0.4619}, {}}, {}, true, "EGLL"};
     const icao::MapView view =
         icao::MapView::around(london.origin.place, radiusKm, kWidth, kHeight);
     QImage picture(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);

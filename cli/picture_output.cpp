@@ -81,10 +81,10 @@ int drawNeighbourhood(const std::string& label, const icao::Place& origin,
                       const std::optional<icao::AirportRecord>& originRecord,
                       const std::vector<icao::NearbyAirport>& airports,
                       const Arguments& arguments) {
-    const icao::Neighbourhood neighbourhood = icao::neighbourhoodOf(
-        originRecord ? icao::markedAirfieldOf(*originRecord)
-                     : icao::MarkedAirfield{label, origin, {}, icao::StopKind::Airfield, {}, label},
-        airports, "Near " + label);
+    const icao::Neighbourhood neighbourhood =
+        icao::neighbourhoodOf(originRecord ? icao::markedAirfieldOf(*originRecord)
+                                           : icao::MarkedAirfield{label, label, origin, {}},
+                              airports, "Near " + label);
     const icao::MapView view = icao::neighbourhoodView(neighbourhood);
     return writePicture(icao::svgOf(icao::neighbourhoodDrawing(neighbourhood, icao::builtInWorld(),
                                                                view, mapUnitOf(arguments))),

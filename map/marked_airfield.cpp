@@ -5,11 +5,11 @@ namespace icao {
 
 MarkedAirfield markedAirfieldOf(const AirportRecord& record) {
     return {record.code,
+            record.code,
             record.place().value_or(Place{}),
             runwaysOf(record.runways),
             StopKind::Airfield,
-            record.name,
-            record.code};
+            record.name};
 }
 
 DrawnAirfield drawnAirfieldOf(const MarkedAirfield& airfield, const MapView& view, bool main) {

@@ -16,6 +16,9 @@ namespace icao {
 // An airfield a map marks: its label (the code), where it lies and the runways a close view
 // draws, those whose thresholds are known.
 struct MarkedAirfield {
+    // What the mark stands for, apart from its label: an airfield's ICAO code, a navaid's
+    // ident, a point's coordinates as typed.
+    std::string code;
     std::string label;
     Place place;
     std::vector<Runway> runways;
@@ -23,9 +26,6 @@ struct MarkedAirfield {
     StopKind kind = StopKind::Airfield;
     // The airfield's or navaid's name, where it is known, for a mark's tip.
     std::string name = {};
-    // What the mark stands for, apart from its label: an airfield's ICAO code, a navaid's
-    // ident, a point's coordinates as typed.
-    std::string code = {};
 };
 // The airfield of a record, by its code; one without coordinates at 0°, 0°.
 MarkedAirfield markedAirfieldOf(const AirportRecord& record);

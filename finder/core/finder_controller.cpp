@@ -52,11 +52,11 @@ FinderController::FinderController(QString dataFile, QString shippedFile, QObjec
         if (answer.point) {
             const std::string typed = answer.text.trimmed().toStdString();
             typedPoint_ = icao::MarkedAirfield{typed,
+                                               typed,
                                                *answer.point,
                                                {},
                                                icao::StopKind::Point,
-                                               tr("the place typed").toStdString(),
-                                               typed};
+                                               tr("the place typed").toStdString()};
         }
         if (answer.kind == SearchAnswer::Kind::Recent) {
             showRecent(answer.recent);

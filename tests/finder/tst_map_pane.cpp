@@ -12,12 +12,10 @@
 
 namespace {
 
-const icao::MarkedAirfield kEgll{"EGLL", {51.4706, -0.4619}, {}, icao::StopKind::Airfield, {},
-                                 "EGLL"};
+const icao::MarkedAirfield kEgll{"EGLL", "EGLL", {51.4706, -0.4619}, {}};
 const icao::MarkedAirfield kEglc{
-    "EGLC", {51.5053, 0.0553}, {}, icao::StopKind::Airfield, "London City Airport", "EGLC"};
-const icao::MarkedAirfield kEgkk{"EGKK", {51.1481, -0.1903}, {}, icao::StopKind::Airfield, {},
-                                 "EGKK"};
+    "EGLC", "EGLC", {51.5053, 0.0553}, {}, icao::StopKind::Airfield, "London City Airport"};
+const icao::MarkedAirfield kEgkk{"EGKK", "EGKK", {51.1481, -0.1903}, {}};
 
 double pixelsBetween(const icao::PicturePoint& a, const QPointF& b) {
     return std::hypot(a.x - b.x(), a.y - b.y());
@@ -186,8 +184,7 @@ class MapPaneTest : public QObject {
         QCOMPARE(chosen.takeFirst().at(0).toString(), QString("EGXW"));
 
         // A mark asks for what it stands for, whatever its label says, and is ringed by it.
-        pane_->showRoute(
-            {kEgll, {"Ockham", {51.305, -0.4472}, {}, icao::StopKind::Navaid, {}, "OCK"}});
+        pane_->showRoute({kEgll, {"OCK", "Ockham", {51.305, -0.4472}, {}, icao::StopKind::Navaid}});
         pane_->markSelected("OCK");
         const icao::DrawnAirfield& ockham = marked("OCK");
         QCOMPARE(ockham.label, std::string("Ockham"));
@@ -220,7 +217,7 @@ class MapPaneTest : public QObject {
     // moves it: then a new size keeps the part of the world shown. The world shown instead
     // draws no route.
     void aRouteIsShownAndKeptThroughAResize() {
-        pane_->showRoute({kEgll, {"KJFK", {40.6398, -73.7789}, {}}});
+        pane_->showRoute({kEgll, {"KJFK", "KJFK", {40.6398, -73.7789}, {}}});
         QCOMPARE(pane_->drawing().title, std::string("EGLL – KJFK"));
         QCOMPARE(view().projection(), icao::Projection::Equirectangular);
         const double fittedScale = view().kmPerPixel();

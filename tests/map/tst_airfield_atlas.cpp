@@ -108,8 +108,10 @@ class AirfieldAtlasTest : public QObject {
         }
         crowd.push_back(icao::atlasAirfieldOf(kHeathrow, "EGLL", AirfieldKind::LargeAirport, 9));
         const icao::AirfieldAtlas atlas(std::move(crowd));
-        const icao::Neighbourhood london{
-            {"EGLL", kHeathrow, {}}, {{"EGLC", {51.5053, 0.0553}, {}}}, true, "EGLL  Heathrow"};
+        const icao::Neighbourhood london{{"EGLL", "EGLL", kHeathrow, {}},
+                                         {{"EGLC", "EGLC", {51.5053, 0.0553}, {}}},
+                                         true,
+                                         "EGLL  Heathrow"};
         const icao::MapView view = icao::MapView::around(kHeathrow, 40, 560, 320);
         icao::MapDrawing drawing = icao::neighbourhoodDrawing(london, icao::World{}, view,
                                                               icao::DistanceUnit::NauticalMile);
@@ -160,7 +162,8 @@ class AirfieldAtlasTest : public QObject {
     void everyWordStandsApartAtEveryScale() {
         QFETCH(double, radiusKm);
         std::vector<icao::AtlasAirfield> crowd;
-        icao::Neighbourhood london{{"EGLL", kHeathrow, {}}, {}, true, "EGLL  London Heathrow"};
+        icao::Neighbourhood london{
+            {"EGLL", "EGLL", kHeathrow, {}}, {}, true, "EGLL  London Heathrow"};
         for (int row = 0; row < 40; ++row) {
             for (int column = 0; column < 40; ++column) {
                 const icao::Place place{50.5 + row * 0.05, -1.9 + column * 0.08};
@@ -168,7 +171,8 @@ class AirfieldAtlasTest : public QObject {
                                                       AirfieldKind::SmallAirport, 1));
                 // The nearest, bold and all where they crowd in on one another.
                 if (row % 4 == 0 && column % 5 == 0 && london.neighbours.size() < 30) {
-                    london.neighbours.push_back({codeOf('N', row * 40 + column), place, {}});
+                    const std::string code = codeOf('N', row * 40 + column);
+                    london.neighbours.push_back({code, code, place, {}});
                 }
             }
         }

@@ -18,10 +18,10 @@ Q_DECLARE_METATYPE(icao::Place)
 
 namespace {
 
-const icao::MarkedAirfield kEgll{"EGLL", {51.4706, -0.4619}, {}};
-const icao::MarkedAirfield kKjfk{"KJFK", {40.6398, -73.7789}, {}};
-const icao::MarkedAirfield kRjtt{"RJTT", {35.5523, 139.7800}, {}};
-const icao::MarkedAirfield kKlax{"KLAX", {33.9425, -118.4081}, {}};
+const icao::MarkedAirfield kEgll{"EGLL", "EGLL", {51.4706, -0.4619}, {}};
+const icao::MarkedAirfield kKjfk{"KJFK", "KJFK", {40.6398, -73.7789}, {}};
+const icao::MarkedAirfield kRjtt{"RJTT", "RJTT", {35.5523, 139.7800}, {}};
+const icao::MarkedAirfield kKlax{"KLAX", "KLAX", {33.9425, -118.4081}, {}};
 
 const icao::DrawnLine& routeOf(const icao::MapDrawing& drawing) {
     return *std::find_if(drawing.lines.begin(), drawing.lines.end(),
@@ -282,10 +282,11 @@ class MapDrawingTest : public QObject {
         QFETCH(icao::Place, origin);
         QFETCH(icao::Place, neighbour);
         QFETCH(icao::Place, other);
-        const icao::Neighbourhood london{{"EGLL", origin, {}},
-                                         {{"EGKK", neighbour, {}}, {"EGLC", other, {}}},
-                                         true,
-                                         "Near EGLL"};
+        const icao::Neighbourhood london{
+            {"EGLL", "EGLL", origin, {}},
+            {{"EGKK", "EGKK", neighbour, {}}, {"EGLC", "EGLC", other, {}}},
+            true,
+            "Near EGLL"};
         const icao::MapView view = icao::neighbourhoodView(london);
         for (const icao::DistanceUnitName& unit : icao::kDistanceUnits) {
             const icao::MapDrawing drawing =
@@ -375,7 +376,7 @@ class MapDrawingTest : public QObject {
     // runways is water, the airfield itself land, which the coarser outlines have wrong.
     void aCloseViewDrawsTheFinestShore() {
         const icao::Place airfield{37.619, -122.375};
-        const icao::Neighbourhood ksfo{{"KSFO", airfield, {}}, {}, false, "KSFO"};
+        const icao::Neighbourhood ksfo{{"KSFO", "KSFO", airfield, {}}, {}, false, "KSFO"};
         const icao::MapView view = icao::MapView::around(airfield, 3, 960, 540);
         const icao::MapDrawing drawing = icao::neighbourhoodDrawing(
             ksfo, icao::builtInWorld(), view, icao::DistanceUnit::Kilometre);
@@ -403,7 +404,7 @@ class MapDrawingTest : public QObject {
     // Over the antimeridian an azimuthal view draws each piece of land once, not a copy a turn
     // east and west as well.
     void aCentredViewDrawsTheLandOnce() {
-        const icao::Neighbourhood fiji{{"NFFN", {-17.7554, 177.443}, {}}, {}, true, "NFFN"};
+        const icao::Neighbourhood fiji{{"NFFN", "NFFN", {-17.7554, 177.443}, {}}, {}, true, "NFFN"};
         const icao::MapView view = icao::MapView::around(fiji.origin.place, 4000, 960, 540);
         const icao::MapDrawing drawing = icao::neighbourhoodDrawing(
             fiji, icao::builtInWorld(), view, icao::DistanceUnit::Kilometre);
@@ -420,8 +421,8 @@ class MapDrawingTest : public QObject {
     // A route's navaid is drawn as a diamond and a point as a triangle round where each lies,
     // an airfield as a dot; the SVG draws each shape the drawing gives.
     void eachKindOfStopHasItsMark() {
-        icao::MarkedAirfield navaid{"CPT", {51.49, -1.22}, {}, icao::StopKind::Navaid};
-        icao::MarkedAirfield point{"50N010W", {50, -10}, {}, icao::StopKind::Point};
+        icao::MarkedAirfield navaid{"CPT", "CPT", {51.49, -1.22}, {}, icao::StopKind::Navaid};
+        icao::MarkedAirfield point{"50N010W", "50N010W", {50, -10}, {}, icao::StopKind::Point};
         const icao::RouteMap map = icao::routeMap(
             {kEgll, navaid, point, kKjfk}, icao::builtInWorld(), icao::DistanceUnit::Kilometre);
         const auto& drawn = map.drawing.airfields;
