@@ -10,9 +10,10 @@
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Format>, 4> kFormats = {{
+constexpr std::array<std::pair<std::string_view, Format>, 5> kFormats = {{
     {"text", Format::Text},
     {"tsv", Format::Tsv},
+    {"csv", Format::Csv},
     {"json", Format::Json},
     {"svg", Format::Svg},
 }};
@@ -38,6 +39,9 @@ std::optional<UsageError> setOption(Option option, const std::optional<std::stri
     case Option::Output:
         arguments.output = text;
         return text.empty() ? std::optional(UsageError{"--output needs a path"}) : std::nullopt;
+    case Option::Plan:
+        arguments.plan = text;
+        return text.empty() ? std::optional(UsageError{"--plan needs a path"}) : std::nullopt;
     case Option::Limit: {
         const auto [end, error] =
             std::from_chars(text.data(), text.data() + text.size(), arguments.limit);
@@ -116,10 +120,19 @@ std::optional<UsageError> setOption(Option option, const std::optional<std::stri
         const auto format =
             std::find_if(kFormats.begin(), kFormats.end(),
                          [&text](const auto& entry) { return entry.first == text; });
-        if (format == kFormats.end()) {
-            return UsageError{"--format takes text, tsv, json or svg"};
+        if (format != kFormats.end()) {
+            arguments.format = format->second;
+            return std::nullopt;
         }
-        arguments.format = format->second;
+        const auto plan =
+            std::find_if(icao::kPlanFormats.begin(), icao::kPlanFormats.end(),
+                         [&text](const icao::PlanFormatName& entry) { return entry.name == text; });
+        if (plan == icao::kPlanFormats.end()) {
+            return UsageError{"--format takes text, tsv, csv, json, svg, or for dist gpx, kml, "
+                              "geojson, fpl, fms, pln or icao"};
+        }
+        arguments.format = Format::Plan;
+        arguments.planFormat = plan->format;
         return std::nullopt;
     }
     }
@@ -177,8 +190,16 @@ std::optional<UsageError> checkPicture(const CommandSpec& command, const Argumen
     if (picture && command.command == Command::Info && arguments.keys.size() > 1) {
         return UsageError{"--format svg draws one airfield: give one CODE"};
     }
-    if (arguments.output && !picture) {
-        return UsageError{"--output is for --format svg"};
+    if (arguments.format == Format::Plan && command.command != Command::Dist) {
+        return UsageError{"--format " + std::string(icao::nameOf(arguments.planFormat).name) +
+                          " writes a route: it is for dist"};
+    }
+    if (arguments.format == Format::Plan && arguments.batch()) {
+        return UsageError{"--format " + std::string(icao::nameOf(arguments.planFormat).name) +
+                          " writes one route: give its STOPs, not -"};
+    }
+    if (arguments.output && !arguments.writesFile()) {
+        return UsageError{"--output is for --format svg and the plan formats"};
     }
     return std::nullopt;
 }
@@ -282,7 +303,11 @@ std::variant<Arguments, UsageError> parseArguments(const std::vector<std::string
         }
         arguments.keys = {std::move(text)};
     }
-    if (auto error = checkKeys(*command, arguments)) {
+    // A plan gives dist its stops.
+    if (arguments.plan && !arguments.keys.empty()) {
+        return UsageError{"dist takes its STOPs or --plan FILE, not both"};
+    }
+    if (auto error = arguments.plan ? std::nullopt : checkKeys(*command, arguments)) {
         return *error;
     }
     if (auto error = checkPicture(*command, arguments)) {

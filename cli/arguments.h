@@ -3,6 +3,7 @@
 
 #include "cli/command_table.h"
 #include "lookup/airfield_kind.h"
+#include "plans/plan_formats.h"
 #include "records/airfield_details.h"
 #include "records/airfield_filter.h"
 #include "records/units.h"
@@ -15,7 +16,8 @@
 #include <variant>
 #include <vector>
 
-enum class Format { Text, Tsv, Json, Svg };
+// Plan: one of the plan files' formats, which the arguments' planFormat names.
+enum class Format { Text, Tsv, Json, Svg, Csv, Plan };
 
 // What the command line of icao asks for.
 struct Arguments {
@@ -43,6 +45,10 @@ struct Arguments {
     std::optional<std::chrono::sys_days> date;
     // The ground speed dist reckons time en route at, in knots.
     std::optional<double> speedKnots;
+    // The plan file dist writes with --format Plan.
+    icao::PlanFormat planFormat = icao::PlanFormat::Gpx;
+    // The plan file dist reads its route from.
+    std::optional<std::string> plan;
 
     // Lengths as shown: JSON keeps feet, its keys fixed.
     icao::LengthUnit shownLength() const {
@@ -50,6 +56,8 @@ struct Arguments {
     }
 
     bool batch() const { return keys.size() == 1 && keys.front() == "-"; }
+    // A file, not a table: a picture or a plan, which --output may take.
+    bool writesFile() const { return format == Format::Svg || format == Format::Plan; }
 };
 
 struct UsageError {

@@ -27,12 +27,13 @@ constexpr std::array kOptions = {
     OptionSpec{Option::Length, "--length", "UNIT"},
     OptionSpec{Option::Date, "--date", "DATE"},
     OptionSpec{Option::Speed, "--speed", "SPEED"},
+    OptionSpec{Option::Plan, "--plan", "FILE"},
     OptionSpec{Option::File, "--file", "PATH"},
 };
 
 constexpr std::array kLookupOptions = {Option::Raw, Option::Format};
-constexpr std::array kDistOptions = {Option::Raw,    Option::Format, Option::Header,
-                                     Option::Output, Option::Units,  Option::Speed};
+constexpr std::array kDistOptions = {Option::Raw,   Option::Format, Option::Header, Option::Output,
+                                     Option::Units, Option::Speed,  Option::Plan};
 constexpr std::array kFindOptions = {Option::Limit,   Option::Kind,      Option::Country,
                                      Option::Region,  Option::MinRunway, Option::Surface,
                                      Option::Lighted, Option::Scheduled, Option::Navaids,
@@ -88,8 +89,9 @@ ranks them. TSV and JSON give each leg's initial_true_course and its
 initial_magnetic_course, by the World Magnetic Model 2025 where the leg
 begins, today. In text, standard error says how each stop that is not an ICAO
 code was read (TSV and JSON: from_read and to_read); with --raw each STOP is
-one code as it stands; with --format svg a map of the route, to standard
-output or --output FILE)",
+one code as it stands; with --format svg a map of the route, with gpx, kml,
+geojson, fpl, fms, pln or icao a plan file of it, to standard output or
+--output FILE; with --plan FILE the route of a plan file)",
                 true, runDist},
     CommandSpec{Command::Near, "near", "CODE|LAT,LON", "ORIGIN", Keys::One, kNearOptions,
                 "near ORIGIN",
@@ -156,7 +158,7 @@ name and the local time.
 )";
 
 // Each option's entry, as --help lists them.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 21> kOptionHelp = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 22> kOptionHelp = {{
     {"--raw", "take KEY or CODE exactly as it stands, as if pasted into the input box"},
     {"--limit N", R"(find and near print at most N airfields (default 10, at least 1); exact
 ICAO and IATA code hits of find are never cut off; near's picture marks
@@ -179,11 +181,19 @@ does not say, those with an IATA code))"},
     {"--navaids", R"(find and near list radio navigation aids from navaids.txt beside the
 data file instead of airfields: find by ident or name, near the nearest aids)"},
     {"--format F", R"(text (default): aligned columns; tsv: tab-separated values under a
-header line; json: JSON, one object per line for keys from "-"; svg (dist,
-near, info): a map as an SVG picture)"},
+header line; csv: RFC 4180 comma-separated values under a header line; json:
+JSON, one object per line for keys from "-"; svg (dist, near, info): a map as
+an SVG picture; for dist a plan file: gpx (GPX 1.1), kml (KML 2.2), geojson
+(RFC 7946), fpl (Garmin FlightPlan v1), fms (X-Plane 11), pln (Microsoft
+Flight Simulator) or icao (an ICAO flight plan's route, Item 15))"},
     {"--header", R"(text output begins with a line naming its columns, as TSV's header
 line does)"},
-    {"--output FILE", "write the picture of --format svg to FILE instead of standard output"},
+    {"--output FILE", R"(write the picture of --format svg, or a plan file, to FILE instead of
+standard output: whole or not at all, never over a data file)"},
+    {"--plan FILE", R"(dist reads its route from a plan file instead of STOPs: GPX, KML,
+GeoJSON, Garmin FPL, X-Plane FMS, MSFS PLN or a text holding a route, told by
+its content; a waypoint is the airfield or navaid it names where that lies
+within 5 km of its place, else a point)"},
     {"--units UNIT", R"(dist and near give distances in this unit alone in text and TSV: nm
 (nautical miles), km or mi (statute miles); JSON keeps its keys, distance_nm
 and distance_km; without it, nautical miles and kilometres; a map's rings

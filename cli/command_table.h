@@ -39,6 +39,7 @@ enum class Option {
     Length,
     Date,
     Speed,
+    Plan,
     File
 };
 

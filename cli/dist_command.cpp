@@ -2,7 +2,11 @@
 #include "cli/commands.h"
 #include "cli/distance_cells.h"
 #include "cli/key_loop.h"
+#include "cli/output_file.h"
 #include "cli/picture_output.h"
+#include "cli/plan_input.h"
+#include "plans/plan_formats.h"
+#include "platform/path_text.h"
 #include "records/airfield_details.h"
 #include "records/magnetic_model.h"
 #include "search/find.h"
@@ -227,7 +231,28 @@ std::vector<Cell> totalCells(double km, int shownDecimals, const Arguments& argu
     return cells;
 }
 
-int distOne(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+// The route to the plan format's file, and on standard error what the format could not hold.
+int writePlan(const icao::Route& route, const Arguments& arguments) {
+    const auto now = icao::secondsNow();
+    const icao::WrittenPlan written =
+        icao::writePlan(icao::planOf(route, icao::decimalYearOf(now)), arguments.planFormat, now);
+    for (const std::string& change : written.changes) {
+        warn(change);
+    }
+    return writeOutput(written.text, arguments);
+}
+
+int distOne(const Arguments& given, Printer& printer, const std::filesystem::path& dataFile) {
+    // A plan's route is read as its words typed.
+    Arguments arguments = given;
+    if (given.plan) {
+        const auto text = routeTextOfPlanFile(icao::pathFromUtf8(*given.plan), dataFile);
+        if (!text) {
+            return reportError(text.error());
+        }
+        arguments.keys = {*text};
+        arguments.raw = false;
+    }
     if (routeTooLong(arguments.raw ? arguments.keys.size()
                                    : icao::countRouteWords(joined(arguments.keys)))) {
         return kExitError;
@@ -251,6 +276,9 @@ int distOne(const Arguments& arguments, Printer& printer, const std::filesystem:
     }
     if (arguments.format == Format::Svg) {
         return drawRoute(route, arguments);
+    }
+    if (arguments.format == Format::Plan) {
+        return writePlan(route, arguments);
     }
     Table legs{{{"from"}, {"to"}}, {}};
     for (Column& column : distanceColumns("distance", arguments)) {

@@ -6,6 +6,7 @@
 #include "platform/path_text.h"
 #include "platform/platform.h"
 #include "platform/program_folder.h"
+#include "search/navaids.h"
 
 #include <cerrno>
 #include <cstring>
@@ -19,14 +20,15 @@ int run(const Arguments& arguments, const char* argv0) {
     const std::filesystem::path dataFile = arguments.file
                                                ? icao::pathFromUtf8(*arguments.file)
                                                : icao::dataFilePath(icao::programFolder(argv0));
-    // The data file is never written: not by its own name, nor through a link or another
-    // spelling of it.
+    // The data files are never written: not by their own names, nor through a link or another
+    // spelling of them.
     std::error_code unused;
-    if (arguments.output &&
-        std::filesystem::equivalent(icao::pathFromUtf8(*arguments.output), dataFile, unused)) {
-        warn(*arguments.output +
-             ": is the data file being read; the picture is not written over it");
-        return kExitError;
+    for (const auto& data : {dataFile, icao::navaidsFileBeside(dataFile)}) {
+        if (arguments.output &&
+            std::filesystem::equivalent(icao::pathFromUtf8(*arguments.output), data, unused)) {
+            warn(*arguments.output + ": is a data file being read; it is not written over");
+            return kExitError;
+        }
     }
     const auto printer = makePrinter(arguments.format, arguments.header);
     return specOf(arguments.command).run(arguments, *printer, dataFile);

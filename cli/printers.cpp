@@ -6,11 +6,13 @@
 std::unique_ptr<Printer> makePrinter(Format format, bool header) {
     switch (format) {
     case Format::Tsv:
-        return std::make_unique<TsvPrinter>();
+    case Format::Csv:
+        return std::make_unique<SeparatedPrinter>(format == Format::Csv);
     case Format::Json:
         return std::make_unique<JsonPrinter>();
     case Format::Text:
     case Format::Svg:
+    case Format::Plan:
         break;
     }
     return std::make_unique<TextPrinter>(header);

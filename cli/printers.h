@@ -31,8 +31,10 @@ class TextPrinter final : public Printer {
     bool header_;
 };
 
-class TsvPrinter final : public Printer {
+// TSV, or with csv RFC 4180's comma-separated values, lines ending CR LF.
+class SeparatedPrinter final : public Printer {
   public:
+    explicit SeparatedPrinter(bool csv) : csv_(csv) {}
     void list(const RowSource& rows) override;
     void route(const Table& legs, const Table& totals) override;
     void answer(const std::string& summary, const Table& row) override;
@@ -42,6 +44,11 @@ class TsvPrinter final : public Printer {
     std::ostream& notes() override;
 
   private:
+    void printLine(const std::vector<std::string>& values) const;
+    void printHeader(const std::vector<Column>& columns) const;
+    void printRow(const std::vector<Cell>& cells) const;
+
+    bool csv_;
     std::size_t keyedColumns_ = 0;
 };
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "map/svg_writer.h"
 
-#include "lookup/text.h"
 #include "map/map_style.h"
+#include "map/xml_text.h"
 
 #include <cstdio>
 #include <string_view>
@@ -25,48 +25,6 @@ std::string hexOf(Rgb colour) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
     return text;
-}
-
-// What a character XML 1.0 does not allow is written as: the replacement character, so that a
-// reader sees that something stood there.
-constexpr std::string_view kNotXml = "\xEF\xBF\xBD";
-
-// Text as XML character data or an attribute's value: markup escaped, and every character XML
-// 1.0 does not allow (controls but tab, line feed and carriage return; U+FFFE, U+FFFF; bytes
-// that are not UTF-8) replaced, so that the picture always parses.
-std::string escaped(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        switch (byte) {
-        case '&':
-            out += "&amp;";
-            continue;
-        case '<':
-            out += "&lt;";
-            continue;
-        case '>':
-            out += "&gt;";
-            continue;
-        case '"':
-            out += "&quot;";
-            continue;
-        default:
-            break;
-        }
-        if (byte < 0x80) {
-            const bool allowed = byte >= 0x20 || byte == '\t' || byte == '\n' || byte == '\r';
-            out += allowed ? std::string_view(&text[i], 1) : kNotXml;
-            continue;
-        }
-        // A broken sequence is replaced byte by byte.
-        std::size_t next = i;
-        const auto character = nextUtf8Character(text, next);
-        const bool nonCharacter = character == U'\uFFFE' || character == U'\uFFFF';
-        out += !character || nonCharacter ? kNotXml : text.substr(i, next - i);
-        i = character ? next - 1 : i;
-    }
-    return out;
 }
 
 // The lines of one ink as one path: land rings closed and filled together, so that a lake's
@@ -146,7 +104,7 @@ std::string svgOf(const MapDrawing& drawing) {
                       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
                       width + "\" height=\"" + height + "\" viewBox=\"0 0 " + width + ' ' + height +
                       "\" font-family=\"sans-serif\">\n";
-    svg += "<title>" + escaped(drawing.title) + "</title>\n";
+    svg += "<title>" + xmlText(drawing.title) + "</title>\n";
     svg += "<defs><clipPath id=\"view\"><rect width=\"" + width + "\" height=\"" + height +
            "\"/></clipPath></defs>\n";
     svg += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"" +
@@ -163,7 +121,7 @@ std::string svgOf(const MapDrawing& drawing) {
            "\">\n";
     for (const DrawnText& note : drawing.notes) {
         svg += "<text x=\"" + number(note.at.x) + "\" y=\"" + number(note.at.y) + "\">" +
-               escaped(note.text) + "</text>\n";
+               xmlText(note.text) + "</text>\n";
     }
     for (const DrawnNavaid& navaid : drawing.navaids) {
         const std::string x = number(navaid.at.x);
@@ -179,7 +137,7 @@ std::string svgOf(const MapDrawing& drawing) {
                          hexOf(kLightMapStyle.note) + "\"/>\n";
         if (navaid.labelled) {
             svg += "<text x=\"" + number(navaid.labelAt.x) + "\" y=\"" + number(navaid.labelAt.y) +
-                   "\">" + escaped(navaid.ident) + "</text>\n";
+                   "\">" + xmlText(navaid.ident) + "</text>\n";
         }
     }
     svg += "</g>\n<g font-size=\"" + number(kLabelSize) + "\">\n";
@@ -206,7 +164,7 @@ std::string svgOf(const MapDrawing& drawing) {
         svg += "<text x=\"" + number(airfield.labelAt.x) + "\" y=\"" + number(airfield.labelAt.y) +
                "\" fill=\"" + hexOf(kPictureInk.mark) + "\" stroke=\"" + hexOf(kPictureInk.halo) +
                "\" stroke-width=\"" + number(kHaloWidth) + "\" paint-order=\"stroke\"" +
-               (airfield.main ? " font-weight=\"bold\"" : "") + ">" + escaped(airfield.label) +
+               (airfield.main ? " font-weight=\"bold\"" : "") + ">" + xmlText(airfield.label) +
                "</text>\n";
     }
     const ScaleBar& scale = drawing.scale;
@@ -214,10 +172,10 @@ std::string svgOf(const MapDrawing& drawing) {
            hexOf(kPictureInk.scale) + "\"><rect x=\"" + number(scale.at.x) + "\" y=\"" +
            number(scale.at.y) + "\" width=\"" + number(scale.length) + "\" height=\"" +
            number(scale.thickness) + "\"/><text x=\"" + number(scale.textAt.x) + "\" y=\"" +
-           number(scale.textAt.y) + "\">" + escaped(scale.text) + "</text>\n";
+           number(scale.textAt.y) + "\">" + xmlText(scale.text) + "</text>\n";
     svg += "<text x=\"" + number(drawing.titleAt.x) + "\" y=\"" + number(drawing.titleAt.y) +
            "\" font-size=\"" + number(kTitleSize) + "\" font-weight=\"bold\">" +
-           escaped(drawing.title) + "</text></g>\n</svg>\n";
+           xmlText(drawing.title) + "</text></g>\n</svg>\n";
     return svg;
 }
 

@@ -67,22 +67,27 @@ bool isAirway(std::string_view word) {
            (suffix == 0 || (suffix == 1 && isCapital(rest.back())));
 }
 
-// The degrees, and where written the minutes, of digits; none past the limit.
+// The degrees, and where written the minutes and then the seconds, of digits; none past the
+// limit.
 std::optional<double> degreesOf(std::string_view digits, std::size_t degreeDigits, double limit) {
-    if (runOf(digits, isDigit) != digits.size() ||
-        (digits.size() != degreeDigits && digits.size() != degreeDigits + 2)) {
+    const std::size_t parts = digits.size() < degreeDigits ? 0 : digits.size() - degreeDigits;
+    if (runOf(digits, isDigit) != digits.size() || digits.size() < degreeDigits ||
+        (parts != 0 && parts != 2 && parts != 4)) {
         return std::nullopt;
     }
     double degrees = 0;
     for (std::size_t i = 0; i < degreeDigits; ++i) {
         degrees = degrees * 10 + (digits[i] - '0');
     }
-    if (digits.size() > degreeDigits) {
-        const int minutes = (digits[degreeDigits] - '0') * 10 + (digits[degreeDigits + 1] - '0');
-        if (minutes >= 60) {
+    // Minutes, then seconds, each under 60.
+    double unit = 1;
+    for (std::size_t at = degreeDigits; at < digits.size(); at += 2) {
+        const int sixtieths = (digits[at] - '0') * 10 + (digits[at + 1] - '0');
+        if (sixtieths >= 60) {
             return std::nullopt;
         }
-        degrees += minutes / 60.0;
+        unit /= 60;
+        degrees += sixtieths * unit;
     }
     return degrees <= limit ? std::optional(degrees) : std::nullopt;
 }
@@ -98,7 +103,7 @@ std::optional<Place> placeOfPlanCoordinates(std::string_view word) {
     const std::string_view latitudeDigits = word.substr(0, hemisphere);
     const std::string_view longitudeDigits =
         word.substr(hemisphere + 1, word.size() - hemisphere - 2);
-    // Both in degrees, or both in degrees and minutes.
+    // Both in degrees, both in degrees and minutes, or both to the second.
     if (longitudeDigits.size() != latitudeDigits.size() + 1) {
         return std::nullopt;
     }

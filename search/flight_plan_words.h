@@ -36,8 +36,9 @@ struct PassedOver {
 };
 PassedOver passedOver(PlanWord word);
 
-// The place of coordinates written as a flight plan writes them: degrees, or degrees and
-// minutes, of latitude then of longitude; none for another word or a place off the earth.
+// The place of coordinates written as a flight plan writes them: degrees, degrees and minutes,
+// or degrees, minutes and seconds (as plan files give a point), of latitude then of longitude:
+// 50N010W, 5030N00100W, 503015N0010030W; none for another word or a place off the earth.
 std::optional<Place> placeOfPlanCoordinates(std::string_view word);
 
 } // namespace icao

@@ -65,7 +65,7 @@ def check_data_file_refused(scratch, icao, shipped, emulated, failures):
     for spelling in spellings:
         answer = run(icao, "near", "EGLL", "--format", "svg", "--file", str(data),
                      "--output", str(spelling))
-        if (answer.returncode != 2 or b"is the data file being read" not in answer.stderr or
+        if (answer.returncode != 2 or b"is a data file being read" not in answer.stderr or
                 data.read_bytes() != shipped.read_bytes()):
             failures.append(f"--output {spelling}: status {answer.returncode}, {answer.stderr!r}")
 

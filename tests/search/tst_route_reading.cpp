@@ -236,6 +236,7 @@ class RouteReadingTest : public QObject {
             {"A1Y", icao::PlanWord::Airway},
             {"5030N00100W", icao::PlanWord::Coordinates},
             {"50N010W", icao::PlanWord::Coordinates},
+            {"503015N0010030W", icao::PlanWord::Coordinates},
             {"ABCDE", icao::PlanWord::FiveLetters},
             // Nearly so: digits too few or too many, minutes past 59, a latitude past 90,
             // degrees of one and minutes of the other, small letters.
@@ -245,6 +246,8 @@ class RouteReadingTest : public QObject {
             {"5060N00100W", icao::PlanWord::Other},
             {"91N010W", icao::PlanWord::Other},
             {"5030N010W", icao::PlanWord::Other},
+            {"503060N0010030W", icao::PlanWord::Other},
+            {"50301N0010030W", icao::PlanWord::Other},
             {"abcde", icao::PlanWord::Other},
             {"EGLL", icao::PlanWord::Other},
             {"BPK", icao::PlanWord::Other},
@@ -268,6 +271,11 @@ class RouteReadingTest : public QObject {
         QVERIFY(west);
         QCOMPARE(west->longitude, -180.0);
         QVERIFY(!icao::placeOfPlanCoordinates("00N181W"));
+        // To the second, as a plan file's point is written.
+        const auto seconds = icao::placeOfPlanCoordinates("513045S0001530W");
+        QVERIFY(seconds);
+        QCOMPARE(seconds->latitude, -(51 + 30 / 60.0 + 45 / 3600.0));
+        QCOMPARE(seconds->longitude, -(15 / 60.0 + 30 / 3600.0));
     }
 
     // A flight plan's route: its words of no stop passed over and told, its navaids the nearest

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+// GeoJSON (RFC 7946): a Point feature a stop, carrying the leg from it, and the route's great
+// circles as one LineString, or a MultiLineString split at the antimeridian (section 3.1.9).
+#include "lookup/text.h"
+#include "plans/plan_writers.h"
+#include "records/units.h"
+
+#include <cstdio>
+
+namespace icao::writers {
+
+namespace {
+
+// A JSON string: quotes, backslashes and controls escaped, what is not UTF-8 replaced.
+std::string jsonText(std::string_view text) {
+    std::string out = "\"";
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t start = at;
+        const auto character = nextUtf8Character(text, at);
+        if (!character) {
+            out += "\xEF\xBF\xBD";
+            ++at;
+        } else if (*character == '"' || *character == '\\') {
+            out += '\\';
+            out += static_cast<char>(*character);
+        } else if (*character < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(*character));
+            out += escape;
+        } else {
+            out.append(text.substr(start, at - start));
+        }
+    }
+    return out + "\"";
+}
+
+std::string positionOf(const Place& place) {
+    // Built in steps: GCC 12 warns wrongly of overlap in one chain of additions.
+    std::string position = "[";
+    position += decimal(longitudeWithin180(place.longitude), 6);
+    position += ", ";
+    position += decimal(place.latitude, 6);
+    position += "]";
+    return position;
+}
+
+std::string lineOf(const std::vector<Place>& part) {
+    std::string line = "[";
+    for (std::size_t i = 0; i < part.size(); ++i) {
+        line += i == 0 ? "" : ", ";
+        line += positionOf(part[i]);
+    }
+    return line + "]";
+}
+
+} // namespace
+
+WrittenPlan geoJsonOf(const Plan& plan) {
+    std::string json = "{\"type\": \"FeatureCollection\", \"features\": [\n";
+    for (std::size_t i = 0; i < plan.stops.size(); ++i) {
+        const PlanStop& stop = plan.stops[i];
+        json += "{\"type\": \"Feature\", \"geometry\": {\"type\": \"Point\", \"coordinates\": " +
+                positionOf(stop.place) + "}, \"properties\": {\"code\": " + jsonText(stop.ident) +
+                ", \"name\": " + jsonText(stop.name) + ", \"kind\": \"" +
+                std::string(nameOf(stop.kind)) + "\"";
+        // The leg that begins here.
+        if (i < plan.legs.size()) {
+            const PlanLeg& leg = plan.legs[i];
+            json += ", \"leg_distance_nm\": " + decimal(leg.distanceKm / kKmPerNauticalMile, 1) +
+                    ", \"leg_distance_km\": " + decimal(leg.distanceKm, 1) +
+                    ", \"initial_true_course\": " + decimal(leg.trueCourse, 1) +
+                    ", \"initial_magnetic_course\": " + decimal(leg.magneticCourse, 1);
+        }
+        json += "}},\n";
+    }
+    const auto parts = routeLineParts(plan);
+    std::string geometry;
+    if (parts.size() == 1) {
+        geometry = "{\"type\": \"LineString\", \"coordinates\": " + lineOf(parts.front()) + "}";
+    } else {
+        geometry = "{\"type\": \"MultiLineString\", \"coordinates\": [";
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            geometry += i == 0 ? "" : ", ";
+            geometry += lineOf(parts[i]);
+        }
+        geometry += "]}";
+    }
+    json += "{\"type\": \"Feature\", \"geometry\": " + geometry +
+            ", \"properties\": {\"name\": " + jsonText(plan.title) +
+            ", \"distance_nm\": " + decimal(plan.totalKm / kKmPerNauticalMile, 1) +
+            ", \"distance_km\": " + decimal(plan.totalKm, 1) + "}}\n]}\n";
+    return {json, {}};
+}
+
+} // namespace icao::writers

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+// The route as ICAO's flight plan form writes it in Item 15 (Doc 4444, Appendix 2): the
+// stops apart by DCT, a point in degrees and minutes (5030N00100W).
+#include "plans/plan_writers.h"
+
+namespace icao::writers {
+
+WrittenPlan icaoRouteOf(const Plan& plan) {
+    WrittenPlan written;
+    bool pointsRounded = false;
+    for (const PlanStop& stop : plan.stops) {
+        std::string word = stop.ident;
+        if (stop.kind == StopKind::Point) {
+            word = coordinatesWord(stop.place, false);
+            // The same place to the second, had it lain on a whole minute.
+            const std::string onTheMinute =
+                word.substr(0, 4) + "00" + word.substr(4, 6) + "00" + word.substr(10);
+            pointsRounded = pointsRounded || coordinatesWord(stop.place) != onTheMinute;
+        }
+        written.text += written.text.empty() ? "" : " DCT ";
+        written.text += word;
+    }
+    written.text += "\n";
+    if (pointsRounded) {
+        written.changes.push_back(
+            "icao: points written to the nearest minute, as Item 15 holds them");
+    }
+    return written;
+}
+
+} // namespace icao::writers

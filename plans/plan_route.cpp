@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#include "plans/plan_route.h"
+
+#include "plans/plan.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace icao {
+
+namespace {
+
+std::string upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+bool isAlphanumeric(const std::string& word) {
+    return !word.empty() && std::all_of(word.begin(), word.end(),
+                                        [](unsigned char c) { return std::isalnum(c) != 0; });
+}
+
+// The word a waypoint is read by.
+std::string wordOf(const PlanWaypoint& waypoint, const PlanLookup& lookup) {
+    const std::string ident = upper(waypoint.ident);
+    const auto near = [&waypoint](const Place& place) {
+        return distanceKm(place, waypoint.place) <= kPlanMatchKm;
+    };
+    if (waypoint.kind != StopKind::Point && isAlphanumeric(ident)) {
+        // A flight plan reads four characters as an airfield's code, one to three as a
+        // navaid's ident.
+        if (ident.size() == 4) {
+            if (const auto airfield = lookup.airfield(ident); airfield && near(*airfield)) {
+                return ident;
+            }
+        } else if (ident.size() <= 3) {
+            const std::vector<Place> navaids = lookup.navaids(ident);
+            if (std::any_of(navaids.begin(), navaids.end(), near)) {
+                return ident;
+            }
+        }
+    }
+    return coordinatesWord(waypoint.place);
+}
+
+} // namespace
+
+std::string routeTextOf(const PlanFile& plan, const PlanLookup& lookup) {
+    if (plan.waypoints.empty()) {
+        return plan.routeText;
+    }
+    std::string text;
+    for (const PlanWaypoint& waypoint : plan.waypoints) {
+        text += text.empty() ? "" : " DCT ";
+        text += wordOf(waypoint, lookup);
+    }
+    return text;
+}
+
+} // namespace icao
