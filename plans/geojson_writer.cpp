@@ -37,7 +37,8 @@ std::string jsonText(std::string_view text) {
 std::string positionOf(const Place& place) {
     // Built in steps: GCC 12 warns wrongly of overlap in one chain of additions.
     std::string position = "[";
-    position += decimal(longitudeWithin180(place.longitude), 6);
+    // As the data gives it, within ±180; a line's part ends at +180 or -180 as it crosses.
+    position += decimal(place.longitude, 6);
     position += ", ";
     position += decimal(place.latitude, 6);
     position += "]";

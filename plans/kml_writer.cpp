@@ -10,7 +10,8 @@ namespace {
 
 std::string coordinatesOf(const Place& place) {
     // Built in steps: GCC 12 warns wrongly of overlap in one chain of additions.
-    std::string coordinates = decimal(longitudeWithin180(place.longitude), 6);
+    // As the data gives it, within ±180; a line's part ends at +180 or -180 as it crosses.
+    std::string coordinates = decimal(place.longitude, 6);
     coordinates += ',';
     coordinates += decimal(place.latitude, 6);
     return coordinates;

@@ -50,10 +50,23 @@ std::string routeTextOf(const PlanFile& plan, const PlanLookup& lookup) {
     if (plan.waypoints.empty()) {
         return plan.routeText;
     }
-    std::string text;
+    std::vector<std::string> words;
     for (const PlanWaypoint& waypoint : plan.waypoints) {
-        text += text.empty() ? "" : " DCT ";
-        text += wordOf(waypoint, lookup);
+        words.push_back(wordOf(waypoint, lookup));
+    }
+    // A navaid's ident is read as one only in a flight plan: coordinates make the text one, else
+    // a DCT after the first stop does. One DCT, not one a leg, so that a plan of as many stops
+    // as a route holds words is read whole.
+    const bool flightPlan = std::any_of(words.begin(), words.end(), [](const std::string& word) {
+        return word.size() > 4 && std::isdigit(static_cast<unsigned char>(word.front()));
+    });
+    std::string text;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        text += i == 0 ? "" : " ";
+        text += words[i];
+        if (i == 0 && !flightPlan) {
+            text += " DCT";
+        }
     }
     return text;
 }

@@ -24,8 +24,7 @@ struct PlanLookup {
 
 // The plan's route as the route field and icao dist read it: each waypoint the airfield or
 // navaid it names where one lies within kPlanMatchKm of its place, else a point by its
-// coordinates to the second; apart by DCT, so that it is read as a flight plan. A text file's
-// route as it stands.
+// coordinates to the second; read as a flight plan. A text file's route as it stands.
 std::string routeTextOf(const PlanFile& plan, const PlanLookup& lookup);
 
 } // namespace icao

@@ -125,7 +125,9 @@ std::vector<std::pair<QString, QString>> kmlCoordinates(const std::string& text)
 
 Parsed kmlOf(QXmlStreamReader& xml) {
     Collector collect("kml");
-    std::vector<PlanWaypoint> points, line;
+    std::vector<PlanWaypoint> points;
+    // The first line's positions, taken only where no placemark is a point.
+    std::vector<std::pair<QString, QString>> line;
     PlanWaypoint placemark;
     std::optional<std::pair<QString, QString>> point;
     bool inPlacemark = false;
@@ -174,17 +176,20 @@ Parsed kmlOf(QXmlStreamReader& xml) {
                 point = tuples.front();
             } else if (!inPoint && !lineTaken) {
                 lineTaken = true;
-                for (const auto& [latitude, longitude] : tuples) {
-                    PlanWaypoint vertex;
-                    if (!collect.place(latitude, longitude, vertex, line.size() + 1) ||
-                        !collect.add(vertex, line)) {
-                        break;
-                    }
-                }
+                line = tuples;
             }
         }
     }
-    return collect.result(!points.empty() ? points : line);
+    if (points.empty()) {
+        for (const auto& [latitude, longitude] : line) {
+            PlanWaypoint vertex;
+            if (!collect.place(latitude, longitude, vertex, points.size() + 1) ||
+                !collect.add(vertex, points)) {
+                break;
+            }
+        }
+    }
+    return collect.result(std::move(points));
 }
 
 std::optional<StopKind> fplKind(const std::string& type) {

@@ -16,6 +16,7 @@ test)
         clang libclang-rt-14-dev
         desktop-file-utils appstream dpkg-dev man-db jq
         chromium
+        gdal-bin gpsbabel libxml2-utils
     )
     # The data checks fetch an npm package; a machine with Node.js from elsewhere keeps it.
     command -v npm >/dev/null || packages+=(nodejs npm)
@@ -34,13 +35,24 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-if [ "$(id -u)" -ne 0 ]; then
-    echo "Missing packages. Install them with:" >&2
-    echo "  sudo apt-get install -y ${missing[*]}" >&2
-    exit 1
+if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages. Install them with:" >&2
+        echo "  sudo apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+# The GeoJSON checker that the plan files' test runs, from npm, where that test looks for it.
+checks=/opt/icaolookup-checks
+if [ "${1:-test}" = test ] && [ ! -d "$checks/node_modules/@placemarkio/check-geojson" ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing the GeoJSON checker. Install it with:" >&2
+        echo "  sudo npm install --no-save --prefix $checks @placemarkio/check-geojson@0.1.14" >&2
+        exit 1
+    fi
+    npm install --no-save --no-audit --no-fund --prefix "$checks" @placemarkio/check-geojson@0.1.14
+fi
