@@ -190,13 +190,24 @@ std::optional<UsageError> checkPicture(const CommandSpec& command, const Argumen
     if (picture && command.command == Command::Info && arguments.keys.size() > 1) {
         return UsageError{"--format svg draws one airfield: give one CODE"};
     }
-    if (arguments.format == Format::Plan && command.command != Command::Dist) {
-        return UsageError{"--format " + std::string(icao::nameOf(arguments.planFormat).name) +
-                          " writes a route: it is for dist"};
+    // GPX, KML and GeoJSON also map the places of find, near and info.
+    const std::string plan(icao::nameOf(arguments.planFormat).name);
+    const bool places = arguments.planFormat == icao::PlanFormat::Gpx ||
+                        arguments.planFormat == icao::PlanFormat::Kml ||
+                        arguments.planFormat == icao::PlanFormat::GeoJson;
+    const bool mapsPlaces = command.command == Command::Find || command.command == Command::Near ||
+                            command.command == Command::Info;
+    if (arguments.format == Format::Plan && command.command != Command::Dist &&
+        !(places && mapsPlaces)) {
+        return UsageError{
+            "--format " + plan +
+            (places ? " is for dist, find, near and info" : " writes a route: it is for dist")};
     }
     if (arguments.format == Format::Plan && arguments.batch()) {
-        return UsageError{"--format " + std::string(icao::nameOf(arguments.planFormat).name) +
-                          " writes one route: give its STOPs, not -"};
+        return UsageError{"--format " + plan + " writes one answer: give its keys, not -"};
+    }
+    if (arguments.format == Format::Plan && command.command != Command::Dist && arguments.output) {
+        return UsageError{"--output is for dist's plan files and --format svg"};
     }
     if (arguments.output && !arguments.writesFile()) {
         return UsageError{"--output is for --format svg and the plan formats"};
@@ -307,7 +318,10 @@ std::variant<Arguments, UsageError> parseArguments(const std::vector<std::string
     if (arguments.plan && !arguments.keys.empty()) {
         return UsageError{"dist takes its STOPs or --plan FILE, not both"};
     }
-    if (auto error = arguments.plan ? std::nullopt : checkKeys(*command, arguments)) {
+    // find without TEXT lists what its filters keep.
+    const bool listsKept = command->command == Command::Find && arguments.keys.empty() &&
+                           arguments.filter.setsAnyAside() && !arguments.navaids;
+    if (auto error = arguments.plan || listsKept ? std::nullopt : checkKeys(*command, arguments)) {
         return *error;
     }
     if (auto error = checkPicture(*command, arguments)) {

@@ -74,7 +74,9 @@ prominent. When nothing matches better than TEXT anywhere, it suggests ("did
 you mean") up to three records within one or two typing errors of TEXT, a
 swap of two neighbouring letters counting as one; in TSV and JSON after the
 hits, marked by the column "suggestion". TEXT holds at most 200 characters,
-and may be several words, quoted or not (find new york))",
+and may be several words, quoted or not (find new york). Without TEXT, with a
+filter, it lists the airfields the filters keep, larger and more prominent
+first (find --country CH --kind LM))",
                 false, runFind},
     CommandSpec{Command::Dist, "dist", "STOP [STOP...]", "STOP", Keys::OneOrMore, kDistOptions,
                 "dist STOP...",
@@ -185,7 +187,8 @@ header line; csv: RFC 4180 comma-separated values under a header line; json:
 JSON, one object per line for keys from "-"; svg (dist, near, info): a map as
 an SVG picture; for dist a plan file: gpx (GPX 1.1), kml (KML 2.2), geojson
 (RFC 7946), fpl (Garmin FlightPlan v1), fms (X-Plane 11), pln (Microsoft
-Flight Simulator) or icao (an ICAO flight plan's route, Item 15))"},
+Flight Simulator) or icao (an ICAO flight plan's route, Item 15); for find,
+near and info gpx, kml or geojson: a point a record, its fields beside it)"},
     {"--header", R"(text output begins with a line naming its columns, as TSV's header
 line does)"},
     {"--output FILE", R"(write the picture of --format svg, or a plan file, to FILE instead of

@@ -30,7 +30,7 @@ int run(const Arguments& arguments, const char* argv0) {
             return kExitError;
         }
     }
-    const auto printer = makePrinter(arguments.format, arguments.header);
+    const auto printer = makePrinter(arguments);
     return specOf(arguments.command).run(arguments, *printer, dataFile);
 }
 

@@ -3,19 +3,21 @@
 
 #include <algorithm>
 
-std::unique_ptr<Printer> makePrinter(Format format, bool header) {
+std::unique_ptr<Printer> makePrinter(const Arguments& arguments) {
+    const Format format = arguments.format;
     switch (format) {
     case Format::Tsv:
     case Format::Csv:
         return std::make_unique<SeparatedPrinter>(format == Format::Csv);
     case Format::Json:
         return std::make_unique<JsonPrinter>();
+    case Format::Plan:
+        return std::make_unique<PlacesPrinter>(arguments.planFormat);
     case Format::Text:
     case Format::Svg:
-    case Format::Plan:
         break;
     }
-    return std::make_unique<TextPrinter>(header);
+    return std::make_unique<TextPrinter>(arguments.header);
 }
 
 std::vector<Cell> totalRowOf(const Table& legs, const Table& totals) {

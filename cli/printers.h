@@ -7,8 +7,8 @@
 
 // The printer of each format, and the one that prints a format.
 
-// With header, text names its columns above them.
-std::unique_ptr<Printer> makePrinter(Format format, bool header = false);
+// The printer of the format asked; with --header, text names its columns above them.
+std::unique_ptr<Printer> makePrinter(const Arguments& arguments);
 
 // A route's totals as the last row of its legs: "total", no destination, the distances, and
 // nothing under the legs' other columns.
@@ -64,4 +64,23 @@ class JsonPrinter final : public Printer {
 
   private:
     std::vector<Column> keyedColumns_;
+};
+
+// Places as other programs map them: GPX waypoints, KML placemarks or GeoJSON points, each
+// record's fields beside it; a record without a place left out, and said so on standard
+// error. Keys from standard input are not mapped: the arguments refuse them.
+class PlacesPrinter final : public Printer {
+  public:
+    explicit PlacesPrinter(icao::PlanFormat format) : format_(format) {}
+    void list(const RowSource& rows) override;
+    void hitsAndSuggestions(const RowSource& hits, const Table& suggestions) override;
+    void route(const Table& legs, const Table& totals) override;
+    void answer(const std::string& summary, const Table& row) override;
+    void startKeyed(const std::vector<Column>& columns) override;
+    void keyed(const std::string& key, const std::string& summary,
+               const std::function<std::vector<Cell>()>& cells) override;
+    std::ostream& notes() override;
+
+  private:
+    icao::PlanFormat format_;
 };

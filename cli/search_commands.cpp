@@ -8,6 +8,7 @@
 #include "cli/runway_cells.h"
 #include "map/neighbourhood_map.h"
 #include "search/airports_by_code.h"
+#include "search/filtered_list.h"
 #include "search/find.h"
 #include "search/nearby.h"
 
@@ -72,7 +73,27 @@ icao::AirfieldFilter keepingUnknown(icao::AirfieldFilter filter) {
 }
 
 // find TEXT: the hits, and the suggestions beside them.
+// Every airfield the filters keep, larger and more prominent first.
+int listKept(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    const auto kept = icao::airfieldsKept(arguments.filter, arguments.limit, dataFile);
+    if (!kept) {
+        return reportError(kept.error());
+    }
+    if (kept->empty()) {
+        printer.notes() << "no airfield passes the filters\n";
+    }
+    printer.hitsAndSuggestions(RowSource(filteredColumns(arguments), kept->size(),
+                                         [&kept, &arguments](std::size_t i) {
+                                             return filteredCells((*kept)[i].record(), arguments);
+                                         }),
+                               Table{filteredColumns(arguments), {}});
+    return exitFor(!kept->empty());
+}
+
 int findOne(const Arguments& arguments, Printer& printer, const std::filesystem::path& dataFile) {
+    if (arguments.keys.empty()) {
+        return listKept(arguments, printer, dataFile);
+    }
     const std::string& text = arguments.keys.front();
     const icao::Text query = icao::decodeText(text);
     if (query.size() > icao::kMaxFindText) {

@@ -14,12 +14,15 @@
 - every format read back with --plan gives the same legs: a route with a navaid and a point,
   one over the antimeridian, one by the pole, one of 1,000 stops;
 - hostile names (controls, markup, quotes, right-to-left marks, 10 kB) keep every file valid;
+- find, near and info map their records as GPX, KML and GeoJSON points that ogrinfo counts;
+  find without TEXT lists what its filters keep; CSV holds the rows of TSV;
 - a bad plan (not XML, another root, a place off the earth, 100,000 waypoints, 10 MB of one
   line) is refused in a bounded time with a message that names the file.
 Usage: plan_files.py SCRATCH_FOLDER CHECK_GEOJSON_FOLDER COMMAND... (icao, under its
 emulator if any)"""
+import csv
+import io
 import json
-import math
 import pathlib
 import random
 import re
@@ -228,6 +231,45 @@ def check_hostile(icao, scratch, checker, failures):
             check_rules(path, form, failures)
 
 
+def check_places(icao, scratch, checker, failures):
+    """find, near and info's records as places: a point a record, every field beside it; find
+    without TEXT lists what its filters keep, larger first; CSV the same rows as TSV."""
+    listed = run(icao, "find", "--country", "CH", "--kind", "LM", "--limit", "100",
+                 "--format", "tsv")
+    rows = [line.split("\t") for line in listed.stdout.decode().splitlines()[1:]]
+    kinds = [row[5] for row in rows]
+    if (listed.returncode != 0 or len(rows) < 5 or any(row[3] != "CH" for row in rows) or
+            kinds != sorted(kinds, key=lambda kind: kind != "large airport") or
+            set(kinds) - {"large airport", "medium airport"}):
+        failures.append(f"find --country CH --kind LM lists {len(rows)}: {kinds}")
+    questions = {
+        "near.geojson": (["near", "EGLL", "--limit", "30"], 30),
+        "ch.kml": (["find", "--country", "CH", "--kind", "LM", "--limit", "100"], len(rows)),
+        "info.gpx": (["info", "EGLL", "LSZH"], 2),
+    }
+    for name, (question, count) in questions.items():
+        path = scratch / name
+        form = path.suffix[1:]
+        answer = run(icao, *question, "--format", form)
+        path.write_bytes(answer.stdout)
+        points, ogr = ogr_points(path)
+        if answer.returncode != 0 or len(points) != count:
+            failures.append(f"{name}: ogrinfo reads {len(points)} points, not {count}: "
+                            f"{answer.stderr[:200]} {ogr.stderr[:200]}")
+        if form != "geojson" and subprocess.run(["xmllint", "--noout", str(path)]).returncode:
+            failures.append(f"{name}: not well-formed")
+        if form == "geojson":
+            properties = json.loads(answer.stdout)["features"][0]["properties"]
+            checked = subprocess.run(["node", str(checker), str(path)], capture_output=True)
+            if checked.returncode or "distance_nm" not in properties:
+                failures.append(f"{name}: {checked.stderr[:200]} {sorted(properties)}")
+    tsv = run(icao, "near", "EGLL", "--format", "tsv").stdout.decode().splitlines()
+    csv_rows = list(csv.reader(io.StringIO(run(icao, "near", "EGLL", "--format", "csv")
+                                           .stdout.decode(), newline="")))
+    if csv_rows != [line.split("\t") for line in tsv]:
+        failures.append("near --format csv: not the rows of TSV")
+
+
 def check_bad_files(icao, scratch, failures):
     wpts = "".join(f'<wpt lat="1" lon="{i % 180}"/>' for i in range(100000))
     bad = {
@@ -265,6 +307,7 @@ def main():
     failures = []
     check_routes(icao, scratch, checker, failures)
     check_hostile(icao, scratch, checker, failures)
+    check_places(icao, scratch, checker, failures)
     check_bad_files(icao, scratch, failures)
     return reported(failures)
 
