@@ -3,6 +3,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <algorithm>
 
 FileMenu::FileMenu(QWidget* window) : QMenu(tr("&File"), window) {
     QAction* open = addAction(tr("&Open..."));
@@ -21,6 +22,8 @@ FileMenu::FileMenu(QWidget* window) : QMenu(tr("&File"), window) {
     readShipped_->setEnabled(false);
     connect(readShipped_, &QAction::triggered, this, &FileMenu::shippedWanted);
     addSeparator();
+    addRouteActions(window);
+    addSeparator();
     QAction* quit = addAction(tr("&Quit"));
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, window, &QWidget::close);
@@ -28,4 +31,45 @@ FileMenu::FileMenu(QWidget* window) : QMenu(tr("&File"), window) {
 
 void FileMenu::setCanReadShipped(bool can) {
     readShipped_->setEnabled(can);
+}
+
+void FileMenu::addRouteActions(QWidget* window) {
+    QAction* open = addAction(tr("Open &route..."));
+    open->setObjectName("openRoute");
+    connect(open, &QAction::triggered, this, [this, window] {
+        QStringList patterns;
+        for (const icao::PlanFormatName& format : icao::kPlanFormats) {
+            patterns << "*." + QString::fromLatin1(format.extension.data());
+        }
+        const QString chosen = QFileDialog::getOpenFileName(
+            window, tr("Open a route"), planFolder_,
+            tr("Plan files (%1);;All files (*)").arg(patterns.join(' ') + " *.json"));
+        if (!chosen.isEmpty()) {
+            planFolder_ = QFileInfo(chosen).absolutePath();
+            emit routeOpenWanted(chosen);
+        }
+    });
+    QAction* exportRoute = addAction(tr("&Export route..."));
+    exportRoute->setObjectName("exportRoute");
+    connect(exportRoute, &QAction::triggered, this, [this, window] {
+        QStringList filters;
+        for (const icao::PlanFormatName& format : icao::kPlanFormats) {
+            filters << QString::fromLatin1(format.what.data()) + " (*." +
+                           QString::fromLatin1(format.extension.data()) + ")";
+        }
+        QString filter = filters.front();
+        QString chosen = QFileDialog::getSaveFileName(window, tr("Export the route"), planFolder_,
+                                                      filters.join(";;"), &filter);
+        if (chosen.isEmpty()) {
+            return;
+        }
+        // The format of the file type chosen, its ending added where the name has none.
+        const auto& format = icao::kPlanFormats[static_cast<std::size_t>(
+            std::max<qsizetype>(0, filters.indexOf(filter)))];
+        if (QFileInfo(chosen).suffix().isEmpty()) {
+            chosen += "." + QString::fromLatin1(format.extension.data());
+        }
+        planFolder_ = QFileInfo(chosen).absolutePath();
+        emit routeExportWanted(chosen, format.format);
+    });
 }

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "plans/plan_formats.h"
+
 #include <QMenu>
 
-// Opening another data file, going back to the shipped one, and quitting.
+// Opening another data file, going back to the shipped one, opening and exporting a route as a
+// plan file, and quitting.
 class FileMenu : public QMenu {
     Q_OBJECT
 
@@ -14,12 +17,19 @@ class FileMenu : public QMenu {
     void setDataFile(const QString& dataFile) { dataFile_ = dataFile; }
     // Whether a shipped file is given and another is read.
     void setCanReadShipped(bool can);
+    // The folder the route's dialogs start in.
+    void setPlanFolder(const QString& folder) { planFolder_ = folder; }
 
   signals:
     void openWanted(const QString& dataFile);
     void shippedWanted();
+    void routeOpenWanted(const QString& path);
+    void routeExportWanted(const QString& path, icao::PlanFormat format);
 
   private:
+    void addRouteActions(QWidget* window);
+
     QAction* readShipped_;
     QString dataFile_;
+    QString planFolder_;
 };

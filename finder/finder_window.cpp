@@ -8,6 +8,7 @@
 #include "finder/go_menu.h"
 #include "finder/help_menu.h"
 #include "finder/map_pane.h"
+#include "finder/plan_drop.h"
 #include "finder/route_pane.h"
 #include "finder/search_pane.h"
 #include "finder/units_menu.h"
@@ -149,6 +150,18 @@ void FinderWindow::buildMenus() {
     menuBar()->addMenu(file);
     connect(file, &FileMenu::openWanted, &controller_, &FinderController::openDataFile);
     connect(file, &FileMenu::shippedWanted, &controller_, &FinderController::readShippedFile);
+    file->setPlanFolder(controller_.planFolder());
+    connect(file, &FileMenu::routeOpenWanted, &controller_, &FinderController::openRouteFile);
+    connect(file, &FileMenu::routeExportWanted, &controller_, &FinderController::exportRoute);
+    connect(new PlanDrop(this), &PlanDrop::planDropped, &controller_,
+            &FinderController::openRouteFile);
+    connect(&controller_, &FinderController::routeRead, route_, &RoutePane::takeRoute);
+    connect(&controller_, &FinderController::planFailed, status_, &FinderStatusBar::showStatus);
+    connect(&controller_, &FinderController::planExported, status_,
+            [this](const QString& path, const QStringList& changes) {
+                status_->showStatus(tr("Route exported to %1").arg(path) +
+                                    (changes.isEmpty() ? "" : "; " + changes.join("; ")));
+            });
     connect(&controller_, &FinderController::fileStateChanged, file,
             [file](const DataFileState& state) {
                 file->setDataFile(state.dataFile);

@@ -107,6 +107,12 @@ void RoutePane::showPlan(const std::optional<RoutePlan>& plan) {
     showLegs();
 }
 
+void RoutePane::takeRoute(const QString& text) {
+    route_->setText(text);
+    rested_.stop();
+    emit planWanted(text, true);
+}
+
 void RoutePane::setDistanceUnit(icao::DistanceUnit unit) {
     unit_ = unit;
     showLegs();

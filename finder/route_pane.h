@@ -31,6 +31,8 @@ class RoutePane : public QWidget {
     // The legs of the plan, or none.
     void showPlan(const std::optional<RoutePlan>& plan);
     void setDistanceUnit(icao::DistanceUnit unit);
+    // A route from elsewhere (a plan file) in the field, read as typed whole.
+    void takeRoute(const QString& text);
 
   signals:
     // The field's text to plan; unless typed is done, its last word may still be typed.

@@ -2,8 +2,12 @@
 #include "finder/core/finder_controller.h"
 
 #include "finder/core/qt_text.h"
+#include "platform/path_text.h"
+#include "records/magnetic_model.h"
+#include "search/navaids.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -64,6 +68,14 @@ FinderController::FinderController(QString dataFile, QString shippedFile, QObjec
         emit answered(answer, keep_, stepPast_);
     });
     connect(&search_, &SearchClient::described, this, &FinderController::showDescribed);
+    connect(&route_, &RouteClient::planFileRead, this,
+            [this](const QString& text, const QString& error) {
+                if (error.isEmpty()) {
+                    emit routeRead(text);
+                } else {
+                    emit planFailed(error);
+                }
+            });
     connect(&route_, &RouteClient::changed, this, [this](bool stopsMoved) {
         const auto& plan = route_.shown();
         map_.routeChanged(plan && !plan->route.legs.empty(), stopsMoved);
@@ -262,6 +274,47 @@ void FinderController::setRoute(const QString& text, bool typed) {
     map_.askForRoute();
     selectStop({});
     route_.plan(text, typed);
+}
+
+void FinderController::openRouteFile(const QString& path) {
+    settings_.setPlanFolder(QFileInfo(path).absolutePath());
+    route_.readPlanFile(path);
+}
+
+void FinderController::exportRoute(const QString& path, icao::PlanFormat format) {
+    settings_.setPlanFolder(QFileInfo(path).absolutePath());
+    const auto& plan = route_.shown();
+    if (!plan || plan->route.legs.empty()) {
+        emit planFailed(tr("No route to export: type a route of two stops or more"));
+        return;
+    }
+    // The data files are never written, by any name.
+    const QString target = QFileInfo(path).canonicalFilePath();
+    for (const QString& data :
+         {file_.dataFile,
+          qt(icao::navaidsFileBeside(icao::pathFromUtf8(file_.dataFile.toStdString())).string())}) {
+        if (!target.isEmpty() && target == QFileInfo(data).canonicalFilePath()) {
+            emit planFailed(path + ": " + tr("is a data file being read; it is not written over"));
+            return;
+        }
+    }
+    const auto now = icao::secondsNow();
+    const icao::WrittenPlan written =
+        icao::writePlan(icao::planOf(plan->route, icao::decimalYearOf(now)), format, now);
+    // Written whole beside the file, then put in its place: a failure leaves the file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(written.text.data(), static_cast<qint64>(written.text.size())) !=
+            static_cast<qint64>(written.text.size()) ||
+        !file.commit()) {
+        emit planFailed(path + ": " + tr("cannot be written: %1").arg(file.errorString()));
+        return;
+    }
+    QStringList changes;
+    for (const std::string& change : written.changes) {
+        changes << QString::fromStdString(change);
+    }
+    emit planExported(path, changes);
 }
 
 icao::Neighbourhood FinderController::neighbourhoodShown() const {

@@ -9,6 +9,7 @@
 #include "finder/core/selection_history.h"
 #include "map/neighbourhood_map.h"
 #include "map/route_map.h"
+#include "plans/plan_formats.h"
 
 #include <QObject>
 #include <QTimer>
@@ -50,6 +51,8 @@ class FinderController : public QObject {
     const QString& shownText() const { return shownText_; }
     const std::optional<DescribedAirfield>& shownAirfield() const { return airfield_; }
     const std::optional<RoutePlan>& shownRoute() const { return route_.shown(); }
+    // Where File > Open route and Export route start.
+    QString planFolder() const { return settings_.planFolder(); }
     const SelectionHistory& history() const { return history_; }
     RoutePlanner* planner() const { return route_.planner(); }
     // The airfields looked at lately, latest first: this run's, then those of runs before.
@@ -78,6 +81,12 @@ class FinderController : public QObject {
     void chooseAirfieldOnMap(const QString& code);
     // The route field's text; unless typed is done, its last word may still be typed.
     void setRoute(const QString& text, bool typed);
+    // A plan file's route, read on the planner's thread: routeRead gives it to the route
+    // field, or planFailed says why there is none.
+    void openRouteFile(const QString& path);
+    // The route shown, as a plan file of the format, written whole or not at all; planFailed
+    // says why it was not, planExported what the format could not hold.
+    void exportRoute(const QString& path, icao::PlanFormat format);
     void goBack() { showStep(history_.back()); }
     void goForward() { showStep(history_.forward()); }
     // Keeps the airfields looked at lately for the next start.
@@ -98,6 +107,11 @@ class FinderController : public QObject {
     void mapChosen(const MapSubject& subject);
     // The stop of the route on the map that is selected; none for an empty code.
     void stopSelected(const QString& code);
+    // A plan file's route, to put in the route field.
+    void routeRead(const QString& text);
+    // The file, and the changes its format made ("fpl: names written in capitals ...").
+    void planExported(const QString& path, const QStringList& changes);
+    void planFailed(const QString& message);
 
   private:
     void load();

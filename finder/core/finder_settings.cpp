@@ -9,6 +9,7 @@ constexpr char kDataFile[] = "dataFile";
 constexpr char kDistanceUnit[] = "units/distance";
 constexpr char kLengthUnit[] = "units/length";
 constexpr char kRecent[] = "recent";
+constexpr char kPlanFolder[] = "planFolder";
 constexpr char kGeometry[] = "geometry";
 constexpr char kSplitter[] = "splitter";
 constexpr char kLeft[] = "left";
@@ -57,6 +58,14 @@ QStringList FinderSettings::recentCodes() const {
 
 void FinderSettings::setRecentCodes(const QStringList& codes) {
     QSettings().setValue(kRecent, codes);
+}
+
+QString FinderSettings::planFolder() const {
+    return QSettings().value(kPlanFolder).toString();
+}
+
+void FinderSettings::setPlanFolder(const QString& folder) {
+    QSettings().setValue(kPlanFolder, folder);
 }
 
 FinderLayout FinderSettings::layout() const {

@@ -37,6 +37,10 @@ class FinderSettings {
     QStringList recentCodes() const;
     void setRecentCodes(const QStringList& codes);
 
+    // The folder a plan file was last opened from or exported to; empty before any.
+    QString planFolder() const;
+    void setPlanFolder(const QString& folder);
+
     FinderLayout layout() const;
     void setLayout(const FinderLayout& layout);
 };

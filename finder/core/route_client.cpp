@@ -26,6 +26,7 @@ RouteClient::RouteClient(QObject* parent) : QObject(parent), planner_(new RouteP
     planner_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, planner_, &QObject::deleteLater);
     connect(planner_, &RoutePlanner::planned, this, &RouteClient::show);
+    connect(planner_, &RoutePlanner::planFileRead, this, &RouteClient::planFileRead);
     thread_.start();
 }
 
@@ -60,6 +61,10 @@ void RouteClient::clear() {
 
 void RouteClient::setIndex(const SharedIndex& index) {
     ask([index](RoutePlanner& planner) { planner.setIndex(index); });
+}
+
+void RouteClient::readPlanFile(const QString& path) {
+    ask([path](RoutePlanner& planner) { planner.readPlanFile(path); });
 }
 
 void RouteClient::setNavaids(const SharedNavaids& navaids) {

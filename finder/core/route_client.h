@@ -25,6 +25,8 @@ class RouteClient : public QObject {
     // No route, as when the records cannot be read.
     void clear();
     void setIndex(const SharedIndex& index);
+    // Reads a plan file's route on the planner's thread; planFileRead tells it.
+    void readPlanFile(const QString& path);
     void setNavaids(const SharedNavaids& navaids);
 
     const std::optional<RoutePlan>& shown() const { return shown_; }
@@ -35,6 +37,7 @@ class RouteClient : public QObject {
     // The route shown changed; `stopsMoved` unless it goes through the same airfields as
     // before, as when a word is typed on without changing a stop.
     void changed(bool stopsMoved);
+    void planFileRead(const QString& routeText, const QString& error);
 
   private:
     template <typename Call> void ask(Call call);

@@ -47,9 +47,14 @@ class RoutePlanner : public QObject {
     // Reads the text as icao dist does; unless typed is done, a last word that reads as
     // nothing yet waits.
     void plan(quint64 generation, const QString& text, bool typed);
+    // Reads a plan file's route as the route field would take it: its waypoints the airfields
+    // and navaids of the records they name, where those lie near, else points.
+    void readPlanFile(const QString& path);
 
   signals:
     void planned(const RoutePlan& plan);
+    // The route a plan file holds, or why it holds none ("plan.gpx: is not XML ...").
+    void planFileRead(const QString& routeText, const QString& error);
 
   private:
     static constexpr quint64 kAbandoned = ~quint64{0};

@@ -12,12 +12,14 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointF>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -33,6 +35,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTimer>
 #include <QUrl>
 #include <QWheelEvent>
 #include <algorithm>
@@ -503,6 +506,53 @@ class FinderTest : public QObject {
     }
 
     // However many legs a route has, the route field stays where it is.
+    // File > Export route writes the route as a plan file of the type chosen in the dialog; the
+    // file dropped on the window fills the route field with it again, the same legs; a file
+    // that is no plan says why; the dialogs start where the last plan was.
+    void aRouteGoesOutAsAPlanAndComesBackDropped() {
+        auto* route = window_->findChild<QLineEdit*>("route");
+        route->setText("EGLL LSZH KSFO");
+        QTRY_VERIFY(legsText().contains("total"));
+        const QString legs = legsText();
+        const QString folder = QString::fromStdString(folder_->path().string());
+        QTimer::singleShot(0, this, [folder] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->selectNameFilter("GPX 1.1 (*.gpx)");
+            dialog->selectFile(folder + "/route");
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        window_->findChild<QAction*>("exportRoute")->trigger();
+        const QString plan = folder + "/route.gpx";
+        QTRY_VERIFY(QFileInfo::exists(plan));
+        QVERIFY(QFile(plan).open(QIODevice::ReadOnly));
+        QCOMPARE(FinderSettings().planFolder(), folder);
+        route->clear();
+        QTRY_VERIFY(!legsText().contains("total"));
+        const auto drop = [this](const QString& file) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(file)});
+            QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(window_.get(), &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent dropped(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(window_.get(), &dropped);
+        };
+        drop(plan);
+        QTRY_COMPARE(legsText(), legs);
+        QCOMPARE(route->text(), QString("EGLL DCT LSZH KSFO"));
+        QFile notAPlan(folder + "/notes.kml");
+        QVERIFY(notAPlan.open(QIODevice::WriteOnly));
+        notAPlan.write("<html>EGLL</html>");
+        notAPlan.close();
+        drop(notAPlan.fileName());
+        QTRY_VERIFY(window_->statusBar()
+                        ->findChild<QLabel*>("searchStatus")
+                        ->text()
+                        .contains("notes.kml: is XML but no plan"));
+        QCOMPARE(legsText(), legs);
+    }
+
     void aLongRouteMovesNothing() {
         auto* route = window_->findChild<QLineEdit*>("route");
         const QPoint before = route->mapTo(window_.get(), QPoint());
