@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Airfields and navaids as places other programs map: GeoJSON (RFC 7946) points with every
 // column as a property, KML 2.2 placemarks with them as ExtendedData, GPX 1.1 waypoints.
-#include "cli/json_values.h"
 #include "cli/printers.h"
-#include "map/xml_text.h"
+#include "plans/places_writer.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <iostream>
 #include <optional>
 
@@ -43,12 +41,6 @@ std::string textIn(const std::vector<Cell>& cells, std::optional<std::size_t> at
     return at && *at < cells.size() ? cells[*at].plain : std::string();
 }
 
-std::string decimal(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6f", value);
-    return text;
-}
-
 } // namespace
 
 void PlacesPrinter::list(const RowSource& rows) {
@@ -58,24 +50,8 @@ void PlacesPrinter::list(const RowSource& rows) {
     const auto nameAt = columnNamed(rows.columns, {"name"});
     const auto kindAt = columnNamed(rows.columns, {"kind", "type"});
     const auto feetAt = columnNamed(rows.columns, {"elevation_ft"});
-    const auto metresAt = columnNamed(rows.columns, {"elevation_m"});
-    std::string out;
-    switch (format_) {
-    case icao::PlanFormat::Kml:
-        out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-              "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n";
-        break;
-    case icao::PlanFormat::Gpx:
-        out =
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-            "<gpx version=\"1.1\" creator=\"icao\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n";
-        break;
-    default:
-        out = "{\"type\": \"FeatureCollection\", \"features\": [";
-        break;
-    }
-    std::cout << out;
-    std::size_t written = 0;
+    icao::PlacesWriter writer(format_);
+    std::cout << writer.begin();
     std::size_t placeless = 0;
     for (std::size_t i = 0; i < rows.count; ++i) {
         const std::vector<Cell> cells = rows.row(i);
@@ -86,50 +62,15 @@ void PlacesPrinter::list(const RowSource& rows) {
             ++placeless;
             continue;
         }
-        const std::string ident = textIn(cells, identAt);
-        const std::string name = textIn(cells, nameAt);
-        std::string feature;
-        if (format_ == icao::PlanFormat::Kml) {
-            feature = "<Placemark><name>" + icao::xmlText(ident) + "</name><description>" +
-                      icao::xmlText(name) + "</description><ExtendedData>";
-            for (std::size_t k = 0; k < rows.columns.size() && k < cells.size(); ++k) {
-                feature += "<Data name=\"" + icao::xmlText(rows.columns[k].name) + "\"><value>" +
-                           icao::xmlText(cells[k].plain) + "</value></Data>";
-            }
-            feature += "</ExtendedData><Point><coordinates>" + decimal(*longitude) + "," +
-                       decimal(*latitude) + "</coordinates></Point></Placemark>\n";
-        } else if (format_ == icao::PlanFormat::Gpx) {
-            feature = "<wpt lat=\"" + decimal(*latitude) + "\" lon=\"" +
-                      decimal(*longitude >= 180 ? *longitude - 360 : *longitude) + "\">";
-            // GPX gives heights in metres.
-            if (const auto feet = numberIn(cells, feetAt)) {
-                feature += "<ele>" + decimal(*feet * 0.3048) + "</ele>";
-            } else if (const auto metres = numberIn(cells, metresAt)) {
-                feature += "<ele>" + decimal(*metres) + "</ele>";
-            }
-            feature += "<name>" + icao::xmlText(ident) + "</name><desc>" + icao::xmlText(name) +
-                       "</desc><type>" + icao::xmlText(textIn(cells, kindAt)) + "</type></wpt>\n";
-        } else {
-            feature = std::string(written ? ",\n" : "\n") +
-                      "{\"type\": \"Feature\", \"geometry\": {\"type\": \"Point\", "
-                      "\"coordinates\": [" +
-                      decimal(*longitude) + ", " + decimal(*latitude) +
-                      "]}, \"properties\": " + laidOut(objectOf(rows.columns, cells), false) + "}";
+        icao::PlaceRecord place{textIn(cells, identAt),  textIn(cells, nameAt),
+                                textIn(cells, kindAt),   {*latitude, *longitude},
+                                numberIn(cells, feetAt), {}};
+        for (std::size_t k = 0; k < rows.columns.size() && k < cells.size(); ++k) {
+            place.fields.push_back({rows.columns[k].name, cells[k].plain, cells[k].value});
         }
-        std::cout << feature;
-        ++written;
+        std::cout << writer.place(place);
     }
-    switch (format_) {
-    case icao::PlanFormat::Kml:
-        std::cout << "</Document>\n</kml>\n";
-        break;
-    case icao::PlanFormat::Gpx:
-        std::cout << "</gpx>\n";
-        break;
-    default:
-        std::cout << "\n]}\n";
-        break;
-    }
+    std::cout << writer.end();
     if (placeless > 0) {
         std::cerr << "icao: " << placeless
                   << (placeless == 1 ? " record gives no place and is"

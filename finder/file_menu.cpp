@@ -52,24 +52,46 @@ void FileMenu::addRouteActions(QWidget* window) {
     QAction* exportRoute = addAction(tr("&Export route..."));
     exportRoute->setObjectName("exportRoute");
     connect(exportRoute, &QAction::triggered, this, [this, window] {
-        QStringList filters;
+        std::vector<icao::PlanFormat> formats;
         for (const icao::PlanFormatName& format : icao::kPlanFormats) {
-            filters << QString::fromLatin1(format.what.data()) + " (*." +
-                           QString::fromLatin1(format.extension.data()) + ")";
+            formats.push_back(format.format);
         }
-        QString filter = filters.front();
-        QString chosen = QFileDialog::getSaveFileName(window, tr("Export the route"), planFolder_,
-                                                      filters.join(";;"), &filter);
-        if (chosen.isEmpty()) {
-            return;
+        if (const auto chosen = askSaveFile(window, tr("Export the route"), formats)) {
+            emit routeExportWanted(chosen->first, chosen->second);
         }
-        // The format of the file type chosen, its ending added where the name has none.
-        const auto& format = icao::kPlanFormats[static_cast<std::size_t>(
-            std::max<qsizetype>(0, filters.indexOf(filter)))];
-        if (QFileInfo(chosen).suffix().isEmpty()) {
-            chosen += "." + QString::fromLatin1(format.extension.data());
-        }
-        planFolder_ = QFileInfo(chosen).absolutePath();
-        emit routeExportWanted(chosen, format.format);
     });
+    QAction* exportResults = addAction(tr("Export re&sults..."));
+    exportResults->setObjectName("exportResults");
+    connect(exportResults, &QAction::triggered, this, [this, window] {
+        if (const auto chosen = askSaveFile(
+                window, tr("Export the airfields listed"),
+                {icao::PlanFormat::GeoJson, icao::PlanFormat::Kml, icao::PlanFormat::Gpx})) {
+            emit resultsExportWanted(chosen->first, chosen->second);
+        }
+    });
+}
+
+std::optional<std::pair<QString, icao::PlanFormat>>
+FileMenu::askSaveFile(QWidget* window, const QString& title,
+                      const std::vector<icao::PlanFormat>& formats) {
+    QStringList filters;
+    for (const icao::PlanFormat format : formats) {
+        const icao::PlanFormatName& name = icao::nameOf(format);
+        filters << QString::fromLatin1(name.what.data()) + " (*." +
+                       QString::fromLatin1(name.extension.data()) + ")";
+    }
+    QString filter = filters.front();
+    QString chosen =
+        QFileDialog::getSaveFileName(window, title, planFolder_, filters.join(";;"), &filter);
+    if (chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    // The format of the file type chosen, its ending added where the name has none.
+    const icao::PlanFormatName& format = icao::nameOf(
+        formats[static_cast<std::size_t>(std::max<qsizetype>(0, filters.indexOf(filter)))]);
+    if (QFileInfo(chosen).suffix().isEmpty()) {
+        chosen += "." + QString::fromLatin1(format.extension.data());
+    }
+    planFolder_ = QFileInfo(chosen).absolutePath();
+    return std::pair(chosen, format.format);
 }

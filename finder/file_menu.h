@@ -4,6 +4,9 @@
 #include "plans/plan_formats.h"
 
 #include <QMenu>
+#include <optional>
+#include <utility>
+#include <vector>
 
 // Opening another data file, going back to the shipped one, opening and exporting a route as a
 // plan file, and quitting.
@@ -25,9 +28,14 @@ class FileMenu : public QMenu {
     void shippedWanted();
     void routeOpenWanted(const QString& path);
     void routeExportWanted(const QString& path, icao::PlanFormat format);
+    void resultsExportWanted(const QString& path, icao::PlanFormat format);
 
   private:
     void addRouteActions(QWidget* window);
+    // Asks where to save, in which of the formats; none when the user cancels.
+    std::optional<std::pair<QString, icao::PlanFormat>>
+    askSaveFile(QWidget* window, const QString& title,
+                const std::vector<icao::PlanFormat>& formats);
 
     QAction* readShipped_;
     QString dataFile_;

@@ -153,13 +153,14 @@ void FinderWindow::buildMenus() {
     file->setPlanFolder(controller_.planFolder());
     connect(file, &FileMenu::routeOpenWanted, &controller_, &FinderController::openRouteFile);
     connect(file, &FileMenu::routeExportWanted, &controller_, &FinderController::exportRoute);
+    connect(file, &FileMenu::resultsExportWanted, &controller_, &FinderController::exportResults);
     connect(new PlanDrop(this), &PlanDrop::planDropped, &controller_,
             &FinderController::openRouteFile);
     connect(&controller_, &FinderController::routeRead, route_, &RoutePane::takeRoute);
     connect(&controller_, &FinderController::planFailed, status_, &FinderStatusBar::showStatus);
     connect(&controller_, &FinderController::planExported, status_,
             [this](const QString& path, const QStringList& changes) {
-                status_->showStatus(tr("Route exported to %1").arg(path) +
+                status_->showStatus(tr("Exported to %1").arg(path) +
                                     (changes.isEmpty() ? "" : "; " + changes.join("; ")));
             });
     connect(&controller_, &FinderController::fileStateChanged, file,

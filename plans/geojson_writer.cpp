@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // GeoJSON (RFC 7946): a Point feature a stop, carrying the leg from it, and the route's great
 // circles as one LineString, or a MultiLineString split at the antimeridian (section 3.1.9).
-#include "lookup/text.h"
+#include "plans/json_text.h"
 #include "plans/plan_writers.h"
 #include "records/units.h"
 
@@ -10,29 +10,6 @@
 namespace icao::writers {
 
 namespace {
-
-// A JSON string: quotes, backslashes and controls escaped, what is not UTF-8 replaced.
-std::string jsonText(std::string_view text) {
-    std::string out = "\"";
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t start = at;
-        const auto character = nextUtf8Character(text, at);
-        if (!character) {
-            out += "\xEF\xBF\xBD";
-            ++at;
-        } else if (*character == '"' || *character == '\\') {
-            out += '\\';
-            out += static_cast<char>(*character);
-        } else if (*character < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(*character));
-            out += escape;
-        } else {
-            out.append(text.substr(start, at - start));
-        }
-    }
-    return out + "\"";
-}
 
 std::string positionOf(const Place& place) {
     // Built in steps: GCC 12 warns wrongly of overlap in one chain of additions.

@@ -2,6 +2,7 @@
 #include "finder/core/finder_controller.h"
 
 #include "finder/core/qt_text.h"
+#include "finder/core/results_export.h"
 #include "platform/path_text.h"
 #include "records/magnetic_model.h"
 #include "search/navaids.h"
@@ -65,6 +66,7 @@ FinderController::FinderController(QString dataFile, QString shippedFile, QObjec
         if (answer.kind == SearchAnswer::Kind::Recent) {
             showRecent(answer.recent);
         }
+        answer_ = answer;
         emit answered(answer, keep_, stepPast_);
     });
     connect(&search_, &SearchClient::described, this, &FinderController::showDescribed);
@@ -288,26 +290,10 @@ void FinderController::exportRoute(const QString& path, icao::PlanFormat format)
         emit planFailed(tr("No route to export: type a route of two stops or more"));
         return;
     }
-    // The data files are never written, by any name.
-    const QString target = QFileInfo(path).canonicalFilePath();
-    for (const QString& data :
-         {file_.dataFile,
-          qt(icao::navaidsFileBeside(icao::pathFromUtf8(file_.dataFile.toStdString())).string())}) {
-        if (!target.isEmpty() && target == QFileInfo(data).canonicalFilePath()) {
-            emit planFailed(path + ": " + tr("is a data file being read; it is not written over"));
-            return;
-        }
-    }
     const auto now = icao::secondsNow();
     const icao::WrittenPlan written =
         icao::writePlan(icao::planOf(plan->route, icao::decimalYearOf(now)), format, now);
-    // Written whole beside the file, then put in its place: a failure leaves the file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(written.text.data(), static_cast<qint64>(written.text.size())) !=
-            static_cast<qint64>(written.text.size()) ||
-        !file.commit()) {
-        emit planFailed(path + ": " + tr("cannot be written: %1").arg(file.errorString()));
+    if (!writeWhole(path, written.text)) {
         return;
     }
     QStringList changes;
@@ -315,6 +301,48 @@ void FinderController::exportRoute(const QString& path, icao::PlanFormat format)
         changes << QString::fromStdString(change);
     }
     emit planExported(path, changes);
+}
+
+void FinderController::exportResults(const QString& path, icao::PlanFormat format) {
+    settings_.setPlanFolder(QFileInfo(path).absolutePath());
+    const std::vector<icao::PlaceRecord> places =
+        answer_ ? placesOf(*answer_) : std::vector<icao::PlaceRecord>{};
+    if (places.empty()) {
+        emit planFailed(tr("No airfields to export: search for some first"));
+        return;
+    }
+    icao::PlacesWriter writer(format);
+    std::string text = writer.begin();
+    for (const icao::PlaceRecord& place : places) {
+        text += writer.place(place);
+    }
+    text += writer.end();
+    if (writeWhole(path, text)) {
+        emit planExported(path, {});
+    }
+}
+
+bool FinderController::writeWhole(const QString& path, const std::string& text) {
+    // The data files are never written, by any name.
+    const QString target = QFileInfo(path).canonicalFilePath();
+    const QString navaids =
+        qt(icao::navaidsFileBeside(icao::pathFromUtf8(file_.dataFile.toStdString())).string());
+    for (const QString& data : {file_.dataFile, navaids}) {
+        if (!target.isEmpty() && target == QFileInfo(data).canonicalFilePath()) {
+            emit planFailed(path + ": " + tr("is a data file being read; it is not written over"));
+            return false;
+        }
+    }
+    // Written whole beside the file, then put in its place: a failure leaves the file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        emit planFailed(path + ": " + tr("cannot be written: %1").arg(file.errorString()));
+        return false;
+    }
+    return true;
 }
 
 icao::Neighbourhood FinderController::neighbourhoodShown() const {

@@ -87,6 +87,8 @@ class FinderController : public QObject {
     // The route shown, as a plan file of the format, written whole or not at all; planFailed
     // says why it was not, planExported what the format could not hold.
     void exportRoute(const QString& path, icao::PlanFormat format);
+    // The airfields of the answer shown, as GPX, KML or GeoJSON places.
+    void exportResults(const QString& path, icao::PlanFormat format);
     void goBack() { showStep(history_.back()); }
     void goForward() { showStep(history_.forward()); }
     // Keeps the airfields looked at lately for the next start.
@@ -120,6 +122,8 @@ class FinderController : public QObject {
     void requestSearch();
     void showLoaded(qsizetype records);
     void showFailure(const QString& message);
+    // Writes the file whole, or says why not; never a data file.
+    bool writeWhole(const QString& path, const std::string& text);
     void showDescribed(const DescribedAirfield& airfield);
     void showStep(const std::optional<SelectionHistory::Step>& step);
     void drawMap();
@@ -135,6 +139,8 @@ class FinderController : public QObject {
     QString shippedFile_;
     DataFileState file_;
     FinderSettings settings_;
+    // The answer shown, which Export results writes.
+    std::optional<SearchAnswer> answer_;
     SearchClient search_;
     RouteClient route_;
     DataFileWatcher watcher_;

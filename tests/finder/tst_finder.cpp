@@ -16,6 +16,9 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -551,6 +554,47 @@ class FinderTest : public QObject {
                         ->text()
                         .contains("notes.kml: is XML but no plan"));
         QCOMPARE(legsText(), legs);
+    }
+
+    // File > Export results writes the airfields listed as places, in the type chosen: a
+    // placemark a row for KML, and for the nearest to a place each one's distance in GeoJSON.
+    void theListedAirfieldsGoOutAsPlaces() {
+        const QString folder = QString::fromStdString(folder_->path().string());
+        const auto exportAs = [this, &folder](const QString& filter, const QString& name) {
+            QTimer::singleShot(0, this, [folder, filter, name] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                dialog->selectNameFilter(filter);
+                dialog->selectFile(folder + "/" + name);
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+            window_->findChild<QAction*>("exportResults")->trigger();
+        };
+        type("london");
+        const int rows = table()->model()->rowCount();
+        QVERIFY(rows > 1);
+        exportAs("KML 2.2 (Google Earth) (*.kml)", "london");
+        QFile kml(folder + "/london.kml");
+        QTRY_VERIFY(kml.exists());
+        QVERIFY(kml.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(kml.readAll());
+        QCOMPARE(text.count("<Placemark>"), rows);
+        QVERIFY(text.contains("<name>" + cell(0, 0) + "</name>"));
+        search()->clear();
+        type("51.5,-0.1");
+        exportAs("GeoJSON (RFC 7946) (*.geojson)", "near");
+        QFile geojson(folder + "/near.geojson");
+        QTRY_VERIFY(geojson.exists());
+        QVERIFY(geojson.open(QIODevice::ReadOnly));
+        const QJsonArray features =
+            QJsonDocument::fromJson(geojson.readAll()).object().value("features").toArray();
+        QCOMPARE(features.size(), table()->model()->rowCount());
+        QVERIFY(features.first()
+                    .toObject()
+                    .value("properties")
+                    .toObject()
+                    .value("distance_nm")
+                    .isDouble());
     }
 
     void aLongRouteMovesNothing() {

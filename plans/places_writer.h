@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "plans/plan_formats.h"
+#include "records/geo.h"
+#include "sheet/sheet_value.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace icao {
+
+// A field of a place's record, as KML (its text) and GeoJSON (its value) carry it.
+struct PlaceField {
+    std::string name;
+    std::string text;
+    SheetValue value;
+};
+
+// An airfield or a navaid as a place other programs map.
+struct PlaceRecord {
+    std::string ident;
+    std::string name;
+    std::string kind;
+    Place place;
+    std::optional<double> elevationFt;
+    std::vector<PlaceField> fields;
+};
+
+// Places as GPX 1.1 waypoints, KML 2.2 placemarks with their fields as ExtendedData, or a
+// GeoJSON (RFC 7946) collection of points with their fields as properties; written a piece at
+// a time, so that a long list is never held whole.
+class PlacesWriter {
+  public:
+    // GPX, KML or GeoJSON; any other format is written as GeoJSON.
+    explicit PlacesWriter(PlanFormat format) : format_(format) {}
+
+    std::string begin() const;
+    std::string place(const PlaceRecord& record);
+    std::string end() const;
+
+  private:
+    PlanFormat format_;
+    std::size_t written_ = 0;
+};
+
+} // namespace icao
