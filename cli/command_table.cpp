@@ -188,7 +188,8 @@ JSON, one object per line for keys from "-"; svg (dist, near, info): a map as
 an SVG picture; for dist a plan file: gpx (GPX 1.1), kml (KML 2.2), geojson
 (RFC 7946), fpl (Garmin FlightPlan v1), fms (X-Plane 11), pln (Microsoft
 Flight Simulator) or icao (an ICAO flight plan's route, Item 15); for find,
-near and info gpx, kml or geojson: a point a record, its fields beside it)"},
+near and info gpx, kml or geojson: a point a record, its fields beside it,
+info's runways as lines in kml and geojson)"},
     {"--header", R"(text output begins with a line naming its columns, as TSV's header
 line does)"},
     {"--output FILE", R"(write the picture of --format svg, or a plan file, to FILE instead of

@@ -3,6 +3,7 @@
 // column as a property, KML 2.2 placemarks with them as ExtendedData, GPX 1.1 waypoints.
 #include "cli/printers.h"
 #include "plans/places_writer.h"
+#include "records/airfield_details.h"
 
 #include <algorithm>
 #include <iostream>
@@ -50,6 +51,7 @@ void PlacesPrinter::list(const RowSource& rows) {
     const auto nameAt = columnNamed(rows.columns, {"name"});
     const auto kindAt = columnNamed(rows.columns, {"kind", "type"});
     const auto feetAt = columnNamed(rows.columns, {"elevation_ft"});
+    const auto runwaysAt = columnNamed(rows.columns, {"runways"});
     icao::PlacesWriter writer(format_);
     std::cout << writer.begin();
     std::size_t placeless = 0;
@@ -67,6 +69,13 @@ void PlacesPrinter::list(const RowSource& rows) {
                                 numberIn(cells, feetAt), {}};
         for (std::size_t k = 0; k < rows.columns.size() && k < cells.size(); ++k) {
             place.fields.push_back({rows.columns[k].name, cells[k].plain, cells[k].value});
+        }
+        // info's runways, between their thresholds where the record gives both.
+        for (const icao::Runway& runway : icao::runwaysOf(textIn(cells, runwaysAt))) {
+            if (runway.ends.size() == 2 && runway.ends[0].threshold && runway.ends[1].threshold) {
+                place.lines.push_back({runway.ends[0].ident + "/" + runway.ends[1].ident,
+                                       *runway.ends[0].threshold, *runway.ends[1].threshold});
+            }
         }
         std::cout << writer.place(place);
     }

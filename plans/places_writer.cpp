@@ -33,6 +33,16 @@ std::string PlacesWriter::place(const PlaceRecord& record) {
         }
         out += "</ExtendedData><Point><coordinates>" + writers::decimal(record.place.longitude, 6) +
                "," + latitude + "</coordinates></Point></Placemark>\n";
+        for (const PlaceLine& line : record.lines) {
+            out += "<Placemark><name>" + xmlText(record.ident + " " + line.name) +
+                   "</name><LineString><coordinates>";
+            out += writers::decimal(line.from.longitude, 6) + "," +
+                   writers::decimal(line.from.latitude, 6);
+            out += " ";
+            out += writers::decimal(line.to.longitude, 6) + "," +
+                   writers::decimal(line.to.latitude, 6);
+            out += "</coordinates></LineString></Placemark>\n";
+        }
     } else if (format_ == PlanFormat::Gpx) {
         out = "<wpt lat=\"" + latitude + "\" lon=\"" +
               writers::decimal(writers::longitudeWithin180(record.place.longitude), 6) + "\">";
@@ -56,6 +66,22 @@ std::string PlacesWriter::place(const PlaceRecord& record) {
             out += jsonOf(record.fields[i].value);
         }
         out += "}}";
+        for (const PlaceLine& line : record.lines) {
+            out += ",\n{\"type\": \"Feature\", \"geometry\": {\"type\": \"LineString\", "
+                   "\"coordinates\": [[";
+            out += writers::decimal(line.from.longitude, 6);
+            out += ", ";
+            out += writers::decimal(line.from.latitude, 6);
+            out += "], [";
+            out += writers::decimal(line.to.longitude, 6);
+            out += ", ";
+            out += writers::decimal(line.to.latitude, 6);
+            out += "]]}, \"properties\": {\"icao\": ";
+            out += jsonText(record.ident);
+            out += ", \"runway\": ";
+            out += jsonText(line.name);
+            out += "}}";
+        }
     }
     ++written_;
     return out;

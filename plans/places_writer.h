@@ -18,6 +18,13 @@ struct PlaceField {
     SheetValue value;
 };
 
+// A line of a place: a runway between its thresholds.
+struct PlaceLine {
+    std::string name;
+    Place from;
+    Place to;
+};
+
 // An airfield or a navaid as a place other programs map.
 struct PlaceRecord {
     std::string ident;
@@ -26,6 +33,9 @@ struct PlaceRecord {
     Place place;
     std::optional<double> elevationFt;
     std::vector<PlaceField> fields;
+    // Its runways, where the record places both ends: in KML and GeoJSON a line each after
+    // the point; GPX, whose waypoints come before any line, leaves them out.
+    std::vector<PlaceLine> lines = {};
 };
 
 // Places as GPX 1.1 waypoints, KML 2.2 placemarks with their fields as ExtendedData, or a

@@ -14,7 +14,8 @@
 - every format read back with --plan gives the same legs: a route with a navaid and a point,
   one over the antimeridian, one by the pole, one of 1,000 stops;
 - hostile names (controls, markup, quotes, right-to-left marks, 10 kB) keep every file valid;
-- find, near and info map their records as GPX, KML and GeoJSON points that ogrinfo counts;
+- find, near and info map their records as GPX, KML and GeoJSON points that ogrinfo counts,
+  info's runways as lines between their thresholds;
   find without TEXT lists what its filters keep; CSV holds the rows of TSV;
 - a bad plan (not XML, another root, a place off the earth, 100,000 waypoints, 10 MB of one
   line) is refused in a bounded time with a message that names the file.
@@ -263,6 +264,16 @@ def check_places(icao, scratch, checker, failures):
             checked = subprocess.run(["node", str(checker), str(path)], capture_output=True)
             if checked.returncode or "distance_nm" not in properties:
                 failures.append(f"{name}: {checked.stderr[:200]} {sorted(properties)}")
+    # info's runways as lines between their thresholds, as the record gives them.
+    runways = scratch / "runways.kml"
+    runways.write_bytes(run(icao, "info", "EGLL", "--format", "kml").stdout)
+    lines = re.findall(r"LINESTRING \(([-\d.]+) ([-\d.]+),([-\d.]+) ([-\d.]+)\)",
+                       subprocess.run(["ogrinfo", "-al", "-ro", str(runways)],
+                                      capture_output=True, text=True).stdout)
+    record = json.loads(run(icao, "info", "EGLL", "--format", "json").stdout)[0]
+    if len(lines) != len(record["runways"]) or not lines or \
+            [float(lines[0][1]), float(lines[0][0])] != [51.47749, -0.48944]:
+        failures.append(f"info EGLL --format kml: runway lines {lines}")
     tsv = run(icao, "near", "EGLL", "--format", "tsv").stdout.decode().splitlines()
     csv_rows = list(csv.reader(io.StringIO(run(icao, "near", "EGLL", "--format", "csv")
                                            .stdout.decode(), newline="")))
