@@ -7,6 +7,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -321,6 +322,10 @@ std::variant<Arguments, UsageError> parseArguments(const std::vector<std::string
     // find without TEXT lists what its filters keep.
     const bool listsKept = command->command == Command::Find && arguments.keys.empty() &&
                            arguments.filter.setsAnyAside() && !arguments.navaids;
+    // Every one of them unless --limit says how many: a country's airfields are a whole map.
+    if (listsKept && std::find(given.begin(), given.end(), Option::Limit) == given.end()) {
+        arguments.limit = std::numeric_limits<std::size_t>::max();
+    }
     if (auto error = arguments.plan || listsKept ? std::nullopt : checkKeys(*command, arguments)) {
         return *error;
     }

@@ -75,8 +75,8 @@ you mean") up to three records within one or two typing errors of TEXT, a
 swap of two neighbouring letters counting as one; in TSV and JSON after the
 hits, marked by the column "suggestion". TEXT holds at most 200 characters,
 and may be several words, quoted or not (find new york). Without TEXT, with a
-filter, it lists the airfields the filters keep, larger and more prominent
-first (find --country CH --kind LM))",
+filter, it lists every airfield the filters keep (or --limit N), larger and
+more prominent first (find --country CH --kind LM))",
                 false, runFind},
     CommandSpec{Command::Dist, "dist", "STOP [STOP...]", "STOP", Keys::OneOrMore, kDistOptions,
                 "dist STOP...",

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "cli/printers.h"
+#include "plans/csv_text.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <iostream>
-#include <string_view>
 
 namespace {
 
@@ -33,40 +32,19 @@ std::string tsvValue(const std::string& value) {
     return out;
 }
 
-bool isNumber(const std::string& value) {
-    char* end = nullptr;
-    std::strtod(value.c_str(), &end);
-    return !value.empty() && end == value.c_str() + value.size();
-}
-
-// RFC 4180: a value holding a comma, a quote or a line end is quoted, its quotes doubled. A
-// text a spreadsheet would take for a formula (=, +, - or @ first, and no number) begins with
-// an apostrophe, so that opening the file runs nothing from the data.
-std::string csvValue(const std::string& value) {
-    std::string out = value;
-    if (!out.empty() && std::string_view("=+-@").find(out.front()) != std::string_view::npos &&
-        !isNumber(out)) {
-        out.insert(0, 1, '\'');
-    }
-    if (out.find_first_of(",\"\r\n") == std::string::npos) {
-        return out;
-    }
-    std::string quoted = "\"";
-    for (const char c : out) {
-        quoted += c == '"' ? "\"\"" : std::string(1, c);
-    }
-    return quoted + '"';
-}
-
 } // namespace
 
 void SeparatedPrinter::printLine(const std::vector<std::string>& values) const {
     std::string line;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        line += i ? (csv_ ? "," : "\t") : "";
-        line += csv_ ? csvValue(values[i]) : tsvValue(values[i]);
+    if (csv_) {
+        std::cout << icao::csvLine(values);
+        return;
     }
-    std::cout << line << (csv_ ? "\r\n" : "\n");
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        line += i ? "\t" : "";
+        line += tsvValue(values[i]);
+    }
+    std::cout << line << '\n';
 }
 
 void SeparatedPrinter::printHeader(const std::vector<Column>& columns) const {

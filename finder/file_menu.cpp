@@ -39,7 +39,9 @@ void FileMenu::addRouteActions(QWidget* window) {
     connect(open, &QAction::triggered, this, [this, window] {
         QStringList patterns;
         for (const icao::PlanFormatName& format : icao::kPlanFormats) {
-            patterns << "*." + QString::fromLatin1(format.extension.data());
+            if (format.format != icao::PlanFormat::Csv) {
+                patterns << "*." + QString::fromLatin1(format.extension.data());
+            }
         }
         const QString chosen = QFileDialog::getOpenFileName(
             window, tr("Open a route"), planFolder_,
@@ -63,9 +65,9 @@ void FileMenu::addRouteActions(QWidget* window) {
     QAction* exportResults = addAction(tr("Export re&sults..."));
     exportResults->setObjectName("exportResults");
     connect(exportResults, &QAction::triggered, this, [this, window] {
-        if (const auto chosen = askSaveFile(
-                window, tr("Export the airfields listed"),
-                {icao::PlanFormat::GeoJson, icao::PlanFormat::Kml, icao::PlanFormat::Gpx})) {
+        if (const auto chosen = askSaveFile(window, tr("Export the airfields listed"),
+                                            {icao::PlanFormat::GeoJson, icao::PlanFormat::Kml,
+                                             icao::PlanFormat::Gpx, icao::PlanFormat::Csv})) {
             emit resultsExportWanted(chosen->first, chosen->second);
         }
     });

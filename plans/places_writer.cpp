@@ -2,6 +2,7 @@
 #include "plans/places_writer.h"
 
 #include "map/xml_text.h"
+#include "plans/csv_text.h"
 #include "plans/json_text.h"
 #include "plans/plan_writers.h"
 
@@ -9,6 +10,8 @@ namespace icao {
 
 std::string PlacesWriter::begin() const {
     switch (format_) {
+    case PlanFormat::Csv:
+        return {};
     case PlanFormat::Kml:
         return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n";
@@ -24,7 +27,17 @@ std::string PlacesWriter::begin() const {
 std::string PlacesWriter::place(const PlaceRecord& record) {
     const std::string latitude = writers::decimal(record.place.latitude, 6);
     std::string out;
-    if (format_ == PlanFormat::Kml) {
+    if (format_ == PlanFormat::Csv) {
+        // The first place's fields name the columns.
+        std::vector<std::string> names;
+        std::vector<std::string> values;
+        for (const PlaceField& field : record.fields) {
+            names.push_back(field.name);
+            values.push_back(field.text);
+        }
+        out = written_ == 0 ? csvLine(names) : std::string();
+        out += csvLine(values);
+    } else if (format_ == PlanFormat::Kml) {
         out = "<Placemark><name>" + xmlText(record.ident) + "</name><description>" +
               xmlText(record.name) + "</description><ExtendedData>";
         for (const PlaceField& field : record.fields) {
@@ -89,6 +102,8 @@ std::string PlacesWriter::place(const PlaceRecord& record) {
 
 std::string PlacesWriter::end() const {
     switch (format_) {
+    case PlanFormat::Csv:
+        return {};
     case PlanFormat::Kml:
         return "</Document>\n</kml>\n";
     case PlanFormat::Gpx:

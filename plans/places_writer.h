@@ -38,12 +38,12 @@ struct PlaceRecord {
     std::vector<PlaceLine> lines = {};
 };
 
-// Places as GPX 1.1 waypoints, KML 2.2 placemarks with their fields as ExtendedData, or a
-// GeoJSON (RFC 7946) collection of points with their fields as properties; written a piece at
-// a time, so that a long list is never held whole.
+// Places as GPX 1.1 waypoints, KML 2.2 placemarks with their fields as ExtendedData, a
+// GeoJSON (RFC 7946) collection of points with their fields as properties, or CSV rows of
+// their fields; written a piece at a time, so that a long list is never held whole.
 class PlacesWriter {
   public:
-    // GPX, KML or GeoJSON; any other format is written as GeoJSON.
+    // GPX, KML, GeoJSON or CSV; any other format is written as GeoJSON.
     explicit PlacesWriter(PlanFormat format) : format_(format) {}
 
     std::string begin() const;

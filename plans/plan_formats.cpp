@@ -31,6 +31,8 @@ WrittenPlan writePlan(const Plan& plan, PlanFormat format, std::chrono::sys_seco
         return writers::plnOf(plan);
     case PlanFormat::IcaoRoute:
         return writers::icaoRouteOf(plan);
+    case PlanFormat::Csv:
+        return writers::csvOf(plan);
     }
     return {};
 }

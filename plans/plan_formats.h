@@ -13,7 +13,8 @@
 namespace icao {
 
 // The files a route is written to for the programs users take it on to.
-enum class PlanFormat { Gpx, Kml, GeoJson, Fpl, Fms, Pln, IcaoRoute };
+// CSV holds a route's legs, or places' fields, and is not read back.
+enum class PlanFormat { Gpx, Kml, GeoJson, Fpl, Fms, Pln, IcaoRoute, Csv };
 
 struct PlanFormatName {
     PlanFormat format;
@@ -32,6 +33,7 @@ inline constexpr std::array kPlanFormats = {
     PlanFormatName{PlanFormat::Fms, "fms", "X-Plane 11 FMS", "fms"},
     PlanFormatName{PlanFormat::Pln, "pln", "Microsoft Flight Simulator PLN", "pln"},
     PlanFormatName{PlanFormat::IcaoRoute, "icao", "ICAO route (Item 15)", "txt"},
+    PlanFormatName{PlanFormat::Csv, "csv", "CSV (RFC 4180)", "csv"},
 };
 const PlanFormatName& nameOf(PlanFormat format);
 

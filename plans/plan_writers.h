@@ -18,6 +18,7 @@ WrittenPlan fplOf(const Plan& plan, std::chrono::sys_seconds now);
 WrittenPlan fmsOf(const Plan& plan, std::chrono::sys_seconds now);
 WrittenPlan plnOf(const Plan& plan);
 WrittenPlan icaoRouteOf(const Plan& plan);
+WrittenPlan csvOf(const Plan& plan);
 
 // A number with so many decimals: "51.470748".
 std::string decimal(double value, int decimals);

@@ -580,6 +580,13 @@ class FinderTest : public QObject {
         const QString text = QString::fromUtf8(kml.readAll());
         QCOMPARE(text.count("<Placemark>"), rows);
         QVERIFY(text.contains("<name>" + cell(0, 0) + "</name>"));
+        exportAs("CSV (RFC 4180) (*.csv)", "london");
+        QFile csv(folder + "/london.csv");
+        QTRY_VERIFY(csv.exists());
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = csv.readAll().split('\n');
+        QCOMPARE(lines.size(), rows + 2);
+        QVERIFY(lines[1].startsWith(cell(0, 0).toUtf8() + ","));
         search()->clear();
         type("51.5,-0.1");
         exportAs("GeoJSON (RFC 7946) (*.geojson)", "near");
