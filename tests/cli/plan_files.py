@@ -3,7 +3,7 @@
 """icao dist's plan files as the programs users trust read them, and read back by --plan:
 - xmllint finds every XML file well-formed; GDAL's ogrinfo reads every GPX, KML and GeoJSON
   file with a feature a stop (and one line) at the coordinates of the data, to 1e-6 degree;
-  gpsbabel turns each GPX into KML and back with every point; @placemarkio/check-geojson finds
+  gpsbabel turns each GPX into KML and back, and each KML into GPX and back, with every point; @placemarkio/check-geojson finds
   no error in any GeoJSON;
 - a Garmin FPL keeps its schema's rules (www8.garmin.com/xmlschemas/FlightPlanv1.xsd:
   Identifier_t [A-Z0-9]{1,12}, unique in the waypoint table; the four waypoint types;
@@ -120,6 +120,24 @@ def check_trusted(path, form, places, failures, checker):
         if babel.returncode or babel2.returncode or len(kept) != len(places) or not all(
                 near(one, other, 1e-5) for one, other in zip(kept, places)):
             failures.append(f"{path.name}: gpsbabel to KML and back keeps {len(kept)} of "
+                            f"{len(places)} points {babel.stderr[:100]}{babel2.stderr[:100]}")
+    if form == "kml":
+        there = path.with_suffix(".babel.gpx")
+        back = path.with_suffix(".babel.kml")
+        babel = subprocess.run(["gpsbabel", "-i", "kml", "-f", str(path), "-o", "gpx", "-F",
+                                str(there)], capture_output=True, text=True)
+        babel2 = subprocess.run(["gpsbabel", "-i", "gpx", "-f", str(there), "-o", "kml", "-F",
+                                 str(back)], capture_output=True, text=True)
+        # The stops are GPX's waypoints, the route's line its track; back in KML the waypoints'
+        # points come first, the track's after them.
+        waypoints = len(re.findall(r"<wpt ", there.read_text(errors="replace")
+                                   if there.exists() else ""))
+        kept = [(float(lat), float(lon)) for lon, lat in re.findall(
+            r"<Point>\s*<coordinates>([-\d.]+),([-\d.]+)", back.read_text(errors="replace")
+            if back.exists() else "")][:len(places)]
+        if babel.returncode or babel2.returncode or waypoints != len(places) or not all(
+                near(one, other, 1e-5) for one, other in zip(kept, places)):
+            failures.append(f"{path.name}: gpsbabel to GPX and back keeps {waypoints} of "
                             f"{len(places)} points {babel.stderr[:100]}{babel2.stderr[:100]}")
     if form == "geojson":
         checked = subprocess.run(["node", str(checker), str(path)], capture_output=True, text=True)
