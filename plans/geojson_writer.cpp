@@ -5,7 +5,6 @@
 #include "plans/plan_writers.h"
 #include "records/units.h"
 
-#include <cstdio>
 
 namespace icao::writers {
 

@@ -4,8 +4,6 @@
 #include "lookup/text.h"
 #include "plans/plan_parsers.h"
 
-#include <QByteArray>
-#include <QString>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
