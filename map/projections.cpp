@@ -10,7 +10,6 @@ namespace icao {
 namespace {
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180;
-constexpr double kKmPerDegree = kEarthRadiusKm * kRadiansPerDegree;
 // A view of at most this reach projects the far points of outlines by degrees.
 constexpr double kLargestRoughReachKm = 500;
 

@@ -14,6 +14,9 @@ struct Place {
 
 // The earth taken as a sphere of its mean radius (IUGG), in kilometres.
 inline constexpr double kEarthRadiusKm = 6371.0088;
+// Along a great circle, as a degree of latitude is everywhere: the radius times π/180 (written
+// out, as moc cannot read <numbers>, which headers the tests' classes see would bring in).
+inline constexpr double kKmPerDegree = kEarthRadiusKm * 0.017453292519943295;
 inline constexpr double kKmPerNauticalMile = 1.852;
 
 // The great-circle distance between two places, in kilometres.

@@ -8,7 +8,6 @@
 #include <cmath>
 #include <deque>
 #include <iterator>
-#include <numbers>
 
 namespace icao {
 
@@ -86,7 +85,6 @@ std::vector<NearbyNavaid> nearestNavaids(const std::vector<Navaid>& navaids, con
     // Distances by position first, so that only the aids kept are copied.
     std::vector<std::pair<double, std::size_t>> distances;
     // No aid is nearer than its difference of latitude: most are ruled out by that alone.
-    constexpr double kKmPerDegree = kEarthRadiusKm * std::numbers::pi / 180;
     for (std::size_t i = 0; i < navaids.size(); ++i) {
         if (withinKm &&
             std::abs(navaids[i].place.latitude - origin.latitude) * kKmPerDegree > *withinKm) {

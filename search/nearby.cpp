@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace icao {
@@ -104,8 +103,6 @@ class Nearest {
     }
 
   private:
-    static constexpr double kKmPerDegree = kEarthRadiusKm * std::numbers::pi / 180.0;
-
     bool full() const { return heap_.size() >= query_->limit; }
 
     void keep(Candidate candidate) {
