@@ -5,7 +5,6 @@
 #include "plans/plan_writers.h"
 #include "records/units.h"
 
-
 namespace icao::writers {
 
 namespace {
