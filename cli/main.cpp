@@ -20,15 +20,9 @@ int run(const Arguments& arguments, const char* argv0) {
     const std::filesystem::path dataFile = arguments.file
                                                ? icao::pathFromUtf8(*arguments.file)
                                                : icao::dataFilePath(icao::programFolder(argv0));
-    // The data files are never written: not by their own names, nor through a link or another
-    // spelling of them.
-    std::error_code unused;
-    for (const auto& data : {dataFile, icao::navaidsFileBeside(dataFile)}) {
-        if (arguments.output &&
-            std::filesystem::equivalent(icao::pathFromUtf8(*arguments.output), data, unused)) {
-            warn(*arguments.output + ": is a data file being read; it is not written over");
-            return kExitError;
-        }
+    if (arguments.output && icao::isDataFile(icao::pathFromUtf8(*arguments.output), dataFile)) {
+        warn(*arguments.output + ": is a data file being read; it is not written over");
+        return kExitError;
     }
     const auto printer = makePrinter(arguments);
     return specOf(arguments.command).run(arguments, *printer, dataFile);

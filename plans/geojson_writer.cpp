@@ -9,22 +9,11 @@ namespace icao::writers {
 
 namespace {
 
-std::string positionOf(const Place& place) {
-    // Built in steps: GCC 12 warns wrongly of overlap in one chain of additions.
-    std::string position = "[";
-    // As the data gives it, within ±180; a line's part ends at +180 or -180 as it crosses.
-    position += decimal(place.longitude, 6);
-    position += ", ";
-    position += decimal(place.latitude, 6);
-    position += "]";
-    return position;
-}
-
 std::string lineOf(const std::vector<Place>& part) {
     std::string line = "[";
     for (std::size_t i = 0; i < part.size(); ++i) {
         line += i == 0 ? "" : ", ";
-        line += positionOf(part[i]);
+        line += geoJsonPosition(part[i]);
     }
     return line + "]";
 }
@@ -36,7 +25,8 @@ WrittenPlan geoJsonOf(const Plan& plan) {
     for (std::size_t i = 0; i < plan.stops.size(); ++i) {
         const PlanStop& stop = plan.stops[i];
         json += "{\"type\": \"Feature\", \"geometry\": {\"type\": \"Point\", \"coordinates\": " +
-                positionOf(stop.place) + "}, \"properties\": {\"code\": " + jsonText(stop.ident) +
+                geoJsonPosition(stop.place) +
+                "}, \"properties\": {\"code\": " + jsonText(stop.ident) +
                 ", \"name\": " + jsonText(stop.name) + ", \"kind\": \"" +
                 std::string(nameOf(stop.kind)) + "\"";
         // The leg that begins here.

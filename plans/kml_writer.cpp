@@ -6,18 +6,7 @@
 
 namespace icao::writers {
 
-namespace {
-
-std::string coordinatesOf(const Place& place) {
-    // Built in steps: GCC 12 warns wrongly of overlap in one chain of additions.
-    // As the data gives it, within ±180; a line's part ends at +180 or -180 as it crosses.
-    std::string coordinates = decimal(place.longitude, 6);
-    coordinates += ',';
-    coordinates += decimal(place.latitude, 6);
-    return coordinates;
-}
-
-} // namespace
+namespace {} // namespace
 
 WrittenPlan kmlOf(const Plan& plan) {
     std::string kml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -29,7 +18,7 @@ WrittenPlan kmlOf(const Plan& plan) {
             kml += "<description>" + xmlText(stop.name) + "</description>";
         }
         kml += "<ExtendedData><Data name=\"kind\"><value>" + std::string(nameOf(stop.kind)) +
-               "</value></Data></ExtendedData><Point><coordinates>" + coordinatesOf(stop.place) +
+               "</value></Data></ExtendedData><Point><coordinates>" + kmlCoordinates(stop.place) +
                "</coordinates></Point></Placemark>\n";
     }
     kml += "<Placemark><name>" + xmlText(plan.title) + "</name><MultiGeometry>\n";
@@ -37,7 +26,7 @@ WrittenPlan kmlOf(const Plan& plan) {
         kml += "<LineString><coordinates>";
         for (std::size_t i = 0; i < part.size(); ++i) {
             kml += i == 0 ? "" : " ";
-            kml += coordinatesOf(part[i]);
+            kml += kmlCoordinates(part[i]);
         }
         kml += "</coordinates></LineString>\n";
     }

@@ -25,7 +25,6 @@ std::string PlacesWriter::begin() const {
 }
 
 std::string PlacesWriter::place(const PlaceRecord& record) {
-    const std::string latitude = writers::decimal(record.place.latitude, 6);
     std::string out;
     if (format_ == PlanFormat::Csv) {
         // The first place's fields name the columns.
@@ -44,20 +43,18 @@ std::string PlacesWriter::place(const PlaceRecord& record) {
             out += "<Data name=\"" + xmlText(field.name) + "\"><value>" + xmlText(field.text) +
                    "</value></Data>";
         }
-        out += "</ExtendedData><Point><coordinates>" + writers::decimal(record.place.longitude, 6) +
-               "," + latitude + "</coordinates></Point></Placemark>\n";
+        out += "</ExtendedData><Point><coordinates>" + writers::kmlCoordinates(record.place) +
+               "</coordinates></Point></Placemark>\n";
         for (const PlaceLine& line : record.lines) {
             out += "<Placemark><name>" + xmlText(record.ident + " " + line.name) +
                    "</name><LineString><coordinates>";
-            out += writers::decimal(line.from.longitude, 6) + "," +
-                   writers::decimal(line.from.latitude, 6);
+            out += writers::kmlCoordinates(line.from);
             out += " ";
-            out += writers::decimal(line.to.longitude, 6) + "," +
-                   writers::decimal(line.to.latitude, 6);
+            out += writers::kmlCoordinates(line.to);
             out += "</coordinates></LineString></Placemark>\n";
         }
     } else if (format_ == PlanFormat::Gpx) {
-        out = "<wpt lat=\"" + latitude + "\" lon=\"" +
+        out = "<wpt lat=\"" + writers::decimal(record.place.latitude, 6) + "\" lon=\"" +
               writers::decimal(writers::longitudeWithin180(record.place.longitude), 6) + "\">";
         // GPX gives heights in metres.
         if (record.elevationFt) {
@@ -67,11 +64,9 @@ std::string PlacesWriter::place(const PlaceRecord& record) {
                "</desc><type>" + xmlText(record.kind) + "</type></wpt>\n";
     } else {
         out = written_ > 0 ? ",\n" : "\n";
-        out += "{\"type\": \"Feature\", \"geometry\": {\"type\": \"Point\", \"coordinates\": [";
-        out += writers::decimal(record.place.longitude, 6);
-        out += ", ";
-        out += latitude;
-        out += "]}, \"properties\": {";
+        out += "{\"type\": \"Feature\", \"geometry\": {\"type\": \"Point\", \"coordinates\": ";
+        out += writers::geoJsonPosition(record.place);
+        out += "}, \"properties\": {";
         for (std::size_t i = 0; i < record.fields.size(); ++i) {
             out += i == 0 ? "" : ", ";
             out += jsonText(record.fields[i].name);
@@ -81,15 +76,11 @@ std::string PlacesWriter::place(const PlaceRecord& record) {
         out += "}}";
         for (const PlaceLine& line : record.lines) {
             out += ",\n{\"type\": \"Feature\", \"geometry\": {\"type\": \"LineString\", "
-                   "\"coordinates\": [[";
-            out += writers::decimal(line.from.longitude, 6);
+                   "\"coordinates\": [";
+            out += writers::geoJsonPosition(line.from);
             out += ", ";
-            out += writers::decimal(line.from.latitude, 6);
-            out += "], [";
-            out += writers::decimal(line.to.longitude, 6);
-            out += ", ";
-            out += writers::decimal(line.to.latitude, 6);
-            out += "]]}, \"properties\": {\"icao\": ";
+            out += writers::geoJsonPosition(line.to);
+            out += "]}, \"properties\": {\"icao\": ";
             out += jsonText(record.ident);
             out += ", \"runway\": ";
             out += jsonText(line.name);

@@ -50,6 +50,26 @@ std::string decimal(double value, int decimals) {
     return shown;
 }
 
+std::string kmlCoordinates(const Place& place) {
+    // Built in steps: GCC 12 warns wrongly of overlap in one chain of additions.
+    // As the data gives it, within ±180; a line's part ends at +180 or -180 as it crosses.
+    std::string coordinates = decimal(place.longitude, 6);
+    coordinates += ',';
+    coordinates += decimal(place.latitude, 6);
+    return coordinates;
+}
+
+std::string geoJsonPosition(const Place& place) {
+    // Built in steps: GCC 12 warns wrongly of overlap in one chain of additions.
+    std::string position = "[";
+    // As the data gives it, within ±180; a line's part ends at +180 or -180 as it crosses.
+    position += decimal(place.longitude, 6);
+    position += ", ";
+    position += decimal(place.latitude, 6);
+    position += "]";
+    return position;
+}
+
 double longitudeWithin180(double longitude) {
     const double within = std::fmod(longitude + 180, 360);
     return (within < 0 ? within + 360 : within) - 180;

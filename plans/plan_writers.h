@@ -22,6 +22,10 @@ WrittenPlan csvOf(const Plan& plan);
 
 // A number with so many decimals: "51.470748".
 std::string decimal(double value, int decimals);
+// A place as KML writes it, "lon,lat", and as GeoJSON does, "[lon, lat]": the longitude as the
+// data gives it, or as a line's part ends at +180 or -180.
+std::string kmlCoordinates(const Place& place);
+std::string geoJsonPosition(const Place& place);
 // A longitude within -180 (included) and 180 (excluded), as GPX and GeoJSON want it.
 double longitudeWithin180(double longitude);
 // The route's great circles, densified as the maps draw them, in parts that end at the

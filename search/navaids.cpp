@@ -8,11 +8,18 @@
 #include <cmath>
 #include <deque>
 #include <iterator>
+#include <system_error>
 
 namespace icao {
 
 std::filesystem::path navaidsFileBeside(const std::filesystem::path& dataFile) {
     return dataFile.parent_path() / kNavaidsFileName;
+}
+
+bool isDataFile(const std::filesystem::path& file, const std::filesystem::path& dataFile) {
+    std::error_code unused;
+    return std::filesystem::equivalent(file, dataFile, unused) ||
+           std::filesystem::equivalent(file, navaidsFileBeside(dataFile), unused);
 }
 
 Expected<std::vector<Navaid>> readNavaids(const std::filesystem::path& file) {

@@ -20,6 +20,9 @@ inline constexpr double kAirfieldNavaidsKm = 10 * kKmPerNauticalMile;
 
 // navaids.txt in the data file's folder.
 std::filesystem::path navaidsFileBeside(const std::filesystem::path& dataFile);
+// Whether the file is the data file or the navaids beside it, by any spelling or link: what
+// no answer is ever written over.
+bool isDataFile(const std::filesystem::path& file, const std::filesystem::path& dataFile);
 
 // The aids of a navaids file in file order, each line read as the data file's items are; a
 // line without an ident or a valid place is passed over. The error names the file and says

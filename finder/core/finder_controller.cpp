@@ -323,15 +323,10 @@ void FinderController::exportResults(const QString& path, icao::PlanFormat forma
 }
 
 bool FinderController::writeWhole(const QString& path, const std::string& text) {
-    // The data files are never written, by any name.
-    const QString target = QFileInfo(path).canonicalFilePath();
-    const QString navaids =
-        qt(icao::navaidsFileBeside(icao::pathFromUtf8(file_.dataFile.toStdString())).string());
-    for (const QString& data : {file_.dataFile, navaids}) {
-        if (!target.isEmpty() && target == QFileInfo(data).canonicalFilePath()) {
-            emit planFailed(path + ": " + tr("is a data file being read; it is not written over"));
-            return false;
-        }
+    if (icao::isDataFile(icao::pathFromUtf8(path.toStdString()),
+                         icao::pathFromUtf8(file_.dataFile.toStdString()))) {
+        emit planFailed(path + ": " + tr("is a data file being read; it is not written over"));
+        return false;
     }
     // Written whole beside the file, then put in its place: a failure leaves the file as it was.
     QSaveFile file(path);
